@@ -1,0 +1,93 @@
+#include "catalogue/filter.h"
+
+#include <cstring>
+
+#include "catalogue/tags.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace velmora::catalogue {
+
+FilterIndex::FilterIndex(const PathList& paths) {
+  starts_.reserve(paths.size() + 1);
+  for (const std::string_view path : paths) {
+    starts_.push_back(names_.size());
+    AppendLowerCase(FileNameOf(path), names_);
+    names_.push_back('\0');
+  }
+  starts_.push_back(names_.size());
+}
+
+void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const {
+  const std::size_t count = size();
+  if (needle.empty()) {
+    for (std::size_t i = 0; i < count; ++i) hits[i] |= starts_[i + 1] - starts_[i] > 1;
+    return;
+  }
+  // A NUL in the needle could match across two names.
+  if (needle.find('\0') != std::string_view::npos) return;
+
+  const char* data = names_.data();
+  const std::size_t size = names_.size();
+  const std::size_t m = needle.size();
+  std::size_t file = 0;  // the name holding pos; only moves forward
+  // Records a match at pos, and returns where the search goes on: the next name, since
+  // one hit per name is enough.
+  const auto hit = [&](std::size_t pos) {
+    while (starts_[file + 1] <= pos) ++file;
+    hits[file] = 1;
+    return starts_[file + 1];
+  };
+
+  std::size_t pos = 0;
+#if defined(__SSE2__)
+  // Compare the needle's first and last byte at 16 positions at once; only where
+  // both agree are the bytes between compared.
+  const __m128i first = _mm_set1_epi8(needle.front());
+  const __m128i last = _mm_set1_epi8(needle.back());
+  while (pos + m - 1 + 16 <= size) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m - 1));
+    auto mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+    std::size_t next = pos + 16;
+    while (mask != 0) {
+      const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(mask));
+      if (m <= 2 || std::memcmp(data + at + 1, needle.data() + 1, m - 2) == 0) {
+        next = hit(at);
+        break;
+      }
+      mask &= mask - 1;
+    }
+    pos = next;
+  }
+#endif
+  while (pos + m <= size) {
+    const auto found = std::string_view(data + pos, size - pos).find(needle);
+    if (found == std::string_view::npos) break;
+    pos = hit(pos + found);
+  }
+}
+
+std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
+                                        const std::vector<std::string>& tags, MatchMode mode) {
+  const std::size_t count = index.size();
+  std::vector<unsigned char> keep(count, mode == MatchMode::All ? 1 : 0);
+  std::vector<unsigned char> hits;
+  for (const std::string& tag : tags) {
+    hits.assign(count, 0);
+    index.MarkHits(LowerCase(tag), hits);
+    for (std::size_t i = 0; i < count; ++i) {
+      keep[i] = mode == MatchMode::All ? (keep[i] & hits[i]) : (keep[i] | hits[i]);
+    }
+  }
+  std::vector<std::size_t> kept;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (keep[i]) kept.push_back(i);
+  }
+  return kept;
+}
+
+}  // namespace velmora::catalogue

@@ -1,0 +1,144 @@
+#include "catalogue/scan.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace velmora::catalogue {
+
+using platform::DirectoryEnumerator;
+using platform::EntryKind;
+using platform::FolderListing;
+using platform::kPathSeparator;
+
+namespace {
+
+struct Node {
+  Node(std::string d, const Node* p) : dir(std::move(d)), parent(p) {}
+  std::string dir;  // ends with a separator
+  const Node* parent;
+  std::optional<platform::FolderId> id;
+  // Filled by whoever reads the folder, emptied when it joins the result.
+  PathList files;
+  std::vector<std::string> subfolders;
+  bool ready = false;
+};
+
+bool InsideItself(const Node& node) {
+  if (!node.id) return false;
+  for (const Node* a = node.parent; a != nullptr; a = a->parent) {
+    if (a->id == node.id) return true;
+  }
+  return false;
+}
+
+// Reads one folder into its node. Touches nothing but the node and the ids of its
+// ancestors, which were settled before the node existed.
+void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& listing) {
+  if (dirs.ReadFolder(node.dir, listing) != 0) return;
+  node.id = listing.id;
+  if (InsideItself(node)) return;  // a link back up the walk would never end
+  std::string path = node.dir;
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    // Names are used exactly as the system gives them: a leading blank is part of the name.
+    const std::string_view name = TrimAtNul(listing.NameField(i));
+    path.resize(node.dir.size());
+    path.append(name);
+    if (listing.Kind(i) == EntryKind::Folder) {
+      if (name.empty() || name.front() == '.') continue;
+      path.push_back(kPathSeparator);
+      node.subfolders.push_back(path);
+    } else {
+      node.files.push_back(path);
+    }
+  }
+}
+
+// Breadth-first over a queue of folders. Several threads may read folders ahead, but
+// folders join the result (their files, and their subfolders to the queue) strictly in
+// queue order, so the list is the one a single reader would produce.
+class Walk {
+ public:
+  Walk(std::string root, const DirectoryEnumerator& dirs) : dirs_(dirs) {
+    nodes_.emplace_back(std::move(root), nullptr);
+  }
+
+  void Work() {
+    FolderListing listing;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      if (nextRead_ < nodes_.size()) {
+        Node& node = nodes_[nextRead_++];
+        lock.unlock();
+        EnumFolder(node, dirs_, listing);
+        lock.lock();
+        node.ready = true;
+        bool joined = false;
+        while (nextJoin_ < nextRead_ && nodes_[nextJoin_].ready) {
+          Join(nodes_[nextJoin_++]);
+          joined = true;
+        }
+        if (joined) changed_.notify_all();
+      } else if (nextJoin_ == nodes_.size()) {
+        changed_.notify_all();
+        return;
+      } else {
+        changed_.wait(lock);
+      }
+    }
+  }
+
+  PathList TakeResult() { return std::move(result_); }
+
+ private:
+  void Join(Node& node) {
+    result_.Append(node.files);
+    for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub), &node);
+    node.files = {};
+    node.subfolders = {};
+  }
+
+  const DirectoryEnumerator& dirs_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Node> nodes_;  // the queue; a deque keeps references stable as it grows
+  std::size_t nextRead_ = 0;
+  std::size_t nextJoin_ = 0;
+  PathList result_;
+};
+
+}  // namespace
+
+std::string_view TrimAtNul(std::string_view text) {
+  const auto nul = text.find('\0');
+  if (nul == std::string_view::npos || nul == 0) return text;
+  return text.substr(0, nul);
+}
+
+std::string NormaliseFolder(std::string_view path) {
+  const auto first = path.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = path.find_last_not_of(' ');
+  std::string dir(path.substr(first, last - first + 1));
+  if (dir.back() != kPathSeparator) dir.push_back(kPathSeparator);
+  return dir;
+}
+
+PathList ScanFolder(std::string_view path, const DirectoryEnumerator& dirs, unsigned threads) {
+  std::string root = NormaliseFolder(path);
+  if (root.empty()) return {};  // never the whole file system by accident
+  if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+
+  Walk walk(std::move(root), dirs);
+  {
+    std::vector<std::jthread> helpers;
+    for (unsigned i = 1; i < threads; ++i) helpers.emplace_back([&walk] { walk.Work(); });
+    walk.Work();
+  }
+  return walk.TakeResult();
+}
+
+}  // namespace velmora::catalogue

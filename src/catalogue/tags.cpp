@@ -1,0 +1,101 @@
+#include "catalogue/tags.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <functional>
+
+namespace velmora::catalogue {
+
+void AppendLowerCase(std::string_view text, std::string& out) {
+  const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+  const auto length = static_cast<std::int32_t>(text.size());
+  std::int32_t i = 0;
+  while (i < length) {
+    const std::uint8_t b = s[i];
+    if (b < 0x80) {  // most names are ASCII
+      out.push_back(static_cast<char>(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b));
+      ++i;
+      continue;
+    }
+    const std::int32_t start = i;
+    UChar32 c;
+    U8_NEXT(s, i, length, c);
+    const UChar32 lower = c < 0 ? c : u_tolower(c);
+    if (lower == c) {  // ill-formed bytes and characters without a lower case stay as they are
+      out.append(text.substr(start, i - start));
+      continue;
+    }
+    std::uint8_t buffer[U8_MAX_LENGTH];
+    std::int32_t n = 0;
+    U8_APPEND_UNSAFE(buffer, n, lower);
+    out.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(n));
+  }
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendLowerCase(text, out);
+  return out;
+}
+
+std::vector<std::string> SplitTags(std::string_view name) {
+  std::vector<std::string> words;
+  ForEachWord(name, [&](std::string_view w) { words.push_back(LowerCase(w)); });
+  return words;
+}
+
+namespace {
+std::uint64_t HashOf(std::string_view s) { return std::hash<std::string_view>{}(s); }
+}  // namespace
+
+std::size_t TagList::FindSlot(std::string_view tag, std::uint64_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.index == kEmpty || (slot.hash == hash && tags_[slot.index] == tag)) return i;
+  }
+}
+
+void TagList::Grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+  for (const Slot& slot : old) {
+    if (slot.index != kEmpty) slots_[FindSlot(tags_[slot.index], slot.hash)] = slot;
+  }
+}
+
+bool TagList::Add(std::string_view tag) {
+  if ((tags_.size() + 1) * 2 > slots_.size()) Grow();
+  const std::uint64_t hash = HashOf(tag);
+  Slot& slot = slots_[FindSlot(tag, hash)];
+  if (slot.index != kEmpty) return false;
+  slot = {hash, tags_.size()};
+  tags_.emplace_back(tag);
+  return true;
+}
+
+bool TagList::Contains(std::string_view tag) const {
+  if (slots_.empty()) return false;
+  return slots_[FindSlot(tag, HashOf(tag))].index != kEmpty;
+}
+
+void MergeTags(TagList& tags, const std::vector<std::string>& words) {
+  for (const std::string& w : words) tags.Add(w);
+}
+
+TagList CollectTags(const PathList& paths) {
+  TagList tags;
+  std::string lower;
+  for (const std::string_view path : paths) {
+    ForEachWord(FileNameOf(path), [&](std::string_view w) {
+      lower.clear();
+      AppendLowerCase(w, lower);
+      tags.Add(lower);
+    });
+  }
+  return tags;
+}
+
+}  // namespace velmora::catalogue

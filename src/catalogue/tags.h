@@ -1,0 +1,98 @@
+#pragma once
+// Auto tags: the lower-cased words of file names.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/path_list.h"
+
+namespace velmora::catalogue {
+
+// True for the bytes that end a word: the printable ASCII characters that are not
+// letters (blank, punctuation, digits). Every other byte, including each byte of a
+// non-ASCII or not-UTF-8 character, belongs to a word.
+inline bool IsDelimiter(unsigned char c) {
+  static constexpr auto table = [] {
+    std::array<bool, 256> t{};
+    for (int k = 32; k <= 126; ++k) {
+      t[k] = !((k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'));
+    }
+    return t;
+  }();
+  return table[c];
+}
+
+// Calls word(raw) for each word of name, in order, before lower-casing. A word also
+// ends where an ASCII lower-case letter is followed by an ASCII capital (iPhone: i, Phone).
+template <class F>
+void ForEachWord(std::string_view name, F&& word) {
+  std::size_t start = 0;
+  bool inWord = false;
+  unsigned char prev = 0;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (IsDelimiter(c)) {
+      if (inWord) word(name.substr(start, i - start));
+      inWord = false;
+      prev = 0;
+      continue;
+    }
+    if (!inWord) {
+      start = i;
+      inWord = true;
+    } else if (c >= 'A' && c <= 'Z' && prev >= 'a' && prev <= 'z') {
+      word(name.substr(start, i - start));
+      start = i;
+    }
+    prev = c;
+  }
+  if (inWord) word(name.substr(start));
+}
+
+// Unicode lower case of UTF-8 text; bytes that are not valid UTF-8 pass through unchanged.
+std::string LowerCase(std::string_view text);
+void AppendLowerCase(std::string_view text, std::string& out);
+
+// The words of a file name, lower-cased, in order, repeats kept.
+std::vector<std::string> SplitTags(std::string_view name);
+
+// Distinct tags in the order first met, with a hash index so that adding stays
+// constant-time however many tags a tree has.
+class TagList {
+ public:
+  // Appends tag unless present; true when it was appended.
+  bool Add(std::string_view tag);
+  bool Contains(std::string_view tag) const;
+
+  std::size_t size() const { return tags_.size(); }
+  bool empty() const { return tags_.empty(); }
+  const std::string& operator[](std::size_t i) const { return tags_[i]; }
+  const std::vector<std::string>& Tags() const { return tags_; }
+  auto begin() const { return tags_.begin(); }
+  auto end() const { return tags_.end(); }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::size_t index = kEmpty;
+  };
+  static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+  std::size_t FindSlot(std::string_view tag, std::uint64_t hash) const;
+  void Grow();
+
+  std::vector<std::string> tags_;
+  std::vector<Slot> slots_;
+};
+
+// Appends to tags every word not yet there, in the order of words.
+void MergeTags(TagList& tags, const std::vector<std::string>& words);
+
+// The distinct auto tags of every file name in paths, in first-seen order; the same
+// as merging SplitTags of each name, without building the word lists.
+TagList CollectTags(const PathList& paths);
+
+}  // namespace velmora::catalogue

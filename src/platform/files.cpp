@@ -1,0 +1,109 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+#include "platform/dir_enum.h"
+
+namespace velmora::platform {
+namespace {
+
+std::string ParentOf(const std::string& path) {
+  const auto slash = path.rfind(kPathSeparator);
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return std::string(1, kPathSeparator);
+  return path.substr(0, slash);
+}
+
+std::string Failure(const std::string& path, int error) {
+  return "Cannot write " + path + ": " + ErrorText(error);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {  // no progress: treat as a full disk rather than loop forever
+      errno = ENOSPC;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+int ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      close(fd);
+      bytes.clear();
+      return error;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  return 0;
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  static std::atomic<unsigned> counter{0};
+  const std::string temp = path + ".tmp-" + std::to_string(getpid()) + "-" +
+                           std::to_string(counter.fetch_add(1));
+  // Keep the permissions of the file being replaced; a new one gets the usual 0666 & ~umask.
+  mode_t mode = 0666;
+  struct stat old;
+  const bool hadOld = stat(path.c_str(), &old) == 0;
+  if (hadOld) mode = old.st_mode & 07777;
+
+  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd < 0) return Failure(path, errno);
+  if (hadOld) (void)fchmod(fd, mode);  // the umask may have narrowed it
+
+  int error = 0;
+  if (!WriteAll(fd, bytes) || fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    unlink(temp.c_str());
+    return Failure(path, error);
+  }
+  // Make the rename itself durable; a failure here leaves a complete file either way.
+  const int dirFd = open(ParentOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    fsync(dirFd);
+    close(dirFd);
+  }
+  return {};
+}
+
+std::string ApplicationDirectory() {
+  std::string buffer(4096, '\0');
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return ".";
+    if (static_cast<std::size_t>(n) < buffer.size()) {
+      buffer.resize(static_cast<std::size_t>(n));
+      return ParentOf(buffer);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace velmora::platform

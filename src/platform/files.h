@@ -1,0 +1,23 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file writes.
+
+#include <string>
+#include <string_view>
+
+namespace velmora::platform {
+
+// Reads the file at path into bytes. Returns 0 or the system's error number
+// (ENOENT when the file does not exist).
+int ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces the file at path with bytes so that a reader sees either the old file or
+// the new one, never a mix: the bytes go to a temporary file beside it, which is
+// flushed to disk and renamed over the old one. Returns an empty text, or on failure
+// a message naming the file and the system's reason; the old file is then untouched
+// and no temporary file is left.
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The folder holding the running executable, without a trailing separator.
+std::string ApplicationDirectory();
+
+}  // namespace velmora::platform
