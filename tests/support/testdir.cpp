@@ -1,0 +1,118 @@
+#include "support/testdir.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+void makeParents(const std::string& path) {
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    ::mkdir(path.substr(0, slash).c_str(), 0755);
+  }
+}
+
+bool writeAll(int fd, const std::string& s) {
+  std::size_t done = 0;
+  while (done < s.size()) {
+    const ssize_t n = ::write(fd, s.data() + done, s.size() - done);
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+TestDir::TestDir() {
+  // Traversable by others, so that a step run as an unprivileged user can reach it.
+  ::chmod(dir_.path().toLocal8Bit().constData(), 0755);
+  path_ = dir_.path().toLocal8Bit().toStdString();
+}
+
+TestDir::~TestDir() {
+  // Leave nothing unreadable or too deep behind for the removal.
+  const std::string command = "chmod -R u+rwx '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'";
+  if (std::system(command.c_str()) != 0) qWarning("could not remove %s", path_.c_str());
+}
+
+void TestDir::createFile(const std::string& relative, const std::string& content) const {
+  const std::string full = *this / relative;
+  makeParents(full);
+  const int fd = ::open(full.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0 || !writeAll(fd, content)) qFatal("cannot create %s: %s", full.c_str(), std::strerror(errno));
+  ::close(fd);
+}
+
+void TestDir::createDir(const std::string& relative) const {
+  const std::string full = *this / relative;
+  makeParents(full + "/");
+}
+
+void TestDir::createLink(const std::string& relative, const std::string& target) const {
+  const std::string full = *this / relative;
+  makeParents(full);
+  if (::symlink(target.c_str(), full.c_str()) != 0) qFatal("cannot link %s", full.c_str());
+}
+
+std::string TestDir::read(const std::string& relative) const {
+  std::string out;
+  const int fd = ::open((*this / relative).c_str(), O_RDONLY);
+  if (fd < 0) return out;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+  ::close(fd);
+  return out;
+}
+
+std::optional<std::string> runUnprivileged(const std::function<std::string()>& step) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return std::nullopt;
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    if (::geteuid() == 0) {
+      const gid_t nobody = 65534;
+      if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(3);
+    }
+    const bool ok = writeAll(pipeFds[1], step());
+    ::_exit(ok ? 0 : 4);
+  }
+  ::close(pipeFds[1]);
+  std::string out;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+  ::close(pipeFds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return out;
+}
+
+SmallFileSystem::SmallFileSystem(const std::string& mountPoint, std::size_t bytes)
+    : point_(mountPoint) {
+  if (::geteuid() != 0) {
+    reason_ = "mounting a small tmpfs needs root";
+    return;
+  }
+  ::mkdir(point_.c_str(), 0755);
+  const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
+  if (::mount("tmpfs", point_.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+    reason_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    return;
+  }
+  mounted_ = true;
+}
+
+SmallFileSystem::~SmallFileSystem() {
+  if (mounted_) ::umount2(point_.c_str(), MNT_DETACH);
+}

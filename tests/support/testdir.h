@@ -1,0 +1,52 @@
+#pragma once
+// A temporary folder per test, with helpers to lay out trees, and ways to run a step
+// as an unprivileged user or on a tiny file system.
+
+#include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class TestDir {
+ public:
+  TestDir();
+  ~TestDir();
+  TestDir(const TestDir&) = delete;
+  TestDir& operator=(const TestDir&) = delete;
+
+  bool isValid() const { return dir_.isValid(); }
+  // Absolute path without a trailing separator.
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+
+  // Relative paths; parents are created as needed. Names are raw bytes.
+  void createFile(const std::string& relative, const std::string& content = {}) const;
+  void createDir(const std::string& relative) const;
+  void createLink(const std::string& relative, const std::string& target) const;
+  std::string read(const std::string& relative) const;
+
+ private:
+  QTemporaryDir dir_;
+  std::string path_;
+};
+
+// Runs step in a child process as the unprivileged user "nobody" when this process is
+// root (permission checks do not apply to root), else as the current user. Returns
+// what step returned, or nothing when the child could not run it.
+std::optional<std::string> runUnprivileged(const std::function<std::string()>& step);
+
+// A tmpfs of the given size mounted on a folder of its own, unmounted on destruction.
+// Needs root; skipReason() says why it could not be made.
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(const std::string& mountPoint, std::size_t bytes);
+  ~SmallFileSystem();
+  bool mounted() const { return mounted_; }
+  const std::string& skipReason() const { return reason_; }
+
+ private:
+  std::string point_;
+  bool mounted_ = false;
+  std::string reason_;
+};
