@@ -71,23 +71,42 @@ void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& 
   }
 }
 
+bool FilterIndex::Hits(std::size_t i, std::string_view needle) const {
+  const std::string_view name = Name(i);
+  if (needle.empty()) return !name.empty();
+  return name.find(needle) != std::string_view::npos;
+}
+
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
                                         const std::vector<std::string>& tags, MatchMode mode) {
   const std::size_t count = index.size();
   std::vector<unsigned char> keep(count, mode == MatchMode::All ? 1 : 0);
+  std::size_t kept = mode == MatchMode::All ? count : 0;
   std::vector<unsigned char> hits;
   for (const std::string& tag : tags) {
+    const std::string needle = LowerCase(tag);
+    if (mode == MatchMode::All && kept < count / 8) {
+      // Few files left: test them one by one rather than search every name again.
+      kept = 0;
+      for (std::size_t i = 0; i < count; ++i) {
+        if (keep[i]) kept += keep[i] = index.Hits(i, needle);
+      }
+      continue;
+    }
     hits.assign(count, 0);
-    index.MarkHits(LowerCase(tag), hits);
+    index.MarkHits(needle, hits);
+    kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
       keep[i] = mode == MatchMode::All ? (keep[i] & hits[i]) : (keep[i] | hits[i]);
+      kept += keep[i];
     }
   }
-  std::vector<std::size_t> kept;
+  std::vector<std::size_t> result;
+  result.reserve(kept);
   for (std::size_t i = 0; i < count; ++i) {
-    if (keep[i]) kept.push_back(i);
+    if (keep[i]) result.push_back(i);
   }
-  return kept;
+  return result;
 }
 
 }  // namespace velmora::catalogue

@@ -26,6 +26,8 @@ class FilterIndex {
   }
   // Marks hits[i] for each name that contains needle (already lower-cased).
   void MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const;
+  // Whether name i contains needle; the same rule for a single name.
+  bool Hits(std::size_t i, std::string_view needle) const;
 
  private:
   std::string names_;

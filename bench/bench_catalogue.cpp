@@ -1,0 +1,92 @@
+// In-memory costs of tags and filtering on a million paths. Paths come from a real tree
+// when VELMORA_BENCH_TREE names one (scanned once), otherwise from a synthetic list.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "catalogue/filter.h"
+#include "catalogue/scan.h"
+#include "catalogue/tags.h"
+
+using namespace velmora::catalogue;
+
+namespace {
+
+PathList MakePaths() {
+  if (const char* tree = std::getenv("VELMORA_BENCH_TREE")) return ScanFolder(tree);
+  static const char* const words[] = {"Holiday", "photos", "Beach", "IMG", "DSC", "Report", "FINAL",
+                                      "copy", "meeting", "notes", "Invoice", "song", "Live",
+                                      "Résumé", "Müller", "main", "utils", "test", "README",
+                                      "camelCase", "PascalName", "Привет", "Ærø", "draft"};
+  static const char* const seps[] = {"_", "-", " ", ".", "", "(", ") "};
+  static const char* const exts[] = {".jpg", ".JPG", ".png", ".mp3", ".flac", ".pdf", ".docx",
+                                     ".txt", ".cpp", ".md", ".NEF"};
+  std::mt19937_64 random(42);
+  PathList paths;
+  std::string path;
+  for (int i = 0; i < 1'000'000; ++i) {
+    path = "/home/user/Archive/folder" + std::to_string(i / 20) + "/";
+    for (auto n = 1 + random() % 4; n > 0; --n) {
+      path += words[random() % std::size(words)];
+      path += seps[random() % std::size(seps)];
+      if (random() % 3 == 0) path += std::to_string(random() % 10000);
+    }
+    path += exts[random() % std::size(exts)];
+    paths.push_back(path);
+  }
+  return paths;
+}
+
+const PathList& Paths() {
+  static const PathList paths = MakePaths();
+  return paths;
+}
+
+const FilterIndex& Index() {
+  static const FilterIndex index(Paths());
+  return index;
+}
+
+void BM_CollectTags(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(CollectTags(Paths()));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * Paths().size()));
+}
+BENCHMARK(BM_CollectTags)->Unit(benchmark::kMillisecond);
+
+void BM_SplitTagsEachName(benchmark::State& state) {
+  for (auto _ : state) {
+    for (const std::string_view p : Paths()) benchmark::DoNotOptimize(SplitTags(FileNameOf(p)));
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * Paths().size()));
+}
+BENCHMARK(BM_SplitTagsEachName)->Unit(benchmark::kMillisecond);
+
+void BM_FilterIndex(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(FilterIndex(Paths()));
+}
+BENCHMARK(BM_FilterIndex)->Unit(benchmark::kMillisecond);
+
+void BM_Filter(benchmark::State& state, std::vector<std::string> tags, MatchMode mode) {
+  Index();
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    const auto result = ApplyTagFilter(Index(), tags, mode);
+    kept = result.size();
+    benchmark::DoNotOptimize(result.data());
+  }
+  state.counters["files"] = static_cast<double>(Index().size());
+  state.counters["kept"] = static_cast<double>(kept);
+}
+BENCHMARK_CAPTURE(BM_Filter, three_tags_all, {"beach", "jpg", "holiday"}, MatchMode::All)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Filter, three_tags_any, {"beach", "jpg", "holiday"}, MatchMode::Any)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Filter, common_letters_all, {"e", "a", "t"}, MatchMode::All)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Filter, rare_tag, {"zzqx"}, MatchMode::Any)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
