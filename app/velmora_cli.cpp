@@ -131,12 +131,11 @@ int main(int argc, char** argv) {
     }
     if (args.empty()) return Usage();
     for (const std::string& name : args) {
-      bool first = true;
-      catalogue::ForEachWord(name, [&](std::string_view word) {
-        if (!first) out.Blank();
-        out.Field(catalogue::LowerCase(word));
-        first = false;
-      });
+      const std::vector<std::string> words = catalogue::SplitTags(name);
+      for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) out.Blank();
+        out.Field(words[i]);
+      }
       out.EndRecord();
     }
     return out.Finish();

@@ -5,7 +5,6 @@ namespace velmora::catalogue {
 void PathList::Append(const PathList& other) {
   const std::size_t base = bytes_.size();
   bytes_.append(other.bytes_);
-  ends_.reserve(ends_.size() + other.ends_.size());
   for (const std::size_t end : other.ends_) ends_.push_back(base + end);
 }
 
