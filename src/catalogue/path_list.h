@@ -1,8 +1,9 @@
 #pragma once
-// An ordered list of paths in one buffer: a million paths cost one allocation
-// pattern instead of a million.
+// An ordered list of paths packed into large blocks: a million paths cost a few hundred
+// allocations instead of a million, and growing never copies what is already stored.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,28 +21,25 @@ inline std::string_view FileNameOf(std::string_view path) {
 
 class PathList {
  public:
-  PathList() { ends_.reserve(16); }
+  // Far beyond any path the system accepts; push_back throws std::length_error past it.
+  static constexpr std::size_t kMaxPath = (std::size_t{1} << 20) - 1;
 
-  void push_back(std::string_view path) {
-    bytes_.append(path);
-    ends_.push_back(bytes_.size());
-  }
+  void push_back(std::string_view path);
   void Append(const PathList& other);
   void clear() {
-    bytes_.clear();
-    ends_.clear();
+    blocks_.clear();
+    entries_.clear();
   }
 
-  std::size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
+  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
   std::string_view operator[](std::size_t i) const {
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+    const std::uint64_t e = entries_[i];
+    const std::uint64_t start = e >> kLengthBits;
+    return std::string_view(blocks_[start >> kBlockBits]).substr(start & kBlockMask, e & kMaxPath);
   }
   // Bytes held, for memory reports.
-  std::size_t MemoryUsed() const {
-    return bytes_.capacity() + ends_.capacity() * sizeof(std::size_t);
-  }
+  std::size_t MemoryUsed() const;
 
   std::vector<std::string> ToVector() const;
 
@@ -71,8 +69,13 @@ class PathList {
   const_iterator end() const { return {this, size()}; }
 
  private:
-  std::string bytes_;
-  std::vector<std::size_t> ends_;
+  // Each entry packs where a path starts (block number and offset) with its length.
+  static constexpr unsigned kBlockBits = 20;
+  static constexpr unsigned kLengthBits = 20;
+  static constexpr std::uint64_t kBlockMask = (std::uint64_t{1} << kBlockBits) - 1;
+
+  std::vector<std::string> blocks_;  // no path straddles two blocks
+  std::vector<std::uint64_t> entries_;
 };
 
 }  // namespace velmora::catalogue
