@@ -71,7 +71,8 @@ class Output {
 // folders quietly, as the window does; on the command line a bad DIR is an error.
 bool CheckFolder(const std::string& dir) {
   platform::FolderListing listing;
-  const int error = platform::SystemDirectories().ReadFolder(catalogue::NormaliseFolder(dir), listing);
+  const int error =
+      platform::SystemDirectories().ReadFolder(catalogue::NormaliseFolder(dir), listing);
   if (error == 0 && !catalogue::NormaliseFolder(dir).empty()) return true;
   std::fprintf(stderr, "velmora-cli: %s: %s\n", dir.c_str(),
                platform::ErrorText(error == 0 ? ENOENT : error).c_str());
@@ -145,7 +146,8 @@ int main(int argc, char** argv) {
     if (!CheckFolder(args[0])) return 1;
     const catalogue::PathList files = catalogue::ScanFolder(args[0]);
     const std::vector<std::string> tags(args.begin() + 1, args.end());
-    for (const std::size_t i : catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
+    for (const std::size_t i :
+         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
       out.Record(files[i]);
     }
     return out.Finish();

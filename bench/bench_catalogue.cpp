@@ -16,13 +16,13 @@ namespace {
 
 PathList MakePaths() {
   if (const char* tree = std::getenv("VELMORA_BENCH_TREE")) return ScanFolder(tree);
-  static const char* const words[] = {"Holiday", "photos", "Beach", "IMG", "DSC", "Report", "FINAL",
-                                      "copy", "meeting", "notes", "Invoice", "song", "Live",
-                                      "Résumé", "Müller", "main", "utils", "test", "README",
-                                      "camelCase", "PascalName", "Привет", "Ærø", "draft"};
+  static const char* const words[] = {
+      "Holiday", "photos", "Beach",   "IMG",       "DSC",        "Report", "FINAL",  "copy",
+      "meeting", "notes",  "Invoice", "song",      "Live",       "Résumé", "Müller", "main",
+      "utils",   "test",   "README",  "camelCase", "PascalName", "Привет", "Ærø",    "draft"};
   static const char* const seps[] = {"_", "-", " ", ".", "", "(", ") "};
-  static const char* const exts[] = {".jpg", ".JPG", ".png", ".mp3", ".flac", ".pdf", ".docx",
-                                     ".txt", ".cpp", ".md", ".NEF"};
+  static const char* const exts[] = {".jpg",  ".JPG", ".png", ".mp3", ".flac", ".pdf",
+                                     ".docx", ".txt", ".cpp", ".md",  ".NEF"};
   std::mt19937_64 random(42);
   PathList paths;
   std::string path;

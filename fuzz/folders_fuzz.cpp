@@ -8,7 +8,8 @@
 using namespace velmora::catalogue;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const FolderStore store = ParseFolders(std::string_view(reinterpret_cast<const char*>(data), size));
+  const FolderStore store =
+      ParseFolders(std::string_view(reinterpret_cast<const char*>(data), size));
   const std::string text = FormatFolders(store);
   if (!(ParseFolders(text) == store)) std::abort();
   if (text.size() > size + 2 * store.size() + 2) std::abort();

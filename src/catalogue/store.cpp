@@ -43,7 +43,8 @@ void FolderStore::Clear() {
 
 std::string StoreFileIn(std::string_view dir) {
   std::string file(dir);
-  if (file.empty() || file.back() != platform::kPathSeparator) file.push_back(platform::kPathSeparator);
+  if (file.empty() || file.back() != platform::kPathSeparator)
+    file.push_back(platform::kPathSeparator);
   file.append(kStoreFileName);
   return file;
 }

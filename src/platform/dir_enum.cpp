@@ -25,7 +25,7 @@ EntryKind KindOf(int dirFd, const char* name, unsigned char type) {
       return EntryKind::Folder;
     case DT_LNK:
       return fstatat(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode) ? EntryKind::Folder
-                                                                         : EntryKind::File;
+                                                                      : EntryKind::File;
     case DT_UNKNOWN:
       if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
       if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
@@ -43,8 +43,9 @@ class PosixDirectories final : public DirectoryEnumerator {
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno;
     struct stat st;
-    if (fstat(fd, &st) == 0) out.id = FolderId{static_cast<std::uint64_t>(st.st_dev),
-                                               static_cast<std::uint64_t>(st.st_ino)};
+    if (fstat(fd, &st) == 0)
+      out.id =
+          FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 #ifdef __linux__
     // A larger buffer than readdir's halves the system calls on big folders.
     alignas(dirent64) char buffer[64 * 1024];
@@ -55,7 +56,8 @@ class PosixDirectories final : public DirectoryEnumerator {
         const auto* d = reinterpret_cast<const dirent64*>(buffer + pos);
         pos += d->d_reclen;
         if (IsDotOrDotDot(d->d_name)) continue;
-        out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)}, KindOf(fd, d->d_name, d->d_type));
+        out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)},
+                KindOf(fd, d->d_name, d->d_type));
       }
     }
     close(fd);

@@ -64,8 +64,8 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
 
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
   static std::atomic<unsigned> counter{0};
-  const std::string temp = path + ".tmp-" + std::to_string(getpid()) + "-" +
-                           std::to_string(counter.fetch_add(1));
+  const std::string temp =
+      path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
   // Keep the permissions of the file being replaced; a new one gets the usual 0666 & ~umask.
   mode_t mode = 0666;
   struct stat old;

@@ -18,7 +18,9 @@ Run cli(const QStringList& args) {
   return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-QString q(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(const std::string& s) {
+  return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QList<QByteArray> sortedRecords(const QByteArray& out, char end) {
   auto records = out.split(end);
@@ -81,7 +83,8 @@ class TestCli : public QObject {
     const QByteArray party = QByteArray::fromStdString(t / "Beach Party.JPG");
     const QByteArray png = QByteArray::fromStdString(t / "beach.png");
     QCOMPARE(files({"filter", q(t.path()), "BEACH", "jpg"}), QList<QByteArray>{party});
-    QCOMPARE(files({"filter", "--any", q(t.path()), "BEACH", "jpg"}), (QList<QByteArray>{party, png}));
+    QCOMPARE(files({"filter", "--any", q(t.path()), "BEACH", "jpg"}),
+             (QList<QByteArray>{party, png}));
     QCOMPARE(files({"filter", "--any", q(t.path())}), QList<QByteArray>{});
     QCOMPARE(files({"filter", "--all", q(t.path())}).size(), 3);
   }
@@ -108,8 +111,10 @@ class TestCli : public QObject {
   void unreadableFolder_data() {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing" << "No such file or directory";
-    QTest::newRow("a file") << "file" << "Not a directory";
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("a file") << "file"
+                            << "Not a directory";
   }
   void unreadableFolder() {
     QFETCH(QString, relative);

@@ -12,14 +12,17 @@ namespace {
 
 PathList pathsOf(const QList<QByteArray>& paths) {
   PathList list;
-  for (const auto& p : paths) list.push_back(std::string_view(p.constData(), static_cast<std::size_t>(p.size())));
+  for (const auto& p : paths)
+    list.push_back(std::string_view(p.constData(), static_cast<std::size_t>(p.size())));
   return list;
 }
 
-QList<QByteArray> kept(const QList<QByteArray>& paths, const std::vector<std::string>& tags, MatchMode mode) {
+QList<QByteArray> kept(const QList<QByteArray>& paths, const std::vector<std::string>& tags,
+                       MatchMode mode) {
   const PathList list = pathsOf(paths);
   QList<QByteArray> out;
-  for (const std::size_t i : ApplyTagFilter(FilterIndex(list), tags, mode)) out << paths[static_cast<qsizetype>(i)];
+  for (const std::size_t i : ApplyTagFilter(FilterIndex(list), tags, mode))
+    out << paths[static_cast<qsizetype>(i)];
   return out;
 }
 
@@ -36,30 +39,35 @@ class TestFilter : public QObject {
     const QList<QByteArray> jpgs{"/f/notjpg.txt", "/f/photo.JPG", "/f/a.png"};
     QTest::newRow("name is lower-cased") << jpgs << QStringList{"jpg"} << MatchMode::Any
                                          << QList<QByteArray>{"/f/notjpg.txt", "/f/photo.JPG"};
-    QTest::newRow("substring, not word") << QList<QByteArray>{"/f/iPhone.png", "/f/x.txt"}
-                                         << QStringList{"on"} << MatchMode::All
-                                         << QList<QByteArray>{"/f/iPhone.png"};
+    QTest::newRow("substring, not word")
+        << QList<QByteArray>{"/f/iPhone.png", "/f/x.txt"} << QStringList{"on"} << MatchMode::All
+        << QList<QByteArray>{"/f/iPhone.png"};
     const QList<QByteArray> beach{"/f/Beach Party.JPG", "/f/beach.png", "/f/x.txt"};
     QTest::newRow("all") << beach << QStringList{"beach", "jpg"} << MatchMode::All
                          << QList<QByteArray>{"/f/Beach Party.JPG"};
     QTest::newRow("any") << beach << QStringList{"beach", "jpg"} << MatchMode::Any
                          << QList<QByteArray>{"/f/Beach Party.JPG", "/f/beach.png"};
     QTest::newRow("no tags, all") << beach << QStringList{} << MatchMode::All << beach;
-    QTest::newRow("no tags, any") << beach << QStringList{} << MatchMode::Any << QList<QByteArray>{};
-    QTest::newRow("tag case does not matter") << QList<QByteArray>{"/f/family.jpg", "/f/other.jpg"}
-                                              << QStringList{"Family"} << MatchMode::All
-                                              << QList<QByteArray>{"/f/family.jpg"};
-    QTest::newRow("folder names do not count") << QList<QByteArray>{"/Beach/a.txt"} << QStringList{"beach"}
-                                               << MatchMode::Any << QList<QByteArray>{};
-    QTest::newRow("empty tag hits named files") << QList<QByteArray>{"/f/a", "/f/"} << QStringList{""}
-                                                << MatchMode::Any << QList<QByteArray>{"/f/a"};
-    QTest::newRow("non-ASCII tag") << QList<QByteArray>{"/f/Résumé.doc", "/f/resume.doc"}
-                                   << QStringList{"RÉSUMÉ"} << MatchMode::Any
-                                   << QList<QByteArray>{"/f/Résumé.doc"};
-    QTest::newRow("tag across two names") << QList<QByteArray>{"/f/ab", "/f/cd"} << QStringList{"bc"}
-                                          << MatchMode::Any << QList<QByteArray>{};
-    QTest::newRow("repeated tag, all") << QList<QByteArray>{"/f/ab", "/f/cd"} << QStringList{"a", "a"}
-                                       << MatchMode::All << QList<QByteArray>{"/f/ab"};
+    QTest::newRow("no tags, any") << beach << QStringList{} << MatchMode::Any
+                                  << QList<QByteArray>{};
+    QTest::newRow("tag case does not matter")
+        << QList<QByteArray>{"/f/family.jpg", "/f/other.jpg"} << QStringList{"Family"}
+        << MatchMode::All << QList<QByteArray>{"/f/family.jpg"};
+    QTest::newRow("folder names do not count")
+        << QList<QByteArray>{"/Beach/a.txt"} << QStringList{"beach"} << MatchMode::Any
+        << QList<QByteArray>{};
+    QTest::newRow("empty tag hits named files")
+        << QList<QByteArray>{"/f/a", "/f/"} << QStringList{""} << MatchMode::Any
+        << QList<QByteArray>{"/f/a"};
+    QTest::newRow("non-ASCII tag")
+        << QList<QByteArray>{"/f/Résumé.doc", "/f/resume.doc"} << QStringList{"RÉSUMÉ"}
+        << MatchMode::Any << QList<QByteArray>{"/f/Résumé.doc"};
+    QTest::newRow("tag across two names")
+        << QList<QByteArray>{"/f/ab", "/f/cd"} << QStringList{"bc"} << MatchMode::Any
+        << QList<QByteArray>{};
+    QTest::newRow("repeated tag, all")
+        << QList<QByteArray>{"/f/ab", "/f/cd"} << QStringList{"a", "a"} << MatchMode::All
+        << QList<QByteArray>{"/f/ab"};
     QTest::newRow("empty list") << QList<QByteArray>{} << QStringList{"a"} << MatchMode::All
                                 << QList<QByteArray>{};
   }

@@ -12,8 +12,9 @@ class TestPathList : public QObject {
     PathList list;
     std::vector<std::string> expected;
     for (std::size_t i = 0; i < 3000; ++i) {
-      expected.push_back(std::string(i % 7 == 0 ? 0 : (i * 37) % 5000, static_cast<char>('a' + i % 26)) +
-                         std::to_string(i));
+      expected.push_back(
+          std::string(i % 7 == 0 ? 0 : (i * 37) % 5000, static_cast<char>('a' + i % 26)) +
+          std::to_string(i));
       list.push_back(expected.back());
     }
     expected.push_back(std::string(PathList::kMaxPath, 'z'));
@@ -32,7 +33,8 @@ class TestPathList : public QObject {
 
   void refusesAPathLongerThanABlock() {
     PathList list;
-    QVERIFY_THROWS_EXCEPTION(std::length_error, list.push_back(std::string(PathList::kMaxPath + 1, 'x')));
+    QVERIFY_THROWS_EXCEPTION(std::length_error,
+                             list.push_back(std::string(PathList::kMaxPath + 1, 'x')));
     QVERIFY(list.empty());
   }
 

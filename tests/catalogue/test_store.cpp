@@ -1,7 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QtTest>
 
@@ -25,7 +25,8 @@ Lines entriesOf(const std::string& dir) {
   Lines names;
   if (DIR* d = ::opendir(dir.c_str())) {
     while (const dirent* e = ::readdir(d)) {
-      if (std::string_view(e->d_name) != "." && std::string_view(e->d_name) != "..") names.emplace_back(e->d_name);
+      if (std::string_view(e->d_name) != "." && std::string_view(e->d_name) != "..")
+        names.emplace_back(e->d_name);
     }
     ::closedir(d);
   }
@@ -55,23 +56,24 @@ class TestStore : public QObject {
     QTest::newRow("empty file") << QByteArray() << QStringList{} << QStringList{} << QStringList{};
     QTest::newRow("two folders") << QByteArray("/Photos\r\nbeach,family,\r\n/Music\r\n\r\n")
                                  << QStringList{"/Photos", "/Music"}
-                                 << QStringList{"beach,family,", ""} << QStringList{"Photos", "Music"};
+                                 << QStringList{"beach,family,", ""}
+                                 << QStringList{"Photos", "Music"};
     QTest::newRow("LF only") << QByteArray("/Photos\nbeach,\n/Music\n\n")
                              << QStringList{"/Photos", "/Music"} << QStringList{"beach,", ""}
                              << QStringList{"Photos", "Music"};
     QTest::newRow("CR only") << QByteArray("/a\rt,\r") << QStringList{"/a"} << QStringList{"t,"}
                              << QStringList{"a"};
-    QTest::newRow("tag line missing") << QByteArray("/a\r\n") << QStringList{"/a"} << QStringList{""}
-                                      << QStringList{"a"};
-    QTest::newRow("last line unterminated") << QByteArray("/a\r\nt,") << QStringList{"/a"}
-                                            << QStringList{"t,"} << QStringList{"a"};
-    QTest::newRow("blank path line") << QByteArray("\r\nt,\r\n") << QStringList{""} << QStringList{"t,"}
-                                     << QStringList{""};
-    QTest::newRow("extra line shifts pairs") << QByteArray("/a\r\n\r\n\r\n/b\r\n")
-                                             << QStringList{"/a", ""} << QStringList{"", "/b"}
-                                             << QStringList{"a", ""};
-    QTest::newRow("path ending in separator") << QByteArray("/x/\r\n\r\n") << QStringList{"/x/"}
-                                              << QStringList{""} << QStringList{""};
+    QTest::newRow("tag line missing")
+        << QByteArray("/a\r\n") << QStringList{"/a"} << QStringList{""} << QStringList{"a"};
+    QTest::newRow("last line unterminated")
+        << QByteArray("/a\r\nt,") << QStringList{"/a"} << QStringList{"t,"} << QStringList{"a"};
+    QTest::newRow("blank path line")
+        << QByteArray("\r\nt,\r\n") << QStringList{""} << QStringList{"t,"} << QStringList{""};
+    QTest::newRow("extra line shifts pairs")
+        << QByteArray("/a\r\n\r\n\r\n/b\r\n") << QStringList{"/a", ""} << QStringList{"", "/b"}
+        << QStringList{"a", ""};
+    QTest::newRow("path ending in separator")
+        << QByteArray("/x/\r\n\r\n") << QStringList{"/x/"} << QStringList{""} << QStringList{""};
     QTest::newRow("root") << QByteArray("/\r\n\r\n") << QStringList{"/"} << QStringList{""}
                           << QStringList{""};
   }
@@ -112,8 +114,10 @@ class TestStore : public QObject {
     TestDir t;
     const std::string file = StoreFileIn(t.path());
     QCOMPARE(file, t / "folders.txt");
-    const FolderStore store = makeStore({{"/Photos", "beach,family,"}, {"/d/caf\xE9 \xFF", ""},
-                                         {"/with blank ", "a b,,c,"}, {"/", "Trip,trip,"}});
+    const FolderStore store = makeStore({{"/Photos", "beach,family,"},
+                                         {"/d/caf\xE9 \xFF", ""},
+                                         {"/with blank ", "a b,,c,"},
+                                         {"/", "Trip,trip,"}});
     QCOMPARE(SaveFolders(store, file), std::string());
     QCOMPARE(t.read("folders.txt"), FormatFolders(store));
     FolderStore loaded;
@@ -146,24 +150,23 @@ class TestStore : public QObject {
     TestDir t;
     t.createFile("folders.txt", kOldText);
     QCOMPARE(::chmod((t / "folders.txt").c_str(), 0), 0);
-    const auto message = runUnprivileged([&] {
+    RUN_UNPRIVILEGED(message, [&] {
       FolderStore store;
       return LoadFolders(store, t / "folders.txt");
     });
-    QVERIFY2(message.has_value(), "could not run as an unprivileged user");
-    QVERIFY2(message->find(t / "folders.txt") != std::string::npos, message->c_str());
-    QVERIFY2(message->find("Permission denied") != std::string::npos, message->c_str());
+    QVERIFY2(message.find(t / "folders.txt") != std::string::npos, message.c_str());
+    QVERIFY2(message.find("Permission denied") != std::string::npos, message.c_str());
   }
 
   void readOnlyFolderKeepsTheOldFile() {
     TestDir t;
     t.createFile("folders.txt", kOldText);
     QCOMPARE(::chmod(t.path().c_str(), 0555), 0);
-    const auto message = runUnprivileged(
-        [&] { return SaveFolders(makeStore({{"/new", ""}}), t / "folders.txt"); });
-    QVERIFY2(message.has_value(), "could not run as an unprivileged user");
-    QVERIFY2(message->find("Permission denied") != std::string::npos, message->c_str());
-    QVERIFY(message->find(t / "folders.txt") != std::string::npos);
+    RUN_UNPRIVILEGED(message, [&] {
+      return SaveFolders(makeStore({{"/new", ""}}), t / "folders.txt");
+    });
+    QVERIFY2(message.find("Permission denied") != std::string::npos, message.c_str());
+    QVERIFY(message.find(t / "folders.txt") != std::string::npos);
     QCOMPARE(t.read("folders.txt"), kOldText);
     QCOMPARE(entriesOf(t.path()), Lines{"folders.txt"});
   }
@@ -178,19 +181,23 @@ class TestStore : public QObject {
     std::string filler(4096, 'x');
     int blocks = 0;
     while (true) {
-      const int fd = ::open((t / ("disk/fill" + std::to_string(blocks))).c_str(), O_WRONLY | O_CREAT, 0644);
-      const bool full = fd < 0 || ::write(fd, filler.data(), filler.size()) != static_cast<ssize_t>(filler.size());
+      const int fd =
+          ::open((t / ("disk/fill" + std::to_string(blocks))).c_str(), O_WRONLY | O_CREAT, 0644);
+      const bool full = fd < 0 || ::write(fd, filler.data(), filler.size()) !=
+                                      static_cast<ssize_t>(filler.size());
       if (fd >= 0) ::close(fd);
       if (full) break;
       ++blocks;
     }
     ::unlink((t / "disk/fill0").c_str());
     FolderStore big;
-    for (int i = 0; i < 2000; ++i) big.Append("/some/rather/long/path/number/" + std::to_string(i), "tag,other,");
+    for (int i = 0; i < 2000; ++i)
+      big.Append("/some/rather/long/path/number/" + std::to_string(i), "tag,other,");
     const std::string message = SaveFolders(big, file);
     QVERIFY2(message.find("No space left on device") != std::string::npos, message.c_str());
     QCOMPARE(t.read("disk/folders.txt"), kOldText);
-    for (const auto& name : entriesOf(t / "disk")) QVERIFY2(name.rfind("folders.txt.", 0) != 0, name.c_str());
+    for (const auto& name : entriesOf(t / "disk"))
+      QVERIFY2(name.rfind("folders.txt.", 0) != 0, name.c_str());
   }
 };
 

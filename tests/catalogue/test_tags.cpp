@@ -28,7 +28,8 @@ class TestTags : public QObject {
     row("small then capitals", "fooBAR.doc", {"foo", "bar", "doc"});
     row("capital run", "JPEGImage.jpeg", {"jpegimage", "jpeg"});
     row("Mc", "McDonald.txt", {"mc", "donald", "txt"});
-    row("brackets and blanks", "Report[rev2] FINAL copy.pdf", {"report", "rev", "final", "copy", "pdf"});
+    row("brackets and blanks", "Report[rev2] FINAL copy.pdf",
+        {"report", "rev", "final", "copy", "pdf"});
     row("repeats kept", "a_a.txt", {"a", "a", "txt"});
     row("case variants", "tag.Tag.TAG", {"tag", "tag", "tag"});
     row("only digits", "2009-05-13.txt", {"txt"});
@@ -56,7 +57,7 @@ class TestTags : public QObject {
     const std::string name = "Caf\xE9_\xFF\xFEX.TXT";  // Latin-1 é, stray bytes
     const std::vector<std::string> expected = {"caf\xE9", "\xFF\xFEx", "txt"};
     QCOMPARE(SplitTags(name), expected);
-    QCOMPARE(LowerCase("A\xC3\x28Z"), std::string("a\xC3\x28z"));  // truncated sequence
+    QCOMPARE(LowerCase("A\xC3\x28Z"), std::string("a\xC3\x28z"));      // truncated sequence
     QCOMPARE(LowerCase("\xED\xA0\x80"), std::string("\xED\xA0\x80"));  // encoded surrogate
   }
 
@@ -71,7 +72,8 @@ class TestTags : public QObject {
     for (int c = 0; c < 256; ++c) {
       const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
       const bool expected = c >= 32 && c <= 126 && !letter;
-      QVERIFY2(IsDelimiter(static_cast<unsigned char>(c)) == expected, qPrintable(QString::number(c)));
+      QVERIFY2(IsDelimiter(static_cast<unsigned char>(c)) == expected,
+               qPrintable(QString::number(c)));
       count += expected;
     }
     QCOMPARE(count, 43);
@@ -118,11 +120,16 @@ class TestTags : public QObject {
   void fileNameOf_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("nested") << "/Photos/2009" << "2009";
-    QTest::newRow("no separator") << "notes.txt" << "notes.txt";
-    QTest::newRow("trailing separator") << "/Photos/" << "";
-    QTest::newRow("root") << "/" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("nested") << "/Photos/2009"
+                            << "2009";
+    QTest::newRow("no separator") << "notes.txt"
+                                  << "notes.txt";
+    QTest::newRow("trailing separator") << "/Photos/"
+                                        << "";
+    QTest::newRow("root") << "/"
+                          << "";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void fileNameOf() {
     QFETCH(QString, path);

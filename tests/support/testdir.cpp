@@ -48,7 +48,8 @@ void TestDir::createFile(const std::string& relative, const std::string& content
   const std::string full = *this / relative;
   makeParents(full);
   const int fd = ::open(full.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0 || !writeAll(fd, content)) qFatal("cannot create %s: %s", full.c_str(), std::strerror(errno));
+  if (fd < 0 || !writeAll(fd, content))
+    qFatal("cannot create %s: %s", full.c_str(), std::strerror(errno));
   ::close(fd);
 }
 
@@ -68,34 +69,45 @@ std::string TestDir::read(const std::string& relative) const {
   const int fd = ::open((*this / relative).c_str(), O_RDONLY);
   if (fd < 0) return out;
   char buffer[4096];
-  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+    out.append(buffer, static_cast<std::size_t>(n));
   ::close(fd);
   return out;
 }
 
-std::optional<std::string> runUnprivileged(const std::function<std::string()>& step) {
+UnprivilegedRun runUnprivileged(const std::function<std::string()>& step) {
+  constexpr int kCannotDrop = 3;
+  UnprivilegedRun run;
   int pipeFds[2];
-  if (::pipe(pipeFds) != 0) return std::nullopt;
+  if (::pipe(pipeFds) != 0) return {false, false, {}, "cannot make a pipe"};
   const pid_t child = ::fork();
-  if (child < 0) return std::nullopt;
+  if (child < 0) return {false, false, {}, "cannot fork"};
   if (child == 0) {
     ::close(pipeFds[0]);
     if (::geteuid() == 0) {
       const gid_t nobody = 65534;
-      if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(3);
+      if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+        ::_exit(kCannotDrop);
+      }
     }
     const bool ok = writeAll(pipeFds[1], step());
     ::_exit(ok ? 0 : 4);
   }
   ::close(pipeFds[1]);
-  std::string out;
   char buffer[4096];
-  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+    run.output.append(buffer, static_cast<std::size_t>(n));
+  }
   ::close(pipeFds[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-  return out;
+  run.dropped = !(WIFEXITED(status) && WEXITSTATUS(status) == kCannotDrop);
+  run.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (!run.dropped)
+    run.problem = "cannot switch to the user nobody to test a permission case";
+  else if (!run.finished)
+    run.problem = "the unprivileged step did not finish";
+  return run;
 }
 
 SmallFileSystem::SmallFileSystem(const std::string& mountPoint, std::size_t bytes)

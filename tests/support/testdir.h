@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 class TestDir {
@@ -32,9 +31,25 @@ class TestDir {
 };
 
 // Runs step in a child process as the unprivileged user "nobody" when this process is
-// root (permission checks do not apply to root), else as the current user. Returns
-// what step returned, or nothing when the child could not run it.
-std::optional<std::string> runUnprivileged(const std::function<std::string()>& step);
+// root (permission checks do not apply to root), else as the current user.
+struct UnprivilegedRun {
+  bool dropped = false;   // the child runs without privileges; otherwise skip, with problem
+  bool finished = false;  // the step ran to its end; otherwise fail, with problem
+  std::string output;     // what the step returned
+  std::string problem;
+};
+UnprivilegedRun runUnprivileged(const std::function<std::string()>& step);
+
+// Runs step unprivileged into var: skips the test when privileges cannot be dropped,
+// fails it when the step did not finish.
+#define RUN_UNPRIVILEGED(var, step)                     \
+  std::string var;                                      \
+  {                                                     \
+    const UnprivilegedRun run_ = runUnprivileged(step); \
+    if (!run_.dropped) QSKIP(run_.problem.c_str());     \
+    QVERIFY2(run_.finished, run_.problem.c_str());      \
+    var = run_.output;                                  \
+  }
 
 // A tmpfs of the given size mounted on a folder of its own, unmounted on destruction.
 // Needs root; skipReason() says why it could not be made.
