@@ -131,11 +131,6 @@ class TestCli : public QObject {
     }
   }
 
-  void help() {
-    const Run r = cli({"--help"});
-    QCOMPARE(r.code, 0);
-    QVERIFY(r.out.contains("velmora-cli scan DIR"));
-  }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -38,11 +38,6 @@ class TestPathList : public QObject {
     QVERIFY(list.empty());
   }
 
-  void smallListsStaySmall() {
-    PathList list;
-    list.push_back("/a/b");
-    QVERIFY(list.MemoryUsed() < 1024);
-  }
 };
 
 QTEST_GUILESS_MAIN(TestPathList)

@@ -234,13 +234,6 @@ class TestScan : public QObject {
     QCOMPARE(sorted(scanReal(t.path())), sorted(expected));
   }
 
-  void vanishedFolderListsNothing() {
-    TestDir t;
-    QCOMPARE(scanReal(t / "not-there"), Paths{});
-    t.createFile("plain-file");
-    QCOMPARE(scanReal(t / "plain-file"), Paths{});
-  }
-
   void unreadableSubfolderIsSkipped() {
     TestDir t;
     t.createFile("a.txt");

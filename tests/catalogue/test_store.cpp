@@ -103,13 +103,6 @@ class TestStore : public QObject {
     QCOMPARE(store.UserTags(0), std::string("x,Beach,"));
   }
 
-  void removeKeepsListsParallel() {
-    FolderStore store = makeStore({{"/a", "1,"}, {"/b", "2,"}, {"/c", "3,"}});
-    store.Remove(1);
-    store.Remove(7);
-    QCOMPARE(store, makeStore({{"/a", "1,"}, {"/c", "3,"}}));
-  }
-
   void saveAndLoadRoundTrip() {
     TestDir t;
     const std::string file = StoreFileIn(t.path());
