@@ -1,0 +1,38 @@
+#pragma once
+// Every question, message and progress window reaches the program through this
+// interface, so that tests can answer them without a person.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace velmora::platform {
+
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  // Reports how far the work is; false once the user has asked to cancel.
+  virtual bool Update(std::uint64_t done, std::uint64_t total) = 0;
+};
+
+// Texts are UTF-8 for display; a path inside a text may hold other bytes.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // OK and Cancel; false for Cancel, Esc and the close box.
+  virtual bool Confirm(const std::string& text, const std::string& title) = 0;
+  // The typed text, or the empty text on Cancel. When the answer is the preset
+  // unchanged, the preset's own bytes come back, even where they are not UTF-8.
+  virtual std::string Input(const std::string& prompt, const std::string& title,
+                            const std::string& preset) = 0;
+  // Yes and No, No being the default; false for No, Esc and the close box.
+  virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
+  virtual void ShowError(const std::string& text, const std::string& title) = 0;
+  // The desktop's folder picker: the chosen folder's path, or the empty text on Cancel.
+  virtual std::string PickFolder(const std::string& title) = 0;
+  // A progress window with Cancel, shown only if the work lasts long enough to need it.
+  virtual std::unique_ptr<Progress> StartProgress(const std::string& title,
+                                                  const std::string& text) = 0;
+};
+
+}  // namespace velmora::platform

@@ -1,0 +1,95 @@
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QUrl>
+
+namespace velmora::platform {
+namespace {
+
+QString Text(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+int AskWith(QMessageBox::Icon icon, const std::string& text, const std::string& title,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault,
+            QMessageBox::StandardButton onEscape) {
+  QMessageBox box(icon, Text(title), Text(text), buttons, QApplication::activeWindow());
+  box.setDefaultButton(byDefault);
+  box.setEscapeButton(onEscape);  // Esc and the close box
+  return box.exec();
+}
+
+class QtProgress final : public Progress {
+ public:
+  QtProgress(const std::string& title, const std::string& text)
+      : dialog_(Text(text), QObject::tr("Cancel"), 0, kSteps, QApplication::activeWindow()) {
+    dialog_.setWindowTitle(Text(title));
+    dialog_.setWindowModality(Qt::ApplicationModal);
+    dialog_.setMinimumDuration(500);  // short copies never flash a window
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+  }
+  bool Update(std::uint64_t done, std::uint64_t total) override {
+    const auto step = total == 0 ? kSteps : static_cast<int>(done * kSteps / total);
+    dialog_.setValue(std::min(step, kSteps - 1));  // a modal dialog runs events here
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  static constexpr int kSteps = 1000;
+  QProgressDialog dialog_;
+};
+
+}  // namespace
+
+bool QtDialogs::Confirm(const std::string& text, const std::string& title) {
+  return AskWith(QMessageBox::Question, text, title, QMessageBox::Ok | QMessageBox::Cancel,
+                 QMessageBox::Ok, QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::string QtDialogs::Input(const std::string& prompt, const std::string& title,
+                             const std::string& preset) {
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(Text(title));
+  dialog.setLabelText(Text(prompt));
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(preset));
+  dialog.setTextValue(shown);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QString typed = dialog.textValue();
+  if (typed == shown) return preset;  // bytes a name had before, even if not UTF-8
+  return QFile::encodeName(typed).toStdString();
+}
+
+bool QtDialogs::AskYesNo(const std::string& question, const std::string& title) {
+  return AskWith(QMessageBox::Question, question, title, QMessageBox::Yes | QMessageBox::No,
+                 QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtDialogs::ShowError(const std::string& text, const std::string& title) {
+  AskWith(QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::string QtDialogs::PickFolder(const std::string& title) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      QApplication::activeWindow(), Text(title), QString(), QFileDialog::ShowDirsOnly);
+  return QFile::encodeName(folder).toStdString();
+}
+
+std::unique_ptr<Progress> QtDialogs::StartProgress(const std::string& title,
+                                                   const std::string& text) {
+  return std::make_unique<QtProgress>(title, text);
+}
+
+void DesktopUrlLauncher::OpenUrl(const std::string& url) {
+  QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+}
+
+void ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace velmora::platform

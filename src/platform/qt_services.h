@@ -1,0 +1,29 @@
+#pragma once
+// The Qt side of the seam: real dialogs, the desktop's URL handling, the event loop.
+
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+
+namespace velmora::platform {
+
+class QtDialogs final : public Dialogs {
+ public:
+  bool Confirm(const std::string& text, const std::string& title) override;
+  std::string Input(const std::string& prompt, const std::string& title,
+                    const std::string& preset) override;
+  bool AskYesNo(const std::string& question, const std::string& title) override;
+  void ShowError(const std::string& text, const std::string& title) override;
+  std::string PickFolder(const std::string& title) override;
+  std::unique_ptr<Progress> StartProgress(const std::string& title,
+                                          const std::string& text) override;
+};
+
+class DesktopUrlLauncher final : public UrlLauncher {
+ public:
+  void OpenUrl(const std::string& url) override;
+};
+
+// Runs the window events that are waiting, then returns.
+void ProcessPendingEvents();
+
+}  // namespace velmora::platform

@@ -1,0 +1,42 @@
+#pragma once
+// The desktop services the program uses: opening documents and addresses, picking a
+// folder, and changing one file at a time.
+
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/file_ops.h"
+
+namespace velmora::platform {
+
+// Hands an address to the desktop's default program for it.
+class UrlLauncher {
+ public:
+  virtual ~UrlLauncher() = default;
+  // url is fully percent-encoded ASCII.
+  virtual void OpenUrl(const std::string& url) = 0;
+};
+
+// file:// followed by the path's bytes, percent-encoded where needed, so that blanks,
+// quotes, a leading "-", newlines and bytes that are not UTF-8 all survive.
+std::string FileUrl(const std::string& path);
+
+class Shell {
+ public:
+  Shell(Dialogs& dialogs, UrlLauncher& launcher) : dialogs_(dialogs), launcher_(launcher) {}
+
+  // A path, or an address with a scheme ("https:..."); what the desktop does is not reported.
+  void OpenDocument(const std::string& pathOrAddress);
+  // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
+  std::string PickFolder(const std::string& title);
+  // Returns when the operation has ended; see RunFileOperation.
+  int Run(const FileOperation& op) { return RunFileOperation(op, dialogs_); }
+
+  Dialogs& dialogs() { return dialogs_; }
+
+ private:
+  Dialogs& dialogs_;
+  UrlLauncher& launcher_;
+};
+
+}  // namespace velmora::platform

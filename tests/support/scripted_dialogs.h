@@ -1,0 +1,54 @@
+#pragma once
+// Dialogs answered from a script prepared by the test. A dialog the script does not
+// expect fails the test, naming the dialog and its text.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+class ScriptedDialogs final : public velmora::platform::Dialogs {
+ public:
+  enum class Kind { Confirm, Input, YesNo, Error, PickFolder };
+  struct Shown {
+    Kind kind;
+    std::string text;
+  };
+
+  // Answers, in the order the dialogs are to appear.
+  ScriptedDialogs& confirm(bool ok) { return expect(Kind::Confirm, ok ? "y" : ""); }
+  ScriptedDialogs& input(const std::string& typed) { return expect(Kind::Input, typed); }
+  ScriptedDialogs& yesNo(bool yes) { return expect(Kind::YesNo, yes ? "y" : ""); }
+  ScriptedDialogs& error() { return expect(Kind::Error, ""); }
+  ScriptedDialogs& pickFolder(const std::string& path) { return expect(Kind::PickFolder, path); }
+  // The user presses Cancel in the progress window at its n-th update.
+  void cancelProgressAt(int n) { cancelAt_ = n; }
+
+  const std::vector<Shown>& shown() const { return shown_; }
+  bool allAnswered() const { return script_.empty(); }
+  int progressUpdates() const { return updates_; }
+  // The kinds shown, as one word each ("error yesno"), for compact checks.
+  std::string summary() const;
+
+  bool Confirm(const std::string& text, const std::string& title) override;
+  std::string Input(const std::string& prompt, const std::string& title,
+                    const std::string& preset) override;
+  bool AskYesNo(const std::string& question, const std::string& title) override;
+  void ShowError(const std::string& text, const std::string& title) override;
+  std::string PickFolder(const std::string& title) override;
+  std::unique_ptr<velmora::platform::Progress> StartProgress(const std::string& title,
+                                                             const std::string& text) override;
+
+ private:
+  ScriptedDialogs& expect(Kind kind, std::string answer) {
+    script_.push_back({kind, std::move(answer)});
+    return *this;
+  }
+  std::string answer(Kind kind, const std::string& text);
+
+  std::deque<Shown> script_;  // kind and answer
+  std::vector<Shown> shown_;
+  int cancelAt_ = -1;
+  int updates_ = 0;
+};
