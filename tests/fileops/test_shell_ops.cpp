@@ -138,6 +138,21 @@ class TestShellOps : public QObject {
     QCOMPARE(w.dialogs.summary(), std::string());
   }
 
+  // The home trash is on another file system: the file goes to its own mount's trash.
+  void deleteOnAnotherMount() {
+    World w;
+    SmallFileSystem disk(w.dir / "disk", 1 << 20, SmallFileSystem::Kind::Ext2);
+    if (!disk.mounted()) QSKIP(disk.skipReason().c_str());
+    w.dir.createFile("disk/away.txt", "a");
+    fileops::ShellDelete(w.shell, w.dir / "disk/away.txt");
+    QCOMPARE(w.dialogs.summary(), std::string());
+    const std::string trash = w.dir / ("disk/.Trash-" + std::to_string(::getuid()));
+    QCOMPARE(entriesOf(trash + "/files"), Names{"away.txt"});
+    QCOMPARE(w.dir.read("disk/.Trash-" + std::to_string(::getuid()) + "/info/away.txt.trashinfo")
+                 .substr(0, 26),
+             std::string("[Trash Info]\nPath=away.txt"));
+  }
+
   void danglingLinkIsTrashedAsLink() {
     World w;
     w.dir.createLink("dangling", "nowhere");

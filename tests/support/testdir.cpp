@@ -110,21 +110,35 @@ UnprivilegedRun runUnprivileged(const std::function<std::string()>& step) {
   return run;
 }
 
-SmallFileSystem::SmallFileSystem(const std::string& mountPoint, std::size_t bytes)
+SmallFileSystem::SmallFileSystem(const std::string& mountPoint, std::size_t bytes, Kind kind)
     : point_(mountPoint) {
   if (::geteuid() != 0) {
-    reason_ = "mounting a small tmpfs needs root";
+    reason_ = "mounting a small file system needs root";
     return;
   }
   ::mkdir(point_.c_str(), 0755);
-  const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
-  if (::mount("tmpfs", point_.c_str(), "tmpfs", 0, options.c_str()) != 0) {
-    reason_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
-    return;
+  if (kind == Kind::Tmpfs) {
+    const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
+    if (::mount("tmpfs", point_.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+      reason_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+      return;
+    }
+  } else {
+    image_ = point_ + ".img";
+    const std::string make = "truncate -s " + std::to_string(bytes) + " '" + image_ +
+                             "' && mke2fs -q -t ext2 -F '" + image_ + "' && mount -o loop '" +
+                             image_ + "' '" + point_ + "' 2>/dev/null";
+    if (std::system(make.c_str()) != 0) {
+      reason_ = "cannot mount an ext2 image on a loop device here";
+      ::unlink(image_.c_str());
+      return;
+    }
   }
   mounted_ = true;
 }
 
 SmallFileSystem::~SmallFileSystem() {
-  if (mounted_) ::umount2(point_.c_str(), MNT_DETACH);
+  if (mounted_ && ::umount2(point_.c_str(), MNT_DETACH) != 0)
+    qWarning("cannot unmount %s", point_.c_str());
+  if (!image_.empty()) ::unlink(image_.c_str());
 }
