@@ -1,0 +1,179 @@
+#include "widgets/chip_container.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "platform/qt_services.h"
+#include "platform/twips.h"
+#include "widgets/chip_painter.h"
+
+namespace velmora::widgets {
+
+using platform::PixelsToTwips;
+using platform::TwipsToPixels;
+
+ChipContainer::ChipContainer(QWidget* parent, ChipGeometry templateChip)
+    : QWidget(parent), template_(templateChip), measure_(MeasureLabel) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+}
+
+void ChipContainer::Clear() {
+  for (std::size_t p = chips_.size(); p > 0; --p) {
+    texts_.erase(chips_[p - 1]->text);
+    chips_.pop_back();
+  }
+  current_ = 0;
+  update();
+}
+
+void ChipContainer::AddChip(const std::string& text, const std::string& kind) {
+  if (texts_.count(text) != 0) return;
+  // The label is measured when the chip is first laid out or painted: the same
+  // result, without measuring thousands of chips nobody sees.
+  auto entry = std::make_unique<Entry>(Entry{text, kind, ++lastIndex_, template_});
+  texts_.insert(entry->text);
+  chips_.push_back(std::move(entry));
+  update();
+}
+
+const ChipContainer::Entry& ChipContainer::Measured(std::size_t position) const {
+  Entry& entry = *chips_[position];
+  if (!entry.measured) {
+    entry.geometry.SetLabelWidth(measure_(entry.text));
+    entry.measured = true;
+  }
+  return entry;
+}
+
+ChipInfo ChipContainer::Chip(std::size_t position) const {
+  const Entry& e = Measured(position);
+  return {e.text, e.kind, e.index, e.geometry};
+}
+
+void ChipContainer::Place(std::size_t position, int left, int top) {
+  chips_[position]->geometry.left = left;
+  chips_[position]->geometry.top = top;
+}
+
+long ChipContainer::ChipAt(QPointF point) const {
+  const double x = PixelsToTwips(point.x());
+  const double y = PixelsToTwips(point.y());
+  for (std::size_t p = chips_.size(); p > 0; --p) {  // the last painted lies on top
+    const ChipGeometry& g = chips_[p - 1]->geometry;
+    if (y < g.top || y >= g.top + g.height || x < g.left || x >= g.left + ChipGeometry::kMaxWidth)
+      continue;
+    if (x < g.left + Measured(p - 1).geometry.width) return static_cast<long>(p - 1);
+  }
+  return -1;
+}
+
+void ChipContainer::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRectF area = event->rect();
+  const double top = PixelsToTwips(area.top()) - ChipGeometry::kMaxHeight;
+  const double bottom = PixelsToTwips(area.bottom() + 1);
+  const double left = PixelsToTwips(area.left()) - ChipGeometry::kMaxWidth;
+  const double right = PixelsToTwips(area.right() + 1);
+  for (std::size_t p = 0; p < chips_.size(); ++p) {
+    const ChipGeometry& g = chips_[p]->geometry;
+    if (g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
+    const Entry& e = Measured(p);
+    PaintChip(painter, e.geometry, ChipText(e.text), hasFocus() && p == current_);
+  }
+}
+
+void ChipContainer::mousePressEvent(QMouseEvent* event) {
+  const long p = event->button() == Qt::LeftButton ? ChipAt(event->position()) : -1;
+  pressed_ = p < 0 ? 0 : chips_[static_cast<std::size_t>(p)]->index;
+}
+
+void ChipContainer::mouseReleaseEvent(QMouseEvent* event) {
+  const long p = event->button() == Qt::LeftButton ? ChipAt(event->position()) : -1;
+  const bool click =
+      p >= 0 && pressed_ != 0 && chips_[static_cast<std::size_t>(p)]->index == pressed_;
+  pressed_ = 0;
+  if (click) {
+    current_ = static_cast<std::size_t>(p);
+    ClickChip(static_cast<std::size_t>(p));
+  }
+}
+
+void ChipContainer::ClickChip(std::size_t position) {
+  // Copies first: the chip is gone before its event is raised.
+  const std::string text = chips_[position]->text;
+  const std::string kind = chips_[position]->kind;
+  texts_.erase(chips_[position]->text);
+  chips_.erase(chips_.begin() + static_cast<std::ptrdiff_t>(position));
+  update();
+  Redraw();
+  // A click on another chip handled here completes, event and all, before this one's.
+  platform::ProcessPendingEvents();
+  Selected(text, kind);
+}
+
+void ChipContainer::keyPressEvent(QKeyEvent* event) {
+  if (chips_.empty()) return QWidget::keyPressEvent(event);
+  const std::size_t last = chips_.size() - 1;
+  std::size_t next = std::min(current_, last);
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      next = next == 0 ? 0 : next - 1;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      next = std::min(next + 1, last);
+      break;
+    case Qt::Key_Home:
+      next = 0;
+      break;
+    case Qt::Key_End:
+      next = last;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      current_ = next;
+      ClickChip(next);
+      return;
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+  current_ = next;
+  update();
+}
+
+bool ChipContainer::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // The whole text shows over the label, also where the chip cuts it off; the cap has none.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const long p = ChipAt(help->pos());
+    bool shown = false;
+    if (p >= 0) {
+      const ChipGeometry& g = chips_[static_cast<std::size_t>(p)]->geometry;
+      const double x = PixelsToTwips(help->pos().x());
+      const double y = PixelsToTwips(help->pos().y());
+      const double labelLeft = g.left + g.labelLeft;
+      if (x >= labelLeft && x < labelLeft + g.labelWidth && x < g.left + g.capLeft &&
+          y >= g.top + ChipGeometry::kLabelTop &&
+          y < g.top + ChipGeometry::kLabelTop + ChipGeometry::kLabelHeight) {
+        QToolTip::showText(help->globalPos(), ChipText(chips_[static_cast<std::size_t>(p)]->text),
+                           this);
+        shown = true;
+      }
+    }
+    if (!shown) QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace velmora::widgets

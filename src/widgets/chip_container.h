@@ -1,0 +1,82 @@
+#pragma once
+// What the tag panel and the filter bar share: an ordered list of chips with unique
+// texts, created from a template and destroyed again, painted by the container itself
+// so that tens of thousands of chips stay cheap. A chip reached by the mouse or the
+// keyboard behaves as a TagCtrl does: the same looks, tooltip and click.
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "widgets/chip_geometry.h"
+
+namespace velmora::widgets {
+
+// What a container shows of one chip, for its host and for tests.
+struct ChipInfo {
+  std::string text;
+  std::string kind;
+  std::int64_t index;  // 1 for the first chip the container ever made
+  ChipGeometry geometry;
+};
+
+class ChipContainer : public QWidget {
+  Q_OBJECT
+ public:
+  // Measures a label in twips; replaceable so that layouts can be checked with exact widths.
+  using Measure = std::function<int(const std::string&)>;
+
+  void Clear();
+  std::size_t Count() const { return chips_.size(); }
+  ChipInfo Chip(std::size_t position) const;
+  const std::string& TextAt(std::size_t position) const { return chips_[position]->text; }
+  std::int64_t LastIndex() const { return lastIndex_; }
+  // The chip position under a point in pixels, or -1.
+  long ChipAt(QPointF point) const;
+  void SetMeasure(Measure measure) { measure_ = std::move(measure); }
+
+  // Lays the chips out; each container has its own rule.
+  virtual void Redraw() = 0;
+
+ protected:
+  ChipContainer(QWidget* parent, ChipGeometry templateChip);
+
+  // Adds a chip unless one with exactly this text is there; no layout, no event.
+  void AddChip(const std::string& text, const std::string& kind);
+  void Place(std::size_t position, int left, int top);
+  int WidthOf(std::size_t position) const { return Measured(position).geometry.width; }
+  // Raises the container's own event for a chip that has left it.
+  virtual void Selected(const std::string& text, const std::string& kind) = 0;
+
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  struct Entry {
+    std::string text;
+    std::string kind;
+    std::int64_t index;
+    ChipGeometry geometry;
+    bool measured = false;
+  };
+  const Entry& Measured(std::size_t position) const;
+  void ClickChip(std::size_t position);
+
+  ChipGeometry template_;
+  std::vector<std::unique_ptr<Entry>> chips_;  // entries stay put, so the set can point into them
+  std::unordered_set<std::string_view> texts_;
+  std::int64_t lastIndex_ = 0;
+  std::int64_t pressed_ = 0;  // index of the chip under a mouse press
+  std::size_t current_ = 0;   // the chip the keyboard is on
+  Measure measure_;
+};
+
+}  // namespace velmora::widgets

@@ -1,0 +1,37 @@
+#pragma once
+// Where a chip and its parts stand, in twips, and the rules that keep it in bounds.
+
+namespace velmora::widgets {
+
+struct ChipGeometry {
+  static constexpr int kCapWidth = 120;   // the right-end cap, 8 pixels
+  static constexpr int kMaxHeight = 255;  // the cap's height, 17 pixels
+  static constexpr int kMinWidth = 600;
+  static constexpr int kMaxWidth = 1500;  // the body image's width
+  static constexpr int kLabelTop = 15;
+  static constexpr int kLabelHeight = 225;
+
+  int left = 0;
+  int top = 0;
+  int width = 1305;
+  int height = kMaxHeight;
+  int labelWidth = 0;
+  double labelLeft = 0;
+  int capLeft = width - kCapWidth;
+
+  // A new text of the given label width: the chip fits the label plus a cap's width
+  // on each side, within bounds, with the label centred.
+  void SetLabelWidth(int w) {
+    labelWidth = w;
+    SetSize(2 * kCapWidth + w, height);
+  }
+  // Any size change ends within bounds, the cap flush right and the label centred.
+  void SetSize(int w, int h) {
+    height = h > kMaxHeight ? kMaxHeight : h;
+    width = w > kMaxWidth ? kMaxWidth : (w < kMinWidth ? kMinWidth : w);
+    capLeft = width - kCapWidth;
+    labelLeft = (width - labelWidth) / 2.0;
+  }
+};
+
+}  // namespace velmora::widgets

@@ -1,0 +1,22 @@
+#pragma once
+// How a chip looks, shared by the chip widget and the containers that paint their
+// chips themselves: a grey pill with blue text and a right-end cap.
+
+#include <QFont>
+#include <QPainter>
+#include <string>
+
+#include "widgets/chip_geometry.h"
+
+namespace velmora::widgets {
+
+// Arial 9 pt at 96 dpi.
+QFont ChipFont();
+QString ChipText(const std::string& text);
+// The width of the label that shows text on one line, in twips.
+int MeasureLabel(const std::string& text);
+
+// Paints a chip at its geometry (twips, relative to the painter's origin).
+void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused);
+
+}  // namespace velmora::widgets

@@ -1,0 +1,39 @@
+#include "widgets/tag_bar.h"
+
+#include <cmath>
+
+namespace velmora::widgets {
+
+namespace {
+ChipGeometry BarTemplate() {
+  ChipGeometry g;
+  g.left = 120;
+  g.top = 120;
+  g.SetSize(1305, ChipGeometry::kMaxHeight);
+  return g;
+}
+}  // namespace
+
+TagBar::TagBar(QWidget* parent) : ChipContainer(parent, BarTemplate()) {}
+
+std::vector<std::string> TagBar::GetTags() const {
+  std::vector<std::string> tags;
+  tags.reserve(Count());
+  for (std::size_t i = 0; i < Count(); ++i) tags.push_back(TextAt(i));
+  return tags;
+}
+
+void TagBar::Redraw() {
+  std::int64_t x = 0;
+  for (std::size_t i = 0; i < Count(); ++i) {
+    Place(i, static_cast<int>(x), 0);
+    x = std::llrint(static_cast<double>(x) + WidthOf(i) + kGap);  // to nearest, ties to even
+  }
+  update();
+}
+
+void TagBar::Selected(const std::string& text, const std::string& kind) {
+  emit TagSelected(text, kind);
+}
+
+}  // namespace velmora::widgets

@@ -1,0 +1,98 @@
+#include "widgets/tag_ctrl.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "platform/twips.h"
+#include "widgets/chip_painter.h"
+
+namespace velmora::widgets {
+
+using platform::TwipsToPixels;
+using platform::TwipsToWholePixels;
+
+TagCtrl::TagCtrl(QWidget* parent, const std::string& instanceName) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  SetText(instanceName);
+}
+
+void TagCtrl::SetText(const std::string& text) {
+  text_ = text;
+  geometry_.SetLabelWidth(MeasureLabel(text_));
+  SetSize(geometry_.width, geometry_.height);
+  setAccessibleName(ChipText(text_));
+  update();
+}
+
+void TagCtrl::Move(int leftTwips, int topTwips) {
+  geometry_.left = leftTwips;
+  geometry_.top = topTwips;
+  move(TwipsToWholePixels(leftTwips), TwipsToWholePixels(topTwips));
+}
+
+void TagCtrl::SetSize(int widthTwips, int heightTwips) {
+  geometry_.SetSize(widthTwips, heightTwips);
+  resize(TwipsToWholePixels(geometry_.width), TwipsToWholePixels(geometry_.height));
+  update();
+}
+
+QSize TagCtrl::sizeHint() const {
+  return {TwipsToWholePixels(geometry_.width), TwipsToWholePixels(geometry_.height)};
+}
+
+void TagCtrl::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);  // the images are white outside the pill
+  ChipGeometry here = geometry_;
+  here.left = here.top = 0;
+  PaintChip(painter, here, ChipText(text_), hasFocus());
+}
+
+void TagCtrl::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void TagCtrl::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (click) emit Click(text_);  // nothing may touch the chip after this
+}
+
+void TagCtrl::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
+    emit Click(text_);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TagCtrl::resizeEvent(QResizeEvent*) {
+  // Resized by its container in pixels: the same bounds apply.
+  if (size() != sizeHint()) {
+    SetSize(static_cast<int>(platform::PixelsToTwips(width())),
+            static_cast<int>(platform::PixelsToTwips(height())));
+  }
+}
+
+bool TagCtrl::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // Only the label has a tooltip; the cap lies above it.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QRectF label(TwipsToPixels(geometry_.labelLeft), TwipsToPixels(ChipGeometry::kLabelTop),
+                       TwipsToPixels(geometry_.labelWidth),
+                       TwipsToPixels(ChipGeometry::kLabelHeight));
+    const QPointF at = help->pos();
+    if (label.contains(at) && at.x() < TwipsToPixels(geometry_.capLeft)) {
+      QToolTip::showText(help->globalPos(), ChipText(text_), this);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace velmora::widgets

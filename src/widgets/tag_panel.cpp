@@ -1,0 +1,34 @@
+#include "widgets/tag_panel.h"
+
+#include "platform/twips.h"
+
+namespace velmora::widgets {
+
+namespace {
+ChipGeometry PanelTemplate() {
+  ChipGeometry g;
+  g.left = 150;
+  g.top = 120;
+  g.SetSize(1305, ChipGeometry::kMaxHeight);
+  return g;
+}
+}  // namespace
+
+TagPanel::TagPanel(QWidget* parent) : ChipContainer(parent, PanelTemplate()) {
+  height_ = static_cast<int>(platform::PixelsToTwips(height()));
+}
+
+void TagPanel::Redraw() {
+  const std::size_t n = Count();
+  for (std::size_t i = 0; i < n; ++i) Place(i, kChipLeft, static_cast<int>(i) * kRowHeight);
+  if (n >= 1) {
+    height_ = static_cast<int>(n) * kRowHeight;
+    resize(width(), platform::TwipsToWholePixels(height_));
+  }
+  update();
+  emit Resize();
+}
+
+void TagPanel::Selected(const std::string& text, const std::string&) { emit TagSelected(text); }
+
+}  // namespace velmora::widgets
