@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/dir_enum.h"
+#include "platform/files.h"
 
 namespace velmora::platform {
 namespace {
@@ -37,20 +38,6 @@ int Fail(Dialogs& dialogs, const std::string& what, int error, const std::string
 bool AskReplace(Dialogs& dialogs, const std::string& target) {
   return dialogs.AskYesNo("A file named " + Quoted(target) + " already exists. Replace it?",
                           kTitle);
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = ENOSPC;
-      return false;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 // Renames without ever replacing an existing target: EEXIST when there is one.
@@ -101,7 +88,8 @@ int CopyToTemp(int in, const struct stat& source, const std::string& target, Dia
     for (;;) {
       const ssize_t n = read(in, buffer.data(), buffer.size());
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0 || !WriteAll(out, buffer.data(), static_cast<std::size_t>(n < 0 ? 0 : n))) {
+      if (n < 0 || !WriteAll(out, std::string_view(buffer.data(),
+                                                   static_cast<std::size_t>(n < 0 ? 0 : n)))) {
         error = errno;
         break;
       }

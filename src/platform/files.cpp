@@ -23,6 +23,8 @@ std::string Failure(const std::string& path, int error) {
   return "Cannot write " + path + ": " + ErrorText(error);
 }
 
+}  // namespace
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = write(fd, bytes.data(), bytes.size());
@@ -38,8 +40,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   }
   return true;
 }
-
-}  // namespace
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();

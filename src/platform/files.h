@@ -17,6 +17,10 @@ int ReadWholeFile(const std::string& path, std::string& bytes);
 // and no temporary file is left.
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Writes all of bytes to fd, going on after short writes. False with errno set on
+// failure; a write that makes no progress counts as a full disk.
+bool WriteAll(int fd, std::string_view bytes);
+
 // The folder holding the running executable, without a trailing separator.
 std::string ApplicationDirectory();
 

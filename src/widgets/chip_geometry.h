@@ -19,6 +19,15 @@ struct ChipGeometry {
   double labelLeft = 0;
   int capLeft = width - kCapWidth;
 
+  // The hidden chip a container copies for each new chip.
+  static ChipGeometry Template(int templateLeft) {
+    ChipGeometry g;
+    g.left = templateLeft;
+    g.top = 120;
+    g.SetSize(1305, kMaxHeight);
+    return g;
+  }
+
   // A new text of the given label width: the chip fits the label plus a cap's width
   // on each side, within bounds, with the label centred.
   void SetLabelWidth(int w) {

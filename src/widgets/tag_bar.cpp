@@ -4,17 +4,7 @@
 
 namespace velmora::widgets {
 
-namespace {
-ChipGeometry BarTemplate() {
-  ChipGeometry g;
-  g.left = 120;
-  g.top = 120;
-  g.SetSize(1305, ChipGeometry::kMaxHeight);
-  return g;
-}
-}  // namespace
-
-TagBar::TagBar(QWidget* parent) : ChipContainer(parent, BarTemplate()) {}
+TagBar::TagBar(QWidget* parent) : ChipContainer(parent, ChipGeometry::Template(120)) {}
 
 std::vector<std::string> TagBar::GetTags() const {
   std::vector<std::string> tags;

@@ -4,17 +4,7 @@
 
 namespace velmora::widgets {
 
-namespace {
-ChipGeometry PanelTemplate() {
-  ChipGeometry g;
-  g.left = 150;
-  g.top = 120;
-  g.SetSize(1305, ChipGeometry::kMaxHeight);
-  return g;
-}
-}  // namespace
-
-TagPanel::TagPanel(QWidget* parent) : ChipContainer(parent, PanelTemplate()) {
+TagPanel::TagPanel(QWidget* parent) : ChipContainer(parent, ChipGeometry::Template(150)) {
   height_ = static_cast<int>(platform::PixelsToTwips(height()));
 }
 
