@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "catalogue/folder_load.h"
 #include "catalogue/path_list.h"
 #include "platform/files.h"
 
@@ -15,7 +16,7 @@ bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::s
 std::string FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
   if (HasLineBreak(userTagLine)) return "A tag with a line break cannot be stored.";
-  folders_.emplace_back(FileNameOf(path));
+  folders_.push_back(DisplayNameOf(path));
   paths_.push_back(std::move(path));
   userTags_.push_back(std::move(userTagLine));
   return {};
