@@ -5,8 +5,8 @@
 
 namespace velmora::catalogue {
 
-FolderContents LoadFolderContents(std::string_view path, std::string_view userTagLine, bool autoTags,
-                                  const platform::DirectoryEnumerator& dirs) {
+FolderContents LoadFolderContents(std::string_view path, std::string_view userTagLine,
+                                  bool autoTags, const platform::DirectoryEnumerator& dirs) {
   FolderContents contents;
   contents.files = ScanFolder(path, dirs);
   if (autoTags) contents.chips = CollectTags(contents.files).Tags();

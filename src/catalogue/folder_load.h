@@ -19,8 +19,9 @@ struct FolderContents {
 // Scans path and gathers the chips for the tag panel: the distinct auto tags in
 // first-seen order when autoTags is set, then the pieces of the user-tag line. An empty
 // path (no folder selected) scans nothing.
-FolderContents LoadFolderContents(std::string_view path, std::string_view userTagLine, bool autoTags,
-                                  const platform::DirectoryEnumerator& dirs = platform::SystemDirectories());
+FolderContents LoadFolderContents(
+    std::string_view path, std::string_view userTagLine, bool autoTags,
+    const platform::DirectoryEnumerator& dirs = platform::SystemDirectories());
 
 // The user tags of a line: the pieces between commas, without the text after the last
 // comma ("a,,b," gives a, "", b; "family,trip" gives family).

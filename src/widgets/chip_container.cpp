@@ -86,11 +86,12 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
     const ChipGeometry& g = chips_[p]->geometry;
     if (g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
     const Entry& e = Measured(p);
-    PaintChip(painter, e.geometry, ChipText(e.text), hasFocus() && p == current_);
+    PaintChip(painter, e.geometry, ChipText(e.text), keyboard_ && hasFocus() && p == current_);
   }
 }
 
 void ChipContainer::mousePressEvent(QMouseEvent* event) {
+  keyboard_ = false;
   const long p = event->button() == Qt::LeftButton ? ChipAt(event->position()) : -1;
   pressed_ = p < 0 ? 0 : chips_[static_cast<std::size_t>(p)]->index;
 }
@@ -121,6 +122,7 @@ void ChipContainer::ClickChip(std::size_t position) {
 
 void ChipContainer::keyPressEvent(QKeyEvent* event) {
   if (chips_.empty()) return QWidget::keyPressEvent(event);
+  keyboard_ = true;
   const std::size_t last = chips_.size() - 1;
   std::size_t next = std::min(current_, last);
   switch (event->key()) {

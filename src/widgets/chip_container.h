@@ -76,6 +76,7 @@ class ChipContainer : public QWidget {
   std::int64_t lastIndex_ = 0;
   std::int64_t pressed_ = 0;  // index of the chip under a mouse press
   std::size_t current_ = 0;   // the chip the keyboard is on
+  bool keyboard_ = false;     // show it only once the keyboard is used
   Measure measure_;
 };
 

@@ -47,11 +47,21 @@ class TestFolderLoad : public QObject {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("stored");  // "-" when nothing is stored
-    QTest::newRow("appended as typed") << "family," << "Beach" << "family,Beach,";
-    QTest::newRow("already there") << "family,trip," << "trip" << "-";
-    QTest::newRow("inside another tag") << "bar," << "ar" << "-";
-    QTest::newRow("case-sensitive") << "trip," << "Trip" << "trip,Trip,";
-    QTest::newRow("comma kept") << "family," << "a,b" << "family,a,b,";
+    QTest::newRow("appended as typed") << "family,"
+                                       << "Beach"
+                                       << "family,Beach,";
+    QTest::newRow("already there") << "family,trip,"
+                                   << "trip"
+                                   << "-";
+    QTest::newRow("inside another tag") << "bar,"
+                                        << "ar"
+                                        << "-";
+    QTest::newRow("case-sensitive") << "trip,"
+                                    << "Trip"
+                                    << "trip,Trip,";
+    QTest::newRow("comma kept") << "family,"
+                                << "a,b"
+                                << "family,a,b,";
   }
   void withUserTag() {
     QFETCH(QString, line);

@@ -1,0 +1,135 @@
+#pragma once
+// The program's window: the registered folders, the tag panel, the filter bar, the
+// match mode and the file list. The catalogue decides; the window shows.
+
+#include <QLabel>
+#include <QWidget>
+#include <string>
+
+#include "catalogue/filter.h"
+#include "catalogue/path_list.h"
+#include "catalogue/store.h"
+#include "mainwindow/file_list_model.h"
+#include "platform/shell.h"
+
+class QCheckBox;
+class QFrame;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace velmora::widgets {
+class TagBar;
+class TagPanel;
+}  // namespace velmora::widgets
+
+namespace velmora::mainwindow {
+
+inline constexpr const char* kAppTitle = "Velmora";
+
+// A label that reports clicks, for the credit line.
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+struct FormSettings {
+  std::string storeFile;     // folders.txt
+  std::string creditTarget;  // what the credit line opens
+};
+
+class Form1 : public QWidget {
+  Q_OBJECT
+ public:
+  Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  const catalogue::FolderStore& Store() const { return store_; }
+  // The selected folder, or -1.
+  int SelectedFolder() const;
+  FileListModel& Files() { return files_; }
+  QListView& FileList() { return *lstFiles_; }
+  platform::Shell& Shell() { return shell_; }
+  void SetStatus(const QString& text);
+
+  // Rescans the selected folder (after the file commands changed files); with none
+  // selected it empties the view and scans nothing.
+  void LoadFolder();
+  void ApplyTagFilter();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void Form_Load();
+  void Form_Resize();
+  void Label8_Click();
+  void lstFolders_Click();
+  void cmdAddFolder_Click();
+  void cmdRemoveFolder_Click();
+  void cmdAddUserTag_Click();
+  void oTagPanel_TagSelected(const std::string& text);
+  void oTagUser_TagSelected(const std::string& text);
+  void oTagBar_TagSelected(const std::string& text, const std::string& kind);
+  void TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
+                      bool scrollToEnd);
+
+  // Saves next as the store; on success it becomes the store, else the user is told
+  // why and nothing changes.
+  bool Commit(const catalogue::FolderStore& next);
+  void ShowError(const std::string& text);
+
+  FormSettings settings_;
+  platform::Shell& shell_;
+  catalogue::FolderStore store_;
+  bool storeReadable_ = true;
+  catalogue::PathList colFiles_;
+  catalogue::FilterIndex index_;
+  FileListModel files_;
+  bool centred_ = false;
+  int selectionChanges_ = 0;
+  int selectionChangesAtPress_ = -1;
+
+  QFrame* picture1_;
+  ClickLabel* label8_;
+  QRadioButton* optTagAll_;
+  QRadioButton* optTagAny_;
+  QCheckBox* chkAll_;
+  QPushButton* cmdOpen_;
+  QPushButton* cmdCopy_;
+  QPushButton* cmdMove_;
+  QPushButton* cmdRename_;
+  QPushButton* cmdDelete_;
+  QCheckBox* chkAutoTags_;
+  QListWidget* lstUserTags_;
+  QPushButton* cmdAddUserTag_;
+  QFrame* picUserTags_;
+  QScrollBar* vScroll2_;
+  widgets::TagPanel* oTagUser_;
+  QFrame* picTagPanel_;
+  QScrollBar* vScroll1_;
+  widgets::TagPanel* oTagPanel_;
+  QFrame* picSelTags_;
+  widgets::TagBar* oTagBar_;
+  QListWidget* lstPaths_;
+  QPushButton* cmdRemoveFolder_;
+  QPushButton* cmdAddFolder_;
+  QListWidget* lstFolders_;
+  QListView* lstFiles_;
+  QLabel* lblHelp_;
+  QLabel* lblStatus_;
+};
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,37 @@
+#pragma once
+// The window's arithmetic, in twips, apart from any widget: the resize rule and the
+// tag panel's scroll rule.
+
+#include <cmath>
+#include <cstdint>
+
+namespace velmora::mainwindow {
+
+inline constexpr int kMinimumWindow = 8000;
+
+// What the resize rule gives for an outer window size W x H.
+struct FormSizes {
+  int windowWidth;  // W and H after the minimum size
+  int windowHeight;
+  int lstFilesWidth;
+  int lstFilesHeight;
+  int picSelTagsWidth;
+  int oTagBarWidth;
+  int lstFoldersHeight;
+  int picTagPanelHeight;
+  int vScroll1Height;
+};
+FormSizes FormLayout(int outerWidth, int outerHeight);
+
+// The scroll bar for a panel of height panel in a container of height container.
+struct ScrollRange {
+  bool visible;
+  std::int64_t maximum;
+  std::int64_t pageStep;
+};
+ScrollRange ScrollRule(double panel, double container);
+
+// To the nearest whole number, halves to even.
+inline std::int64_t RoundHalfEven(double x) { return std::llrint(x); }
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,376 @@
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "mainwindow/form1.h"
+#include "mainwindow/form_layout.h"
+#include "platform/twips.h"
+#include "support/scripted_dialogs.h"
+#include "support/testdir.h"
+#include "widgets/tag_bar.h"
+#include "widgets/tag_panel.h"
+
+using namespace velmora;
+using mainwindow::Form1;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class RecordingLauncher final : public platform::UrlLauncher {
+ public:
+  void OpenUrl(const std::string& url) override { urls.push_back(url); }
+  Strings urls;
+};
+
+// A window over a temporary store and tree, answered by scripted dialogs.
+struct World {
+  explicit World(const std::string& storeText = {}) {
+    if (!storeText.empty()) dir.createFile("folders.txt", storeText);
+    form = std::make_unique<Form1>(mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"},
+                                   shell);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
+  }
+  template <class T>
+  T* find(const char* name) const {
+    return form->findChild<T*>(QString::fromLatin1(name));
+  }
+  widgets::TagPanel& panel() const { return *find<widgets::TagPanel>("oTagPanel"); }
+  widgets::TagBar& bar() const { return *find<widgets::TagBar>("oTagBar"); }
+  void select(int folder) const { find<QListWidget>("lstFolders")->setCurrentRow(folder); }
+  Strings files() const {
+    Strings out;
+    for (int r = 0; r < form->Files().rowCount(); ++r) out.push_back(form->Files().PathAt(r));
+    return out;
+  }
+  static Strings chips(const widgets::ChipContainer& c) {
+    Strings out;
+    for (std::size_t i = 0; i < c.Count(); ++i) out.push_back(c.Chip(i).text);
+    return out;
+  }
+  static void click(widgets::ChipContainer& c, const std::string& text) {
+    for (std::size_t i = 0; i < c.Count(); ++i) {
+      if (c.Chip(i).text != text) continue;
+      const auto g = c.Chip(i).geometry;
+      QTest::mouseClick(&c, Qt::LeftButton, {},
+                        QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
+                               static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
+      return;
+    }
+    QFAIL(("no chip " + text).c_str());
+  }
+  std::string store() const { return dir.read("folders.txt"); }
+
+  TestDir dir;
+  ScriptedDialogs dialogs;
+  RecordingLauncher launcher;
+  platform::Shell shell{dialogs, launcher};
+  std::unique_ptr<Form1> form;
+};
+
+// The example folder: two photos and the user tags family and trip.
+std::string exampleStore(const TestDir& tree, const std::string& userTags = "family,trip,") {
+  tree.createFile("Beach Trip.jpg");
+  tree.createFile("sub/beach-party.JPG");
+  return tree.path() + "\r\n" + userTags + "\r\n";
+}
+
+}  // namespace
+
+class TestForm1 : public QObject {
+  Q_OBJECT
+ private slots:
+  void startUp() {
+    TestDir tree;
+    World w(exampleStore(tree) + "/other\r\n\r\n");
+    QCOMPARE(w.form->windowTitle(), QString("Velmora"));
+    for (const char* name :
+         {"Picture1",     "Label8",     "Label7",      "Label6",      "optTagAny",
+          "optTagAll",    "chkAll",     "cmdDelete",   "cmdRename",   "cmdMove",
+          "cmdCopy",      "cmdOpen",    "chkAutoTags", "lstUserTags", "cmdAddUserTag",
+          "picUserTags",  "VScroll2",   "oTagUser",    "picTagPanel", "VScroll1",
+          "oTagPanel",    "picSelTags", "oTagBar",     "lstPaths",    "cmdRemoveFolder",
+          "cmdAddFolder", "lstFolders", "lstFiles",    "lblHelp",     "Shape1",
+          "Label5",       "Label4",     "Label3",      "Label2",      "Label1",
+          "lblStatus"}) {
+      QVERIFY2(w.find<QWidget>(name) != nullptr, name);
+    }
+    for (const char* hidden :
+         {"lblHelp", "cmdAddUserTag", "lstPaths", "lstUserTags", "picUserTags"}) {
+      QVERIFY2(!w.find<QWidget>(hidden)->isVisible(), hidden);
+    }
+    QVERIFY(w.find<QRadioButton>("optTagAll")->isChecked());
+    QVERIFY(w.find<QCheckBox>("chkAutoTags")->isChecked());
+    QVERIFY(!w.find<QCheckBox>("chkAll")->isChecked());
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString());
+    QCOMPARE(w.find<QListWidget>("lstFolders")->count(), 2);
+    QCOMPARE(w.find<QListWidget>("lstFolders")->item(1)->text(), QString("other"));
+    QCOMPARE(w.find<QListWidget>("lstPaths")->item(1)->text(), QString("/other"));
+    QCOMPARE(w.form->SelectedFolder(), -1);
+    QCOMPARE(w.form->Files().rowCount(), 0);
+  }
+
+  void loadShowsFilesAndChips() {
+    TestDir tree;
+    World w(exampleStore(tree));
+    w.select(0);
+    QCOMPARE(w.form->windowTitle(), QString::fromStdString("Velmora - " + tree.path()));
+    QCOMPARE(w.files(), (Strings{tree / "Beach Trip.jpg", tree / "sub/beach-party.JPG"}));
+    QCOMPARE(W::chips(w.panel()), (Strings{"beach", "trip", "jpg", "party", "family"}));
+    QVERIFY(w.find<QWidget>("cmdAddUserTag")->isVisible());
+    QVERIFY(w.find<QWidget>("lblHelp")->isVisible());
+
+    w.find<QCheckBox>("chkAutoTags")->click();  // reload without auto tags
+    QCOMPARE(W::chips(w.panel()), (Strings{"family", "trip"}));
+    QCOMPARE(w.files().size(), std::size_t{2});
+  }
+
+  void chipsMoveAndFilter() {
+    TestDir tree;
+    World w(exampleStore(tree));
+    w.select(0);
+    W::click(w.panel(), "party");
+    QCOMPARE(W::chips(w.bar()), Strings{"party"});
+    QCOMPARE(w.bar().Chip(0).kind, std::string("auto"));
+    QCOMPARE(w.files(), Strings{tree / "sub/beach-party.JPG"});
+    W::click(w.panel(), "trip");
+    QCOMPARE(w.files(), Strings{});
+    w.find<QRadioButton>("optTagAny")->click();
+    QCOMPARE(w.files().size(), std::size_t{2});
+    W::click(w.bar(), "party");  // back to the end of the panel
+    QCOMPARE(W::chips(w.panel()), (Strings{"beach", "jpg", "family", "party"}));
+    QCOMPARE(w.files(), Strings{tree / "Beach Trip.jpg"});
+    W::click(w.bar(), "trip");
+    QCOMPARE(w.files(), Strings{});  // Any of no tags
+    w.find<QRadioButton>("optTagAll")->click();
+    QCOMPARE(w.files().size(), std::size_t{2});
+
+    W::click(w.panel(), "jpg");
+    w.find<QCheckBox>("chkAutoTags")->click();  // a reload empties the bar
+    QCOMPARE(W::chips(w.bar()), Strings{});
+  }
+
+  void capitalisedUserTagFilters() {
+    TestDir tree;
+    tree.createFile("family.jpg");
+    tree.createFile("other.jpg");
+    World w(tree.path() + "\r\nFamily,\r\n");
+    w.select(0);
+    W::click(w.panel(), "Family");
+    QCOMPARE(w.files(), Strings{tree / "family.jpg"});
+  }
+
+  void userTags_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("barChip");
+    QTest::newRow("new, as typed") << "family,"
+                                   << "Beach"
+                                   << "family,Beach,"
+                                   << "beach";
+    QTest::newRow("already stored") << "family,trip,"
+                                    << "trip"
+                                    << "family,trip,"
+                                    << "trip";
+    QTest::newRow("inside another") << "bar,"
+                                    << "ar"
+                                    << "bar,"
+                                    << "ar";
+    QTest::newRow("case-sensitive") << "trip,"
+                                    << "Trip"
+                                    << "trip,Trip,"
+                                    << "trip";
+    QTest::newRow("comma") << "family,"
+                           << "a,b"
+                           << "family,a,b,"
+                           << "a,b";
+  }
+  void userTags() {
+    QFETCH(QString, line);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, barChip);
+    TestDir tree;
+    tree.createFile("beach.jpg");
+    World w(tree.path() + "\r\n" + line.toStdString() + "\r\n");
+    w.select(0);
+    w.dialogs.input(typed.toStdString());
+    w.find<QPushButton>("cmdAddUserTag")->click();
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(w.store(), tree.path() + "\r\n" + stored.toStdString() + "\r\n");
+    QCOMPARE(W::chips(w.bar()), Strings{barChip.toStdString()});
+    QCOMPARE(w.files(), barChip == "beach" ? Strings{tree / "beach.jpg"} : Strings{});
+  }
+
+  void userTagRefusedOrCancelled() {
+    TestDir tree;
+    tree.createFile("a.txt");
+    const std::string text = tree.path() + "\r\nfamily,\r\n";
+    World w(text);
+    w.select(0);
+    w.dialogs.input("");
+    w.find<QPushButton>("cmdAddUserTag")->click();
+    w.dialogs.input("two\nlines").error();
+    w.find<QPushButton>("cmdAddUserTag")->click();
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(w.store(), text);
+    QCOMPARE(W::chips(w.bar()), Strings{});
+    QCOMPARE(w.files().size(), std::size_t{1});
+  }
+
+  void addAndRemoveFolders() {
+    TestDir tree;
+    World w(exampleStore(tree));
+    w.select(0);
+    w.dialogs.pickFolder("")
+        .pickFolder(tree / "sub")
+        .pickFolder("/")
+        .pickFolder(tree / "odd\nname")
+        .error();
+    for (int i = 0; i < 4; ++i) w.find<QPushButton>("cmdAddFolder")->click();
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(w.store(), tree.path() + "\r\nfamily,trip,\r\n" + tree / "sub" + "\r\n\r\n/\r\n\r\n");
+    QCOMPARE(w.find<QListWidget>("lstFolders")->item(2)->text(), QString("/"));
+    QCOMPARE(w.form->SelectedFolder(), 0);  // adding leaves the loaded folder as it was
+    QCOMPARE(w.files().size(), std::size_t{2});
+
+    w.find<QPushButton>("cmdRemoveFolder")->click();
+    QCOMPARE(w.store(), tree / "sub" + "\r\n\r\n/\r\n\r\n");
+    QCOMPARE(w.form->SelectedFolder(), -1);
+    QCOMPARE(w.find<QListWidget>("lstFolders")->count(), 2);
+    QCOMPARE(w.find<QListWidget>("lstUserTags")->count(), 2);
+    QCOMPARE(w.files(), Strings{});
+    QCOMPARE(w.panel().Count(), std::size_t{0});
+    QVERIFY(!w.find<QWidget>("cmdAddUserTag")->isVisible());
+    w.find<QPushButton>("cmdRemoveFolder")->click();  // nothing selected: nothing happens
+    QCOMPARE(w.find<QListWidget>("lstFolders")->count(), 2);
+    w.form->LoadFolder();  // a rescan with no folder selected scans nothing
+    QCOMPARE(w.files(), Strings{});
+  }
+
+  // The store cannot be written: one message, and nothing changes.
+  void saveFailureKeepsEverything() {
+    TestDir tree;
+    World w(exampleStore(tree));
+    const std::string before = w.store();
+    ::chmod(w.dir.path().c_str(), 0555);
+    w.select(0);
+    RUN_UNPRIVILEGED(shown, [&] {
+      // The window lives on in the child; only the child is unprivileged.
+      w.dialogs.pickFolder("/new").error();
+      w.find<QPushButton>("cmdAddFolder")->click();
+      w.dialogs.input("Beach").error();
+      w.find<QPushButton>("cmdAddUserTag")->click();
+      std::string out = std::to_string(w.find<QListWidget>("lstFolders")->count()) + " " +
+                        w.form->Store().UserTags(0) + " " + w.dialogs.summary() + " ";
+      for (const auto& s : w.dialogs.shown()) out += "|" + s.text;
+      return out;
+    });
+    QVERIFY2(shown.rfind("1 family,trip, pick error input error |", 0) == 0, shown.c_str());
+    QVERIFY2(shown.find("Permission denied") != std::string::npos, shown.c_str());
+    QCOMPARE(w.store(), before);
+  }
+
+  void scrollsToTheEnd() {
+    TestDir tree;
+    for (int i = 0; i < 60; ++i)
+      tree.createFile("tag" + std::string(1, static_cast<char>('a' + i % 26)) +
+                      std::string(1, static_cast<char>('a' + i / 26)) + ".txt");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto* bar = w.find<QScrollBar>("VScroll1");
+    const int container =
+        static_cast<int>(platform::PixelsToTwips(w.find<QWidget>("picTagPanel")->height()));
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->maximum(), w.panel().HeightTwips() - container);
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->maximum()));
+    W::click(w.panel(), "tagab");
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->maximum()));
+    bar->setValue(0);
+    QCOMPARE(w.panel().y(), 0);
+  }
+
+  void creditOpensTheReadme() {
+    World w;
+    QTest::mouseClick(w.find<QLabel>("Label8"), Qt::LeftButton);
+    QCOMPARE(w.launcher.urls, Strings{"file://" + w.dir / "README.md"});
+  }
+
+  void resizeRule_data() {
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<std::vector<int>>("sizes");  // files w/h, sel tags, folders, tag panel, scroll
+    QTest::newRow("design") << 13065 << 8700
+                            << std::vector<int>{7840, 5950, 7825, 7045, 7045, 6995};
+    QTest::newRow("minimum") << 8000 << 8000
+                             << std::vector<int>{2775, 5250, 2760, 6345, 6345, 6295};
+    QTest::newRow("below the minimum")
+        << 5000 << 100 << std::vector<int>{2775, 5250, 2760, 6345, 6345, 6295};
+  }
+  void resizeRule() {
+    QFETCH(int, w);
+    QFETCH(int, h);
+    QFETCH(std::vector<int>, sizes);
+    const auto s = mainwindow::FormLayout(w, h);
+    QCOMPARE((std::vector<int>{s.lstFilesWidth, s.lstFilesHeight, s.picSelTagsWidth,
+                               s.lstFoldersHeight, s.picTagPanelHeight, s.vScroll1Height}),
+             sizes);
+    QCOMPARE(s.oTagBarWidth, s.picSelTagsWidth);
+  }
+
+  void resizedWindow() {
+    World w;
+    // The rule measures the outer size, frame included.
+    const QSize frame = w.form->frameGeometry().size() - w.form->size();
+    w.form->resize(QSize(platform::TwipsToWholePixels(13065), platform::TwipsToWholePixels(8700)) -
+                   frame);
+    QCOMPARE(w.find<QWidget>("lstFiles")->width(), platform::TwipsToWholePixels(7840));
+    QCOMPARE(w.find<QWidget>("picTagPanel")->height(), platform::TwipsToWholePixels(7045));
+    w.form->resize(100, 100);
+    QCOMPARE(w.form->frameGeometry().width(), platform::TwipsToWholePixels(8000));
+  }
+
+  void scrollRule_data() {
+    QTest::addColumn<double>("panel");
+    QTest::addColumn<double>("container");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<qint64>("maximum");
+    QTest::addColumn<qint64>("page");
+    QTest::newRow("exact fit") << 900.0 << 900.0 << false << qint64(0) << qint64(0);
+    QTest::newRow("one pixel over") << 915.0 << 900.0 << true << qint64(15) << qint64(3);
+    QTest::newRow("example") << 2100.0 << 900.0 << true << qint64(1200) << qint64(240);
+    QTest::newRow("half to even") << 910.0 << 900.0 << true << qint64(10) << qint64(2);
+    QTest::newRow("tiny: step stays 1") << 902.0 << 900.0 << true << qint64(2) << qint64(1);
+    QTest::newRow("beyond 16 bits")
+        << 15000000.0 << 7000.0 << true << qint64(14993000) << qint64(2998600);
+  }
+  void scrollRule() {
+    QFETCH(double, panel);
+    QFETCH(double, container);
+    QFETCH(bool, visible);
+    QFETCH(qint64, maximum);
+    QFETCH(qint64, page);
+    const auto r = mainwindow::ScrollRule(panel, container);
+    QCOMPARE(r.visible, visible);
+    if (visible) {
+      QCOMPARE(static_cast<qint64>(r.maximum), maximum);
+      QCOMPARE(static_cast<qint64>(r.pageStep), page);
+    }
+  }
+
+ private:
+  using W = World;
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
