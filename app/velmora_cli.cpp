@@ -55,6 +55,11 @@ class Output {
     Field(text);
     EndRecord();
   }
+  void Record(const catalogue::PathList& files, std::size_t i) {
+    Field(files.Folder(i));
+    Field(files.Name(i));
+    EndRecord();
+  }
   int Finish() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
       std::fprintf(stderr, "velmora-cli: cannot write the output: %s\n", std::strerror(errno));
@@ -117,7 +122,8 @@ int main(int argc, char** argv) {
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags) return Usage();
     if (!CheckFolder(args[0])) return 1;
-    for (const std::string_view path : catalogue::ScanFolder(args[0])) out.Record(path);
+    const catalogue::PathList files = catalogue::ScanFolder(args[0]);
+    for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
     return out.Finish();
   }
   if (command == "tags") {
@@ -148,7 +154,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> tags(args.begin() + 1, args.end());
     for (const std::size_t i :
          catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
-      out.Record(files[i]);
+      out.Record(files, i);
     }
     return out.Finish();
   }

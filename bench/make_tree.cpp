@@ -91,19 +91,19 @@ u64 Mix(u64 x) {
 // Word lists
 
 const Words kNouns = {
-    "beach",   "holiday", "report",  "invoice", "summer",  "winter",  "garden",  "party",
-    "wedding", "budget",  "meeting", "notes",   "project", "draft",   "final",   "backup",
-    "family",  "birthday", "trip",   "mountain", "lake",   "city",    "night",   "sunset",
-    "concert", "office",  "school",  "house",   "car",     "dog",     "cat",     "baby",
-    "kitchen", "forest",  "river",   "island",  "museum",  "market",  "station", "bridge",
-    "contract", "letter", "receipt", "statement", "plan",  "proposal", "summary", "agenda",
-    "minutes", "review",  "roadmap", "sketch",  "poster",  "flyer",   "scan",    "photo",
-    "video",   "lecture", "thesis",  "chapter", "exam",    "homework", "recipe", "manual",
+    "beach",    "holiday",  "report",  "invoice",   "summer",  "winter",   "garden",  "party",
+    "wedding",  "budget",   "meeting", "notes",     "project", "draft",    "final",   "backup",
+    "family",   "birthday", "trip",    "mountain",  "lake",    "city",     "night",   "sunset",
+    "concert",  "office",   "school",  "house",     "car",     "dog",      "cat",     "baby",
+    "kitchen",  "forest",   "river",   "island",    "museum",  "market",   "station", "bridge",
+    "contract", "letter",   "receipt", "statement", "plan",    "proposal", "summary", "agenda",
+    "minutes",  "review",   "roadmap", "sketch",    "poster",  "flyer",    "scan",    "photo",
+    "video",    "lecture",  "thesis",  "chapter",   "exam",    "homework", "recipe",  "manual",
 };
 
 const Words kAdjectives = {
-    "old",   "new",    "big",    "small",  "red",   "blue",  "green",  "quiet",  "happy",
-    "late",  "early",  "first",  "last",   "best",  "short", "long",   "dark",   "bright",
+    "old",   "new",    "big",    "small",   "red",    "blue",   "green",   "quiet",   "happy",
+    "late",  "early",  "first",  "last",    "best",   "short",  "long",    "dark",    "bright",
     "final", "signed", "public", "private", "annual", "weekly", "monthly", "updated",
 };
 
@@ -118,34 +118,50 @@ const Words kFirstNames = {
 };
 
 const Words kLastNames = {
-    "Smith",  "Johnson", "Brown",  "Weber", "Schmidt", "Larsen", "Rossi", "Novak",
-    "Dubois", "Garcia",  "Nielsen", "Kowalski", "Berg", "Fischer", "Moreau", "Hansen",
+    "Smith",  "Johnson", "Brown",   "Weber",    "Schmidt", "Larsen",  "Rossi",  "Novak",
+    "Dubois", "Garcia",  "Nielsen", "Kowalski", "Berg",    "Fischer", "Moreau", "Hansen",
 };
 
 const Words kArtists = {
-    "Artist Name",     "The Midnight Owls", "Silver Lining",  "Nora Blue",
-    "DJ Pulse",        "The Paper Kites",   "Echo & The Bay", "Max Richter Trio",
-    "Lana Grey",       "Orchestra Nova",    "Blue Harbour",   "Kid Comet",
-    "The Velvet Line", "Marta & Jon",       "Low Tide",       "Static Gardens",
-    "AC-DX",           "Sunday Drivers",    "Glass Animals Tribute", "Miles Ahead",
+    "Artist Name",
+    "The Midnight Owls",
+    "Silver Lining",
+    "Nora Blue",
+    "DJ Pulse",
+    "The Paper Kites",
+    "Echo & The Bay",
+    "Max Richter Trio",
+    "Lana Grey",
+    "Orchestra Nova",
+    "Blue Harbour",
+    "Kid Comet",
+    "The Velvet Line",
+    "Marta & Jon",
+    "Low Tide",
+    "Static Gardens",
+    "AC-DX",
+    "Sunday Drivers",
+    "Glass Animals Tribute",
+    "Miles Ahead",
 };
 
 const Words kSongWords = {
-    "Song",  "Title", "Love",  "Night",  "Rain",   "Fire",  "Heart",  "Road",  "Home",
-    "Dream", "Light", "Ocean", "Shadow", "Summer", "Gold",  "Stars",  "Train", "River",
+    "Song",  "Title", "Love",  "Night",  "Rain",    "Fire",  "Heart",   "Road",    "Home",
+    "Dream", "Light", "Ocean", "Shadow", "Summer",  "Gold",  "Stars",   "Train",   "River",
     "Don't", "Stop",  "Run",   "Away",   "Forever", "Again", "Tonight", "Falling", "Blue",
 };
 
 const Words kSongSuffixes = {
-    " (Live)", " (Remastered)", " (Radio Edit)", " (Acoustic)", " [Bonus Track]",
-    " (feat. Nora Blue)", " (Demo)", " (Extended Mix)", " - Live at Wembley",
+    " (Live)",     " (Remastered)",   " (Radio Edit)",
+    " (Acoustic)", " [Bonus Track]",  " (feat. Nora Blue)",
+    " (Demo)",     " (Extended Mix)", " - Live at Wembley",
 };
 
 const Words kCodeWords = {
-    "config", "parser", "server", "client", "utils",  "string", "file",   "cache",
-    "http",   "request", "handler", "model", "view",  "controller", "index", "main",
-    "json",   "token",  "stream", "buffer", "thread", "pool",  "logger", "event",
-    "user",   "session", "router", "query", "schema", "table", "render", "widget",
+    "config", "parser",  "server",  "client", "utils",  "string",     "file",   "cache",
+    "http",   "request", "handler", "model",  "view",   "controller", "index",  "main",
+    "json",   "token",   "stream",  "buffer", "thread", "pool",       "logger", "event",
+    "user",   "session", "router",  "query",  "schema", "table",      "render", "widget",
 };
 
 const Words kCodeExts = {
@@ -154,17 +170,17 @@ const Words kCodeExts = {
 
 // Names in other scripts and with diacritics, in UTF-8.
 const Words kIntlWords = {
-    "Résumé",    "Müller",     "Ærø",        "Ünïcödé",    "Façade",     "Crème brûlée",
-    "Jürgen",    "Zoë",        "Björk",      "Sørensen",   "Ångström",   "Señor",
-    "Mañana",    "Café",       "Straße",     "Øresund",    "Łódź",       "Kraków",
-    "Dvořák",    "Ελλάδα",     "Θάλασσα",    "Καλοκαίρι",  "Москва",     "Документы",
-    "Фотографии", "Отпуск",    "Лето",       "東京",       "北京",       "写真",
-    "音楽",      "夏休み",     "Smörgåsbord", "São Paulo", "Reykjavík",  "Ålesund",
+    "Résumé",     "Müller", "Ærø",         "Ünïcödé",   "Façade",    "Crème brûlée",
+    "Jürgen",     "Zoë",    "Björk",       "Sørensen",  "Ångström",  "Señor",
+    "Mañana",     "Café",   "Straße",      "Øresund",   "Łódź",      "Kraków",
+    "Dvořák",     "Ελλάδα", "Θάλασσα",     "Καλοκαίρι", "Москва",    "Документы",
+    "Фотографии", "Отпуск", "Лето",        "東京",      "北京",      "写真",
+    "音楽",       "夏休み", "Smörgåsbord", "São Paulo", "Reykjavík", "Ålesund",
 };
 
 const Words kIntlFolders = {
-    "Fotos Ærø", "Документы", "Ελλάδα 2014", "写真", "Café Müller", "Sommer in Straße",
-    "Résumés",   "Музыка",    "Øresund tur", "São Paulo 2012", "音楽", "Łódź",
+    "Fotos Ærø", "Документы", "Ελλάδα 2014", "写真",           "Café Müller", "Sommer in Straße",
+    "Résumés",   "Музыка",    "Øresund tur", "São Paulo 2012", "音楽",        "Łódź",
 };
 
 // ---------------------------------------------------------------------------
@@ -206,8 +222,12 @@ struct Date {
 };
 
 Date RandomDate(Rng& rng, int fromYear = 2003, int toYear = 2023) {
-  return {rng.Int(fromYear, toYear), rng.Int(1, 12), rng.Int(1, 28),
-          rng.Int(0, 23),            rng.Int(0, 59), rng.Int(0, 59)};
+  return {rng.Int(fromYear, toYear),
+          rng.Int(1, 12),
+          rng.Int(1, 28),
+          rng.Int(0, 23),
+          rng.Int(0, 59),
+          rng.Int(0, 59)};
 }
 
 std::string Ymd(const Date& d, std::string_view sep = "") {
@@ -316,9 +336,13 @@ std::string MusicFolderName(Rng& rng, int level) {
   if (level == 1) {
     if (rng.Chance(50)) return std::string(rng.Pick(kIntlWords)) + " Ensemble";
     switch (rng.Below(3)) {
-      case 0: return std::string(rng.Pick(kArtists));
-      case 1: return std::string(rng.Pick(kFirstNames)) + " " + std::string(rng.Pick(kLastNames));
-      default: return "The " + Capitalised(rng.Pick(kAdjectives)) + " " + Capitalised(rng.Pick(kNouns)) + "s";
+      case 0:
+        return std::string(rng.Pick(kArtists));
+      case 1:
+        return std::string(rng.Pick(kFirstNames)) + " " + std::string(rng.Pick(kLastNames));
+      default:
+        return "The " + Capitalised(rng.Pick(kAdjectives)) + " " + Capitalised(rng.Pick(kNouns)) +
+               "s";
     }
   }
   if (level == 2) {
@@ -337,9 +361,9 @@ std::string DocumentFolderName(Rng& rng, int level) {
     static const Words top = {"Documents", "Dokumente", "Work", "Private", "Archive", "Shared"};
     return std::string(rng.Pick(top));
   }
-  static const Words names = {"Invoices", "Taxes",  "Letters", "Contracts", "Meeting Notes",
-                              "Scans",    "Old",    "Bank",    "Insurance", "Reports",
-                              "Tax Return", "HR",   "Travel",  "Receipts",  "School"};
+  static const Words names = {"Invoices",   "Taxes", "Letters", "Contracts", "Meeting Notes",
+                              "Scans",      "Old",   "Bank",    "Insurance", "Reports",
+                              "Tax Return", "HR",    "Travel",  "Receipts",  "School"};
   switch (rng.Below(4)) {
     case 0:
       return Num(rng.Int(2005, 2023));
@@ -359,9 +383,10 @@ std::string CodeFolderName(Rng& rng, int level) {
     std::vector<std::string> words = SomeWords(rng, kCodeWords, 1, 3);
     return Styled(rng, words);
   }
-  static const Words sub = {"src",  "include", "tests",   "docs", "lib",  "cmake", "scripts",
-                            "core", "util",    "third_party", "examples", "assets", "build",
-                            "internal", "api", "test",    "bench", "tools", "res"};
+  static const Words sub = {"src",      "include", "tests", "docs",     "lib",
+                            "cmake",    "scripts", "core",  "util",     "third_party",
+                            "examples", "assets",  "build", "internal", "api",
+                            "test",     "bench",   "tools", "res"};
   if (rng.Chance(250)) return Styled(rng, SomeWords(rng, kCodeWords, 1, 2));
   return std::string(rng.Pick(sub));
 }
@@ -372,8 +397,8 @@ std::string DownloadFolderName(Rng& rng, int level) {
     return std::string(rng.Pick(top));
   }
   if (rng.Chance(50)) return std::string(rng.Pick(kIntlFolders));
-  static const Words names = {"Movies", "Series", "Software", "Installers", "Unsorted",
-                              "misc",   "New folder", "New Folder (2)", "Stuff", "ISO"};
+  static const Words names = {"Movies", "Series",     "Software",       "Installers", "Unsorted",
+                              "misc",   "New folder", "New Folder (2)", "Stuff",      "ISO"};
   if (rng.Chance(300)) {
     return Capitalised(rng.Pick(kNouns)) + "." + Capitalised(rng.Pick(kNouns)) + "." +
            Num(rng.Int(1990, 2023)) + ".1080p";
@@ -408,8 +433,8 @@ std::string HiddenRootName(Rng& rng, Theme around) {
 
 std::string HiddenInnerName(Rng& rng, int level) {
   if (level == 1) {
-    static const Words names = {"objects", "refs", "hooks", "logs", "info", "normal", "large",
-                                "lib", "share", "settings", "index"};
+    static const Words names = {"objects", "refs", "hooks", "logs",     "info", "normal",
+                                "large",   "lib",  "share", "settings", "index"};
     return std::string(rng.Pick(names));
   }
   return Hex(rng, 2);
@@ -418,13 +443,20 @@ std::string HiddenInnerName(Rng& rng, int level) {
 std::string FolderName(Rng& rng, const Folder& f) {
   if (f.hiddenRoot) return f.name;
   switch (f.theme) {
-    case Theme::Photos: return PhotoFolderName(rng, f.level);
-    case Theme::Music: return MusicFolderName(rng, f.level);
-    case Theme::Documents: return DocumentFolderName(rng, f.level);
-    case Theme::Code: return CodeFolderName(rng, f.level);
-    case Theme::Downloads: return DownloadFolderName(rng, f.level);
-    case Theme::Hidden: return HiddenInnerName(rng, f.level);
-    case Theme::Mixed: break;
+    case Theme::Photos:
+      return PhotoFolderName(rng, f.level);
+    case Theme::Music:
+      return MusicFolderName(rng, f.level);
+    case Theme::Documents:
+      return DocumentFolderName(rng, f.level);
+    case Theme::Code:
+      return CodeFolderName(rng, f.level);
+    case Theme::Downloads:
+      return DownloadFolderName(rng, f.level);
+    case Theme::Hidden:
+      return HiddenInnerName(rng, f.level);
+    case Theme::Mixed:
+      break;
   }
   return MixedFolderName(rng, f.level);
 }
@@ -526,17 +558,21 @@ std::string IntlName(Rng& rng, Theme theme) {
   const std::string b(rng.Pick(kIntlWords));
   switch (theme) {
     case Theme::Photos:
-      return rng.Chance(500) ? a + "_" + Num(rng.Int(2003, 2023)) + "_" + Num(rng.Int(1, 300), 3) + ".jpg"
-                             : a + " " + b + " (" + Num(rng.Int(1, 40)) + ").JPG";
+      return rng.Chance(500)
+                 ? a + "_" + Num(rng.Int(2003, 2023)) + "_" + Num(rng.Int(1, 300), 3) + ".jpg"
+                 : a + " " + b + " (" + Num(rng.Int(1, 40)) + ").JPG";
     case Theme::Music:
       return Num(rng.Int(1, 16), 2) + " - " + a + " - " + b + (rng.Chance(500) ? ".flac" : ".mp3");
     case Theme::Code:
       return "README." + a + ".md";
     case Theme::Documents:
       switch (rng.Below(3)) {
-        case 0: return a + " " + b + ".pdf";
-        case 1: return a + "_" + Num(rng.Int(2005, 2023)) + ".docx";
-        default: return "Lebenslauf " + a + " (" + b + ").odt";
+        case 0:
+          return a + " " + b + ".pdf";
+        case 1:
+          return a + "_" + Num(rng.Int(2005, 2023)) + ".docx";
+        default:
+          return "Lebenslauf " + a + " (" + b + ").odt";
       }
     default:
       return rng.Chance(500) ? a + "-" + b + ".txt" : a + " " + Num(rng.Int(1, 99)) + ".mkv";
@@ -546,8 +582,11 @@ std::string IntlName(Rng& rng, Theme theme) {
 class FileNamer {
  public:
   FileNamer(Rng& rng, Theme theme, int level)
-      : rng_(rng), theme_(theme), level_(level),
-        counter_(rng.Int(1, 9000)), date_(RandomDate(rng)) {
+      : rng_(rng),
+        theme_(theme),
+        level_(level),
+        counter_(rng.Int(1, 9000)),
+        date_(RandomDate(rng)) {
     static const Words cameras = {"IMG_", "DSC0", "DSCF", "P", "GOPR", "_MG_"};
     camera_ = std::string(rng.Pick(cameras));
     artist_ = std::string(rng.Pick(kArtists));
@@ -556,20 +595,32 @@ class FileNamer {
   std::string Next() {
     if (theme_ != Theme::Hidden && rng_.Chance(50)) return IntlName(rng_, theme_);
     switch (theme_) {
-      case Theme::Photos: return Photo();
-      case Theme::Music: return Song();
-      case Theme::Documents: return Document();
-      case Theme::Code: return Code();
-      case Theme::Downloads: return Download();
-      case Theme::Hidden: return HiddenFile();
-      case Theme::Mixed: break;
+      case Theme::Photos:
+        return Photo();
+      case Theme::Music:
+        return Song();
+      case Theme::Documents:
+        return Document();
+      case Theme::Code:
+        return Code();
+      case Theme::Downloads:
+        return Download();
+      case Theme::Hidden:
+        return HiddenFile();
+      case Theme::Mixed:
+        break;
     }
     switch (rng_.Below(5)) {
-      case 0: return Photo();
-      case 1: return Song();
-      case 2: return Document();
-      case 3: return Code();
-      default: return Download();
+      case 0:
+        return Photo();
+      case 1:
+        return Song();
+      case 2:
+        return Document();
+      case 3:
+        return Code();
+      default:
+        return Download();
     }
   }
 
@@ -594,8 +645,8 @@ class FileNamer {
         counter_ = counter_ % 9999 + 1;
         return camera_ + Num(counter_, 4) + std::string(rng_.Pick(rawExts));
       case 5: {
-        std::string s = Capitalised(rng_.Pick(kNouns)) + "Photos" + Num(rng_.Int(2003, 2023)) + "_" +
-                        Capitalised(rng_.Pick(kNouns));
+        std::string s = Capitalised(rng_.Pick(kNouns)) + "Photos" + Num(rng_.Int(2003, 2023)) +
+                        "_" + Capitalised(rng_.Pick(kNouns));
         return s + (rng_.Chance(300) ? ".JPG" : ".jpg");
       }
       case 6:
@@ -624,14 +675,16 @@ class FileNamer {
     const std::string ext(rng_.Pick(exts));
     const std::string track = Num(++track_ % 30, 2);
     if (level_ >= 2 && rng_.Chance(40)) {
-      static const Words extras = {"cover.jpg", "folder.jpg", "Front.JPG", "album.nfo",
-                                   "playlist.m3u", "AlbumArtSmall.jpg"};
+      static const Words extras = {"cover.jpg", "folder.jpg",   "Front.JPG",
+                                   "album.nfo", "playlist.m3u", "AlbumArtSmall.jpg"};
       return std::string(rng_.Pick(extras));
     }
     switch (rng_.Below(5)) {
       case 0:
-      case 1: return track + " - " + artist_ + " - " + SongTitle() + ext;
-      case 2: return track + " " + SongTitle() + ext;
+      case 1:
+        return track + " - " + artist_ + " - " + SongTitle() + ext;
+      case 2:
+        return track + " " + SongTitle() + ext;
       case 3: {
         std::string s = artist_ + " - " + SongTitle();
         for (char& c : s) {
@@ -639,13 +692,14 @@ class FileNamer {
         }
         return s + ext;
       }
-      default: return track + ". " + SongTitle() + ext;
+      default:
+        return track + ". " + SongTitle() + ext;
     }
   }
 
   std::string Document() {
-    static const Words exts = {".pdf", ".pdf", ".docx", ".doc", ".xlsx", ".odt", ".txt", ".pptx",
-                               ".md",  ".rtf", ".csv"};
+    static const Words exts = {".pdf", ".pdf",  ".docx", ".doc", ".xlsx", ".odt",
+                               ".txt", ".pptx", ".md",   ".rtf", ".csv"};
     const std::string ext(rng_.Pick(exts));
     switch (rng_.Below(10)) {
       case 0:
@@ -658,7 +712,8 @@ class FileNamer {
       case 2:
         return Styled(rng_, SomeWords(rng_, kNouns, 1, 3)) + ext;
       case 3:
-        return "CV_" + std::string(rng_.Pick(kFirstNames)) + "_" + std::string(rng_.Pick(kLastNames)) + ext;
+        return "CV_" + std::string(rng_.Pick(kFirstNames)) + "_" +
+               std::string(rng_.Pick(kLastNames)) + ext;
       case 4:
         return Capitalised(rng_.Pick(kNouns)) + " " + Num(rng_.Int(2005, 2023)) + " v" +
                Num(rng_.Int(1, 12)) + ext;
@@ -678,10 +733,11 @@ class FileNamer {
   }
 
   std::string Code() {
-    static const Words fixed = {"main.cpp",      "CMakeLists.txt", "README.md",   "Makefile",
-                                "LICENSE",       ".gitignore",     ".clang-format", "package.json",
-                                "setup.py",      "Cargo.toml",     "go.mod",      "Dockerfile",
-                                "requirements.txt", "index.ts",    "__init__.py", ".editorconfig"};
+    static const Words fixed = {
+        "main.cpp",         "CMakeLists.txt", "README.md",     "Makefile",
+        "LICENSE",          ".gitignore",     ".clang-format", "package.json",
+        "setup.py",         "Cargo.toml",     "go.mod",        "Dockerfile",
+        "requirements.txt", "index.ts",       "__init__.py",   ".editorconfig"};
     if (rng_.Chance(120)) return std::string(rng_.Pick(fixed));
     const std::string ext(rng_.Pick(kCodeExts));
     std::vector<std::string> words = SomeWords(rng_, kCodeWords, 1, 3);
@@ -726,7 +782,8 @@ class FileNamer {
       case 2:
         return "video_" + Ymd(date_, "-") + " " + Hms(RandomDate(rng_), "-") + ".mp4";
       case 3:
-        return Styled(rng_, SomeWords(rng_, kNouns, 1, 2)) + (rng_.Chance(500) ? ".tar.gz" : ".zip");
+        return Styled(rng_, SomeWords(rng_, kNouns, 1, 2)) +
+               (rng_.Chance(500) ? ".tar.gz" : ".zip");
       case 4:
         return "S" + Num(rng_.Int(1, 9), 2) + "E" + Num(rng_.Int(1, 24), 2) + " - " +
                Capitalised(rng_.Pick(kSongWords)) + " " + std::string(rng_.Pick(kNouns)) + ".mkv";
@@ -740,13 +797,17 @@ class FileNamer {
   }
 
   std::string HiddenFile() {
-    static const Words fixed = {"HEAD", "config", "description", "index", "packed-refs",
-                                "ORIG_HEAD", "FETCH_HEAD", "settings.json", "CACHEDIR.TAG"};
+    static const Words fixed = {"HEAD",       "config",        "description",
+                                "index",      "packed-refs",   "ORIG_HEAD",
+                                "FETCH_HEAD", "settings.json", "CACHEDIR.TAG"};
     if (rng_.Chance(100)) return std::string(rng_.Pick(fixed));
     switch (rng_.Below(3)) {
-      case 0: return Hex(rng_, 38);
-      case 1: return Hex(rng_, 32) + ".png";
-      default: return Hex(rng_, 16) + (rng_.Chance(500) ? ".bin" : ".tmp");
+      case 0:
+        return Hex(rng_, 38);
+      case 1:
+        return Hex(rng_, 32) + ".png";
+      default:
+        return Hex(rng_, 16) + (rng_.Chance(500) ? ".bin" : ".tmp");
     }
   }
 
@@ -800,13 +861,15 @@ struct Writer {
       const std::string& name = folders[child].name;
       const std::string childPath = path + "/" + name;
       if (::mkdirat(dirFd, name.c_str(), 0755) != 0) {
-        std::fprintf(stderr, "velmora-make-tree: %s: %s\n", childPath.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "velmora-make-tree: %s: %s\n", childPath.c_str(),
+                     std::strerror(errno));
         return false;
       }
       ++madeFolders;
       const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
       if (fd < 0) {
-        std::fprintf(stderr, "velmora-make-tree: %s: %s\n", childPath.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "velmora-make-tree: %s: %s\n", childPath.c_str(),
+                     std::strerror(errno));
         return false;
       }
       const bool ok = Fill(fd, child, childPath);
@@ -892,10 +955,15 @@ int main(int argc, char** argv) {
       std::printf("%s\n", kUsage);
       return 0;
     }
-    u64* target = a == "--files" ? &files : a == "--folders" ? &folders : a == "--seed" ? &seed : nullptr;
+    u64* target = a == "--files"     ? &files
+                  : a == "--folders" ? &folders
+                  : a == "--seed"    ? &seed
+                                     : nullptr;
     if (target != nullptr) {
       // Caps keep the integer scaling of file counts within 64 bits.
-      const u64 max = target == &seed ? UINT64_MAX : target == &files ? 1'000'000'000ULL : 10'000'000ULL;
+      const u64 max = target == &seed    ? UINT64_MAX
+                      : target == &files ? 1'000'000'000ULL
+                                         : 10'000'000ULL;
       if (i + 1 >= argc || !ParseNumber(argv[i + 1], max, *target)) {
         std::fprintf(stderr, "velmora-make-tree: bad value for %s\n", argv[i]);
         return Usage();

@@ -4,33 +4,71 @@
 
 namespace velmora::catalogue {
 
-void PathList::push_back(std::string_view path) {
-  if (path.size() > kMaxPath) throw std::length_error("path too long for a path list");
-  if (blocks_.empty() || blocks_.back().size() + path.size() > kBlockMask + 1) {
+std::uint64_t PathList::Blocks::Add(std::string_view text) {
+  if (text.size() > kMaxPart) throw std::length_error("name or folder too long for a path list");
+  if (blocks_.empty() || blocks_.back().size() + text.size() > kBlockMask + 1) {
     blocks_.emplace_back();
     // The first block grows as needed, so that small lists stay small.
     if (blocks_.size() > 1) blocks_.back().reserve(kBlockMask + 1);
   }
   std::string& block = blocks_.back();
   const std::uint64_t start = ((blocks_.size() - 1) << kBlockBits) | block.size();
-  block.append(path);
-  entries_.push_back(start << kLengthBits | path.size());
+  block.append(text);
+  return start << kLengthBits | text.size();
+}
+
+std::size_t PathList::Blocks::MemoryUsed() const {
+  std::size_t bytes = 0;
+  for (const std::string& block : blocks_) bytes += block.capacity();
+  return bytes;
+}
+
+std::uint32_t PathList::AddFolder(std::string_view folder) {
+  folders_.push_back(text_.Add(folder));
+  return static_cast<std::uint32_t>(folders_.size() - 1);
+}
+
+void PathList::AddFile(std::uint32_t folder, std::string_view name) {
+  names_.push_back(text_.Add(name));
+  folderOf_.push_back(folder);
+}
+
+void PathList::push_back(std::string_view path) {
+  const auto slash = path.rfind(platform::kPathSeparator);
+  const std::string_view folder =
+      slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+  const bool same = !folders_.empty() && text_.Get(folders_.back()) == folder;
+  AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : AddFolder(folder),
+          path.substr(folder.size()));
 }
 
 void PathList::Append(const PathList& other) {
-  for (const std::string_view path : other) push_back(path);
+  const auto base = static_cast<std::uint32_t>(folders_.size());
+  for (const std::uint64_t folder : other.folders_)
+    folders_.push_back(text_.Add(other.text_.Get(folder)));
+  for (std::size_t i = 0; i < other.size(); ++i) AddFile(base + other.folderOf_[i], other.Name(i));
+}
+
+std::string PathList::operator[](std::size_t i) const {
+  std::string path;
+  AppendPath(i, path);
+  return path;
+}
+
+void PathList::AppendPath(std::size_t i, std::string& out) const {
+  out.append(Folder(i));
+  out.append(Name(i));
 }
 
 std::size_t PathList::MemoryUsed() const {
-  std::size_t bytes = entries_.capacity() * sizeof(std::uint64_t);
-  for (const std::string& block : blocks_) bytes += block.capacity();
-  return bytes;
+  return text_.MemoryUsed() + (folders_.capacity() + names_.capacity()) * sizeof(std::uint64_t) +
+         folderOf_.capacity() * sizeof(std::uint32_t);
 }
 
 std::vector<std::string> PathList::ToVector() const {
   std::vector<std::string> out;
   out.reserve(size());
-  for (const std::string_view p : *this) out.emplace_back(p);
+  for (std::size_t i = 0; i < size(); ++i) out.push_back((*this)[i]);
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// An ordered list of paths packed into large blocks: a million paths cost a few hundred
-// allocations instead of a million, and growing never copies what is already stored.
+// An ordered list of file paths, each kept as its folder (stored once for all the
+// files in it) and its name, packed into large blocks: a million paths cost a few
+// hundred allocations, and about the bytes of their names.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,23 +22,23 @@ inline std::string_view FileNameOf(std::string_view path) {
 
 class PathList {
  public:
-  // Far beyond any path the system accepts; push_back throws std::length_error past it.
-  static constexpr std::size_t kMaxPath = (std::size_t{1} << 20) - 1;
+  // Far beyond any name or folder the system accepts; longer ones throw std::length_error.
+  static constexpr std::size_t kMaxPart = (std::size_t{1} << 20) - 1;
 
+  // A folder, ending with a separator, for the files that follow; returns its number.
+  std::uint32_t AddFolder(std::string_view folder);
+  void AddFile(std::uint32_t folder, std::string_view name);
+  // Any path: the text up to its last separator is its folder.
   void push_back(std::string_view path);
   void Append(const PathList& other);
-  void clear() {
-    blocks_.clear();
-    entries_.clear();
-  }
+  void clear() { *this = PathList(); }
 
-  std::size_t size() const { return entries_.size(); }
-  bool empty() const { return entries_.empty(); }
-  std::string_view operator[](std::size_t i) const {
-    const std::uint64_t e = entries_[i];
-    const std::uint64_t start = e >> kLengthBits;
-    return std::string_view(blocks_[start >> kBlockBits]).substr(start & kBlockMask, e & kMaxPath);
-  }
+  std::size_t size() const { return names_.size(); }
+  bool empty() const { return names_.empty(); }
+  std::string_view Name(std::size_t i) const { return text_.Get(names_[i]); }
+  std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
+  std::string operator[](std::size_t i) const;
+  void AppendPath(std::size_t i, std::string& out) const;
   // Bytes held, for memory reports.
   std::size_t MemoryUsed() const;
 
@@ -45,11 +46,11 @@ class PathList {
 
   class const_iterator {
    public:
-    using value_type = std::string_view;
+    using value_type = std::string;
     using difference_type = std::ptrdiff_t;
     const_iterator() = default;
     const_iterator(const PathList* list, std::size_t i) : list_(list), i_(i) {}
-    std::string_view operator*() const { return (*list_)[i_]; }
+    std::string operator*() const { return (*list_)[i_]; }
     const_iterator& operator++() {
       ++i_;
       return *this;
@@ -69,13 +70,28 @@ class PathList {
   const_iterator end() const { return {this, size()}; }
 
  private:
-  // Each entry packs where a path starts (block number and offset) with its length.
-  static constexpr unsigned kBlockBits = 20;
-  static constexpr unsigned kLengthBits = 20;
-  static constexpr std::uint64_t kBlockMask = (std::uint64_t{1} << kBlockBits) - 1;
+  // Texts packed into 1 MiB blocks; a reference packs block, offset and length.
+  class Blocks {
+   public:
+    std::uint64_t Add(std::string_view text);
+    std::string_view Get(std::uint64_t ref) const {
+      const std::uint64_t start = ref >> kLengthBits;
+      return std::string_view(blocks_[start >> kBlockBits])
+          .substr(start & kBlockMask, ref & kMaxPart);
+    }
+    std::size_t MemoryUsed() const;
 
-  std::vector<std::string> blocks_;  // no path straddles two blocks
-  std::vector<std::uint64_t> entries_;
+   private:
+    static constexpr unsigned kBlockBits = 20;
+    static constexpr unsigned kLengthBits = 20;
+    static constexpr std::uint64_t kBlockMask = (std::uint64_t{1} << kBlockBits) - 1;
+    std::vector<std::string> blocks_;  // no text straddles two blocks
+  };
+
+  Blocks text_;
+  std::vector<std::uint64_t> folders_;   // per folder
+  std::vector<std::uint64_t> names_;     // per file
+  std::vector<std::uint32_t> folderOf_;  // per file
 };
 
 }  // namespace velmora::catalogue

@@ -22,7 +22,8 @@ struct Node {
   const Node* parent;
   std::optional<platform::FolderId> id;
   // Filled by whoever reads the folder, emptied when it joins the result.
-  PathList files;
+  std::string fileNames;
+  std::vector<std::size_t> nameEnds;
   std::vector<std::string> subfolders;
   bool ready = false;
 };
@@ -41,18 +42,17 @@ void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& list
   if (dirs.ReadFolder(node.dir, listing) != 0) return;
   node.id = listing.id;
   if (InsideItself(node)) return;  // a link back up the walk would never end
-  std::string path = node.dir;
   for (std::size_t i = 0; i < listing.size(); ++i) {
     // Names are used exactly as the system gives them: a leading blank is part of the name.
     const std::string_view name = TrimAtNul(listing.NameField(i));
-    path.resize(node.dir.size());
-    path.append(name);
     if (listing.Kind(i) == EntryKind::Folder) {
       if (name.empty() || name.front() == '.') continue;
-      path.push_back(kPathSeparator);
-      node.subfolders.push_back(path);
+      std::string& sub = node.subfolders.emplace_back(node.dir);
+      sub.append(name);
+      sub.push_back(kPathSeparator);
     } else {
-      node.files.push_back(path);
+      node.fileNames.append(name);
+      node.nameEnds.push_back(node.fileNames.size());
     }
   }
 }
@@ -95,10 +95,19 @@ class Walk {
 
  private:
   void Join(Node& node) {
-    result_.Append(node.files);
+    if (!node.nameEnds.empty()) {
+      const std::uint32_t folder = result_.AddFolder(node.dir);
+      std::size_t start = 0;
+      for (const std::size_t end : node.nameEnds) {
+        result_.AddFile(folder, std::string_view(node.fileNames).substr(start, end - start));
+        start = end;
+      }
+    }
     for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub), &node);
-    node.files = {};
-    node.subfolders = {};
+    // Clearing keeps the capacity; swapping with empty values releases it.
+    std::string().swap(node.fileNames);
+    std::vector<std::size_t>().swap(node.nameEnds);
+    std::vector<std::string>().swap(node.subfolders);
   }
 
   const DirectoryEnumerator& dirs_;

@@ -88,8 +88,8 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words) {
 TagList CollectTags(const PathList& paths) {
   TagList tags;
   std::string lower;
-  for (const std::string_view path : paths) {
-    ForEachWord(FileNameOf(path), [&](std::string_view w) {
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    ForEachWord(paths.Name(i), [&](std::string_view w) {
       lower.clear();
       AppendLowerCase(w, lower);
       tags.Add(lower);

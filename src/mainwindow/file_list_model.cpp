@@ -31,7 +31,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   // Readable text for any bytes; the commands use PathAt, never this text.
-  const std::string_view path = (*files_)[FileAt(index.row())];
+  const std::string path = (*files_)[FileAt(index.row())];
   return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 

@@ -367,11 +367,12 @@ void Form1::LoadFolder() {
   oTagPanel_->Clear();
   oTagBar_->Clear();
   files_.Clear();
+  // The last load goes before the next one is read, so that two never share memory.
+  colFiles_ = {};
+  index_ = {};
   const int i = SelectedFolder();
   if (i < 0) {
     // No folder: nothing to scan, and no record to add tags to.
-    colFiles_.clear();
-    index_ = {};
     cmdAddUserTag_->hide();
     return;
   }
@@ -465,7 +466,7 @@ void Form1::cmdRemoveFolder_Click() {
   oTagPanel_->Clear();
   oTagBar_->Clear();
   files_.Clear();
-  colFiles_.clear();
+  colFiles_ = {};
   index_ = {};
   cmdAddUserTag_->hide();
 }

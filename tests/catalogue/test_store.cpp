@@ -74,8 +74,8 @@ class TestStore : public QObject {
         << QStringList{"a", ""};
     QTest::newRow("path ending in separator")
         << QByteArray("/x/\r\n\r\n") << QStringList{"/x/"} << QStringList{""} << QStringList{""};
-    QTest::newRow("root shows whole") << QByteArray("/\r\n\r\n") << QStringList{"/"} << QStringList{""}
-                                      << QStringList{"/"};
+    QTest::newRow("root shows whole")
+        << QByteArray("/\r\n\r\n") << QStringList{"/"} << QStringList{""} << QStringList{"/"};
   }
   void parse() {
     QFETCH(QByteArray, text);
