@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
 #include <climits>
 
@@ -123,7 +124,11 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
-    : QWidget(parent), settings_(std::move(settings)), shell_(shell), files_(this) {
+    : QWidget(parent),
+      settings_(std::move(settings)),
+      shell_(shell),
+      files_(this),
+      commands_(*this, shell) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
   setWindowIcon(AppIcon());
@@ -243,6 +248,24 @@ void Form1::CreateControls() {
   lstFiles_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lstFiles_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
+  connect(chkAll_, &QCheckBox::clicked, this,
+          [this](bool checked) { commands_.SelectAll(checked); });
+  connect(cmdOpen_, &QPushButton::clicked, this, [this] { commands_.Open(); });
+  connect(lstFiles_, &QListView::doubleClicked, this, [this] { commands_.Open(); });
+  connect(cmdCopy_, &QPushButton::clicked, this, [this] { commands_.CopyTo(); });
+  connect(cmdMove_, &QPushButton::clicked, this, [this] { commands_.MoveTo(); });
+  connect(cmdRename_, &QPushButton::clicked, this, [this] { commands_.Rename(); });
+  connect(cmdDelete_, &QPushButton::clicked, this, [this] { commands_.Delete(); });
+  // The keys of a file manager, on the list.
+  const auto onKey = [this](QKeySequence key, auto action) {
+    connect(new QShortcut(key, lstFiles_, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, action);
+  };
+  onKey(QKeySequence(Qt::Key_Return), [this] { commands_.Open(); });
+  onKey(QKeySequence(Qt::Key_Enter), [this] { commands_.Open(); });
+  onKey(QKeySequence(Qt::Key_Delete), [this] { commands_.Delete(); });
+  onKey(QKeySequence(Qt::Key_F2), [this] { commands_.Rename(); });
+
   lblHelp_ = Place(
       new QLabel(QStringLiteral(" Click the tag name to add or remove it from the Tag Filter."),
                  this),
@@ -353,6 +376,36 @@ int Form1::SelectedFolder() const {
 }
 
 void Form1::SetStatus(const QString& text) { lblStatus_->setText(text); }
+
+void Form1::SetStatus(const std::string& text) { SetStatus(Show(text)); }
+
+std::vector<std::size_t> Form1::SelectedEntries() const {
+  std::vector<std::size_t> rows;
+  for (const QItemSelectionRange& range : lstFiles_->selectionModel()->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row)
+      rows.push_back(static_cast<std::size_t>(row));
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+std::string Form1::Entry(std::size_t position) const {
+  return files_.PathAt(static_cast<int>(position));
+}
+
+std::string Form1::CurrentEntry() const {
+  const QModelIndex current = lstFiles_->currentIndex();
+  return current.isValid() ? files_.PathAt(current.row()) : std::string();
+}
+
+void Form1::SelectAll(bool select) {
+  if (select) {
+    lstFiles_->selectAll();
+  } else {
+    lstFiles_->clearSelection();
+  }
+}
 
 void Form1::lstFolders_Click() {
   const int i = SelectedFolder();

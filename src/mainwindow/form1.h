@@ -9,6 +9,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/path_list.h"
 #include "catalogue/store.h"
+#include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
 #include "platform/shell.h"
 
@@ -46,7 +47,7 @@ struct FormSettings {
   std::string creditTarget;  // what the credit line opens
 };
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, private fileops::FileListHost {
   Q_OBJECT
  public:
   Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
@@ -86,6 +87,14 @@ class Form1 : public QWidget {
   void TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                       bool scrollToEnd);
 
+  // The file list, as the file commands see it.
+  std::vector<std::size_t> SelectedEntries() const override;
+  std::string Entry(std::size_t position) const override;
+  std::string CurrentEntry() const override;
+  void SelectAll(bool select) override;
+  void SetStatus(const std::string& text) override;
+  void Rescan() override { LoadFolder(); }
+
   // Saves next as the store; on success it becomes the store, else the user is told
   // why and nothing changes.
   bool Commit(const catalogue::FolderStore& next);
@@ -98,6 +107,7 @@ class Form1 : public QWidget {
   catalogue::PathList colFiles_;
   catalogue::FilterIndex index_;
   FileListModel files_;
+  fileops::FileCommands commands_;
   bool centred_ = false;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;

@@ -19,7 +19,8 @@ class Progress {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // OK and Cancel; false for Cancel, Esc and the close box.
+  // OK and Cancel, no icon; false for Cancel, Esc and the close box. An empty title
+  // leaves the program's own name as the caption.
   virtual bool Confirm(const std::string& text, const std::string& title) = 0;
   // The typed text, or the empty text on Cancel. When the answer is the preset
   // unchanged, the preset's own bytes come back, even where they are not UTF-8.

@@ -49,7 +49,10 @@ class QtProgress final : public Progress {
 }  // namespace
 
 bool QtDialogs::Confirm(const std::string& text, const std::string& title) {
-  return AskWith(QMessageBox::Question, text, title, QMessageBox::Ok | QMessageBox::Cancel,
+  // Without a title of its own the box bears the program's name.
+  const std::string caption =
+      title.empty() ? QApplication::applicationDisplayName().toStdString() : title;
+  return AskWith(QMessageBox::NoIcon, text, caption, QMessageBox::Ok | QMessageBox::Cancel,
                  QMessageBox::Ok, QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

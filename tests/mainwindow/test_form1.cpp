@@ -9,71 +9,16 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
+#include "mainwindow/form_world.h"
 #include "platform/twips.h"
-#include "support/scripted_dialogs.h"
-#include "support/testdir.h"
-#include "widgets/tag_bar.h"
-#include "widgets/tag_panel.h"
 
 using namespace velmora;
 using mainwindow::Form1;
+using testing::World;
 using Strings = std::vector<std::string>;
 
 namespace {
-
-class RecordingLauncher final : public platform::UrlLauncher {
- public:
-  void OpenUrl(const std::string& url) override { urls.push_back(url); }
-  Strings urls;
-};
-
-// A window over a temporary store and tree, answered by scripted dialogs.
-struct World {
-  explicit World(const std::string& storeText = {}) {
-    if (!storeText.empty()) dir.createFile("folders.txt", storeText);
-    form = std::make_unique<Form1>(mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"},
-                                   shell);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
-  }
-  template <class T>
-  T* find(const char* name) const {
-    return form->findChild<T*>(QString::fromLatin1(name));
-  }
-  widgets::TagPanel& panel() const { return *find<widgets::TagPanel>("oTagPanel"); }
-  widgets::TagBar& bar() const { return *find<widgets::TagBar>("oTagBar"); }
-  void select(int folder) const { find<QListWidget>("lstFolders")->setCurrentRow(folder); }
-  Strings files() const {
-    Strings out;
-    for (int r = 0; r < form->Files().rowCount(); ++r) out.push_back(form->Files().PathAt(r));
-    return out;
-  }
-  static Strings chips(const widgets::ChipContainer& c) {
-    Strings out;
-    for (std::size_t i = 0; i < c.Count(); ++i) out.push_back(c.Chip(i).text);
-    return out;
-  }
-  static void click(widgets::ChipContainer& c, const std::string& text) {
-    for (std::size_t i = 0; i < c.Count(); ++i) {
-      if (c.Chip(i).text != text) continue;
-      const auto g = c.Chip(i).geometry;
-      QTest::mouseClick(&c, Qt::LeftButton, {},
-                        QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
-                               static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
-      return;
-    }
-    QFAIL(("no chip " + text).c_str());
-  }
-  std::string store() const { return dir.read("folders.txt"); }
-
-  TestDir dir;
-  ScriptedDialogs dialogs;
-  RecordingLauncher launcher;
-  platform::Shell shell{dialogs, launcher};
-  std::unique_ptr<Form1> form;
-};
 
 // The example folder: two photos and the user tags family and trip.
 std::string exampleStore(const TestDir& tree, const std::string& userTags = "family,trip,") {

@@ -1,0 +1,52 @@
+#pragma once
+// The commands of the file list: Open, Copy To, Move To, Rename, Delete, Select All.
+// They act on the list through FileListHost and on files through the shell.
+
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace velmora::fileops {
+
+// What the commands need of the window's file list.
+class FileListHost {
+ public:
+  virtual ~FileListHost() = default;
+  // Positions of the selected entries, ascending.
+  virtual std::vector<std::size_t> SelectedEntries() const = 0;
+  virtual std::string Entry(std::size_t position) const = 0;
+  // The entry that has the list's focus, selected or not; empty when there is none.
+  virtual std::string CurrentEntry() const = 0;
+  virtual void SelectAll(bool select) = 0;
+  virtual void SetStatus(const std::string& text) = 0;
+  // Loads the selected folder again; with none selected, empties the list.
+  virtual void Rescan() = 0;
+};
+
+class FileCommands {
+ public:
+  FileCommands(FileListHost& list, platform::Shell& shell) : list_(list), shell_(shell) {}
+
+  void SelectAll(bool select) { list_.SelectAll(select); }
+  void Open();
+  void CopyTo();
+  void MoveTo();
+  void Delete();
+  void Rename();
+
+ private:
+  // The selected entries, or the current entry alone when none is selected.
+  std::vector<std::string> Targets() const;
+
+  FileListHost& list_;
+  platform::Shell& shell_;
+};
+
+// Why a typed name cannot be a file's new name in its folder, or empty when it can.
+std::string NewNameProblem(const std::string& name);
+
+// target folder joined with a file name.
+std::string Joined(const std::string& folder, std::string_view name);
+
+}  // namespace velmora::fileops

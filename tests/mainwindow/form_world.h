@@ -1,0 +1,74 @@
+#pragma once
+// A main window over a temporary store and tree, answered by scripted dialogs.
+
+#include <QListWidget>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "mainwindow/form1.h"
+#include "platform/twips.h"
+#include "support/scripted_dialogs.h"
+#include "support/testdir.h"
+#include "widgets/tag_bar.h"
+#include "widgets/tag_panel.h"
+
+namespace velmora::testing {
+
+using mainwindow::Form1;
+
+class RecordingLauncher final : public platform::UrlLauncher {
+ public:
+  void OpenUrl(const std::string& url) override { urls.push_back(url); }
+  std::vector<std::string> urls;
+};
+
+struct World {
+  explicit World(const std::string& storeText = {}) { Start(storeText); }
+  // setup lays out files in the world's folder and returns the store's text.
+  explicit World(const std::function<std::string(const TestDir&)>& setup) { Start(setup(dir)); }
+  void Start(const std::string& storeText) {
+    if (!storeText.empty()) dir.createFile("folders.txt", storeText);
+    form = std::make_unique<Form1>(mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"},
+                                   shell);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
+  }
+  template <class T>
+  T* find(const char* name) const {
+    return form->findChild<T*>(QString::fromLatin1(name));
+  }
+  widgets::TagPanel& panel() const { return *find<widgets::TagPanel>("oTagPanel"); }
+  widgets::TagBar& bar() const { return *find<widgets::TagBar>("oTagBar"); }
+  void select(int folder) const { find<QListWidget>("lstFolders")->setCurrentRow(folder); }
+  std::vector<std::string> files() const {
+    std::vector<std::string> out;
+    for (int r = 0; r < form->Files().rowCount(); ++r) out.push_back(form->Files().PathAt(r));
+    return out;
+  }
+  static std::vector<std::string> chips(const widgets::ChipContainer& c) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < c.Count(); ++i) out.push_back(c.Chip(i).text);
+    return out;
+  }
+  static void click(widgets::ChipContainer& c, const std::string& text) {
+    for (std::size_t i = 0; i < c.Count(); ++i) {
+      if (c.Chip(i).text != text) continue;
+      const auto g = c.Chip(i).geometry;
+      QTest::mouseClick(&c, Qt::LeftButton, {},
+                        QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
+                               static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
+      return;
+    }
+    QFAIL(("no chip " + text).c_str());
+  }
+  std::string store() const { return dir.read("folders.txt"); }
+
+  TestDir dir;
+  ScriptedDialogs dialogs;
+  RecordingLauncher launcher;
+  platform::Shell shell{dialogs, launcher};
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace velmora::testing
