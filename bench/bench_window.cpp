@@ -2,7 +2,6 @@
 // VELMORA_BENCH_TREE names the tree (made by velmora-make-tree).
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QListWidget>
@@ -72,15 +71,3 @@ void BM_ClickChip(benchmark::State& state) {
 BENCHMARK(BM_ClickChip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  std::printf("peak resident memory: %ld KB\n", usage.ru_maxrss);
-  return 0;
-}

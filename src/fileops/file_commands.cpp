@@ -17,23 +17,23 @@ std::vector<std::string> FileCommands::Targets() const {
 
 void FileCommands::Open() { shell_.OpenDocument(list_.CurrentEntry()); }
 
+void FileCommands::ToPickedFolder(void (*operation)(platform::Shell&, const std::string&,
+                                                    const std::string&)) {
+  const std::string folder = shell_.PickFolder("Select a folder");
+  if (folder.empty()) return;
+  for (const std::string& entry : Targets())
+    operation(shell_, entry, Joined(folder, FileNameOf(entry)));
+}
+
 void FileCommands::CopyTo() {
   list_.SetStatus("Start Copying");
-  const std::string folder = shell_.PickFolder("Select a folder");
-  if (!folder.empty()) {
-    for (const std::string& entry : Targets())
-      ShellCopy(shell_, entry, Joined(folder, FileNameOf(entry)));
-  }
+  ToPickedFolder(ShellCopy);
   list_.SetStatus("Copy Complete");
 }
 
 void FileCommands::MoveTo() {
   list_.SetStatus("Start Moving");
-  const std::string folder = shell_.PickFolder("Select a folder");
-  if (!folder.empty()) {
-    for (const std::string& entry : Targets())
-      ShellMove(shell_, entry, Joined(folder, FileNameOf(entry)));
-  }
+  ToPickedFolder(ShellMove);
   list_.Rescan();
   list_.SetStatus("Move Complete");
 }

@@ -38,6 +38,8 @@ class FileCommands {
  private:
   // The selected entries, or the current entry alone when none is selected.
   std::vector<std::string> Targets() const;
+  // Asks for a folder and applies operation to each target with that folder as destination.
+  void ToPickedFolder(void (*operation)(platform::Shell&, const std::string&, const std::string&));
 
   FileListHost& list_;
   platform::Shell& shell_;
