@@ -31,8 +31,9 @@ int main(int argc, char** argv) {
   velmora::platform::DesktopUrlLauncher launcher;
   velmora::platform::Shell shell(dialogs, launcher);
   const std::string appDir = velmora::platform::ApplicationDirectory();
-  velmora::mainwindow::Form1 form({velmora::catalogue::StoreFileIn(appDir), FindReadme(appDir)},
-                                  shell);
+  velmora::mainwindow::Form1 form(
+      {velmora::catalogue::StoreFileIn(velmora::platform::StoreDirectory()), FindReadme(appDir)},
+      shell);
   form.show();
   return QApplication::exec();
 }

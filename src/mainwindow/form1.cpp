@@ -8,8 +8,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -88,31 +86,11 @@ QFrame* WhiteBox(QWidget* parent) {
 
 QWidget* ClientOf(QFrame* box) { return box->findChild<QWidget*>(QStringLiteral("client")); }
 
-// The window icon: a grey tag with its hole, drawn at each size so it stays crisp.
+// The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    QPainterPath tag;
-    tag.moveTo(3, 10);
-    tag.lineTo(18, 10);
-    tag.lineTo(29, 16);
-    tag.lineTo(18, 22);
-    tag.lineTo(3, 22);
-    tag.closeSubpath();
-    QPainterPath hole;
-    hole.addEllipse(QPointF(21, 16), 2, 2);
-    p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1.2));
-    p.setBrush(QColor(0xBF, 0xBF, 0xBF));
-    p.drawPath(tag.subtracted(hole));
-    p.setPen(QPen(QColor(0, 0, 255), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(6.5, 13), QPointF(10, 19.5), QPointF(13.5, 13)}));
-    icon.addPixmap(pixmap);
-  }
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
   return icon;
 }
 
@@ -123,6 +101,12 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     emit clicked();
 }
 
+}  // namespace velmora::mainwindow
+
+static void InitIcons() { Q_INIT_RESOURCE(icons); }
+
+namespace velmora::mainwindow {
+
 Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
     : QWidget(parent),
       settings_(std::move(settings)),
@@ -131,6 +115,7 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
       commands_(*this, shell) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
+  InitIcons();
   setWindowIcon(AppIcon());
   resize(TwipsToWholePixels(kDesignClientWidth), TwipsToWholePixels(kDesignClientHeight));
   CreateControls();

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 
 #include "platform/dir_enum.h"
 
@@ -104,6 +105,35 @@ std::string ApplicationDirectory() {
     }
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::string ChooseStoreDirectory(const std::string& appDir, bool portable,
+                                 const char* xdgConfigHome, const char* home) {
+  if (portable) return appDir;
+  // A relative XDG_CONFIG_HOME is to be ignored.
+  if (xdgConfigHome != nullptr && xdgConfigHome[0] == kPathSeparator) {
+    return std::string(xdgConfigHome) + kPathSeparator + "velmora";
+  }
+  if (home != nullptr && home[0] != '\0') return std::string(home) + "/.config/velmora";
+  return appDir;
+}
+
+std::string StoreDirectory() {
+  const std::string appDir = ApplicationDirectory();
+  const bool installed =
+      access((appDir + "/../share/metainfo/org.velmora.Velmora.metainfo.xml").c_str(), F_OK) == 0;
+  const bool portable = !installed && access(appDir.c_str(), W_OK) == 0;
+  const std::string dir =
+      ChooseStoreDirectory(appDir, portable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  if (dir != appDir) {
+    // Parents first; a failure shows later, when saving names the file and the reason.
+    for (std::size_t slash = dir.find(kPathSeparator, 1); slash != std::string::npos;
+         slash = dir.find(kPathSeparator, slash + 1)) {
+      mkdir(dir.substr(0, slash).c_str(), 0700);
+    }
+    mkdir(dir.c_str(), 0700);
+  }
+  return dir;
 }
 
 }  // namespace velmora::platform

@@ -24,4 +24,13 @@ bool WriteAll(int fd, std::string_view bytes);
 // The folder holding the running executable, without a trailing separator.
 std::string ApplicationDirectory();
 
+// Where the program keeps its folder list: next to the executable when that folder is
+// writable and not an installed copy (a portable or build-tree copy), otherwise the
+// user's configuration folder, $XDG_CONFIG_HOME/velmora or ~/.config/velmora, which is
+// created when missing. An installed copy has its metainfo in ../share beside it.
+std::string StoreDirectory();
+// The rule alone: xdgConfigHome and home as the environment gives them (null if unset).
+std::string ChooseStoreDirectory(const std::string& appDir, bool portable,
+                                 const char* xdgConfigHome, const char* home);
+
 }  // namespace velmora::platform
