@@ -269,6 +269,18 @@ void Form1::CreateControls() {
   lblStatus_ = Place(new QLabel(this), "lblStatus", 5115, 1590, 1785, 225);
   lblStatus_->setFont(simSun);
 
+  // Names for screen readers where a control has no caption of its own.
+  lstFolders_->setAccessibleName(QStringLiteral("Folders"));
+  lstFiles_->setAccessibleName(QStringLiteral("Files"));
+  oTagPanel_->setAccessibleName(QStringLiteral("Tags"));
+  oTagBar_->setAccessibleName(QStringLiteral("Tag filter"));
+  oTagUser_->setAccessibleName(QStringLiteral("User tags"));
+  vScroll1_->setAccessibleName(QStringLiteral("Scroll the tags"));
+  vScroll2_->setAccessibleName(QStringLiteral("Scroll the user tags"));
+  cmdAddFolder_->setAccessibleName(cmdAddFolder_->toolTip());
+  cmdRemoveFolder_->setAccessibleName(cmdRemoveFolder_->toolTip());
+  lblStatus_->setAccessibleName(QStringLiteral("Status"));
+
   // The design's tab order, over the controls that take the focus.
   const QList<QWidget*> order = {
       lstFiles_,  lstFolders_,    cmdAddFolder_, cmdRemoveFolder_, oTagPanel_, vScroll1_,

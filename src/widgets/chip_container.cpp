@@ -1,14 +1,17 @@
 #include "widgets/chip_container.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "platform/qt_services.h"
 #include "platform/twips.h"
+#include "widgets/chip_accessible.h"
 #include "widgets/chip_painter.h"
 
 namespace velmora::widgets {
@@ -18,6 +21,8 @@ using platform::TwipsToPixels;
 
 ChipContainer::ChipContainer(QWidget* parent, ChipGeometry templateChip)
     : QWidget(parent), template_(templateChip), measure_(MeasureLabel) {
+  static const bool accessible = (QAccessible::installFactory(ChipAccessibleFactory), true);
+  (void)accessible;
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   QPalette white = palette();
@@ -31,7 +36,7 @@ void ChipContainer::Clear() {
     chips_.pop_back();
   }
   current_ = 0;
-  update();
+  Changed();
 }
 
 void ChipContainer::AddChip(const std::string& text, const std::string& kind) {
@@ -41,7 +46,7 @@ void ChipContainer::AddChip(const std::string& text, const std::string& kind) {
   auto entry = std::make_unique<Entry>(Entry{text, kind, ++lastIndex_, template_});
   texts_.insert(entry->text);
   chips_.push_back(std::move(entry));
-  update();
+  Changed();
 }
 
 const ChipContainer::Entry& ChipContainer::Measured(std::size_t position) const {
@@ -73,6 +78,32 @@ long ChipContainer::ChipAt(QPointF point) const {
     if (x < g.left + Measured(p - 1).geometry.width) return static_cast<long>(p - 1);
   }
   return -1;
+}
+
+QRectF ChipContainer::ChipRect(std::size_t position) const {
+  const ChipGeometry& g = Measured(position).geometry;
+  return {TwipsToPixels(g.left), TwipsToPixels(g.top), TwipsToPixels(g.width),
+          TwipsToPixels(g.height)};
+}
+
+long ChipContainer::PositionOf(std::int64_t index) const {
+  // Indices only grow along the list, so the search halves.
+  const auto at = std::lower_bound(
+      chips_.begin(), chips_.end(), index,
+      [](const std::unique_ptr<Entry>& e, std::int64_t i) { return e->index < i; });
+  return at != chips_.end() && (*at)->index == index ? static_cast<long>(at - chips_.begin()) : -1;
+}
+
+long ChipContainer::FocusedChip() const {
+  return keyboard_ && hasFocus() && current_ < chips_.size() ? static_cast<long>(current_) : -1;
+}
+
+void ChipContainer::Changed() {
+  update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void ChipContainer::paintEvent(QPaintEvent* event) {
@@ -113,7 +144,7 @@ void ChipContainer::ClickChip(std::size_t position) {
   const std::string kind = chips_[position]->kind;
   texts_.erase(chips_[position]->text);
   chips_.erase(chips_.begin() + static_cast<std::ptrdiff_t>(position));
-  update();
+  Changed();
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
   platform::ProcessPendingEvents();
@@ -151,6 +182,11 @@ void ChipContainer::keyPressEvent(QKeyEvent* event) {
   }
   current_ = next;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(static_cast<int>(current_));
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 bool ChipContainer::event(QEvent* event) {

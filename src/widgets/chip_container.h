@@ -38,6 +38,14 @@ class ChipContainer : public QWidget {
   std::int64_t LastIndex() const { return lastIndex_; }
   // The chip position under a point in pixels, or -1.
   long ChipAt(QPointF point) const;
+  // Where the chip at position is drawn, in pixels of the container.
+  QRectF ChipRect(std::size_t position) const;
+  // What a click on the chip at position does: it leaves, and the container's event follows.
+  void ClickChip(std::size_t position);
+  // The position of the chip with this index, or -1 once it has gone.
+  long PositionOf(std::int64_t index) const;
+  // The chip the keyboard is on, when the keyboard is in use; -1 otherwise.
+  long FocusedChip() const;
   void SetMeasure(Measure measure) { measure_ = std::move(measure); }
 
   // Lays the chips out; each container has its own rule.
@@ -49,6 +57,8 @@ class ChipContainer : public QWidget {
   // Adds a chip unless one with exactly this text is there; no layout, no event.
   void AddChip(const std::string& text, const std::string& kind);
   void Place(std::size_t position, int left, int top);
+  // Repaints, and tells assistive technology that the chips changed.
+  void Changed();
   int WidthOf(std::size_t position) const { return Measured(position).geometry.width; }
   // Raises the container's own event for a chip that has left it.
   virtual void Selected(const std::string& text, const std::string& kind) = 0;
@@ -68,7 +78,6 @@ class ChipContainer : public QWidget {
     bool measured = false;
   };
   const Entry& Measured(std::size_t position) const;
-  void ClickChip(std::size_t position);
 
   ChipGeometry template_;
   std::vector<std::unique_ptr<Entry>> chips_;  // entries stay put, so the set can point into them

@@ -19,7 +19,7 @@ void TagBar::Redraw() {
     Place(i, static_cast<int>(x), 0);
     x = std::llrint(static_cast<double>(x) + WidthOf(i) + kGap);  // to nearest, ties to even
   }
-  update();
+  Changed();
 }
 
 void TagBar::Selected(const std::string& text, const std::string& kind) {

@@ -15,7 +15,7 @@ void TagPanel::Redraw() {
     height_ = static_cast<int>(n) * kRowHeight;
     resize(width(), platform::TwipsToWholePixels(height_));
   }
-  update();
+  Changed();
   emit Resize();
 }
 

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QtTest>
@@ -142,6 +143,27 @@ class TestTagPanel : public QObject {
     QCOMPARE(r.events, (Strings{"Resize", "Resize", "TagSelected c", "TagSelected a"}));
     QCOMPARE(panel.Count(), std::size_t{1});
     QCOMPARE(panel.Chip(0).text, std::string("b"));
+  }
+
+  // Each chip is a button named by its tag, which assistive technology can press.
+  void chipsAreAccessibleButtons() {
+    TagPanel panel;
+    fill(panel, {"a", "b", "c"});
+    panel.show();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&panel);
+    QVERIFY(iface != nullptr);
+    QCOMPARE(iface->childCount(), 3);
+    QAccessibleInterface* b = iface->child(1);
+    QCOMPARE(b->role(), QAccessible::Button);
+    QCOMPARE(b->text(QAccessible::Name), QString("b"));
+    QCOMPARE(iface->indexOfChild(b), 1);
+    QCOMPARE(b->rect().topLeft(), panel.mapToGlobal(QPoint(0, 20)));
+    Recorder r(panel);
+    b->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(panel.Count(), std::size_t{2});
+    QCOMPARE(r.events, (Strings{"Resize", "TagSelected b"}));
+    QVERIFY(!b->isValid());
+    QCOMPARE(iface->child(1)->text(QAccessible::Name), QString("c"));
   }
 
   void keyboardClicks() {
