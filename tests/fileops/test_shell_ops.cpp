@@ -15,12 +15,6 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-class RecordingLauncher final : public platform::UrlLauncher {
- public:
-  void OpenUrl(const std::string& url) override { urls.push_back(url); }
-  std::vector<std::string> urls;
-};
-
 // One test's world: a folder, scripted dialogs and the shell over them.
 struct World {
   TestDir dir;

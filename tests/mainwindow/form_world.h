@@ -17,12 +17,6 @@ namespace velmora::testing {
 
 using mainwindow::Form1;
 
-class RecordingLauncher final : public platform::UrlLauncher {
- public:
-  void OpenUrl(const std::string& url) override { urls.push_back(url); }
-  std::vector<std::string> urls;
-};
-
 struct World {
   explicit World(const std::string& storeText = {}) { Start(storeText); }
   // setup lays out files in the world's folder and returns the store's text.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/shell.h"
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:
@@ -51,4 +52,11 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
   std::vector<Shown> shown_;
   int cancelAt_ = -1;
   int updates_ = 0;
+};
+
+// Records the addresses the program asks the desktop to open, instead of opening them.
+class RecordingLauncher final : public velmora::platform::UrlLauncher {
+ public:
+  void OpenUrl(const std::string& url) override { urls.push_back(url); }
+  std::vector<std::string> urls;
 };
