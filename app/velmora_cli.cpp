@@ -75,12 +75,12 @@ class Output {
 // Says why DIR cannot be listed, or nothing. The scan itself passes over unreadable
 // folders quietly, as the window does; on the command line a bad DIR is an error.
 bool CheckFolder(const std::string& dir) {
+  const std::string folder = catalogue::NormaliseFolder(dir);
   platform::FolderListing listing;
   const int error =
-      platform::SystemDirectories().ReadFolder(catalogue::NormaliseFolder(dir), listing);
-  if (error == 0 && !catalogue::NormaliseFolder(dir).empty()) return true;
-  std::fprintf(stderr, "velmora-cli: %s: %s\n", dir.c_str(),
-               platform::ErrorText(error == 0 ? ENOENT : error).c_str());
+      folder.empty() ? ENOENT : platform::SystemDirectories().ReadFolder(folder, listing);
+  if (error == 0) return true;
+  std::fprintf(stderr, "velmora-cli: %s: %s\n", dir.c_str(), platform::ErrorText(error).c_str());
   return false;
 }
 

@@ -20,12 +20,6 @@ constexpr const char* kTitle = "Velmora";
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind(kPathSeparator);
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
-}
-
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -74,7 +68,7 @@ int Place(const std::string& temp, const std::string& target, bool replace, Dial
 int CopyToTemp(int in, const struct stat& source, const std::string& target, Dialogs& dialogs,
                std::string& temp) {
   static std::atomic<unsigned> counter{0};
-  temp = FolderOf(target) + kPathSeparator + ".velmora-copy-" + std::to_string(getpid()) + "-" +
+  temp = ParentFolder(target) + kPathSeparator + ".velmora-copy-" + std::to_string(getpid()) + "-" +
          std::to_string(counter.fetch_add(1));
   const int out = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (out < 0) return errno;

@@ -13,13 +13,6 @@
 namespace velmora::platform {
 namespace {
 
-std::string ParentOf(const std::string& path) {
-  const auto slash = path.rfind(kPathSeparator);
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return std::string(1, kPathSeparator);
-  return path.substr(0, slash);
-}
-
 std::string Failure(const std::string& path, int error) {
   return "Cannot write " + path + ": " + ErrorText(error);
 }
@@ -40,6 +33,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+std::string ParentFolder(const std::string& path) {
+  const auto slash = path.rfind(kPathSeparator);
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return std::string(1, kPathSeparator);
+  return path.substr(0, slash);
 }
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
@@ -86,7 +86,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     return Failure(path, error);
   }
   // Make the rename itself durable; a failure here leaves a complete file either way.
-  const int dirFd = open(ParentOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     fsync(dirFd);
     close(dirFd);
@@ -101,7 +101,7 @@ std::string ApplicationDirectory() {
     if (n < 0) return ".";
     if (static_cast<std::size_t>(n) < buffer.size()) {
       buffer.resize(static_cast<std::size_t>(n));
-      return ParentOf(buffer);
+      return ParentFolder(buffer);
     }
     buffer.resize(buffer.size() * 2);
   }

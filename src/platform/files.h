@@ -21,6 +21,10 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
 // failure; a write that makes no progress counts as a full disk.
 bool WriteAll(int fd, std::string_view bytes);
 
+// The folder part of path, without a trailing separator: "." when there is none, "/"
+// for a file in the root.
+std::string ParentFolder(const std::string& path);
+
 // The folder holding the running executable, without a trailing separator.
 std::string ApplicationDirectory();
 

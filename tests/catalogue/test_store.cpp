@@ -21,19 +21,6 @@ FolderStore makeStore(const std::vector<std::pair<std::string, std::string>>& re
   return store;
 }
 
-Lines entriesOf(const std::string& dir) {
-  Lines names;
-  if (DIR* d = ::opendir(dir.c_str())) {
-    while (const dirent* e = ::readdir(d)) {
-      if (std::string_view(e->d_name) != "." && std::string_view(e->d_name) != "..")
-        names.emplace_back(e->d_name);
-    }
-    ::closedir(d);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 const std::string kOldText = "/old\r\nkeep,\r\n";
 
 }  // namespace

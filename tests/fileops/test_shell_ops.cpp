@@ -23,19 +23,6 @@ struct World {
   platform::Shell shell{dialogs, launcher};
 };
 
-Names entriesOf(const std::string& dir) {
-  Names names;
-  if (DIR* d = ::opendir(dir.c_str())) {
-    while (const dirent* e = ::readdir(d)) {
-      const std::string_view n = e->d_name;
-      if (n != "." && n != "..") names.emplace_back(n);
-    }
-    ::closedir(d);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 bool exists(const std::string& path) {
   struct stat st;
   return ::lstat(path.c_str(), &st) == 0;

@@ -1,5 +1,6 @@
 #include "support/testdir.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/mount.h>
@@ -8,8 +9,11 @@
 #include <unistd.h>
 
 #include <QtTest>
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
+#include "platform/files.h"
 
 namespace {
 
@@ -20,17 +24,22 @@ void makeParents(const std::string& path) {
   }
 }
 
-bool writeAll(int fd, const std::string& s) {
-  std::size_t done = 0;
-  while (done < s.size()) {
-    const ssize_t n = ::write(fd, s.data() + done, s.size() - done);
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
+bool writeAll(int fd, const std::string& s) { return velmora::platform::WriteAll(fd, s); }
 
 }  // namespace
+
+std::vector<std::string> entriesOf(const std::string& dir) {
+  std::vector<std::string> names;
+  if (DIR* d = ::opendir(dir.c_str())) {
+    while (const dirent* e = ::readdir(d)) {
+      const std::string_view n = e->d_name;
+      if (n != "." && n != "..") names.emplace_back(n);
+    }
+    ::closedir(d);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 TestDir::TestDir() {
   // Traversable by others, so that a step run as an unprivileged user can reach it.

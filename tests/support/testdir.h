@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class TestDir {
  public:
@@ -29,6 +30,9 @@ class TestDir {
   QTemporaryDir dir_;
   std::string path_;
 };
+
+// The names in folder dir, sorted, without "." and "..".
+std::vector<std::string> entriesOf(const std::string& dir);
 
 // Runs step in a child process as the unprivileged user "nobody" when this process is
 // root (permission checks do not apply to root), else as the current user.
