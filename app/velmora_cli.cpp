@@ -1,5 +1,6 @@
 // velmora-cli: the catalogue from the shell, for scripts, tests and measurements.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,6 +25,8 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
   velmora-cli scan DIR
       Every file of DIR's tree, one full path per record, in the window's order:
       breadth-first, folders in the order found, folders named ".*" not entered.
+      Links to folders are followed; a folder reached again through another link is
+      listed once. Kernel file systems (/proc, /sys, /dev) are not entered.
   velmora-cli tags NAME...
       The words of each NAME, one record per name, words separated by a blank.
   velmora-cli tags --folder DIR
@@ -37,7 +40,10 @@ Options:
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
 
-Exit status: 0 on success, 1 when DIR cannot be read, 2 for bad arguments.
+Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
+(what could be read is listed, and each such folder is named on stderr as
+"velmora-cli: FOLDER: reason"), or the output could not be written; 2 for bad
+arguments.
 )";
 
 int Usage() {
@@ -72,16 +78,24 @@ class Output {
   char end_;
 };
 
-// Says why DIR cannot be listed, or nothing. The scan itself passes over unreadable
-// folders quietly, as the window does; on the command line a bad DIR is an error.
-bool CheckFolder(const std::string& dir) {
-  const std::string folder = catalogue::NormaliseFolder(dir);
-  platform::FolderListing listing;
-  const int error =
-      folder.empty() ? ENOENT : platform::SystemDirectories().ReadFolder(folder, listing);
-  if (error == 0) return true;
-  std::fprintf(stderr, "velmora-cli: %s: %s\n", dir.c_str(), platform::ErrorText(error).c_str());
-  return false;
+// DIR's tree. The walk passes over folders it cannot read, as the window does; the
+// command line names each on stderr and clears complete.
+catalogue::PathList Scan(const std::string& dir, bool& complete) {
+  catalogue::ScanReport report;
+  if (dir.find_first_not_of(' ') == std::string::npos) report.unreadable.push_back({dir, ENOENT});
+  catalogue::PathList files =
+      catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  for (const auto& [folder, error] : report.unreadable) {
+    std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(),
+                 catalogue::UnreadableReason(error).c_str());
+  }
+  complete = report.unreadable.empty();
+  return files;
+}
+
+int Status(Output& out, bool complete) {
+  const int written = out.Finish();
+  return written != 0 ? written : complete ? 0 : 1;
 }
 
 }  // namespace
@@ -121,20 +135,20 @@ int main(int argc, char** argv) {
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags) return Usage();
-    if (!CheckFolder(args[0])) return 1;
-    const catalogue::PathList files = catalogue::ScanFolder(args[0]);
+    bool complete = true;
+    const catalogue::PathList files = Scan(args[0], complete);
     for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
-    return out.Finish();
+    return Status(out, complete);
   }
   if (command == "tags") {
     if (modeFlags) return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
-      if (!CheckFolder(args[0])) return 1;
-      for (const std::string& tag : catalogue::CollectTags(catalogue::ScanFolder(args[0]))) {
+      bool complete = true;
+      for (const std::string& tag : catalogue::CollectTags(Scan(args[0], complete))) {
         out.Record(tag);
       }
-      return out.Finish();
+      return Status(out, complete);
     }
     if (args.empty()) return Usage();
     for (const std::string& name : args) {
@@ -149,14 +163,14 @@ int main(int argc, char** argv) {
   }
   if (command == "filter") {
     if (args.empty() || folder || modeFlags > 1) return Usage();
-    if (!CheckFolder(args[0])) return 1;
-    const catalogue::PathList files = catalogue::ScanFolder(args[0]);
+    bool complete = true;
+    const catalogue::PathList files = Scan(args[0], complete);
     const std::vector<std::string> tags(args.begin() + 1, args.end());
     for (const std::size_t i :
          catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
       out.Record(files, i);
     }
-    return out.Finish();
+    return Status(out, complete);
   }
   std::fprintf(stderr, "velmora-cli: unknown command %s\n", command.c_str());
   return Usage();

@@ -8,7 +8,9 @@ namespace velmora::catalogue {
 FolderContents LoadFolderContents(std::string_view path, std::string_view userTagLine,
                                   bool autoTags, const platform::DirectoryEnumerator& dirs) {
   FolderContents contents;
-  contents.files = ScanFolder(path, dirs);
+  ScanReport report;
+  contents.files = ScanFolder(path, dirs, 0, &report);
+  contents.unreadableFolders = report.unreadable.size();
   if (autoTags) contents.chips = CollectTags(contents.files).Tags();
   for (std::string& piece : UserTagPieces(userTagLine)) contents.chips.push_back(std::move(piece));
   return contents;

@@ -1,10 +1,12 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <unordered_set>
 #include <vector>
 
 namespace velmora::catalogue {
@@ -17,31 +19,24 @@ using platform::kPathSeparator;
 namespace {
 
 struct Node {
-  Node(std::string d, const Node* p) : dir(std::move(d)), parent(p) {}
+  explicit Node(std::string d) : dir(std::move(d)) {}
   std::string dir;  // ends with a separator
-  const Node* parent;
-  std::optional<platform::FolderId> id;
   // Filled by whoever reads the folder, emptied when it joins the result.
+  std::optional<platform::FolderId> id;
+  int error = 0;
+  bool pseudo = false;
   std::string fileNames;
   std::vector<std::size_t> nameEnds;
   std::vector<std::string> subfolders;
   bool ready = false;
 };
 
-bool InsideItself(const Node& node) {
-  if (!node.id) return false;
-  for (const Node* a = node.parent; a != nullptr; a = a->parent) {
-    if (a->id == node.id) return true;
-  }
-  return false;
-}
-
-// Reads one folder into its node. Touches nothing but the node and the ids of its
-// ancestors, which were settled before the node existed.
+// Reads one folder into its node. Touches nothing but the node.
 void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& listing) {
-  if (dirs.ReadFolder(node.dir, listing) != 0) return;
+  node.error = dirs.ReadFolder(node.dir, listing);
+  if (node.error != 0) return;
   node.id = listing.id;
-  if (InsideItself(node)) return;  // a link back up the walk would never end
+  node.pseudo = listing.pseudo;
   for (std::size_t i = 0; i < listing.size(); ++i) {
     // Names are used exactly as the system gives them: a leading blank is part of the name.
     const std::string_view name = TrimAtNul(listing.NameField(i));
@@ -57,13 +52,19 @@ void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& list
   }
 }
 
+std::string WithoutSeparator(const std::string& dir) {
+  return dir.size() > 1 ? dir.substr(0, dir.size() - 1) : dir;
+}
+
 // Breadth-first over a queue of folders. Several threads may read folders ahead, but
 // folders join the result (their files, and their subfolders to the queue) strictly in
-// queue order, so the list is the one a single reader would produce.
+// queue order, so the list is the one a single reader would produce. Whether a folder
+// was seen before is also decided at the join, so the first path in queue order wins.
 class Walk {
  public:
-  Walk(std::string root, const DirectoryEnumerator& dirs) : dirs_(dirs) {
-    nodes_.emplace_back(std::move(root), nullptr);
+  Walk(std::string root, const DirectoryEnumerator& dirs, ScanReport* report)
+      : dirs_(dirs), report_(report) {
+    nodes_.emplace_back(std::move(root));
   }
 
   void Work() {
@@ -95,6 +96,21 @@ class Walk {
 
  private:
   void Join(Node& node) {
+    const bool root = &node == &nodes_.front();
+    if (node.error != 0 || (node.pseudo && root)) {
+      if (report_ != nullptr)
+        report_->unreadable.push_back(
+            {WithoutSeparator(node.dir), node.error != 0 ? node.error : kPseudoFileSystem});
+    } else if (!node.pseudo && (!node.id || seen_.insert(*node.id).second)) {
+      Add(node);
+    }
+    // Clearing keeps the capacity; swapping with empty values releases it.
+    std::string().swap(node.fileNames);
+    std::vector<std::size_t>().swap(node.nameEnds);
+    std::vector<std::string>().swap(node.subfolders);
+  }
+
+  void Add(Node& node) {
     if (!node.nameEnds.empty()) {
       const std::uint32_t folder = result_.AddFolder(node.dir);
       std::size_t start = 0;
@@ -103,14 +119,12 @@ class Walk {
         start = end;
       }
     }
-    for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub), &node);
-    // Clearing keeps the capacity; swapping with empty values releases it.
-    std::string().swap(node.fileNames);
-    std::vector<std::size_t>().swap(node.nameEnds);
-    std::vector<std::string>().swap(node.subfolders);
+    for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub));
   }
 
   const DirectoryEnumerator& dirs_;
+  ScanReport* report_;
+  std::unordered_set<platform::FolderId, platform::FolderIdHash> seen_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Node> nodes_;  // the queue; a deque keeps references stable as it grows
@@ -127,21 +141,36 @@ std::string_view TrimAtNul(std::string_view text) {
   return text.substr(0, nul);
 }
 
-std::string NormaliseFolder(std::string_view path) {
+std::string UnreadableReason(int error) {
+  return error == kPseudoFileSystem ? "a kernel file system, not listed"
+                                    : platform::ErrorText(error);
+}
+
+std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& dirs) {
   const auto first = path.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
+  if (first == std::string_view::npos) return {};  // never the whole file system by accident
+  const auto withSeparator = [](std::string_view p) {
+    std::string dir(p);
+    if (dir.back() != kPathSeparator) dir.push_back(kPathSeparator);
+    return dir;
+  };
+  std::string dir = withSeparator(path);
   const auto last = path.find_last_not_of(' ');
-  std::string dir(path.substr(first, last - first + 1));
-  if (dir.back() != kPathSeparator) dir.push_back(kPathSeparator);
+  if (first == 0 && last + 1 == path.size()) return dir;
+  std::string trimmed = withSeparator(path.substr(first, last - first + 1));
+  FolderListing probe;
+  if (dirs.ReadFolder(dir, probe) == ENOENT && dirs.ReadFolder(trimmed, probe) == 0)
+    return trimmed;
   return dir;
 }
 
-PathList ScanFolder(std::string_view path, const DirectoryEnumerator& dirs, unsigned threads) {
-  std::string root = NormaliseFolder(path);
-  if (root.empty()) return {};  // never the whole file system by accident
+PathList ScanFolder(std::string_view path, const DirectoryEnumerator& dirs, unsigned threads,
+                    ScanReport* report) {
+  std::string root = NormaliseFolder(path, dirs);
+  if (root.empty()) return {};
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 
-  Walk walk(std::move(root), dirs);
+  Walk walk(std::move(root), dirs, report);
   {
     std::vector<std::jthread> helpers;
     for (unsigned i = 1; i < threads; ++i) helpers.emplace_back([&walk] { walk.Work(); });

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/path_list.h"
 #include "platform/dir_enum.h"
@@ -12,20 +13,43 @@ namespace velmora::catalogue {
 // The text up to its first NUL; unchanged when it holds none or starts with one.
 std::string_view TrimAtNul(std::string_view text);
 
-// Every file under path (blanks around path are ignored), as full paths: first the
-// files of the folder itself, then those of each subfolder in the order found, then
-// one level deeper, and so on; within a folder, the file system's own order.
-// Folders whose name begins with "." are not entered; a link to a folder is entered
-// unless it leads back to a folder the walk is already inside. A folder that cannot
-// be read contributes nothing. An empty path yields nothing.
+// The reason given for a folder on a kernel file system, in place of an error number.
+inline constexpr int kPseudoFileSystem = -1;
+
+// The folders of a walk that could not be read, in the walk's order.
+struct ScanReport {
+  struct Unreadable {
+    std::string folder;  // without a final separator, unless it is the root
+    int error;           // the system's error number, or kPseudoFileSystem
+    friend bool operator==(const Unreadable&, const Unreadable&) = default;
+  };
+  std::vector<Unreadable> unreadable;
+};
+
+// Why a folder could not be read: the system's text, or one for kPseudoFileSystem.
+std::string UnreadableReason(int error);
+
+// Every file under path (see NormaliseFolder), as full paths: first the files of the
+// folder itself, then those of each subfolder in the order found, then one level
+// deeper, and so on; within a folder, the file system's own order.
+// Folders whose name begins with "." are not entered. Links to folders are followed,
+// but each folder is read once per walk: through the first path that reaches it in
+// that order; later links to it list nothing. Folders on kernel file systems (proc,
+// sysfs, devtmpfs...) list nothing; for path itself that is reported. A folder that
+// cannot be read contributes nothing and is added to report when one is given. An
+// empty path yields nothing.
 //
 // threads > 1 reads several folders at once; the result is the same list.
 // 0 picks the machine's core count.
 PathList ScanFolder(std::string_view path,
                     const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
-                    unsigned threads = 0);
+                    unsigned threads = 0, ScanReport* report = nullptr);
 
-// The folder path as the walk uses it: trimmed of blanks, ending with a separator.
-std::string NormaliseFolder(std::string_view path);
+// The folder path as the walk uses it, ending with a separator: path as given (blanks
+// are part of a name). Only when that does not exist and path has blanks around it, as
+// older folder lists stored, the trimmed path if that one can be read. Empty for an
+// empty or all-blank path.
+std::string NormaliseFolder(std::string_view path, const platform::DirectoryEnumerator& dirs =
+                                                       platform::SystemDirectories());
 
 }  // namespace velmora::catalogue

@@ -5,9 +5,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
+
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#include <sys/vfs.h>
+#endif
 
 namespace velmora::platform {
 namespace {
@@ -36,16 +45,111 @@ EntryKind KindOf(int dirFd, const char* name, unsigned char type) {
   }
 }
 
+constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK;
+
+// open() takes paths shorter than PATH_MAX. A longer one is opened in pieces, each the
+// longest run of whole names that fits, relative to the folder the piece before opened;
+// links along the way are followed as open() would. Returns the descriptor or -errno.
+int OpenFolder(const std::string& dir) {
+  if (dir.size() < PATH_MAX) {
+    const int fd = open(dir.c_str(), kOpenFlags);
+    return fd >= 0 ? fd : -errno;
+  }
+  int at = AT_FDCWD;
+  std::string_view rest = dir;
+  std::string piece;
+  for (;;) {
+    std::size_t cut = rest.size();
+    if (rest.size() >= PATH_MAX) {
+      cut = rest.rfind(kPathSeparator, PATH_MAX - 1);
+      if (cut == std::string_view::npos || cut == 0) cut = rest.size();  // one name too long
+    }
+    piece.assign(rest.substr(0, cut));
+    if (piece.empty()) piece = ".";
+    const int fd = openat(at, piece.c_str(), kOpenFlags);
+    const int error = errno;
+    if (at != AT_FDCWD) close(at);
+    if (fd < 0) return -error;
+    rest.remove_prefix(cut);
+    while (!rest.empty() && rest.front() == kPathSeparator) rest.remove_prefix(1);
+    if (rest.empty()) return fd;
+    at = fd;
+  }
+}
+
+#ifdef __linux__
+// f_type of the kernel file systems a walk does not enter.
+constexpr unsigned long kPseudoMagics[] = {
+    0x9fa0,      // proc
+    0x62656572,  // sysfs
+    0x1cd1,      // devpts
+    0x27e0eb,    // cgroup
+    0x63677270,  // cgroup2
+    0x64626720,  // debugfs
+    0x74726163,  // tracefs
+    0x73636673,  // securityfs
+    0x6165676c,  // pstore
+    0xcafe4a11,  // bpf
+    0x62656570,  // configfs
+    0x65735543,  // fusectl
+    0x19800202,  // mqueue
+    0x958458f6,  // hugetlbfs
+    0x0187,      // autofs
+};
+constexpr unsigned long kTmpfsMagic = 0x01021994;
+
+// devtmpfs reports the tmpfs magic; the mount table tells them apart.
+bool IsDevtmpfs(dev_t device) {
+  FILE* table = std::fopen("/proc/self/mountinfo", "re");
+  if (table == nullptr) return false;
+  char wanted[32];
+  std::snprintf(wanted, sizeof wanted, "%u:%u", major(device), minor(device));
+  bool found = false;
+  char* line = nullptr;
+  std::size_t capacity = 0;
+  while (!found && getline(&line, &capacity, table) > 0) {
+    // "id parent major:minor root mountpoint options [tags] - fstype source options"
+    const std::string_view text = line;
+    std::size_t field = 0;
+    for (int i = 0; i < 2 && field != std::string_view::npos; ++i) field = text.find(' ', field + 1);
+    if (field == std::string_view::npos) continue;
+    const std::string_view id = text.substr(field + 1, text.find(' ', field + 1) - field - 1);
+    const auto dash = text.find(" - ");
+    found = id == wanted && dash != std::string_view::npos &&
+            text.substr(dash + 3).starts_with("devtmpfs ");
+  }
+  std::free(line);
+  std::fclose(table);
+  return found;
+}
+
+bool IsPseudoFileSystem(int fd, dev_t device) {
+  struct statfs fs;
+  if (fstatfs(fd, &fs) != 0) return false;
+  const auto magic = static_cast<unsigned long>(fs.f_type);
+  for (const unsigned long m : kPseudoMagics) {
+    if (magic == m) return true;
+  }
+  return magic == kTmpfsMagic && IsDevtmpfs(device);
+}
+#endif
+
 class PosixDirectories final : public DirectoryEnumerator {
  public:
   int ReadFolder(const std::string& dir, FolderListing& out) const override {
     out.Clear();
-    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno;
+    const int fd = OpenFolder(dir);
+    if (fd < 0) return -fd;
     struct stat st;
-    if (fstat(fd, &st) == 0)
+    if (fstat(fd, &st) == 0) {
       out.id =
           FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+      out.pseudo = Pseudo(fd, st.st_dev);
+      if (out.pseudo) {
+        close(fd);
+        return 0;
+      }
+    }
 #ifdef __linux__
     // A larger buffer than readdir's halves the system calls on big folders.
     alignas(dirent64) char buffer[64 * 1024];
@@ -76,6 +180,22 @@ class PosixDirectories final : public DirectoryEnumerator {
 #endif
     return 0;
   }
+
+ private:
+  // Asked once per device: a walk meets few devices and many folders.
+  bool Pseudo([[maybe_unused]] int fd, [[maybe_unused]] dev_t device) const {
+#ifdef __linux__
+    std::lock_guard lock(mutex_);
+    const auto [it, added] = pseudoByDevice_.try_emplace(device, false);
+    if (added) it->second = IsPseudoFileSystem(fd, device);
+    return it->second;
+#else
+    return false;
+#endif
+  }
+
+  mutable std::mutex mutex_;
+  mutable std::unordered_map<dev_t, bool> pseudoByDevice_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Reading one folder at a time, as the operating system lists it.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,12 +12,18 @@ namespace velmora::platform {
 
 inline constexpr char kPathSeparator = '/';
 
-// Identifies a folder on disk whatever path reached it, so a walk can tell when a
-// link leads back into a folder it is already inside.
+// Identifies a folder on disk whatever path reached it, so a walk can read each folder
+// once however many links lead to it.
 struct FolderId {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
   friend bool operator==(const FolderId&, const FolderId&) = default;
+};
+
+struct FolderIdHash {
+  std::size_t operator()(const FolderId& id) const {
+    return std::hash<std::uint64_t>()(id.inode * 0x9E3779B97F4A7C15u ^ id.device);
+  }
 };
 
 enum class EntryKind : std::uint8_t { File, Folder };
@@ -31,6 +38,7 @@ class FolderListing {
     names_.clear();
     entries_.clear();
     id.reset();
+    pseudo = false;
   }
   void Add(std::string_view nameField, EntryKind kind) {
     entries_.push_back({names_.size(), nameField.size(), kind});
@@ -43,6 +51,10 @@ class FolderListing {
   EntryKind Kind(std::size_t i) const { return entries_[i].kind; }
 
   std::optional<FolderId> id;  // unknown when the system cannot say
+  // The folder lies on a kernel file system (proc, sysfs, devtmpfs...): its entries are
+  // processes, devices and settings, not files, and some trees there never end. Such a
+  // folder is listed without entries.
+  bool pseudo = false;
 
  private:
   struct Entry {
@@ -57,8 +69,9 @@ class FolderListing {
 class DirectoryEnumerator {
  public:
   virtual ~DirectoryEnumerator() = default;
-  // Fills out with the entries of dir. Returns 0, or the system's error number when
-  // the folder cannot be read (out is then empty). Safe to call from several threads.
+  // Fills out with the entries of dir, a path of any length. Returns 0, or the system's
+  // error number when the folder cannot be read (out is then empty). Safe to call from
+  // several threads.
   virtual int ReadFolder(const std::string& dir, FolderListing& out) const = 0;
 };
 

@@ -19,12 +19,15 @@ class TestFolderLoad : public QObject {
     const FolderContents without = LoadFolderContents(t.path(), "family,trip,", false);
     QCOMPARE(without.files.size(), std::size_t{2});
     QCOMPARE(without.chips, (Strings{"family", "trip"}));
+    QCOMPARE(with.unreadableFolders, std::size_t{0});
+    QCOMPARE(LoadFolderContents(t / "missing", "", true).unreadableFolders, std::size_t{1});
   }
 
   void noFolderScansNothing() {
     const FolderContents none = LoadFolderContents("", "", true);
     QVERIFY(none.files.empty());
     QVERIFY(none.chips.empty());
+    QCOMPARE(none.unreadableFolders, std::size_t{0});
   }
 
   void userTagPieces_data() {

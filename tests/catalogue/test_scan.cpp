@@ -3,14 +3,16 @@
 #include <unistd.h>
 
 #include <QtTest>
+#include <functional>
 #include <map>
+#include <memory>
 #include <random>
 
 #include "catalogue/scan.h"
 #include "support/testdir.h"
 
 using namespace velmora;
-using catalogue::ScanFolder;
+using catalogue::ScanReport;
 using platform::EntryKind;
 using Paths = std::vector<std::string>;
 
@@ -19,52 +21,115 @@ namespace {
 // A file system held in memory, listing entries in exactly the order given.
 class FakeDirectories : public platform::DirectoryEnumerator {
  public:
-  struct Entry {
-    std::string field;
-    EntryKind kind;
-  };
-  void add(const std::string& dir, std::vector<Entry> entries, std::uint64_t inode = 0) {
-    folders_[dir] = {std::move(entries), inode};
+  using Entries = std::vector<std::pair<std::string, EntryKind>>;
+  // inode 0 leaves the folder's identity unknown; error is what reading it fails with.
+  void add(const std::string& dir, const Entries& entries, std::uint64_t inode = 0,
+           bool pseudo = false, int error = 0) {
+    auto& [listing, failure] = folders_[dir];
+    for (const auto& [field, kind] : entries) listing.Add(field, kind);
+    if (inode != 0) listing.id = platform::FolderId{1, inode};
+    listing.pseudo = pseudo;
+    failure = error;
   }
   int ReadFolder(const std::string& dir, platform::FolderListing& out) const override {
-    out.Clear();
     const auto it = folders_.find(dir);
-    if (it == folders_.end()) return ENOENT;
-    if (it->second.inode != 0) out.id = platform::FolderId{1, it->second.inode};
-    for (const Entry& e : it->second.entries) out.Add(e.field, e.kind);
-    return 0;
+    const int error = it == folders_.end() ? ENOENT : it->second.second;
+    out = error != 0 ? platform::FolderListing() : it->second.first;
+    return error;
   }
 
  private:
-  struct Folder {
-    std::vector<Entry> entries;
-    std::uint64_t inode;
-  };
-  std::map<std::string, Folder> folders_;
+  std::map<std::string, std::pair<platform::FolderListing, int>> folders_;
 };
 
 constexpr EntryKind F = EntryKind::File;
 constexpr EntryKind D = EntryKind::Folder;
 
-Paths scan(const std::string& path, const platform::DirectoryEnumerator& dirs,
-           unsigned threads = 1) {
-  return ScanFolder(path, dirs, threads).ToVector();
+// One walk: the tree (real when dir holds one, else fake), the path, what it yields.
+// A real folder lists in an order of its own, so real walks are compared sorted.
+struct Case {
+  explicit Case(std::string p = {}, Paths f = {}, std::vector<ScanReport::Unreadable> u = {})
+      : path(std::move(p)), files(std::move(f)), unreadable(std::move(u)) {}
+  std::shared_ptr<TestDir> dir;
+  FakeDirectories fake;
+  std::string path;
+  Paths files;
+  std::vector<ScanReport::Unreadable> unreadable;
+};
+using MakeCase = std::function<Case()>;
+
+Case realCase(const std::function<void(const TestDir&, Case&)>& make) {
+  Case c;
+  c.dir = std::make_shared<TestDir>();
+  make(*c.dir, c);
+  return c;
 }
 
-Paths scanReal(const std::string& path, unsigned threads = 2) {
-  return ScanFolder(path, platform::SystemDirectories(), threads).ToVector();
+// A chain of folders in t, each holding a file and linking twice to the next; the second
+// link one level deeper, so the first path to each folder is known.
+void makeChain(const TestDir& t, Case& c) {
+  std::string expected = t / "d0/";
+  for (int i = 0; i < 41; ++i) {
+    const std::string d = "d" + std::to_string(i), next = "d" + std::to_string(i + 1);
+    t.createFile(d + "/f" + std::to_string(i));
+    c.files.push_back(expected + "f" + std::to_string(i));
+    if (i == 40) break;
+    t.createLink(d + "/x", "../" + next);
+    t.createLink(d + "/sub/y", "../../" + next);
+    expected += "x/";
+  }
+  c.path = t / "d0";
 }
 
-Paths sorted(Paths p) {
-  std::sort(p.begin(), p.end());
-  return p;
+// Levels of 200-byte names, each holding a file: made from each new folder's descriptor,
+// since the full paths soon exceed what the system takes.
+void makeDeepTree(const TestDir& t, Case& c) {
+  const std::string segment(200, 'd');
+  std::string path = t.path();
+  int fd = ::open(t.path().c_str(), O_RDONLY | O_DIRECTORY);
+  for (int level = 0; level < 41; ++level) {
+    ::mkdirat(fd, segment.c_str(), 0755);
+    const int sub = ::openat(fd, segment.c_str(), O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    fd = sub;
+    ::close(::openat(fd, "f", O_CREAT | O_WRONLY, 0644));
+    c.files.push_back((path += "/" + segment) + "/f");
+  }
+  ::close(fd);
+  c.path = t.path();
 }
 
-std::size_t depthOf(const std::string& path) {
-  return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
+// A few thousand folders, with links to folders joined before them in queue order: the
+// list is what the tree gives without the links, folder after folder.
+Case randomTree() {
+  Case c("/R");
+  std::mt19937 random(7);
+  std::vector<std::string> dirs{"/R/"};
+  for (std::size_t i = 0; i < dirs.size(); ++i) {
+    FakeDirectories::Entries entries;
+    const auto n = 4 + random() % 12;
+    for (std::uint32_t k = 0; k < n; ++k) {
+      const std::string name = "n" + std::to_string(k), path = dirs[i] + name;
+      if (const auto choice = random() % 8; choice < 2 && dirs.size() < 3000) {
+        entries.push_back({name, D});
+        dirs.push_back(path + "/");
+      } else if (choice == 2) {
+        entries.push_back({name, D});
+        const std::size_t target = random() % (i + 1);
+        c.fake.add(path + "/", {{"never listed", F}}, target + 1);
+      } else {
+        entries.push_back({name, F});
+        c.files.push_back(path);
+      }
+    }
+    c.fake.add(dirs[i], entries, i + 1);
+  }
+  return c;
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(MakeCase)
 
 class TestScan : public QObject {
   Q_OBJECT
@@ -86,186 +151,120 @@ class TestScan : public QObject {
     QCOMPARE(QByteArray(out.data(), static_cast<qsizetype>(out.size())), expected);
   }
 
-  void filesBeforeSubfoldersInFoundOrder() {
-    FakeDirectories fs;
-    fs.add("/F/", {{"b.txt", F}, {"Sub", D}, {"a.txt", F}});
-    fs.add("/F/Sub/", {{"c.txt", F}});
-    QCOMPARE(scan("/F", fs), (Paths{"/F/b.txt", "/F/a.txt", "/F/Sub/c.txt"}));
-  }
-
-  void levelByLevel() {
-    FakeDirectories fs;
-    fs.add("/F/", {{"Sub1", D}, {"Sub2", D}});
-    fs.add("/F/Sub1/", {{"Deep", D}});
-    fs.add("/F/Sub1/Deep/", {{"x.txt", F}});
-    fs.add("/F/Sub2/", {{"y.txt", F}});
-    QCOMPARE(scan("/F", fs), (Paths{"/F/Sub2/y.txt", "/F/Sub1/Deep/x.txt"}));
-  }
-
-  void rootPathForms_data() {
-    QTest::addColumn<QString>("path");
-    QTest::newRow("plain") << "/F";
-    QTest::newRow("trailing separator") << "/F/";
-    QTest::newRow("surrounding blanks") << "  /F  ";
-    QTest::newRow("blanks and separator") << " /F/ ";
-  }
-  void rootPathForms() {
-    QFETCH(QString, path);
-    FakeDirectories fs;
-    fs.add("/F/", {{"a", F}});
-    QCOMPARE(scan(path.toStdString(), fs), (Paths{"/F/a"}));
-  }
-
-  void namesAreUsedExactly() {
-    FakeDirectories fs;
-    fs.add("/F/", {{" notes.txt", F},
-                   {std::string("pad.txt\0\0\0", 10), F},
-                   {".profile", F},
-                   {".git", D},
-                   {".hidden dir", D},
-                   {" lead", D},
-                   {"trail ", D}});
-    fs.add("/F/.git/", {{"HEAD", F}});
-    fs.add("/F/ lead/", {{"x", F}});
-    fs.add("/F/trail /", {{"y", F}});
-    QCOMPARE(scan("/F", fs),
-             (Paths{"/F/ notes.txt", "/F/pad.txt", "/F/.profile", "/F/ lead/x", "/F/trail /y"}));
-  }
-
-  void unreadableFolderIsPassedOver() {
-    FakeDirectories fs;
-    fs.add("/F/", {{"gone", D}, {"ok", D}, {"a", F}});
-    fs.add("/F/ok/", {{"b", F}});
-    QCOMPARE(scan("/F", fs), (Paths{"/F/a", "/F/ok/b"}));
-    QCOMPARE(scan("/missing", fs), Paths{});
-  }
-
-  // An empty path must not turn into "/" and walk the whole disk.
-  void emptyPathListsNothing() {
-    FakeDirectories fs;
-    fs.add("/", {{"etc", F}});
-    QCOMPARE(scan("", fs), Paths{});
-    QCOMPARE(scan("   ", fs), Paths{});
-  }
-
-  void linkBackIntoTheWalkIsNotEntered() {
-    FakeDirectories fs;
-    fs.add("/F/", {{"a", F}, {"loop", D}, {"side", D}}, 1);
-    fs.add("/F/loop/", {{"a", F}, {"loop", D}}, 1);  // same folder as /F/
-    fs.add("/F/side/", {{"b", F}, {"back", D}}, 2);
-    fs.add("/F/side/back/", {{"c", F}}, 2);  // the folder itself
-    QCOMPARE(scan("/F", fs), (Paths{"/F/a", "/F/side/b"}));
-  }
-
-  // Reading ahead on several threads must not change a single position.
-  void threadsGiveTheSameList() {
-    FakeDirectories fs;
-    std::mt19937 random(7);
-    std::vector<std::string> dirs{"/R/"};
-    for (std::size_t i = 0; i < dirs.size() && dirs.size() < 3000; ++i) {
-      std::vector<FakeDirectories::Entry> entries;
-      const auto n = 4 + random() % 12;
-      for (std::uint32_t k = 0; k < n; ++k) {
-        const std::string name = "n" + std::to_string(k);
-        if (random() % 3 == 0) {
-          entries.push_back({name, D});
-          dirs.push_back(dirs[i] + name + "/");
-        } else {
-          entries.push_back({name, F});
-        }
-      }
-      fs.add(dirs[i], std::move(entries), i + 1);
-    }
-    const Paths serial = scan("/R", fs, 1);
-    QVERIFY(serial.size() > 1000);
-    for (unsigned threads : {2u, 3u, 8u}) QCOMPARE(scan("/R", fs, threads), serial);
-  }
-
-  void realTreeBreadthFirst() {
-    TestDir t;
-    t.createFile("a.txt");
-    t.createFile(".profile");
-    t.createFile(".hidden/inside.txt");
-    t.createFile("Sub1/Deep/x.txt");
-    t.createFile("Sub1/Deep/Deeper/z.txt");
-    t.createFile("Sub2/y.txt");
-    t.createFile(" lead.txt");
-    t.createDir("empty");
-    t.createLink("linked-file", "a.txt");
-    t.createLink("dangling", "nowhere");
-    t.createLink("Sub2/to-sub1", "../Sub1");
-    const Paths found = scanReal(t.path());
-    const Paths expected = {t / " lead.txt",
-                            t / ".profile",
-                            t / "Sub1/Deep/Deeper/z.txt",
-                            t / "Sub1/Deep/x.txt",
-                            t / "Sub2/to-sub1/Deep/Deeper/z.txt",
-                            t / "Sub2/to-sub1/Deep/x.txt",
-                            t / "Sub2/y.txt",
-                            t / "a.txt",
-                            t / "dangling",
-                            t / "linked-file"};
-    QCOMPARE(sorted(found), expected);
-    QVERIFY(std::is_sorted(
-        found.begin(), found.end(),
-        [](const std::string& a, const std::string& b) { return depthOf(a) < depthOf(b); }));
-    QCOMPARE(scanReal(t.path(), 1), found);
-  }
-
-  void realLinkLoopsEnd() {
-    TestDir t;
-    t.createFile("top.txt");
-    t.createFile("Sub/in.txt");
-    t.createLink("Sub/up", "..");
-    t.createLink("Sub/up2", "../");
-    t.createLink("Sub/self", ".");
-    t.createLink("Sub/root", t.path());
-    const Paths expected = {t / "Sub/in.txt", t / "top.txt"};
-    QCOMPARE(sorted(scanReal(t.path())), expected);
-  }
-
-  void namesThatAreNotUtf8() {
-    TestDir t;
-    const std::string odd = "caf\xE9 \xFF\xFE.txt";
-    const std::string oddDir = "d\x80ir";
-    t.createFile(odd);
-    t.createFile(oddDir + "/" + "n\x01\nline");
-    const Paths expected = {t / odd, t / oddDir + "/n\x01\nline"};
-    QCOMPARE(sorted(scanReal(t.path())), sorted(expected));
-  }
-
-  void unreadableSubfolderIsSkipped() {
-    TestDir t;
-    t.createFile("a.txt");
-    t.createFile("locked/secret.txt");
-    t.createFile("open/b.txt");
-    QCOMPARE(::chmod((t / "locked").c_str(), 0), 0);
-    RUN_UNPRIVILEGED(result, [&] {
-      std::string out;
-      for (const auto& p : sorted(scanReal(t.path()))) out += p + '\n';
-      return out;
+  void walk_data() {
+    QTest::addColumn<MakeCase>("make");
+    QTest::newRow("files first, then subfolders level by level, in found order") << MakeCase([] {
+      Case c("/F/", {"/F/b", "/F/a", "/F/S2/y", "/F/S1/Deep/x"});
+      c.fake.add("/F/", {{"b", F}, {"S1", D}, {"a", F}, {"S2", D}});
+      c.fake.add("/F/S1/", {{"Deep", D}});
+      c.fake.add("/F/S1/Deep/", {{"x", F}});
+      c.fake.add("/F/S2/", {{"y", F}});
+      return c;
     });
-    QCOMPARE(result, t / "a.txt\n" + t / "open/b.txt\n");
-  }
-
-  // Deeper than the longest path the system takes: the walk lists what it can reach and ends.
-  void treeDeeperThanThePathLimit() {
-    TestDir t;
-    const std::string segment(200, 'd');
-    // Made step by step from each new folder, since the full paths are too long to use.
-    int fd = ::open(t.path().c_str(), O_RDONLY | O_DIRECTORY);
-    for (int level = 0; level < 30; ++level) {  // about 6000 bytes
-      QCOMPARE(::mkdirat(fd, segment.c_str(), 0755), 0);
-      const int sub = ::openat(fd, segment.c_str(), O_RDONLY | O_DIRECTORY);
-      ::close(fd);
-      fd = sub;
-      ::close(::openat(fd, "f", O_CREAT | O_WRONLY, 0644));
+    QTest::newRow("names as given, dot folders not entered") << MakeCase([] {
+      Case c("/F", {"/F/ n", "/F/pad", "/F/.profile", "/F/ lead/x", "/F/t /y"});
+      c.fake.add("/F/", {{" n", F}, {std::string("pad\0\0", 5), F}, {".profile", F},
+                         {".git", D}, {" lead", D}, {"t ", D}});
+      c.fake.add("/F/.git/", {{"HEAD", F}});
+      c.fake.add("/F/ lead/", {{"x", F}});
+      c.fake.add("/F/t /", {{"y", F}});
+      return c;
+    });
+    for (const char* path : {"", "   "}) {  // never "/" and the whole disk
+      QTest::addRow("empty path \"%s\"", path) << MakeCase([path] {
+        Case c(path);
+        c.fake.add("/", {{"etc", F}});
+        c.fake.add("   /", {{"x", F}});
+        return c;
+      });
     }
-    ::close(fd);
-    const Paths found = scanReal(t.path());
-    QVERIFY(!found.empty());
-    QVERIFY(found.size() < 30);
-    for (const auto& p : found) QVERIFY(p.size() < 4096 + 256);
+    QTest::newRow("blanks dropped around a path that does not exist") << MakeCase([] {
+      Case c(" /F ", {"/F/a"});
+      c.fake.add("/F/", {{"a", F}});
+      return c;
+    });
+    QTest::newRow("blanks are part of a name") << MakeCase([] {
+      Case c("/photos ", {"/photos /a"});
+      c.fake.add("/photos /", {{"a", F}});
+      c.fake.add("/photos/", {{"b", F}});
+      return c;
+    });
+    QTest::newRow("unreadable folders reported, the rest listed") << MakeCase([] {
+      Case c("/F", {"/F/a", "/F/ok/b"}, {{"/F/locked", EACCES}, {"/F/gone", ENOENT}});
+      c.fake.add("/F/", {{"a", F}, {"locked", D}, {"ok", D}, {"gone", D}});
+      c.fake.add("/F/locked/", {{"secret", F}}, 0, false, EACCES);
+      c.fake.add("/F/ok/", {{"b", F}});
+      return c;
+    });
+    QTest::newRow("missing folder")
+        << MakeCase([] { return Case("/missing/", {}, {{"/missing", ENOENT}}); });
+    QTest::newRow("a folder reached twice is read through its first path") << MakeCase([] {
+      Case c("/F", {"/F/a/f", "/F/z/g"});
+      c.fake.add("/F/", {{"a", D}, {"z", D}, {"z2", D}}, 1);
+      c.fake.add("/F/a/", {{"f", F}, {"x", D}}, 2);
+      for (const char* dir : {"/F/z/", "/F/z2/", "/F/a/x/"}) c.fake.add(dir, {{"g", F}}, 3);
+      return c;
+    });
+    QTest::newRow("links up to the folder and to the root") << MakeCase([] {
+      Case c("/F", {"/F/a", "/F/top/etc"});
+      const FakeDirectories::Entries folder{{"a", F}, {"up", D}, {"top", D}};
+      c.fake.add("/F/", folder, 1);
+      c.fake.add("/F/up/", folder, 1);
+      c.fake.add("/F/top/", {{"F", D}, {"etc", F}}, 9);  // "/"
+      c.fake.add("/F/top/F/", folder, 1);
+      return c;
+    });
+    QTest::newRow("kernel file system inside the tree") << MakeCase([] {
+      Case c("/F", {"/F/a"});
+      c.fake.add("/F/", {{"a", F}, {"proc", D}});
+      c.fake.add("/F/proc/", {{"x", F}, {"self", D}}, 0, true);
+      return c;
+    });
+    QTest::newRow("kernel file system as the folder: real /proc") << MakeCase([] {
+      return realCase([](const TestDir&, Case& c) {
+        c.path = "/proc";
+        c.unreadable = {{"/proc", catalogue::kPseudoFileSystem}};
+      });
+    });
+    QTest::newRow("real tree: odd bytes, links in and out") << MakeCase([] {
+      return realCase([](const TestDir& t, Case& c) {
+        for (const char* file : {"tree/a.txt", "tree/.profile", "tree/ lead.txt",
+                                 "tree/caf\xE9 \xFF.txt", "tree/d\x80ir/n\x01\nline",
+                                 "tree/Sub1/Deep/x.txt", "tree/Sub2/y.txt", "out/p.jpg"}) {
+          t.createFile(file);
+          if (std::string(file).starts_with("tree/")) c.files.push_back(t / file);
+        }
+        t.createFile("tree/.hidden/inside.txt");
+        for (const auto& [link, target] : std::map<std::string, std::string>{
+                 {"linked-file", "a.txt"}, {"dangling", "nowhere"}, {"Sub2/to-sub1", "../Sub1"},
+                 {"Sub1/up", ".."}, {"Sub1/self", "."}, {"Sub1/root", t / "tree"},
+                 {"photos", "../out"}, {"Sub2/photos", "../../out"}}) {
+          t.createLink("tree/" + link, target);
+        }
+        c.files.insert(c.files.end(), {t / "tree/linked-file", t / "tree/dangling",
+                                       t / "tree/photos/p.jpg"});
+        c.path = t / "tree";
+      });
+    });
+    QTest::newRow("41 folders each linking twice to the next")
+        << MakeCase([] { return realCase(makeChain); });
+    QTest::newRow("deeper than the system's path limit")
+        << MakeCase([] { return realCase(makeDeepTree); });
+    QTest::newRow("random tree with links") << MakeCase(randomTree);
+  }
+  // Every walk gives the same list and report whatever the number of threads reading ahead.
+  void walk() {
+    QFETCH(MakeCase, make);
+    Case c = make();
+    const platform::DirectoryEnumerator& dirs = c.dir ? platform::SystemDirectories() : c.fake;
+    if (c.dir) std::sort(c.files.begin(), c.files.end());
+    for (const unsigned threads : {1u, 2u, 8u}) {
+      ScanReport report;
+      Paths files = catalogue::ScanFolder(c.path, dirs, threads, &report).ToVector();
+      if (c.dir) std::sort(files.begin(), files.end());
+      QCOMPARE(files, c.files);
+      QCOMPARE(report.unreadable, c.unreadable);
+    }
   }
 };
 
