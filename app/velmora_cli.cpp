@@ -83,8 +83,7 @@ class Output {
 catalogue::PathList Scan(const std::string& dir, bool& complete) {
   catalogue::ScanReport report;
   if (dir.find_first_not_of(' ') == std::string::npos) report.unreadable.push_back({dir, ENOENT});
-  catalogue::PathList files =
-      catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
   for (const auto& [folder, error] : report.unreadable) {
     std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(),
                  catalogue::UnreadableReason(error).c_str());

@@ -12,8 +12,8 @@
 namespace velmora::catalogue {
 
 struct FolderContents {
-  PathList files;                  // every file of the tree, in scan order
-  std::vector<std::string> chips;  // the folder's auto tags, then its user tags, in order
+  PathList files;                     // every file of the tree, in scan order
+  std::vector<std::string> chips;     // the folder's auto tags, then its user tags, in order
   std::size_t unreadableFolders = 0;  // folders of the tree that could not be read
 };
 

@@ -159,8 +159,7 @@ std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& di
   if (first == 0 && last + 1 == path.size()) return dir;
   std::string trimmed = withSeparator(path.substr(first, last - first + 1));
   FolderListing probe;
-  if (dirs.ReadFolder(dir, probe) == ENOENT && dirs.ReadFolder(trimmed, probe) == 0)
-    return trimmed;
+  if (dirs.ReadFolder(dir, probe) == ENOENT && dirs.ReadFolder(trimmed, probe) == 0) return trimmed;
   return dir;
 }
 

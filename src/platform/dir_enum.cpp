@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -111,7 +111,8 @@ bool IsDevtmpfs(dev_t device) {
     // "id parent major:minor root mountpoint options [tags] - fstype source options"
     const std::string_view text = line;
     std::size_t field = 0;
-    for (int i = 0; i < 2 && field != std::string_view::npos; ++i) field = text.find(' ', field + 1);
+    for (int i = 0; i < 2 && field != std::string_view::npos; ++i)
+      field = text.find(' ', field + 1);
     if (field == std::string_view::npos) continue;
     const std::string_view id = text.substr(field + 1, text.find(' ', field + 1) - field - 1);
     const auto dash = text.find(" - ");
