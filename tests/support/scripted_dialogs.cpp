@@ -11,6 +11,8 @@ const char* nameOf(ScriptedDialogs::Kind kind) {
       return "input";
     case ScriptedDialogs::Kind::YesNo:
       return "yesno";
+    case ScriptedDialogs::Kind::Replace:
+      return "replace";
     case ScriptedDialogs::Kind::Error:
       return "error";
     case ScriptedDialogs::Kind::PickFolder:
@@ -49,6 +51,13 @@ std::string ScriptedDialogs::Input(const std::string& prompt, const std::string&
 
 bool ScriptedDialogs::AskYesNo(const std::string& question, const std::string&) {
   return !answer(Kind::YesNo, question).empty();
+}
+
+velmora::platform::Answer ScriptedDialogs::AskReplace(const std::string& question,
+                                                      const std::string&) {
+  const std::string reply = answer(Kind::Replace, question);
+  return reply.empty() ? velmora::platform::Answer::Cancel
+                       : static_cast<velmora::platform::Answer>(reply[0] - '0');
 }
 
 void ScriptedDialogs::ShowError(const std::string& text, const std::string&) {

@@ -11,7 +11,7 @@
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:
-  enum class Kind { Confirm, Input, YesNo, Error, PickFolder };
+  enum class Kind { Confirm, Input, YesNo, Replace, Error, PickFolder };
   struct Shown {
     Kind kind;
     std::string text;
@@ -21,6 +21,9 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
   ScriptedDialogs& confirm(bool ok) { return expect(Kind::Confirm, ok ? "y" : ""); }
   ScriptedDialogs& input(const std::string& typed) { return expect(Kind::Input, typed); }
   ScriptedDialogs& yesNo(bool yes) { return expect(Kind::YesNo, yes ? "y" : ""); }
+  ScriptedDialogs& replace(velmora::platform::Answer a) {
+    return expect(Kind::Replace, std::string(1, static_cast<char>('0' + static_cast<int>(a))));
+  }
   ScriptedDialogs& error() { return expect(Kind::Error, ""); }
   ScriptedDialogs& pickFolder(const std::string& path) { return expect(Kind::PickFolder, path); }
   // The user presses Cancel in the progress window at its n-th update.
@@ -36,6 +39,8 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
   std::string Input(const std::string& prompt, const std::string& title,
                     const std::string& preset) override;
   bool AskYesNo(const std::string& question, const std::string& title) override;
+  velmora::platform::Answer AskReplace(const std::string& question,
+                                       const std::string& title) override;
   void ShowError(const std::string& text, const std::string& title) override;
   std::string PickFolder(const std::string& title) override;
   std::unique_ptr<velmora::platform::Progress> StartProgress(const std::string& title,
@@ -57,6 +62,10 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
 // Records the addresses the program asks the desktop to open, instead of opening them.
 class RecordingLauncher final : public velmora::platform::UrlLauncher {
  public:
-  void OpenUrl(const std::string& url) override { urls.push_back(url); }
+  bool OpenUrl(const std::string& url) override {
+    urls.push_back(url);
+    return opens;
+  }
   std::vector<std::string> urls;
+  bool opens = true;  // false: as if no program were set for any address
 };
