@@ -4,21 +4,8 @@
 
 namespace {
 const char* nameOf(ScriptedDialogs::Kind kind) {
-  switch (kind) {
-    case ScriptedDialogs::Kind::Confirm:
-      return "confirm";
-    case ScriptedDialogs::Kind::Input:
-      return "input";
-    case ScriptedDialogs::Kind::YesNo:
-      return "yesno";
-    case ScriptedDialogs::Kind::Replace:
-      return "replace";
-    case ScriptedDialogs::Kind::Error:
-      return "error";
-    case ScriptedDialogs::Kind::PickFolder:
-      return "pick";
-  }
-  return "?";
+  static constexpr const char* kNames[] = {"confirm", "input", "yesno", "replace", "error", "pick"};
+  return kNames[static_cast<int>(kind)];
 }
 }  // namespace
 
@@ -74,6 +61,7 @@ std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(cons
    public:
     explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) {}
     bool Update(std::uint64_t, std::uint64_t) override {
+      if (owner_.duringProgress) owner_.duringProgress();
       return ++owner_.updates_ != owner_.cancelAt_;
     }
 
