@@ -43,9 +43,8 @@ void FileCommands::Open() {
   if (shell_.OpenDocument(current)) return;
   shell_.dialogs().ShowError(
       "Cannot open \"" + platform::VisibleText(current) + "\": " +
-          (current.find('\0') != std::string::npos
-               ? "the name holds a NUL byte"
-               : "no program is set to open this kind of file"),
+          (current.find('\0') != std::string::npos ? "the name holds a NUL byte"
+                                                   : "no program is set to open this kind of file"),
       "Velmora");
 }
 

@@ -14,14 +14,15 @@ using platform::Outcome;
 
 // Moves path to the trash without asking (the command asked once for the whole
 // batch). Skips, silently, what FileExists says is no file.
-Outcome ShellDelete(platform::Shell& shell, const std::string& path);
+[[nodiscard]] Outcome ShellDelete(platform::Shell& shell, const std::string& path);
 // Copies or moves from to the full target path, asking before a file is replaced.
-Outcome ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
-                  const std::string& to);
-Outcome ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
-                  const std::string& to);
+[[nodiscard]] Outcome ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
+                                const std::string& to);
+[[nodiscard]] Outcome ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
+                                const std::string& to);
 // Never replaces an existing file.
-Outcome ShellRename(platform::Shell& shell, const std::string& from, const std::string& to);
+[[nodiscard]] Outcome ShellRename(platform::Shell& shell, const std::string& from,
+                                  const std::string& to);
 
 // True when path names a file: anything but a folder. Names beginning with "." are
 // ordinary files here. A link counts as itself, so a dangling link can be trashed.

@@ -81,8 +81,8 @@ void RemoveStaleTemps(const std::string& folder) {
   while (const dirent* entry = readdir(dir)) {
     struct stat st;
     if (std::string_view(entry->d_name).starts_with(kTempPrefix) &&
-        fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(st.st_mode) && st.st_uid == geteuid() && st.st_mtime < before) {
+        fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == geteuid() && st.st_mtime < before) {
       unlinkat(dirfd(dir), entry->d_name, 0);
     }
   }
@@ -343,10 +343,10 @@ int Run(const FileOperation& op, Batch& batch, Dialogs& dialogs) {
   for (const std::string* path : {&op.from, &op.to}) {
     // The system would see the name cut short at the NUL: another file, or a folder.
     if (path->find('\0') != std::string::npos) {
-      return Fail(dialogs,
-                  std::string("Cannot ") + kVerbs[static_cast<int>(op.function)] + " " +
-                      Quoted(*path),
-                  EINVAL, "the name holds a NUL byte");
+      return Fail(
+          dialogs,
+          std::string("Cannot ") + kVerbs[static_cast<int>(op.function)] + " " + Quoted(*path),
+          EINVAL, "the name holds a NUL byte");
     }
   }
   switch (op.function) {
@@ -380,7 +380,8 @@ Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch
 
 bool IsNonFolder(const std::string& path) {
   struct stat st;
-  return !path.empty() && path.find('\0') == std::string::npos && lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return !path.empty() && path.find('\0') == std::string::npos && lstat(path.c_str(), &st) == 0 &&
+         !S_ISDIR(st.st_mode);
 }
 
 }  // namespace velmora::platform

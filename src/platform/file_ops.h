@@ -25,7 +25,7 @@ struct FileOperation {
 // How one operation ended. Failed: an error window has said why. Skipped: the user
 // kept the file (No to "Replace it?" or to deleting it permanently), or there was
 // nothing to act on. Cancelled: the user pressed Cancel, which ends the whole batch.
-enum class [[nodiscard]] Outcome { Done, Failed, Skipped, Cancelled };
+enum class Outcome { Done, Failed, Skipped, Cancelled };
 
 // What the user has said for all the files of one command: a "to All" answer stands
 // for the rest of the batch.
@@ -36,7 +36,7 @@ struct Batch {
 // Runs op, asking and reporting through dialogs; returns when it is done. An empty
 // source path is skipped and shows nothing; a path holding a NUL byte is refused
 // before any system call sees it.
-Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch);
+[[nodiscard]] Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch);
 
 // True when path names something that is not a folder (a link counts as itself);
 // false for a path holding a NUL byte.

@@ -108,7 +108,8 @@ std::unique_ptr<Progress> QtDialogs::StartProgress(const std::string& title,
 }
 
 bool DesktopUrlLauncher::OpenUrl(const std::string& url) {
-  return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+  return QDesktopServices::openUrl(
+      QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
 }
 
 void ProcessPendingEvents() { QCoreApplication::processEvents(); }

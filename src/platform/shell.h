@@ -31,7 +31,7 @@ class Shell {
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
   std::string PickFolder(const std::string& title);
   // Returns when the operation has ended; see RunFileOperation.
-  Outcome Run(const FileOperation& op, Batch& batch) {
+  [[nodiscard]] Outcome Run(const FileOperation& op, Batch& batch) {
     return RunFileOperation(op, dialogs_, batch);
   }
 

@@ -28,36 +28,36 @@ void whenModal(std::function<void(QWidget*)> act) {
   timer->start(10);
 }
 
-void press(QWidget* dialog, int key) { QTest::keyClick(dialog, static_cast<Qt::Key>(key)); }
-
 }  // namespace
 
 class TestQtServices : public QObject {
   Q_OBJECT
  private slots:
   void questions_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("answer");  // OK/Yes 1, Cancel/No 0; for Replace, an Answer
-    QTest::newRow("confirm: Enter is OK") << "confirm" << "enter" << 1;
-    QTest::newRow("confirm: Esc is Cancel") << "confirm" << "esc" << 0;
-    QTest::newRow("confirm: close box is Cancel") << "confirm" << "close" << 0;
-    QTest::newRow("yes/no: Enter is No") << "yesno" << "enter" << 0;
-    QTest::newRow("yes/no: close box is No") << "yesno" << "close" << 0;
-    QTest::newRow("yes/no: Yes") << "yesno" << QString::number(QMessageBox::Yes) << 1;
-    QTest::newRow("replace: Enter is No") << "replace" << "enter" << int(Answer::No);
-    QTest::newRow("replace: Esc is Cancel") << "replace" << "esc" << int(Answer::Cancel);
-    QTest::newRow("replace: close box is Cancel") << "replace" << "close" << int(Answer::Cancel);
-    QTest::newRow("replace: Yes to All") << "replace" << QString::number(QMessageBox::YesToAll) << int(Answer::YesToAll);
-    QTest::newRow("replace: No to All") << "replace" << QString::number(QMessageBox::NoToAll) << int(Answer::NoToAll);
+    QTest::addColumn<QString>("act");  // the question, then a key, the close box or a button
+    QTest::addColumn<int>("answer");   // OK/Yes 1, Cancel/No 0; for Replace, an Answer
+    QTest::newRow("confirm: Enter is OK") << QString("confirm enter") << 1;
+    QTest::newRow("confirm: Esc is Cancel") << QString("confirm esc") << 0;
+    QTest::newRow("confirm: close box is Cancel") << QString("confirm close") << 0;
+    QTest::newRow("yes/no: Enter is No") << QString("yesno enter") << 0;
+    QTest::newRow("yes/no: close box is No") << QString("yesno close") << 0;
+    QTest::newRow("yes/no: Yes") << "yesno " + QString::number(QMessageBox::Yes) << 1;
+    QTest::newRow("replace: Enter is No") << QString("replace enter") << int(Answer::No);
+    QTest::newRow("replace: Esc is Cancel") << QString("replace esc") << int(Answer::Cancel);
+    QTest::newRow("replace: close box is Cancel")
+        << QString("replace close") << int(Answer::Cancel);
+    QTest::newRow("replace: Yes to All")
+        << "replace " + QString::number(QMessageBox::YesToAll) << int(Answer::YesToAll);
+    QTest::newRow("replace: No to All")
+        << "replace " + QString::number(QMessageBox::NoToAll) << int(Answer::NoToAll);
   }
   void questions() {
-    QFETCH(QString, kind);
-    QFETCH(QString, action);
+    QFETCH(QString, act);
     QFETCH(int, answer);
+    const QString kind = act.section(' ', 0, 0), action = act.section(' ', 1);
     whenModal([action](QWidget* dialog) {
-      if (action == "enter") press(dialog, Qt::Key_Return);
-      if (action == "esc") press(dialog, Qt::Key_Escape);
+      if (action == "enter") QTest::keyClick(dialog, Qt::Key_Return);
+      if (action == "esc") QTest::keyClick(dialog, Qt::Key_Escape);
       if (action == "close") dialog->close();
       if (const int button = action.toInt())  // a QMessageBox::StandardButton
         qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::StandardButton(button))->click();
@@ -87,7 +87,7 @@ class TestQtServices : public QObject {
     whenModal([typed, accept](QWidget* dialog) {
       auto* edit = dialog->findChild<QLineEdit*>();
       if (!typed.isEmpty()) edit->setText(typed);
-      press(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
+      QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
     });
     QtDialogs dialogs;
     QCOMPARE(QByteArray::fromStdString(dialogs.Input("New name", "Rename", preset.toStdString())),
