@@ -1,50 +1,90 @@
 #include "fileops/file_commands.h"
 
 #include "catalogue/path_list.h"
-#include "fileops/shell_ops.h"
+#include "platform/visible_text.h"
 
 namespace velmora::fileops {
 
 using catalogue::FileNameOf;
 
+namespace {
+
+std::string Files(std::size_t n) { return std::to_string(n) + (n == 1 ? " file" : " files"); }
+
+}  // namespace
+
 std::vector<std::string> FileCommands::Targets() const {
   std::vector<std::string> entries;
   for (const std::size_t position : list_.SelectedEntries())
     entries.push_back(list_.Entry(position));
-  if (entries.empty()) entries.push_back(list_.CurrentEntry());
+  if (entries.empty() && !list_.CurrentEntry().empty()) entries.push_back(list_.CurrentEntry());
   return entries;
 }
 
-void FileCommands::Open() { shell_.OpenDocument(list_.CurrentEntry()); }
+template <class Operation>
+std::string FileCommands::Each(const Words& words, const std::vector<std::string>& targets,
+                               Operation operation) {
+  std::size_t done = 0;
+  for (const std::string& entry : targets) {
+    const Outcome outcome = operation(entry);
+    if (outcome == Outcome::Cancelled) {
+      return std::string(words.noun) + " cancelled after " + std::to_string(done) + " of " +
+             Files(targets.size());
+    }
+    if (outcome == Outcome::Done) ++done;
+  }
+  if (done == targets.size()) return std::string(words.noun) + " Complete";
+  return std::string(words.past) + " " + std::to_string(done) + " of " + Files(targets.size()) +
+         "; " + std::to_string(targets.size() - done) + " not " + words.pastLower;
+}
 
-void FileCommands::ToPickedFolder(void (*operation)(platform::Shell&, const std::string&,
-                                                    const std::string&)) {
+void FileCommands::Open() {
+  const std::string current = list_.CurrentEntry();
+  if (shell_.OpenDocument(current)) return;
+  shell_.dialogs().ShowError(
+      "Cannot open \"" + platform::VisibleText(current) + "\": " +
+          (current.find('\0') != std::string::npos ? "the name holds a NUL byte"
+                                                   : "no program is set to open this kind of file"),
+      "Velmora");
+}
+
+std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation) {
+  const std::vector<std::string> targets = Targets();
+  if (targets.empty()) return std::string("No file to ") + words.verb;
   const std::string folder = shell_.PickFolder("Select a folder");
-  if (folder.empty()) return;
-  for (const std::string& entry : Targets())
-    operation(shell_, entry, Joined(folder, FileNameOf(entry)));
+  if (folder.empty()) return std::string(words.noun) + " cancelled";
+  Batch batch;
+  return Each(words, targets, [&](const std::string& entry) {
+    return operation(shell_, batch, entry, Joined(folder, FileNameOf(entry)));
+  });
 }
 
 void FileCommands::CopyTo() {
   list_.SetStatus("Start Copying");
-  ToPickedFolder(ShellCopy);
-  list_.SetStatus("Copy Complete");
+  list_.SetStatus(ToPickedFolder({"Copy", "Copied", "copied", "copy"}, ShellCopy));
 }
 
 void FileCommands::MoveTo() {
   list_.SetStatus("Start Moving");
-  ToPickedFolder(ShellMove);
+  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove);
   list_.Rescan();
-  list_.SetStatus("Move Complete");
+  list_.SetStatus(status);
 }
 
 void FileCommands::Delete() {
+  const std::vector<std::string> targets = Targets();
+  if (targets.empty()) {
+    list_.SetStatus("No file to delete");
+    return;
+  }
   // No caption of its own: the box shows the program's default one.
   if (!shell_.dialogs().Confirm("Are you sure to delete selected files?", "")) return;
   list_.SetStatus("Start Deleting");
-  for (const std::string& entry : Targets()) ShellDelete(shell_, entry);
+  const std::string status =
+      Each({"Delete", "Deleted", "deleted", "delete"}, targets,
+           [&](const std::string& entry) { return ShellDelete(shell_, entry); });
   list_.Rescan();
-  list_.SetStatus("Delete Complete");
+  list_.SetStatus(status);
 }
 
 void FileCommands::Rename() {
@@ -59,7 +99,8 @@ void FileCommands::Rename() {
     shell_.dialogs().ShowError(problem, "input new file name");
     return;
   }
-  ShellRename(shell_, current, folder + answer);
+  // Rescanned either way: a failure may be a file that changed meanwhile.
+  static_cast<void>(ShellRename(shell_, current, folder + answer));
   list_.Rescan();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fileops/shell_ops.h"
 #include "platform/shell.h"
 
 namespace velmora::fileops {
@@ -36,10 +37,26 @@ class FileCommands {
   void Rename();
 
  private:
-  // The selected entries, or the current entry alone when none is selected.
+  // The words of one command's status texts: "Copy", "Copied", "copied", "copy".
+  struct Words {
+    const char* noun;
+    const char* past;
+    const char* pastLower;
+    const char* verb;
+  };
+  using ToFolder = Outcome (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
+
+  // The selected entries, or the current entry alone when none is selected; none
+  // when there is no current entry either.
   std::vector<std::string> Targets() const;
-  // Asks for a folder and applies operation to each target with that folder as destination.
-  void ToPickedFolder(void (*operation)(platform::Shell&, const std::string&, const std::string&));
+  // Asks for a folder and applies operation to each target with that folder as
+  // destination. Returns the status text.
+  std::string ToPickedFolder(const Words& words, ToFolder operation);
+  // Applies operation to each target in list order until the user cancels; returns
+  // the status text: the command's own "... Complete" only when every file is done.
+  template <class Operation>
+  static std::string Each(const Words& words, const std::vector<std::string>& targets,
+                          Operation operation);
 
   FileListHost& list_;
   platform::Shell& shell_;

@@ -6,21 +6,26 @@ using platform::FileFunction;
 using platform::kAllowUndo;
 using platform::kNoConfirmation;
 
-void ShellDelete(platform::Shell& shell, const std::string& path) {
-  if (!FileExists(path)) return;
-  shell.Run({FileFunction::Delete, path, {}, kAllowUndo | kNoConfirmation});
+Outcome ShellDelete(platform::Shell& shell, const std::string& path) {
+  // A name holding a NUL byte goes on, to be refused aloud.
+  if (!FileExists(path) && path.find('\0') == std::string::npos) return Outcome::Skipped;
+  Batch batch;
+  return shell.Run({FileFunction::Delete, path, {}, kAllowUndo | kNoConfirmation}, batch);
 }
 
-void ShellCopy(platform::Shell& shell, const std::string& from, const std::string& to) {
-  shell.Run({FileFunction::Copy, from, to, kAllowUndo});
+Outcome ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
+                  const std::string& to) {
+  return shell.Run({FileFunction::Copy, from, to, kAllowUndo}, batch);
 }
 
-void ShellMove(platform::Shell& shell, const std::string& from, const std::string& to) {
-  shell.Run({FileFunction::Move, from, to, kAllowUndo});
+Outcome ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
+                  const std::string& to) {
+  return shell.Run({FileFunction::Move, from, to, kAllowUndo}, batch);
 }
 
-void ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
-  shell.Run({FileFunction::Rename, from, to, kAllowUndo});
+Outcome ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
+  Batch batch;
+  return shell.Run({FileFunction::Rename, from, to, kAllowUndo}, batch);
 }
 
 bool FileExists(const std::string& path) { return platform::IsNonFolder(path); }

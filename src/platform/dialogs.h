@@ -15,6 +15,9 @@ class Progress {
   virtual bool Update(std::uint64_t done, std::uint64_t total) = 0;
 };
 
+// An answer to "Replace it?" within a batch of files.
+enum class Answer { Yes, YesToAll, No, NoToAll, Cancel };
+
 // Texts are UTF-8 for display; a path inside a text may hold other bytes.
 class Dialogs {
  public:
@@ -28,6 +31,10 @@ class Dialogs {
                             const std::string& preset) = 0;
   // Yes and No, No being the default; false for No, Esc and the close box.
   virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
+  // Yes, Yes to All, No, No to All and Cancel; No is the default (Enter), and Esc and
+  // the close box answer Cancel: a person who backs out of the question wants nothing
+  // more done, not the next file asked about.
+  virtual Answer AskReplace(const std::string& question, const std::string& title) = 0;
   virtual void ShowError(const std::string& text, const std::string& title) = 0;
   // The desktop's folder picker: the chosen folder's path, or the empty text on Cancel.
   virtual std::string PickFolder(const std::string& title) = 0;

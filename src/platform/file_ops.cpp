@@ -1,5 +1,6 @@
 #include "platform/file_ops.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <gio/gio.h>
 #include <sys/stat.h>
@@ -8,17 +9,28 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <string_view>
 #include <vector>
 
 #include "platform/dir_enum.h"
 #include "platform/files.h"
+#include "platform/visible_text.h"
 
 namespace velmora::platform {
 namespace {
 
 constexpr const char* kTitle = "Velmora";
+// Our hidden copies in progress. A crash can leave one behind where the file system
+// has no unnamed files; the next copy into that folder removes it.
+constexpr std::string_view kTempPrefix = ".velmora-copy-";
+constexpr time_t kStaleAfter = 24 * 60 * 60;
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+// Results besides the system's error numbers (ECANCELED: the batch is cancelled).
+constexpr int kShown = -1;  // failed, and an error window has said why
+constexpr int kSkip = -2;   // the user kept the file
+
+std::string Quoted(const std::string& path) { return "\"" + VisibleText(path) + "\""; }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -26,12 +38,63 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 int Fail(Dialogs& dialogs, const std::string& what, int error, const std::string& reason = {}) {
   dialogs.ShowError(what + ": " + (reason.empty() ? ErrorText(error) : reason), kTitle);
-  return error;
+  return kShown;
 }
 
-bool AskReplace(Dialogs& dialogs, const std::string& target) {
-  return dialogs.AskYesNo("A file named " + Quoted(target) + " already exists. Replace it?",
-                          kTitle);
+// Shows an error number not yet shown; what the user chose passes through.
+int Report(Dialogs& dialogs, const std::string& what, int error) {
+  return error > 0 && error != ECANCELED ? Fail(dialogs, what, error) : error;
+}
+
+// 0 to replace target, kSkip to keep it, ECANCELED to end the batch.
+int AskReplace(Dialogs& dialogs, Batch& batch, const std::string& target) {
+  if (batch.replace != Batch::Replace::Ask) return batch.replace == Batch::Replace::All ? 0 : kSkip;
+  switch (dialogs.AskReplace("A file named " + Quoted(target) + " already exists. Replace it?",
+                             kTitle)) {
+    case Answer::YesToAll:
+      batch.replace = Batch::Replace::All;
+      [[fallthrough]];
+    case Answer::Yes:
+      return 0;
+    case Answer::NoToAll:
+      batch.replace = Batch::Replace::None;
+      [[fallthrough]];
+    case Answer::No:
+      return kSkip;
+    case Answer::Cancel:
+      break;
+  }
+  return ECANCELED;
+}
+
+std::string TempName(const std::string& folder) {
+  static std::atomic<unsigned> counter{0};
+  return folder + kPathSeparator + std::string(kTempPrefix) + std::to_string(getpid()) + "-" +
+         std::to_string(counter.fetch_add(1));
+}
+
+// Removes our hidden copies in folder that nothing has written to for a day.
+void RemoveStaleTemps(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return;
+  const time_t before = time(nullptr) - kStaleAfter;
+  while (const dirent* entry = readdir(dir)) {
+    struct stat st;
+    if (std::string_view(entry->d_name).starts_with(kTempPrefix) &&
+        fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == geteuid() && st.st_mtime < before) {
+      unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+  }
+  closedir(dir);
+}
+
+// Gives the unnamed open file fd the name path; EEXIST when path exists.
+int LinkOpenFile(int fd, const std::string& path) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+  if (errno != ENOENT) return errno;  // ENOENT also when /proc is not mounted
+  return linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
 }
 
 // Renames without ever replacing an existing target: EEXIST when there is one.
@@ -49,28 +112,52 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
   return rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-// Puts a finished temporary file at target; asks before replacing a file that
-// appeared meanwhile. On failure the temporary file is gone.
-int Place(const std::string& temp, const std::string& target, bool replace, Dialogs& dialogs) {
-  int error = replace ? (rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno)
-                      : RenameNoReplace(temp, target);
-  if (error == EEXIST && !replace) {
-    error = AskReplace(dialogs, target) ? (rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno)
-                                        : ECANCELED;
+// Moves the named temp to target, asking before replacing a file that appeared
+// meanwhile (replace: the user already agreed). temp is cleared once it is gone.
+int PlaceNamed(std::string& temp, const std::string& target, bool replace, Batch& batch,
+               Dialogs& dialogs) {
+  if (!replace) {
+    const int error = RenameNoReplace(temp, target);
+    if (error == 0) temp.clear();
+    if (error != EEXIST) return error;
+    if (const int answer = AskReplace(dialogs, batch, target)) return answer;
   }
-  if (error != 0) unlink(temp.c_str());
-  return error;
+  if (rename(temp.c_str(), target.c_str()) != 0) return errno;
+  temp.clear();
+  return 0;
 }
 
-// Copies the open file in into a new hidden temporary file beside target, with the
-// source's permissions and times, flushed to disk. Returns 0 and the temporary path,
-// or an error number (ECANCELED when the user cancelled); nothing is left on failure.
-int CopyToTemp(int in, const struct stat& source, const std::string& target, Dialogs& dialogs,
-               std::string& temp) {
-  static std::atomic<unsigned> counter{0};
-  temp = ParentFolder(target) + kPathSeparator + ".velmora-copy-" + std::to_string(getpid()) + "-" +
-         std::to_string(counter.fetch_add(1));
-  const int out = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+// Gives the finished copy out (unnamed when temp is empty) the name target.
+int Place(int out, std::string& temp, const std::string& target, bool replace, Batch& batch,
+          Dialogs& dialogs) {
+  if (temp.empty()) {
+    if (!replace) {
+      const int error = LinkOpenFile(out, target);
+      if (error != EEXIST) return error;
+      if (const int answer = AskReplace(dialogs, batch, target)) return answer;
+    }
+    // Replacing: a name of its own first, so that the old file goes in one rename.
+    const std::string name = TempName(ParentFolder(target));
+    if (const int error = LinkOpenFile(out, name)) return error;
+    temp = name;
+    replace = true;
+  }
+  return PlaceNamed(temp, target, replace, batch, dialogs);
+}
+
+// Copies the open regular file in to target: into an unnamed file where the file
+// system allows (a crash leaves nothing), else a hidden one, which gets its name only
+// when complete and on disk. target holds no file, or the user agreed to replace it.
+int CopyInto(int in, const struct stat& source, const std::string& target, bool replace,
+             Batch& batch, Dialogs& dialogs) {
+  const std::string folder = ParentFolder(target);
+  RemoveStaleTemps(folder);
+  std::string temp;
+  int out = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  if (out < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    temp = TempName(folder);
+    out = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  }
   if (out < 0) return errno;
 
   int error = 0;
@@ -95,37 +182,20 @@ int CopyToTemp(int in, const struct stat& source, const std::string& target, Dia
       }
     }
   }
+  if (error == 0 && (fchmod(out, source.st_mode & 07777) != 0 || fsync(out) != 0)) error = errno;
+  if (error == 0) error = Place(out, temp, target, replace, batch, dialogs);
+  // The times last, so that a hidden copy still being written never looks stale.
   const struct timespec times[2] = {source.st_atim, source.st_mtim};
-  if (error == 0 &&
-      (fchmod(out, source.st_mode & 07777) != 0 || futimens(out, times) != 0 || fsync(out) != 0)) {
-    error = errno;
-  }
+  if (error == 0) futimens(out, times);
   if (close(out) != 0 && error == 0) error = errno;
-  if (error != 0) unlink(temp.c_str());
+  if (!temp.empty()) unlink(temp.c_str());
   return error;
 }
 
-// Copies from to target through a temporary file. target holds no file, or the user
-// has agreed to replace it (replace).
-int CopyInto(const std::string& from, const std::string& target, bool replace, Dialogs& dialogs) {
-  const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) return errno;
-  struct stat source;
-  if (fstat(in, &source) != 0 || S_ISDIR(source.st_mode)) {
-    const int error = S_ISDIR(source.st_mode) ? EISDIR : errno;
-    close(in);
-    return error;
-  }
-  std::string temp;
-  const int error = CopyToTemp(in, source, target, dialogs, temp);
-  close(in);
-  return error != 0 ? error : Place(temp, target, replace, dialogs);
-}
-
 // What stands at target before a copy or move: 0 to go on (replace says whether a
-// file is there and the user agreed to replace it), or an error number.
+// file is there and the user agreed to replace it), kSkip, ECANCELED or kShown.
 int CheckTarget(const struct stat& source, const std::string& target, const std::string& what,
-                bool& replace, Dialogs& dialogs) {
+                bool& replace, Batch& batch, Dialogs& dialogs) {
   replace = false;
   struct stat st;
   if (lstat(target.c_str(), &st) != 0) return 0;
@@ -135,42 +205,92 @@ int CheckTarget(const struct stat& source, const std::string& target, const std:
     return Fail(dialogs, what, EINVAL, "source and target are the same file");
   }
   if (S_ISDIR(st.st_mode)) return Fail(dialogs, what, EISDIR);
-  if (!AskReplace(dialogs, target)) return ECANCELED;
-  replace = true;
-  return 0;
+  const int answer = AskReplace(dialogs, batch, target);
+  replace = answer == 0;
+  return answer;
 }
 
-int Copy(const FileOperation& op, Dialogs& dialogs) {
+// Opens a source to copy: a regular file, or a link to one. Never blocks (a FIFO),
+// never reads a device. Returns the descriptor, or -1 after showing why.
+int OpenSource(const std::string& path, const std::string& what, struct stat& source,
+               Dialogs& dialogs) {
+  const int in = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int error = in < 0 ? errno : fstat(in, &source) != 0 ? errno : 0;
+  if (error == 0 && S_ISREG(source.st_mode)) return in;
+  if (in >= 0) close(in);
+  if (error != 0 || S_ISDIR(source.st_mode)) {
+    Fail(dialogs, what, error != 0 ? error : EISDIR);
+  } else {
+    Fail(dialogs, what, EINVAL, "it is not a regular file");
+  }
+  return -1;
+}
+
+int Copy(const FileOperation& op, Batch& batch, Dialogs& dialogs) {
   const std::string what = "Cannot copy " + Quoted(op.from) + " to " + Quoted(op.to);
-  struct stat source;
-  if (stat(op.from.c_str(), &source) != 0) return Fail(dialogs, what, errno);
+  struct stat source {};
+  const int in = OpenSource(op.from, what, source, dialogs);
+  if (in < 0) return kShown;
   bool replace = false;
-  if (const int error = CheckTarget(source, op.to, what, replace, dialogs)) return error;
-  const int error = CopyInto(op.from, op.to, replace, dialogs);
-  return error == 0 || error == ECANCELED ? error : Fail(dialogs, what, error);
+  int error = CheckTarget(source, op.to, what, replace, batch, dialogs);
+  if (error == 0) error = CopyInto(in, source, op.to, replace, batch, dialogs);
+  close(in);
+  return Report(dialogs, what, error);
 }
 
-int Move(const FileOperation& op, Dialogs& dialogs) {
+// Makes a link holding content at target, asking before replacing a file.
+int PlaceLink(const std::string& content, const std::string& target, bool replace, Batch& batch,
+              Dialogs& dialogs) {
+  if (!replace) {
+    if (symlink(content.c_str(), target.c_str()) == 0) return 0;
+    if (errno != EEXIST) return errno;
+    if (const int answer = AskReplace(dialogs, batch, target)) return answer;
+  }
+  std::string temp = TempName(ParentFolder(target));
+  if (symlink(content.c_str(), temp.c_str()) != 0) return errno;
+  const int error = PlaceNamed(temp, target, true, batch, dialogs);
+  if (!temp.empty()) unlink(temp.c_str());
+  return error;
+}
+
+// Moves from to another file system: a copy first, the source removed only then.
+int MoveAcross(const FileOperation& op, const struct stat& source, bool replace,
+               const std::string& what, Batch& batch, Dialogs& dialogs) {
+  int error = EXDEV;
+  if (S_ISLNK(source.st_mode)) {
+    std::string content(static_cast<std::size_t>(source.st_size) + 1, '\0');
+    const ssize_t n = readlink(op.from.c_str(), content.data(), content.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= content.size()) return n < 0 ? errno : EAGAIN;
+    content.resize(static_cast<std::size_t>(n));
+    error = PlaceLink(content, op.to, replace, batch, dialogs);
+  } else if (S_ISREG(source.st_mode)) {
+    struct stat opened {};
+    const int in = OpenSource(op.from, what, opened, dialogs);
+    if (in < 0) return kShown;
+    error = CopyInto(in, opened, op.to, replace, batch, dialogs);
+    close(in);
+  }
+  if (error == 0 && unlink(op.from.c_str()) != 0) {
+    return Fail(dialogs, "Copied " + Quoted(op.from) + " but cannot remove it", errno);
+  }
+  return error;
+}
+
+int Move(const FileOperation& op, Batch& batch, Dialogs& dialogs) {
   const std::string what = "Cannot move " + Quoted(op.from) + " to " + Quoted(op.to);
   struct stat source;
   if (lstat(op.from.c_str(), &source) != 0) return Fail(dialogs, what, errno);
   bool replace = false;
-  if (const int error = CheckTarget(source, op.to, what, replace, dialogs)) return error;
+  if (const int answer = CheckTarget(source, op.to, what, replace, batch, dialogs)) return answer;
   int error = replace ? (rename(op.from.c_str(), op.to.c_str()) == 0 ? 0 : errno)
                       : RenameNoReplace(op.from, op.to);
   if (error == EEXIST && !replace) {
-    if (!AskReplace(dialogs, op.to)) return ECANCELED;
+    if (const int answer = AskReplace(dialogs, batch, op.to)) return answer;
     replace = true;
     error = rename(op.from.c_str(), op.to.c_str()) == 0 ? 0 : errno;
   }
-  if (error == EXDEV && S_ISREG(source.st_mode)) {
-    // Another file system: the source goes only once its copy is complete and on disk.
-    error = CopyInto(op.from, op.to, replace, dialogs);
-    if (error == 0 && unlink(op.from.c_str()) != 0) {
-      return Fail(dialogs, "Copied " + Quoted(op.from) + " but cannot remove it", errno);
-    }
-  }
-  return error == 0 || error == ECANCELED ? error : Fail(dialogs, what, error);
+  if (error == EXDEV) error = MoveAcross(op, source, replace, what, batch, dialogs);
+  return Report(dialogs, what, error);
 }
 
 int Rename(const FileOperation& op, Dialogs& dialogs) {
@@ -186,7 +306,7 @@ int Rename(const FileOperation& op, Dialogs& dialogs) {
   }
   const int error = RenameNoReplace(op.from, op.to);
   if (error == EEXIST) return Fail(dialogs, what, error, "a file of that name already exists");
-  return error == 0 ? 0 : Fail(dialogs, what, error);
+  return Report(dialogs, what, error);
 }
 
 int Delete(const FileOperation& op, Dialogs& dialogs) {
@@ -198,7 +318,7 @@ int Delete(const FileOperation& op, Dialogs& dialogs) {
       !dialogs.Confirm(trash ? "Move " + Quoted(op.from) + " to the trash?"
                              : "Delete " + Quoted(op.from) + " permanently?",
                        kTitle)) {
-    return ECANCELED;
+    return kSkip;
   }
   if (trash) {
     GFile* file = g_file_new_for_path(op.from.c_str());
@@ -212,32 +332,56 @@ int Delete(const FileOperation& op, Dialogs& dialogs) {
     if (!dialogs.AskYesNo(Quoted(op.from) + " cannot be moved to the trash (" + reason +
                               "). Delete it permanently?",
                           kTitle)) {
-      return ECANCELED;
+      return kSkip;
     }
   }
   return unlink(op.from.c_str()) == 0 ? 0 : Fail(dialogs, what, errno);
 }
 
-}  // namespace
-
-int RunFileOperation(const FileOperation& op, Dialogs& dialogs) {
-  if (op.from.empty()) return EINVAL;
+int Run(const FileOperation& op, Batch& batch, Dialogs& dialogs) {
+  static constexpr const char* kVerbs[] = {"", "move", "copy", "delete", "rename"};
+  for (const std::string* path : {&op.from, &op.to}) {
+    // The system would see the name cut short at the NUL: another file, or a folder.
+    if (path->find('\0') != std::string::npos) {
+      return Fail(
+          dialogs,
+          std::string("Cannot ") + kVerbs[static_cast<int>(op.function)] + " " + Quoted(*path),
+          EINVAL, "the name holds a NUL byte");
+    }
+  }
   switch (op.function) {
     case FileFunction::Copy:
-      return Copy(op, dialogs);
+      return Copy(op, batch, dialogs);
     case FileFunction::Move:
-      return Move(op, dialogs);
+      return Move(op, batch, dialogs);
     case FileFunction::Rename:
       return Rename(op, dialogs);
     case FileFunction::Delete:
       return Delete(op, dialogs);
   }
-  return EINVAL;
+  return kSkip;
+}
+
+}  // namespace
+
+Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch) {
+  if (op.from.empty()) return Outcome::Skipped;
+  switch (Run(op, batch, dialogs)) {
+    case 0:
+      return Outcome::Done;
+    case kSkip:
+      return Outcome::Skipped;
+    case ECANCELED:
+      return Outcome::Cancelled;
+    default:
+      return Outcome::Failed;
+  }
 }
 
 bool IsNonFolder(const std::string& path) {
   struct stat st;
-  return !path.empty() && lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return !path.empty() && path.find('\0') == std::string::npos && lstat(path.c_str(), &st) == 0 &&
+         !S_ISDIR(st.st_mode);
 }
 
 }  // namespace velmora::platform

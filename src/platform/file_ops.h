@@ -22,12 +22,24 @@ struct FileOperation {
   unsigned flags = 0;
 };
 
-// Runs op, asking and reporting through dialogs; returns when it is done. Returns 0,
-// or an error number: ECANCELED when the user declined or cancelled. An empty source
-// path does nothing and shows nothing.
-int RunFileOperation(const FileOperation& op, Dialogs& dialogs);
+// How one operation ended. Failed: an error window has said why. Skipped: the user
+// kept the file (No to "Replace it?" or to deleting it permanently), or there was
+// nothing to act on. Cancelled: the user pressed Cancel, which ends the whole batch.
+enum class Outcome { Done, Failed, Skipped, Cancelled };
 
-// True when path names something that is not a folder (a link counts as itself).
+// What the user has said for all the files of one command: a "to All" answer stands
+// for the rest of the batch.
+struct Batch {
+  enum class Replace { Ask, All, None } replace = Replace::Ask;
+};
+
+// Runs op, asking and reporting through dialogs; returns when it is done. An empty
+// source path is skipped and shows nothing; a path holding a NUL byte is refused
+// before any system call sees it.
+[[nodiscard]] Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch);
+
+// True when path names something that is not a folder (a link counts as itself);
+// false for a path holding a NUL byte.
 bool IsNonFolder(const std::string& path);
 
 }  // namespace velmora::platform

@@ -74,6 +74,24 @@ bool QtDialogs::AskYesNo(const std::string& question, const std::string& title) 
                  QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+Answer QtDialogs::AskReplace(const std::string& question, const std::string& title) {
+  switch (AskWith(QMessageBox::Question, question, title,
+                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No |
+                      QMessageBox::NoToAll | QMessageBox::Cancel,
+                  QMessageBox::No, QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::YesToAll:
+      return Answer::YesToAll;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::NoToAll:
+      return Answer::NoToAll;
+    default:
+      return Answer::Cancel;
+  }
+}
+
 void QtDialogs::ShowError(const std::string& text, const std::string& title) {
   AskWith(QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
 }
@@ -89,8 +107,9 @@ std::unique_ptr<Progress> QtDialogs::StartProgress(const std::string& title,
   return std::make_unique<QtProgress>(title, text);
 }
 
-void DesktopUrlLauncher::OpenUrl(const std::string& url) {
-  QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+bool DesktopUrlLauncher::OpenUrl(const std::string& url) {
+  return QDesktopServices::openUrl(
+      QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
 }
 
 void ProcessPendingEvents() { QCoreApplication::processEvents(); }

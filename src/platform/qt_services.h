@@ -12,6 +12,7 @@ class QtDialogs final : public Dialogs {
   std::string Input(const std::string& prompt, const std::string& title,
                     const std::string& preset) override;
   bool AskYesNo(const std::string& question, const std::string& title) override;
+  Answer AskReplace(const std::string& question, const std::string& title) override;
   void ShowError(const std::string& text, const std::string& title) override;
   std::string PickFolder(const std::string& title) override;
   std::unique_ptr<Progress> StartProgress(const std::string& title,
@@ -20,7 +21,7 @@ class QtDialogs final : public Dialogs {
 
 class DesktopUrlLauncher final : public UrlLauncher {
  public:
-  void OpenUrl(const std::string& url) override;
+  bool OpenUrl(const std::string& url) override;
 };
 
 // Runs the window events that are waiting, then returns.

@@ -38,10 +38,11 @@ std::string FileUrl(const std::string& path) {
   return url;
 }
 
-void Shell::OpenDocument(const std::string& pathOrAddress) {
-  if (pathOrAddress.empty()) return;
+bool Shell::OpenDocument(const std::string& pathOrAddress) {
+  if (pathOrAddress.empty()) return true;
+  if (pathOrAddress.find('\0') != std::string::npos) return false;
   const bool address = pathOrAddress.front() != kPathSeparator && HasScheme(pathOrAddress);
-  launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress));
+  return launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress));
 }
 
 std::string Shell::PickFolder(const std::string& title) {

@@ -13,8 +13,8 @@ namespace velmora::platform {
 class UrlLauncher {
  public:
   virtual ~UrlLauncher() = default;
-  // url is fully percent-encoded ASCII.
-  virtual void OpenUrl(const std::string& url) = 0;
+  // url is fully percent-encoded ASCII. False when no program is set to open it.
+  virtual bool OpenUrl(const std::string& url) = 0;
 };
 
 // file:// followed by the path's bytes, percent-encoded where needed, so that blanks,
@@ -25,12 +25,15 @@ class Shell {
  public:
   Shell(Dialogs& dialogs, UrlLauncher& launcher) : dialogs_(dialogs), launcher_(launcher) {}
 
-  // A path, or an address with a scheme ("https:..."); what the desktop does is not reported.
-  void OpenDocument(const std::string& pathOrAddress);
+  // A path, or an address with a scheme ("https:..."). False, showing nothing, when
+  // the desktop has no program for it or the path holds a NUL byte; true for an empty text.
+  bool OpenDocument(const std::string& pathOrAddress);
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
   std::string PickFolder(const std::string& title);
   // Returns when the operation has ended; see RunFileOperation.
-  int Run(const FileOperation& op) { return RunFileOperation(op, dialogs_); }
+  [[nodiscard]] Outcome Run(const FileOperation& op, Batch& batch) {
+    return RunFileOperation(op, dialogs_, batch);
+  }
 
   Dialogs& dialogs() { return dialogs_; }
 

@@ -9,6 +9,7 @@
 #include "mainwindow/form_world.h"
 
 using namespace velmora;
+using catalogue::FileNameOf;
 using testing::World;
 using Strings = std::vector<std::string>;
 
@@ -29,11 +30,11 @@ struct Files : World {
     return t / "tree" + "\r\n\r\n";
   }
   QListView& list() const { return *find<QListView>("lstFiles"); }
-  void selectRows(std::initializer_list<int> rows) const {
+  void selectRows(const QString& rows) const {
     list().clearSelection();
-    for (const int r : rows) {
-      list().selectionModel()->select(form->Files().index(r), QItemSelectionModel::Select);
-    }
+    for (const QChar r : rows)
+      list().selectionModel()->select(form->Files().index(r.digitValue()),
+                                      QItemSelectionModel::Select);
   }
   // Makes row the current entry without selecting it.
   void setCurrent(int row) const {
@@ -57,94 +58,86 @@ class TestFileCommands : public QObject {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
   }
 
-  // Each file is its own operation, in list order: the replace questions show it.
-  void copyVisitsTheSelectionInListOrder() {
-    Files w;
-    const Strings shown = w.files();
-    for (const auto& path : shown)
-      w.tree.createFile("out/" + std::string(catalogue::FileNameOf(path)), "old");
-    w.selectRows({3, 0, 2});
-    w.dialogs.pickFolder(w.tree / "out").yesNo(true).yesNo(true).yesNo(true);
-    w.press("cmdCopy");
-    QVERIFY(w.dialogs.allAnswered());
-    for (const auto& [row, question] : {std::pair{0, 1}, std::pair{2, 2}, std::pair{3, 3}}) {
-      const std::string name(catalogue::FileNameOf(shown[static_cast<std::size_t>(row)]));
-      QVERIFY2(w.dialogs.shown()[static_cast<std::size_t>(question)].text.find("/out/" + name) !=
-                   std::string::npos,
-               name.c_str());
-      QCOMPARE(w.tree.read("out/" + name), w.tree.read("tree/" + name));
-    }
-    QCOMPARE(w.tree.read("out/" + std::string(catalogue::FileNameOf(shown[1]))),
-             std::string("old"));
-    QCOMPARE(w.status(), QString("Copy Complete"));
-    QCOMPARE(w.files(), shown);  // no rescan after a copy
+  // setup: the command, (c)opy, (m)ove or (d)elete; the selected rows ("-": none, and no
+  // current entry; "=1": none, row 1 current); the rows gone since the scan; the rows whose
+  // name "out" already holds, as "old"; the answers: p(ick "out"), x (cancel the picker),
+  // k/K (OK/Cancel to deleting), e(rror), and to "Replace it?" y, Y(es to all), n, N(o to
+  // all), c(ancel). Expected: the status = what "out" | the tree hold ("*": still old).
+  void statusAfterEachCommand_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const char* setup, const char* expected) {
+      QTest::newRow(name) << QString(setup) << QString(expected);
+    };
+    row("copy in list order", "c 302 - 0123 pyyy", "Copy Complete = a b* c d | a b c d");
+    row("copy, the current entry", "c =1 - - p", "Copy Complete = b | a b c d");
+    row("copy, yes to all", "c 012 - 01 pY", "Copy Complete = a b c | a b c d");
+    row("copy, no to one", "c 01 - 0 pn", "Copied 1 of 2 files; 1 not copied = a* b | a b c d");
+    row("copy, no to all", "c 012 - 01 pN",
+        "Copied 1 of 3 files; 2 not copied = a* b* c | a b c d");
+    row("copy, cancel", "c 012 - 1 pc", "Copy cancelled after 1 of 3 files = a b* | a b c d");
+    row("copy, one vanished", "c 01 0 - pe", "Copied 1 of 2 files; 1 not copied = b | b c d");
+    row("copy, picker cancelled", "c 0 - - x", "Copy cancelled = | a b c d");
+    row("copy, no file", "c - - - -", "No file to copy = | a b c d");
+    row("move, cancel", "m 012 - 1 pc", "Move cancelled after 1 of 3 files = a b* | b c d");
+    row("move, one vanished", "m 01 1 - pe", "Moved 1 of 2 files; 1 not moved = a | c d");
+    row("move, picker cancelled", "m 0 - - x", "Move cancelled = | a b c d");
+    row("move, no file", "m - - - -", "No file to move = | a b c d");
+    row("delete", "d 02 - - k", "Delete Complete = | b d");
+    row("delete, one vanished", "d 01 0 - k", "Deleted 1 of 2 files; 1 not deleted = | c d");
+    row("delete, not confirmed", "d 02 - - K", " = | a b c d");
+    row("delete, no file", "d - - - -", "No file to delete = | a b c d");
   }
-
-  void currentEntryWhenNothingIsSelected() {
+  void statusAfterEachCommand() {
+    QFETCH(QString, setup);
+    QFETCH(QString, expected);
     Files w;
-    const std::string current = w.files()[1];
+    const QStringList part = setup.split(' ');
+    // Rows are letters: a is the list's first row, whatever its file's name.
+    const Strings rows = w.files();
+    const auto name = [&](QChar r) { return std::string(FileNameOf(rows.at(r.digitValue()))); };
+    const auto letter = [&](const std::string& file) {
+      for (std::size_t r = 0; r < rows.size(); ++r)
+        if (FileNameOf(rows[r]) == file) return QChar(char('a' + r));
+      return QChar('?');
+    };
     w.list().clearSelection();
-    w.setCurrent(1);
-    w.dialogs.pickFolder(w.tree / "out");
-    w.press("cmdCopy");
-    QCOMPARE(w.tree.read("out/" + std::string(catalogue::FileNameOf(current))),
-             w.tree.read("tree/" + std::string(catalogue::FileNameOf(current))));
-    QCOMPARE(QDir(QString::fromStdString(w.tree / "out")).entryList(QDir::Files).size(), 1);
-    w.tree.createDir("moved");
-    w.dialogs.pickFolder(w.tree / "moved");
-    w.press("cmdMove");
-    QVERIFY(!exists(current));
-    QVERIFY(exists(w.tree / ("moved/" + std::string(catalogue::FileNameOf(current)))));
-    QCOMPARE(w.files().size(), std::size_t{3});  // rescanned
-    QCOMPARE(w.status(), QString("Move Complete"));
-  }
-
-  void moveWithThePickerCancelled() {
-    Files w;
-    w.find<widgets::TagBar>("oTagBar")->AddItem("a", "auto");
-    w.dialogs.pickFolder("");
-    w.press("cmdMove");
-    QCOMPARE(w.status(), QString("Move Complete"));
-    QCOMPARE(w.files().size(), std::size_t{4});
-    QCOMPARE(w.bar().Count(), std::size_t{0});  // the rescan empties the bar
-  }
-
-  void deleteAsksOnce() {
-    Files w;
-    w.selectRows({0, 2});
-    w.dialogs.confirm(false);
-    w.press("cmdDelete");
-    QCOMPARE(w.files().size(), std::size_t{4});
-    QCOMPARE(w.status(), QString());  // Cancel changes nothing, not even the status
-
-    const Strings before = w.files();
-    w.selectRows({0, 2});
-    w.dialogs.confirm(true);
-    w.press("cmdDelete");
+    if (part[1] == "-") w.list().selectionModel()->clearCurrentIndex();
+    if (part[1][0] == '=') w.setCurrent(part[1][1].digitValue());
+    if (part[1][0].isDigit()) w.selectRows(part[1]);
+    for (const QChar row : part[2])
+      if (row != '-') ::unlink((w.tree / "tree/" + name(row)).c_str());
+    for (const QChar row : part[3])
+      if (row != '-') w.tree.createFile("out/" + name(row), "old");
+    for (const QChar step : part[4]) {
+      if (step == 'p' || step == 'x') w.dialogs.pickFolder(step == 'p' ? w.tree / "out" : "");
+      if (step == 'k' || step == 'K') w.dialogs.confirm(step == 'k');
+      if (step == 'e') w.dialogs.error();
+      if (const auto answer = QString("yYnNc").indexOf(step); answer >= 0)
+        w.dialogs.replace(platform::Answer(answer));
+    }
+    w.bar().AddItem("marker", "auto");
+    w.press(part[0] == "c" ? "cmdCopy" : part[0] == "m" ? "cmdMove" : "cmdDelete");
     QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(w.dialogs.shown().back().text, std::string("Are you sure to delete selected files?"));
-    QVERIFY(!exists(before[0]) && !exists(before[2]));
-    QVERIFY(exists(home_ / "data/Trash/files/" + std::string(catalogue::FileNameOf(before[0]))));
-    QCOMPARE(w.files(), (Strings{before[1], before[3]}));
-    QCOMPARE(w.status(), QString("Delete Complete"));
-  }
-
-  // Files gone since the scan: the shell says so for a copy, and a delete passes over them.
-  void fileThatVanished() {
-    Files w;
-    const std::string gone = w.files()[0];
-    ::unlink(gone.c_str());
-    w.selectRows({0});
-    w.dialogs.pickFolder(w.tree / "out").error();
-    w.press("cmdCopy");
-    QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(w.status(), QString("Copy Complete"));
-    w.selectRows({0});
-    w.dialogs.confirm(true);
-    w.press("cmdDelete");
-    QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(w.status(), QString("Delete Complete"));
-    QCOMPARE(w.files().size(), std::size_t{3});
+    QString held = w.status() + " =";
+    for (const std::string folder : {"out", "tree"}) {
+      QStringList names;
+      for (const std::string& file : entriesOf(w.tree / folder))
+        names << QString(letter(file)) + (w.tree.read(folder + "/" + file) == "old" ? "*" : "");
+      names.sort();
+      held += " " + names.join(' ') + (folder == "out" ? " |" : "");
+    }
+    QCOMPARE(held.simplified(), expected.simplified());
+    const bool rescan = part[0] == "m" || part[4] == "k";  // Move always, Delete once confirmed
+    QCOMPARE(w.bar().Count(), std::size_t{rescan ? 0u : 1u});
+    QString asked;  // one operation per file, in list order: the replace questions show it
+    for (const auto& shown : w.dialogs.shown()) {
+      if (shown.kind == ScriptedDialogs::Kind::Replace)
+        asked += letter(shown.text.substr(shown.text.find("/out/") + 5, 5));
+      if (shown.kind == ScriptedDialogs::Kind::Confirm)
+        QCOMPARE(shown.text, std::string("Are you sure to delete selected files?"));
+    }
+    QVERIFY2(std::is_sorted(asked.begin(), asked.end()), qPrintable(asked));
   }
 
   void rename_data() {
@@ -162,8 +155,8 @@ class TestFileCommands : public QObject {
     QFETCH(bool, refused);
     Files w;
     const std::string current = w.files()[2];
-    const std::string name(catalogue::FileNameOf(current));
-    w.selectRows({0, 1});  // rename uses the current entry only
+    const std::string name(FileNameOf(current));
+    w.selectRows("01");  // rename uses the current entry only
     w.setCurrent(2);
     w.bar().AddItem("marker", "auto");
     w.dialogs.input(typed.toStdString());
@@ -179,7 +172,7 @@ class TestFileCommands : public QObject {
   void renameToTheSameName() {
     Files w;
     w.setCurrent(0);
-    const std::string name(catalogue::FileNameOf(w.files()[0]));
+    const std::string name(FileNameOf(w.files()[0]));
     w.dialogs.input(name);
     w.press("cmdRename");
     QVERIFY(w.dialogs.allAnswered());
@@ -196,7 +189,7 @@ class TestFileCommands : public QObject {
   void selectAll() {
     Files w;
     auto* box = w.find<QCheckBox>("chkAll");
-    w.selectRows({1});
+    w.selectRows("1");
     box->click();
     QCOMPARE(w.list().selectionModel()->selectedRows().size(), 4);
     box->click();
@@ -205,10 +198,16 @@ class TestFileCommands : public QObject {
 
   void openTheCurrentEntry() {
     Files w;
-    w.selectRows({0, 1, 3});
+    w.selectRows("013");
     w.setCurrent(3);
     w.press("cmdOpen");
     QCOMPARE(w.launcher.urls, Strings{platform::FileUrl(w.files()[3])});
+    w.launcher.opens = false;  // no program for it: said, not silently ignored
+    w.dialogs.error();
+    w.press("cmdOpen");
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(w.dialogs.shown()[0].text,
+             "Cannot open \"" + w.files()[3] + "\": no program is set to open this kind of file");
   }
 
   void keys() {

@@ -1,16 +1,16 @@
+#include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
 #include "platform/qt_services.h"
 
+using velmora::platform::Answer;
 using velmora::platform::QtDialogs;
 
 namespace {
@@ -28,43 +28,45 @@ void whenModal(std::function<void(QWidget*)> act) {
   timer->start(10);
 }
 
-void press(QWidget* dialog, int key) { QTest::keyClick(dialog, static_cast<Qt::Key>(key)); }
-
-void clickButton(QWidget* dialog, QMessageBox::StandardButton which) {
-  qobject_cast<QMessageBox*>(dialog)->button(which)->click();
-}
-
 }  // namespace
 
 class TestQtServices : public QObject {
   Q_OBJECT
  private slots:
   void questions_data() {
-    QTest::addColumn<bool>("yesNo");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("confirm: Enter is OK") << false << "enter" << true;
-    QTest::newRow("confirm: Esc is Cancel") << false << "esc" << false;
-    QTest::newRow("confirm: close box is Cancel") << false << "close" << false;
-    QTest::newRow("yes/no: Enter is No") << true << "enter" << false;
-    QTest::newRow("yes/no: Esc is No") << true << "esc" << false;
-    QTest::newRow("yes/no: close box is No") << true << "close" << false;
-    QTest::newRow("yes/no: Yes") << true << "yes" << true;
+    QTest::addColumn<QString>("act");  // the question, then a key, the close box or a button
+    QTest::addColumn<int>("answer");   // OK/Yes 1, Cancel/No 0; for Replace, an Answer
+    QTest::newRow("confirm: Enter is OK") << QString("confirm enter") << 1;
+    QTest::newRow("confirm: Esc is Cancel") << QString("confirm esc") << 0;
+    QTest::newRow("confirm: close box is Cancel") << QString("confirm close") << 0;
+    QTest::newRow("yes/no: Enter is No") << QString("yesno enter") << 0;
+    QTest::newRow("yes/no: close box is No") << QString("yesno close") << 0;
+    QTest::newRow("yes/no: Yes") << "yesno " + QString::number(QMessageBox::Yes) << 1;
+    QTest::newRow("replace: Enter is No") << QString("replace enter") << int(Answer::No);
+    QTest::newRow("replace: Esc is Cancel") << QString("replace esc") << int(Answer::Cancel);
+    QTest::newRow("replace: close box is Cancel")
+        << QString("replace close") << int(Answer::Cancel);
+    QTest::newRow("replace: Yes to All")
+        << "replace " + QString::number(QMessageBox::YesToAll) << int(Answer::YesToAll);
+    QTest::newRow("replace: No to All")
+        << "replace " + QString::number(QMessageBox::NoToAll) << int(Answer::NoToAll);
   }
   void questions() {
-    QFETCH(bool, yesNo);
-    QFETCH(QString, action);
-    QFETCH(bool, answer);
+    QFETCH(QString, act);
+    QFETCH(int, answer);
+    const QString kind = act.section(' ', 0, 0), action = act.section(' ', 1);
     whenModal([action](QWidget* dialog) {
-      if (action == "enter") press(dialog, Qt::Key_Return);
-      if (action == "esc") press(dialog, Qt::Key_Escape);
+      if (action == "enter") QTest::keyClick(dialog, Qt::Key_Return);
+      if (action == "esc") QTest::keyClick(dialog, Qt::Key_Escape);
       if (action == "close") dialog->close();
-      if (action == "yes") clickButton(dialog, QMessageBox::Yes);
+      if (const int button = action.toInt())  // a QMessageBox::StandardButton
+        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::StandardButton(button))->click();
     });
     QtDialogs dialogs;
-    QCOMPARE(
-        yesNo ? dialogs.AskYesNo("Replace it?", "Velmora") : dialogs.Confirm("Go on?", "Velmora"),
-        answer);
+    QCOMPARE(kind == "replace" ? int(dialogs.AskReplace("Replace it?", "Velmora"))
+             : kind == "yesno" ? int(dialogs.AskYesNo("Replace it?", "Velmora"))
+                               : int(dialogs.Confirm("Go on?", "Velmora")),
+             answer);
   }
 
   void input_data() {
@@ -85,7 +87,7 @@ class TestQtServices : public QObject {
     whenModal([typed, accept](QWidget* dialog) {
       auto* edit = dialog->findChild<QLineEdit*>();
       if (!typed.isEmpty()) edit->setText(typed);
-      press(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
+      QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
     });
     QtDialogs dialogs;
     QCOMPARE(QByteArray::fromStdString(dialogs.Input("New name", "Rename", preset.toStdString())),
@@ -96,12 +98,9 @@ class TestQtServices : public QObject {
     QtDialogs dialogs;
     const auto progress = dialogs.StartProgress("Velmora", "Copying");
     QVERIFY(progress->Update(1, 10));
-    auto* window = qApp->findChild<QProgressDialog*>();
-    if (window == nullptr) {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* p = qobject_cast<QProgressDialog*>(w)) window = p;
-      }
-    }
+    QProgressDialog* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* p = qobject_cast<QProgressDialog*>(w)) window = p;
     QVERIFY(window != nullptr);
     window->cancel();
     QVERIFY(!progress->Update(2, 10));

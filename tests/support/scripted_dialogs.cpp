@@ -4,19 +4,8 @@
 
 namespace {
 const char* nameOf(ScriptedDialogs::Kind kind) {
-  switch (kind) {
-    case ScriptedDialogs::Kind::Confirm:
-      return "confirm";
-    case ScriptedDialogs::Kind::Input:
-      return "input";
-    case ScriptedDialogs::Kind::YesNo:
-      return "yesno";
-    case ScriptedDialogs::Kind::Error:
-      return "error";
-    case ScriptedDialogs::Kind::PickFolder:
-      return "pick";
-  }
-  return "?";
+  static constexpr const char* kNames[] = {"confirm", "input", "yesno", "replace", "error", "pick"};
+  return kNames[static_cast<int>(kind)];
 }
 }  // namespace
 
@@ -51,6 +40,13 @@ bool ScriptedDialogs::AskYesNo(const std::string& question, const std::string&) 
   return !answer(Kind::YesNo, question).empty();
 }
 
+velmora::platform::Answer ScriptedDialogs::AskReplace(const std::string& question,
+                                                      const std::string&) {
+  const std::string reply = answer(Kind::Replace, question);
+  return reply.empty() ? velmora::platform::Answer::Cancel
+                       : static_cast<velmora::platform::Answer>(reply[0] - '0');
+}
+
 void ScriptedDialogs::ShowError(const std::string& text, const std::string&) {
   answer(Kind::Error, text);
 }
@@ -65,6 +61,7 @@ std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(cons
    public:
     explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) {}
     bool Update(std::uint64_t, std::uint64_t) override {
+      if (owner_.duringProgress) owner_.duringProgress();
       return ++owner_.updates_ != owner_.cancelAt_;
     }
 
