@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <functional>
 
 #include "platform/qt_services.h"
+#include "support/testdir.h"
 
 using velmora::platform::QtDialogs;
 
@@ -30,10 +32,6 @@ void whenModal(std::function<void(QWidget*)> act) {
 
 void press(QWidget* dialog, int key) { QTest::keyClick(dialog, static_cast<Qt::Key>(key)); }
 
-void clickButton(QWidget* dialog, QMessageBox::StandardButton which) {
-  qobject_cast<QMessageBox*>(dialog)->button(which)->click();
-}
-
 }  // namespace
 
 class TestQtServices : public QObject {
@@ -45,10 +43,8 @@ class TestQtServices : public QObject {
     QTest::addColumn<bool>("answer");
     QTest::newRow("confirm: Enter is OK") << false << "enter" << true;
     QTest::newRow("confirm: Esc is Cancel") << false << "esc" << false;
-    QTest::newRow("confirm: close box is Cancel") << false << "close" << false;
     QTest::newRow("yes/no: Enter is No") << true << "enter" << false;
     QTest::newRow("yes/no: Esc is No") << true << "esc" << false;
-    QTest::newRow("yes/no: close box is No") << true << "close" << false;
     QTest::newRow("yes/no: Yes") << true << "yes" << true;
   }
   void questions() {
@@ -59,7 +55,7 @@ class TestQtServices : public QObject {
       if (action == "enter") press(dialog, Qt::Key_Return);
       if (action == "esc") press(dialog, Qt::Key_Escape);
       if (action == "close") dialog->close();
-      if (action == "yes") clickButton(dialog, QMessageBox::Yes);
+      if (action == "yes") qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click();
     });
     QtDialogs dialogs;
     QCOMPARE(
@@ -92,15 +88,40 @@ class TestQtServices : public QObject {
              result);
   }
 
+  // From home, folders only, a name that is not UTF-8 among them; its exact bytes come back.
+  void pickFolder_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("select, OK") << "select";
+    QTest::newRow("enter it, OK") << "enter";
+    QTest::newRow("cancel") << "cancel";
+  }
+  void pickFolder() {
+    QFETCH(QString, action);
+    TestDir home;
+    for (const char* name : {"\xFF", ".hidden"}) home.createDir(name);
+    home.createFile("file.txt");
+    qputenv("HOME", QByteArray::fromStdString(home.path()));
+    QStringList listed;
+    whenModal([action, &listed](QWidget* dialog) {
+      auto* list = dialog->findChild<QListWidget*>();
+      list->setCurrentRow(1);
+      if (action == "enter") press(list, Qt::Key_Return);
+      for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+      if (action == "cancel") return press(dialog, Qt::Key_Escape);
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const std::string chosen = QtDialogs().PickFolder("Select a folder");
+    QCOMPARE(listed, (action == "enter" ? QStringList{".."} : QStringList{"..", "\\xFF"}));
+    QCOMPARE(chosen, action == "cancel" ? std::string() : home / "\xFF");
+  }
+
   void progressReportsCancel() {
     QtDialogs dialogs;
     const auto progress = dialogs.StartProgress("Velmora", "Copying");
     QVERIFY(progress->Update(1, 10));
-    auto* window = qApp->findChild<QProgressDialog*>();
-    if (window == nullptr) {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* p = qobject_cast<QProgressDialog*>(w)) window = p;
-      }
+    QProgressDialog* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* p = qobject_cast<QProgressDialog*>(w)) window = p;
     }
     QVERIFY(window != nullptr);
     window->cancel();
