@@ -1,7 +1,7 @@
 // The tag filter over many names against the plainest reading of its rule: a name is
 // kept when its lower-cased text contains the lower-cased tag. Names lie side by side
 // in one buffer searched 16 bytes at a time, so matches near the ends of names, and
-// needles that would fit across two of them, are where the two could part.
+// needles that would fit across two of them, are where the two could disagree.
 //
 // Input: a mode byte (bit 0: Any), then tags separated by ',' up to the first '/',
 // then file names separated by '/'.
