@@ -10,11 +10,14 @@
 
 namespace {
 
-// The README that ships with the program, which the credit line opens.
+// The README that ships with the program, which the credit line opens: beside an
+// unpacked copy, in an installed copy's share/doc, or at the top of the tree that
+// build/app/velmora was built in. Found from the executable alone, so an installed copy
+// holds no trace of where it was built.
 std::string FindReadme(const std::string& appDir) {
   for (const std::string& candidate :
        {appDir + "/README.md", appDir + "/../share/doc/velmora/README.md",
-        appDir + "/../../README.md", std::string(VELMORA_SOURCE_DIR) + "/README.md"}) {
+        appDir + "/../../README.md"}) {
     if (QFileInfo::exists(QString::fromStdString(candidate))) {
       return QFileInfo(QString::fromStdString(candidate)).canonicalFilePath().toStdString();
     }

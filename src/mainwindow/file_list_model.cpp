@@ -1,5 +1,7 @@
 #include "mainwindow/file_list_model.h"
 
+#include "platform/visible_text.h"
+
 namespace velmora::mainwindow {
 
 void FileListModel::SetFiles(const catalogue::PathList* files) {
@@ -30,9 +32,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
     return {};
   }
-  // Readable text for any bytes; the commands use PathAt, never this text.
-  const std::string path = (*files_)[FileAt(index.row())];
-  return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+  // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
+  return QString::fromStdString(platform::VisibleText((*files_)[FileAt(index.row())]));
 }
 
 }  // namespace velmora::mainwindow

@@ -21,6 +21,7 @@
 #include "mainwindow/form_layout.h"
 #include "platform/qt_services.h"
 #include "platform/twips.h"
+#include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -34,8 +35,43 @@ namespace {
 constexpr int kDesignClientWidth = 12945;
 constexpr int kDesignClientHeight = 8295;
 
-QString Show(const std::string& bytes) {
-  return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+// Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
+// would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
+QString Show(std::string_view bytes) {
+  return QString::fromStdString(platform::VisibleText(bytes));
+}
+
+// The caption for a folder, its middle elided: a title of megabytes can break the
+// connection to the display.
+QString Caption(std::string_view path) {
+  constexpr qsizetype kEnd = 480;  // characters kept at each end
+  // A shown character comes from at most 3 bytes, so these bytes cover each end; only
+  // they are converted, however long the path.
+  constexpr std::size_t kEndBytes = 4 * kEnd;
+  QString head;
+  QString tail;
+  if (path.size() <= 2 * kEndBytes) {
+    head = Show(path);
+    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(kAppTitle) + " - " + head;
+    tail = head.right(kEnd);
+    head.truncate(kEnd);
+  } else {
+    head = Show(path.substr(0, kEndBytes)).left(kEnd);
+    tail = Show(path.substr(path.size() - kEndBytes)).right(kEnd);
+  }
+  if (head.back().isHighSurrogate()) head.chop(1);
+  if (tail.front().isLowSurrogate()) tail.remove(0, 1);
+  return QString::fromLatin1(kAppTitle) + " - " + head + QChar(0x2026) + tail;
+}
+
+// A fixed background needs a fixed text colour, or a dark desktop palette writes light
+// text on it.
+void Paint(QWidget* widget, const QColor& background) {
+  widget->setAutoFillBackground(true);
+  QPalette fixed = widget->palette();
+  fixed.setColor(QPalette::Window, background);
+  fixed.setColor(QPalette::WindowText, Qt::black);
+  widget->setPalette(fixed);
 }
 
 // Every control stands where its design values put it, converted from twips here only.
@@ -71,10 +107,7 @@ QLabel* TextLabel(QWidget* parent, const char* name, const QString& text, int le
 QFrame* WhiteBox(QWidget* parent) {
   auto* box = new QFrame(parent);
   box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  box->setAutoFillBackground(true);
-  QPalette white = box->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  box->setPalette(white);
+  Paint(box, Qt::white);
   auto* client = new QWidget(box);
   client->setObjectName(QStringLiteral("client"));
   auto* fill = new QGridLayout(box);
@@ -127,10 +160,7 @@ Form1::~Form1() = default;
 void Form1::CreateControls() {
   // Back to front as the design stacks them; the tab order follows below.
   picture1_ = Place(new QFrame(this), "Picture1", 60, 45, 4920, 690);
-  picture1_->setAutoFillBackground(true);
-  QPalette grey = picture1_->palette();
-  grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-  picture1_->setPalette(grey);
+  Paint(picture1_, QColor(0xE0, 0xE0, 0xE0));
   label8_ = new ClickLabel(QStringLiteral("About Velmora (read me)"), picture1_);
   label8_->setObjectName(QStringLiteral("Label8"));
   label8_->setFont(Arial(8.25, false, true));
@@ -255,10 +285,7 @@ void Form1::CreateControls() {
       new QLabel(QStringLiteral(" Click the tag name to add or remove it from the Tag Filter."),
                  this),
       "lblHelp", 5070, 420, 7725, 285);
-  lblHelp_->setAutoFillBackground(true);
-  QPalette pale = lblHelp_->palette();
-  pale.setColor(QPalette::Window, QColor(255, 255, 192));
-  lblHelp_->setPalette(pale);
+  Paint(lblHelp_, QColor(255, 255, 192));
   lblHelp_->hide();
 
   TextLabel(this, "Label5", QStringLiteral("Tag Filter:"), 5070, 855, Arial(9, true));
@@ -407,8 +434,7 @@ void Form1::SelectAll(bool select) {
 void Form1::lstFolders_Click() {
   const int i = SelectedFolder();
   if (i < 0) return;
-  setWindowTitle(QString::fromLatin1(kAppTitle) + " - " +
-                 Show(store_.Path(static_cast<std::size_t>(i))));
+  setWindowTitle(Caption(store_.Path(static_cast<std::size_t>(i))));
   LoadFolder();
   lblHelp_->show();
 }

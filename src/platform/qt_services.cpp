@@ -9,6 +9,8 @@
 #include <QProgressDialog>
 #include <QUrl>
 
+#include "platform/folder_picker.h"
+
 namespace velmora::platform {
 namespace {
 
@@ -97,9 +99,7 @@ void QtDialogs::ShowError(const std::string& text, const std::string& title) {
 }
 
 std::string QtDialogs::PickFolder(const std::string& title) {
-  const QString folder = QFileDialog::getExistingDirectory(
-      QApplication::activeWindow(), Text(title), QString(), QFileDialog::ShowDirsOnly);
-  return QFile::encodeName(folder).toStdString();
+  return PickFolderFromHome(title, QApplication::activeWindow());
 }
 
 std::unique_ptr<Progress> QtDialogs::StartProgress(const std::string& title,

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <functional>
 
 #include "platform/qt_services.h"
+#include "support/testdir.h"
 
 using velmora::platform::Answer;
 using velmora::platform::QtDialogs;
@@ -92,6 +94,33 @@ class TestQtServices : public QObject {
     QtDialogs dialogs;
     QCOMPARE(QByteArray::fromStdString(dialogs.Input("New name", "Rename", preset.toStdString())),
              result);
+  }
+
+  // From home, folders only, a name that is not UTF-8 among them; its exact bytes come back.
+  void pickFolder_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("select, OK") << "select";
+    QTest::newRow("enter it, OK") << "enter";
+    QTest::newRow("cancel") << "cancel";
+  }
+  void pickFolder() {
+    QFETCH(QString, action);
+    TestDir home;
+    for (const char* name : {"\xFF", ".hidden"}) home.createDir(name);
+    home.createFile("file.txt");
+    qputenv("HOME", QByteArray::fromStdString(home.path()));
+    QStringList listed;
+    whenModal([action, &listed](QWidget* dialog) {
+      auto* list = dialog->findChild<QListWidget*>();
+      list->setCurrentRow(1);
+      if (action == "enter") press(list, Qt::Key_Return);
+      for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+      if (action == "cancel") return press(dialog, Qt::Key_Escape);
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const std::string chosen = QtDialogs().PickFolder("Select a folder");
+    QCOMPARE(listed, (action == "enter" ? QStringList{".."} : QStringList{"..", "\\xFF"}));
+    QCOMPARE(chosen, action == "cancel" ? std::string() : home / "\xFF");
   }
 
   void progressReportsCancel() {

@@ -1,0 +1,60 @@
+// The tag filter over many names against the plainest reading of its rule: a name is
+// kept when its lower-cased text contains the lower-cased tag. Names lie side by side
+// in one buffer searched 16 bytes at a time, so matches near the ends of names, and
+// needles that would fit across two of them, are where the two could disagree.
+//
+// Input: a mode byte (bit 0: Any), then tags separated by ',' up to the first '/',
+// then file names separated by '/'.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/filter.h"
+#include "catalogue/tags.h"
+
+using namespace velmora::catalogue;
+
+namespace {
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const auto end = text.find(separator);
+    parts.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) return parts;
+    text.remove_prefix(end + 1);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const MatchMode mode = (data[0] & 1) != 0 ? MatchMode::Any : MatchMode::All;
+  const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  const auto slash = rest.find('/');
+  if (slash == std::string_view::npos) return 0;
+
+  std::vector<std::string> tags;
+  for (const std::string_view tag : Split(rest.substr(0, slash), ',')) tags.emplace_back(tag);
+  PathList paths;
+  const std::uint32_t folder = paths.AddFolder("/d/");
+  for (const std::string_view name : Split(rest.substr(slash + 1), '/')) {
+    if (name.find('\0') != std::string_view::npos) return 0;  // no file name holds one
+    if (!name.empty()) paths.AddFile(folder, name);
+  }
+
+  std::vector<std::string> needles;
+  for (const std::string& tag : tags) needles.push_back(LowerCase(tag));
+  std::vector<std::size_t> expected;
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    const std::string name = LowerCase(paths.Name(i));
+    std::size_t found = 0;
+    for (const std::string& needle : needles) found += name.find(needle) != std::string::npos;
+    if (mode == MatchMode::All ? found == needles.size() : found > 0) expected.push_back(i);
+  }
+  if (ApplyTagFilter(FilterIndex(paths), tags, mode) != expected) std::abort();
+  return 0;
+}

@@ -1,0 +1,148 @@
+#include "platform/folder_picker.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "platform/dir_enum.h"
+#include "platform/files.h"
+#include "platform/visible_text.h"
+
+namespace velmora::platform {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kParentRole = Qt::UserRole + 1;
+
+QString Shown(const std::string& bytes) { return QString::fromStdString(VisibleText(bytes)); }
+
+std::string Join(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
+  path += name;
+  return path;
+}
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr)
+    return user->pw_dir;
+  return "/";
+}
+
+QListWidgetItem* Item(const QString& text, const std::string& path) {
+  auto* item = new QListWidgetItem(text);
+  item->setData(kPathRole, QByteArray::fromStdString(path));
+  return item;
+}
+
+}  // namespace
+
+FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
+    : QDialog(parent),
+      path_(new QLineEdit(this)),
+      list_(new QListWidget(this)),
+      problem_(new QLabel(this)) {
+  setWindowTitle(Shown(title));
+  setObjectName(QStringLiteral("FolderPicker"));
+  path_->setObjectName(QStringLiteral("path"));
+  path_->setAccessibleName(QStringLiteral("Folder"));
+  list_->setObjectName(QStringLiteral("folders"));
+  list_->setAccessibleName(QStringLiteral("Subfolders"));
+  problem_->setWordWrap(true);
+  problem_->hide();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(path_);
+  layout->addWidget(list_);
+  layout->addWidget(problem_);
+  layout->addWidget(buttons);
+  resize(480, 420);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(list_, &QListWidget::itemActivated, this, &FolderPicker::Enter);
+  path_->installEventFilter(this);
+  list_->installEventFilter(this);
+}
+
+bool FolderPicker::Open(const std::string& folder) {
+  FolderListing listing;
+  if (const int error = SystemDirectories().ReadFolder(folder, listing); error != 0) {
+    problem_->setText(Shown(folder + ": " + ErrorText(error)));
+    problem_->show();
+    path_->setText(shownFolder_);
+    return false;
+  }
+  problem_->hide();
+  std::vector<std::pair<QString, std::string>> folders;
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    if (listing.Kind(i) != EntryKind::Folder) continue;
+    std::string_view name = listing.NameField(i);
+    name = name.substr(0, name.find('\0'));
+    if (name.empty() || name.front() == '.') continue;  // hidden; the path line reaches them
+    folders.emplace_back(Shown(std::string(name)), Join(folder, name));
+  }
+  std::sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) {
+    const int order = a.first.localeAwareCompare(b.first);
+    return order != 0 ? order < 0 : a.second < b.second;
+  });
+  folder_ = folder;
+  shownFolder_ = Shown(folder);
+  path_->setText(shownFolder_);
+  list_->clear();
+  if (folder != "/") {
+    QListWidgetItem* up = Item(QStringLiteral(".."), ParentFolder(folder));
+    up->setData(kParentRole, true);
+    list_->addItem(up);
+  }
+  for (const auto& [text, path] : folders) list_->addItem(Item(text, path));
+  return true;
+}
+
+std::string FolderPicker::Chosen() const {
+  const QList<QListWidgetItem*> selected = list_->selectedItems();
+  if (selected.isEmpty() || selected.front()->data(kParentRole).toBool()) return folder_;
+  return selected.front()->data(kPathRole).toByteArray().toStdString();
+}
+
+bool FolderPicker::eventFilter(QObject* watched, QEvent* event) {
+  // Enter goes into the folder on the list, or to the one typed on the path line,
+  // rather than choosing; OK chooses.
+  const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+  if (key == nullptr || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+    return QDialog::eventFilter(watched, event);
+  if (watched == path_) GoToTyped();
+  if (watched == list_ && list_->currentItem() != nullptr) Enter(list_->currentItem());
+  return true;
+}
+
+void FolderPicker::Enter(QListWidgetItem* item) {
+  Open(item->data(kPathRole).toByteArray().toStdString());
+}
+
+void FolderPicker::GoToTyped() {
+  // The shown text stands for the exact bytes; only an edited line is taken as typed.
+  if (path_->text() == shownFolder_) return;
+  const std::string typed = QFile::encodeName(path_->text()).toStdString();
+  Open(typed.starts_with(kPathSeparator) ? typed : Join(folder_, typed));
+}
+
+std::string PickFolderFromHome(const std::string& title, QWidget* parent) {
+  FolderPicker picker(title, parent);
+  if (!picker.Open(HomeFolder())) picker.Open("/");
+  if (picker.exec() != QDialog::Accepted) return {};
+  return picker.Chosen();
+}
+
+}  // namespace velmora::platform
