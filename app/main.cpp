@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
   platform::DesktopUrlLauncher launcher;
   platform::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
-  mainwindow::Form1 form(
-      {catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir)}, shell);
+  mainwindow::Form1 form({catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir)},
+                         shell);
   QObject::connect(&instance, &platform::SingleInstance::Received, &form,
                    [&form](const std::vector<std::string>& more) {
                      form.OpenFolders(more);

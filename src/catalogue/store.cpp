@@ -25,7 +25,8 @@ std::size_t FolderStore::Find(std::string_view path) const {
 
 std::string FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
-  if (path.find('\0') != std::string::npos) return "A folder path holding a NUL byte cannot be used.";
+  if (path.find('\0') != std::string::npos)
+    return "A folder path holding a NUL byte cannot be used.";
   // PATH_MAX counts the terminating NUL.
   if (path.size() >= PATH_MAX) return "A folder path this long cannot be used.";
   if (HasLineBreak(userTagLine)) return "A tag with a line break cannot be stored.";

@@ -67,8 +67,10 @@ int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBy
       continue;
     }
     if (n == 0) break;
-    if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) error = EFBIG;  // it grew
-    else bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
+      error = EFBIG;  // it grew
+    else
+      bytes.append(buffer, static_cast<std::size_t>(n));
   }
   close(fd);
   if (error != 0) bytes.clear();
