@@ -541,8 +541,9 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
 }
 
 void Form1::cmdRemoveFolder_Click() {
-  const std::string path = ShownPath();
-  if (path.empty()) return;
+  const auto shown = ShownPath();
+  if (!shown) return;
+  const std::string& path = *shown;
   Commit([&](catalogue::FolderStore& store) {
     for (std::size_t i = store.Find(path); i < store.size(); i = store.Find(path)) store.Remove(i);
     return std::string();
@@ -550,8 +551,9 @@ void Form1::cmdRemoveFolder_Click() {
 }
 
 void Form1::cmdAddUserTag_Click() {
-  const std::string path = ShownPath();
-  if (path.empty()) return;
+  const auto shown = ShownPath();
+  if (!shown) return;
+  const std::string& path = *shown;
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
   if (tag.empty()) return;
@@ -561,7 +563,7 @@ void Form1::cmdAddUserTag_Click() {
   oTagBar_->Redraw();
   Commit([&](catalogue::FolderStore& store) {
     const std::size_t i = store.Find(path);
-    if (i == store.size()) return path + " is no longer in the folder list.";
+    if (i == store.size()) return platform::VisibleText(path) + " is no longer in the folder list.";
     const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
     return line ? store.SetUserTags(i, *line) : std::string();
   });
@@ -576,15 +578,16 @@ bool Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& ch
   return error.empty();
 }
 
-std::string Form1::ShownPath() const {
+std::optional<std::string> Form1::ShownPath() const {
   const int i = SelectedFolder();
-  return i < 0 ? std::string() : store_.Path(static_cast<std::size_t>(i));
+  if (i < 0) return std::nullopt;
+  return store_.Path(static_cast<std::size_t>(i));
 }
 
 void Form1::ShowStore(catalogue::FolderStore next) {
-  const std::string shown = ShownPath();
+  const auto shown = ShownPath();
   store_ = std::move(next);
-  const std::size_t keep = shown.empty() ? store_.size() : store_.Find(shown);
+  const std::size_t keep = shown ? store_.Find(*shown) : store_.size();
   {
     const QSignalBlocker quiet(lstFolders_);
     lstPaths_->clear();
@@ -597,7 +600,7 @@ void Form1::ShowStore(catalogue::FolderStore next) {
     }
     if (keep < store_.size()) lstFolders_->setCurrentRow(static_cast<int>(keep));
   }
-  if (!shown.empty() && keep == store_.size()) ClearFolderView();  // it was removed
+  if (shown && keep == store_.size()) ClearFolderView();  // it was removed
 }
 
 void Form1::ClearFolderView() {

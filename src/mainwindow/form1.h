@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,8 +108,8 @@ class Form1 : public QWidget, private fileops::FileListHost {
   bool Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
   void ShowStore(catalogue::FolderStore next);
   void ClearFolderView();
-  // The path of the folder shown, or empty.
-  std::string ShownPath() const;
+  // The path of the folder shown, if any.
+  std::optional<std::string> ShownPath() const;
   void ShowError(const std::string& text);
 
   FormSettings settings_;
