@@ -90,7 +90,7 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::HandOverOrListen(const std::vector<std::string>& args) {
   // The running window holds the lock for its whole life; whoever gets it owns the
   // name, so two starts at once cannot both listen, and a crash frees it.
-  lockFd_ = open(address_.lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  lockFd_ = open(address_.lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   for (int attempt = 0; attempt < 50; ++attempt) {
     if (lockFd_ >= 0 && flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
       QLocalServer::removeServer(SocketName(address_.socket));  // a crashed window's socket
