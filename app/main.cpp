@@ -1,12 +1,16 @@
 // velmora: the window program.
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFileInfo>
+#include <cstdlib>
 
 #include "catalogue/store.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
 #include "platform/qt_services.h"
+#include "platform/single_instance.h"
 
 namespace {
 
@@ -28,15 +32,27 @@ std::string FindReadme(const std::string& appDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace velmora;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
-  velmora::platform::QtDialogs dialogs;
-  velmora::platform::DesktopUrlLauncher launcher;
-  velmora::platform::Shell shell(dialogs, launcher);
-  const std::string appDir = velmora::platform::ApplicationDirectory();
-  velmora::mainwindow::Form1 form(
-      {velmora::catalogue::StoreFileIn(velmora::platform::StoreDirectory()), FindReadme(appDir)},
-      shell);
+  // A window already running takes the folders and comes to the front instead.
+  const std::vector<std::string> folders = platform::CommandLineFolders(argc, argv);
+  platform::SingleInstance instance(
+      platform::InstanceAddressFor(std::getenv("XDG_RUNTIME_DIR"), getuid()));
+  if (instance.HandOverOrListen(folders)) return 0;
+
+  platform::QtDialogs dialogs;
+  platform::DesktopUrlLauncher launcher;
+  platform::Shell shell(dialogs, launcher);
+  const std::string appDir = platform::ApplicationDirectory();
+  mainwindow::Form1 form({catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir)},
+                         shell);
+  QObject::connect(&instance, &platform::SingleInstance::Received, &form,
+                   [&form](const std::vector<std::string>& more) {
+                     form.OpenFolders(more);
+                     platform::RaiseWindow(form);
+                   });
   form.show();
+  form.OpenFolders(folders);
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "catalogue/store.h"
 
 #include <cerrno>
+#include <climits>
 
 #include "catalogue/folder_load.h"
 #include "catalogue/path_list.h"
@@ -9,12 +10,25 @@
 namespace velmora::catalogue {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 }  // namespace
 
+std::size_t FolderStore::Find(std::string_view path) const {
+  for (std::size_t i = 0; i < size(); ++i) {
+    if (paths_[i] == path) return i;
+  }
+  return size();
+}
+
 std::string FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
+  if (path.find('\0') != std::string::npos)
+    return "A folder path holding a NUL byte cannot be used.";
+  // PATH_MAX counts the terminating NUL.
+  if (path.size() >= PATH_MAX) return "A folder path this long cannot be used.";
   if (HasLineBreak(userTagLine)) return "A tag with a line break cannot be stored.";
   folders_.push_back(DisplayNameOf(path));
   paths_.push_back(std::move(path));
@@ -56,10 +70,16 @@ std::string FormatFolders(const FolderStore& store) {
     text.append(store.Path(i)).append("\r\n");
     text.append(store.UserTags(i)).append("\r\n");
   }
+  for (const RefusedRecord& r : store.Refused()) {
+    text.append(r.path).append("\r\n").append(r.userTagLine).append("\r\n");
+  }
+  // A first path that itself begins with the mark keeps it behind one that is dropped.
+  if (text.starts_with(kByteOrderMark)) text.insert(0, kByteOrderMark);
   return text;
 }
 
 FolderStore ParseFolders(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines;
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -73,23 +93,40 @@ FolderStore ParseFolders(std::string_view text) {
   }
   FolderStore store;
   for (std::size_t i = 0; i < lines.size(); i += 2) {
-    // Cannot fail: no line holds a line break.
-    store.Append(std::string(lines[i]), i + 1 < lines.size() ? std::string(lines[i + 1]) : "");
+    std::string path(lines[i]);
+    std::string tags = i + 1 < lines.size() ? std::string(lines[i + 1]) : "";
+    if (std::string reason = store.Append(path, tags); !reason.empty())
+      store.refused_.push_back({std::move(path), std::move(tags), std::move(reason)});
   }
   return store;
 }
 
 std::string LoadFolders(FolderStore& store, const std::string& file) {
   std::string text;
-  const int error = platform::ReadWholeFile(file, text);
+  const int error = platform::ReadWholeFile(file, text, kMaxStoreBytes);
   if (error == ENOENT) return {};  // first start
-  if (error != 0) return "Cannot read " + file + ": " + platform::ErrorText(error);
+  if (error != 0) return platform::ReadFailure(file, error);
   store = ParseFolders(text);
   return {};
 }
 
 std::string SaveFolders(const FolderStore& store, const std::string& file) {
   return platform::WriteFileAtomically(file, FormatFolders(store));
+}
+
+std::string UpdateFolders(const std::string& file,
+                          const std::function<std::string(FolderStore&)>& change,
+                          FolderStore& result) {
+  // The store itself is replaced by rename, so the lock lives in a file of its own.
+  const platform::ExclusiveLock lock(file + ".lock");
+  if (lock.error() != 0) return "Cannot write " + file + ": " + platform::ErrorText(lock.error());
+  FolderStore store;
+  if (std::string error = LoadFolders(store, file); !error.empty()) return error;
+  result = store;
+  if (std::string refused = change(store); !refused.empty()) return refused;
+  if (std::string error = SaveFolders(store, file); !error.empty()) return error;
+  result = std::move(store);
+  return {};
 }
 
 }  // namespace velmora::catalogue

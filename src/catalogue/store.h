@@ -1,14 +1,26 @@
 #pragma once
 // The registered folders and their user tags, kept in folders.txt.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velmora::catalogue {
 
+// A record of the file whose path cannot be used (a NUL would cut it short, so a
+// command would act on a parent folder). It is kept as it was read and written back.
+struct RefusedRecord {
+  std::string path;
+  std::string userTagLine;
+  std::string reason;
+  friend bool operator==(const RefusedRecord&, const RefusedRecord&) = default;
+};
+
 // Three parallel lists: entry i of each belongs to the same folder. They only grow
-// and shrink together, so they always have the same length.
+// and shrink together, so they always have the same length. Refused records stand
+// apart: they are not listed, and are written after the usable ones.
 class FolderStore {
  public:
   std::size_t size() const { return paths_.size(); }
@@ -19,9 +31,13 @@ class FolderStore {
   const std::vector<std::string>& Paths() const { return paths_; }
   const std::vector<std::string>& Folders() const { return folders_; }
   const std::vector<std::string>& UserTagLines() const { return userTags_; }
+  const std::vector<RefusedRecord>& Refused() const { return refused_; }
+  // The first record with this path, or size().
+  std::size_t Find(std::string_view path) const;
 
-  // Each returns an empty text, or why the entry cannot be stored (a line break
-  // would shift every later record of the file).
+  // Each returns an empty text, or why the entry cannot be stored: a line break would
+  // shift every later record of the file, and a path holding NUL or longer than the
+  // system takes cannot name the folder.
   std::string Append(std::string path, std::string userTagLine);
   std::string SetUserTags(std::size_t i, std::string userTagLine);
   void Remove(std::size_t i);
@@ -33,6 +49,8 @@ class FolderStore {
   std::vector<std::string> paths_;
   std::vector<std::string> folders_;
   std::vector<std::string> userTags_;
+  std::vector<RefusedRecord> refused_;
+  friend FolderStore ParseFolders(std::string_view text);
 };
 
 inline constexpr std::string_view kStoreFileName = "folders.txt";
@@ -43,13 +61,27 @@ std::string StoreFileIn(std::string_view dir);
 // The file's text: two CR LF lines per folder, its path and its user-tag line.
 std::string FormatFolders(const FolderStore& store);
 // Reads that text into an empty store. Lines pair up strictly; a missing last tag
-// line is empty; LF alone or CR alone also ends a line.
+// line is empty; LF alone or CR alone also ends a line; a UTF-8 byte order mark at the
+// start is dropped. A record Append refuses goes to Refused().
 FolderStore ParseFolders(std::string_view text);
 
-// Fills store from file. A missing file is an empty store. Returns an empty text, or
-// a message naming the file and the system's reason.
+// The largest folders.txt read; anything bigger is not a folder list.
+inline constexpr std::size_t kMaxStoreBytes = 16 * 1024 * 1024;
+
+// Fills store from file. A missing file is an empty store; a FIFO, a device or a file
+// over kMaxStoreBytes is refused. Returns an empty text, or a message naming the file
+// and the reason.
 std::string LoadFolders(FolderStore& store, const std::string& file);
 // Replaces file with the store's text; on failure the old file stays as it was.
 std::string SaveFolders(const FolderStore& store, const std::string& file);
+
+// One change to the store made safe against other processes changing it too: under an
+// exclusive lock on file + ".lock", reads file afresh, lets change edit that store
+// (it returns an empty text, or why it refuses) and saves the result. result becomes
+// the store as the file now holds it, whenever the file could be read. Returns an
+// empty text, or the first error (read, change or save); nothing is written then.
+std::string UpdateFolders(const std::string& file,
+                          const std::function<std::string(FolderStore&)>& change,
+                          FolderStore& result);
 
 }  // namespace velmora::catalogue

@@ -117,6 +117,30 @@ QFrame* WhiteBox(QWidget* parent) {
   return box;
 }
 
+// The folder list: always one folder once one is picked, so that the folder commands
+// act on the folder shown; a Ctrl+click or Ctrl+Space cannot deselect it.
+class FolderList final : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override {
+    const auto flags = QListWidget::selectionCommand(index, event);
+    return flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)
+               ? QItemSelectionModel::NoUpdate
+               : flags;
+  }
+};
+
+// A refused record for a message: its path readable and not endless.
+std::string Describe(const catalogue::RefusedRecord& r) {
+  constexpr std::size_t kShown = 120;
+  std::string shown = platform::VisibleText(std::string_view(r.path).substr(0, kShown));
+  if (r.path.size() > kShown) shown += "...";
+  return shown + " - " + r.reason;
+}
+
 QWidget* ClientOf(QFrame* box) { return box->findChild<QWidget*>(QStringLiteral("client")); }
 
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
@@ -246,7 +270,8 @@ void Form1::CreateControls() {
   connect(cmdAddFolder_, &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
   connect(cmdRemoveFolder_, &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
 
-  lstFolders_ = Place(new QListWidget(this), "lstFolders", 60, 1155, 2535, 7035);
+  lstFolders_ = Place(new FolderList(this), "lstFolders", 60, 1155, 2535, 7035);
+  lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(lstFolders_, &QListWidget::itemSelectionChanged, this, [this] {
     ++selectionChanges_;
     lstFolders_Click();
@@ -330,17 +355,19 @@ void Form1::CreateControls() {
 }
 
 void Form1::Form_Load() {
-  const std::string error = catalogue::LoadFolders(store_, settings_.storeFile);
-  if (!error.empty()) {
-    // Saving over a store that could not be read would lose it.
-    storeReadable_ = false;
-    ShowError(error + "\nFolder changes will not be saved in this session.");
+  catalogue::FolderStore loaded;
+  if (const std::string error = catalogue::LoadFolders(loaded, settings_.storeFile);
+      !error.empty()) {
+    // Every save reads the file first, so it is never written while it cannot be read.
+    ShowError(error + "\nFolder changes cannot be saved while it cannot be read.");
   }
-  for (std::size_t i = 0; i < store_.size(); ++i) {
-    lstPaths_->addItem(Show(store_.Path(i)));
-    lstFolders_->addItem(Show(store_.Folder(i)));
-    lstUserTags_->addItem(Show(store_.UserTags(i)));
+  if (!loaded.Refused().empty()) {
+    std::string text = "These folders of " + settings_.storeFile +
+                       " cannot be used; they stay in the file as they are:";
+    for (const catalogue::RefusedRecord& r : loaded.Refused()) text += "\n" + Describe(r);
+    ShowError(text);
   }
+  ShowStore(std::move(loaded));
   setWindowTitle(QString::fromLatin1(kAppTitle));
 }
 
@@ -463,6 +490,16 @@ void Form1::LoadFolder() {
   oTagPanel_->Redraw();
   cmdAddUserTag_->show();
   QApplication::restoreOverrideCursor();
+  ReportUnreadable(contents.unreadableFolders);
+}
+
+void Form1::ReportUnreadable(std::size_t folders) {
+  // Said after the load; a later clean load takes back only this text, not a command's.
+  const QString text = folders == 0   ? QString()
+                       : folders == 1 ? QStringLiteral("1 folder could not be read")
+                                      : QStringLiteral("%1 folders could not be read").arg(folders);
+  if (!text.isEmpty() || lblStatus_->text() == unreadableText_) lblStatus_->setText(text);
+  unreadableText_ = text;
 }
 
 void Form1::ApplyTagFilter() {
@@ -514,70 +551,100 @@ void Form1::TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollB
 
 void Form1::cmdAddFolder_Click() {
   const std::string path = shell_.PickFolder("Select a folder");
-  if (path.empty()) return;
-  catalogue::FolderStore next = store_;
-  if (const std::string refused = next.Append(path, ""); !refused.empty())
-    return ShowError(refused);
-  if (!Commit(next)) return;
-  const std::size_t i = store_.size() - 1;
-  lstPaths_->addItem(Show(store_.Path(i)));
-  lstFolders_->addItem(Show(store_.Folder(i)));
-  lstUserTags_->addItem(Show(store_.UserTags(i)));
+  if (!path.empty()) AddFolders({path}, false);
+}
+
+void Form1::OpenFolders(const std::vector<std::string>& paths) { AddFolders(paths, true); }
+
+void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
+  if (paths.empty()) return;
+  std::string refused;
+  Commit([&](catalogue::FolderStore& store) {
+    refused.clear();
+    for (const std::string& path : paths) {
+      if (store.Find(path) < store.size()) continue;
+      if (std::string why = store.Append(path, ""); !why.empty())
+        refused += (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + why;
+    }
+    return std::string();
+  });
+  if (!refused.empty()) ShowError(refused);
+  if (showLast) {
+    const std::size_t last = store_.Find(paths.back());
+    if (last < store_.size()) lstFolders_->setCurrentRow(static_cast<int>(last));
+  }
 }
 
 void Form1::cmdRemoveFolder_Click() {
+  const auto shown = ShownPath();
+  if (!shown) return;
+  const std::string& path = *shown;
+  Commit([&](catalogue::FolderStore& store) {
+    for (std::size_t i = store.Find(path); i < store.size(); i = store.Find(path)) store.Remove(i);
+    return std::string();
+  });
+}
+
+void Form1::cmdAddUserTag_Click() {
+  const auto shown = ShownPath();
+  if (!shown) return;
+  const std::string& path = *shown;
+  const std::string tag =
+      shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
+  if (tag.empty()) return;
+  if (tag.find_first_of("\r\n") != std::string::npos)
+    return ShowError("A tag with a line break cannot be stored.");
+  oTagBar_->AddItem(catalogue::LowerCase(tag), "auto");
+  oTagBar_->Redraw();
+  Commit([&](catalogue::FolderStore& store) {
+    const std::size_t i = store.Find(path);
+    if (i == store.size()) return platform::VisibleText(path) + " is no longer in the folder list.";
+    const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
+    return line ? store.SetUserTags(i, *line) : std::string();
+  });
+  ApplyTagFilter();
+}
+
+bool Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
+  catalogue::FolderStore now = store_;
+  const std::string error = catalogue::UpdateFolders(settings_.storeFile, change, now);
+  ShowStore(std::move(now));
+  if (!error.empty()) ShowError(error);
+  return error.empty();
+}
+
+std::optional<std::string> Form1::ShownPath() const {
   const int i = SelectedFolder();
-  if (i < 0) return;
-  catalogue::FolderStore next = store_;
-  next.Remove(static_cast<std::size_t>(i));
-  if (!Commit(next)) return;
+  if (i < 0) return std::nullopt;
+  return store_.Path(static_cast<std::size_t>(i));
+}
+
+void Form1::ShowStore(catalogue::FolderStore next) {
+  const auto shown = ShownPath();
+  store_ = std::move(next);
+  const std::size_t keep = shown ? store_.Find(*shown) : store_.size();
   {
     const QSignalBlocker quiet(lstFolders_);
-    delete lstUserTags_->takeItem(i);
-    delete lstPaths_->takeItem(i);
-    delete lstFolders_->takeItem(i);
-    lstFolders_->clearSelection();
-    lstFolders_->setCurrentRow(-1);
+    lstPaths_->clear();
+    lstFolders_->clear();
+    lstUserTags_->clear();
+    for (std::size_t i = 0; i < store_.size(); ++i) {
+      lstPaths_->addItem(Show(store_.Path(i)));
+      lstFolders_->addItem(Show(store_.Folder(i)));
+      lstUserTags_->addItem(Show(store_.UserTags(i)));
+    }
+    if (keep < store_.size()) lstFolders_->setCurrentRow(static_cast<int>(keep));
   }
+  if (shown && keep == store_.size()) ClearFolderView();  // it was removed
+}
+
+void Form1::ClearFolderView() {
   oTagPanel_->Clear();
   oTagBar_->Clear();
   files_.Clear();
   colFiles_ = {};
   index_ = {};
   cmdAddUserTag_->hide();
-}
-
-void Form1::cmdAddUserTag_Click() {
-  const int i = SelectedFolder();
-  if (i < 0) return;
-  const auto record = static_cast<std::size_t>(i);
-  const std::string tag =
-      shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
-  if (tag.empty()) return;
-  catalogue::FolderStore next = store_;
-  const auto line = catalogue::WithUserTag(store_.UserTags(record), tag);
-  if (line) {
-    if (const std::string refused = next.SetUserTags(record, *line); !refused.empty())
-      return ShowError(refused);
-  }
-  oTagBar_->AddItem(catalogue::LowerCase(tag), "auto");
-  oTagBar_->Redraw();
-  if (line && Commit(next)) lstUserTags_->item(i)->setText(Show(store_.UserTags(record)));
-  ApplyTagFilter();
-}
-
-bool Form1::Commit(const catalogue::FolderStore& next) {
-  if (!storeReadable_) {
-    ShowError("Cannot save the folder list: " + settings_.storeFile +
-              " could not be read at start, and saving now would replace it.");
-    return false;
-  }
-  if (const std::string error = catalogue::SaveFolders(next, settings_.storeFile); !error.empty()) {
-    ShowError(error);
-    return false;
-  }
-  store_ = next;
-  return true;
 }
 
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }

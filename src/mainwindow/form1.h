@@ -4,7 +4,10 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/filter.h"
 #include "catalogue/path_list.h"
@@ -65,6 +68,8 @@ class Form1 : public QWidget, private fileops::FileListHost {
   // selected it empties the view and scans nothing.
   void LoadFolder();
   void ApplyTagFilter();
+  // Registers each of paths not registered yet, as "+" does, and shows the last.
+  void OpenFolders(const std::vector<std::string>& paths);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +84,8 @@ class Form1 : public QWidget, private fileops::FileListHost {
   void Label8_Click();
   void lstFolders_Click();
   void cmdAddFolder_Click();
+  // "+" leaves the folder shown as it is; a folder given on a command line is shown.
+  void AddFolders(const std::vector<std::string>& paths, bool showLast);
   void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();
   void oTagPanel_TagSelected(const std::string& text);
@@ -95,21 +102,28 @@ class Form1 : public QWidget, private fileops::FileListHost {
   void SetStatus(const std::string& text) override;
   void Rescan() override { LoadFolder(); }
 
-  // Saves next as the store; on success it becomes the store, else the user is told
-  // why and nothing changes.
-  bool Commit(const catalogue::FolderStore& next);
+  // Applies change to the store as the file holds it now (other windows may have
+  // changed it) and saves it; the lists then show the file as it is, keeping the shown
+  // folder. On failure the user is told why and the file stays as it was.
+  bool Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
+  void ShowStore(catalogue::FolderStore next);
+  void ClearFolderView();
+  // The path of the folder shown, if any.
+  std::optional<std::string> ShownPath() const;
   void ShowError(const std::string& text);
+  // Says in the status line how many folders of the last load could not be read.
+  void ReportUnreadable(std::size_t folders);
 
   FormSettings settings_;
   platform::Shell& shell_;
   catalogue::FolderStore store_;
-  bool storeReadable_ = true;
   catalogue::PathList colFiles_;
   catalogue::FilterIndex index_;
   FileListModel files_;
   fileops::FileCommands commands_;
   bool centred_ = false;
   int selectionChanges_ = 0;
+  QString unreadableText_;
   int selectionChangesAtPress_ = -1;
 
   QFrame* picture1_;

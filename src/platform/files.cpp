@@ -1,11 +1,14 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/dir_enum.h"
@@ -42,29 +45,82 @@ std::string ParentFolder(const std::string& path) {
   return path.substr(0, slash);
 }
 
-int ReadWholeFile(const std::string& path, std::string& bytes) {
+int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   bytes.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO must not wait for a writer; fstat then tells what it is.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errno;
+  struct stat st;
+  int error = 0;
+  if (fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = kNotRegularFile;
+  } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+    error = EFBIG;
+  }
   char buffer[64 * 1024];
-  for (;;) {
+  while (error == 0) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(fd);
-      bytes.clear();
-      return error;
+      if (errno != EINTR) error = errno;
+      continue;
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
+      error = EFBIG;  // it grew
+    else
+      bytes.append(buffer, static_cast<std::size_t>(n));
   }
   close(fd);
-  return 0;
+  if (error != 0) bytes.clear();
+  return error;
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::string ReadFailure(const std::string& path, int error) {
+  return "Cannot read " + path + ": " +
+         (error == kNotRegularFile ? std::string("not a regular file") : ErrorText(error));
+}
+
+int ResolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::string link(PATH_MAX, '\0');
+    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) return errno == EINVAL || errno == ENOENT ? 0 : errno;  // no link (any more)
+    link.resize(static_cast<std::size_t>(n));
+    if (link.empty() || link.front() != kPathSeparator) {
+      link = ParentFolder(target) + kPathSeparator + link;
+    }
+    target = std::move(link);
+  }
+  return ELOOP;
+}
+
+ExclusiveLock::ExclusiveLock(const std::string& path) {
+  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0) {
+    error_ = errno;
+    return;
+  }
+  while (flock(fd_, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      error_ = errno;
+      break;
+    }
+  }
+}
+
+ExclusiveLock::~ExclusiveLock() {
+  if (fd_ >= 0) close(fd_);  // releases the lock
+}
+
+std::string WriteFileAtomically(const std::string& linkOrFile, std::string_view bytes) {
   static std::atomic<unsigned> counter{0};
+  // Renaming over a link would replace the link and detach the file it leads to.
+  std::string path;
+  if (const int error = ResolveLinks(linkOrFile, path); error != 0)
+    return Failure(linkOrFile, error);
   const std::string temp =
       path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
   // Keep the permissions of the file being replaced; a new one gets the usual 0666 & ~umask.
@@ -72,9 +128,12 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
   struct stat old;
   const bool hadOld = stat(path.c_str(), &old) == 0;
   if (hadOld) mode = old.st_mode & 07777;
+  // The rename would go through a read-only file; the user meant it to stay as it is.
+  if (hadOld && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+    return Failure(linkOrFile, errno);
 
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return Failure(path, errno);
+  if (fd < 0) return Failure(linkOrFile, errno);
   if (hadOld) (void)fchmod(fd, mode);  // the umask may have narrowed it
 
   int error = 0;
@@ -83,7 +142,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
   if (error == 0 && rename(temp.c_str(), path.c_str()) != 0) error = errno;
   if (error != 0) {
     unlink(temp.c_str());
-    return Failure(path, error);
+    return Failure(linkOrFile, error);
   }
   // Make the rename itself durable; a failure here leaves a complete file either way.
   const int dirFd = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -6,16 +6,43 @@
 
 namespace velmora::platform {
 
-// Reads the file at path into bytes. Returns 0 or the system's error number
-// (ENOENT when the file does not exist).
-int ReadWholeFile(const std::string& path, std::string& bytes);
+// Why ReadWholeFile refused a file that is not a plain file (a FIFO, a device).
+inline constexpr int kNotRegularFile = -1;
+
+// Reads the regular file at path into bytes without ever blocking on it: a FIFO or a
+// device is refused (kNotRegularFile), and so is a file over maxBytes (EFBIG). Returns
+// 0 or the error number (ENOENT when the file does not exist).
+int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
+// "Cannot read <path>: <reason>" for an error ReadWholeFile returned.
+std::string ReadFailure(const std::string& path, int error);
 
 // Replaces the file at path with bytes so that a reader sees either the old file or
 // the new one, never a mix: the bytes go to a temporary file beside it, which is
-// flushed to disk and renamed over the old one. Returns an empty text, or on failure
-// a message naming the file and the system's reason; the old file is then untouched
-// and no temporary file is left.
+// flushed to disk and renamed over the old one. A symbolic link at path is followed:
+// the file it leads to is replaced and the link stays. A file its owner made read-only
+// is not replaced (EACCES). Returns an empty text, or on failure a message naming the
+// file and the system's reason; the old file is then untouched and no temporary file
+// is left.
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The file path leads to after following symbolic links, as far as they exist; path
+// itself when it is no link. 0 or the error number (ELOOP for a cycle).
+int ResolveLinks(const std::string& path, std::string& target);
+
+// An exclusive flock on the file at path (created when missing), held until the object
+// goes. error() is 0 when it is held.
+class ExclusiveLock {
+ public:
+  explicit ExclusiveLock(const std::string& path);
+  ~ExclusiveLock();
+  ExclusiveLock(const ExclusiveLock&) = delete;
+  ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+  int error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  int error_ = 0;
+};
 
 // Writes all of bytes to fd, going on after short writes. False with errno set on
 // failure; a write that makes no progress counts as a full disk.

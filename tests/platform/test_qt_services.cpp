@@ -113,9 +113,9 @@ class TestQtServices : public QObject {
     whenModal([action, &listed](QWidget* dialog) {
       auto* list = dialog->findChild<QListWidget*>();
       list->setCurrentRow(1);
-      if (action == "enter") press(list, Qt::Key_Return);
+      if (action == "enter") QTest::keyClick(list, Qt::Key_Return);
       for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
-      if (action == "cancel") return press(dialog, Qt::Key_Escape);
+      if (action == "cancel") return QTest::keyClick(dialog, Qt::Key_Escape);
       dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     const std::string chosen = QtDialogs().PickFolder("Select a folder");
