@@ -1,10 +1,12 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
