@@ -13,6 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = FormatFolders(store);
   if (!(ParseFolders(text) == store)) std::abort();
   const std::size_t records = store.size() + store.Refused().size();
-  if (text.size() > size + 2 * records + 2) std::abort();
+  // Each record may gain a CR LF pair; a first path that begins with a byte order mark
+  // is written behind one more, so that reading drops that one instead.
+  if (text.size() > size + 2 * records + 2 + 3) std::abort();
   return 0;
 }
