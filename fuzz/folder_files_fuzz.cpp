@@ -41,18 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const FolderStore store =
       ParseFolders(std::string_view(reinterpret_cast<const char*>(data), size));
   const std::string& file = StoreFile();
-  if (!SaveFolders(store, file).empty()) std::abort();
+  if (!SaveFolders(store, file).ok()) std::abort();
   FolderStore loaded;
-  if (!LoadFolders(loaded, file).empty() || !(loaded == store)) std::abort();
+  if (!LoadFolders(loaded, file).ok() || !(loaded == store)) std::abort();
   std::string before, after;
-  if (velmora::platform::ReadWholeFile(file, before, kMaxStoreBytes) != 0) std::abort();
+  if (!velmora::platform::ReadWholeFile(file, before, kMaxStoreBytes).ok()) std::abort();
   FolderStore now;
   if (!UpdateFolders(
            file, [](FolderStore&) { return std::string(); }, now)
-           .empty())
+           .ok())
     std::abort();
   if (!(now == store)) std::abort();
-  if (velmora::platform::ReadWholeFile(file, after, kMaxStoreBytes) != 0 || after != before)
+  if (!velmora::platform::ReadWholeFile(file, after, kMaxStoreBytes).ok() || after != before)
     std::abort();
   return 0;
 }

@@ -101,30 +101,31 @@ FolderStore ParseFolders(std::string_view text) {
   return store;
 }
 
-std::string LoadFolders(FolderStore& store, const std::string& file) {
+platform::Status LoadFolders(FolderStore& store, const std::string& file) {
   std::string text;
-  const int error = platform::ReadWholeFile(file, text, kMaxStoreBytes);
-  if (error == ENOENT) return {};  // first start
-  if (error != 0) return platform::ReadFailure(file, error);
+  const platform::Status status = platform::ReadWholeFile(file, text, kMaxStoreBytes);
+  if (status.error() == ENOENT) return {};  // first start
+  if (!status.ok()) return status;
   store = ParseFolders(text);
   return {};
 }
 
-std::string SaveFolders(const FolderStore& store, const std::string& file) {
+platform::Status SaveFolders(const FolderStore& store, const std::string& file) {
   return platform::WriteFileAtomically(file, FormatFolders(store));
 }
 
-std::string UpdateFolders(const std::string& file,
-                          const std::function<std::string(FolderStore&)>& change,
-                          FolderStore& result) {
+platform::Status UpdateFolders(const std::string& file,
+                               const std::function<std::string(FolderStore&)>& change,
+                               FolderStore& result) {
   // The store itself is replaced by rename, so the lock lives in a file of its own.
   const platform::ExclusiveLock lock(file + ".lock");
-  if (lock.error() != 0) return "Cannot write " + file + ": " + platform::ErrorText(lock.error());
+  if (const int error = lock.status().error(); error != 0)
+    return {error, "Cannot write " + file + ": " + platform::ErrorText(error)};
   FolderStore store;
-  if (std::string error = LoadFolders(store, file); !error.empty()) return error;
+  if (platform::Status status = LoadFolders(store, file); !status.ok()) return status;
   result = store;
-  if (std::string refused = change(store); !refused.empty()) return refused;
-  if (std::string error = SaveFolders(store, file); !error.empty()) return error;
+  if (std::string refused = change(store); !refused.empty()) return {EINVAL, std::move(refused)};
+  if (platform::Status status = SaveFolders(store, file); !status.ok()) return status;
   result = std::move(store);
   return {};
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
+
 namespace velmora::catalogue {
 
 // A record of the file whose path cannot be used (a NUL would cut it short, so a
@@ -69,19 +71,18 @@ FolderStore ParseFolders(std::string_view text);
 inline constexpr std::size_t kMaxStoreBytes = 16 * 1024 * 1024;
 
 // Fills store from file. A missing file is an empty store; a FIFO, a device or a file
-// over kMaxStoreBytes is refused. Returns an empty text, or a message naming the file
-// and the reason.
-std::string LoadFolders(FolderStore& store, const std::string& file);
+// over kMaxStoreBytes is refused, with a message naming the file and the reason.
+platform::Status LoadFolders(FolderStore& store, const std::string& file);
 // Replaces file with the store's text; on failure the old file stays as it was.
-std::string SaveFolders(const FolderStore& store, const std::string& file);
+platform::Status SaveFolders(const FolderStore& store, const std::string& file);
 
 // One change to the store made safe against other processes changing it too: under an
 // exclusive lock on file + ".lock", reads file afresh, lets change edit that store
 // (it returns an empty text, or why it refuses) and saves the result. result becomes
-// the store as the file now holds it, whenever the file could be read. Returns an
-// empty text, or the first error (read, change or save); nothing is written then.
-std::string UpdateFolders(const std::string& file,
-                          const std::function<std::string(FolderStore&)>& change,
-                          FolderStore& result);
+// the store as the file now holds it, whenever the file could be read. Fails with the
+// first error (read, change (EINVAL, its text) or save); nothing is written then.
+platform::Status UpdateFolders(const std::string& file,
+                               const std::function<std::string(FolderStore&)>& change,
+                               FolderStore& result);
 
 }  // namespace velmora::catalogue

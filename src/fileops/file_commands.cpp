@@ -1,5 +1,7 @@
 #include "fileops/file_commands.h"
 
+#include <cerrno>
+
 #include "catalogue/path_list.h"
 #include "platform/visible_text.h"
 
@@ -26,12 +28,12 @@ std::string FileCommands::Each(const Words& words, const std::vector<std::string
                                Operation operation) {
   std::size_t done = 0;
   for (const std::string& entry : targets) {
-    const Outcome outcome = operation(entry);
-    if (outcome == Outcome::Cancelled) {
+    const Status status = operation(entry);
+    if (status.error() == ECANCELED) {
       return std::string(words.noun) + " cancelled after " + std::to_string(done) + " of " +
              Files(targets.size());
     }
-    if (outcome == Outcome::Done) ++done;
+    if (status.ok()) ++done;
   }
   if (done == targets.size()) return std::string(words.noun) + " Complete";
   return std::string(words.past) + " " + std::to_string(done) + " of " + Files(targets.size()) +

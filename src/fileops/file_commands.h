@@ -44,7 +44,7 @@ class FileCommands {
     const char* pastLower;
     const char* verb;
   };
-  using ToFolder = Outcome (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
+  using ToFolder = Status (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
 
   // The selected entries, or the current entry alone when none is selected; none
   // when there is no current entry either.

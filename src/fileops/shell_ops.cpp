@@ -1,31 +1,94 @@
 #include "fileops/shell_ops.h"
 
+#include <cerrno>
+
 namespace velmora::fileops {
+namespace {
 
-using platform::FileFunction;
-using platform::kAllowUndo;
-using platform::kNoConfirmation;
+using platform::Answer;
+using platform::Quoted;
 
-Outcome ShellDelete(platform::Shell& shell, const std::string& path) {
+constexpr const char* kTitle = "Velmora";
+
+// Shows a failure the user has not chosen; passes the status on.
+Status Shown(platform::Shell& shell, Status status) {
+  if (!status.ok() && status.error() != ECANCELED)
+    shell.dialogs().ShowError(status.message(), kTitle);
+  return status;
+}
+
+// Whether target, which is in the way, may be replaced: ok() to replace it, EEXIST to
+// keep it, ECANCELED to end the batch.
+Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& target) {
+  const Status keep(EEXIST, "Kept " + Quoted(target));
+  if (batch.replace != Batch::Replace::Ask)
+    return batch.replace == Batch::Replace::All ? Status() : keep;
+  switch (shell.dialogs().AskReplace(
+      "A file named " + Quoted(target) + " already exists. Replace it?", kTitle)) {
+    case Answer::YesToAll:
+      batch.replace = Batch::Replace::All;
+      [[fallthrough]];
+    case Answer::Yes:
+      return {};
+    case Answer::NoToAll:
+      batch.replace = Batch::Replace::None;
+      [[fallthrough]];
+    case Answer::No:
+      return keep;
+    case Answer::Cancel:
+      break;
+  }
+  return {ECANCELED, "Cancelled"};
+}
+
+// Copy or Move: once more with the user's leave when a file is in the way.
+template <class Operation>
+Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
+                 const std::string& to, Operation operation) {
+  if (from.empty()) return {ENOENT, "Nothing to act on"};
+  std::unique_ptr<platform::Progress> window;
+  const platform::CopyProgress progress = [&](std::uint64_t done, std::uint64_t total) {
+    if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
+    return window->Update(done, total);
+  };
+  Status status = operation(from, to, false, progress);
+  // The target may also appear while a copy is written: it is asked about then.
+  if (status.error() == EEXIST) {
+    window.reset();
+    if (Status answer = MayReplace(shell, batch, to); !answer.ok()) return answer;
+    status = operation(from, to, true, progress);
+  }
+  window.reset();
+  return Shown(shell, status);
+}
+
+}  // namespace
+
+Status ShellDelete(platform::Shell& shell, const std::string& path) {
   // A name holding a NUL byte goes on, to be refused aloud.
-  if (!FileExists(path) && path.find('\0') == std::string::npos) return Outcome::Skipped;
-  Batch batch;
-  return shell.Run({FileFunction::Delete, path, {}, kAllowUndo | kNoConfirmation}, batch);
+  if (!FileExists(path) && path.find('\0') == std::string::npos)
+    return {ENOENT, "Nothing to delete"};
+  Status status = platform::Trash(path);
+  if (status.error() != platform::kNoTrash) return Shown(shell, status);
+  // Never a silent permanent delete: the user decides.
+  if (!shell.dialogs().AskYesNo(status.message() + ". Delete it permanently?", kTitle))
+    return status;
+  return Shown(shell, platform::Delete(path));
 }
 
-Outcome ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
-                  const std::string& to) {
-  return shell.Run({FileFunction::Copy, from, to, kAllowUndo}, batch);
+Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
+                 const std::string& to) {
+  return Replacing(shell, batch, from, to, platform::Copy);
 }
 
-Outcome ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
-                  const std::string& to) {
-  return shell.Run({FileFunction::Move, from, to, kAllowUndo}, batch);
+Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
+                 const std::string& to) {
+  return Replacing(shell, batch, from, to, platform::Move);
 }
 
-Outcome ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
-  Batch batch;
-  return shell.Run({FileFunction::Rename, from, to, kAllowUndo}, batch);
+Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
+  if (from.empty()) return {ENOENT, "Nothing to rename"};
+  return Shown(shell, platform::Rename(from, to));
 }
 
 bool FileExists(const std::string& path) { return platform::IsNonFolder(path); }

@@ -356,10 +356,10 @@ void Form1::CreateControls() {
 
 void Form1::Form_Load() {
   catalogue::FolderStore loaded;
-  if (const std::string error = catalogue::LoadFolders(loaded, settings_.storeFile);
-      !error.empty()) {
+  if (const platform::Status status = catalogue::LoadFolders(loaded, settings_.storeFile);
+      !status.ok()) {
     // Every save reads the file first, so it is never written while it cannot be read.
-    ShowError(error + "\nFolder changes cannot be saved while it cannot be read.");
+    ShowError(status.message() + "\nFolder changes cannot be saved while it cannot be read.");
   }
   if (!loaded.Refused().empty()) {
     std::string text = "These folders of " + settings_.storeFile +
@@ -607,10 +607,10 @@ void Form1::cmdAddUserTag_Click() {
 
 bool Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
   catalogue::FolderStore now = store_;
-  const std::string error = catalogue::UpdateFolders(settings_.storeFile, change, now);
+  const platform::Status status = catalogue::UpdateFolders(settings_.storeFile, change, now);
   ShowStore(std::move(now));
-  if (!error.empty()) ShowError(error);
-  return error.empty();
+  if (!status.ok()) ShowError(status.message());
+  return status.ok();
 }
 
 std::optional<std::string> Form1::ShownPath() const {

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/file_system.h"
+
 #ifdef __linux__
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
@@ -33,10 +35,10 @@ EntryKind KindOf(int dirFd, const char* name, unsigned char type) {
     case DT_DIR:
       return EntryKind::Folder;
     case DT_LNK:
-      return fstatat(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode) ? EntryKind::Folder
+      return Fs().StatAt(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode) ? EntryKind::Folder
                                                                       : EntryKind::File;
     case DT_UNKNOWN:
-      if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
+      if (Fs().StatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
       if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
       if (S_ISLNK(st.st_mode)) return KindOf(dirFd, name, DT_LNK);
       return EntryKind::File;
@@ -52,7 +54,7 @@ constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK;
 // links along the way are followed as open() would. Returns the descriptor or -errno.
 int OpenFolder(const std::string& dir) {
   if (dir.size() < PATH_MAX) {
-    const int fd = open(dir.c_str(), kOpenFlags);
+    const int fd = Fs().Open(dir.c_str(), kOpenFlags);
     return fd >= 0 ? fd : -errno;
   }
   int at = AT_FDCWD;
@@ -66,9 +68,9 @@ int OpenFolder(const std::string& dir) {
     }
     piece.assign(rest.substr(0, cut));
     if (piece.empty()) piece = ".";
-    const int fd = openat(at, piece.c_str(), kOpenFlags);
+    const int fd = Fs().OpenAt(at, piece.c_str(), kOpenFlags, 0);
     const int error = errno;
-    if (at != AT_FDCWD) close(at);
+    if (at != AT_FDCWD) Fs().Close(at);
     if (fd < 0) return -error;
     rest.remove_prefix(cut);
     while (!rest.empty() && rest.front() == kPathSeparator) rest.remove_prefix(1);
@@ -126,7 +128,7 @@ bool IsDevtmpfs(dev_t device) {
 
 bool IsPseudoFileSystem(int fd, dev_t device) {
   struct statfs fs;
-  if (fstatfs(fd, &fs) != 0) return false;
+  if (Fs().Fstatfs(fd, &fs) != 0) return false;
   const auto magic = static_cast<unsigned long>(fs.f_type);
   for (const unsigned long m : kPseudoMagics) {
     if (magic == m) return true;
@@ -141,13 +143,14 @@ class PosixDirectories final : public DirectoryEnumerator {
     out.Clear();
     const int fd = OpenFolder(dir);
     if (fd < 0) return -fd;
+    FileSystem& fs = Fs();
     struct stat st;
-    if (fstat(fd, &st) == 0) {
+    if (fs.Fstat(fd, &st) == 0) {
       out.id =
           FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
       out.pseudo = Pseudo(fd, st.st_dev);
       if (out.pseudo) {
-        close(fd);
+        fs.Close(fd);
         return 0;
       }
     }
@@ -155,7 +158,7 @@ class PosixDirectories final : public DirectoryEnumerator {
     // A larger buffer than readdir's halves the system calls on big folders.
     alignas(dirent64) char buffer[64 * 1024];
     for (;;) {
-      const ssize_t n = getdents64(fd, buffer, sizeof buffer);
+      const ssize_t n = fs.ReadEntries(fd, buffer, sizeof buffer);
       if (n <= 0) break;  // an error ends the folder like its last entry
       for (ssize_t pos = 0; pos < n;) {
         const auto* d = reinterpret_cast<const dirent64*>(buffer + pos);
@@ -165,7 +168,7 @@ class PosixDirectories final : public DirectoryEnumerator {
                 KindOf(fd, d->d_name, d->d_type));
       }
     }
-    close(fd);
+    fs.Close(fd);
 #else
     DIR* d = fdopendir(fd);
     if (d == nullptr) {

@@ -1,42 +1,44 @@
 #pragma once
-// One file operation at a time, done the way a careful desktop file manager does it:
-// questions before replacing, a progress window for long copies, the trash for
-// deletes, and an error window naming the file and the reason when something fails.
+// The mechanics of changing one file: copy, move, rename, trash, delete. They never ask
+// anything: a target in the way comes back as EEXIST unless replacing was allowed, and
+// the caller decides. Every failure names the file and the reason in its message.
 
+#include <cerrno>
+#include <cstdint>
+#include <functional>
 #include <string>
 
-#include "platform/dialogs.h"
+#include "platform/status.h"
 
 namespace velmora::platform {
 
-enum class FileFunction { Move = 1, Copy = 2, Delete = 3, Rename = 4 };
+// How far a copy is, called as it goes (first with done 0); false to cancel it, which
+// ends the call with ECANCELED.
+using CopyProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
 
-// Flags of an operation.
-inline constexpr unsigned kNoConfirmation = 0x10;  // delete without asking first
-inline constexpr unsigned kAllowUndo = 0x40;       // delete to the trash
+// Copies the regular file (or link to one) from to the full target path to. The copy is
+// written where no one sees it and named only when complete and on disk, so a failed or
+// cancelled copy leaves nothing and harms no file it was to replace. A FIFO, a device,
+// a folder, a name holding a NUL byte and a target that is the source are refused.
+// EEXIST when to exists and replace is false (also when it appears during the copy).
+Status Copy(const std::string& from, const std::string& to, bool replace,
+            const CopyProgress& progress = {});
+// Moves from to to, as Copy says for what is in the way. Across file systems a file is
+// copied and then removed; a link is moved as a link.
+Status Move(const std::string& from, const std::string& to, bool replace,
+            const CopyProgress& progress = {});
+// Gives from the name to; never replaces anything (EEXIST). Renaming to itself is ok().
+Status Rename(const std::string& from, const std::string& to);
 
-struct FileOperation {
-  FileFunction function;
-  std::string from;
-  std::string to;  // the full target path; unused by Delete
-  unsigned flags = 0;
-};
+// Why Trash could not move a file to any trash (its message says so and why).
+inline constexpr int kNoTrash = ENOTRECOVERABLE;
+// Moves path to the desktop's trash (a link goes as itself).
+Status Trash(const std::string& path);
+// Deletes path for good.
+Status Delete(const std::string& path);
 
-// How one operation ended. Failed: an error window has said why. Skipped: the user
-// kept the file (No to "Replace it?" or to deleting it permanently), or there was
-// nothing to act on. Cancelled: the user pressed Cancel, which ends the whole batch.
-enum class Outcome { Done, Failed, Skipped, Cancelled };
-
-// What the user has said for all the files of one command: a "to All" answer stands
-// for the rest of the batch.
-struct Batch {
-  enum class Replace { Ask, All, None } replace = Replace::Ask;
-};
-
-// Runs op, asking and reporting through dialogs; returns when it is done. An empty
-// source path is skipped and shows nothing; a path holding a NUL byte is refused
-// before any system call sees it.
-[[nodiscard]] Outcome RunFileOperation(const FileOperation& op, Dialogs& dialogs, Batch& batch);
+// path within quotes, with the characters that would hide or fake text escaped.
+std::string Quoted(const std::string& path);
 
 // True when path names something that is not a folder (a link counts as itself);
 // false for a path holding a NUL byte.

@@ -12,81 +12,22 @@
 #include <cstdlib>
 
 #include "platform/dir_enum.h"
+#include "platform/file_system.h"
 
 namespace velmora::platform {
 namespace {
 
-std::string Failure(const std::string& path, int error) {
-  return "Cannot write " + path + ": " + ErrorText(error);
+Status WriteFailure(const std::string& path, int error) {
+  return {error, "Cannot write " + path + ": " + ErrorText(error)};
 }
 
-}  // namespace
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (n == 0) {  // no progress: treat as a full disk rather than loop forever
-      errno = ENOSPC;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-std::string ParentFolder(const std::string& path) {
-  const auto slash = path.rfind(kPathSeparator);
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return std::string(1, kPathSeparator);
-  return path.substr(0, slash);
-}
-
-int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-  bytes.clear();
-  // O_NONBLOCK: opening a FIFO must not wait for a writer; fstat then tells what it is.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat st;
-  int error = 0;
-  if (fstat(fd, &st) != 0) {
-    error = errno;
-  } else if (!S_ISREG(st.st_mode)) {
-    error = kNotRegularFile;
-  } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
-    error = EFBIG;
-  }
-  char buffer[64 * 1024];
-  while (error == 0) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno != EINTR) error = errno;
-      continue;
-    }
-    if (n == 0) break;
-    if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
-      error = EFBIG;  // it grew
-    else
-      bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(fd);
-  if (error != 0) bytes.clear();
-  return error;
-}
-
-std::string ReadFailure(const std::string& path, int error) {
-  return "Cannot read " + path + ": " +
-         (error == kNotRegularFile ? std::string("not a regular file") : ErrorText(error));
-}
-
+// The file path leads to after following symbolic links, as far as they exist; path
+// itself when it is no link. 0 or the error number (ELOOP for a cycle).
 int ResolveLinks(const std::string& path, std::string& target) {
   target = path;
   for (int hops = 0; hops < 40; ++hops) {
     std::string link(PATH_MAX, '\0');
-    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
+    const ssize_t n = Fs().ReadLink(target.c_str(), link.data(), link.size());
     if (n < 0) return errno == EINVAL || errno == ENOENT ? 0 : errno;  // no link (any more)
     link.resize(static_cast<std::size_t>(n));
     if (link.empty() || link.front() != kPathSeparator) {
@@ -97,58 +38,118 @@ int ResolveLinks(const std::string& path, std::string& target) {
   return ELOOP;
 }
 
-ExclusiveLock::ExclusiveLock(const std::string& path) {
-  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd_ < 0) {
-    error_ = errno;
-    return;
-  }
-  while (flock(fd_, LOCK_EX) != 0) {
-    if (errno != EINTR) {
-      error_ = errno;
-      break;
+}  // namespace
+
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = Fs().Write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
     }
+    if (n == 0) return ENOSPC;  // no progress: treat as a full disk rather than loop forever
+    bytes.remove_prefix(static_cast<std::size_t>(n));
   }
+  return 0;
+}
+
+std::string ParentFolder(const std::string& path) {
+  const auto slash = path.rfind(kPathSeparator);
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return std::string(1, kPathSeparator);
+  return path.substr(0, slash);
+}
+
+Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+  bytes.clear();
+  const auto failure = [&](int error, const std::string& reason) {
+    bytes.clear();
+    return Status(error, "Cannot read " + path + ": " + reason);
+  };
+  FileSystem& fs = Fs();
+  // O_NONBLOCK: opening a FIFO must not wait for a writer; fstat then tells what it is.
+  const int fd = fs.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    return failure(error, ErrorText(error));
+  }
+  struct stat st;
+  int error = 0;
+  std::string reason;
+  if (fs.Fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = EINVAL;
+    reason = "not a regular file";
+  } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+    error = EFBIG;
+  }
+  char buffer[64 * 1024];
+  while (error == 0) {
+    const ssize_t n = fs.Read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno != EINTR) error = errno;
+      continue;
+    }
+    if (n == 0) break;
+    if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
+      error = EFBIG;  // it grew
+    else
+      bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  fs.Close(fd);
+  if (error != 0) return failure(error, reason.empty() ? ErrorText(error) : reason);
+  return {};
+}
+
+ExclusiveLock::ExclusiveLock(const std::string& path) {
+  fd_ = Fs().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  int error = fd_ < 0 ? errno : 0;
+  while (error == 0 && Fs().Flock(fd_, LOCK_EX) != 0) {
+    if (errno != EINTR) error = errno;
+  }
+  if (error != 0) status_ = Status(error, "Cannot lock " + path + ": " + ErrorText(error));
 }
 
 ExclusiveLock::~ExclusiveLock() {
-  if (fd_ >= 0) close(fd_);  // releases the lock
+  if (fd_ >= 0) Fs().Close(fd_);  // releases the lock
 }
 
-std::string WriteFileAtomically(const std::string& linkOrFile, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& linkOrFile, std::string_view bytes) {
   static std::atomic<unsigned> counter{0};
+  FileSystem& fs = Fs();
   // Renaming over a link would replace the link and detach the file it leads to.
   std::string path;
   if (const int error = ResolveLinks(linkOrFile, path); error != 0)
-    return Failure(linkOrFile, error);
+    return WriteFailure(linkOrFile, error);
   const std::string temp =
       path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
   // Keep the permissions of the file being replaced; a new one gets the usual 0666 & ~umask.
   mode_t mode = 0666;
   struct stat old;
-  const bool hadOld = stat(path.c_str(), &old) == 0;
+  const bool hadOld = fs.Stat(path.c_str(), &old) == 0;
   if (hadOld) mode = old.st_mode & 07777;
   // The rename would go through a read-only file; the user meant it to stay as it is.
-  if (hadOld && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
-    return Failure(linkOrFile, errno);
+  if (hadOld && fs.AccessAt(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+    return WriteFailure(linkOrFile, errno);
 
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return Failure(linkOrFile, errno);
-  if (hadOld) (void)fchmod(fd, mode);  // the umask may have narrowed it
+  const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd < 0) return WriteFailure(linkOrFile, errno);
+  if (hadOld) (void)fs.Fchmod(fd, mode);  // the umask may have narrowed it
 
-  int error = 0;
-  if (!WriteAll(fd, bytes) || fsync(fd) != 0) error = errno;
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  int error = WriteAll(fd, bytes);
+  if (error == 0 && fs.Fsync(fd) != 0) error = errno;
+  if (fs.Close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && fs.Rename(temp.c_str(), path.c_str()) != 0) error = errno;
   if (error != 0) {
-    unlink(temp.c_str());
-    return Failure(linkOrFile, error);
+    fs.Unlink(temp.c_str());
+    return WriteFailure(linkOrFile, error);
   }
   // Make the rename itself durable; a failure here leaves a complete file either way.
-  const int dirFd = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = fs.Open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
-    fsync(dirFd);
-    close(dirFd);
+    fs.Fsync(dirFd);
+    fs.Close(dirFd);
   }
   return {};
 }
@@ -156,7 +157,7 @@ std::string WriteFileAtomically(const std::string& linkOrFile, std::string_view 
 std::string ApplicationDirectory() {
   std::string buffer(4096, '\0');
   for (;;) {
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    const ssize_t n = Fs().ReadLink("/proc/self/exe", buffer.data(), buffer.size());
     if (n < 0) return ".";
     if (static_cast<std::size_t>(n) < buffer.size()) {
       buffer.resize(static_cast<std::size_t>(n));
@@ -179,18 +180,19 @@ std::string ChooseStoreDirectory(const std::string& appDir, bool portable,
 
 std::string StoreDirectory() {
   const std::string appDir = ApplicationDirectory();
-  const bool installed =
-      access((appDir + "/../share/metainfo/org.velmora.Velmora.metainfo.xml").c_str(), F_OK) == 0;
-  const bool portable = !installed && access(appDir.c_str(), W_OK) == 0;
+  FileSystem& fs = Fs();
+  const std::string metainfo = appDir + "/../share/metainfo/org.velmora.Velmora.metainfo.xml";
+  const bool installed = fs.AccessAt(AT_FDCWD, metainfo.c_str(), F_OK, 0) == 0;
+  const bool portable = !installed && fs.AccessAt(AT_FDCWD, appDir.c_str(), W_OK, 0) == 0;
   const std::string dir =
       ChooseStoreDirectory(appDir, portable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   if (dir != appDir) {
     // Parents first; a failure shows later, when saving names the file and the reason.
     for (std::size_t slash = dir.find(kPathSeparator, 1); slash != std::string::npos;
          slash = dir.find(kPathSeparator, slash + 1)) {
-      mkdir(dir.substr(0, slash).c_str(), 0700);
+      fs.Mkdir(dir.substr(0, slash).c_str(), 0700);
     }
-    mkdir(dir.c_str(), 0700);
+    fs.Mkdir(dir.c_str(), 0700);
   }
   return dir;
 }

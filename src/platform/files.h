@@ -4,49 +4,42 @@
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
+
 namespace velmora::platform {
 
-// Why ReadWholeFile refused a file that is not a plain file (a FIFO, a device).
-inline constexpr int kNotRegularFile = -1;
-
 // Reads the regular file at path into bytes without ever blocking on it: a FIFO or a
-// device is refused (kNotRegularFile), and so is a file over maxBytes (EFBIG). Returns
-// 0 or the error number (ENOENT when the file does not exist).
-int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
-// "Cannot read <path>: <reason>" for an error ReadWholeFile returned.
-std::string ReadFailure(const std::string& path, int error);
+// device is refused (EINVAL, "not a regular file"), and so is a file over maxBytes
+// (EFBIG). On failure ("Cannot read <path>: <reason>"; ENOENT when the file does not
+// exist) bytes is empty.
+Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
 // Replaces the file at path with bytes so that a reader sees either the old file or
 // the new one, never a mix: the bytes go to a temporary file beside it, which is
 // flushed to disk and renamed over the old one. A symbolic link at path is followed:
 // the file it leads to is replaced and the link stays. A file its owner made read-only
-// is not replaced (EACCES). Returns an empty text, or on failure a message naming the
-// file and the system's reason; the old file is then untouched and no temporary file
-// is left.
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
-
-// The file path leads to after following symbolic links, as far as they exist; path
-// itself when it is no link. 0 or the error number (ELOOP for a cycle).
-int ResolveLinks(const std::string& path, std::string& target);
+// is not replaced (EACCES). On failure ("Cannot write <path>: <reason>") the old file
+// is untouched and no temporary file is left.
+Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // An exclusive flock on the file at path (created when missing), held until the object
-// goes. error() is 0 when it is held.
+// goes. status() is ok() when it is held.
 class ExclusiveLock {
  public:
   explicit ExclusiveLock(const std::string& path);
   ~ExclusiveLock();
   ExclusiveLock(const ExclusiveLock&) = delete;
   ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-  int error() const { return error_; }
+  const Status& status() const { return status_; }
 
  private:
   int fd_ = -1;
-  int error_ = 0;
+  Status status_;
 };
 
-// Writes all of bytes to fd, going on after short writes. False with errno set on
-// failure; a write that makes no progress counts as a full disk.
-bool WriteAll(int fd, std::string_view bytes);
+// Writes all of bytes to fd, going on after short writes. 0, or the error number; a
+// write that makes no progress counts as a full disk.
+int WriteAll(int fd, std::string_view bytes);
 
 // The folder part of path, without a trailing separator: "." when there is none, "/"
 // for a file in the root.

@@ -1,11 +1,10 @@
 #pragma once
 // The desktop services the program uses: opening documents and addresses, picking a
-// folder, and changing one file at a time.
+// folder, and the dialogs that ask and report.
 
 #include <string>
 
 #include "platform/dialogs.h"
-#include "platform/file_ops.h"
 
 namespace velmora::platform {
 
@@ -30,11 +29,6 @@ class Shell {
   bool OpenDocument(const std::string& pathOrAddress);
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
   std::string PickFolder(const std::string& title);
-  // Returns when the operation has ended; see RunFileOperation.
-  [[nodiscard]] Outcome Run(const FileOperation& op, Batch& batch) {
-    return RunFileOperation(op, dialogs_, batch);
-  }
-
   Dialogs& dialogs() { return dialogs_; }
 
  private:

@@ -5,9 +5,9 @@
 
 #include <QtTest>
 #include <climits>
-#include <optional>
 
 #include "catalogue/store.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using namespace velmora::catalogue;
@@ -80,74 +80,90 @@ class TestStore : public QObject {
     QVERIFY(refused == 0 || !FolderStore().Append(store.Refused()[0].path, "").empty());
     TestDir t;
     const std::string file = StoreFileIn(t.path());
-    QCOMPARE(SaveFolders(store, file), std::string());
+    QVERIFY(SaveFolders(store, file).ok());
     QCOMPARE(t.read("folders.txt"), text.toStdString());
     FolderStore now;
-    QCOMPARE(UpdateFolders(file, addNew, now), std::string());
+    QVERIFY(UpdateFolders(file, addNew, now).ok());
     QCOMPARE(now.Refused(), store.Refused());
     // A line break would shift every later record.
     QVERIFY(!now.Append("/b\nc", "").empty() && !now.Append("/b", "t\r,").empty());
     QVERIFY(!now.SetUserTags(0, "new\n,").empty() && now.size() == store.size() + 1);
   }
 
-  // One change through each kind of folders.txt. Nothing but a plain file of sensible
-  // size is read; a save replaces the file the store names or nothing and leaves no
-  // temporary file; what folders.txt is stays (a link stays a link, a mode stays).
-  void change_data() {
-    QTest::addColumn<int>("mode");         // given to the file, -1 for none
-    QTest::addColumn<QString>("failure");  // "verb: reason", or empty
-    QTest::newRow("keeps the permissions") << 0640 << QString();
-    QTest::newRow("through a link") << -1 << QString();
-    QTest::newRow("FIFO") << -1 << QString("read: not a regular file");
-    QTest::newRow("link to /dev/zero") << -1 << QString("read: not a regular file");
-    QTest::newRow("over 16 MiB") << -1 << QString("read: File too large");
-    QTest::newRow("unreadable") << 0 << QString("read: Permission denied");
-    QTest::newRow("read-only file") << 0444 << QString("write: Permission denied");
-    QTest::newRow("read-only folder") << -1 << QString("write: Permission denied");
-    QTest::newRow("full disk") << -1 << QString("write: No space left on device");
+  // Nothing but a plain file of sensible size is read; what is refused is named.
+  void load_data() {
+    QTest::addColumn<QString>("kind");    // plain, fifo, zero (a link to /dev/zero), big, missing
+    QTest::addColumn<QString>("fault");   // see FaultyFileSystem
+    QTest::addColumn<QString>("reason");  // empty: read
+    QTest::newRow("plain") << "plain" << "" << "";
+    QTest::newRow("missing: first start") << "missing" << "" << "";
+    QTest::newRow("interrupted read") << "plain" << "read 1 EINTR" << "";
+    QTest::newRow("FIFO") << "fifo" << "" << "not a regular file";
+    QTest::newRow("link to /dev/zero") << "zero" << "" << "not a regular file";
+    QTest::newRow("over 16 MiB") << "big" << "" << "File too large";
+    QTest::newRow("unreadable") << "plain" << "open 1 EACCES" << "Permission denied";
+    QTest::newRow("read error") << "plain" << "read 1 EIO" << "Input/output error";
+    QTest::newRow("cannot look") << "plain" << "stat 1 EIO" << "Input/output error";
   }
-  void change() {
-    QFETCH(int, mode);
-    QFETCH(QString, failure);
-    const QString verb = failure.section(": ", 0, 0), reason = failure.section(": ", 1);
+  void load() {
+    QFETCH(QString, kind);
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
     TestDir t;
-    const QByteArray tag = QTest::currentDataTag();
-    std::optional<SmallFileSystem> disk;
-    if (tag == "full disk" && !disk.emplace(t / "d", 64 * 1024).mounted())
-      QSKIP(disk->skipReason().c_str());
-    const std::string dir = tag == "full disk" ? t / "d" : t.path(), file = dir + "/folders.txt";
-    const std::string relative = file.substr(t.path().size() + 1);
-    if (tag.contains("link"))
-      t.createLink("folders.txt", tag.contains("zero") ? "/dev/zero" : "real/s");
-    if (tag == "FIFO")
-      QCOMPARE(::mkfifo(file.c_str(), 0644), 0);
-    else if (!tag.contains("zero"))
-      t.createFile(tag.contains("link") ? "real/s" : relative, kOldText);
-    if (tag == "over 16 MiB") QCOMPARE(::truncate(file.c_str(), kMaxStoreBytes + 1), 0);
-    if (mode >= 0) QCOMPARE(::chmod(file.c_str(), static_cast<mode_t>(mode)), 0);
-    // Only what the row sets up keeps the unprivileged user from the store.
-    QCOMPARE(::chmod(dir.c_str(), tag == "read-only folder" ? 0555 : 0777), 0);
-    if (tag == "full disk") {  // one short write fills it
-      const int fd = ::open((dir + "/fill").c_str(), O_WRONLY | O_CREAT, 0644);
-      QVERIFY(::write(fd, std::string(1 << 16, 'x').data(), 1 << 16) > 0 && ::close(fd) == 0);
-    }
+    const std::string file = t / "folders.txt";
+    if (kind == "plain" || kind == "big") t.createFile("folders.txt", kOldText);
+    if (kind == "big") QCOMPARE(::truncate(file.c_str(), kMaxStoreBytes + 1), 0);
+    if (kind == "fifo") QCOMPARE(::mkfifo(file.c_str(), 0644), 0);
+    if (kind == "zero") t.createLink("folders.txt", "/dev/zero");
+    FolderStore store;
+    FaultyFileSystem fs;
+    fs.fail(fault.toStdString());
+    const velmora::platform::Status status = LoadFolders(store, file);
+    QCOMPARE(status.message(), reason.isEmpty() ? "" : "Cannot read " + file + ": " + reason.toStdString());
+    QCOMPARE(records(store), kind == "plain" && reason.isEmpty() ? QStringList{"/old|keep,|old"} : QStringList{});
+  }
+
+  // One change: under the lock, read, changed, saved. A failed save leaves the old file
+  // and no temporary one; what folders.txt is stays (a link stays a link, a mode stays).
+  void save_data() {
+    QTest::addColumn<QString>("fault");   // see FaultyFileSystem
+    QTest::addColumn<QString>("reason");  // empty: saved
+    QTest::newRow("keeps the permissions") << "" << "";
+    QTest::newRow("through a link") << "" << "";
+    QTest::newRow("interrupted lock") << "flock 1 EINTR" << "";
+    QTest::newRow("link loop") << "readlink 0 ELOOP" << "Too many levels of symbolic links";
+    QTest::newRow("no lock file") << "open 1 EROFS" << "Read-only file system";
+    QTest::newRow("no lock") << "flock 1 EIO" << "Input/output error";
+    QTest::newRow("cannot read") << "read 1 EIO" << "Cannot read";
+    QTest::newRow("read-only file") << "access 1 EACCES" << "Permission denied";
+    QTest::newRow("read-only folder") << "open 3 EACCES" << "Permission denied";
+    QTest::newRow("disk full") << "write 1 ENOSPC" << "No space left on device";
+    QTest::newRow("a write that takes nothing") << "write 1 0" << "No space left on device";
+    QTest::newRow("flush fails") << "fsync 1 EIO" << "Input/output error";
+    QTest::newRow("close fails") << "close 2 EIO" << "Input/output error";
+    QTest::newRow("rename fails") << "rename 1 EXDEV" << "Invalid cross-device link";
+  }
+  void save() {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    TestDir t;
+    const bool link = QByteArray(QTest::currentDataTag()).contains("link");
+    const std::string file = t / "folders.txt", real = link ? t / "real/s" : file;
+    t.createFile(link ? "real/s" : "folders.txt", kOldText);
+    if (link) t.createLink("folders.txt", "real/s");
+    QCOMPARE(::chmod(real.c_str(), 0640), 0);
     const unsigned before = kindOf(file);
-    const auto step = [&] {
-      FolderStore now;
-      return UpdateFolders(file, addNew, now);
-    };
-    std::string message = reason == "Permission denied" ? "" : step();
-    if (reason == "Permission denied") {
-      RUN_UNPRIVILEGED(shown, step);
-      message = shown;
-    }
-    QCOMPARE(message, verb.isEmpty() ? ""
-                                     : "Cannot " + verb.toStdString() + " " + file + ": " +
-                                           reason.toStdString());
-    if (verb != "read")
-      QCOMPARE(t.read(relative), kOldText + (verb.isEmpty() ? "/new\r\n\r\n" : ""));
+    FolderStore now;
+    FaultyFileSystem fs;
+    fs.fail(fault.toStdString());
+    const velmora::platform::Status status = UpdateFolders(file, addNew, now);
+    const std::string read = reason == "Cannot read" ? "Cannot read " + file + ": Input/output error" : "";
+    QCOMPARE(status.message(), reason.isEmpty() ? "" : !read.empty() ? read
+                 : "Cannot write " + file + ": " + reason.toStdString());
+    QCOMPARE(t.read("folders.txt"), kOldText + (status.ok() ? "/new\r\n\r\n" : ""));
     QCOMPARE(kindOf(file), before);
-    for (const auto& name : entriesOf(dir))
+    QCOMPARE(kindOf(real) & 07777, 0640u);
+    for (const auto& name : entriesOf(link ? t / "real" : t.path()))
       QVERIFY2(name.find(".tmp") == std::string::npos, name.c_str());
   }
 
@@ -161,14 +177,14 @@ class TestStore : public QObject {
       const std::string path = (child == 0 ? "/child/" : "/parent/") + std::to_string(i);
       const auto add = [&](FolderStore& s) { return s.Append(path, ""); };
       FolderStore now;
-      if (!UpdateFolders(file, add, now).empty()) ok = false;
+      if (!UpdateFolders(file, add, now).ok()) ok = false;
     }
     if (child == 0) ::_exit(ok ? 0 : 1);
     int status = -1;
     QCOMPARE(::waitpid(child, &status, 0), child);
     QVERIFY(ok && WIFEXITED(status) && WEXITSTATUS(status) == 0);
     FolderStore store;
-    QCOMPARE(LoadFolders(store, file), std::string());
+    QVERIFY(LoadFolders(store, file).ok());
     QCOMPARE(store.size(), std::size_t{200});
   }
 };

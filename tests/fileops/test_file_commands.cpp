@@ -1,6 +1,5 @@
 #include <sys/stat.h>
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -71,18 +70,13 @@ class TestFileCommands : public QObject {
     };
     row("copy in list order", "c 302 - 0123 pyyy", "Copy Complete = a b* c d | a b c d");
     row("copy, the current entry", "c =1 - - p", "Copy Complete = b | a b c d");
-    row("copy, yes to all", "c 012 - 01 pY", "Copy Complete = a b c | a b c d");
     row("copy, no to one", "c 01 - 0 pn", "Copied 1 of 2 files; 1 not copied = a* b | a b c d");
-    row("copy, no to all", "c 012 - 01 pN",
-        "Copied 1 of 3 files; 2 not copied = a* b* c | a b c d");
     row("copy, cancel", "c 012 - 1 pc", "Copy cancelled after 1 of 3 files = a b* | a b c d");
     row("copy, one vanished", "c 01 0 - pe", "Copied 1 of 2 files; 1 not copied = b | b c d");
     row("copy, picker cancelled", "c 0 - - x", "Copy cancelled = | a b c d");
     row("copy, no file", "c - - - -", "No file to copy = | a b c d");
     row("move, cancel", "m 012 - 1 pc", "Move cancelled after 1 of 3 files = a b* | b c d");
     row("move, one vanished", "m 01 1 - pe", "Moved 1 of 2 files; 1 not moved = a | c d");
-    row("move, picker cancelled", "m 0 - - x", "Move cancelled = | a b c d");
-    row("move, no file", "m - - - -", "No file to move = | a b c d");
     row("delete", "d 02 - - k", "Delete Complete = | b d");
     row("delete, one vanished", "d 01 0 - k", "Deleted 1 of 2 files; 1 not deleted = | c d");
     row("delete, not confirmed", "d 02 - - K", " = | a b c d");
@@ -169,31 +163,10 @@ class TestFileCommands : public QObject {
     if (!refused) QVERIFY(exists(w.tree / "tree/ new name .txt"));
   }
 
-  void renameToTheSameName() {
-    Files w;
-    w.setCurrent(0);
-    const std::string name(FileNameOf(w.files()[0]));
-    w.dialogs.input(name);
-    w.press("cmdRename");
-    QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(w.dialogs.summary(), std::string("input"));  // no error
-    QCOMPARE(w.files().size(), std::size_t{4});
-  }
-
   void renameWithoutACurrentEntry() {
     World w;
     w.find<QPushButton>("cmdRename")->click();
     QCOMPARE(w.dialogs.summary(), std::string());
-  }
-
-  void selectAll() {
-    Files w;
-    auto* box = w.find<QCheckBox>("chkAll");
-    w.selectRows("1");
-    box->click();
-    QCOMPARE(w.list().selectionModel()->selectedRows().size(), 4);
-    box->click();
-    QCOMPARE(w.list().selectionModel()->selectedRows().size(), 0);
   }
 
   void openTheCurrentEntry() {

@@ -1,7 +1,10 @@
 #include <QtTest>
 
+#include "platform/dir_enum.h"
 #include "platform/files.h"
 #include "platform/visible_text.h"
+#include "support/faulty_fs.h"
+#include "support/testdir.h"
 
 using velmora::platform::ChooseStoreDirectory;
 
@@ -30,6 +33,43 @@ class TestFiles : public QObject {
     const auto arg = [](const QByteArray& v) { return v == "-" ? nullptr : v.constData(); };
     QCOMPARE(QString::fromStdString(ChooseStoreDirectory("/opt/v", portable, arg(xdg), arg(home))),
              chosen);
+  }
+
+  // A folder of a file, a folder and links to each and to nowhere: what each entry is,
+  // as "name:F" (folder) or "name:f", sorted; or the error.
+  void readFolder_data() {
+    QTest::addColumn<QString>("fault");  // see FaultyFileSystem; "untyped": no entry types
+    QTest::addColumn<QString>("listed");
+    const QString all = "dangling:f file:f sub:F tofile:f tosub:F";
+    QTest::newRow("typed") << "" << all;
+    QTest::newRow("untyped") << "untyped" << all;
+    QTest::newRow("untyped, unknown kinds are files") << "untyped stat 0 EIO"
+                                                      << "dangling:f file:f sub:f tofile:f tosub:f";
+    QTest::newRow("no kernel file system answer") << "statfs 0 EIO" << all;
+    QTest::newRow("not readable") << "open 1 EACCES" << "Permission denied";
+    QTest::newRow("read error ends the folder") << "entries 1 EIO" << "";
+  }
+  void readFolder() {
+    QFETCH(QString, fault);
+    QFETCH(QString, listed);
+    TestDir t;
+    t.createFile("file");
+    t.createDir("sub");
+    t.createLink("tofile", "file");
+    t.createLink("tosub", "sub");
+    t.createLink("dangling", "nowhere");
+    FaultyFileSystem fs;
+    fs.untyped = fault.startsWith("untyped");
+    fs.fail(fault.remove("untyped").toStdString());
+    velmora::platform::FolderListing listing;
+    const int error = velmora::platform::SystemDirectories().ReadFolder(t.path(), listing);
+    QStringList got;
+    for (std::size_t i = 0; i < listing.size(); ++i)
+      got << QString::fromStdString(std::string(listing.NameField(i).data())) +
+                 (listing.Kind(i) == velmora::platform::EntryKind::Folder ? ":F" : ":f");
+    got.sort();
+    QCOMPARE(error != 0 ? QString::fromStdString(velmora::platform::ErrorText(error)) : got.join(' '), listed);
+    QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
   }
 
   void visibleText_data() {

@@ -55,20 +55,16 @@ UnprivilegedRun runUnprivileged(const std::function<std::string()>& step);
     var = run_.output;                                  \
   }
 
-// A small file system of its own on mountPoint, unmounted on destruction: a tmpfs, or
-// an ext2 image on a loop device (desktop trash code treats tmpfs as internal).
-// Needs root; skipReason() says why it could not be made.
+// A tmpfs of its own on mountPoint, unmounted on destruction. Needs root; skipReason()
+// says why it could not be made.
 class SmallFileSystem {
  public:
-  enum class Kind { Tmpfs, Ext2 };
-  SmallFileSystem(const std::string& mountPoint, std::size_t bytes, Kind kind = Kind::Tmpfs);
+  SmallFileSystem(const std::string& mountPoint, std::size_t bytes);
   ~SmallFileSystem();
-  bool mounted() const { return mounted_; }
+  bool mounted() const { return reason_.empty(); }
   const std::string& skipReason() const { return reason_; }
 
  private:
   std::string point_;
-  std::string image_;
-  bool mounted_ = false;
   std::string reason_;
 };

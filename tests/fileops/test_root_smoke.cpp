@@ -1,0 +1,56 @@
+// The real system behind the faults the other tests plant: a disk that fills, and a
+// user without the right. Needs root (CI has it); `ctest -LE root` leaves it out.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QtTest>
+
+#include "catalogue/store.h"
+#include "fileops/shell_ops.h"
+#include "support/scripted_dialogs.h"
+#include "support/testdir.h"
+
+using namespace velmora;
+
+class TestRootSmoke : public QObject {
+  Q_OBJECT
+ private slots:
+  void fullDiskKeepsTheStore() {
+    TestDir t;
+    SmallFileSystem disk(t / "d", 64 * 1024);
+    if (!disk.mounted()) QSKIP(disk.skipReason().c_str());
+    t.createFile("d/folders.txt", "/old\r\n\r\n");
+    const int fd = ::open((t / "d/fill").c_str(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(::write(fd, std::string(1 << 16, 'x').data(), 1 << 16) > 0 && ::close(fd) == 0);
+    catalogue::FolderStore now;
+    const auto status = catalogue::UpdateFolders(
+        t / "d/folders.txt", [](catalogue::FolderStore& s) { return s.Append("/new", ""); }, now);
+    QCOMPARE(status.message(), "Cannot write " + t / "d/folders.txt" + ": No space left on device");
+    QCOMPARE(t.read("d/folders.txt"), std::string("/old\r\n\r\n"));
+    QCOMPARE(entriesOf(t / "d"), (std::vector<std::string>{"fill", "folders.txt", "folders.txt.lock"}));
+  }
+
+  void unreadableSourceIsNotCopied() {
+    TestDir t;
+    t.createFile("unreadable", "a");
+    t.createDir("dst");
+    ::chmod((t / "unreadable").c_str(), 0);
+    ::chmod((t / "dst").c_str(), 0777);
+    RUN_UNPRIVILEGED(shown, [&] {
+      ScriptedDialogs dialogs;
+      RecordingLauncher launcher;
+      platform::Shell shell(dialogs, launcher);
+      fileops::Batch batch;
+      dialogs.error();
+      static_cast<void>(fileops::ShellCopy(shell, batch, t / "unreadable", t / "dst/a"));
+      return dialogs.allAnswered() ? dialogs.shown()[0].text : std::string();
+    });
+    QCOMPARE(shown, "Cannot copy \"" + t / "unreadable" + "\" to \"" + t / "dst/a" +
+                        "\": Permission denied");
+    QCOMPARE(entriesOf(t / "dst"), std::vector<std::string>{});
+  }
+};
+
+QTEST_GUILESS_MAIN(TestRootSmoke)
+#include "test_root_smoke.moc"
