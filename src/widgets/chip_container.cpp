@@ -1,6 +1,7 @@
 #include "widgets/chip_container.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +10,6 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "platform/qt_services.h"
 #include "platform/twips.h"
 #include "widgets/chip_accessible.h"
 #include "widgets/chip_painter.h"
@@ -147,7 +147,7 @@ void ChipContainer::ClickChip(std::size_t position) {
   Changed();
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
-  platform::ProcessPendingEvents();
+  QCoreApplication::processEvents();
   Selected(text, kind);
 }
 
