@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/twips.h"
+#include "platform/visible_text.h"
 
 namespace velmora::widgets {
 
@@ -17,7 +18,7 @@ QFont ChipFont() {
 }
 
 QString ChipText(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QString::fromStdString(platform::VisibleText(text));
 }
 
 int MeasureLabel(const std::string& text) {
