@@ -20,6 +20,13 @@ inline std::string_view FileNameOf(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// The name shown for a registered folder: FileNameOf, and the root as "/" (nothing
+// would remain of it otherwise).
+inline std::string DisplayNameOf(std::string_view path) {
+  if (path.size() == 1 && path[0] == platform::kPathSeparator) return std::string(path);
+  return std::string(FileNameOf(path));
+}
+
 class PathList {
  public:
   // Far beyond any name or folder the system accepts; longer ones throw std::length_error.

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <climits>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/path_list.h"
 #include "platform/files.h"
 
