@@ -46,8 +46,6 @@ class PathList {
   std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
-  // Bytes held, for memory reports.
-  std::size_t MemoryUsed() const;
 
   std::vector<std::string> ToVector() const;
 
@@ -86,7 +84,6 @@ class PathList {
       return std::string_view(blocks_[start >> kBlockBits])
           .substr(start & kBlockMask, ref & kMaxPart);
     }
-    std::size_t MemoryUsed() const;
 
    private:
     static constexpr unsigned kBlockBits = 20;

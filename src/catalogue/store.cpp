@@ -49,12 +49,6 @@ void FolderStore::Remove(std::size_t i) {
   userTags_.erase(userTags_.begin() + at);
 }
 
-void FolderStore::Clear() {
-  paths_.clear();
-  folders_.clear();
-  userTags_.clear();
-}
-
 std::string StoreFileIn(std::string_view dir) {
   std::string file(dir);
   if (file.empty() || file.back() != platform::kPathSeparator)
