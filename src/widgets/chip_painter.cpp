@@ -27,6 +27,27 @@ int MeasureLabel(const std::string& text) {
   return static_cast<int>(platform::PixelsToTwips(pixels));
 }
 
+ChipKey ChipKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      return ChipKey::Previous;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      return ChipKey::Next;
+    case Qt::Key_Home:
+      return ChipKey::First;
+    case Qt::Key_End:
+      return ChipKey::Last;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return ChipKey::Click;
+    default:
+      return ChipKey::Other;
+  }
+}
+
 void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused) {
   static const QColor body(0xBF, 0xBF, 0xBF);
   static const QColor divider(0xC3, 0xC3, 0xC3);
