@@ -70,7 +70,12 @@ def main():
         return names if names == sorted(expected) else None
 
     wait_for(f"the files {expected} (listed: {[files.getChildAtIndex(i).name for i in range(files.childCount)]})", listed, 10)
-    print(f"smoke: {folder} selected, {tag} pressed, {len(expected)} files read")
+    # The dialog's title and prompt are the design's text, misspelling and all.
+    click(search(window, named(pyatspi.ROLE_PUSH_BUTTON, "Add User Defined Tag")))
+    title = "Input User Definded Tag"
+    dialog = wait_for("the user-tag dialog", lambda: search(app(), named(pyatspi.ROLE_DIALOG, title)))
+    wait_for("its prompt", lambda: search(dialog, named(pyatspi.ROLE_LABEL, title)))
+    print(f"smoke: {folder} selected, {tag} pressed, {len(expected)} files read, {title} asked")
 
 
 main()
