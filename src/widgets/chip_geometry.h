@@ -49,12 +49,12 @@ struct ChipGeometry {
   // Contains for the widest chip at this place: false rules the chip out before its
   // label has been measured.
   bool MayContain(double x, double y) const { return Within(x, y, kMaxWidth); }
-  // Whether a point is on the visible label, where the tooltip shows: the cap lies
-  // above a label that runs under it.
+  // Whether a point is on the visible label, where the tooltip shows: within the chip,
+  // and not on the cap, which lies above a label that runs under it.
   bool OnLabel(double x, double y) const {
     const double from = left + labelLeft;
-    return x >= from && x < from + labelWidth && x < left + capLeft && y >= top + kLabelTop &&
-           y < top + kLabelTop + kLabelHeight;
+    return Contains(x, y) && x >= from && x < from + labelWidth && x < left + capLeft &&
+           y >= top + kLabelTop && y < top + kLabelTop + kLabelHeight;
   }
 
  private:
