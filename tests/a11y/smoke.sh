@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display with the accessibility bus, and drives it
 # with smoke.py. Usage: smoke.sh PATH_TO_VELMORA
-# Each job runs in a process group of its own (set -m), and on any way out the groups
-# are stopped and the temporary folder removed: nothing is left running.
+# Each job runs in a process group of its own (-m); on any way out they are all stopped.
 set -euo pipefail -m
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
-jobs=()
+groups=()
 cleanup() {
-  for pid in "${jobs[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true  # Xvfb removes its lock and socket as it goes
+  for pid in "${groups[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+  wait || true  # Xvfb removes its lock and socket as it goes
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,7 +23,7 @@ printf '%s\r\nfamily,\r\n' "$work/Photos" > "$work/app/folders.txt"
 
 # Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-jobs+=($!)
+groups+=($!)
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 
 export DISPLAY=":$(<"$work/display")" HOME="$work/home" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -34,5 +33,5 @@ dbus-run-session -- bash -c '
   exec /usr/bin/python3 "$1/smoke.py" Photos beach \
     "$0/Photos/Beach Trip.jpg" "$0/Photos/beach-party.JPG" "$0/Photos/2009/Family Beach Walk.jpg"
   ' "$work" "$here" &
-jobs+=($!)
+groups+=($!)
 wait "$!"  # in the background, so that a signal is handled at once
