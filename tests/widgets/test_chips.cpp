@@ -1,0 +1,199 @@
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QtTest>
+
+#include "widgets/tag_bar.h"
+#include "widgets/tag_ctrl.h"
+#include "widgets/tag_panel.h"
+
+using namespace velmora::widgets;
+using Keys = QList<int>;
+
+// A panel of a, b and c, 20 pixels apart (30, 25 is on b, 30, 18 between), and a chip widget; w is the one
+// a row drives, events what the two raise.
+struct Chips {
+  explicit Chips(bool onPanel, const std::string& text = "TagCtrl1")
+      : chip(nullptr, text), w(onPanel ? static_cast<QWidget&>(panel) : chip) {
+    for (const char* t : {"a", "b", "c"}) panel.AddItem(t);
+    panel.Redraw();
+    QObject::connect(&panel, &TagPanel::Resize, [this] { events << "Resize"; });
+    QObject::connect(&panel, &TagPanel::TagSelected, [this](const std::string& t) { events << t.c_str(); });
+    QObject::connect(&chip, &TagCtrl::Click, [this](const std::string& t) { events << t.c_str(); });
+  }
+  TagPanel panel;
+  TagCtrl chip;
+  QWidget& w;
+  QStringList events;
+};
+
+class TestChips : public QObject {
+  Q_OBJECT
+ private slots:
+  // A label width, then a size (width x height, label left, cap left): within bounds, the
+  // cap flush right, the label centred.
+  void sizing_data() {
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QSize>("set");
+    QTest::addColumn<QString>("geometry");
+    QTest::newRow("fits") << 615 << QSize() << "855x255 120 735";
+    QTest::newRow("empty label: 600") << 0 << QSize() << "600x255 300 480";
+    QTest::newRow("as wide as the body") << 1500 << QSize() << "1500x255 0 1380";
+    QTest::newRow("longer, cut in halves") << 2001 << QSize() << "1500x255 -250.5 1380";
+    QTest::newRow("too wide, too high") << 615 << QSize(2000, 400) << "1500x255 442.5 1380";
+    QTest::newRow("too narrow, lower") << 615 << QSize(100, 200) << "600x200 -7.5 480";
+  }
+  void sizing() {
+    QFETCH(int, label);
+    QFETCH(QSize, set);
+    ChipGeometry g;
+    g.SetLabelWidth(label);
+    if (set.isValid()) g.SetSize(set.width(), set.height());
+    QTEST(QString("%1x%2 %3 %4").arg(g.width).arg(g.height).arg(g.labelLeft).arg(g.capLeft), "geometry");
+  }
+
+  // What a point (twips from the corner of a chip at 1000, 300) falls on: "label" shows the
+  // tooltip, "chip" takes a click, "reach" is within the widest chip only.
+  void parts_data() {
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("label's corners") << 100 << QPointF(250, 15) << "label";
+    QTest::newRow("label's far corner") << 100 << QPointF(349, 239) << "label";
+    QTest::newRow("chip's first twip") << 100 << QPointF(0, 0) << "chip";
+    QTest::newRow("before the label") << 100 << QPointF(249.5, 100) << "chip";
+    QTest::newRow("after the label") << 100 << QPointF(350, 100) << "chip";
+    QTest::newRow("above the label") << 100 << QPointF(300, 14) << "chip";
+    QTest::newRow("below the label") << 100 << QPointF(300, 240) << "chip";
+    QTest::newRow("chip's last twip") << 100 << QPointF(599, 254) << "chip";
+    QTest::newRow("past the chip") << 100 << QPointF(600, 100) << "reach";
+    QTest::newRow("past the widest") << 100 << QPointF(1500, 100) << "none";
+    QTest::newRow("below") << 100 << QPointF(300, 255) << "none";
+    QTest::newRow("left of it") << 100 << QPointF(-0.5, 100) << "none";
+    QTest::newRow("long label left of it") << 2000 << QPointF(-1, 100) << "none";
+    QTest::newRow("long label before the cap") << 2000 << QPointF(1379, 100) << "label";
+    QTest::newRow("long label under the cap") << 2000 << QPointF(1380, 100) << "chip";
+  }
+  void parts() {
+    QFETCH(int, label);
+    QFETCH(QPointF, at);
+    ChipGeometry g;
+    g.left = 1000;
+    g.top = 300;
+    g.SetLabelWidth(label);
+    const double x = 1000 + at.x(), y = 300 + at.y();
+    const char* part = g.OnLabel(x, y) ? "label" : g.Contains(x, y) ? "chip" : g.MayContain(x, y) ? "reach" : "none";
+    QTEST(QString(part), "part");
+  }
+
+  // Keys, or a left press and release on one chip, click it.
+  void clicks_data() {
+    QTest::addColumn<bool>("panel");
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QLine>("drag");  // pressed at its start, released at its end
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("Down, Space") << true << Keys{Qt::Key_Down, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "b"};
+    QTest::newRow("Right, Return") << true << Keys{Qt::Key_Right, Qt::Key_Return} << QLine() << 0 << QStringList{"Resize", "b"};
+    QTest::newRow("Up stops at the first") << true << Keys{Qt::Key_Up, Qt::Key_Up, Qt::Key_Enter} << QLine() << 0 << QStringList{"Resize", "a"};
+    QTest::newRow("Left") << true << Keys{Qt::Key_Down, Qt::Key_Left, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "a"};
+    QTest::newRow("Down stops at the last") << true << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "c"};
+    QTest::newRow("End, Home") << true << Keys{Qt::Key_End, Qt::Key_Home, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "a"};
+    QTest::newRow("then the new last") << true << Keys{Qt::Key_End, Qt::Key_Space, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "c", "Resize", "b"};
+    QTest::newRow("other keys") << true << Keys{Qt::Key_A, Qt::Key_Space} << QLine() << 0 << QStringList{"Resize", "a"};
+    QTest::newRow("a chip") << true << Keys{} << QLine(30, 25, 30, 25) << int(Qt::LeftButton) << QStringList{"Resize", "b"};
+    QTest::newRow("released on another") << true << Keys{} << QLine(30, 25, 30, 5) << int(Qt::LeftButton) << QStringList{};
+    QTest::newRow("between chips") << true << Keys{} << QLine(30, 18, 30, 18) << int(Qt::LeftButton) << QStringList{};
+    QTest::newRow("right button") << true << Keys{} << QLine(30, 25, 30, 25) << int(Qt::RightButton) << QStringList{};
+    QTest::newRow("widget: on it") << false << Keys{} << QLine(5, 8, 0, 16) << int(Qt::LeftButton) << QStringList{"TagCtrl1"};
+    QTest::newRow("widget: released below") << false << Keys{} << QLine(5, 8, 5, 17) << int(Qt::LeftButton) << QStringList{};
+    QTest::newRow("widget: right button") << false << Keys{} << QLine(5, 8, 5, 8) << int(Qt::RightButton) << QStringList{};
+    QTest::newRow("widget: Space, Escape") << false << Keys{Qt::Key_Space, Qt::Key_Escape} << QLine() << 0 << QStringList{"TagCtrl1"};
+  }
+  void clicks() {
+    QFETCH(bool, panel);
+    QFETCH(Keys, keys);
+    QFETCH(QLine, drag);
+    QFETCH(int, button);
+    Chips c(panel);
+    for (const int key : keys) QTest::keyClick(&c.w, static_cast<Qt::Key>(key));
+    if (button != 0) {
+      QTest::mousePress(&c.w, Qt::MouseButton(button), {}, drag.p1());
+      QTest::mouseRelease(&c.w, Qt::MouseButton(button), {}, drag.p2());
+    }
+    QTEST(c.events, "events");
+  }
+
+  // The bar in a row with 30-twip gaps, the panel in rows of
+  // 300 twips; one chip per exact text, with its first kind.
+  void layout() {
+    TagBar bar;
+    bar.SetMeasure([](const std::string& t) { return t == "b" ? 615 : t == "B" ? 1400 : 100; });
+    for (const char* t : {"b", "b", "B", ""}) bar.AddItem(t, t[0] == 'b' ? "auto" : "user");
+    bar.AddItem("b", "user");
+    bar.Redraw();
+    QCOMPARE(bar.GetTags(), (std::vector<std::string>{"b", "B", ""}));
+    QCOMPARE(bar.Chip(0).kind + bar.Chip(1).kind, "autouser");
+    QCOMPARE(QPoint(bar.Chip(1).geometry.left, bar.Chip(2).geometry.left), QPoint(885, 2415));
+    Chips c(true);
+    QCOMPARE(QPoint(c.panel.Chip(2).geometry.left, c.panel.Chip(2).geometry.top), QPoint(10, 600));
+    QCOMPARE(c.panel.height(), 60);
+  }
+
+  // A click that arrives while the first is yielding completes first; each chip leaves
+  // before its tag is raised, and a panel that empties keeps its height.
+  void clickDuringTheYield() {
+    Chips c(true);
+    const QPointF second(30, 25);  // row 1, which holds c once a has gone
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QCoreApplication::postEvent(&c.panel, new QMouseEvent(type, second, c.panel.mapToGlobal(second),
+                                                            Qt::LeftButton, Qt::LeftButton, {}));
+    }
+    QTest::mouseClick(&c.panel, Qt::LeftButton, {}, QPoint(30, 5));
+    c.panel.ClickChip(0);
+    QCOMPARE(c.events, (QStringList{"Resize", "Resize", "c", "a", "Resize", "b"}));
+    QCOMPARE(c.panel.HeightTwips(), 300);
+  }
+
+  // Only the visible label shows the whole text; a tip shown before goes.
+  void tooltips_data() {
+    QTest::addColumn<bool>("panel");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("panel: a label") << true << QPoint(19, 28) << "b";
+    QTest::newRow("panel: beside it") << true << QPoint(10, 28) << "";
+    QTest::newRow("panel: past the chips") << true << QPoint(19, 61) << "";
+    QTest::newRow("widget: the label") << false << QPoint(20, 8) << "W";
+    QTest::newRow("widget: above it") << false << QPoint(20, 0) << "";
+  }
+  void tooltips() {
+    QFETCH(bool, panel);
+    QFETCH(QPoint, at);
+    QFETCH(QString, tip);
+    Chips c(panel, "W");
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    for (const QPoint p : {panel ? QPoint(19, 28) : QPoint(20, 8), at}) {
+      QHelpEvent help(QEvent::ToolTip, p, c.w.mapToGlobal(p));
+      QCoreApplication::sendEvent(&c.w, &help);
+    }
+    if (tip.isEmpty()) QTRY_VERIFY(!QToolTip::isVisible());
+    else QCOMPARE(QToolTip::text(), tip);
+  }
+
+  // Resized in pixels by a container, within the same bounds; shown escaped, kept exact.
+  void chipWidget() {
+    TagCtrl chip;
+    chip.show();
+    chip.resize(200, 30);
+    QCOMPARE(QSize(chip.Geometry().width, chip.Geometry().height), QSize(1500, 255));
+    QCOMPARE(chip.size(), QSize(100, 17));
+    chip.resize(10, 10);
+    QCOMPARE(chip.size(), QSize(40, 10));
+    chip.SetText("b\xFF");
+    QCOMPARE(chip.Text(), std::string("b\xFF"));
+    QCOMPARE(chip.accessibleName(), QString("b\\xFF"));
+  }
+};
+
+QTEST_MAIN(TestChips)
+#include "test_chips.moc"
