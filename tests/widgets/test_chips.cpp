@@ -29,36 +29,14 @@ struct Chips {
 class TestChips : public QObject {
   Q_OBJECT
  private slots:
-  // A label width, then a size (width x height, label left, cap left): within bounds, the
-  // cap flush right, the label centred.
-  void sizing_data() {
-    QTest::addColumn<int>("label");
-    QTest::addColumn<QSize>("set");
-    QTest::addColumn<QString>("geometry");
-    QTest::newRow("fits") << 615 << QSize() << "855x255 120 735";
-    QTest::newRow("empty label: 600") << 0 << QSize() << "600x255 300 480";
-    QTest::newRow("as wide as the body") << 1500 << QSize() << "1500x255 0 1380";
-    QTest::newRow("longer, cut in halves") << 2001 << QSize() << "1500x255 -250.5 1380";
-    QTest::newRow("too wide, too high") << 615 << QSize(2000, 400) << "1500x255 442.5 1380";
-    QTest::newRow("too narrow, lower") << 615 << QSize(100, 200) << "600x200 -7.5 480";
-  }
-  void sizing() {
-    QFETCH(int, label);
-    QFETCH(QSize, set);
-    ChipGeometry g;
-    g.SetLabelWidth(label);
-    if (set.isValid()) g.SetSize(set.width(), set.height());
-    QTEST(QString("%1x%2 %3 %4").arg(g.width).arg(g.height).arg(g.labelLeft).arg(g.capLeft),
-          "geometry");
-  }
-
   // What a point (twips from the corner of a chip at 1000, 300) falls on: "label" shows the
-  // tooltip, "chip" takes a click, "reach" is within the widest chip only.
+  // tooltip, "chip" takes a click, "reach" is within the widest chip only. A chip fits its
+  // label and a cap's width (120) on each side, within 600 to 1500 twips, the label centred.
   void parts_data() {
     QTest::addColumn<int>("label");
     QTest::addColumn<QPointF>("at");
     QTest::addColumn<QString>("part");
-    QTest::newRow("label's corners") << 100 << QPointF(250, 15) << "label";
+    QTest::newRow("label's first twip") << 100 << QPointF(250, 15) << "label";
     QTest::newRow("chip's first twip") << 100 << QPointF(0, 0) << "chip";
     QTest::newRow("before the label") << 100 << QPointF(249.5, 100) << "chip";
     QTest::newRow("after the label") << 100 << QPointF(350, 100) << "chip";
