@@ -58,9 +58,9 @@ void TagCtrl::paintEvent(QPaintEvent*) {
 void TagCtrl::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void TagCtrl::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     Local().Contains(PixelsToTwips(event->position().x()),
-                                      PixelsToTwips(event->position().y()));
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton &&
+      Local().Contains(PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
   pressed_ = false;
   if (click) emit Click(text_);  // nothing may touch the chip after this
 }
