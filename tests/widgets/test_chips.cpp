@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QtTest>
@@ -162,6 +163,18 @@ class TestChips : public QObject {
       QCoreApplication::sendEvent(&c.w, &help);
     }
     QTRY_COMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+  }
+
+  // Each painted chip is a button named by its tag, which assistive technology can press.
+  void accessibleChips() {
+    Chips c(true);
+    c.panel.show();
+    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(&c.panel)->child(1);
+    QCOMPARE(b->role(), QAccessible::Button);
+    QCOMPARE(b->text(QAccessible::Name), QString("b"));
+    b->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(c.events, (QStringList{"Resize", "b"}));
+    QVERIFY(!b->isValid());
   }
 
   // Resized in pixels by a container, within the same bounds; shown escaped, kept exact.
