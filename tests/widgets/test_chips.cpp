@@ -195,6 +195,21 @@ class TestChips : public QObject {
     QCOMPARE(chip.Text(), std::string("b\xFF"));
     QCOMPARE(chip.accessibleName(), QString("b\\xFF"));
   }
+
+  // The pill, white outside its ends, and the cap with its divider (an empty chip, 40 pixels).
+  void looks_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("left corner") << QPoint(0, 0) << QColor(Qt::white);
+    QTest::newRow("right corner") << QPoint(39, 16) << QColor(Qt::white);
+    QTest::newRow("body") << QPoint(10, 8) << QColor(0xBF, 0xBF, 0xBF);
+    QTest::newRow("divider") << QPoint(32, 8) << QColor(0xC3, 0xC3, 0xC3);
+    QTest::newRow("cap") << QPoint(35, 8) << QColor(0xBF, 0xBF, 0xBF);
+  }
+  void looks() {
+    QFETCH(QPoint, at);
+    QTEST(TagCtrl(nullptr, "").grab().toImage().pixelColor(at), "colour");
+  }
 };
 
 QTEST_MAIN(TestChips)
