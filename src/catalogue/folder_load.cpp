@@ -32,9 +32,4 @@ std::optional<std::string> WithUserTag(std::string_view line, std::string_view t
   return std::string(line) + entry;
 }
 
-std::string DisplayNameOf(std::string_view path) {
-  if (path.size() == 1 && path[0] == platform::kPathSeparator) return std::string(path);
-  return std::string(FileNameOf(path));
-}
-
 }  // namespace velmora::catalogue

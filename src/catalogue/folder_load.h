@@ -32,8 +32,4 @@ std::vector<std::string> UserTagPieces(std::string_view line);
 // it (an exact, case-sensitive search: "ar" is found in "bar,").
 std::optional<std::string> WithUserTag(std::string_view line, std::string_view tag);
 
-// The name shown for a registered folder: the text after its last separator, and the
-// root as "/" (nothing would remain of it otherwise).
-std::string DisplayNameOf(std::string_view path);
-
 }  // namespace velmora::catalogue

@@ -17,12 +17,6 @@ std::uint64_t PathList::Blocks::Add(std::string_view text) {
   return start << kLengthBits | text.size();
 }
 
-std::size_t PathList::Blocks::MemoryUsed() const {
-  std::size_t bytes = 0;
-  for (const std::string& block : blocks_) bytes += block.capacity();
-  return bytes;
-}
-
 std::uint32_t PathList::AddFolder(std::string_view folder) {
   folders_.push_back(text_.Add(folder));
   return static_cast<std::uint32_t>(folders_.size() - 1);
@@ -58,11 +52,6 @@ std::string PathList::operator[](std::size_t i) const {
 void PathList::AppendPath(std::size_t i, std::string& out) const {
   out.append(Folder(i));
   out.append(Name(i));
-}
-
-std::size_t PathList::MemoryUsed() const {
-  return text_.MemoryUsed() + (folders_.capacity() + names_.capacity()) * sizeof(std::uint64_t) +
-         folderOf_.capacity() * sizeof(std::uint32_t);
 }
 
 std::vector<std::string> PathList::ToVector() const {

@@ -20,6 +20,13 @@ inline std::string_view FileNameOf(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// The name shown for a registered folder: FileNameOf, and the root as "/" (nothing
+// would remain of it otherwise).
+inline std::string DisplayNameOf(std::string_view path) {
+  if (path.size() == 1 && path[0] == platform::kPathSeparator) return std::string(path);
+  return std::string(FileNameOf(path));
+}
+
 class PathList {
  public:
   // Far beyond any name or folder the system accepts; longer ones throw std::length_error.
@@ -39,8 +46,6 @@ class PathList {
   std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
-  // Bytes held, for memory reports.
-  std::size_t MemoryUsed() const;
 
   std::vector<std::string> ToVector() const;
 
@@ -79,7 +84,6 @@ class PathList {
       return std::string_view(blocks_[start >> kBlockBits])
           .substr(start & kBlockMask, ref & kMaxPart);
     }
-    std::size_t MemoryUsed() const;
 
    private:
     static constexpr unsigned kBlockBits = 20;

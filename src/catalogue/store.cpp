@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <climits>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/path_list.h"
 #include "platform/files.h"
 
@@ -48,12 +47,6 @@ void FolderStore::Remove(std::size_t i) {
   paths_.erase(paths_.begin() + at);
   folders_.erase(folders_.begin() + at);
   userTags_.erase(userTags_.begin() + at);
-}
-
-void FolderStore::Clear() {
-  paths_.clear();
-  folders_.clear();
-  userTags_.clear();
 }
 
 std::string StoreFileIn(std::string_view dir) {

@@ -43,7 +43,6 @@ class FolderStore {
   std::string Append(std::string path, std::string userTagLine);
   std::string SetUserTags(std::size_t i, std::string userTagLine);
   void Remove(std::size_t i);
-  void Clear();
 
   friend bool operator==(const FolderStore&, const FolderStore&) = default;
 

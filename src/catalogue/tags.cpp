@@ -76,11 +76,6 @@ bool TagList::Add(std::string_view tag) {
   return true;
 }
 
-bool TagList::Contains(std::string_view tag) const {
-  if (slots_.empty()) return false;
-  return slots_[FindSlot(tag, HashOf(tag))].index != kEmpty;
-}
-
 void MergeTags(TagList& tags, const std::vector<std::string>& words) {
   for (const std::string& w : words) tags.Add(w);
 }

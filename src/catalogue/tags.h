@@ -66,7 +66,6 @@ class TagList {
  public:
   // Appends tag unless present; true when it was appended.
   bool Add(std::string_view tag);
-  bool Contains(std::string_view tag) const;
 
   std::size_t size() const { return tags_.size(); }
   bool empty() const { return tags_.empty(); }

@@ -543,6 +543,9 @@ void Form1::TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollB
   bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
   bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
   if (!scrollToEnd) return;
+  // The design lets waiting events run before it jumps to the end, twice: one pass runs
+  // what is queued now (clicks, the repaint at the panel's new height), the second what
+  // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
   platform::ProcessPendingEvents();
   platform::ProcessPendingEvents();
   bar.setValue(bar.maximum());
@@ -589,6 +592,7 @@ void Form1::cmdAddUserTag_Click() {
   const auto shown = ShownPath();
   if (!shown) return;
   const std::string& path = *shown;
+  // Spelled as the design spells it, prompt and title alike; the accessibility test pins it.
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
   if (tag.empty()) return;

@@ -1,6 +1,7 @@
 #include "widgets/chip_container.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +10,6 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "platform/qt_services.h"
 #include "platform/twips.h"
 #include "widgets/chip_accessible.h"
 #include "widgets/chip_painter.h"
@@ -72,10 +72,8 @@ long ChipContainer::ChipAt(QPointF point) const {
   const double x = PixelsToTwips(point.x());
   const double y = PixelsToTwips(point.y());
   for (std::size_t p = chips_.size(); p > 0; --p) {  // the last painted lies on top
-    const ChipGeometry& g = chips_[p - 1]->geometry;
-    if (y < g.top || y >= g.top + g.height || x < g.left || x >= g.left + ChipGeometry::kMaxWidth)
-      continue;
-    if (x < g.left + Measured(p - 1).geometry.width) return static_cast<long>(p - 1);
+    if (!chips_[p - 1]->geometry.MayContain(x, y)) continue;
+    if (Measured(p - 1).geometry.Contains(x, y)) return static_cast<long>(p - 1);
   }
   return -1;
 }
@@ -147,7 +145,7 @@ void ChipContainer::ClickChip(std::size_t position) {
   Changed();
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
-  platform::ProcessPendingEvents();
+  QCoreApplication::processEvents();
   Selected(text, kind);
 }
 
@@ -156,28 +154,24 @@ void ChipContainer::keyPressEvent(QKeyEvent* event) {
   keyboard_ = true;
   const std::size_t last = chips_.size() - 1;
   std::size_t next = std::min(current_, last);
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
+  switch (ChipKeyOf(event->key())) {
+    case ChipKey::Previous:
       next = next == 0 ? 0 : next - 1;
       break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
+    case ChipKey::Next:
       next = std::min(next + 1, last);
       break;
-    case Qt::Key_Home:
+    case ChipKey::First:
       next = 0;
       break;
-    case Qt::Key_End:
+    case ChipKey::Last:
       next = last;
       break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case ChipKey::Click:
       current_ = next;
       ClickChip(next);
       return;
-    default:
+    case ChipKey::Other:
       return QWidget::keyPressEvent(event);
   }
   current_ = next;
@@ -194,21 +188,13 @@ bool ChipContainer::event(QEvent* event) {
     // The whole text shows over the label, also where the chip cuts it off; the cap has none.
     const auto* help = static_cast<QHelpEvent*>(event);
     const long p = ChipAt(help->pos());
-    bool shown = false;
-    if (p >= 0) {
-      const ChipGeometry& g = chips_[static_cast<std::size_t>(p)]->geometry;
-      const double x = PixelsToTwips(help->pos().x());
-      const double y = PixelsToTwips(help->pos().y());
-      const double labelLeft = g.left + g.labelLeft;
-      if (x >= labelLeft && x < labelLeft + g.labelWidth && x < g.left + g.capLeft &&
-          y >= g.top + ChipGeometry::kLabelTop &&
-          y < g.top + ChipGeometry::kLabelTop + ChipGeometry::kLabelHeight) {
-        QToolTip::showText(help->globalPos(), ChipText(chips_[static_cast<std::size_t>(p)]->text),
-                           this);
-        shown = true;
-      }
+    const Entry* chip = p >= 0 ? chips_[static_cast<std::size_t>(p)].get() : nullptr;
+    if (chip != nullptr &&
+        chip->geometry.OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
+      QToolTip::showText(help->globalPos(), ChipText(chip->text), this);
+    } else {
+      QToolTip::hideText();
     }
-    if (!shown) QToolTip::hideText();
     return true;
   }
   return QWidget::event(event);

@@ -1,5 +1,6 @@
 #pragma once
-// Where a chip and its parts stand, in twips, and the rules that keep it in bounds.
+// Where a chip and its parts stand, in twips, the rules that keep it in bounds, and
+// which of its parts a point falls on: the same for the chip widget and painted chips.
 
 namespace velmora::widgets {
 
@@ -40,6 +41,25 @@ struct ChipGeometry {
     width = w > kMaxWidth ? kMaxWidth : (w < kMinWidth ? kMinWidth : w);
     capLeft = width - kCapWidth;
     labelLeft = (width - labelWidth) / 2.0;
+  }
+
+  // Whether a point (twips, in the frame of left and top) is on the chip: a click there
+  // clicks it.
+  bool Contains(double x, double y) const { return Within(x, y, width); }
+  // Contains for the widest chip at this place: false rules the chip out before its
+  // label has been measured.
+  bool MayContain(double x, double y) const { return Within(x, y, kMaxWidth); }
+  // Whether a point is on the visible label, where the tooltip shows: within the chip,
+  // and not on the cap, which lies above a label that runs under it.
+  bool OnLabel(double x, double y) const {
+    const double from = left + labelLeft;
+    return Contains(x, y) && x >= from && x < from + labelWidth && x < left + capLeft &&
+           y >= top + kLabelTop && y < top + kLabelTop + kLabelHeight;
+  }
+
+ private:
+  bool Within(double x, double y, int w) const {
+    return x >= left && x < left + w && y >= top && y < top + height;
   }
 };
 

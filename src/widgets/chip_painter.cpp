@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/twips.h"
+#include "platform/visible_text.h"
 
 namespace velmora::widgets {
 
@@ -17,13 +18,34 @@ QFont ChipFont() {
 }
 
 QString ChipText(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QString::fromStdString(platform::VisibleText(text));
 }
 
 int MeasureLabel(const std::string& text) {
   static const QFontMetricsF metrics(ChipFont());
   const double pixels = std::ceil(metrics.horizontalAdvance(ChipText(text)));
   return static_cast<int>(platform::PixelsToTwips(pixels));
+}
+
+ChipKey ChipKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      return ChipKey::Previous;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      return ChipKey::Next;
+    case Qt::Key_Home:
+      return ChipKey::First;
+    case Qt::Key_End:
+      return ChipKey::Last;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return ChipKey::Click;
+    default:
+      return ChipKey::Other;
+  }
 }
 
 void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused) {

@@ -1,6 +1,7 @@
 #pragma once
-// How a chip looks, shared by the chip widget and the containers that paint their
-// chips themselves: a grey pill with blue text and a right-end cap.
+// How a chip looks and which keys it answers, shared by the chip widget and the
+// containers that paint their chips themselves: a grey pill with blue text and a
+// right-end cap.
 
 #include <QFont>
 #include <QPainter>
@@ -12,9 +13,15 @@ namespace velmora::widgets {
 
 // Arial 9 pt at 96 dpi.
 QFont ChipFont();
+// What a chip shows of its text: bytes that are not UTF-8 and characters that hide or
+// reorder text appear as escapes ("\xFF", "\u202E"); the chip keeps the exact bytes.
 QString ChipText(const std::string& text);
 // The width of the label that shows text on one line, in twips.
 int MeasureLabel(const std::string& text);
+
+// What a key does on a chip, for the chip widget and the painted chips alike.
+enum class ChipKey { Other, Previous, Next, First, Last, Click };
+ChipKey ChipKeyOf(int key);
 
 // Paints a chip at its geometry (twips, relative to the painter's origin).
 void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused);

@@ -1,7 +1,5 @@
 #include "widgets/tag_bar.h"
 
-#include <cmath>
-
 namespace velmora::widgets {
 
 TagBar::TagBar(QWidget* parent) : ChipContainer(parent, ChipGeometry::Template(120)) {}
@@ -14,10 +12,10 @@ std::vector<std::string> TagBar::GetTags() const {
 }
 
 void TagBar::Redraw() {
-  std::int64_t x = 0;
+  std::int64_t x = 0;  // whole twips: widths and gaps are whole, nothing to round
   for (std::size_t i = 0; i < Count(); ++i) {
     Place(i, static_cast<int>(x), 0);
-    x = std::llrint(static_cast<double>(x) + WidthOf(i) + kGap);  // to nearest, ties to even
+    x += WidthOf(i) + kGap;
   }
   Changed();
 }

@@ -11,7 +11,7 @@
 
 namespace velmora::widgets {
 
-using platform::TwipsToPixels;
+using platform::PixelsToTwips;
 using platform::TwipsToWholePixels;
 
 TagCtrl::TagCtrl(QWidget* parent, const std::string& instanceName) : QWidget(parent) {
@@ -43,26 +43,30 @@ QSize TagCtrl::sizeHint() const {
   return {TwipsToWholePixels(geometry_.width), TwipsToWholePixels(geometry_.height)};
 }
 
+ChipGeometry TagCtrl::Local() const {
+  ChipGeometry here = geometry_;
+  here.left = here.top = 0;
+  return here;
+}
+
 void TagCtrl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);  // the images are white outside the pill
-  ChipGeometry here = geometry_;
-  here.left = here.top = 0;
-  PaintChip(painter, here, ChipText(text_), hasFocus());
+  PaintChip(painter, Local(), ChipText(text_), hasFocus());
 }
 
 void TagCtrl::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void TagCtrl::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
-      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+      pressed_ && event->button() == Qt::LeftButton &&
+      Local().Contains(PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
   pressed_ = false;
   if (click) emit Click(text_);  // nothing may touch the chip after this
 }
 
 void TagCtrl::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-      event->key() == Qt::Key_Enter) {
+  if (ChipKeyOf(event->key()) == ChipKey::Click) {
     emit Click(text_);
     return;
   }
@@ -72,8 +76,7 @@ void TagCtrl::keyPressEvent(QKeyEvent* event) {
 void TagCtrl::resizeEvent(QResizeEvent*) {
   // Resized by its container in pixels: the same bounds apply.
   if (size() != sizeHint()) {
-    SetSize(static_cast<int>(platform::PixelsToTwips(width())),
-            static_cast<int>(platform::PixelsToTwips(height())));
+    SetSize(static_cast<int>(PixelsToTwips(width())), static_cast<int>(PixelsToTwips(height())));
   }
 }
 
@@ -81,11 +84,7 @@ bool TagCtrl::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     // Only the label has a tooltip; the cap lies above it.
     const auto* help = static_cast<QHelpEvent*>(event);
-    const QRectF label(TwipsToPixels(geometry_.labelLeft), TwipsToPixels(ChipGeometry::kLabelTop),
-                       TwipsToPixels(geometry_.labelWidth),
-                       TwipsToPixels(ChipGeometry::kLabelHeight));
-    const QPointF at = help->pos();
-    if (label.contains(at) && at.x() < TwipsToPixels(geometry_.capLeft)) {
+    if (Local().OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
       QToolTip::showText(help->globalPos(), ChipText(text_), this);
     } else {
       QToolTip::hideText();

@@ -43,6 +43,8 @@ class TagCtrl : public QWidget {
 
  private:
   void SetSize(int widthTwips, int heightTwips);
+  // The geometry in the chip's own frame, where events and painting take place.
+  ChipGeometry Local() const;
 
   std::string text_;
   ChipGeometry geometry_;

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Drives the running Velmora window through the accessibility bus, as a screen reader
-user would: select a folder, press a tag chip, read the file list."""
+user would: select a folder, press a tag chip, read the file list, ask for a user tag."""
 
 import subprocess
 import sys
 import time
 
 import pyatspi
+from pyatspi import ROLE_DIALOG, ROLE_LABEL, ROLE_LIST, ROLE_PUSH_BUTTON
 
 
 def wait_for(what, find, seconds=30):
@@ -20,31 +21,17 @@ def wait_for(what, find, seconds=30):
 
 
 def search(node, predicate, depth=0):
-    if node is None or depth > 25:
+    try:  # a node may go away while we look
+        if node is None or depth > 25 or predicate(node):
+            return node if depth <= 25 else None
+        return next(filter(None, (search(node.getChildAtIndex(i), predicate, depth + 1)
+                                  for i in range(node.childCount))), None)
+    except Exception:
         return None
-    try:
-        if predicate(node):
-            return node
-        for i in range(node.childCount):
-            hit = search(node.getChildAtIndex(i), predicate, depth + 1)
-            if hit:
-                return hit
-    except Exception:  # a node that went away while we looked
-        return None
-    return None
 
 
 def named(role, name):
     return lambda n: n.getRole() == role and n.name == name
-
-
-def app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        child = desktop.getChildAtIndex(i)
-        if child is not None and child.name.lower() == "velmora":
-            return child
-    return None
 
 
 def click(node):
@@ -54,23 +41,24 @@ def click(node):
 
 def main():
     folder, tag, *expected = sys.argv[1:]
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = lambda: search(desktop, lambda n: n.name.lower() == "velmora")
     window = wait_for("the application", app)
-    folders = wait_for("the folder list", lambda: search(window, named(pyatspi.ROLE_LIST, "Folders")))
-    item = wait_for(f"the folder {folder}", lambda: search(folders, lambda n: n.name == folder and n is not folders))
-    click(item)
+    folders = wait_for("the folder list", lambda: search(window, named(ROLE_LIST, "Folders")))
+    click(wait_for(f"the folder {folder}", lambda: search(folders, lambda n: n.name == folder and n is not folders)))
     tags = wait_for("the tag panel", lambda: search(window, lambda n: n.name == "Tags" and n.childCount > 0))
-    chip = wait_for(f"the chip {tag}", lambda: search(tags, named(pyatspi.ROLE_PUSH_BUTTON, tag)))
-    chip.queryAction().doAction(0)
+    wait_for(f"the chip {tag}", lambda: search(tags, named(ROLE_PUSH_BUTTON, tag))).queryAction().doAction(0)
     bar = search(window, lambda n: n.name == "Tag filter")
-    wait_for(f"{tag} in the filter", lambda: search(bar, named(pyatspi.ROLE_PUSH_BUTTON, tag)))
-    files = search(window, named(pyatspi.ROLE_LIST, "Files"))
-
-    def listed():
-        names = sorted(files.getChildAtIndex(i).name for i in range(files.childCount))
-        return names if names == sorted(expected) else None
-
-    wait_for(f"the files {expected} (listed: {[files.getChildAtIndex(i).name for i in range(files.childCount)]})", listed, 10)
-    print(f"smoke: {folder} selected, {tag} pressed, {len(expected)} files read")
+    wait_for(f"{tag} in the filter", lambda: search(bar, named(ROLE_PUSH_BUTTON, tag)))
+    files = search(window, named(ROLE_LIST, "Files"))
+    listed = lambda: sorted(files.getChildAtIndex(i).name for i in range(files.childCount))
+    wait_for(f"the files {expected} (listed: {listed()})", lambda: listed() == sorted(expected), 10)
+    # The dialog's title and prompt are the design's text, misspelling and all.
+    click(search(window, named(ROLE_PUSH_BUTTON, "Add User Defined Tag")))
+    title = "Input User Definded Tag"
+    dialog = wait_for("the user-tag dialog", lambda: search(app(), named(ROLE_DIALOG, title)))
+    wait_for("its prompt", lambda: search(dialog, named(ROLE_LABEL, title)))
+    print(f"smoke: {folder} selected, {tag} pressed, {len(expected)} files read, {title} asked")
 
 
 main()

@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display with the accessibility bus, and drives it
 # with smoke.py. Usage: smoke.sh PATH_TO_VELMORA
-set -euo pipefail
+# Each job runs in a process group of its own (-m); on any way out they are all stopped.
+set -euo pipefail -m
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+groups=()
+cleanup() {
+  for pid in "${groups[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+  wait || true  # Xvfb removes its lock and socket as it goes
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 
 # A portable copy keeps its folder list beside it.
 mkdir -p "$work/app" "$work/Photos/2009" "$work/home"
@@ -13,16 +21,17 @@ touch "$work/Photos/Beach Trip.jpg" "$work/Photos/beach-party.JPG" "$work/Photos
       "$work/Photos/2009/Family Beach Walk.jpg"
 printf '%s\r\nfamily,\r\n' "$work/Photos" > "$work/app/folders.txt"
 
-display=$((100 + RANDOM % 800))
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+groups+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 
-export DISPLAY=":$display" HOME="$work/home" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-exec dbus-run-session -- bash -c '
+export DISPLAY=":$(<"$work/display")" HOME="$work/home" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   "$0/app/velmora" &
-  /usr/bin/python3 "$1/smoke.py" Photos beach \
+  exec /usr/bin/python3 "$1/smoke.py" Photos beach \
     "$0/Photos/Beach Trip.jpg" "$0/Photos/beach-party.JPG" "$0/Photos/2009/Family Beach Walk.jpg"
-  status=$?
-  kill $(jobs -p) 2>/dev/null
-  exit $status' "$work" "$here"
+  ' "$work" "$here" &
+groups+=($!)
+wait "$!"  # in the background, so that a signal is handled at once
