@@ -15,7 +15,8 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 # A portable copy keeps its folder list beside it.
-mkdir -p "$work/app" "$work/Photos/2009" "$work/home"
+mkdir -p "$work/app" "$work/Photos/2009" "$work/home" "$work/run"
+chmod 700 "$work/run"
 cp "$1" "$work/app/velmora"
 touch "$work/Photos/Beach Trip.jpg" "$work/Photos/beach-party.JPG" "$work/Photos/notes.txt" \
       "$work/Photos/2009/Family Beach Walk.jpg"
@@ -26,7 +27,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 groups+=($!)
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 
-export DISPLAY=":$(<"$work/display")" HOME="$work/home" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# A runtime folder of its own, so that a Velmora already running elsewhere is not asked.
+export DISPLAY=":$(<"$work/display")" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   "$0/app/velmora" &
