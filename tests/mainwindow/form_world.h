@@ -15,16 +15,13 @@
 
 namespace velmora::testing {
 
-using mainwindow::Form1;
-
 struct World {
   explicit World(const std::string& storeText = {}) { Start(storeText); }
-  // setup lays out files in the world's folder and returns the store's text.
   explicit World(const std::function<std::string(const TestDir&)>& setup) { Start(setup(dir)); }
   void Start(const std::string& storeText) {
     if (!storeText.empty()) dir.createFile("folders.txt", storeText);
-    form = std::make_unique<Form1>(mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"},
-                                   shell);
+    form = std::make_unique<mainwindow::Form1>(
+        mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"}, shell);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
   }
@@ -46,15 +43,13 @@ struct World {
     return out;
   }
   static void click(widgets::ChipContainer& c, const std::string& text) {
-    for (std::size_t i = 0; i < c.Count(); ++i) {
-      if (c.Chip(i).text != text) continue;
-      const auto g = c.Chip(i).geometry;
-      QTest::mouseClick(&c, Qt::LeftButton, {},
-                        QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
-                               static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
-      return;
-    }
-    QFAIL(("no chip " + text).c_str());
+    std::size_t i = 0;
+    while (i < c.Count() && c.Chip(i).text != text) ++i;
+    QVERIFY2(i < c.Count(), text.c_str());
+    const auto g = c.Chip(i).geometry;
+    QTest::mouseClick(&c, Qt::LeftButton, {},
+                      QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
+                             static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
   }
   std::string store() const { return dir.read("folders.txt"); }
 
@@ -62,7 +57,7 @@ struct World {
   ScriptedDialogs dialogs;
   RecordingLauncher launcher;
   platform::Shell shell{dialogs, launcher};
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<mainwindow::Form1> form;
 };
 
 }  // namespace velmora::testing
