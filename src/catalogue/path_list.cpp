@@ -6,7 +6,10 @@ namespace velmora::catalogue {
 
 std::uint64_t PathList::Blocks::Add(std::string_view text) {
   if (text.size() > kMaxPart) throw std::length_error("name or folder too long for a path list");
-  if (blocks_.empty() || blocks_.back().size() + text.size() > kBlockMask + 1) {
+  // A full block takes nothing more, not even an empty text: its start would name the
+  // next block.
+  if (blocks_.empty() || blocks_.back().size() > kBlockMask ||
+      blocks_.back().size() + text.size() > kBlockMask + 1) {
     blocks_.emplace_back();
     // The first block grows as needed, so that small lists stay small.
     if (blocks_.size() > 1) blocks_.back().reserve(kBlockMask + 1);
