@@ -6,37 +6,31 @@
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
 
-using velmora::platform::ChooseStoreDirectory;
+using namespace velmora::platform;
 
 class TestFiles : public QObject {
   Q_OBJECT
  private slots:
+  // Whether the copy is portable, XDG_CONFIG_HOME, HOME ("-": unset), and the folder chosen.
   void storeDirectory_data() {
-    QTest::addColumn<bool>("portable");
-    QTest::addColumn<QByteArray>("xdg");   // "-" for unset
-    QTest::addColumn<QByteArray>("home");  // "-" for unset
+    QTest::addColumn<QByteArray>("given");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("portable copy") << true << QByteArray("/x") << QByteArray("/home/u") << "/opt/v";
-    QTest::newRow("installed, XDG set")
-        << false << QByteArray("/cfg") << QByteArray("/home/u") << "/cfg/velmora";
-    QTest::newRow("installed, default")
-        << false << QByteArray("-") << QByteArray("/home/u") << "/home/u/.config/velmora";
-    QTest::newRow("relative XDG ignored")
-        << false << QByteArray("cfg") << QByteArray("/home/u") << "/home/u/.config/velmora";
-    QTest::newRow("nowhere else") << false << QByteArray("-") << QByteArray("-") << "/opt/v";
+    QTest::newRow("portable copy") << QByteArray("portable /x /home/u") << "/opt/v";
+    QTest::newRow("installed, XDG set") << QByteArray("- /cfg /home/u") << "/cfg/velmora";
+    QTest::newRow("installed, default") << QByteArray("- - /home/u") << "/home/u/.config/velmora";
+    QTest::newRow("relative XDG ignored") << QByteArray("- cfg /home/u") << "/home/u/.config/velmora";
+    QTest::newRow("nowhere else") << QByteArray("- - -") << "/opt/v";
   }
   void storeDirectory() {
-    QFETCH(bool, portable);
-    QFETCH(QByteArray, xdg);
-    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, given);
     QFETCH(QString, chosen);
-    const auto arg = [](const QByteArray& v) { return v == "-" ? nullptr : v.constData(); };
-    QCOMPARE(QString::fromStdString(ChooseStoreDirectory("/opt/v", portable, arg(xdg), arg(home))),
-             chosen);
+    const QList<QByteArray> v = given.split(' ');
+    const auto arg = [&](int i) { return v[i] == "-" ? nullptr : v[i].constData(); };
+    QCOMPARE(QString::fromStdString(ChooseStoreDirectory("/opt/v", v[0] != "-", arg(1), arg(2))), chosen);
   }
 
-  // A folder of a file, a folder and links to each and to nowhere: what each entry is,
-  // as "name:F" (folder) or "name:f", sorted; or the error.
+  // A folder of a file, a folder and links to each and to nowhere: what each entry is, as
+  // "name:F" (folder) or "name:f", sorted; or the error.
   void readFolder_data() {
     QTest::addColumn<QString>("fault");  // see FaultyFileSystem; "untyped": no entry types
     QTest::addColumn<QString>("listed");
@@ -55,47 +49,37 @@ class TestFiles : public QObject {
     TestDir t;
     t.createFile("file");
     t.createDir("sub");
-    t.createLink("tofile", "file");
-    t.createLink("tosub", "sub");
-    t.createLink("dangling", "nowhere");
+    for (const char* link : {"tofile file", "tosub sub", "dangling nowhere"})
+      t.createLink(QByteArray(link).split(' ')[0].toStdString(), QByteArray(link).split(' ')[1].toStdString());
     FaultyFileSystem fs;
     fs.untyped = fault.startsWith("untyped");
     fs.fail(fault.remove("untyped").toStdString());
-    velmora::platform::FolderListing listing;
-    const int error = velmora::platform::SystemDirectories().ReadFolder(t.path(), listing);
+    FolderListing listing;
+    const int error = SystemDirectories().ReadFolder(t.path(), listing);
     QStringList got;
     for (std::size_t i = 0; i < listing.size(); ++i)
-      got << QString::fromStdString(std::string(listing.NameField(i).data())) +
-                 (listing.Kind(i) == velmora::platform::EntryKind::Folder ? ":F" : ":f");
+      got << QString(listing.NameField(i).data()) + (listing.Kind(i) == EntryKind::Folder ? ":F" : ":f");
     got.sort();
-    QCOMPARE(error != 0 ? QString::fromStdString(velmora::platform::ErrorText(error)) : got.join(' '), listed);
+    QCOMPARE(error ? QString::fromStdString(ErrorText(error)) : got.join(' '), listed);
     QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
   }
 
   void visibleText_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("shown");
-    QTest::newRow("plain and accented") << QByteArray("Été 2009.jpg") << QByteArray("Été 2009.jpg");
-    QTest::newRow("right-to-left override")
-        << QByteArray("inv\xE2\x80\xAEtxt.exe") << QByteArray("inv\\u202Etxt.exe");
-    QTest::newRow("isolates and zero width") << QByteArray("a\xE2\x81\xA6" "b\xE2\x80\x8B")
-                                             << QByteArray("a\\u2066b\\u200B");
-    QTest::newRow("line break, tab, escape")
-        << QByteArray("a\nb\tc\x1B") << QByteArray("a\\nb\\tc\\u001B");
-    QTest::newRow("C1 control") << QByteArray("x\xC2\x85") << QByteArray("x\\u0085");
-    QTest::newRow("Latin-1 byte") << QByteArray("caf\xE9") << QByteArray("caf\\xE9");
-    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("\\xC0\\xAF");
-    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QByteArray("\\xED\\xA0\\x80");
-    QTest::newRow("cut short") << QByteArray("a\xE2\x80") << QByteArray("a\\xE2\\x80");
-    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x93\xB7") << QByteArray("\xF0\x9F\x93\xB7");
-    QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("a\\u0000b");
+    QTest::newRow("plain, accented, four bytes")
+        << QByteArray("Été 2009 \xF0\x9F\x93\xB7.jpg") << QByteArray("Été 2009 \xF0\x9F\x93\xB7.jpg");
+    QTest::newRow("bidi override and isolate, zero width, controls, C1, NUL")
+        << QByteArray("inv\xE2\x80\xAEtxt a\xE2\x81\xA6" "b\xE2\x80\x8B \n\t\x1B x\xC2\x85 ") + '\0'
+        << QByteArray("inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 \\u0000");
+    QTest::newRow("Latin-1, overlong, surrogate, cut short")
+        << QByteArray("caf\xE9 \xC0\xAF \xED\xA0\x80 a\xE2\x80")
+        << QByteArray("caf\\xE9 \\xC0\\xAF \\xED\\xA0\\x80 a\\xE2\\x80");
   }
   void visibleText() {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, shown);
-    QCOMPARE(QByteArray::fromStdString(
-                 velmora::platform::VisibleText(std::string_view(bytes.constData(), bytes.size()))),
-             shown);
+    QCOMPARE(QByteArray::fromStdString(VisibleText(std::string_view(bytes.constData(), bytes.size()))), shown);
   }
 };
 
