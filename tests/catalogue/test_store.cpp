@@ -1,6 +1,5 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <QtTest>
 #include <climits>
@@ -13,7 +12,7 @@ using namespace velmora::catalogue;
 
 namespace {
 std::string addNew(FolderStore& store) { return store.Append("/new", ""); }
-unsigned modeOf(const std::string& path) {  // lstat's, 0 when missing
+unsigned modeOf(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 ? st.st_mode : 0u;
 }
@@ -27,19 +26,20 @@ class TestStore : public QObject {
   void parseAndSave_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("records");
-    QTest::newRow("LF or CR alone") << QByteArray("/P\nb,\r/M\n") << QByteArray("/P|b, /M|");
-    QTest::newRow("tag line missing") << QByteArray("/a\r\n") << QByteArray("/a|");
-    QTest::newRow("last line unterminated") << QByteArray("/a\r\nt,") << QByteArray("/a|t,");
-    QTest::newRow("mark dropped") << QByteArray("\xEF\xBB\xBF/a\r\nt,\r\n") << QByteArray("/a|t,");
-    QTest::newRow("blank path line") << QByteArray("\r\nt,\r\n") << QByteArray("|t, =");
-    QTest::newRow("extra line shifts pairs") << QByteArray("/a\r\n\r\n\r\n/b\r\n") << QByteArray("/a| |/b =");
-    QTest::newRow("separator at the end, root") << QByteArray("/x/\r\n\r\n/\r\n\r\n") << QByteArray("/x/| /| =");
-    QTest::newRow("any bytes, a path beginning with a mark")
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF/m\r\na b,,c,\r\n/caf\xE9 \xFF\r\n\r\n")
-        << QByteArray("\xEF\xBB\xBF/m|a b,,c, /caf\xE9 \xFF| =");
-    QTest::newRow("NUL") << QByteArray("/a\r\nt,\r\n/a") + '\0' + "/b\r\nx,\r\n" << QByteArray("/a|t, ! =");
-    QTest::newRow("longer than PATH_MAX")
-        << "/a\r\n\r\n/" + QByteArray(PATH_MAX, 'p') + "\r\n\r\n" << QByteArray("/a| ! =");
+    const auto row = [](const char* name, const QByteArray& text, const char* records) {
+      QTest::newRow(name) << text << QByteArray(records);
+    };
+    row("LF or CR alone", "/P\nb,\r/M\n", "/P|b, /M|");
+    row("tag line missing", "/a\r\n", "/a|");
+    row("last line unterminated", "/a\r\nt,", "/a|t,");
+    row("mark dropped", "\xEF\xBB\xBF/a\r\nt,\r\n", "/a|t,");
+    row("blank path line", "\r\nt,\r\n", "|t, =");
+    row("extra line shifts pairs", "/a\r\n\r\n\r\n/b\r\n", "/a| |/b =");
+    row("separator at the end, root", "/x/\r\n\r\n/\r\n\r\n", "/x/| /| =");
+    row("any bytes, a path beginning with a mark",
+        "\xEF\xBB\xBF\xEF\xBB\xBF/m\r\na b,,c,\r\n/caf\xE9 \xFF\r\n\r\n", "\xEF\xBB\xBF/m|a b,,c, /caf\xE9 \xFF| =");
+    row("NUL", QByteArray("/a\r\nt,\r\n/a") + '\0' + "/b\r\nx,\r\n", "/a|t, ! =");
+    row("longer than PATH_MAX", "/a\r\n\r\n/" + QByteArray(PATH_MAX, 'p') + "\r\n\r\n", "/a| ! =");
   }
   void parseAndSave() {
     QFETCH(QByteArray, text);
@@ -51,8 +51,7 @@ class TestStore : public QObject {
     TestDir t;
     const std::string file = StoreFileIn(t.path());
     QVERIFY(SaveFolders(store, file).ok());
-    if (t.read("folders.txt") == text.toStdString()) got += " =";
-    QCOMPARE(got.mid(1), records);
+    QCOMPARE(got.mid(1) + (t.read("folders.txt") == text.toStdString() ? " =" : ""), records);
     FolderStore now;
     QVERIFY(UpdateFolders(file, addNew, now).ok());
     QVERIFY(now.Refused() == store.Refused() && now.Path(now.size() - 1) == "/new");
@@ -63,8 +62,8 @@ class TestStore : public QObject {
 
   // One change: under the lock, read, changed, saved. Only a plain file of sensible size is
   // read. A failure leaves the old file and no temporary one; a link stays a link, a mode
-  // stays. setup: plain, link, missing, fifo, zero (a link to /dev/zero) or big; then faults
-  // (FaultyFileSystem); then " = read: " or " = write: " and the reason.
+  // stays. The file: plain, link, missing, fifo, zero (a link to /dev/zero) or big; then
+  // faults (FaultyFileSystem); then " = read: " or " = write: " and the reason.
   void update_data() {
     QTest::addColumn<QString>("setup");
     for (const char* row : {"keeps the mode|plain", "through a link|link", "first start|missing",
@@ -88,26 +87,26 @@ class TestStore : public QObject {
   void update() {
     QFETCH(QString, setup);
     TestDir t;
-    const std::string file = t / "folders.txt", real = setup.startsWith("link") ? t / "real/s" : file;
-    const std::string old = setup.startsWith("missing") ? "" : "/old\r\nkeep,\r\n";
+    const QString kind = setup.section(' ', 0, 0), error = setup.section(" = ", 1);
+    const std::string file = t / "folders.txt", real = kind == "link" ? t / "real/s" : file;
+    const std::string old = kind == "missing" ? "" : "/old\r\nkeep,\r\n";
     if (!old.empty()) t.createFile(real.substr(t.path().size() + 1), old), ::chmod(real.c_str(), 0640);
-    if (setup.startsWith("link")) t.createLink("folders.txt", "real/s");
-    if (setup.startsWith("zero") || setup.startsWith("fifo")) ::unlink(file.c_str());
-    if (setup.startsWith("zero")) t.createLink("folders.txt", "/dev/zero");
-    if (setup.startsWith("fifo")) ::mkfifo(file.c_str(), 0644);
-    if (setup.startsWith("big")) QCOMPARE(::truncate(file.c_str(), 16 * 1024 * 1024 + 1), 0);
+    if (kind == "link") t.createLink("folders.txt", "real/s");
+    if (kind == "zero" || kind == "fifo") ::unlink(file.c_str());
+    if (kind == "zero") t.createLink("folders.txt", "/dev/zero");
+    if (kind == "fifo") ::mkfifo(file.c_str(), 0644);
+    if (kind == "big") ::truncate(file.c_str(), 16 * 1024 * 1024 + 1);
     const unsigned before = modeOf(file);
     FolderStore now;
     FaultyFileSystem fs;
     fs.fail(setup.section(" = ", 0, 0).section(' ', 1).toStdString());
     const auto status = UpdateFolders(file, addNew, now);
-    const QString error = setup.section(" = ", 1);
-    QCOMPARE(QString::fromStdString(status.message()), error.isEmpty() ? "" :
-             "Cannot " + error.section(": ", 0, 0) + " " + QString::fromStdString(file) + ": " + error.section(": ", 1));
-    const bool plain = setup.startsWith("plain") || setup.startsWith("link");
-    if (plain || old.empty()) QCOMPARE(t.read("folders.txt"), old + (status.ok() ? "/new\r\n\r\n" : ""));
-    if (plain) QVERIFY(modeOf(file) == before && (modeOf(real) & 07777) == 0640);
-    for (const auto& name : entriesOf(setup.startsWith("link") ? t / "real" : t.path()))
+    QCOMPARE(QString::fromStdString(status.message()), error.isEmpty() ? "" : "Cannot " +
+             error.section(": ", 0, 0) + " " + QString::fromStdString(file) + ": " + error.section(": ", 1));
+    if (kind == "plain" || kind == "link" || kind == "missing")
+      QCOMPARE(t.read("folders.txt"), old + (status.ok() ? "/new\r\n\r\n" : ""));
+    if (kind == "plain" || kind == "link") QVERIFY(modeOf(file) == before && (modeOf(real) & 07777) == 0640);
+    for (const auto& name : entriesOf(kind == "link" ? t / "real" : t.path()))
       QVERIFY2(name.find(".tmp") == std::string::npos, name.c_str());
   }
 

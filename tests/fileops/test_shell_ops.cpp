@@ -10,8 +10,6 @@
 
 using namespace velmora;
 
-namespace {
-
 struct World {
   TestDir dir;
   ScriptedDialogs dialogs;
@@ -20,20 +18,17 @@ struct World {
   fileops::Batch batch;
 };
 
-struct stat statOf(const std::string& path) {
+static struct stat statOf(const std::string& path) {
   struct stat st {};
-  ::lstat(path.c_str(), &st);
-  return st;
+  return ::lstat(path.c_str(), &st), st;
 }
 
-void setTime(const std::string& path, time_t time) {
+static void setTime(const std::string& path, time_t time) {
   const struct timespec times[2] = {{time, 0}, {time, 0}};
   ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
-const std::string kBig = std::string(3 << 20, 'x') + "end";  // three writes of a copy
-
-}  // namespace
+static const std::string kBig = std::string(3 << 20, 'x') + "end";  // three writes of a copy
 
 class TestShellOps : public QObject {
   Q_OBJECT
@@ -139,16 +134,14 @@ class TestShellOps : public QObject {
   // Into the home trash, or, where no trash takes the file, deleted only when the user
   // says so. What is no file is skipped without a word.
   void trash_data() {
-    QTest::addColumn<QByteArray>("name");  // "shm/..." lies where no trash is
+    QTest::addColumn<QByteArray>("name");  // "shm/...": where no trash is; "|": a NUL byte
     QTest::addColumn<QString>("answer");   // to "Delete it permanently?" ("-": not asked), faults,
-    QTest::newRow("odd name") << QByteArray("caf\xE9 -x\n.txt") << "- D";  // the end: D(one),
-    QTest::newRow("dangling link, as a link") << QByteArray("dangling") << "- D";  // K(ept),
-    QTest::newRow("a folder") << QByteArray("folder") << "- S";  // S(kipped), F(ailed, shown)
-    QTest::newRow("vanished") << QByteArray("gone") << "- S";
-    QTest::newRow("NUL") << QByteArray("a\0b", 3) << "- F";
-    QTest::newRow("no trash, kept") << QByteArray("shm/a") << "n K";
-    QTest::newRow("no trash, deleted") << QByteArray("shm/a") << "y D";
-    QTest::newRow("no trash, read-only") << QByteArray("shm/a") << "y unlink 0 EROFS F";
+    for (const char* row : {"odd name:caf\xE9 -x\n.txt:- D", "dangling link, as a link:dangling:- D",
+             "a folder:folder:- S", "vanished:gone:- S", "NUL:a|b:- F", "no trash, kept:shm/a:n K",
+             "no trash, deleted:shm/a:y D", "no trash, read-only:shm/a:y unlink 0 EROFS F"}) {
+      const QList<QByteArray> part = QByteArray(row).split(':');  // the end: D(one), K(ept),
+      QTest::newRow(part[0]) << QByteArray(part[1]).replace('|', '\0') << QString(part[2]);  // S(kipped), F(ailed)
+    }
   }
   void trash() {
     QFETCH(QByteArray, name);

@@ -1,15 +1,11 @@
 #pragma once
-// A FileSystem in front of the real one that fails chosen calls with chosen errors, and
-// is the program's for as long as it lives: full disks, read errors, refused
-// permissions and other devices, for every developer, without root or mounts.
-
+// A FileSystem in front of the real one, the program's while it lives, that fails chosen
+// calls with chosen errors: full disks, read errors, refused permissions, other devices.
 #include <dirent.h>
 
-#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <sstream>
-#include <string>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -76,10 +72,7 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   int Futimens(int fd, const struct timespec t[2]) override { FORWARD("times", Futimens(fd, t)); }
 
  private:
-  struct Rule {
-    std::string call;
-    int nth = 0, error = 0, seen = 0;
-  };
+  struct Rule { std::string call; int nth = 0, error = 0, seen = 0; };
   // The result of a call that is to fail, errno set; nothing for one to make.
   std::optional<int> hit(const char* call) {
     for (Rule& r : rules_) {

@@ -1,7 +1,5 @@
 #pragma once
-// A temporary folder per test, with ways to lay out trees and to run a step as an
-// unprivileged user.
-
+// A temporary folder per test, ways to lay out trees, and to run a step unprivileged.
 #include <QTemporaryDir>
 
 #include <functional>
@@ -33,8 +31,8 @@ class TestDir {
 // The names in folder dir, sorted, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& dir);
 
-// Runs step in a child process as the user "nobody" when this process is root
-// (permission checks do not apply to root), else as the current user.
+// Runs step in a child process, as the user "nobody" when this process is root (permission
+// checks do not apply to root).
 struct UnprivilegedRun {
   bool dropped = false;   // the child runs without privileges; otherwise skip, with problem
   bool finished = false;  // the step ran to its end; otherwise fail, with problem
