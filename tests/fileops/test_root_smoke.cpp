@@ -40,9 +40,8 @@ class TestRootSmoke : public QObject {
     RUN_UNPRIVILEGED(shown, [&] {
       ScriptedDialogs dialogs;
       RecordingLauncher launcher;
-      platform::Shell shell(dialogs, launcher);
+      platform::Shell shell(dialogs.error(), launcher);
       fileops::Batch batch;
-      dialogs.error();
       static_cast<void>(fileops::ShellCopy(shell, batch, t / "unreadable", t / "dst/a"));
       return dialogs.allAnswered() ? dialogs.shown()[0].text : std::string();
     });
