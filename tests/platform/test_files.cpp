@@ -37,16 +37,16 @@ class TestFiles : public QObject {
     QCOMPARE(entriesOf(home / ".config"), std::vector<std::string>{"velmora"});
   }
 
-  // A folder of a file, a folder and links to each and to nowhere: what each entry is, as
+  // A folder of files, a folder and links to each and to nowhere: what each entry is, as
   // "name:F" (folder) or "name:f", sorted; or the error. Faults: see FaultyFileSystem.
   void readFolder_data() {
     QTest::addColumn<QString>("fault");  // "untyped": no entry types
     QTest::addColumn<QString>("listed");
-    const QString all = "dangling:f file:f sub:F tofile:f tosub:F";
+    const QString all = "..a:f dangling:f file:f sub:F tofile:f tosub:F";
     QTest::newRow("typed") << "" << all;
     QTest::newRow("untyped") << "untyped" << all;
     QTest::newRow("untyped, unknown kinds are files") << "untyped stat 0 EIO"
-                                                      << "dangling:f file:f sub:f tofile:f tosub:f";
+                                                      << "..a:f dangling:f file:f sub:f tofile:f tosub:f";
     QTest::newRow("no kernel file system answer") << "statfs 0 EIO" << all;
     QTest::newRow("not readable") << "open 1 EACCES" << "Permission denied";
     QTest::newRow("read error ends the folder") << "entries 1 EIO" << "";
@@ -56,6 +56,7 @@ class TestFiles : public QObject {
     QFETCH(QString, listed);
     TestDir t;
     t.createFile("file");
+    t.createFile("..a");  // not the parent
     t.createDir("sub");
     for (const auto& [link, target] : {std::pair{"tofile", "file"}, {"tosub", "sub"}, {"dangling", "x"}})
       t.createLink(link, target);

@@ -24,7 +24,10 @@ std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(cons
                                                                             const std::string&) {
   struct Scripted final : velmora::platform::Progress {
     explicit Scripted(ScriptedDialogs& o) : owner(o) {}
-    bool Update(std::uint64_t, std::uint64_t) override { return ++owner.updates_ != owner.cancelAt_; }
+    bool Update(std::uint64_t done, std::uint64_t total) override {
+      if (done > total) QTest::qFail("progress beyond its total", __FILE__, __LINE__);
+      return ++owner.updates_ != owner.cancelAt_;
+    }
     ScriptedDialogs& owner;
   };
   return std::make_unique<Scripted>(*this);
