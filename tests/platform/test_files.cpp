@@ -6,45 +6,47 @@
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
 
-using velmora::platform::ChooseStoreDirectory;
+using namespace velmora::platform;
 
 class TestFiles : public QObject {
   Q_OBJECT
  private slots:
+  // Whether the copy is portable, XDG_CONFIG_HOME, HOME ("-": unset), and the folder chosen.
   void storeDirectory_data() {
-    QTest::addColumn<bool>("portable");
-    QTest::addColumn<QByteArray>("xdg");   // "-" for unset
-    QTest::addColumn<QByteArray>("home");  // "-" for unset
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("portable copy") << true << QByteArray("/x") << QByteArray("/home/u") << "/opt/v";
-    QTest::newRow("installed, XDG set")
-        << false << QByteArray("/cfg") << QByteArray("/home/u") << "/cfg/velmora";
-    QTest::newRow("installed, default")
-        << false << QByteArray("-") << QByteArray("/home/u") << "/home/u/.config/velmora";
-    QTest::newRow("relative XDG ignored")
-        << false << QByteArray("cfg") << QByteArray("/home/u") << "/home/u/.config/velmora";
-    QTest::newRow("nowhere else") << false << QByteArray("-") << QByteArray("-") << "/opt/v";
+    QTest::addColumn<QByteArray>("given");
+    for (const char* row : {"portable copy|portable /x /h /opt/v", "XDG set|- /cfg /h /cfg/velmora",
+                            "default|- - /h /h/.config/velmora", "relative XDG ignored|- cfg /h "
+                            "/h/.config/velmora", "nowhere else|- - - /opt/v"})
+      QTest::newRow(QByteArray(row).split('|')[0]) << QByteArray(row).split('|')[1];
   }
   void storeDirectory() {
-    QFETCH(bool, portable);
-    QFETCH(QByteArray, xdg);
-    QFETCH(QByteArray, home);
-    QFETCH(QString, chosen);
-    const auto arg = [](const QByteArray& v) { return v == "-" ? nullptr : v.constData(); };
-    QCOMPARE(QString::fromStdString(ChooseStoreDirectory("/opt/v", portable, arg(xdg), arg(home))),
-             chosen);
+    QFETCH(QByteArray, given);
+    const QList<QByteArray> v = given.split(' ');
+    const auto arg = [&](int i) { return v[i] == "-" ? nullptr : v[i].constData(); };
+    QCOMPARE(ChooseStoreDirectory("/opt/v", v[0] != "-", arg(1), arg(2)), v[3].toStdString());
   }
 
-  // A folder of a file, a folder and links to each and to nowhere: what each entry is,
-  // as "name:F" (folder) or "name:f", sorted; or the error.
+  // An installed copy (its metainfo file found) makes its folder, parents first.
+  void installedStoreDirectoryIsMade() {
+    TestDir home;
+    qputenv("HOME", QByteArray::fromStdString(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    FaultyFileSystem fs;
+    fs.fail("access 1 0");
+    QCOMPARE(StoreDirectory(), home / ".config/velmora");
+    QCOMPARE(entriesOf(home / ".config"), std::vector<std::string>{"velmora"});
+  }
+
+  // A folder of files, a folder and links to each and to nowhere: what each entry is, as
+  // "name:F" (folder) or "name:f", sorted; or the error. Faults: see FaultyFileSystem.
   void readFolder_data() {
-    QTest::addColumn<QString>("fault");  // see FaultyFileSystem; "untyped": no entry types
+    QTest::addColumn<QString>("fault");  // "untyped": no entry types
     QTest::addColumn<QString>("listed");
-    const QString all = "dangling:f file:f sub:F tofile:f tosub:F";
+    const QString all = "..a:f dangling:f file:f sub:F tofile:f tosub:F";
     QTest::newRow("typed") << "" << all;
     QTest::newRow("untyped") << "untyped" << all;
     QTest::newRow("untyped, unknown kinds are files") << "untyped stat 0 EIO"
-                                                      << "dangling:f file:f sub:f tofile:f tosub:f";
+                                                      << "..a:f dangling:f file:f sub:f tofile:f tosub:f";
     QTest::newRow("no kernel file system answer") << "statfs 0 EIO" << all;
     QTest::newRow("not readable") << "open 1 EACCES" << "Permission denied";
     QTest::newRow("read error ends the folder") << "entries 1 EIO" << "";
@@ -54,48 +56,30 @@ class TestFiles : public QObject {
     QFETCH(QString, listed);
     TestDir t;
     t.createFile("file");
+    t.createFile("..a");  // not the parent
     t.createDir("sub");
-    t.createLink("tofile", "file");
-    t.createLink("tosub", "sub");
-    t.createLink("dangling", "nowhere");
+    for (const auto& [link, target] : {std::pair{"tofile", "file"}, {"tosub", "sub"}, {"dangling", "x"}})
+      t.createLink(link, target);
     FaultyFileSystem fs;
     fs.untyped = fault.startsWith("untyped");
     fs.fail(fault.remove("untyped").toStdString());
-    velmora::platform::FolderListing listing;
-    const int error = velmora::platform::SystemDirectories().ReadFolder(t.path(), listing);
+    FolderListing listing;
+    const int error = SystemDirectories().ReadFolder(t.path(), listing);
     QStringList got;
     for (std::size_t i = 0; i < listing.size(); ++i)
-      got << QString::fromStdString(std::string(listing.NameField(i).data())) +
-                 (listing.Kind(i) == velmora::platform::EntryKind::Folder ? ":F" : ":f");
+      got << QString(listing.NameField(i).data()) + (listing.Kind(i) == EntryKind::Folder ? ":F" : ":f");
     got.sort();
-    QCOMPARE(error != 0 ? QString::fromStdString(velmora::platform::ErrorText(error)) : got.join(' '), listed);
+    QCOMPARE(error ? QString::fromStdString(ErrorText(error)) : got.join(' '), listed);
     QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
   }
 
-  void visibleText_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("shown");
-    QTest::newRow("plain and accented") << QByteArray("Été 2009.jpg") << QByteArray("Été 2009.jpg");
-    QTest::newRow("right-to-left override")
-        << QByteArray("inv\xE2\x80\xAEtxt.exe") << QByteArray("inv\\u202Etxt.exe");
-    QTest::newRow("isolates and zero width") << QByteArray("a\xE2\x81\xA6" "b\xE2\x80\x8B")
-                                             << QByteArray("a\\u2066b\\u200B");
-    QTest::newRow("line break, tab, escape")
-        << QByteArray("a\nb\tc\x1B") << QByteArray("a\\nb\\tc\\u001B");
-    QTest::newRow("C1 control") << QByteArray("x\xC2\x85") << QByteArray("x\\u0085");
-    QTest::newRow("Latin-1 byte") << QByteArray("caf\xE9") << QByteArray("caf\\xE9");
-    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("\\xC0\\xAF");
-    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QByteArray("\\xED\\xA0\\x80");
-    QTest::newRow("cut short") << QByteArray("a\xE2\x80") << QByteArray("a\\xE2\\x80");
-    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x93\xB7") << QByteArray("\xF0\x9F\x93\xB7");
-    QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("a\\u0000b");
-  }
+  // Whatever could hide or fake a name is shown escaped.
   void visibleText() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, shown);
-    QCOMPARE(QByteArray::fromStdString(
-                 velmora::platform::VisibleText(std::string_view(bytes.constData(), bytes.size()))),
-             shown);
+    const QByteArray bytes = QByteArray("Été \xF0\x9F\x93\xB7 inv\xE2\x80\xAEtxt a\xE2\x81\xA6" "b\xE2\x80\x8B "
+                                        "\n\t\x1B x\xC2\x85 caf\xE9 \xC0\xAF \xED\xA0\x80 ") + '\0' + "a\xE2\x80";
+    QCOMPARE(QByteArray::fromStdString(VisibleText(std::string_view(bytes.constData(), bytes.size()))),
+             "Été \xF0\x9F\x93\xB7 inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 caf\\xE9 \\xC0\\xAF "
+             "\\xED\\xA0\\x80 \\u0000a\\xE2\\x80");
   }
 };
 

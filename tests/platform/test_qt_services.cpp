@@ -1,140 +1,70 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 #include "platform/qt_services.h"
 #include "support/testdir.h"
 
-using velmora::platform::Answer;
-using velmora::platform::QtDialogs;
-
-namespace {
-
-// Acts on the next modal dialog once it is up, as a person would.
-void whenModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) {
-      timer->stop();
-      timer->deleteLater();
-      act(dialog);
-    }
-  });
-  timer->start(10);
-}
-
-}  // namespace
-
+// What our code decides about the real dialogs: the default button, what Esc and the close
+// box mean, each answer, and the exact bytes that come back.
 class TestQtServices : public QObject {
   Q_OBJECT
  private slots:
-  void questions_data() {
-    QTest::addColumn<QString>("act");  // the question, then a key, the close box or a button
-    QTest::addColumn<int>("answer");   // OK/Yes 1, Cancel/No 0; for Replace, an Answer
-    QTest::newRow("confirm: Enter is OK") << QString("confirm enter") << 1;
-    QTest::newRow("confirm: Esc is Cancel") << QString("confirm esc") << 0;
-    QTest::newRow("confirm: close box is Cancel") << QString("confirm close") << 0;
-    QTest::newRow("yes/no: Enter is No") << QString("yesno enter") << 0;
-    QTest::newRow("yes/no: close box is No") << QString("yesno close") << 0;
-    QTest::newRow("yes/no: Yes") << "yesno " + QString::number(QMessageBox::Yes) << 1;
-    QTest::newRow("replace: Enter is No") << QString("replace enter") << int(Answer::No);
-    QTest::newRow("replace: Esc is Cancel") << QString("replace esc") << int(Answer::Cancel);
-    QTest::newRow("replace: close box is Cancel")
-        << QString("replace close") << int(Answer::Cancel);
-    QTest::newRow("replace: Yes to All")
-        << "replace " + QString::number(QMessageBox::YesToAll) << int(Answer::YesToAll);
-    QTest::newRow("replace: No to All")
-        << "replace " + QString::number(QMessageBox::NoToAll) << int(Answer::NoToAll);
+  void dialogs_data() {
+    QTest::addColumn<QByteArray>("act");     // the dialog, then Enter, Esc, the close box, a
+    QTest::addColumn<QByteArray>("result");  // button or the text typed; OK/Yes 1, Cancel/No 0,
+    for (const char* row : {                 // an Answer, or the bytes returned
+             "confirm: Enter is OK|confirm enter|1", "confirm: Esc is Cancel|confirm esc|0",
+             "confirm: close box is Cancel|confirm close|0", "yes/no: Enter is No|yesno enter|0",
+             "yes/no: close box is No|yesno close|0", "yes/no: Yes|yesno 16384|1",
+             "replace: Yes|replace 16384|0", "replace: Yes to All|replace 32768|1",
+             "replace: Enter is No|replace enter|2", "replace: No to All|replace 131072|3",
+             "replace: Esc is Cancel|replace esc|4", "replace: close box is Cancel|replace close|4",
+             "input: cancel|input esc|", "input: the preset's own bytes|input enter|caf\xE9.txt",
+             "input: typed|input Résumé.txt|Résumé.txt", "picker: select, OK|pick select|\xFF",
+             "picker: enter it, OK|pick enter|\xFF", "picker: cancel|pick esc|"}) {
+      const QList<QByteArray> part = QByteArray(row).split('|');
+      QTest::newRow(part[0]) << part[1] << part[2];
+    }
   }
-  void questions() {
-    QFETCH(QString, act);
-    QFETCH(int, answer);
-    const QString kind = act.section(' ', 0, 0), action = act.section(' ', 1);
-    whenModal([action](QWidget* dialog) {
-      if (action == "enter") QTest::keyClick(dialog, Qt::Key_Return);
-      if (action == "esc") QTest::keyClick(dialog, Qt::Key_Escape);
-      if (action == "close") dialog->close();
-      if (const int button = action.toInt())  // a QMessageBox::StandardButton
-        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::StandardButton(button))->click();
-    });
-    QtDialogs dialogs;
-    QCOMPARE(kind == "replace" ? int(dialogs.AskReplace("Replace it?", "Velmora"))
-             : kind == "yesno" ? int(dialogs.AskYesNo("Replace it?", "Velmora"))
-                               : int(dialogs.Confirm("Go on?", "Velmora")),
-             answer);
-  }
-
-  void input_data() {
-    QTest::addColumn<QByteArray>("preset");
-    QTest::addColumn<QString>("typed");  // empty: leave the preset as it is
-    QTest::addColumn<bool>("accept");
-    QTest::addColumn<QByteArray>("result");
-    QTest::newRow("cancel") << QByteArray("name") << "" << false << QByteArray();
-    QTest::newRow("unchanged, not UTF-8")
-        << QByteArray("caf\xE9.txt") << "" << true << QByteArray("caf\xE9.txt");
-    QTest::newRow("typed") << QByteArray("old") << "Résumé.txt" << true << QByteArray("Résumé.txt");
-  }
-  void input() {
-    QFETCH(QByteArray, preset);
-    QFETCH(QString, typed);
-    QFETCH(bool, accept);
+  void dialogs() {
+    QFETCH(QByteArray, act);
     QFETCH(QByteArray, result);
-    whenModal([typed, accept](QWidget* dialog) {
-      auto* edit = dialog->findChild<QLineEdit*>();
-      if (!typed.isEmpty()) edit->setText(typed);
-      QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    QtDialogs dialogs;
-    QCOMPARE(QByteArray::fromStdString(dialogs.Input("New name", "Rename", preset.toStdString())),
-             result);
-  }
-
-  // From home, folders only, a name that is not UTF-8 among them; its exact bytes come back.
-  void pickFolder_data() {
-    QTest::addColumn<QString>("action");
-    QTest::newRow("select, OK") << "select";
-    QTest::newRow("enter it, OK") << "enter";
-    QTest::newRow("cancel") << "cancel";
-  }
-  void pickFolder() {
-    QFETCH(QString, action);
-    TestDir home;
-    for (const char* name : {"\xFF", ".hidden"}) home.createDir(name);
-    home.createFile("file.txt");
+    const QByteArray kind = act.left(act.indexOf(' ')), action = act.mid(kind.size() + 1);
+    TestDir home;  // for the picker: a folder not UTF-8, a hidden one, a file
+    home.createDir("\xFF"), home.createDir(".hidden"), home.createFile("file.txt");
     qputenv("HOME", QByteArray::fromStdString(home.path()));
-    QStringList listed;
-    whenModal([action, &listed](QWidget* dialog) {
-      auto* list = dialog->findChild<QListWidget*>();
-      list->setCurrentRow(1);
-      if (action == "enter") QTest::keyClick(list, Qt::Key_Return);
-      for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
-      if (action == "cancel") return QTest::keyClick(dialog, Qt::Key_Escape);
-      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QTimer timer;  // acts on the modal dialog once it is up, as a person would
+    connect(&timer, &QTimer::timeout, [&timer, action] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      timer.stop();
+      if (auto* list = dialog->findChild<QListWidget*>()) {
+        list->setCurrentRow(1);
+        if (action == "enter") QTest::keyClick(list, Qt::Key_Return);
+        if (action != "esc")
+          return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      }
+      if (auto* edit = dialog->findChild<QLineEdit*>(); edit && action != "enter" && action != "esc")
+        edit->setText(QString::fromUtf8(action));
+      if (action == "close") dialog->close();
+      else if (const int button = action.toInt())  // a QMessageBox::StandardButton
+        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::StandardButton(button))->click();
+      else QTest::keyClick(dialog, action == "esc" ? Qt::Key_Escape : Qt::Key_Return);
     });
-    const std::string chosen = QtDialogs().PickFolder("Select a folder");
-    QCOMPARE(listed, (action == "enter" ? QStringList{".."} : QStringList{"..", "\\xFF"}));
-    QCOMPARE(chosen, action == "cancel" ? std::string() : home / "\xFF");
-  }
-
-  void progressReportsCancel() {
-    QtDialogs dialogs;
-    const auto progress = dialogs.StartProgress("Velmora", "Copying");
-    QVERIFY(progress->Update(1, 10));
-    QProgressDialog* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* p = qobject_cast<QProgressDialog*>(w)) window = p;
-    QVERIFY(window != nullptr);
-    window->cancel();
-    QVERIFY(!progress->Update(2, 10));
+    timer.start(10);
+    velmora::platform::QtDialogs dialogs;
+    const std::string got = kind == "confirm" ? std::to_string(dialogs.Confirm("Go on?", "V"))
+        : kind == "yesno" ? std::to_string(dialogs.AskYesNo("Replace it?", "V"))
+        : kind == "replace" ? std::to_string(int(dialogs.AskReplace("Replace it?", "V")))
+        : kind == "input" ? dialogs.Input("New name", "Rename", "caf\xE9.txt")
+                          : dialogs.PickFolder("Select a folder");
+    QCOMPARE(got, kind == "pick" && !result.isEmpty() ? home / result.toStdString() : result.toStdString());
   }
 };
 

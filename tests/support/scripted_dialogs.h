@@ -3,7 +3,6 @@
 // expect fails the test, naming the dialog and its text.
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,39 +11,44 @@
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:
-  enum class Kind { Confirm, Input, YesNo, Replace, Error, PickFolder };
-  struct Shown { Kind kind; std::string text; };
+  struct Shown { std::string kind, text; };  // kind: confirm, input, yesno, replace, error, pick
 
   // Answers, in the order the dialogs are to appear.
-  ScriptedDialogs& confirm(bool ok) { return expect(Kind::Confirm, ok ? "y" : ""); }
-  ScriptedDialogs& input(const std::string& typed) { return expect(Kind::Input, typed); }
-  ScriptedDialogs& yesNo(bool yes) { return expect(Kind::YesNo, yes ? "y" : ""); }
-  ScriptedDialogs& replace(velmora::platform::Answer a) {
-    return expect(Kind::Replace, {static_cast<char>('0' + static_cast<int>(a))});
-  }
-  ScriptedDialogs& error() { return expect(Kind::Error, ""); }
-  ScriptedDialogs& pickFolder(const std::string& path) { return expect(Kind::PickFolder, path); }
+  ScriptedDialogs& confirm(bool ok) { return expect("confirm", ok ? "y" : ""); }
+  ScriptedDialogs& input(const std::string& typed) { return expect("input", typed); }
+  ScriptedDialogs& yesNo(bool yes) { return expect("yesno", yes ? "y" : ""); }
+  ScriptedDialogs& replace(velmora::platform::Answer a) { return expect("replace", {char('0' + int(a))}); }
+  ScriptedDialogs& error() { return expect("error", ""); }
+  ScriptedDialogs& pickFolder(const std::string& path) { return expect("pick", path); }
   void cancelProgressAt(int n) { cancelAt_ = n; }  // Cancel pressed at the n-th update
-  std::function<void()> duringProgress;  // runs at each progress update
 
   const std::vector<Shown>& shown() const { return shown_; }
   bool allAnswered() const { return script_.empty(); }
-  // The kinds shown, as one word each ("error yesno"), for compact checks.
+  // The kinds shown, one word each ("error yesno"), for compact checks.
   std::string summary() const;
 
-  bool Confirm(const std::string& text, const std::string& title) override;
-  std::string Input(const std::string& prompt, const std::string& title,
-                    const std::string& preset) override;
-  bool AskYesNo(const std::string& question, const std::string& title) override;
-  velmora::platform::Answer AskReplace(const std::string& text, const std::string&) override;
-  void ShowError(const std::string& text, const std::string& title) override;
-  std::string PickFolder(const std::string& title) override;
-  std::unique_ptr<velmora::platform::Progress> StartProgress(const std::string& title,
-                                                             const std::string& text) override;
+  bool Confirm(const std::string& text, const std::string&) override {
+    return !answer("confirm", text).empty();
+  }
+  std::string Input(const std::string& text, const std::string&, const std::string& preset) override {
+    return answer("input", text + " [" + preset + "]");
+  }
+  bool AskYesNo(const std::string& text, const std::string&) override {
+    return !answer("yesno", text).empty();
+  }
+  velmora::platform::Answer AskReplace(const std::string& text, const std::string&) override {
+    const std::string reply = answer("replace", text);
+    return reply.empty() ? velmora::platform::Answer::Cancel
+                         : static_cast<velmora::platform::Answer>(reply[0] - '0');
+  }
+  void ShowError(const std::string& text, const std::string&) override { answer("error", text); }
+  std::string PickFolder(const std::string& title) override { return answer("pick", title); }
+  std::unique_ptr<velmora::platform::Progress> StartProgress(const std::string&,
+                                                             const std::string&) override;
 
  private:
-  ScriptedDialogs& expect(Kind kind, std::string a) { return script_.push_back({kind, a}), *this; }
-  std::string answer(Kind kind, const std::string& text);
+  ScriptedDialogs& expect(const char* kind, std::string a) { return script_.push_back({kind, a}), *this; }
+  std::string answer(const char* kind, const std::string& text);
 
   std::deque<Shown> script_;  // kind and answer
   std::vector<Shown> shown_;

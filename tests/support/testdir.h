@@ -1,7 +1,5 @@
 #pragma once
-// A temporary folder per test, with helpers to lay out trees, and ways to run a step
-// as an unprivileged user or on a tiny file system.
-
+// A temporary folder per test, ways to lay out trees, and to run a step unprivileged.
 #include <QTemporaryDir>
 
 #include <functional>
@@ -15,7 +13,6 @@ class TestDir {
   TestDir(const TestDir&) = delete;
   TestDir& operator=(const TestDir&) = delete;
 
-  bool isValid() const { return dir_.isValid(); }
   // Absolute path without a trailing separator.
   const std::string& path() const { return path_; }
   std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
@@ -24,7 +21,7 @@ class TestDir {
   void createFile(const std::string& relative, const std::string& content = {}) const;
   void createDir(const std::string& relative) const;
   void createLink(const std::string& relative, const std::string& target) const;
-  std::string read(const std::string& relative) const;
+  std::string read(const std::string& relative) const;  // empty when missing
 
  private:
   QTemporaryDir dir_;
@@ -34,8 +31,8 @@ class TestDir {
 // The names in folder dir, sorted, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& dir);
 
-// Runs step in a child process as the unprivileged user "nobody" when this process is
-// root (permission checks do not apply to root), else as the current user.
+// Runs step in a child process, as the user "nobody" when this process is root (permission
+// checks do not apply to root).
 struct UnprivilegedRun {
   bool dropped = false;   // the child runs without privileges; otherwise skip, with problem
   bool finished = false;  // the step ran to its end; otherwise fail, with problem
@@ -54,17 +51,3 @@ UnprivilegedRun runUnprivileged(const std::function<std::string()>& step);
     QVERIFY2(run_.finished, run_.problem.c_str());      \
     var = run_.output;                                  \
   }
-
-// A tmpfs of its own on mountPoint, unmounted on destruction. Needs root; skipReason()
-// says why it could not be made.
-class SmallFileSystem {
- public:
-  SmallFileSystem(const std::string& mountPoint, std::size_t bytes);
-  ~SmallFileSystem();
-  bool mounted() const { return reason_.empty(); }
-  const std::string& skipReason() const { return reason_; }
-
- private:
-  std::string point_;
-  std::string reason_;
-};
