@@ -36,7 +36,7 @@ EntryKind KindOf(int dirFd, const char* name, unsigned char type) {
       return EntryKind::Folder;
     case DT_LNK:
       return Fs().StatAt(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode) ? EntryKind::Folder
-                                                                      : EntryKind::File;
+                                                                          : EntryKind::File;
     case DT_UNKNOWN:
       if (Fs().StatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
       if (S_ISDIR(st.st_mode)) return EntryKind::Folder;

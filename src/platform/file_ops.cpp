@@ -257,8 +257,8 @@ Status Move(const std::string& from, const std::string& to, bool replace,
   struct stat source;
   if (fs.Lstat(from.c_str(), &source) != 0) return Fail(what, errno);
   if (Status status = CheckTarget(source, to, what, replace); !status.ok()) return status;
-  const int error = replace ? (fs.Rename(from.c_str(), to.c_str()) == 0 ? 0 : errno)
-                            : RenameNoReplace(from, to);
+  const int error =
+      replace ? (fs.Rename(from.c_str(), to.c_str()) == 0 ? 0 : errno) : RenameNoReplace(from, to);
   if (error == EXDEV) return MoveAcross(from, to, source, replace, what, progress);
   return error == 0 ? Status() : Fail(what, error);
 }

@@ -24,8 +24,7 @@ class PosixFileSystem final : public FileSystem {
   ssize_t ReadEntries(int fd, void* buffer, std::size_t size) override {
     return ::getdents64(fd, buffer, size);
   }
-  int RenameAt2(int fromDir, const char* from, int toDir, const char* to,
-                unsigned flags) override {
+  int RenameAt2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) override {
     return ::renameat2(fromDir, from, toDir, to, flags);
   }
   int LinkAt(int fromDir, const char* from, int toDir, const char* to, int flags) override {

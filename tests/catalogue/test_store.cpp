@@ -37,7 +37,8 @@ class TestStore : public QObject {
     row("extra line shifts pairs", "/a\r\n\r\n\r\n/b\r\n", "/a| |/b =");
     row("separator at the end, root", "/x/\r\n\r\n/\r\n\r\n", "/x/| /| =");
     row("any bytes, a path beginning with a mark",
-        "\xEF\xBB\xBF\xEF\xBB\xBF/m\r\na b,,c,\r\n/caf\xE9 \xFF\r\n\r\n", "\xEF\xBB\xBF/m|a b,,c, /caf\xE9 \xFF| =");
+        "\xEF\xBB\xBF\xEF\xBB\xBF/m\r\na b,,c,\r\n/caf\xE9 \xFF\r\n\r\n",
+        "\xEF\xBB\xBF/m|a b,,c, /caf\xE9 \xFF| =");
     row("NUL", QByteArray("/a\r\nt,\r\n/a") + '\0' + "/b\r\nx,\r\n", "/a|t, ! =");
     row("longer than PATH_MAX", "/a\r\n\r\n/" + QByteArray(PATH_MAX, 'p') + "\r\n\r\n", "/a| ! =");
   }
@@ -46,7 +47,8 @@ class TestStore : public QObject {
     QFETCH(QByteArray, records);
     const FolderStore store = ParseFolders(text.toStdString());
     QByteArray got;
-    for (std::size_t i = 0; i < store.size(); ++i) got += " " + store.Path(i) + "|" + store.UserTags(i);
+    for (std::size_t i = 0; i < store.size(); ++i)
+      got += " " + store.Path(i) + "|" + store.UserTags(i);
     got += QByteArray(" !").repeated(qsizetype(store.Refused().size()));
     TestDir t;
     const std::string file = StoreFileIn(t.path());
@@ -66,22 +68,27 @@ class TestStore : public QObject {
   // faults (FaultyFileSystem); then " = read: " or " = write: " and the reason.
   void update_data() {
     QTest::addColumn<QString>("setup");
-    for (const char* row : {"keeps the mode|plain", "through a link|link", "first start|missing",
-             "interrupted read and lock|plain read 1 EINTR, flock 1 EINTR",
-             "FIFO|fifo = read: not a regular file", "link to /dev/zero|zero = read: not a regular file",
-             "over 16 MiB|big = read: File too large", "unreadable|plain open 2 EACCES = read: Permission denied",
-             "read error|plain read 1 EIO = read: Input/output error",
-             "cannot look|plain stat 1 EIO = read: Input/output error",
-             "link loop|link readlink 0 ELOOP = write: Too many levels of symbolic links",
-             "no lock file|plain open 1 EROFS = write: Read-only file system",
-             "no lock|plain flock 1 EIO = write: Input/output error",
-             "read-only file|plain access 1 EACCES = write: Permission denied",
-             "read-only folder|plain open 3 EACCES = write: Permission denied",
-             "full|plain write 1 ENOSPC = write: No space left on device",
-             "a write that takes nothing|plain write 1 0 = write: No space left on device",
-             "flush fails|plain fsync 1 EIO = write: Input/output error",
-             "close fails|plain close 2 EIO = write: Input/output error",
-             "rename fails|plain rename 1 EXDEV = write: Invalid cross-device link"})
+    for (const char* row :
+         {"keeps the mode|plain",
+          "through a link|link",
+          "first start|missing",
+          "interrupted read and lock|plain read 1 EINTR, flock 1 EINTR",
+          "FIFO|fifo = read: not a regular file",
+          "link to /dev/zero|zero = read: not a regular file",
+          "over 16 MiB|big = read: File too large",
+          "unreadable|plain open 2 EACCES = read: Permission denied",
+          "read error|plain read 1 EIO = read: Input/output error",
+          "cannot look|plain stat 1 EIO = read: Input/output error",
+          "link loop|link readlink 0 ELOOP = write: Too many levels of symbolic links",
+          "no lock file|plain open 1 EROFS = write: Read-only file system",
+          "no lock|plain flock 1 EIO = write: Input/output error",
+          "read-only file|plain access 1 EACCES = write: Permission denied",
+          "read-only folder|plain open 3 EACCES = write: Permission denied",
+          "full|plain write 1 ENOSPC = write: No space left on device",
+          "a write that takes nothing|plain write 1 0 = write: No space left on device",
+          "flush fails|plain fsync 1 EIO = write: Input/output error",
+          "close fails|plain close 2 EIO = write: Input/output error",
+          "rename fails|plain rename 1 EXDEV = write: Invalid cross-device link"})
       QTest::newRow(QByteArray(row).split('|')[0]) << QString(row).section('|', 1);
   }
   void update() {
@@ -90,7 +97,8 @@ class TestStore : public QObject {
     const QString kind = setup.section(' ', 0, 0), error = setup.section(" = ", 1);
     const std::string file = t / "folders.txt", real = kind == "link" ? t / "real/s" : file;
     const std::string old = kind == "missing" ? "" : "/old\r\nkeep,\r\n";
-    if (!old.empty()) t.createFile(real.substr(t.path().size() + 1), old), ::chmod(real.c_str(), 0640);
+    if (!old.empty())
+      t.createFile(real.substr(t.path().size() + 1), old), ::chmod(real.c_str(), 0640);
     if (kind == "link") t.createLink("folders.txt", "real/s");
     if (kind == "zero" || kind == "fifo") ::unlink(file.c_str());
     if (kind == "zero") t.createLink("folders.txt", "/dev/zero");
@@ -101,11 +109,14 @@ class TestStore : public QObject {
     FaultyFileSystem fs;
     fs.fail(setup.section(" = ", 0, 0).section(' ', 1).toStdString());
     const auto status = UpdateFolders(file, addNew, now);
-    QCOMPARE(QString::fromStdString(status.message()), error.isEmpty() ? "" : "Cannot " +
-             error.section(": ", 0, 0) + " " + QString::fromStdString(file) + ": " + error.section(": ", 1));
+    QCOMPARE(QString::fromStdString(status.message()),
+             error.isEmpty() ? ""
+                             : "Cannot " + error.section(": ", 0, 0) + " " +
+                                   QString::fromStdString(file) + ": " + error.section(": ", 1));
     if (kind == "plain" || kind == "link" || kind == "missing")
       QCOMPARE(t.read("folders.txt"), old + (status.ok() ? "/new\r\n\r\n" : ""));
-    if (kind == "plain" || kind == "link") QVERIFY(modeOf(file) == before && (modeOf(real) & 07777) == 0640);
+    if (kind == "plain" || kind == "link")
+      QVERIFY(modeOf(file) == before && (modeOf(real) & 07777) == 0640);
     for (const auto& name : entriesOf(kind == "link" ? t / "real" : t.path()))
       QVERIFY2(name.find(".tmp") == std::string::npos, name.c_str());
   }
@@ -118,12 +129,16 @@ class TestStore : public QObject {
     for (int i = 0; i < 100; ++i) {
       const std::string path = (child == 0 ? "/child/" : "/parent/") + std::to_string(i);
       FolderStore now;
-      ok = UpdateFolders(t / "f", [&](FolderStore& s) { return s.Append(path, ""); }, now).ok() && ok;
+      ok = UpdateFolders(
+               t / "f", [&](FolderStore& s) { return s.Append(path, ""); }, now)
+               .ok() &&
+           ok;
     }
     if (child == 0) ::_exit(ok ? 0 : 1);
     int status = -1;
     FolderStore store;
-    QVERIFY(::waitpid(child, &status, 0) == child && ok && status == 0 && LoadFolders(store, t / "f").ok());
+    QVERIFY(::waitpid(child, &status, 0) == child && ok && status == 0 &&
+            LoadFolders(store, t / "f").ok());
     QCOMPARE(store.size(), std::size_t{200});
   }
 };

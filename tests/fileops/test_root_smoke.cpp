@@ -22,11 +22,15 @@ class TestRootSmoke : public QObject {
     t.createDir("d");
     if (::geteuid() != 0 || ::mount("tmpfs", (t / "d").c_str(), "tmpfs", 0, "size=64k") != 0)
       QSKIP("a tmpfs of its own needs root");
-    const struct Unmount { std::string at; ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); } } mounted{t / "d"};
+    const struct Unmount {
+      std::string at;
+      ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } mounted{t / "d"};
     t.createFile("d/folders.txt", "/old\r\n\r\n");
     std::ofstream(t / "d/fill") << std::string(1 << 16, 'x');  // as much as it takes
     catalogue::FolderStore now;
-    const auto status = catalogue::UpdateFolders(t / "d/folders.txt", [](auto& s) { return s.Append("/new", ""); }, now);
+    const auto status = catalogue::UpdateFolders(
+        t / "d/folders.txt", [](auto& s) { return s.Append("/new", ""); }, now);
     QCOMPARE(status.message(), "Cannot write " + t / "d/folders.txt" + ": No space left on device");
     QCOMPARE(t.read("d/folders.txt"), std::string("/old\r\n\r\n"));
     QCOMPARE(entriesOf(t / "d"), (Names{"fill", "folders.txt", "folders.txt.lock"}));
@@ -45,7 +49,8 @@ class TestRootSmoke : public QObject {
       static_cast<void>(fileops::ShellCopy(shell, batch, t / "unreadable", t / "dst/a"));
       return dialogs.allAnswered() ? dialogs.shown()[0].text : std::string();
     });
-    QCOMPARE(shown, "Cannot copy \"" + t / "unreadable" + "\" to \"" + t / "dst/a" + "\": Permission denied");
+    QCOMPARE(shown, "Cannot copy \"" + t / "unreadable" + "\" to \"" + t / "dst/a" +
+                        "\": Permission denied");
     QCOMPARE(entriesOf(t / "dst"), Names{});
   }
 };

@@ -45,34 +45,54 @@ class TestShellOps : public QObject {
   // A failure leaves the source as it was and nothing else behind.
   void operations_data() {
     QTest::addColumn<QString>("op");
-    const QString same = " = : source and target are the same file", gone = " = : No such file or "
-        "directory", eio = " = : Input/output error", full = " = : No space left on device",
-        denied = " = : Permission denied", nul = " = : the name holds a NUL byte",
-        notFile = " = : it is not a regular file", isDir = " = : Is a directory",
-        taken = " = : a file of that name already exists";
+    const QString same = " = : source and target are the same file",
+                  gone =
+                      " = : No such file or "
+                      "directory",
+                  eio = " = : Input/output error", full = " = : No space left on device",
+                  denied = " = : Permission denied", nul = " = : the name holds a NUL byte",
+                  notFile = " = : it is not a regular file", isDir = " = : Is a directory",
+                  taken = " = : a file of that name already exists";
     for (const QString& row : QStringList{
-             "copy:c a dst/a", "short writes:c a dst/a short",
+             "copy:c a dst/a",
+             "short writes:c a dst/a short",
              "without unnamed files:c a dst/a open 3 EOPNOTSUPP",
-             "without /proc:c a dst/a link 1 ENOENT", "unreadable:c a dst/a open 1 EACCES" + denied,
+             "without /proc:c a dst/a link 1 ENOENT",
+             "unreadable:c a dst/a open 1 EACCES" + denied,
              "read-only target:c a dst/a open 3 EROFS = : Read-only file system",
-             "read error:c a dst/a read 2 EIO" + eio, "full:c a dst/a write 3 ENOSPC" + full,
-             "flush fails:c a dst/a fsync 1 EIO" + eio, "naming fails:c a dst/a link 0 EACCES" + denied,
+             "read error:c a dst/a read 2 EIO" + eio,
+             "full:c a dst/a write 3 ENOSPC" + full,
+             "flush fails:c a dst/a fsync 1 EIO" + eio,
+             "naming fails:c a dst/a link 0 EACCES" + denied,
              "close fails, yet complete and named:c a dst/a close 2 EIO = +: Input/output error",
-             "onto itself:c a a" + same, "vanished:c gone dst/a" + gone, "FIFO:c fifo dst/f" + notFile,
-             "link to /dev/zero:c zero dst/z" + notFile, "a folder:c dst x" + isDir,
-             "onto a folder:c a dst" + isDir, "NUL in the source:c a|/../b dst/a" + nul,
-             "move:m a dst/a", "move onto a hard link:m a hard" + same, "move, vanished:m gone dst/a" + gone,
-             "NUL in the target:m a dst/|x" + nul, "move refused:m a dst/a rename 1 EACCES" + denied,
-             "across file systems:m a dst/a rename 1 EXDEV", "link across:m link dst/l rename 1 EXDEV",
+             "onto itself:c a a" + same,
+             "vanished:c gone dst/a" + gone,
+             "FIFO:c fifo dst/f" + notFile,
+             "link to /dev/zero:c zero dst/z" + notFile,
+             "a folder:c dst x" + isDir,
+             "onto a folder:c a dst" + isDir,
+             "NUL in the source:c a|/../b dst/a" + nul,
+             "move:m a dst/a",
+             "move onto a hard link:m a hard" + same,
+             "move, vanished:m gone dst/a" + gone,
+             "NUL in the target:m a dst/|x" + nul,
+             "move refused:m a dst/a rename 1 EACCES" + denied,
+             "across file systems:m a dst/a rename 1 EXDEV",
+             "link across:m link dst/l rename 1 EXDEV",
              "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC" + full,
-             "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove it"
+             "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove "
+             "it"
              ": Permission denied",
-             "rename:r a b", "to itself:r a a", "no no-replace renames:r a b rename 1 EINVAL",
+             "rename:r a b",
+             "to itself:r a a",
+             "no no-replace renames:r a b rename 1 EINVAL",
              "no links either:r a b rename 1 EINVAL, link 1 EPERM",
              "taken meanwhile:r a b rename 1 EEXIST" + taken,
              "taken, as the link finds:r a b rename 1 EINVAL, link 1 EEXIST" + taken,
-             "onto a file:r a c" + taken, "onto a hard link:r a hard" + same,
-             "rename, vanished:r gone b" + gone, "rename refused:r a b rename 1 EACCES" + denied,
+             "onto a file:r a c" + taken,
+             "onto a hard link:r a hard" + same,
+             "rename, vanished:r gone b" + gone,
+             "rename refused:r a b rename 1 EACCES" + denied,
              "NUL:r a b|" + nul})
       QTest::newRow(row.section(':', 0, 0).toUtf8()) << row.section(':', 1);
   }
@@ -84,13 +104,15 @@ class TestShellOps : public QObject {
     d.createFile("c", "c");
     ::chmod((d / "a").c_str(), 0640);
     setTime(d / "a", 1000000000);
-    QVERIFY(::link((d / "a").c_str(), (d / "hard").c_str()) == 0 && ::mkfifo((d / "fifo").c_str(), 0600) == 0);
+    QVERIFY(::link((d / "a").c_str(), (d / "hard").c_str()) == 0 &&
+            ::mkfifo((d / "fifo").c_str(), 0600) == 0);
     d.createLink("zero", "/dev/zero");
     d.createLink("link", "../some target");
     // Our hidden copies: one a crash left a day ago goes with the next copy into its folder.
     for (const char* name : {"dst/.velmora-copy-1-0", "dst/.velmora-copy-1-1", "dst/.other-copy"}) {
       d.createFile(name);
-      setTime(d / name, ::time(nullptr) - (std::string_view(name).ends_with("1-1") ? 3600 : 2 * 24 * 3600));
+      setTime(d / name,
+              ::time(nullptr) - (std::string_view(name).ends_with("1-1") ? 3600 : 2 * 24 * 3600));
     }
     const auto tree = [&] {
       QStringList names;
@@ -108,8 +130,10 @@ class TestShellOps : public QObject {
     FaultyFileSystem fs;
     fs.shortWrites = call.endsWith("short");
     fs.fail(call.section(' ', 3).toStdString());
-    const platform::Status status = part[0] == "r" ? fileops::ShellRename(w.shell, from, to)
-        : (part[0] == "m" ? fileops::ShellMove : fileops::ShellCopy)(w.shell, w.batch, from, to);
+    const platform::Status status =
+        part[0] == "r" ? fileops::ShellRename(w.shell, from, to)
+                       : (part[0] == "m" ? fileops::ShellMove : fileops::ShellCopy)(
+                             w.shell, w.batch, from, to);
     QCOMPARE(status.ok(), reason.isEmpty());
     QVERIFY(w.dialogs.allAnswered());
     if (status.ok() || reason.startsWith('+')) after << part[2];
@@ -117,11 +141,14 @@ class TestShellOps : public QObject {
     after.removeDuplicates();
     after.sort();
     QCOMPARE(tree(), after);
-    QCOMPARE(d.read(status.ok() && part[0] != "c" && part[1] == "a" ? part[2].toStdString() : "a"), kBig);
+    QCOMPARE(d.read(status.ok() && part[0] != "c" && part[1] == "a" ? part[2].toStdString() : "a"),
+             kBig);
     if (op == "c a dst/a") QVERIFY(!statOf(d / "dst/.velmora-copy-1-0").st_mode);
     if (!status.ok()) {
-      const std::string shown = w.dialogs.shown()[0].text, named = to.find('\0') != to.npos ? to : from;
-      QVERIFY2(QString::fromStdString(shown).endsWith(reason.mid(reason.startsWith('+'))), shown.c_str());
+      const std::string shown = w.dialogs.shown()[0].text,
+                        named = to.find('\0') != to.npos ? to : from;
+      QVERIFY2(QString::fromStdString(shown).endsWith(reason.mid(reason.startsWith('+'))),
+               shown.c_str());
       QVERIFY2(shown.find(named.substr(0, named.find('\0'))) != shown.npos, shown.c_str());
     } else if (part[1] == "a") {  // a copy keeps the permissions and the time
       QCOMPARE(statOf(to).st_mode & 07777, 0640u);
@@ -136,11 +163,13 @@ class TestShellOps : public QObject {
   void trash_data() {
     QTest::addColumn<QByteArray>("name");  // "shm/...": where no trash is; "|": a NUL byte
     QTest::addColumn<QString>("answer");   // to "Delete it permanently?" ("-": not asked), faults,
-    for (const char* row : {"odd name:caf\xE9 -x\n.txt:- D", "dangling link, as a link:dangling:- D",
-             "a folder:folder:- S", "vanished:gone:- S", "NUL:a|b:- F", "no trash, kept:shm/a:n K",
-             "no trash, deleted:shm/a:y D", "no trash, read-only:shm/a:y unlink 0 EROFS F"}) {
+    for (const char* row :
+         {"odd name:caf\xE9 -x\n.txt:- D", "dangling link, as a link:dangling:- D",
+          "a folder:folder:- S", "vanished:gone:- S", "NUL:a|b:- F", "no trash, kept:shm/a:n K",
+          "no trash, deleted:shm/a:y D", "no trash, read-only:shm/a:y unlink 0 EROFS F"}) {
       const QList<QByteArray> part = QByteArray(row).split(':');  // the end: D(one), K(ept),
-      QTest::newRow(part[0]) << QByteArray(part[1]).replace('|', '\0') << QString(part[2]);  // S(kipped), F(ailed)
+      QTest::newRow(part[0]) << QByteArray(part[1]).replace('|', '\0')
+                             << QString(part[2]);  // S(kipped), F(ailed)
     }
   }
   void trash() {
@@ -152,23 +181,32 @@ class TestShellOps : public QObject {
     if (noTrash && statOf(shm.path().toStdString()).st_dev == statOf(w.dir.path()).st_dev)
       QSKIP("no second file system at /dev/shm");
     const std::string path = noTrash ? shm.path().toStdString() + "/a" : w.dir / name.toStdString();
-    if (name == "dangling") w.dir.createLink("dangling", "nowhere");
-    else if (name == "folder") w.dir.createDir("folder");
-    else if (made) ::close(::creat(path.c_str(), 0644));
+    if (name == "dangling")
+      w.dir.createLink("dangling", "nowhere");
+    else if (name == "folder")
+      w.dir.createDir("folder");
+    else if (made)
+      ::close(::creat(path.c_str(), 0644));
     if (answer[0] != '-') w.dialogs.yesNo(answer[0] == 'y');
     if (answer.endsWith('F')) w.dialogs.error();
     FaultyFileSystem fs;
     fs.fail(answer.mid(2).chopped(1).toStdString());
     const platform::Status status = fileops::ShellDelete(w.shell, path);
     QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(QChar(status.ok() ? 'D' : status.error() == ENOENT ? 'S'
-                   : w.dialogs.summary().ends_with("error") ? 'F' : 'K'), answer.back());
+    QCOMPARE(QChar(status.ok()                              ? 'D'
+                   : status.error() == ENOENT               ? 'S'
+                   : w.dialogs.summary().ends_with("error") ? 'F'
+                                                            : 'K'),
+             answer.back());
     QCOMPARE(statOf(path).st_mode != 0, made && !answer.endsWith('D'));
     if (noTrash)
-      QCOMPARE(w.dialogs.shown()[0].text, "\"" + path + "\" cannot be moved to the trash (Trashing "
-               "on system internal mounts is not supported). Delete it permanently?");
+      QCOMPARE(w.dialogs.shown()[0].text,
+               "\"" + path +
+                   "\" cannot be moved to the trash (Trashing "
+                   "on system internal mounts is not supported). Delete it permanently?");
     else if (answer.endsWith('D'))
-      QCOMPARE(S_ISLNK(statOf(home_ / "data/Trash/files/" + name.toStdString()).st_mode), name == "dangling");
+      QCOMPARE(S_ISLNK(statOf(home_ / "data/Trash/files/" + name.toStdString()).st_mode),
+               name == "dangling");
   }
 };
 

@@ -15,8 +15,10 @@ class TestFiles : public QObject {
   void storeDirectory_data() {
     QTest::addColumn<QByteArray>("given");
     for (const char* row : {"portable copy|portable /x /h /opt/v", "XDG set|- /cfg /h /cfg/velmora",
-                            "default|- - /h /h/.config/velmora", "relative XDG ignored|- cfg /h "
-                            "/h/.config/velmora", "nowhere else|- - - /opt/v"})
+                            "default|- - /h /h/.config/velmora",
+                            "relative XDG ignored|- cfg /h "
+                            "/h/.config/velmora",
+                            "nowhere else|- - - /opt/v"})
       QTest::newRow(QByteArray(row).split('|')[0]) << QByteArray(row).split('|')[1];
   }
   void storeDirectory() {
@@ -45,11 +47,14 @@ class TestFiles : public QObject {
     const QString all = "..a:f dangling:f file:f sub:F tofile:f tosub:F";
     QTest::newRow("typed") << "" << all;
     QTest::newRow("untyped") << "untyped" << all;
-    QTest::newRow("untyped, unknown kinds are files") << "untyped stat 0 EIO"
-                                                      << "..a:f dangling:f file:f sub:f tofile:f tosub:f";
+    QTest::newRow("untyped, unknown kinds are files")
+        << "untyped stat 0 EIO"
+        << "..a:f dangling:f file:f sub:f tofile:f tosub:f";
     QTest::newRow("no kernel file system answer") << "statfs 0 EIO" << all;
-    QTest::newRow("not readable") << "open 1 EACCES" << "Permission denied";
-    QTest::newRow("read error ends the folder") << "entries 1 EIO" << "";
+    QTest::newRow("not readable") << "open 1 EACCES"
+                                  << "Permission denied";
+    QTest::newRow("read error ends the folder") << "entries 1 EIO"
+                                                << "";
   }
   void readFolder() {
     QFETCH(QString, fault);
@@ -58,7 +63,8 @@ class TestFiles : public QObject {
     t.createFile("file");
     t.createFile("..a");  // not the parent
     t.createDir("sub");
-    for (const auto& [link, target] : {std::pair{"tofile", "file"}, {"tosub", "sub"}, {"dangling", "x"}})
+    for (const auto& [link, target] :
+         {std::pair{"tofile", "file"}, {"tosub", "sub"}, {"dangling", "x"}})
       t.createLink(link, target);
     FaultyFileSystem fs;
     fs.untyped = fault.startsWith("untyped");
@@ -67,7 +73,8 @@ class TestFiles : public QObject {
     const int error = SystemDirectories().ReadFolder(t.path(), listing);
     QStringList got;
     for (std::size_t i = 0; i < listing.size(); ++i)
-      got << QString(listing.NameField(i).data()) + (listing.Kind(i) == EntryKind::Folder ? ":F" : ":f");
+      got << QString(listing.NameField(i).data()) +
+                 (listing.Kind(i) == EntryKind::Folder ? ":F" : ":f");
     got.sort();
     QCOMPARE(error ? QString::fromStdString(ErrorText(error)) : got.join(' '), listed);
     QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
@@ -75,11 +82,16 @@ class TestFiles : public QObject {
 
   // Whatever could hide or fake a name is shown escaped.
   void visibleText() {
-    const QByteArray bytes = QByteArray("Été \xF0\x9F\x93\xB7 inv\xE2\x80\xAEtxt a\xE2\x81\xA6" "b\xE2\x80\x8B "
-                                        "\n\t\x1B x\xC2\x85 caf\xE9 \xC0\xAF \xED\xA0\x80 ") + '\0' + "a\xE2\x80";
-    QCOMPARE(QByteArray::fromStdString(VisibleText(std::string_view(bytes.constData(), bytes.size()))),
-             "Été \xF0\x9F\x93\xB7 inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 caf\\xE9 \\xC0\\xAF "
-             "\\xED\\xA0\\x80 \\u0000a\\xE2\\x80");
+    const QByteArray bytes = QByteArray(
+                                 "Été \xF0\x9F\x93\xB7 inv\xE2\x80\xAEtxt a\xE2\x81\xA6"
+                                 "b\xE2\x80\x8B "
+                                 "\n\t\x1B x\xC2\x85 caf\xE9 \xC0\xAF \xED\xA0\x80 ") +
+                             '\0' + "a\xE2\x80";
+    QCOMPARE(
+        QByteArray::fromStdString(VisibleText(std::string_view(bytes.constData(), bytes.size()))),
+        "Été \xF0\x9F\x93\xB7 inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 caf\\xE9 "
+        "\\xC0\\xAF "
+        "\\xED\\xA0\\x80 \\u0000a\\xE2\\x80");
   }
 };
 

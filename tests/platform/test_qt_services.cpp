@@ -18,16 +18,17 @@ class TestQtServices : public QObject {
   void dialogs_data() {
     QTest::addColumn<QByteArray>("act");     // the dialog, then Enter, Esc, the close box, a
     QTest::addColumn<QByteArray>("result");  // button or the text typed; OK/Yes 1, Cancel/No 0,
-    for (const char* row : {                 // an Answer, or the bytes returned
-             "confirm: Enter is OK|confirm enter|1", "confirm: Esc is Cancel|confirm esc|0",
-             "confirm: close box is Cancel|confirm close|0", "yes/no: Enter is No|yesno enter|0",
-             "yes/no: close box is No|yesno close|0", "yes/no: Yes|yesno 16384|1",
-             "replace: Yes|replace 16384|0", "replace: Yes to All|replace 32768|1",
-             "replace: Enter is No|replace enter|2", "replace: No to All|replace 131072|3",
-             "replace: Esc is Cancel|replace esc|4", "replace: close box is Cancel|replace close|4",
-             "input: cancel|input esc|", "input: the preset's own bytes|input enter|caf\xE9.txt",
-             "input: typed|input Résumé.txt|Résumé.txt", "picker: select, OK|pick select|\xFF",
-             "picker: enter it, OK|pick enter|\xFF", "picker: cancel|pick esc|"}) {
+    for (const char* row :
+         {// an Answer, or the bytes returned
+          "confirm: Enter is OK|confirm enter|1", "confirm: Esc is Cancel|confirm esc|0",
+          "confirm: close box is Cancel|confirm close|0", "yes/no: Enter is No|yesno enter|0",
+          "yes/no: close box is No|yesno close|0", "yes/no: Yes|yesno 16384|1",
+          "replace: Yes|replace 16384|0", "replace: Yes to All|replace 32768|1",
+          "replace: Enter is No|replace enter|2", "replace: No to All|replace 131072|3",
+          "replace: Esc is Cancel|replace esc|4", "replace: close box is Cancel|replace close|4",
+          "input: cancel|input esc|", "input: the preset's own bytes|input enter|caf\xE9.txt",
+          "input: typed|input Résumé.txt|Résumé.txt", "picker: select, OK|pick select|\xFF",
+          "picker: enter it, OK|pick enter|\xFF", "picker: cancel|pick esc|"}) {
       const QList<QByteArray> part = QByteArray(row).split('|');
       QTest::newRow(part[0]) << part[1] << part[2];
     }
@@ -50,21 +51,26 @@ class TestQtServices : public QObject {
         if (action != "esc")
           return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
       }
-      if (auto* edit = dialog->findChild<QLineEdit*>(); edit && action != "enter" && action != "esc")
+      if (auto* edit = dialog->findChild<QLineEdit*>();
+          edit && action != "enter" && action != "esc")
         edit->setText(QString::fromUtf8(action));
-      if (action == "close") dialog->close();
+      if (action == "close")
+        dialog->close();
       else if (const int button = action.toInt())  // a QMessageBox::StandardButton
         qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::StandardButton(button))->click();
-      else QTest::keyClick(dialog, action == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+      else
+        QTest::keyClick(dialog, action == "esc" ? Qt::Key_Escape : Qt::Key_Return);
     });
     timer.start(10);
     velmora::platform::QtDialogs dialogs;
     const std::string got = kind == "confirm" ? std::to_string(dialogs.Confirm("Go on?", "V"))
-        : kind == "yesno" ? std::to_string(dialogs.AskYesNo("Replace it?", "V"))
-        : kind == "replace" ? std::to_string(int(dialogs.AskReplace("Replace it?", "V")))
-        : kind == "input" ? dialogs.Input("New name", "Rename", "caf\xE9.txt")
-                          : dialogs.PickFolder("Select a folder");
-    QCOMPARE(got, kind == "pick" && !result.isEmpty() ? home / result.toStdString() : result.toStdString());
+                            : kind == "yesno" ? std::to_string(dialogs.AskYesNo("Replace it?", "V"))
+                            : kind == "replace"
+                                ? std::to_string(int(dialogs.AskReplace("Replace it?", "V")))
+                            : kind == "input" ? dialogs.Input("New name", "Rename", "caf\xE9.txt")
+                                              : dialogs.PickFolder("Select a folder");
+    QCOMPARE(got, kind == "pick" && !result.isEmpty() ? home / result.toStdString()
+                                                      : result.toStdString());
   }
 };
 

@@ -11,7 +11,7 @@
 #include "platform/file_system.h"
 
 // The call's result when it is to fail, else the real one's.
-#define FORWARD(call, ...)                            \
+#define FORWARD(call, ...)                           \
   if (const auto failed = hit(call)) return *failed; \
   return real_.__VA_ARGS__
 
@@ -35,7 +35,9 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   bool shortWrites = false;  // each write takes half of what it is given
   bool untyped = false;      // folder reads leave every entry's type unknown
 
-  int OpenAt(int d, const char* p, int f, mode_t m) override { FORWARD("open", OpenAt(d, p, f, m)); }
+  int OpenAt(int d, const char* p, int f, mode_t m) override {
+    FORWARD("open", OpenAt(d, p, f, m));
+  }
   ssize_t Read(int fd, void* b, std::size_t n) override { FORWARD("read", Read(fd, b, n)); }
   ssize_t Write(int fd, const void* b, std::size_t n) override {
     FORWARD("write", Write(fd, b, shortWrites && n > 1 ? n / 2 : n));
@@ -61,18 +63,27 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
     FORWARD("link", LinkAt(fd, f, td, t, fl));
   }
   int Symlink(const char* c, const char* p) override { FORWARD("symlink", Symlink(c, p)); }
-  ssize_t ReadLink(const char* p, char* b, std::size_t n) override { FORWARD("readlink", ReadLink(p, b, n)); }
+  ssize_t ReadLink(const char* p, char* b, std::size_t n) override {
+    FORWARD("readlink", ReadLink(p, b, n));
+  }
   int UnlinkAt(int d, const char* p, int f) override { FORWARD("unlink", UnlinkAt(d, p, f)); }
   int Mkdir(const char* p, mode_t m) override { FORWARD("mkdir", Mkdir(p, m)); }
-  int StatAt(int d, const char* p, struct stat* s, int f) override { FORWARD("stat", StatAt(d, p, s, f)); }
+  int StatAt(int d, const char* p, struct stat* s, int f) override {
+    FORWARD("stat", StatAt(d, p, s, f));
+  }
   int Fstatfs(int fd, struct statfs* s) override { FORWARD("statfs", Fstatfs(fd, s)); }
-  int AccessAt(int d, const char* p, int m, int f) override { FORWARD("access", AccessAt(d, p, m, f)); }
+  int AccessAt(int d, const char* p, int m, int f) override {
+    FORWARD("access", AccessAt(d, p, m, f));
+  }
   int Flock(int fd, int o) override { FORWARD("flock", Flock(fd, o)); }
   int Fchmod(int fd, mode_t m) override { FORWARD("chmod", Fchmod(fd, m)); }
   int Futimens(int fd, const struct timespec t[2]) override { FORWARD("times", Futimens(fd, t)); }
 
  private:
-  struct Rule { std::string call; int nth = 0, error = 0, seen = 0; };
+  struct Rule {
+    std::string call;
+    int nth = 0, error = 0, seen = 0;
+  };
   // The result of a call that is to fail, errno set; nothing for one to make.
   std::optional<int> hit(const char* call) {
     for (Rule& r : rules_) {

@@ -11,13 +11,17 @@
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:
-  struct Shown { std::string kind, text; };  // kind: confirm, input, yesno, replace, error, pick
+  struct Shown {
+    std::string kind, text;
+  };  // kind: confirm, input, yesno, replace, error, pick
 
   // Answers, in the order the dialogs are to appear.
   ScriptedDialogs& confirm(bool ok) { return expect("confirm", ok ? "y" : ""); }
   ScriptedDialogs& input(const std::string& typed) { return expect("input", typed); }
   ScriptedDialogs& yesNo(bool yes) { return expect("yesno", yes ? "y" : ""); }
-  ScriptedDialogs& replace(velmora::platform::Answer a) { return expect("replace", {char('0' + int(a))}); }
+  ScriptedDialogs& replace(velmora::platform::Answer a) {
+    return expect("replace", {char('0' + int(a))});
+  }
   ScriptedDialogs& error() { return expect("error", ""); }
   ScriptedDialogs& pickFolder(const std::string& path) { return expect("pick", path); }
   void cancelProgressAt(int n) { cancelAt_ = n; }  // Cancel pressed at the n-th update
@@ -30,7 +34,8 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
   bool Confirm(const std::string& text, const std::string&) override {
     return !answer("confirm", text).empty();
   }
-  std::string Input(const std::string& text, const std::string&, const std::string& preset) override {
+  std::string Input(const std::string& text, const std::string&,
+                    const std::string& preset) override {
     return answer("input", text + " [" + preset + "]");
   }
   bool AskYesNo(const std::string& text, const std::string&) override {
@@ -47,7 +52,9 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
                                                              const std::string&) override;
 
  private:
-  ScriptedDialogs& expect(const char* kind, std::string a) { return script_.push_back({kind, a}), *this; }
+  ScriptedDialogs& expect(const char* kind, std::string a) {
+    return script_.push_back({kind, a}), *this;
+  }
   std::string answer(const char* kind, const std::string& text);
 
   std::deque<Shown> script_;  // kind and answer

@@ -36,7 +36,9 @@ void TestDir::createFile(const std::string& relative, const std::string& content
     qFatal("cannot create %s", relative.c_str());
 }
 
-void TestDir::createDir(const std::string& relative) const { fs::create_directories(*this / relative); }
+void TestDir::createDir(const std::string& relative) const {
+  fs::create_directories(*this / relative);
+}
 
 void TestDir::createLink(const std::string& relative, const std::string& target) const {
   fs::create_directories(fs::path(*this / relative).parent_path());
@@ -63,13 +65,16 @@ UnprivilegedRun runUnprivileged(const std::function<std::string()>& step) {
   ::close(pipeFds[1]);
   UnprivilegedRun run;
   char buffer[4096];
-  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, size_t(n));
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    run.output.append(buffer, size_t(n));
   ::close(pipeFds[0]);
   int status = 0;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return {false, false, {}, "cannot fork"};
   run.dropped = !(WIFEXITED(status) && WEXITSTATUS(status) == kCannotDrop);
   run.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  if (!run.dropped) run.problem = "cannot switch to the user nobody to test a permission case";
-  else if (!run.finished) run.problem = "the unprivileged step did not finish";
+  if (!run.dropped)
+    run.problem = "cannot switch to the user nobody to test a permission case";
+  else if (!run.finished)
+    run.problem = "the unprivileged step did not finish";
   return run;
 }
