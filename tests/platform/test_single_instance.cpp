@@ -1,4 +1,5 @@
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -36,6 +37,8 @@ class TestSingleInstance : public QObject {
     }
     SingleInstance running(address), later(address);
     QVERIFY(!running.HandOverOrListen({}));
+    struct stat st {};  // no other user may hand folders over
+    QVERIFY(::stat(address.socket.c_str(), &st) == 0 && (st.st_mode & 077) == 0);
     QSignalSpy received(&running, &SingleInstance::Received);
     const Strings all{"/a b", "/caf\xE9", "/x"}, folders(all.begin(), all.begin() + given);
     bool handed = false;
