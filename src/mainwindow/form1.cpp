@@ -467,18 +467,10 @@ void Form1::lstFolders_Click() {
 }
 
 void Form1::LoadFolder() {
-  oTagPanel_->Clear();
-  oTagBar_->Clear();
-  files_.Clear();
   // The last load goes before the next one is read, so that two never share memory.
-  colFiles_ = {};
-  index_ = {};
+  ClearFolderView();
   const int i = SelectedFolder();
-  if (i < 0) {
-    // No folder: nothing to scan, and no record to add tags to.
-    cmdAddUserTag_->hide();
-    return;
-  }
+  if (i < 0) return;  // no folder: nothing to scan, and no record to add tags to
   const auto record = static_cast<std::size_t>(i);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   catalogue::FolderContents contents = catalogue::LoadFolderContents(
