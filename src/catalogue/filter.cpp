@@ -24,6 +24,23 @@ FilterIndex::FilterIndex(const PathList& paths) {
   starts_.push_back(names_.size());
 }
 
+void FilterIndex::Append(const FilterIndex& other) {
+  if (other.size() == 0) return;
+  if (starts_.empty()) starts_.push_back(0);
+  const std::size_t base = names_.size();
+  names_.append(other.names_);
+  for (std::size_t i = 1; i < other.starts_.size(); ++i) starts_.push_back(base + other.starts_[i]);
+}
+
+void FilterIndex::Extend(const PathList& paths) {
+  if (starts_.empty()) starts_.push_back(0);
+  for (std::size_t i = size(); i < paths.size(); ++i) {
+    AppendLowerCase(paths.Name(i), names_);
+    names_.push_back('\0');
+    starts_.push_back(names_.size());
+  }
+}
+
 void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const {
   const std::size_t count = size();
   if (needle.empty()) {

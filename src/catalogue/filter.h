@@ -19,6 +19,10 @@ class FilterIndex {
  public:
   FilterIndex() = default;
   explicit FilterIndex(const PathList& paths);
+  // The names of other after these ones.
+  void Append(const FilterIndex& other);
+  // Names of paths from position size() on.
+  void Extend(const PathList& paths);
 
   std::size_t size() const { return starts_.empty() ? 0 : starts_.size() - 1; }
   std::string_view Name(std::size_t i) const {

@@ -44,6 +44,10 @@ class PathList {
   bool empty() const { return names_.empty(); }
   std::string_view Name(std::size_t i) const { return text_.Get(names_[i]); }
   std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
+  // The folders, each numbered in the order added; a file's folder by number.
+  std::size_t FolderCount() const { return folders_.size(); }
+  std::string_view FolderText(std::size_t k) const { return text_.Get(folders_[k]); }
+  std::uint32_t FolderOf(std::size_t i) const { return folderOf_[i]; }
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
 

@@ -1,12 +1,14 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace velmora::catalogue {
@@ -62,8 +64,9 @@ std::string WithoutSeparator(const std::string& dir) {
 // was seen before is also decided at the join, so the first path in queue order wins.
 class Walk {
  public:
-  Walk(std::string root, const DirectoryEnumerator& dirs, ScanReport* report)
-      : dirs_(dirs), report_(report) {
+  Walk(std::string root, const DirectoryEnumerator& dirs, ScanReport* report,
+       const ScanStream* stream)
+      : dirs_(dirs), report_(report), stream_(stream) {
     nodes_.emplace_back(std::move(root));
   }
 
@@ -71,6 +74,11 @@ class Walk {
     FolderListing listing;
     std::unique_lock lock(mutex_);
     for (;;) {
+      if (stream_ != nullptr && stream_->stop.stop_requested()) {
+        stopped_ = true;
+        changed_.notify_all();
+        return;
+      }
       if (nextRead_ < nodes_.size()) {
         Node& node = nodes_[nextRead_++];
         lock.unlock();
@@ -93,6 +101,21 @@ class Walk {
   }
 
   PathList TakeResult() { return std::move(result_); }
+  bool Stopped() const { return stopped_; }
+
+  // Hands the files gathered so far over when enough have gathered or they waited long
+  // enough; with last, whatever is left.
+  void Flush(bool last) {
+    if (stream_ == nullptr || !stream_->files || result_.empty()) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!last && handed_ && result_.size() < batch_ &&
+        now - flushed_ < std::chrono::milliseconds(50))
+      return;
+    handed_ = true;
+    flushed_ = now;
+    batch_ = std::min<std::size_t>(batch_ * 4, 1 << 16);
+    stream_->files(std::exchange(result_, {}));
+  }
 
  private:
   void Join(Node& node) {
@@ -102,7 +125,9 @@ class Walk {
         report_->unreadable.push_back(
             {WithoutSeparator(node.dir), node.error != 0 ? node.error : kPseudoFileSystem});
     } else if (!node.pseudo && (!node.id || seen_.insert(*node.id).second)) {
+      if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir);
       Add(node);
+      Flush(false);
     }
     // Clearing keeps the capacity; swapping with empty values releases it.
     std::string().swap(node.fileNames);
@@ -124,6 +149,11 @@ class Walk {
 
   const DirectoryEnumerator& dirs_;
   ScanReport* report_;
+  const ScanStream* stream_;
+  std::size_t batch_ = 256;  // the first pieces are small, so the first rows show at once
+  std::chrono::steady_clock::time_point flushed_ = std::chrono::steady_clock::now();
+  bool stopped_ = false;
+  bool handed_ = false;
   std::unordered_set<platform::FolderId, platform::FolderIdHash> seen_;
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -163,19 +193,35 @@ std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& di
   return dir;
 }
 
+namespace {
+
+void Run(Walk& walk, unsigned threads) {
+  if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+  std::vector<std::jthread> helpers;
+  for (unsigned i = 1; i < threads; ++i) helpers.emplace_back([&walk] { walk.Work(); });
+  walk.Work();
+}
+
+}  // namespace
+
 PathList ScanFolder(std::string_view path, const DirectoryEnumerator& dirs, unsigned threads,
                     ScanReport* report) {
   std::string root = NormaliseFolder(path, dirs);
   if (root.empty()) return {};
-  if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-
-  Walk walk(std::move(root), dirs, report);
-  {
-    std::vector<std::jthread> helpers;
-    for (unsigned i = 1; i < threads; ++i) helpers.emplace_back([&walk] { walk.Work(); });
-    walk.Work();
-  }
+  Walk walk(std::move(root), dirs, report, nullptr);
+  Run(walk, threads);
   return walk.TakeResult();
+}
+
+bool StreamFolder(std::string_view path, const ScanStream& stream, const DirectoryEnumerator& dirs,
+                  unsigned threads, ScanReport* report) {
+  std::string root = NormaliseFolder(path, dirs);
+  if (root.empty()) return !stream.stop.stop_requested();
+  Walk walk(std::move(root), dirs, report, &stream);
+  Run(walk, threads);
+  if (walk.Stopped()) return false;
+  walk.Flush(true);
+  return true;
 }
 
 }  // namespace velmora::catalogue

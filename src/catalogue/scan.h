@@ -1,6 +1,8 @@
 #pragma once
 // Lists every file of a folder tree, breadth-first.
 
+#include <functional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +46,23 @@ std::string UnreadableReason(int error);
 PathList ScanFolder(std::string_view path,
                     const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
                     unsigned threads = 0, ScanReport* report = nullptr);
+
+// How a walk hands its files over while it runs.
+struct ScanStream {
+  // Ends the walk early; what was handed over is then the start of the whole list.
+  std::stop_token stop;
+  // Receives the files in pieces, in the order of the whole list: the first piece as
+  // soon as a folder with files is read, later ones larger, and none held back longer
+  // than about 50 ms. A folder's files always come in one piece.
+  std::function<void(PathList&&)> files;
+  // Each folder as the walk lists it (ending with a separator), before its files are handed over.
+  std::function<void(const std::string&)> folder;
+};
+
+// ScanFolder, handing the files over as they are found. False when stopped.
+bool StreamFolder(std::string_view path, const ScanStream& stream,
+                  const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
+                  unsigned threads = 0, ScanReport* report = nullptr);
 
 // The folder path as the walk uses it, ending with a separator: path as given (blanks
 // are part of a name). Only when that does not exist and path has blanks around it, as

@@ -67,13 +67,54 @@ void TagList::Grow() {
 }
 
 bool TagList::Add(std::string_view tag) {
+  const std::size_t before = tags_.size();
+  return Insert(tag) == before;
+}
+
+std::size_t TagList::Insert(std::string_view tag) {
   if ((tags_.size() + 1) * 2 > slots_.size()) Grow();
   const std::uint64_t hash = HashOf(tag);
   Slot& slot = slots_[FindSlot(tag, hash)];
-  if (slot.index != kEmpty) return false;
+  if (slot.index != kEmpty) return slot.index;
   slot = {hash, tags_.size()};
   tags_.emplace_back(tag);
-  return true;
+  return slot.index;
+}
+
+std::size_t TagList::Find(std::string_view tag) const {
+  if (slots_.empty()) return tags_.size();
+  const Slot& slot = slots_[FindSlot(tag, HashOf(tag))];
+  return slot.index == kEmpty ? tags_.size() : slot.index;
+}
+
+void TagCounts::AddName(std::string_view name) {
+  ForEachWord(name, [&](std::string_view w) {
+    lower_.clear();
+    AppendLowerCase(w, lower_);
+    const std::size_t i = tags_.Insert(lower_);
+    if (i == counts_.size()) counts_.push_back(0);
+    ++counts_[i];
+  });
+}
+
+void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone) {
+  ForEachWord(name, [&](std::string_view w) {
+    lower_.clear();
+    AppendLowerCase(w, lower_);
+    const std::size_t i = tags_.Insert(lower_);
+    if (i == counts_.size()) counts_.push_back(0);
+    if (counts_[i] > 0 && --counts_[i] == 0) gone.push_back(tags_[i]);
+  });
+}
+
+void TagCounts::Merge(const TagCounts& other, std::vector<std::string>& added) {
+  for (std::size_t k = 0; k < other.tags_.size(); ++k) {
+    if (other.counts_[k] == 0) continue;
+    const std::size_t i = tags_.Insert(other.tags_[k]);
+    if (i == counts_.size()) counts_.push_back(0);
+    if (counts_[i] == 0) added.push_back(tags_[i]);
+    counts_[i] += other.counts_[k];
+  }
 }
 
 void MergeTags(TagList& tags, const std::vector<std::string>& words) {

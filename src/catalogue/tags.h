@@ -66,6 +66,10 @@ class TagList {
  public:
   // Appends tag unless present; true when it was appended.
   bool Add(std::string_view tag);
+  // The position of tag, appended when absent.
+  std::size_t Insert(std::string_view tag);
+  // The position of tag, or size() when absent.
+  std::size_t Find(std::string_view tag) const;
 
   std::size_t size() const { return tags_.size(); }
   bool empty() const { return tags_.empty(); }
@@ -85,6 +89,29 @@ class TagList {
 
   std::vector<std::string> tags_;
   std::vector<Slot> slots_;
+};
+
+// The auto tags of a changing set of names, each with how often its words occur, so
+// that a tag can go when the last name holding it goes. Tags stay in first-seen order;
+// one that goes and comes back keeps its place.
+class TagCounts {
+ public:
+  void AddName(std::string_view name);
+  // Takes a name that was added away again; appends the tags nothing holds any more.
+  void RemoveName(std::string_view name, std::vector<std::string>& gone);
+  // Adds other's counts; appends the tags that were held by nothing before.
+  void Merge(const TagCounts& other, std::vector<std::string>& added);
+  const TagList& Tags() const { return tags_; }
+  std::size_t Count(std::size_t i) const { return counts_[i]; }
+  bool Holds(std::string_view tag) const {
+    const std::size_t i = tags_.Find(tag);
+    return i < counts_.size() && counts_[i] > 0;
+  }
+
+ private:
+  TagList tags_;
+  std::vector<std::size_t> counts_;
+  std::string lower_;
 };
 
 // Appends to tags every word not yet there, in the order of words.

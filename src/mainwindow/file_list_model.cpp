@@ -1,30 +1,35 @@
 #include "mainwindow/file_list_model.h"
 
+#include <climits>
+
 #include "platform/visible_text.h"
 
 namespace velmora::mainwindow {
 
-void FileListModel::SetFiles(const catalogue::PathList* files) {
-  beginResetModel();
-  files_ = files;
-  rows_.reset();
-  endResetModel();
+using Kind = catalogue::RowChange::Kind;
+
+void FileListModel::Changing(const catalogue::RowChange& change) {
+  const auto first = static_cast<int>(change.first);
+  const auto last = static_cast<int>(change.last);
+  if (change.kind == Kind::Reset) beginResetModel();
+  if (change.kind == Kind::Insert) beginInsertRows({}, first, last);
+  if (change.kind == Kind::Remove) beginRemoveRows({}, first, last);
 }
 
-void FileListModel::SetRows(std::vector<std::size_t> rows) {
-  beginResetModel();
-  rows_ = std::move(rows);
-  endResetModel();
+void FileListModel::Changed(const catalogue::RowChange& change) {
+  if (change.kind == Kind::Reset) endResetModel();
+  if (change.kind == Kind::Insert) endInsertRows();
+  if (change.kind == Kind::Remove) endRemoveRows();
 }
 
 std::string FileListModel::PathAt(int row) const {
   if (row < 0 || row >= rowCount()) return {};
-  return std::string((*files_)[FileAt(row)]);
+  return browser_.Files()[browser_.FileAtRow(static_cast<std::size_t>(row))];
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid() || files_ == nullptr) return 0;
-  return static_cast<int>(rows_ ? rows_->size() : files_->size());
+  if (parent.isValid()) return 0;
+  return static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
@@ -33,7 +38,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
-  return QString::fromStdString(platform::VisibleText((*files_)[FileAt(index.row())]));
+  return QString::fromStdString(platform::VisibleText(PathAt(index.row())));
 }
 
 }  // namespace velmora::mainwindow

@@ -1,10 +1,8 @@
 #include "mainwindow/form1.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -74,32 +72,11 @@ void Paint(QWidget* widget, const QColor& background) {
   widget->setPalette(fixed);
 }
 
-// Every control stands where its design values put it, converted from twips here only.
-template <class W>
-W* Place(W* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(TwipsToWholePixels(left), TwipsToWholePixels(top), TwipsToWholePixels(width),
-                      TwipsToWholePixels(height));
-  return widget;
-}
-
-QFont Arial(double points, bool bold = false, bool underline = false) {
+QFont Arial(double points, bool bold = false) {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(static_cast<int>(std::lround(points * 96 / 72)));
   font.setBold(bold);
-  font.setUnderline(underline);
   return font;
-}
-
-// A label sized to its text at its design position.
-QLabel* TextLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  QFont font) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(font);
-  label->move(TwipsToWholePixels(left), TwipsToWholePixels(top));
-  label->adjustSize();
-  return label;
 }
 
 // A white, bordered picture container. Its controls stand inside the border, as the
@@ -133,6 +110,116 @@ class FolderList final : public QListWidget {
   }
 };
 
+// The controls back to front as the design stacks them, at their design places in
+// twips. A label without a width is sized to its text; a parent's controls stand on its
+// client.
+enum class Kind { Grey, Link, Label, Shape, Radio, Check, Button, List, WhiteBox, Scroll,
+                  Panel, Bar, Folders, Files, Help };
+struct Control {
+  const char* name;
+  Kind kind;
+  const char* text;
+  int left, top, width, height;
+  const char* parent = nullptr;
+  double points = 0;  // a font of its own
+  bool bold = false;
+};
+constexpr Control kControls[] = {
+    {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
+    {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
+    {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
+    {"Label6", Kind::Label, "Velmora", 1140, 0, 0, 0, "Picture1", 12},
+    {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
+    {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
+    {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
+    {"chkAll", Kind::Check, "Select All", 5100, 1980, 1380, 225},
+    {"cmdDelete", Kind::Button, "Delete", 11775, 1845, 1035, 360},
+    {"cmdRename", Kind::Button, "Rename", 10575, 1845, 1035, 360},
+    {"cmdMove", Kind::Button, "Move To", 9375, 1845, 1035, 360},
+    {"cmdCopy", Kind::Button, "Copy To", 8190, 1845, 1035, 360},
+    {"cmdOpen", Kind::Button, "Open", 6990, 1845, 1035, 360},
+    {"chkAutoTags", Kind::Check, "Show Auto Tags", 3270, 855, 1665, 225},
+    {"lstUserTags", Kind::List, "", 3060, 8895, 2235, 1860},
+    {"cmdAddUserTag", Kind::Button, "Add User Defined Tag", 9930, 795, 2115, 345},
+    {"picUserTags", Kind::WhiteBox, "", 7470, 8895, 2340, 2190},
+    {"VScroll2", Kind::Scroll, "", 2010, 15, 270, 2070, "picUserTags"},
+    {"oTagUser", Kind::Panel, "", 45, 15, 1875, 1965, "picUserTags"},
+    {"picTagPanel", Kind::WhiteBox, "", 2610, 1155, 2355, 7065},
+    {"oTagPanel", Kind::Panel, "", 30, 45, 1890, 3810, "picTagPanel"},
+    {"VScroll1", Kind::Scroll, "", 2010, 0, 285, 6960, "picTagPanel"},
+    {"picSelTags", Kind::WhiteBox, "", 5040, 1155, 7740, 465},
+    {"oTagBar", Kind::Bar, "", 15, 30, 7605, 330, "picSelTags"},
+    {"lstPaths", Kind::List, "", 90, 9045, 2625, 1860},
+    {"cmdRemoveFolder", Kind::Button, "-", 2145, 795, 435, 315},
+    {"cmdAddFolder", Kind::Button, "+", 1695, 795, 435, 315},
+    {"lstFolders", Kind::Folders, "", 60, 1155, 2535, 7035},
+    {"lstFiles", Kind::Files, "", 5025, 2250, 7785, 5925},
+    {"lblHelp", Kind::Help, " Click the tag name to add or remove it from the Tag Filter.", 5070,
+     420, 7725, 285},
+    {"Label5", Kind::Label, "Tag Filter:", 5070, 855, 0, 0, nullptr, 9, true},
+    {"Label4", Kind::Label, "of the following tags.", 8025, 870, 0, 0, nullptr, 9},
+    {"Label3", Kind::Label, "Match", 6045, 870, 0, 0, nullptr, 9},
+    {"Label2", Kind::Label, "Tags:", 2625, 855, 0, 0, nullptr, 9, true},
+    {"Label1", Kind::Label, "Folders:", 75, 855, 0, 0, nullptr, 9, true},
+    {"lblStatus", Kind::Label, "", 5115, 1590, 1785, 225},
+};
+
+// Names for screen readers where a control has no caption of its own.
+constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
+    {"lstFolders", "Folders"},         {"lstFiles", "Files"},
+    {"oTagPanel", "Tags"},             {"oTagBar", "Tag filter"},
+    {"oTagUser", "User tags"},         {"VScroll1", "Scroll the tags"},
+    {"VScroll2", "Scroll the user tags"}, {"cmdAddFolder", "Add a Folder"},
+    {"cmdRemoveFolder", "Remove a Folder"}, {"lblStatus", "Status"},
+};
+
+// The design's tab order, over the controls that take the focus.
+constexpr const char* kTabOrder[] = {
+    "lstFiles",  "lstFolders",    "cmdAddFolder", "cmdRemoveFolder", "oTagPanel", "VScroll1",
+    "oTagBar",   "cmdAddUserTag", "chkAutoTags",  "cmdOpen",         "cmdCopy",   "cmdMove",
+    "cmdRename", "cmdDelete",     "chkAll",       "optTagAll",       "optTagAny"};
+
+QWidget* Make(const Control& c, QWidget* parent) {
+  const QString text = QString::fromUtf8(c.text);
+  switch (c.kind) {
+    case Kind::Grey: {
+      auto* box = new QFrame(parent);
+      Paint(box, QColor(0xE0, 0xE0, 0xE0));
+      return box;
+    }
+    case Kind::Link: {
+      auto* link = new ClickLabel(text, parent);
+      link->setStyleSheet(QStringLiteral("color: #0000ff"));
+      link->setCursor(Qt::PointingHandCursor);
+      return link;
+    }
+    case Kind::Label: return new QLabel(text, parent);
+    case Kind::Shape: {
+      auto* shape = new QFrame(parent);
+      shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+      shape->setStyleSheet(QStringLiteral("QFrame { border: 1px solid #808080; }"));
+      shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return shape;
+    }
+    case Kind::Radio: return new QRadioButton(text, parent);
+    case Kind::Check: return new QCheckBox(text, parent);
+    case Kind::Button: return new QPushButton(text, parent);
+    case Kind::List: return new QListWidget(parent);
+    case Kind::WhiteBox: return WhiteBox(parent);
+    case Kind::Scroll: return new QScrollBar(Qt::Vertical, parent);
+    case Kind::Panel: return new widgets::TagPanel(parent);
+    case Kind::Bar: return new widgets::TagBar(parent);
+    case Kind::Folders: return new FolderList(parent);
+    case Kind::Files: return new QListView(parent);
+    case Kind::Help: {
+      auto* help = new QLabel(text, parent);
+      Paint(help, QColor(255, 255, 192));
+      return help;
+    }
+  }
+  return nullptr;
+}
+
 // A refused record for a message: its path readable and not endless.
 std::string Describe(const catalogue::RefusedRecord& r) {
   constexpr std::size_t kShown = 120;
@@ -140,8 +227,6 @@ std::string Describe(const catalogue::RefusedRecord& r) {
   if (r.path.size() > kShown) shown += "...";
   return shown + " - " + r.reason;
 }
-
-QWidget* ClientOf(QFrame* box) { return box->findChild<QWidget*>(QStringLiteral("client")); }
 
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon() {
@@ -168,7 +253,11 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
     : QWidget(parent),
       settings_(std::move(settings)),
       shell_(shell),
-      files_(this),
+      browser_(settings_.storeFile, *this,
+               [this] {
+                 QMetaObject::invokeMethod(this, [this] { browser_.Poll(); }, Qt::QueuedConnection);
+               }),
+      files_(browser_, this),
       commands_(*this, shell) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
@@ -176,102 +265,105 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
   setWindowIcon(AppIcon());
   resize(TwipsToWholePixels(kDesignClientWidth), TwipsToWholePixels(kDesignClientHeight));
   CreateControls();
+  Connect();
   Form_Load();
 }
 
 Form1::~Form1() = default;
 
 void Form1::CreateControls() {
-  // Back to front as the design stacks them; the tab order follows below.
-  picture1_ = Place(new QFrame(this), "Picture1", 60, 45, 4920, 690);
-  Paint(picture1_, QColor(0xE0, 0xE0, 0xE0));
-  label8_ = new ClickLabel(QStringLiteral("About Velmora (read me)"), picture1_);
-  label8_->setObjectName(QStringLiteral("Label8"));
-  label8_->setFont(Arial(8.25, false, true));
-  label8_->setStyleSheet(QStringLiteral("color: #0000ff"));
-  label8_->setCursor(Qt::PointingHandCursor);
-  label8_->move(TwipsToWholePixels(982), TwipsToWholePixels(465));
+  for (const Control& c : kControls) {
+    QWidget* parent = this;
+    if (c.parent != nullptr) {
+      parent = findChild<QWidget*>(QString::fromLatin1(c.parent));
+      if (auto* client = parent->findChild<QWidget*>(QStringLiteral("client"))) parent = client;
+    }
+    QWidget* w = Make(c, parent);
+    w->setObjectName(QString::fromLatin1(c.name));
+    if (c.points > 0) w->setFont(Arial(c.points, c.bold));
+    if (c.width > 0) {
+      w->setGeometry(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top),
+                     TwipsToWholePixels(c.width), TwipsToWholePixels(c.height));
+    } else {
+      w->move(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top));
+      w->adjustSize();
+    }
+  }
+  const auto get = [this]<class W>(W*& member, const char* name) {
+    member = findChild<W*>(QString::fromLatin1(name));
+  };
+  get(picture1_, "Picture1");
+  get(label8_, "Label8");
+  get(optTagAll_, "optTagAll");
+  get(optTagAny_, "optTagAny");
+  get(chkAll_, "chkAll");
+  get(chkAutoTags_, "chkAutoTags");
+  get(lstUserTags_, "lstUserTags");
+  get(cmdAddUserTag_, "cmdAddUserTag");
+  get(picUserTags_, "picUserTags");
+  get(vScroll2_, "VScroll2");
+  get(oTagUser_, "oTagUser");
+  get(picTagPanel_, "picTagPanel");
+  get(vScroll1_, "VScroll1");
+  get(oTagPanel_, "oTagPanel");
+  get(picSelTags_, "picSelTags");
+  get(oTagBar_, "oTagBar");
+  get(lstPaths_, "lstPaths");
+  get(lstFolders_, "lstFolders");
+  get(lstFiles_, "lstFiles");
+  get(lblHelp_, "lblHelp");
+  get(lblStatus_, "lblStatus");
+
+  QFont underlined = label8_->font();
+  underlined.setUnderline(true);
+  label8_->setFont(underlined);
   label8_->adjustSize();
-  connect(label8_, &ClickLabel::clicked, this, &Form1::Label8_Click);
-  TextLabel(picture1_, "Label7", QStringLiteral("Version 1.1"), 1957, 285, Arial(8.25));
-  TextLabel(picture1_, "Label6", QString::fromLatin1(kAppTitle), 1140, 0, Arial(12));
-
-  auto* shape1 = Place(new QFrame(this), "Shape1", 6555, 825, 1440, 315);
-  shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-  shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid #808080; }"));
-  shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-  optTagAny_ =
-      Place(new QRadioButton(QStringLiteral("Any"), this), "optTagAny", 7275, 870, 705, 240);
-  optTagAll_ =
-      Place(new QRadioButton(QStringLiteral("All"), this), "optTagAll", 6615, 870, 615, 240);
   optTagAll_->setChecked(true);
-  connect(optTagAll_, &QRadioButton::clicked, this, &Form1::ApplyTagFilter);
-  connect(optTagAny_, &QRadioButton::clicked, this, &Form1::ApplyTagFilter);
-
-  chkAll_ =
-      Place(new QCheckBox(QStringLiteral("Select All"), this), "chkAll", 5100, 1980, 1380, 225);
-  cmdDelete_ =
-      Place(new QPushButton(QStringLiteral("Delete"), this), "cmdDelete", 11775, 1845, 1035, 360);
-  cmdRename_ =
-      Place(new QPushButton(QStringLiteral("Rename"), this), "cmdRename", 10575, 1845, 1035, 360);
-  cmdMove_ =
-      Place(new QPushButton(QStringLiteral("Move To"), this), "cmdMove", 9375, 1845, 1035, 360);
-  cmdCopy_ =
-      Place(new QPushButton(QStringLiteral("Copy To"), this), "cmdCopy", 8190, 1845, 1035, 360);
-  cmdOpen_ = Place(new QPushButton(QStringLiteral("Open"), this), "cmdOpen", 6990, 1845, 1035, 360);
-
-  chkAutoTags_ = Place(new QCheckBox(QStringLiteral("Show Auto Tags"), this), "chkAutoTags", 3270,
-                       855, 1665, 225);
   chkAutoTags_->setChecked(true);
-  connect(chkAutoTags_, &QCheckBox::clicked, this, &Form1::lstFolders_Click);
-
   const QFont simSun = [] {
     QFont font(QStringLiteral("SimSun"));
     font.setPixelSize(12);
     return font;
   }();
-  lstUserTags_ = Place(new QListWidget(this), "lstUserTags", 3060, 8895, 2235, 1860);
-  lstUserTags_->setFont(simSun);
-  lstUserTags_->hide();
-
-  cmdAddUserTag_ = Place(new QPushButton(QStringLiteral("Add User Defined Tag"), this),
-                         "cmdAddUserTag", 9930, 795, 2115, 345);
-  cmdAddUserTag_->hide();
-  connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
-
-  picUserTags_ = Place(WhiteBox(this), "picUserTags", 7470, 8895, 2340, 2190);
-  picUserTags_->hide();
-  vScroll2_ =
-      Place(new QScrollBar(Qt::Vertical, ClientOf(picUserTags_)), "VScroll2", 2010, 15, 270, 2070);
-  oTagUser_ = Place(new widgets::TagPanel(ClientOf(picUserTags_)), "oTagUser", 45, 15, 1875, 1965);
-
-  picTagPanel_ = Place(WhiteBox(this), "picTagPanel", 2610, 1155, 2355, 7065);
-  vScroll1_ =
-      Place(new QScrollBar(Qt::Vertical, ClientOf(picTagPanel_)), "VScroll1", 2010, 0, 285, 6960);
+  for (QWidget* w : {static_cast<QWidget*>(lstUserTags_), static_cast<QWidget*>(lstPaths_),
+                     static_cast<QWidget*>(lblStatus_)})
+    w->setFont(simSun);
+  for (QWidget* w : {static_cast<QWidget*>(lstUserTags_), static_cast<QWidget*>(cmdAddUserTag_),
+                     static_cast<QWidget*>(picUserTags_), static_cast<QWidget*>(lstPaths_),
+                     static_cast<QWidget*>(lblHelp_)})
+    w->hide();
   vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
-  oTagPanel_ =
-      Place(new widgets::TagPanel(ClientOf(picTagPanel_)), "oTagPanel", 30, 45, 1890, 3810);
-  vScroll1_->raise();
-
-  picSelTags_ = Place(WhiteBox(this), "picSelTags", 5040, 1155, 7740, 465);
-  oTagBar_ = Place(new widgets::TagBar(ClientOf(picSelTags_)), "oTagBar", 15, 30, 7605, 330);
-
-  lstPaths_ = Place(new QListWidget(this), "lstPaths", 90, 9045, 2625, 1860);
-  lstPaths_->setFont(simSun);
-  lstPaths_->hide();
-
-  cmdRemoveFolder_ =
-      Place(new QPushButton(QStringLiteral("-"), this), "cmdRemoveFolder", 2145, 795, 435, 315);
-  cmdRemoveFolder_->setToolTip(QStringLiteral("Remove a Folder"));
-  cmdAddFolder_ =
-      Place(new QPushButton(QStringLiteral("+"), this), "cmdAddFolder", 1695, 795, 435, 315);
-  cmdAddFolder_->setToolTip(QStringLiteral("Add a Folder"));
-  connect(cmdAddFolder_, &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
-  connect(cmdRemoveFolder_, &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
-
-  lstFolders_ = Place(new FolderList(this), "lstFolders", 60, 1155, 2535, 7035);
   lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstFiles_->setModel(&files_);
+  lstFiles_->setUniformItemSizes(true);  // a million rows need no measuring
+  lstFiles_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  lstFiles_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  for (const auto& [name, accessible] : kAccessibleNames)
+    findChild<QWidget*>(QString::fromLatin1(name))->setAccessibleName(QString::fromLatin1(accessible));
+  for (const char* name : {"cmdAddFolder", "cmdRemoveFolder"}) {
+    auto* button = findChild<QWidget*>(QString::fromLatin1(name));
+    button->setToolTip(button->accessibleName());
+  }
+  for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
+    setTabOrder(findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
+                findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+}
+
+void Form1::Connect() {
+  const auto button = [this](const char* name) {
+    return findChild<QAbstractButton*>(QString::fromLatin1(name));
+  };
+  connect(label8_, &ClickLabel::clicked, this,
+          [this] { shell_.OpenDocument(settings_.creditTarget); });
+  connect(optTagAll_, &QRadioButton::clicked, this,
+          [this] { browser_.SetMode(catalogue::MatchMode::All); });
+  connect(optTagAny_, &QRadioButton::clicked, this,
+          [this] { browser_.SetMode(catalogue::MatchMode::Any); });
+  connect(chkAutoTags_, &QCheckBox::clicked, this,
+          [this](bool checked) { browser_.SetAutoTags(checked); });
+  connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
+  connect(button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
+  connect(button("cmdRemoveFolder"), &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
   connect(lstFolders_, &QListWidget::itemSelectionChanged, this, [this] {
     ++selectionChanges_;
     lstFolders_Click();
@@ -282,67 +374,46 @@ void Form1::CreateControls() {
     if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
   });
 
-  lstFiles_ = Place(new QListView(this), "lstFiles", 5025, 2250, 7785, 5925);
-  lstFiles_->setModel(&files_);
-  lstFiles_->setUniformItemSizes(true);  // a million rows need no measuring
-  lstFiles_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  lstFiles_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
+  using fileops::FileCommands;
   connect(chkAll_, &QCheckBox::clicked, this,
           [this](bool checked) { commands_.SelectAll(checked); });
-  connect(cmdOpen_, &QPushButton::clicked, this, [this] { commands_.Open(); });
-  connect(lstFiles_, &QListView::doubleClicked, this, [this] { commands_.Open(); });
-  connect(cmdCopy_, &QPushButton::clicked, this, [this] { commands_.CopyTo(); });
-  connect(cmdMove_, &QPushButton::clicked, this, [this] { commands_.MoveTo(); });
-  connect(cmdRename_, &QPushButton::clicked, this, [this] { commands_.Rename(); });
-  connect(cmdDelete_, &QPushButton::clicked, this, [this] { commands_.Delete(); });
-  // The keys of a file manager, on the list.
-  const auto onKey = [this](QKeySequence key, auto action) {
-    connect(new QShortcut(key, lstFiles_, nullptr, nullptr, Qt::WidgetShortcut),
+  for (const auto& [name, command] :
+       {std::pair{"cmdOpen", &FileCommands::Open}, std::pair{"cmdCopy", &FileCommands::CopyTo},
+        std::pair{"cmdMove", &FileCommands::MoveTo}, std::pair{"cmdRename", &FileCommands::Rename},
+        std::pair{"cmdDelete", &FileCommands::Delete}}) {
+    connect(button(name), &QPushButton::clicked, this, [this, c = command] { Command(c); });
+  }
+  connect(lstFiles_, &QListView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
+  // The keys of a file manager, on the list; Esc stops a load anywhere in the window.
+  const auto onKey = [this](QKeySequence key, QWidget* on, auto action) {
+    connect(new QShortcut(key, on, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
             &QShortcut::activated, this, action);
   };
-  onKey(QKeySequence(Qt::Key_Return), [this] { commands_.Open(); });
-  onKey(QKeySequence(Qt::Key_Enter), [this] { commands_.Open(); });
-  onKey(QKeySequence(Qt::Key_Delete), [this] { commands_.Delete(); });
-  onKey(QKeySequence(Qt::Key_F2), [this] { commands_.Rename(); });
+  onKey(QKeySequence(Qt::Key_Return), lstFiles_, [this] { Command(&FileCommands::Open); });
+  onKey(QKeySequence(Qt::Key_Enter), lstFiles_, [this] { Command(&FileCommands::Open); });
+  onKey(QKeySequence(Qt::Key_Delete), lstFiles_, [this] { Command(&FileCommands::Delete); });
+  onKey(QKeySequence(Qt::Key_F2), lstFiles_, [this] { Command(&FileCommands::Rename); });
+  onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
 
-  lblHelp_ = Place(
-      new QLabel(QStringLiteral(" Click the tag name to add or remove it from the Tag Filter."),
-                 this),
-      "lblHelp", 5070, 420, 7725, 285);
-  Paint(lblHelp_, QColor(255, 255, 192));
-  lblHelp_->hide();
-
-  TextLabel(this, "Label5", QStringLiteral("Tag Filter:"), 5070, 855, Arial(9, true));
-  TextLabel(this, "Label4", QStringLiteral("of the following tags."), 8025, 870, Arial(9));
-  TextLabel(this, "Label3", QStringLiteral("Match"), 6045, 870, Arial(9));
-  TextLabel(this, "Label2", QStringLiteral("Tags:"), 2625, 855, Arial(9, true));
-  TextLabel(this, "Label1", QStringLiteral("Folders:"), 75, 855, Arial(9, true));
-  lblStatus_ = Place(new QLabel(this), "lblStatus", 5115, 1590, 1785, 225);
-  lblStatus_->setFont(simSun);
-
-  // Names for screen readers where a control has no caption of its own.
-  lstFolders_->setAccessibleName(QStringLiteral("Folders"));
-  lstFiles_->setAccessibleName(QStringLiteral("Files"));
-  oTagPanel_->setAccessibleName(QStringLiteral("Tags"));
-  oTagBar_->setAccessibleName(QStringLiteral("Tag filter"));
-  oTagUser_->setAccessibleName(QStringLiteral("User tags"));
-  vScroll1_->setAccessibleName(QStringLiteral("Scroll the tags"));
-  vScroll2_->setAccessibleName(QStringLiteral("Scroll the user tags"));
-  cmdAddFolder_->setAccessibleName(cmdAddFolder_->toolTip());
-  cmdRemoveFolder_->setAccessibleName(cmdRemoveFolder_->toolTip());
-  lblStatus_->setAccessibleName(QStringLiteral("Status"));
-
-  // The design's tab order, over the controls that take the focus.
-  const QList<QWidget*> order = {
-      lstFiles_,  lstFolders_,    cmdAddFolder_, cmdRemoveFolder_, oTagPanel_, vScroll1_,
-      oTagBar_,   cmdAddUserTag_, chkAutoTags_,  cmdOpen_,         cmdCopy_,   cmdMove_,
-      cmdRename_, cmdDelete_,     chkAll_,       optTagAll_,       optTagAny_};
-  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-
-  connect(oTagPanel_, &widgets::TagPanel::TagSelected, this, &Form1::oTagPanel_TagSelected);
-  connect(oTagUser_, &widgets::TagPanel::TagSelected, this, &Form1::oTagUser_TagSelected);
-  connect(oTagBar_, &widgets::TagBar::TagSelected, this, &Form1::oTagBar_TagSelected);
+  connect(oTagPanel_, &widgets::TagPanel::TagSelected, this, [this](const std::string& text) {
+    oTagBar_->AddItem(text, "auto");
+    oTagBar_->Redraw();
+    browser_.AddBarTag(text, "auto");
+  });
+  connect(oTagUser_, &widgets::TagPanel::TagSelected, this, [this](const std::string& text) {
+    oTagBar_->AddItem(text, "user");
+    oTagBar_->Redraw();
+    browser_.AddBarTag(text, "user");
+  });
+  connect(oTagBar_, &widgets::TagBar::TagSelected, this,
+          [this](const std::string& text, const std::string& kind) {
+            widgets::TagPanel* home = kind == "auto" ? oTagPanel_ : kind == "user" ? oTagUser_ : nullptr;
+            if (home != nullptr) {
+              home->AddItem(text);
+              home->Redraw();
+            }
+            browser_.RemoveBarTag(text);
+          });
   connect(oTagPanel_, &widgets::TagPanel::Resize, this,
           [this] { TagPanelResize(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
   connect(oTagUser_, &widgets::TagPanel::Resize, this,
@@ -355,19 +426,17 @@ void Form1::CreateControls() {
 }
 
 void Form1::Form_Load() {
-  catalogue::FolderStore loaded;
-  if (const platform::Status status = catalogue::LoadFolders(loaded, settings_.storeFile);
-      !status.ok()) {
+  if (const platform::Status status = browser_.OpenStore(); !status.ok()) {
     // Every save reads the file first, so it is never written while it cannot be read.
     ShowError(status.message() + "\nFolder changes cannot be saved while it cannot be read.");
   }
-  if (!loaded.Refused().empty()) {
+  if (!Store().Refused().empty()) {
     std::string text = "These folders of " + settings_.storeFile +
                        " cannot be used; they stay in the file as they are:";
-    for (const catalogue::RefusedRecord& r : loaded.Refused()) text += "\n" + Describe(r);
+    for (const catalogue::RefusedRecord& r : Store().Refused()) text += "\n" + Describe(r);
     ShowError(text);
   }
-  ShowStore(std::move(loaded));
+  ShowStore();
   setWindowTitle(QString::fromLatin1(kAppTitle));
 }
 
@@ -419,8 +488,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void Form1::Label8_Click() { shell_.OpenDocument(settings_.creditTarget); }
-
 int Form1::SelectedFolder() const {
   const auto selected = lstFolders_->selectedItems();
   return selected.isEmpty() ? -1 : lstFolders_->row(selected.front());
@@ -458,68 +525,60 @@ void Form1::SelectAll(bool select) {
   }
 }
 
+void Form1::Command(void (fileops::FileCommands::*command)()) {
+  browser_.Stop();
+  (commands_.*command)();
+}
+
 void Form1::lstFolders_Click() {
   const int i = SelectedFolder();
   if (i < 0) return;
-  setWindowTitle(Caption(store_.Path(static_cast<std::size_t>(i))));
-  LoadFolder();
+  setWindowTitle(Caption(Store().Path(static_cast<std::size_t>(i))));
+  browser_.Show(static_cast<std::size_t>(i));
   lblHelp_->show();
 }
 
-void Form1::LoadFolder() {
-  // The last load goes before the next one is read, so that two never share memory.
-  ClearFolderView();
-  const int i = SelectedFolder();
-  if (i < 0) return;  // no folder: nothing to scan, and no record to add tags to
-  const auto record = static_cast<std::size_t>(i);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  catalogue::FolderContents contents = catalogue::LoadFolderContents(
-      store_.Path(record), store_.UserTags(record), chkAutoTags_->isChecked());
-  colFiles_ = std::move(contents.files);
-  index_ = catalogue::FilterIndex(colFiles_);
-  files_.SetFiles(&colFiles_);
-  for (const std::string& chip : contents.chips) oTagPanel_->AddItem(chip);
+void Form1::ChipsAdded(const std::vector<std::string>& chips) {
+  for (const std::string& chip : chips) oTagPanel_->AddItem(chip);
   oTagPanel_->Redraw();
-  cmdAddUserTag_->show();
-  QApplication::restoreOverrideCursor();
-  ReportUnreadable(contents.unreadableFolders);
 }
 
-void Form1::ReportUnreadable(std::size_t folders) {
-  // Said after the load; a later clean load takes back only this text, not a command's.
-  const QString text = folders == 0   ? QString()
-                       : folders == 1 ? QStringLiteral("1 folder could not be read")
-                                      : QStringLiteral("%1 folders could not be read").arg(folders);
-  if (!text.isEmpty() || lblStatus_->text() == unreadableText_) lblStatus_->setText(text);
-  unreadableText_ = text;
-}
-
-void Form1::ApplyTagFilter() {
-  const auto mode = optTagAll_->isChecked() ? catalogue::MatchMode::All : catalogue::MatchMode::Any;
-  files_.SetRows(catalogue::ApplyTagFilter(index_, oTagBar_->GetTags(), mode));
-}
-
-void Form1::oTagPanel_TagSelected(const std::string& text) {
-  oTagBar_->AddItem(text, "auto");
+void Form1::ChipsReset() {
+  oTagPanel_->Clear();
+  ChipsAdded(browser_.PanelChips());
+  oTagBar_->Clear();
+  for (const catalogue::BarTag& tag : browser_.Bar()) oTagBar_->AddItem(tag.text, tag.kind);
   oTagBar_->Redraw();
-  ApplyTagFilter();
+  cmdAddUserTag_->setVisible(browser_.ShownPath().has_value());
 }
 
-void Form1::oTagUser_TagSelected(const std::string& text) {
-  oTagBar_->AddItem(text, "user");
-  oTagBar_->Redraw();
-  ApplyTagFilter();
-}
-
-void Form1::oTagBar_TagSelected(const std::string& text, const std::string& kind) {
-  if (kind == "auto") {
-    oTagPanel_->AddItem(text);
-    oTagPanel_->Redraw();
-  } else if (kind == "user") {
-    oTagUser_->AddItem(text);
-    oTagUser_->Redraw();
+void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
+  const auto say = [this](const QString& text) {
+    lblStatus_->setText(text);
+    progressText_ = text;
+  };
+  if (progress.loading) {
+    if (!wasLoading_) statusBeforeLoad_ = lblStatus_->text();
+    wasLoading_ = true;
+    return say(progress.files == 0 ? QString() : QStringLiteral("%L1 files…").arg(progress.files));
   }
-  ApplyTagFilter();
+  if (wasLoading_ && lblStatus_->text() == progressText_) lblStatus_->setText(statusBeforeLoad_);
+  const bool ended = wasLoading_;
+  wasLoading_ = false;
+  if (progress.stopped) {
+    say(QStringLiteral("Stopped at %L1 files").arg(progress.files));
+  } else if (progress.liveOff) {
+    say(QStringLiteral("Live refresh is off for this folder"));
+  } else {
+    // A later clean load takes back only this text, not a command's.
+    const std::size_t n = progress.unreadable;
+    const QString text = n == 0   ? QString()
+                         : n == 1 ? QStringLiteral("1 folder could not be read")
+                                  : QStringLiteral("%1 folders could not be read").arg(n);
+    if (!text.isEmpty() || lblStatus_->text() == unreadableText_) lblStatus_->setText(text);
+    unreadableText_ = text;
+  }
+  if (ended) emit LoadEnded();
 }
 
 void Form1::TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
@@ -565,15 +624,15 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   });
   if (!refused.empty()) ShowError(refused);
   if (showLast) {
-    const std::size_t last = store_.Find(paths.back());
-    if (last < store_.size()) lstFolders_->setCurrentRow(static_cast<int>(last));
+    const std::size_t last = Store().Find(paths.back());
+    if (last < Store().size()) lstFolders_->setCurrentRow(static_cast<int>(last));
   }
 }
 
 void Form1::cmdRemoveFolder_Click() {
-  const auto shown = ShownPath();
-  if (!shown) return;
-  const std::string& path = *shown;
+  if (!browser_.ShownPath()) return;
+  const std::string path = *browser_.ShownPath();
+  // The browser stops reading it; nothing waits for its load.
   Commit([&](catalogue::FolderStore& store) {
     for (std::size_t i = store.Find(path); i < store.size(); i = store.Find(path)) store.Remove(i);
     return std::string();
@@ -581,66 +640,45 @@ void Form1::cmdRemoveFolder_Click() {
 }
 
 void Form1::cmdAddUserTag_Click() {
-  const auto shown = ShownPath();
-  if (!shown) return;
-  const std::string& path = *shown;
+  if (!browser_.ShownPath()) return;
+  const std::string path = *browser_.ShownPath();
   // Spelled as the design spells it, prompt and title alike; the accessibility test pins it.
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
   if (tag.empty()) return;
   if (tag.find_first_of("\r\n") != std::string::npos)
     return ShowError("A tag with a line break cannot be stored.");
-  oTagBar_->AddItem(catalogue::LowerCase(tag), "auto");
+  const std::string lower = catalogue::LowerCase(tag);
+  oTagBar_->AddItem(lower, "auto");
   oTagBar_->Redraw();
+  browser_.AddBarTag(lower, "auto");
   Commit([&](catalogue::FolderStore& store) {
     const std::size_t i = store.Find(path);
     if (i == store.size()) return platform::VisibleText(path) + " is no longer in the folder list.";
     const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
     return line ? store.SetUserTags(i, *line) : std::string();
   });
-  ApplyTagFilter();
 }
 
-bool Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
-  catalogue::FolderStore now = store_;
-  const platform::Status status = catalogue::UpdateFolders(settings_.storeFile, change, now);
-  ShowStore(std::move(now));
+void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
+  const platform::Status status = browser_.Commit(change);
+  ShowStore();
   if (!status.ok()) ShowError(status.message());
-  return status.ok();
 }
 
-std::optional<std::string> Form1::ShownPath() const {
-  const int i = SelectedFolder();
-  if (i < 0) return std::nullopt;
-  return store_.Path(static_cast<std::size_t>(i));
-}
-
-void Form1::ShowStore(catalogue::FolderStore next) {
-  const auto shown = ShownPath();
-  store_ = std::move(next);
-  const std::size_t keep = shown ? store_.Find(*shown) : store_.size();
-  {
-    const QSignalBlocker quiet(lstFolders_);
-    lstPaths_->clear();
-    lstFolders_->clear();
-    lstUserTags_->clear();
-    for (std::size_t i = 0; i < store_.size(); ++i) {
-      lstPaths_->addItem(Show(store_.Path(i)));
-      lstFolders_->addItem(Show(store_.Folder(i)));
-      lstUserTags_->addItem(Show(store_.UserTags(i)));
-    }
-    if (keep < store_.size()) lstFolders_->setCurrentRow(static_cast<int>(keep));
+void Form1::ShowStore() {
+  const catalogue::FolderStore& store = Store();
+  const QSignalBlocker quiet(lstFolders_);
+  lstPaths_->clear();
+  lstFolders_->clear();
+  lstUserTags_->clear();
+  for (std::size_t i = 0; i < store.size(); ++i) {
+    lstPaths_->addItem(Show(store.Path(i)));
+    lstFolders_->addItem(Show(store.Folder(i)));
+    lstUserTags_->addItem(Show(store.UserTags(i)));
   }
-  if (shown && keep == store_.size()) ClearFolderView();  // it was removed
-}
-
-void Form1::ClearFolderView() {
-  oTagPanel_->Clear();
-  oTagBar_->Clear();
-  files_.Clear();
-  colFiles_ = {};
-  index_ = {};
-  cmdAddUserTag_->hide();
+  if (browser_.ShownRecord() < store.size())
+    lstFolders_->setCurrentRow(static_cast<int>(browser_.ShownRecord()));
 }
 
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }

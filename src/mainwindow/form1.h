@@ -1,17 +1,15 @@
 #pragma once
 // The program's window: the registered folders, the tag panel, the filter bar, the
-// match mode and the file list. The catalogue decides; the window shows.
+// match mode and the file list. The browser decides and holds the state; the window
+// shows it and passes the user's actions on.
 
 #include <QLabel>
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "catalogue/filter.h"
-#include "catalogue/path_list.h"
-#include "catalogue/store.h"
+#include "catalogue/browser.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
 #include "platform/shell.h"
@@ -50,26 +48,25 @@ struct FormSettings {
   std::string creditTarget;  // what the credit line opens
 };
 
-class Form1 : public QWidget, private fileops::FileListHost {
+class Form1 : public QWidget, private fileops::FileListHost, private catalogue::BrowserView {
   Q_OBJECT
  public:
   Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
   ~Form1() override;
 
-  const catalogue::FolderStore& Store() const { return store_; }
+  const catalogue::Browser& Browser() const { return browser_; }
+  const catalogue::FolderStore& Store() const { return browser_.Store(); }
   // The selected folder, or -1.
   int SelectedFolder() const;
   FileListModel& Files() { return files_; }
-  QListView& FileList() { return *lstFiles_; }
-  platform::Shell& Shell() { return shell_; }
+  bool Loading() const { return browser_.Progress().loading; }
   void SetStatus(const QString& text);
-
-  // Rescans the selected folder (after the file commands changed files); with none
-  // selected it empties the view and scans nothing.
-  void LoadFolder();
-  void ApplyTagFilter();
   // Registers each of paths not registered yet, as "+" does, and shows the last.
   void OpenFolders(const std::vector<std::string>& paths);
+
+ signals:
+  // A load of the shown folder ended, or was stopped.
+  void LoadEnded();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -79,20 +76,19 @@ class Form1 : public QWidget, private fileops::FileListHost {
 
  private:
   void CreateControls();
+  void Connect();
   void Form_Load();
   void Form_Resize();
-  void Label8_Click();
   void lstFolders_Click();
   void cmdAddFolder_Click();
   // "+" leaves the folder shown as it is; a folder given on a command line is shown.
   void AddFolders(const std::vector<std::string>& paths, bool showLast);
   void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();
-  void oTagPanel_TagSelected(const std::string& text);
-  void oTagUser_TagSelected(const std::string& text);
-  void oTagBar_TagSelected(const std::string& text, const std::string& kind);
   void TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                       bool scrollToEnd);
+  // Ends a load before a command acts on the list.
+  void Command(void (fileops::FileCommands::*command)());
 
   // The file list, as the file commands see it.
   std::vector<std::size_t> SelectedEntries() const override;
@@ -100,30 +96,32 @@ class Form1 : public QWidget, private fileops::FileListHost {
   std::string CurrentEntry() const override;
   void SelectAll(bool select) override;
   void SetStatus(const std::string& text) override;
-  void Rescan() override { LoadFolder(); }
+  void Rescan() override { browser_.Rescan(); }
 
-  // Applies change to the store as the file holds it now (other windows may have
-  // changed it) and saves it; the lists then show the file as it is, keeping the shown
-  // folder. On failure the user is told why and the file stays as it was.
-  bool Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
-  void ShowStore(catalogue::FolderStore next);
-  void ClearFolderView();
-  // The path of the folder shown, if any.
-  std::optional<std::string> ShownPath() const;
+  // What the browser tells.
+  void RowsChanging(const catalogue::RowChange& change) override { files_.Changing(change); }
+  void RowsChanged(const catalogue::RowChange& change) override { files_.Changed(change); }
+  void ChipsAdded(const std::vector<std::string>& chips) override;
+  void ChipsReset() override;
+  void ProgressChanged(const catalogue::LoadProgress& progress) override;
+
+  // Applies change to the store and shows the store as it now is; on failure the user
+  // is told why.
+  void Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
+  void ShowStore();
   void ShowError(const std::string& text);
-  // Says in the status line how many folders of the last load could not be read.
-  void ReportUnreadable(std::size_t folders);
 
   FormSettings settings_;
   platform::Shell& shell_;
-  catalogue::FolderStore store_;
-  catalogue::PathList colFiles_;
-  catalogue::FilterIndex index_;
+  catalogue::Browser browser_;
   FileListModel files_;
   fileops::FileCommands commands_;
   bool centred_ = false;
-  int selectionChanges_ = 0;
+  bool wasLoading_ = false;
+  QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done
+  QString progressText_;
   QString unreadableText_;
+  int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 
   QFrame* picture1_;
@@ -131,11 +129,6 @@ class Form1 : public QWidget, private fileops::FileListHost {
   QRadioButton* optTagAll_;
   QRadioButton* optTagAny_;
   QCheckBox* chkAll_;
-  QPushButton* cmdOpen_;
-  QPushButton* cmdCopy_;
-  QPushButton* cmdMove_;
-  QPushButton* cmdRename_;
-  QPushButton* cmdDelete_;
   QCheckBox* chkAutoTags_;
   QListWidget* lstUserTags_;
   QPushButton* cmdAddUserTag_;
@@ -148,8 +141,6 @@ class Form1 : public QWidget, private fileops::FileListHost {
   QFrame* picSelTags_;
   widgets::TagBar* oTagBar_;
   QListWidget* lstPaths_;
-  QPushButton* cmdRemoveFolder_;
-  QPushButton* cmdAddFolder_;
   QListWidget* lstFolders_;
   QListView* lstFiles_;
   QLabel* lblHelp_;

@@ -31,8 +31,14 @@ struct World {
   }
   widgets::TagPanel& panel() const { return *find<widgets::TagPanel>("oTagPanel"); }
   widgets::TagBar& bar() const { return *find<widgets::TagBar>("oTagBar"); }
-  void select(int folder) const { find<QListWidget>("lstFolders")->setCurrentRow(folder); }
+  void select(int folder) const {
+    find<QListWidget>("lstFolders")->setCurrentRow(folder);
+    settle();
+  }
+  // Waits for the shown folder's load, and what it handed over, to be taken in.
+  void settle() const { QTRY_VERIFY(!form->Loading()); }
   std::vector<std::string> files() const {
+    settle();
     std::vector<std::string> out;
     for (int r = 0; r < form->Files().rowCount(); ++r) out.push_back(form->Files().PathAt(r));
     return out;

@@ -1,0 +1,490 @@
+#include "catalogue/browser.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <numeric>
+#include <thread>
+#include <unordered_set>
+
+#include "catalogue/folder_load.h"
+#include "catalogue/scan.h"
+
+namespace velmora::catalogue {
+
+using namespace std::chrono_literals;
+
+// The threads working for one shown folder. The watcher outlives both threads.
+struct Browser::Job {
+  std::unique_ptr<platform::FolderWatcher> watcher;
+  std::atomic<int> running{0};
+  std::jthread loader;
+  std::jthread watch;
+  void RequestStop() {
+    loader.request_stop();
+    watch.request_stop();
+  }
+};
+
+namespace {
+
+handover::Files Prepared(PathList files, bool live) {
+  handover::Files out;
+  out.index = FilterIndex(files);
+  for (std::size_t i = 0; i < files.size(); ++i) out.tags.AddName(files.Name(i));
+  out.files = std::move(files);
+  out.live = live;
+  return out;
+}
+
+}  // namespace
+
+Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
+                 const platform::DirectoryEnumerator& dirs, WatcherFactory watchers)
+    : storeFile_(std::move(storeFile)),
+      view_(view),
+      wake_(std::move(wake)),
+      dirs_(dirs),
+      watchers_(std::move(watchers)) {}
+
+Browser::~Browser() {
+  Retire();
+  for (auto& job : retired_) job->RequestStop();
+  retired_.clear();  // joins
+}
+
+platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
+
+platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change) {
+  FolderStore now = store_;
+  const platform::Status status = UpdateFolders(storeFile_, change, now);
+  store_ = std::move(now);
+  if (shown_) {
+    const std::size_t i = store_.Find(*shown_);
+    if (i == store_.size()) {
+      shown_.reset();
+      Start(false);
+    } else {
+      userTagLine_ = store_.UserTags(i);
+    }
+  }
+  return status;
+}
+
+std::size_t Browser::ShownRecord() const {
+  return shown_ ? store_.Find(*shown_) : store_.size();
+}
+
+void Browser::Show(std::size_t record) {
+  if (record >= store_.size()) {
+    shown_.reset();
+  } else {
+    shown_ = store_.Path(record);
+    userTagLine_ = store_.UserTags(record);
+  }
+  Start(false);
+}
+
+void Browser::Rescan() { Start(true); }
+
+void Browser::SetAutoTags(bool on) {
+  autoTags_ = on;
+  Rescan();
+}
+
+bool Browser::Stop() {
+  if (!progress_.loading) return false;
+  Retire();
+  ++generation_;
+  pending_.clear();
+  held_.clear();
+  progress_.loading = false;
+  progress_.stopped = true;
+  view_.ChipsReset();
+  view_.ProgressChanged(progress_);
+  return true;
+}
+
+void Browser::Retire() {
+  if (job_) {
+    job_->RequestStop();
+    retired_.push_back(std::move(job_));
+  }
+  std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
+}
+
+void Browser::Start(bool keepFilter) {
+  Retire();
+  ++generation_;
+  pending_.clear();
+  held_.clear();
+  // The last load goes before the next one is read, so that two never share memory.
+  view_.RowsChanging({RowChange::Kind::Reset});
+  files_ = {};
+  index_ = {};
+  tags_ = {};
+  gone_.clear();
+  if (!keepFilter || !shown_) bar_.clear();
+  // A load shows every file until a tag is chosen, whatever the mode.
+  if (bar_.empty()) {
+    rows_.reset();
+  } else {
+    rows_.emplace();
+  }
+  progress_ = {};
+  progress_.loading = shown_.has_value();
+  view_.RowsChanged({RowChange::Kind::Reset});
+  view_.ChipsReset();
+  if (shown_) {
+    const std::size_t i = store_.Find(*shown_);
+    if (i < store_.size()) userTagLine_ = store_.UserTags(i);
+    job_ = std::make_unique<Job>();
+    if (watchers_) job_->watcher = watchers_();
+    Job& job = *job_;
+    job.running = job.watcher ? 2 : 1;
+    job.loader = std::jthread([this, &job, generation = generation_, path = *shown_](
+                                  std::stop_token stop) { Load(stop, generation, path, job); });
+    if (job.watcher) {
+      job.watch = std::jthread([this, &job, generation = generation_](std::stop_token stop) {
+        WatchLoop(stop, generation, job);
+      });
+    }
+  }
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::Deliver(std::uint64_t generation, Delivery delivery) {
+  bool first = false;
+  {
+    const std::lock_guard lock(inboxMutex_);
+    first = inbox_.empty();
+    inbox_.emplace_back(generation, std::move(delivery));
+  }
+  if (first) wake_();
+}
+
+void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job) {
+  // The walk reads on while this thread lower-cases and counts what it found.
+  std::mutex mutex;
+  std::condition_variable ready;
+  std::deque<PathList> parts;
+  bool closed = false;
+  std::atomic<bool> watching = job.watcher != nullptr;
+
+  ScanStream stream;
+  stream.stop = stop;
+  stream.files = [&](PathList&& part) {
+    {
+      const std::lock_guard lock(mutex);
+      parts.push_back(std::move(part));
+    }
+    ready.notify_one();
+  };
+  if (watching) {
+    stream.folder = [&](const std::string& dir) {
+      if (watching && job.watcher->Watch(dir) == ENOSPC) {
+        watching = false;
+        Deliver(generation, handover::WatchOff{});
+      }
+    };
+  }
+  ScanReport report;
+  bool completed = false;
+  std::jthread walker([&] {
+    completed = StreamFolder(path, stream, dirs_, 0, &report);
+    {
+      const std::lock_guard lock(mutex);
+      closed = true;
+    }
+    ready.notify_one();
+  });
+  for (;;) {
+    PathList part;
+    {
+      std::unique_lock lock(mutex);
+      ready.wait(lock, [&] { return closed || !parts.empty(); });
+      if (parts.empty()) break;
+      part = std::move(parts.front());
+      parts.pop_front();
+    }
+    Deliver(generation, Prepared(std::move(part), false));
+  }
+  walker.join();
+  if (completed) Deliver(generation, handover::End{report.unreadable.size(), true});
+  --job.running;
+}
+
+void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job) {
+  PathList added;
+  handover::Gone gone;
+  const auto flush = [&] {
+    if (!added.empty()) Deliver(generation, Prepared(std::exchange(added, {}), true));
+    if (!gone.paths.empty()) Deliver(generation, std::exchange(gone, {}));
+  };
+  while (!stop.stop_requested()) {
+    for (platform::FolderEvent& e : job.watcher->Wait(50ms)) {
+      using Kind = platform::FolderEvent::Kind;
+      if (e.kind == Kind::Lost) {
+        flush();
+        Deliver(generation, handover::Reread{});
+      } else if (e.kind == Kind::Removed) {
+        if (!added.empty()) flush();
+        gone.paths.push_back(e.folder + e.name);
+      } else {
+        if (!gone.paths.empty()) flush();
+        if (!e.isFolder) {
+          added.push_back(e.folder + e.name);
+        } else if (!e.name.empty() && e.name.front() != '.') {
+          // A folder made or moved in: what it holds already, and watched from now on.
+          ScanStream sub;
+          sub.stop = stop;
+          sub.files = [&](PathList&& part) { added.Append(part); };
+          sub.folder = [&](const std::string& dir) {
+            if (job.watcher->Watch(dir) == ENOSPC) Deliver(generation, handover::WatchOff{});
+          };
+          (void)StreamFolder(e.folder + e.name, sub, dirs_, 1);
+        }
+      }
+    }
+    flush();
+  }
+  --job.running;
+}
+
+void Browser::Poll() {
+  if (!polling_) {
+    polling_ = true;
+    {
+      const std::lock_guard lock(inboxMutex_);
+      for (auto& [generation, delivery] : inbox_) {
+        if (generation == generation_) pending_.push_back(std::move(delivery));
+      }
+      inbox_.clear();
+    }
+    std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
+    // Bounded, so that the window paints and answers between pieces.
+    const auto until = std::chrono::steady_clock::now() + 20ms;
+    while (!pending_.empty() && std::chrono::steady_clock::now() < until) {
+      Delivery next = std::move(pending_.front());
+      pending_.pop_front();
+      Apply(next);
+    }
+    polling_ = false;
+  }
+  bool more = !pending_.empty();
+  if (!more) {
+    const std::lock_guard lock(inboxMutex_);
+    more = !inbox_.empty();
+  }
+  if (more) wake_();
+}
+
+void Browser::Apply(Delivery& delivery) {
+  if (auto* files = std::get_if<handover::Files>(&delivery)) {
+    if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
+    Append(files->files, files->index, files->tags);
+    if (!files->live) {
+      progress_.files = files_.size();
+      view_.ProgressChanged(progress_);
+    }
+  } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
+    if (progress_.loading) return held_.push_back(std::move(delivery));
+    Remove(gone->paths);
+  } else if (auto* end = std::get_if<handover::End>(&delivery)) {
+    Finish(end->unreadable);
+  } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
+    if (job_) job_->watch.request_stop();
+    progress_.liveOff = true;
+    view_.ProgressChanged(progress_);
+  } else {
+    Rescan();
+  }
+}
+
+void Browser::Append(PathList& files, const FilterIndex& index, const TagCounts& tags) {
+  const std::size_t base = files_.size();
+  std::size_t added = files.size();
+  std::vector<std::size_t> kept;
+  if (rows_) {
+    kept = ApplyTagFilter(index, BarTexts(), mode_);
+    for (std::size_t& k : kept) k += base;
+    added = kept.size();
+  }
+  const std::size_t first = RowCount();
+  const RowChange change{RowChange::Kind::Insert, first, first + added - 1};
+  if (added > 0) view_.RowsChanging(change);
+  if (files_.empty()) {
+    files_ = std::move(files);
+  } else {
+    files_.Append(files);
+  }
+  index_.Append(index);
+  if (!gone_.empty()) gone_.resize(files_.size(), 0);
+  if (rows_) rows_->insert(rows_->end(), kept.begin(), kept.end());
+  if (added > 0) view_.RowsChanged(change);
+
+  std::vector<std::string> fresh;
+  tags_.Merge(tags, fresh);
+  if (!autoTags_) return;
+  std::erase_if(fresh, [this](const std::string& t) { return InBar(t); });
+  if (!fresh.empty()) view_.ChipsAdded(fresh);
+}
+
+void Browser::Remove(const std::vector<std::string>& paths) {
+  // Folders by their text; a folder can have several numbers once files came later.
+  std::unordered_map<std::string_view, std::vector<std::uint32_t>> byText;
+  for (std::uint32_t k = 0; k < files_.FolderCount(); ++k) byText[files_.FolderText(k)].push_back(k);
+
+  std::vector<unsigned char> folderGone(files_.FolderCount(), 0);
+  std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
+  std::unordered_set<std::string> goneFolders;
+  for (const std::string& path : paths) {
+    const auto slash = path.rfind(platform::kPathSeparator);
+    const std::string_view folder = std::string_view(path).substr(0, slash + 1);
+    if (const auto it = byText.find(folder); it != byText.end()) {
+      for (const std::uint32_t k : it->second) names[k].insert(std::string_view(path).substr(slash + 1));
+    }
+    goneFolders.insert(path + platform::kPathSeparator);
+  }
+  // A folder goes with everything under it.
+  for (std::size_t k = 0; k < files_.FolderCount(); ++k) {
+    const std::string_view text = files_.FolderText(k);
+    for (auto end = text.find(platform::kPathSeparator, 1); end != std::string_view::npos;
+         end = text.find(platform::kPathSeparator, end + 1)) {
+      if (goneFolders.contains(std::string(text.substr(0, end + 1)))) {
+        folderGone[k] = 1;
+        break;
+      }
+    }
+  }
+  std::vector<std::size_t> dropped;
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (!gone_.empty() && gone_[i]) continue;
+    const std::uint32_t k = files_.FolderOf(i);
+    if (folderGone[k]) {
+      dropped.push_back(i);
+    } else if (const auto it = names.find(k); it != names.end() && it->second.contains(files_.Name(i))) {
+      dropped.push_back(i);
+    }
+  }
+  if (dropped.empty()) return;
+
+  if (gone_.empty()) gone_.assign(files_.size(), 0);
+  std::vector<std::string> goneTags;
+  for (const std::size_t i : dropped) {
+    gone_[i] = 1;
+    tags_.RemoveName(files_.Name(i), goneTags);
+  }
+  if (!rows_) {
+    rows_.emplace(files_.size());
+    std::iota(rows_->begin(), rows_->end(), std::size_t{0});
+  }
+  // The rows to remove, as runs, removed from the last so that earlier rows keep their numbers.
+  std::vector<std::pair<std::size_t, std::size_t>> runs;
+  for (const std::size_t i : dropped) {
+    const auto at = std::lower_bound(rows_->begin(), rows_->end(), i);
+    if (at == rows_->end() || *at != i) continue;
+    const auto row = static_cast<std::size_t>(at - rows_->begin());
+    if (!runs.empty() && runs.back().second + 1 == row) {
+      runs.back().second = row;
+    } else {
+      runs.emplace_back(row, row);
+    }
+  }
+  if (runs.size() > 64) {
+    Refilter();
+  } else {
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+      const RowChange change{RowChange::Kind::Remove, run->first, run->second};
+      view_.RowsChanging(change);
+      rows_->erase(rows_->begin() + static_cast<std::ptrdiff_t>(run->first),
+                   rows_->begin() + static_cast<std::ptrdiff_t>(run->second + 1));
+      view_.RowsChanged(change);
+    }
+  }
+  if (autoTags_ && !goneTags.empty()) view_.ChipsReset();
+}
+
+void Browser::Finish(std::size_t unreadable) {
+  progress_.loading = false;
+  progress_.unreadable = unreadable;
+  // A rescan keeps the bar's tags that the folder still has.
+  const std::vector<std::string> pieces = UserTagPieces(userTagLine_);
+  const auto occurs = [&](const std::string& text) {
+    if (autoTags_ && tags_.Holds(text)) return true;
+    return std::any_of(pieces.begin(), pieces.end(), [&](const std::string& piece) {
+      return piece == text || LowerCase(piece) == text;
+    });
+  };
+  const std::size_t before = bar_.size();
+  std::erase_if(bar_, [&](const BarTag& tag) { return !occurs(tag.text); });
+  if (bar_.size() != before) {
+    Refilter();
+    view_.ChipsReset();
+  } else {
+    std::vector<std::string> user;
+    for (const std::string& piece : pieces) {
+      if (!InBar(piece) && !InBar(LowerCase(piece))) user.push_back(piece);
+    }
+    if (!user.empty()) view_.ChipsAdded(user);
+  }
+  view_.ProgressChanged(progress_);
+  std::vector<Delivery> held = std::move(held_);
+  held_.clear();
+  for (Delivery& d : held) Apply(d);
+}
+
+void Browser::Refilter() {
+  view_.RowsChanging({RowChange::Kind::Reset});
+  if (bar_.empty() && mode_ == MatchMode::All && gone_.empty()) {
+    rows_.reset();
+  } else {
+    rows_ = ApplyTagFilter(index_, BarTexts(), mode_);
+    if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
+  }
+  view_.RowsChanged({RowChange::Kind::Reset});
+}
+
+void Browser::AddBarTag(const std::string& text, const std::string& kind) {
+  if (InBar(text)) return;
+  bar_.push_back({text, kind});
+  Refilter();
+}
+
+void Browser::RemoveBarTag(const std::string& text) {
+  std::erase_if(bar_, [&](const BarTag& tag) { return tag.text == text; });
+  Refilter();
+}
+
+void Browser::SetMode(MatchMode mode) {
+  mode_ = mode;
+  Refilter();
+}
+
+std::vector<std::string> Browser::BarTexts() const {
+  std::vector<std::string> texts;
+  for (const BarTag& tag : bar_) texts.push_back(tag.text);
+  return texts;
+}
+
+bool Browser::InBar(const std::string& text) const {
+  return std::any_of(bar_.begin(), bar_.end(), [&](const BarTag& t) { return t.text == text; });
+}
+
+std::vector<std::string> Browser::PanelChips() const {
+  std::vector<std::string> chips;
+  if (autoTags_) {
+    for (std::size_t i = 0; i < tags_.Tags().size(); ++i) {
+      if (tags_.Count(i) > 0 && !InBar(tags_.Tags()[i])) chips.push_back(tags_.Tags()[i]);
+    }
+  }
+  if (!progress_.loading) {
+    for (std::string& piece : UserTagPieces(userTagLine_)) {
+      if (!InBar(piece) && !InBar(LowerCase(piece))) chips.push_back(std::move(piece));
+    }
+  }
+  return chips;
+}
+
+}  // namespace velmora::catalogue

@@ -1,0 +1,179 @@
+#pragma once
+// What the window shows, without the window: the registered folders, the folder shown
+// (read in the background and kept current while shown), its chips, the filter and
+// the files the filter keeps. A view is told of every change, on the owner's thread.
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+#include "catalogue/filter.h"
+#include "catalogue/path_list.h"
+#include "catalogue/store.h"
+#include "catalogue/tags.h"
+#include "platform/dir_enum.h"
+#include "platform/folder_watch.h"
+#include "platform/status.h"
+
+namespace velmora::catalogue {
+
+struct BarTag {
+  std::string text;
+  std::string kind;  // "auto" or "user", handed back when the tag leaves the bar
+  friend bool operator==(const BarTag&, const BarTag&) = default;
+};
+
+// Rows of the file list about to change, and changed: inserted or removed rows first
+// to last, or every row replaced.
+struct RowChange {
+  enum class Kind { Reset, Insert, Remove };
+  Kind kind;
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
+
+struct LoadProgress {
+  bool loading = false;
+  bool stopped = false;        // the load was stopped before its end
+  std::size_t files = 0;       // listed so far
+  std::size_t unreadable = 0;  // folders that could not be read, once the load ended
+  bool liveOff = false;        // the watch limit was reached: no live changes
+};
+
+class BrowserView {
+ public:
+  virtual ~BrowserView() = default;
+  virtual void RowsChanging(const RowChange& change) = 0;
+  virtual void RowsChanged(const RowChange& change) = 0;
+  // Chips to add at the end of the tag panel.
+  virtual void ChipsAdded(const std::vector<std::string>& chips) = 0;
+  // The panel's chips are PanelChips() now, the bar's Bar(): show them afresh.
+  virtual void ChipsReset() = 0;
+  virtual void ProgressChanged(const LoadProgress& progress) = 0;
+};
+
+// What the background work hands over, in order.
+namespace handover {
+struct Files {  // files found, with their names lower-cased and their tags counted
+  PathList files;
+  FilterIndex index;
+  TagCounts tags;
+  bool live = false;  // made after the folder was read
+};
+struct Gone {  // entries removed: files, or folders with everything under them
+  std::vector<std::string> paths;
+};
+struct End {
+  std::size_t unreadable = 0;
+  bool completed = true;
+};
+struct WatchOff {};
+struct Reread {};  // changes were lost
+using Delivery = std::variant<Files, Gone, End, WatchOff, Reread>;
+}  // namespace handover
+
+class Browser {
+ public:
+  using WatcherFactory = std::function<std::unique_ptr<platform::FolderWatcher>()>;
+
+  // wake is called from any thread when work waits for Poll; it must only arrange for
+  // Poll to be called soon on the owner's thread.
+  Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
+          const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
+          WatcherFactory watchers = platform::MakeFolderWatcher);
+  ~Browser();
+  Browser(const Browser&) = delete;
+  Browser& operator=(const Browser&) = delete;
+
+  // The registered folders. The store is read once; every change is made by Commit.
+  platform::Status OpenStore();
+  const FolderStore& Store() const { return store_; }
+  // Applies change to the file as it is now (other processes may have changed it) and
+  // keeps the result when it could be read. A shown folder that is gone stops showing.
+  platform::Status Commit(const std::function<std::string(FolderStore&)>& change);
+
+  // The record shown, or Store().size().
+  std::size_t ShownRecord() const;
+  const std::optional<std::string>& ShownPath() const { return shown_; }
+  // Shows record afresh: the bar empties and the folder is read in the background.
+  void Show(std::size_t record);
+  // Reads the shown folder again, keeping the bar's tags that still occur in it.
+  void Rescan();
+  // Stops a running load; what was listed stays. False when none was running.
+  bool Stop();
+  bool AutoTags() const { return autoTags_; }
+  void SetAutoTags(bool on);
+
+  const std::vector<BarTag>& Bar() const { return bar_; }
+  MatchMode Mode() const { return mode_; }
+  void AddBarTag(const std::string& text, const std::string& kind);
+  void RemoveBarTag(const std::string& text);
+  void SetMode(MatchMode mode);
+  // The chips of the folder not in the bar: its auto tags in first-seen order (when
+  // shown), then its user tags.
+  std::vector<std::string> PanelChips() const;
+
+  std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
+  std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
+  const PathList& Files() const { return files_; }
+  const LoadProgress& Progress() const { return progress_; }
+
+  // Takes in what the background work found; call on the owner's thread after wake.
+  // Returns after about 20 ms with work left, and calls wake again.
+  void Poll();
+
+ private:
+  using Delivery = handover::Delivery;
+  struct Job;
+  void Start(bool keepFilter);
+  void Retire();
+  void Deliver(std::uint64_t generation, Delivery delivery);
+  void Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job);
+  void WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job);
+  void Apply(Delivery& delivery);
+  void Append(PathList& files, const FilterIndex& index, const TagCounts& tags);
+  void Remove(const std::vector<std::string>& paths);
+  void Finish(std::size_t unreadable);
+  void Refilter();
+  std::vector<std::string> BarTexts() const;
+  bool InBar(const std::string& text) const;
+
+  std::string storeFile_;
+  BrowserView& view_;
+  std::function<void()> wake_;
+  const platform::DirectoryEnumerator& dirs_;
+  WatcherFactory watchers_;
+  FolderStore store_;
+
+  std::optional<std::string> shown_;
+  std::string userTagLine_;
+  bool autoTags_ = true;
+  std::vector<BarTag> bar_;
+  MatchMode mode_ = MatchMode::All;
+
+  PathList files_;
+  FilterIndex index_;
+  TagCounts tags_;
+  std::vector<unsigned char> gone_;                // per file, once any has gone
+  std::optional<std::vector<std::size_t>> rows_;   // none: every file
+  LoadProgress progress_;
+
+  std::mutex inboxMutex_;
+  std::deque<std::pair<std::uint64_t, Delivery>> inbox_;
+  std::deque<Delivery> pending_;  // taken from the inbox, not yet applied
+  std::vector<Delivery> held_;    // live changes that came while loading
+  std::uint64_t generation_ = 0;  // deliveries of an older one are dropped
+  std::unique_ptr<Job> job_;
+  std::vector<std::unique_ptr<Job>> retired_;
+  bool polling_ = false;
+};
+
+}  // namespace velmora::catalogue

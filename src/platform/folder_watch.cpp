@@ -1,0 +1,86 @@
+#include "platform/folder_watch.h"
+
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <mutex>
+#include <unordered_map>
+
+namespace velmora::platform {
+namespace {
+
+class InotifyWatcher final : public FolderWatcher {
+ public:
+  explicit InotifyWatcher(int fd) : fd_(fd) {}
+  ~InotifyWatcher() override { ::close(fd_); }
+
+  int Watch(const std::string& dir) override {
+    constexpr std::uint32_t kMask =
+        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ONLYDIR | IN_EXCL_UNLINK;
+    const int wd = ::inotify_add_watch(fd_, dir.c_str(), kMask);
+    if (wd < 0) return errno;
+    const std::lock_guard lock(mutex_);
+    folders_[wd] = dir;
+    return 0;
+  }
+
+  std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) override {
+    std::vector<FolderEvent> events;
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(timeout.count())) <= 0) return events;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+      if (n <= 0) break;
+      const std::lock_guard lock(mutex_);
+      for (ssize_t at = 0; at < n;) {
+        inotify_event e;
+        std::memcpy(&e, buffer + at, sizeof e);
+        const char* name = buffer + at + sizeof e;
+        at += static_cast<ssize_t>(sizeof e + e.len);
+        if (e.mask & IN_Q_OVERFLOW) {
+          events.push_back({FolderEvent::Kind::Lost, {}, {}, false});
+          continue;
+        }
+        const auto folder = folders_.find(e.wd);
+        if (folder == folders_.end()) continue;
+        if (e.mask & IN_IGNORED) {
+          folders_.erase(folder);
+          continue;
+        }
+        FolderEvent event{(e.mask & (IN_CREATE | IN_MOVED_TO)) ? FolderEvent::Kind::Added
+                                                                : FolderEvent::Kind::Removed,
+                          folder->second, std::string(name, ::strnlen(name, e.len)),
+                          (e.mask & IN_ISDIR) != 0};
+        if (event.kind == FolderEvent::Kind::Added && !event.isFolder) {
+          // A link to a folder is walked as a folder.
+          struct stat st{};
+          event.isFolder = ::stat((event.folder + event.name).c_str(), &st) == 0 &&
+                           S_ISDIR(st.st_mode);
+        }
+        events.push_back(std::move(event));
+      }
+    }
+    return events;
+  }
+
+ private:
+  int fd_;
+  std::mutex mutex_;
+  std::unordered_map<int, std::string> folders_;
+};
+
+}  // namespace
+
+std::unique_ptr<FolderWatcher> MakeFolderWatcher() {
+  const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (fd < 0) return nullptr;
+  return std::make_unique<InotifyWatcher>(fd);
+}
+
+}  // namespace velmora::platform

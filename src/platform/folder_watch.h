@@ -1,0 +1,37 @@
+#pragma once
+// Notice of entries made and removed in folders, as other programs make them.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora::platform {
+
+struct FolderEvent {
+  enum class Kind : std::uint8_t {
+    Added,    // made, or moved in
+    Removed,  // deleted, or moved out
+    Lost,     // the system dropped events: what is watched must be read again
+  };
+  Kind kind;
+  std::string folder;  // the watched folder, ending with a separator
+  std::string name;
+  bool isFolder = false;  // a folder, or a link to one
+};
+
+class FolderWatcher {
+ public:
+  virtual ~FolderWatcher() = default;
+  // Watches the entries of dir itself, not of its subfolders. Returns 0 or the system's
+  // error number: ENOSPC when the user's limit of watches is reached. Any thread.
+  virtual int Watch(const std::string& dir) = 0;
+  // Waits up to timeout for events; returns those that came, in order.
+  virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
+};
+
+// A watcher on the system's notifications (inotify); null when none can be made.
+std::unique_ptr<FolderWatcher> MakeFolderWatcher();
+
+}  // namespace velmora::platform

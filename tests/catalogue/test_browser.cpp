@@ -1,0 +1,189 @@
+#include <QAbstractItemModelTester>
+#include <QtTest>
+#include <condition_variable>
+#include <cstdio>
+
+#include "catalogue/browser.h"
+#include "catalogue/scan.h"
+#include "catalogue/tags.h"
+#include "mainwindow/file_list_model.h"
+#include "support/testdir.h"
+
+using namespace velmora;
+using namespace velmora::catalogue;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// Reads folders as the system does, except that folders named "slow" wait for open().
+class Gate final : public platform::DirectoryEnumerator {
+ public:
+  int ReadFolder(const std::string& dir, platform::FolderListing& out) const override {
+    if (dir.ends_with("/slow/")) {
+      std::unique_lock lock(mutex_);
+      opened_.wait(lock, [this] { return open_; });
+    }
+    return platform::SystemDirectories().ReadFolder(dir, out);
+  }
+  void open() {
+    const std::lock_guard lock(mutex_);
+    open_ = true;
+    opened_.notify_all();
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  mutable std::condition_variable opened_;
+  bool open_ = false;
+};
+
+class NoWatches final : public platform::FolderWatcher {
+  int Watch(const std::string&) override { return ENOSPC; }
+  std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
+};
+
+// The browser with the window's model over its rows: the model tester checks every row
+// change against the rules views rely on.
+struct Fixture : BrowserView {
+  explicit Fixture(const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
+                   Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
+      : browser(tree / "folders.txt", *this,
+                [this] { QMetaObject::invokeMethod(&model, [this] { browser.Poll(); }); }, dirs,
+                std::move(watchers)) {}
+  void RowsChanging(const RowChange& c) override { model.Changing(c); }
+  void RowsChanged(const RowChange& c) override { model.Changed(c); }
+  void ChipsAdded(const Strings& added) override { chips.insert(chips.end(), added.begin(), added.end()); }
+  void ChipsReset() override { chips = browser.PanelChips(); }
+  void ProgressChanged(const LoadProgress&) override {}
+
+  void show(const std::string& folder, const std::string& userTags = {}) {
+    QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
+    browser.Show(browser.Store().size() - 1);
+    settle();
+  }
+  void settle() const { QTRY_VERIFY(!browser.Progress().loading); }
+  Strings rows() const {
+    Strings out;
+    for (int r = 0; r < model.rowCount(); ++r) out.push_back(model.PathAt(r));
+    return out;
+  }
+  Strings names() const {
+    Strings out;
+    for (const std::string& path : rows()) out.emplace_back(FileNameOf(path));
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+
+  TestDir tree;
+  Strings chips;
+  Browser browser;
+  mainwindow::FileListModel model{browser, nullptr};
+  QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+};
+
+}  // namespace
+
+class TestBrowser : public QObject {
+  Q_OBJECT
+ private slots:
+  // Handed over in pieces, the load ends as the whole walk: same order, same chips.
+  void loadsAsTheWalk() {
+    Fixture f;
+    for (int d = 0; d < 40; ++d)
+      for (int i = 0; i < 30; ++i)
+        f.tree.createFile("p/d" + std::to_string(d) + "/Tag" + std::to_string(d * 30 + i % 7) + "x" +
+                          std::to_string(i));
+    f.show(f.tree / "p", "family,trip,");
+    QCOMPARE(f.rows(), ScanFolder(f.tree / "p").ToVector());
+    Strings chips = CollectTags(ScanFolder(f.tree / "p")).Tags();
+    chips.insert(chips.end(), {"family", "trip"});
+    QCOMPARE(f.chips.size(), chips.size());
+    QCOMPARE(f.chips, chips);
+    QCOMPARE(f.browser.Progress().files, std::size_t{1200});
+  }
+
+  // A rescan keeps the bar's tags the folder still has, in order, and refilters; another
+  // folder starts clean.
+  void rescanKeepsTheFilter() {
+    Fixture f;
+    for (const char* name : {"a/Beach Day.jpg", "a/beach night.png", "a/Forest.jpg", "b/x.txt"})
+      f.tree.createFile(name);
+    f.show(f.tree / "a", "family,");
+    for (const char* tag : {"jpg", "family", "png"}) f.browser.AddBarTag(tag, "auto");
+    f.browser.SetMode(MatchMode::Any);
+    QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg", "beach night.png"}));
+    std::remove((f.tree / "a/beach night.png").c_str());
+    f.browser.Rescan();
+    f.settle();
+    QCOMPARE(f.browser.Bar(), (std::vector<BarTag>{{"jpg", "auto"}, {"family", "auto"}}));
+    QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg"}));
+    std::sort(f.chips.begin(), f.chips.end());
+    QCOMPARE(f.chips, (Strings{"beach", "day", "forest"}));
+    f.show(f.tree / "b");
+    QVERIFY(f.browser.Bar().empty());
+    QCOMPARE(f.names(), Strings{"x.txt"});
+  }
+
+  // Files made, removed and renamed by anyone show while the folder is shown; the filter
+  // holds for them; a tag goes with its last file.
+  void followsLiveChanges() {
+    Fixture f;
+    f.tree.createFile("t/old beach.jpg");
+    f.tree.createFile("t/keep.jpg");
+    f.show(f.tree / "t");
+    f.browser.AddBarTag("jpg", "auto");
+    f.tree.createFile("t/new.jpg");
+    f.tree.createFile("t/skip.txt");
+    f.tree.createFile("t/sub/deep.jpg");
+    QTRY_COMPARE(f.names(), (Strings{"deep.jpg", "keep.jpg", "new.jpg", "old beach.jpg"}));
+    QVERIFY(std::rename((f.tree / "t/old beach.jpg").c_str(), (f.tree / "t/renamed.jpg").c_str()) == 0);
+    QTRY_COMPARE(f.names(), (Strings{"deep.jpg", "keep.jpg", "new.jpg", "renamed.jpg"}));
+    QVERIFY(std::find(f.chips.begin(), f.chips.end(), "beach") == f.chips.end());
+    QVERIFY(std::rename((f.tree / "t/sub").c_str(), (f.tree / "moved").c_str()) == 0);
+    QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "renamed.jpg"}));
+    f.browser.RemoveBarTag("jpg");
+    QCOMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "renamed.jpg", "skip.txt"}));
+  }
+
+  // Stopping, or removing the folder, ends a load that waits on a folder at once; what
+  // was listed stays, or goes with the folder.
+  void stopsWithoutWaiting_data() {
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("stop") << false;
+    QTest::newRow("remove the folder") << true;
+  }
+  void stopsWithoutWaiting() {
+    QFETCH(bool, remove);
+    Gate gate;
+    Fixture f(gate);
+    const std::shared_ptr<void> opened(nullptr, [&](void*) { gate.open(); });
+    f.tree.createFile("g/first.txt");
+    f.tree.createFile("g/slow/never.txt");
+    QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "g", ""); }).ok());
+    f.browser.Show(0);
+    QTRY_COMPARE(f.names(), Strings{"first.txt"});
+    if (remove) {
+      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), std::string(); }).ok());
+      QVERIFY(!f.browser.ShownPath() && f.rows().empty());
+    } else {
+      QVERIFY(f.browser.Stop());
+      QVERIFY(f.browser.Progress().stopped);
+    }
+    QVERIFY(!f.browser.Progress().loading);
+    gate.open();
+    QTest::qWait(20);
+    QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
+  }
+
+  // Without watches left, the folder still loads, and says that it is not followed.
+  void saysWhenLiveRefreshIsOff() {
+    Fixture f(platform::SystemDirectories(), [] { return std::make_unique<NoWatches>(); });
+    f.tree.createFile("w/a.txt");
+    f.show(f.tree / "w");
+    QVERIFY(f.browser.Progress().liveOff);
+    QCOMPARE(f.names(), Strings{"a.txt"});
+  }
+};
+
+QTEST_MAIN(TestBrowser)
+#include "test_browser.moc"
