@@ -1,19 +1,64 @@
-// The window with a large folder: selecting it, and filtering it by one chip click.
+// The window with a large folder: how soon the first rows show, the longest time the
+// window does not answer while it loads, the whole load, memory per file, stopping a
+// load, and files made by another program while it is shown.
 // VELMORA_BENCH_TREE names the tree (made by velmora-make-tree).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "mainwindow/form1.h"
 #include "platform/qt_services.h"
 #include "widgets/tag_panel.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+long ResidentKb() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0;
+  long resident = 0;
+  statm >> pages >> resident;
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// The largest gap between the ticks of a timer that fires whenever the window is idle:
+// the longest time a click would have waited.
+struct StallMeter {
+  StallMeter() {
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      const auto now = Clock::now();
+      longest = std::max(longest, now - last);
+      last = now;
+    });
+  }
+  void Start() {
+    longest = {};
+    last = Clock::now();
+    timer.start();
+  }
+  double Stop() {
+    timer.stop();
+    return Ms(longest);
+  }
+  QTimer timer;
+  Clock::time_point last;
+  Clock::duration longest{};
+};
 
 struct Window {
   explicit Window(const char* tree) {
@@ -26,11 +71,21 @@ struct Window {
     form->show();
     QApplication::processEvents();
   }
+  // Clicks the folder; returns when its first rows are painted.
   void Select() {
     auto* folders = form->findChild<QListWidget*>("lstFolders");
     folders->clearSelection();
+    bool rows = false;
+    const auto c = QObject::connect(&form->Files(), &QAbstractItemModel::rowsInserted,
+                                    [&] { rows = true; });
     folders->setCurrentRow(0);
-    frame = form->grab();  // the window has answered and painted
+    while (!rows) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QObject::disconnect(c);
+    frame = form->grab();
+  }
+  void WaitForLoad() {
+    while (form->Loading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    frame = form->grab();
   }
   QTemporaryDir dir;
   velmora::platform::QtDialogs dialogs;
@@ -42,32 +97,93 @@ struct Window {
 
 const char* Tree() { return std::getenv("VELMORA_BENCH_TREE"); }
 
-void BM_SelectFolder(benchmark::State& state) {
+void BM_LoadFolder(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
   Window w(Tree());
-  for (auto _ : state) w.Select();
+  StallMeter stall;
+  double first = 0;
+  double longest = 0;
+  for (auto _ : state) {
+    const long before = ResidentKb();
+    const auto start = Clock::now();
+    w.Select();
+    first = std::max(first, Ms(Clock::now() - start));
+    stall.Start();  // after the picture of the first rows, which the meter would count
+    w.WaitForLoad();
+    longest = std::max(longest, stall.Stop());
+    state.counters["bytes_per_file"] =
+        double(ResidentKb() - before) * 1024 / std::max(1, w.form->Files().rowCount());
+  }
   state.counters["files"] = w.form->Files().rowCount();
+  state.counters["first_rows_ms"] = first;
+  state.counters["longest_stall_ms"] = longest;
 }
-BENCHMARK(BM_SelectFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Esc during the load: until the window is idle and every worker has ended.
+void BM_StopLoad(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Window w(Tree());
+    w.Select();
+    QTest::qWait(200);
+    state.ResumeTiming();
+    QTest::keyClick(w.form.get(), Qt::Key_Escape);
+    w.form.reset();  // joins the workers
+  }
+}
+BENCHMARK(BM_StopLoad)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_ClickChip(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
   Window w(Tree());
-  w.Select();
   auto* panel = w.form->findChild<velmora::widgets::TagPanel*>("oTagPanel");
-  auto* bar = w.form->findChild<QWidget*>("oTagBar");
   for (auto _ : state) {
     state.PauseTiming();
     w.Select();
+    w.WaitForLoad();
     panel->move(panel->x(), 0);
     state.ResumeTiming();
     // The first chip: the most common tag, so the list changes the most.
     QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(20, 10));
     w.frame = w.form->grab();
-    benchmark::DoNotOptimize(bar);
   }
   state.counters["shown"] = w.form->Files().rowCount();
 }
 BENCHMARK(BM_ClickChip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// Files made by another program while the folder is shown: until they are all listed.
+void BM_LiveChange(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  const auto count = static_cast<int>(state.range(0));
+  const std::filesystem::path folder = std::filesystem::path(Tree()) / "Live bench";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directory(folder);
+  Window w(Tree());
+  w.Select();
+  w.WaitForLoad();
+  QTest::qWait(100);
+  StallMeter stall;
+  double longest = 0;
+  int round = 0;
+  for (auto _ : state) {
+    const int target = w.form->Files().rowCount() + count;
+    stall.Start();
+    // Another program makes them, so the window's own loop stays free.
+    std::jthread maker([&, round] {
+      for (int i = 0; i < count; ++i)
+        std::ofstream(folder / ("new " + std::to_string(round) + " " + std::to_string(i) + ".txt"));
+    });
+    while (w.form->Files().rowCount() < target)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    w.frame = w.form->grab();
+    longest = std::max(longest, stall.Stop());
+    ++round;
+  }
+  state.counters["longest_stall_ms"] = longest;
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LiveChange)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace

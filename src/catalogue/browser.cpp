@@ -165,6 +165,7 @@ void Browser::Deliver(std::uint64_t generation, Delivery delivery) {
 }
 
 void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job) {
+  platform::YieldToForeground();
   // The walk reads on while this thread lower-cases and counts what it found.
   std::mutex mutex;
   std::condition_variable ready;
@@ -208,7 +209,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
       part = std::move(parts.front());
       parts.pop_front();
     }
-    Deliver(generation, Prepared(std::move(part), false));
+    if (!stop.stop_requested()) Deliver(generation, Prepared(std::move(part), false));
   }
   walker.join();
   if (completed) Deliver(generation, handover::End{report.unreadable.size(), true});
@@ -218,6 +219,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
 void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job) {
   PathList added;
   handover::Gone gone;
+  platform::YieldToForeground();
   const auto flush = [&] {
     if (!added.empty()) Deliver(generation, Prepared(std::exchange(added, {}), true));
     if (!gone.paths.empty()) Deliver(generation, std::exchange(gone, {}));
@@ -302,7 +304,7 @@ void Browser::Apply(Delivery& delivery) {
   }
 }
 
-void Browser::Append(PathList& files, const FilterIndex& index, const TagCounts& tags) {
+void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags) {
   const std::size_t base = files_.size();
   std::size_t added = files.size();
   std::vector<std::size_t> kept;
@@ -319,7 +321,7 @@ void Browser::Append(PathList& files, const FilterIndex& index, const TagCounts&
   } else {
     files_.Append(files);
   }
-  index_.Append(index);
+  index_.Append(std::move(index));
   if (!gone_.empty()) gone_.resize(files_.size(), 0);
   if (rows_) rows_->insert(rows_->end(), kept.begin(), kept.end());
   if (added > 0) view_.RowsChanged(change);

@@ -139,7 +139,7 @@ class Browser {
   void Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job);
   void WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job);
   void Apply(Delivery& delivery);
-  void Append(PathList& files, const FilterIndex& index, const TagCounts& tags);
+  void Append(PathList& files, FilterIndex& index, const TagCounts& tags);
   void Remove(const std::vector<std::string>& paths);
   void Finish(std::size_t unreadable);
   void Refilter();

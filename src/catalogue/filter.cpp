@@ -1,5 +1,6 @@
 #include "catalogue/filter.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalogue/tags.h"
@@ -10,69 +11,87 @@
 
 namespace velmora::catalogue {
 
-FilterIndex::FilterIndex(const PathList& paths) {
-  std::size_t bytes =
-      0;  // lower case rarely changes a name's length; growing would double the peak
+FilterIndex::FilterIndex(const PathList& paths) : count_(paths.size()) {
+  if (paths.empty()) return;
+  Piece& piece = pieces_.emplace_back();
+  // Lower case rarely changes a name's length; growing would double the peak.
+  std::size_t bytes = 0;
   for (std::size_t i = 0; i < paths.size(); ++i) bytes += paths.Name(i).size() + 1;
-  names_.reserve(bytes + bytes / 64);
-  starts_.reserve(paths.size() + 1);
+  piece.names.reserve(bytes + bytes / 64);
+  piece.starts.reserve(paths.size() + 1);
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    starts_.push_back(names_.size());
-    AppendLowerCase(paths.Name(i), names_);
-    names_.push_back('\0');
+    piece.starts.push_back(piece.names.size());
+    AppendLowerCase(paths.Name(i), piece.names);
+    piece.names.push_back('\0');
   }
-  starts_.push_back(names_.size());
+  piece.starts.push_back(piece.names.size());
 }
 
-void FilterIndex::Append(const FilterIndex& other) {
-  if (other.size() == 0) return;
-  if (starts_.empty()) starts_.push_back(0);
-  const std::size_t base = names_.size();
-  names_.append(other.names_);
-  for (std::size_t i = 1; i < other.starts_.size(); ++i) starts_.push_back(base + other.starts_[i]);
+void FilterIndex::Append(FilterIndex&& other) {
+  // Small pieces, as files come one by one, join the last piece; large ones stay apart.
+  constexpr std::size_t kSmall = std::size_t{1} << 20;
+  for (Piece& piece : other.pieces_) {
+    if (!pieces_.empty() && pieces_.back().names.size() + piece.names.size() <= kSmall) {
+      Piece& last = pieces_.back();
+      const std::size_t base = last.names.size();
+      last.names.append(piece.names);
+      for (std::size_t k = 1; k < piece.starts.size(); ++k) last.starts.push_back(base + piece.starts[k]);
+    } else {
+      piece.first = count_;
+      pieces_.push_back(std::move(piece));
+    }
+    count_ = pieces_.back().first + pieces_.back().size();
+  }
+  other = {};
 }
 
-void FilterIndex::Extend(const PathList& paths) {
-  if (starts_.empty()) starts_.push_back(0);
-  for (std::size_t i = size(); i < paths.size(); ++i) {
-    AppendLowerCase(paths.Name(i), names_);
-    names_.push_back('\0');
-    starts_.push_back(names_.size());
-  }
+const FilterIndex::Piece& FilterIndex::PieceOf(std::size_t i) const {
+  const auto after = std::upper_bound(pieces_.begin(), pieces_.end(), i,
+                                      [](std::size_t n, const Piece& p) { return n < p.first; });
+  return *(after - 1);
+}
+
+std::string_view FilterIndex::Name(std::size_t i) const {
+  const Piece& piece = PieceOf(i);
+  return piece.Name(i - piece.first);
 }
 
 void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const {
+  for (const Piece& piece : pieces_) piece.MarkHits(needle, hits.data() + piece.first);
+}
+
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) const {
   const std::size_t count = size();
   if (needle.empty()) {
-    for (std::size_t i = 0; i < count; ++i) hits[i] |= starts_[i + 1] - starts_[i] > 1;
+    for (std::size_t i = 0; i < count; ++i) hits[i] |= starts[i + 1] - starts[i] > 1;
     return;
   }
   // A NUL in the needle could match across two names.
   if (needle.find('\0') != std::string_view::npos) return;
 
-  const char* data = names_.data();
-  const std::size_t size = names_.size();
+  const char* data = names.data();
+  const std::size_t size = names.size();
   const std::size_t m = needle.size();
   std::size_t file = 0;  // the name holding pos; only moves forward
   // Records a match at pos, and returns where the search goes on: the next name, since
   // one hit per name is enough.
   const auto hit = [&](std::size_t pos) {
-    while (starts_[file + 1] <= pos) ++file;
+    while (starts[file + 1] <= pos) ++file;
     hits[file] = 1;
-    return starts_[file + 1];
+    return starts[file + 1];
   };
 
   std::size_t pos = 0;
 #if defined(__SSE2__)
   // Compare the needle's first and last byte at 16 positions at once; only where
   // both agree are the bytes between compared.
-  const __m128i first = _mm_set1_epi8(needle.front());
-  const __m128i last = _mm_set1_epi8(needle.back());
+  const __m128i firstByte = _mm_set1_epi8(needle.front());
+  const __m128i lastByte = _mm_set1_epi8(needle.back());
   while (pos + m - 1 + 16 <= size) {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m - 1));
     auto mask = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firstByte), _mm_cmpeq_epi8(b, lastByte))));
     std::size_t next = pos + 16;
     while (mask != 0) {
       const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(mask));

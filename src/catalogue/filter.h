@@ -14,28 +14,38 @@ enum class MatchMode { All, Any };
 
 // The lower-cased names of a file list, computed once per load so that each change
 // of the filter only searches. Names are stored one after another, each ended by a
-// NUL, which no file name holds, so one pass over the buffer searches every name.
+// NUL, which no file name holds, so one pass over a buffer searches every name in it.
+// A list that grows while it is shown keeps its names in pieces, so that growing never
+// copies what is there.
 class FilterIndex {
  public:
   FilterIndex() = default;
   explicit FilterIndex(const PathList& paths);
   // The names of other after these ones.
-  void Append(const FilterIndex& other);
-  // Names of paths from position size() on.
-  void Extend(const PathList& paths);
+  void Append(FilterIndex&& other);
 
-  std::size_t size() const { return starts_.empty() ? 0 : starts_.size() - 1; }
-  std::string_view Name(std::size_t i) const {
-    return std::string_view(names_).substr(starts_[i], starts_[i + 1] - starts_[i] - 1);
-  }
+  std::size_t size() const { return count_; }
+  std::string_view Name(std::size_t i) const;
   // Marks hits[i] for each name that contains needle (already lower-cased).
   void MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const;
   // Whether name i contains needle; the same rule for a single name.
   bool Hits(std::size_t i, std::string_view needle) const;
 
  private:
-  std::string names_;
-  std::vector<std::size_t> starts_;  // one more than names: the end of the buffer
+  struct Piece {
+    std::size_t first = 0;  // the number of its first name
+    std::string names;
+    std::vector<std::size_t> starts;  // one more than names: the end of the buffer
+    std::size_t size() const { return starts.size() - 1; }
+    std::string_view Name(std::size_t k) const {
+      return std::string_view(names).substr(starts[k], starts[k + 1] - starts[k] - 1);
+    }
+    void MarkHits(std::string_view needle, unsigned char* hits) const;
+  };
+  const Piece& PieceOf(std::size_t i) const;
+
+  std::vector<Piece> pieces_;
+  std::size_t count_ = 0;
 };
 
 // The indices, in list order, of the files that the tags keep: in All mode those whose

@@ -32,6 +32,11 @@ int FileListModel::rowCount(const QModelIndex& parent) const {
   return static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
 }
 
+QModelIndex FileListModel::index(int row, int column, const QModelIndex& parent) const {
+  if (parent.isValid() || column != 0 || row < 0 || row >= rowCount()) return {};
+  return createIndex(row, column);
+}
+
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() ||
       (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {

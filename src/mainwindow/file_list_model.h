@@ -21,6 +21,8 @@ class FileListModel : public QAbstractListModel {
   std::string PathAt(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
+  // Without the base's checks through rowCount and columnCount: views ask for every row.
+  QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
  private:

@@ -4,6 +4,7 @@
 // shows it and passes the user's actions on.
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -16,11 +17,11 @@
 
 class QCheckBox;
 class QFrame;
-class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QTableView;
 
 namespace velmora::widgets {
 class TagBar;
@@ -103,6 +104,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void RowsChanged(const catalogue::RowChange& change) override { files_.Changed(change); }
   void ChipsAdded(const std::vector<std::string>& chips) override;
   void ChipsReset() override;
+  void RedrawPanel();
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
   // Applies change to the store and shows the store as it now is; on failure the user
@@ -118,6 +120,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   fileops::FileCommands commands_;
   bool centred_ = false;
   bool wasLoading_ = false;
+  QTimer panelTimer_;
   QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done
   QString progressText_;
   QString unreadableText_;
@@ -142,7 +145,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   widgets::TagBar* oTagBar_;
   QListWidget* lstPaths_;
   QListWidget* lstFolders_;
-  QListView* lstFiles_;
+  QTableView* lstFiles_;
   QLabel* lblHelp_;
   QLabel* lblStatus_;
 };

@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +77,11 @@ class InotifyWatcher final : public FolderWatcher {
 };
 
 }  // namespace
+
+void YieldToForeground() {
+  // Linux keeps a nice value per thread; threads started later inherit it.
+  (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+}
 
 std::unique_ptr<FolderWatcher> MakeFolderWatcher() {
   const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);

@@ -31,6 +31,10 @@ class FolderWatcher {
   virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
 };
 
+// Lets the calling thread (and the threads it starts) give way to the window's thread,
+// so that background reading never delays an answer to a click.
+void YieldToForeground();
+
 // A watcher on the system's notifications (inotify); null when none can be made.
 std::unique_ptr<FolderWatcher> MakeFolderWatcher();
 

@@ -68,7 +68,7 @@ class TestFileCommands : public QObject {
       return t / "tree" + "\r\n\r\n";
     });
     w.select(0);
-    auto& list = *w.find<QListView>("lstFiles");
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
     const QStringList part = setup.split(' ');
     const std::vector<std::string> rows = w.files();
     const auto name = [&](QChar r) { return std::string(FileNameOf(rows.at(r.digitValue()))); };
@@ -134,7 +134,7 @@ class TestFileCommands : public QObject {
       return t / "tree" + "\r\n\r\n";
     });
     w.select(0);
-    auto& list = *w.find<QListView>("lstFiles");
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
     const int odd = w.files()[0].ends_with(".txt") ? 0 : 1;  // the list's order is not ours
     list.selectionModel()->select(w.form->Files().index(1 - odd), QItemSelectionModel::Select);
     list.selectionModel()->setCurrentIndex(w.form->Files().index(odd),
