@@ -42,26 +42,24 @@ class TestShellOps : public QObject {
 
   // c(opy), m(ove) or r(ename) FROM TO ("|": a NUL byte), faults (FaultyFileSystem), then
   // " = " and how the error window's text ends, "+" when the target is made all the same.
-  // A failure leaves the source as it was and nothing else behind.
+  // A failure names the file, and leaves the source as it was and nothing else behind.
   void operations_data() {
     QTest::addColumn<QString>("op");
     const QString same = " = : source and target are the same file",
-                  gone =
-                      " = : No such file or "
-                      "directory",
-                  eio = " = : Input/output error", full = " = : No space left on device",
+                  eio = " = : Input/output error", gone = " = : No such file or directory",
                   denied = " = : Permission denied", nul = " = : the name holds a NUL byte",
                   notFile = " = : it is not a regular file", isDir = " = : Is a directory",
                   taken = " = : a file of that name already exists";
     for (const QString& row : QStringList{
              "copy:c a dst/a",
              "short writes:c a dst/a short",
+             "interrupted reads:c a dst/a read 2 EINTR",
+             "an empty file:c c dst/c",
              "without unnamed files:c a dst/a open 3 EOPNOTSUPP",
              "without /proc:c a dst/a link 1 ENOENT",
              "unreadable:c a dst/a open 1 EACCES" + denied,
-             "read-only target:c a dst/a open 3 EROFS = : Read-only file system",
              "read error:c a dst/a read 2 EIO" + eio,
-             "full:c a dst/a write 3 ENOSPC" + full,
+             "full:c a dst/a write 3 ENOSPC = : No space left on device",
              "flush fails:c a dst/a fsync 1 EIO" + eio,
              "naming fails:c a dst/a link 0 EACCES" + denied,
              "close fails, yet complete and named:c a dst/a close 2 EIO = +: Input/output error",
@@ -73,47 +71,36 @@ class TestShellOps : public QObject {
              "onto a folder:c a dst" + isDir,
              "NUL in the source:c a|/../b dst/a" + nul,
              "move:m a dst/a",
-             "move onto a hard link:m a hard" + same,
-             "move, vanished:m gone dst/a" + gone,
-             "NUL in the target:m a dst/|x" + nul,
              "move refused:m a dst/a rename 1 EACCES" + denied,
              "across file systems:m a dst/a rename 1 EXDEV",
              "link across:m link dst/l rename 1 EXDEV",
-             "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC" + full,
+             "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on device",
              "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove "
-             "it"
-             ": Permission denied",
+             "it: Permission denied",
              "rename:r a b",
              "to itself:r a a",
              "no no-replace renames:r a b rename 1 EINVAL",
              "no links either:r a b rename 1 EINVAL, link 1 EPERM",
              "taken meanwhile:r a b rename 1 EEXIST" + taken,
              "taken, as the link finds:r a b rename 1 EINVAL, link 1 EEXIST" + taken,
-             "onto a file:r a c" + taken,
              "onto a hard link:r a hard" + same,
-             "rename, vanished:r gone b" + gone,
-             "rename refused:r a b rename 1 EACCES" + denied,
-             "NUL:r a b|" + nul})
+             "NUL in the target:r a b|" + nul})
       QTest::newRow(row.section(':', 0, 0).toUtf8()) << row.section(':', 1);
   }
   void operations() {
     QFETCH(QString, op);
     World w;
     const TestDir& d = w.dir;
-    d.createFile("a", kBig);
-    d.createFile("c", "c");
+    d.createFile("a", kBig), d.createFile("c");
     ::chmod((d / "a").c_str(), 0640);
     setTime(d / "a", 1000000000);
     QVERIFY(::link((d / "a").c_str(), (d / "hard").c_str()) == 0 &&
             ::mkfifo((d / "fifo").c_str(), 0600) == 0);
-    d.createLink("zero", "/dev/zero");
-    d.createLink("link", "../some target");
+    d.createLink("zero", "/dev/zero"), d.createLink("link", "../some target");
     // Our hidden copies: one a crash left a day ago goes with the next copy into its folder.
-    for (const char* name : {"dst/.velmora-copy-1-0", "dst/.velmora-copy-1-1", "dst/.other-copy"}) {
-      d.createFile(name);
-      setTime(d / name,
-              ::time(nullptr) - (std::string_view(name).ends_with("1-1") ? 3600 : 2 * 24 * 3600));
-    }
+    for (const std::string name : {"dst/.velmora-copy-1-0", "dst/.velmora-copy-1-1", "dst/.x-copy"})
+      d.createFile(name),
+          setTime(d / name, ::time(nullptr) - (name.ends_with("1") ? 3600 : 2 * 86400));
     const auto tree = [&] {
       QStringList names;
       for (const std::string folder : {"", "dst/"})
@@ -138,18 +125,17 @@ class TestShellOps : public QObject {
     QVERIFY(w.dialogs.allAnswered());
     if (status.ok() || reason.startsWith('+')) after << part[2];
     if (status.ok() && part[0] != "c") after.removeOne(part[1]);
-    after.removeDuplicates();
-    after.sort();
+    after.removeDuplicates(), after.sort();
     QCOMPARE(tree(), after);
-    QCOMPARE(d.read(status.ok() && part[0] != "c" && part[1] == "a" ? part[2].toStdString() : "a"),
-             kBig);
+    const bool moved = status.ok() && part[0] != "c" && part[1] == "a";
+    QCOMPARE(d.read(moved ? part[2].toStdString() : "a"), kBig);
     if (op == "c a dst/a") QVERIFY(!statOf(d / "dst/.velmora-copy-1-0").st_mode);
     if (!status.ok()) {
       const std::string shown = w.dialogs.shown()[0].text,
                         named = to.find('\0') != to.npos ? to : from;
-      QVERIFY2(QString::fromStdString(shown).endsWith(reason.mid(reason.startsWith('+'))),
+      QVERIFY2(QString::fromStdString(shown).endsWith(reason.mid(reason.startsWith('+'))) &&
+                   shown.find(named.substr(0, named.find('\0'))) != shown.npos,
                shown.c_str());
-      QVERIFY2(shown.find(named.substr(0, named.find('\0'))) != shown.npos, shown.c_str());
     } else if (part[1] == "a") {  // a copy keeps the permissions and the time
       QCOMPARE(statOf(to).st_mode & 07777, 0640u);
       QCOMPARE(statOf(to).st_mtim.tv_sec, time_t{1000000000});
@@ -158,18 +144,19 @@ class TestShellOps : public QObject {
     }
   }
 
-  // Into the home trash, or, where no trash takes the file, deleted only when the user
-  // says so. What is no file is skipped without a word.
+  // Into the home trash; where no trash takes the file, deleted only when the user says
+  // so. What is no file is skipped without a word. The name ("shm/...": where no trash is;
+  // "|": a NUL byte); the answer to "Delete it permanently?" ("-": not asked), faults and
+  // the end: D(one), K(ept), S(kipped), F(ailed).
   void trash_data() {
-    QTest::addColumn<QByteArray>("name");  // "shm/...": where no trash is; "|": a NUL byte
-    QTest::addColumn<QString>("answer");   // to "Delete it permanently?" ("-": not asked), faults,
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("answer");
     for (const char* row :
          {"odd name:caf\xE9 -x\n.txt:- D", "dangling link, as a link:dangling:- D",
           "a folder:folder:- S", "vanished:gone:- S", "NUL:a|b:- F", "no trash, kept:shm/a:n K",
           "no trash, deleted:shm/a:y D", "no trash, read-only:shm/a:y unlink 0 EROFS F"}) {
-      const QList<QByteArray> part = QByteArray(row).split(':');  // the end: D(one), K(ept),
-      QTest::newRow(part[0]) << QByteArray(part[1]).replace('|', '\0')
-                             << QString(part[2]);  // S(kipped), F(ailed)
+      const QList<QByteArray> part = QByteArray(row).split(':');
+      QTest::newRow(part[0]) << QByteArray(part[1]).replace('|', '\0') << QString(part[2]);
     }
   }
   void trash() {
@@ -181,10 +168,8 @@ class TestShellOps : public QObject {
     if (noTrash && statOf(shm.path().toStdString()).st_dev == statOf(w.dir.path()).st_dev)
       QSKIP("no second file system at /dev/shm");
     const std::string path = noTrash ? shm.path().toStdString() + "/a" : w.dir / name.toStdString();
-    if (name == "dangling")
-      w.dir.createLink("dangling", "nowhere");
-    else if (name == "folder")
-      w.dir.createDir("folder");
+    if (name == "dangling" || name == "folder")
+      name == "folder" ? w.dir.createDir("folder") : w.dir.createLink("dangling", "nowhere");
     else if (made)
       ::close(::creat(path.c_str(), 0644));
     if (answer[0] != '-') w.dialogs.yesNo(answer[0] == 'y');
@@ -193,17 +178,16 @@ class TestShellOps : public QObject {
     fs.fail(answer.mid(2).chopped(1).toStdString());
     const platform::Status status = fileops::ShellDelete(w.shell, path);
     QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(QChar(status.ok()                              ? 'D'
-                   : status.error() == ENOENT               ? 'S'
-                   : w.dialogs.summary().ends_with("error") ? 'F'
-                                                            : 'K'),
-             answer.back());
+    const bool failed = w.dialogs.summary().ends_with("error");
+    QCOMPARE(status.ok()                ? 'D'
+             : status.error() == ENOENT ? 'S'
+             : failed                   ? 'F'
+                                        : 'K',
+             answer.back().toLatin1());
     QCOMPARE(statOf(path).st_mode != 0, made && !answer.endsWith('D'));
     if (noTrash)
-      QCOMPARE(w.dialogs.shown()[0].text,
-               "\"" + path +
-                   "\" cannot be moved to the trash (Trashing "
-                   "on system internal mounts is not supported). Delete it permanently?");
+      QVERIFY(
+          w.dialogs.shown()[0].text.starts_with("\"" + path + "\" cannot be moved to the trash ("));
     else if (answer.endsWith('D'))
       QCOMPARE(S_ISLNK(statOf(home_ / "data/Trash/files/" + name.toStdString()).st_mode),
                name == "dangling");

@@ -10,10 +10,12 @@
 
 #include "platform/file_system.h"
 
-// The call's result when it is to fail, else the real one's.
-#define FORWARD(call, ...)                           \
-  if (const auto failed = hit(call)) return *failed; \
-  return real_.__VA_ARGS__
+// A call that fails when a rule says so, else is the real one's.
+#define VELMORA_FAULTY(type, name, call, params, args) \
+  type name params override {                          \
+    if (const auto failed = hit(call)) return *failed; \
+    return real_.name args;                            \
+  }
 
 class FaultyFileSystem final : public velmora::platform::FileSystem {
  public:
@@ -23,8 +25,8 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   // "write 3 ENOSPC, read 0 EIO": the third write from now fails with ENOSPC, and every
   // read with EIO. Error 0 makes a read or write return 0, as at the end of a file or on
   // a disk that takes nothing. Calls are named as below.
-  void fail(const std::string& spec) {
-    std::istringstream in(spec);
+  void fail(const std::string& faults) {
+    std::istringstream in(faults);
     std::string error;
     for (Rule r; in >> r.call >> r.nth >> error; rules_.push_back(r)) {
       if (error.back() == ',') error.pop_back();
@@ -35,18 +37,14 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   bool shortWrites = false;  // each write takes half of what it is given
   bool untyped = false;      // folder reads leave every entry's type unknown
 
-  int OpenAt(int d, const char* p, int f, mode_t m) override {
-    FORWARD("open", OpenAt(d, p, f, m));
-  }
-  ssize_t Read(int fd, void* b, std::size_t n) override { FORWARD("read", Read(fd, b, n)); }
-  ssize_t Write(int fd, const void* b, std::size_t n) override {
-    FORWARD("write", Write(fd, b, shortWrites && n > 1 ? n / 2 : n));
-  }
-  int Fsync(int fd) override { FORWARD("fsync", Fsync(fd)); }
+  VELMORA_FAULTY(int, OpenAt, "open", (int d, const char* p, int f, mode_t m), (d, p, f, m))
+  VELMORA_FAULTY(ssize_t, Read, "read", (int fd, void* b, std::size_t n), (fd, b, n))
+  VELMORA_FAULTY(ssize_t, Write, "write", (int fd, const void* b, std::size_t n),
+                 (fd, b, shortWrites&& n > 1 ? n / 2 : n))
+  VELMORA_FAULTY(int, Fsync, "fsync", (int fd), (fd))
   int Close(int fd) override {  // the descriptor goes even when the close fails
     const int result = real_.Close(fd);
-    if (const auto failed = hit("close")) return *failed;
-    return result;
+    return hit("close").value_or(result);
   }
   ssize_t ReadEntries(int fd, void* b, std::size_t n) override {
     if (const auto failed = hit("entries")) return *failed;
@@ -56,28 +54,20 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
       reinterpret_cast<dirent64*>(at)->d_type = DT_UNKNOWN;
     return got;
   }
-  int RenameAt2(int fd, const char* f, int td, const char* t, unsigned fl) override {
-    FORWARD("rename", RenameAt2(fd, f, td, t, fl));
-  }
-  int LinkAt(int fd, const char* f, int td, const char* t, int fl) override {
-    FORWARD("link", LinkAt(fd, f, td, t, fl));
-  }
-  int Symlink(const char* c, const char* p) override { FORWARD("symlink", Symlink(c, p)); }
-  ssize_t ReadLink(const char* p, char* b, std::size_t n) override {
-    FORWARD("readlink", ReadLink(p, b, n));
-  }
-  int UnlinkAt(int d, const char* p, int f) override { FORWARD("unlink", UnlinkAt(d, p, f)); }
-  int Mkdir(const char* p, mode_t m) override { FORWARD("mkdir", Mkdir(p, m)); }
-  int StatAt(int d, const char* p, struct stat* s, int f) override {
-    FORWARD("stat", StatAt(d, p, s, f));
-  }
-  int Fstatfs(int fd, struct statfs* s) override { FORWARD("statfs", Fstatfs(fd, s)); }
-  int AccessAt(int d, const char* p, int m, int f) override {
-    FORWARD("access", AccessAt(d, p, m, f));
-  }
-  int Flock(int fd, int o) override { FORWARD("flock", Flock(fd, o)); }
-  int Fchmod(int fd, mode_t m) override { FORWARD("chmod", Fchmod(fd, m)); }
-  int Futimens(int fd, const struct timespec t[2]) override { FORWARD("times", Futimens(fd, t)); }
+  VELMORA_FAULTY(int, RenameAt2, "rename",
+                 (int fd, const char* f, int td, const char* t, unsigned fl), (fd, f, td, t, fl))
+  VELMORA_FAULTY(int, LinkAt, "link", (int fd, const char* f, int td, const char* t, int fl),
+                 (fd, f, td, t, fl))
+  VELMORA_FAULTY(int, Symlink, "symlink", (const char* c, const char* p), (c, p))
+  VELMORA_FAULTY(ssize_t, ReadLink, "readlink", (const char* p, char* b, std::size_t n), (p, b, n))
+  VELMORA_FAULTY(int, UnlinkAt, "unlink", (int d, const char* p, int f), (d, p, f))
+  VELMORA_FAULTY(int, Mkdir, "mkdir", (const char* p, mode_t m), (p, m))
+  VELMORA_FAULTY(int, StatAt, "stat", (int d, const char* p, struct stat* s, int f), (d, p, s, f))
+  VELMORA_FAULTY(int, Fstatfs, "statfs", (int fd, struct statfs* s), (fd, s))
+  VELMORA_FAULTY(int, AccessAt, "access", (int d, const char* p, int m, int f), (d, p, m, f))
+  VELMORA_FAULTY(int, Flock, "flock", (int fd, int o), (fd, o))
+  VELMORA_FAULTY(int, Fchmod, "chmod", (int fd, mode_t m), (fd, m))
+  VELMORA_FAULTY(int, Futimens, "times", (int fd, const struct timespec t[2]), (fd, t))
 
  private:
   struct Rule {

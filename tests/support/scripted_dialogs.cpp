@@ -11,17 +11,14 @@ std::string ScriptedDialogs::summary() const {
 std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
   shown_.push_back({kind, text});
   if (script_.empty() || script_.front().kind != kind) {
-    const std::string message = std::string("unexpected ") + kind + " dialog: " + text;
-    QTest::qFail(message.c_str(), __FILE__, __LINE__);
+    QTest::qFail(("unexpected " + (kind + (" dialog: " + text))).c_str(), __FILE__, __LINE__);
     return {};  // as if cancelled
   }
-  std::string reply = script_.front().text;
-  script_.pop_front();
-  return reply;
+  const std::string reply = script_.front().text;
+  return script_.pop_front(), reply;
 }
 
-std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(const std::string&,
-                                                                            const std::string&) {
+std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(Text, Text) {
   struct Scripted final : velmora::platform::Progress {
     explicit Scripted(ScriptedDialogs& o) : owner(o) {}
     bool Update(std::uint64_t done, std::uint64_t total) override {

@@ -11,45 +11,37 @@
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:
+  using Answer = velmora::platform::Answer;
+  using Text = const std::string&;
   struct Shown {
     std::string kind, text;
   };  // kind: confirm, input, yesno, replace, error, pick
 
   // Answers, in the order the dialogs are to appear.
   ScriptedDialogs& confirm(bool ok) { return expect("confirm", ok ? "y" : ""); }
-  ScriptedDialogs& input(const std::string& typed) { return expect("input", typed); }
+  ScriptedDialogs& input(Text typed) { return expect("input", typed); }
   ScriptedDialogs& yesNo(bool yes) { return expect("yesno", yes ? "y" : ""); }
-  ScriptedDialogs& replace(velmora::platform::Answer a) {
-    return expect("replace", {char('0' + int(a))});
-  }
+  ScriptedDialogs& replace(Answer a) { return expect("replace", {char('0' + int(a))}); }
   ScriptedDialogs& error() { return expect("error", ""); }
-  ScriptedDialogs& pickFolder(const std::string& path) { return expect("pick", path); }
+  ScriptedDialogs& pickFolder(Text path) { return expect("pick", path); }
   void cancelProgressAt(int n) { cancelAt_ = n; }  // Cancel pressed at the n-th update
 
   const std::vector<Shown>& shown() const { return shown_; }
   bool allAnswered() const { return script_.empty(); }
-  // The kinds shown, one word each ("error yesno"), for compact checks.
-  std::string summary() const;
+  std::string summary() const;  // the kinds shown, one word each: "error yesno"
 
-  bool Confirm(const std::string& text, const std::string&) override {
-    return !answer("confirm", text).empty();
-  }
-  std::string Input(const std::string& text, const std::string&,
-                    const std::string& preset) override {
+  bool Confirm(Text text, Text) override { return !answer("confirm", text).empty(); }
+  std::string Input(Text text, Text, Text preset) override {
     return answer("input", text + " [" + preset + "]");
   }
-  bool AskYesNo(const std::string& text, const std::string&) override {
-    return !answer("yesno", text).empty();
+  bool AskYesNo(Text text, Text) override { return !answer("yesno", text).empty(); }
+  Answer AskReplace(Text text, Text) override {
+    const std::string reply = answer("replace", text);  // empty when unexpected
+    return reply.empty() ? Answer::Cancel : Answer(reply[0] - '0');
   }
-  velmora::platform::Answer AskReplace(const std::string& text, const std::string&) override {
-    const std::string reply = answer("replace", text);
-    return reply.empty() ? velmora::platform::Answer::Cancel
-                         : static_cast<velmora::platform::Answer>(reply[0] - '0');
-  }
-  void ShowError(const std::string& text, const std::string&) override { answer("error", text); }
-  std::string PickFolder(const std::string& title) override { return answer("pick", title); }
-  std::unique_ptr<velmora::platform::Progress> StartProgress(const std::string&,
-                                                             const std::string&) override;
+  void ShowError(Text text, Text) override { answer("error", text); }
+  std::string PickFolder(Text title) override { return answer("pick", title); }
+  std::unique_ptr<velmora::platform::Progress> StartProgress(Text, Text) override;
 
  private:
   ScriptedDialogs& expect(const char* kind, std::string a) {
@@ -59,8 +51,7 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
 
   std::deque<Shown> script_;  // kind and answer
   std::vector<Shown> shown_;
-  int cancelAt_ = -1;
-  int updates_ = 0;
+  int cancelAt_ = -1, updates_ = 0;
 };
 
 // Records the addresses the program asks the desktop to open, instead of opening them.
