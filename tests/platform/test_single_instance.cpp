@@ -49,13 +49,13 @@ class TestSingleInstance : public QObject {
     QCOMPARE(received.at(0).at(0).value<Strings>(), folders);
   }
 
-  // Folders on the command line become absolute, without a trailing separator; the
-  // address is private to the user when the runtime folder is unset or relative.
+  // Folders on the command line become absolute, without a trailing separator, empty ones
+  // dropped; the address is private to the user when the runtime folder is unset or relative.
   void commandLine() {
-    char* argv[] = {const_cast<char*>("velmora"), const_cast<char*>("rel/"),
+    char* argv[] = {const_cast<char*>("velmora"), const_cast<char*>("rel/"), const_cast<char*>(""),
                     const_cast<char*>("/abs//"), const_cast<char*>("/")};
     const std::string cwd = QDir::currentPath().toStdString();
-    QCOMPARE(CommandLineFolders(4, argv), (Strings{cwd + "/rel", "/abs", "/"}));
+    QCOMPARE(CommandLineFolders(5, argv), (Strings{cwd + "/rel", "/abs", "/"}));
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", "/t");
     QCOMPARE(InstanceAddressFor("/r", 7).socket + InstanceAddressFor("r", 7).lock,
