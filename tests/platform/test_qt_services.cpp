@@ -16,20 +16,25 @@ class TestQtServices : public QObject {
   Q_OBJECT
  private slots:
   void dialogs_data() {
-    QTest::addColumn<QByteArray>("act");     // the dialog, then Enter, Esc, the close box, a
-    QTest::addColumn<QByteArray>("result");  // button or the text typed; OK/Yes 1, Cancel/No 0,
-    for (const char* row :
-         {// an Answer, or the bytes returned
-          "confirm: Enter is OK|confirm enter|1", "confirm: Esc is Cancel|confirm esc|0",
-          "confirm: close box is Cancel|confirm close|0", "yes/no: Enter is No|yesno enter|0",
-          "yes/no: close box is No|yesno close|0", "yes/no: Yes|yesno 16384|1",
-          "replace: Yes|replace 16384|0", "replace: Yes to All|replace 32768|1",
-          "replace: Enter is No|replace enter|2", "replace: No to All|replace 131072|3",
-          "replace: Esc is Cancel|replace esc|4", "replace: close box is Cancel|replace close|4",
-          "input: cancel|input esc|", "input: the preset's own bytes|input enter|caf\xE9.txt",
-          "input: typed|input Résumé.txt|Résumé.txt", "picker: select, OK|pick select|\xFF",
-          "picker: enter it, OK|pick enter|\xFF", "picker: cancel|pick esc|"}) {
-      const QList<QByteArray> part = QByteArray(row).split('|');
+    // act: the dialog, then Enter, Esc, the close box, a button or the text typed; result:
+    // OK/Yes 1, Cancel/No 0, an Answer, or the bytes returned.
+    QTest::addColumn<QByteArray>("act");
+    QTest::addColumn<QByteArray>("result");
+    for (const QByteArray& row :
+         QByteArray(
+             "confirm: Enter is OK|confirm enter|1;confirm: Esc is Cancel|confirm esc|0;"
+             "confirm: close box is Cancel|confirm close|0;yes/no: Enter is No|yesno enter|0;"
+             "yes/no: close box is No|yesno close|0;yes/no: Yes|yesno 16384|1;"
+             "replace: Yes|replace 16384|0;replace: Yes to All|replace 32768|1;"
+             "replace: Enter is No|replace enter|2;replace: No to All|replace 131072|3;"
+             "replace: Esc is Cancel|replace esc|4;replace: close box is Cancel|replace close|4;"
+             "input: cancel|input esc|;input: the preset's own bytes|input enter|caf\xE9.txt;"
+             "input: typed|input Résumé.txt|Résumé.txt;picker: select, OK|pick select|\xFF;"
+             "picker: enter it, OK|pick enter|\xFF;picker: cancel|pick esc|;"
+             "picker: '..' is this folder|pick up|.;picker: hidden, typed|pick .hidden|.hidden;"
+             "picker: root typed|pick /|/;picker: missing typed, stays|pick nowhere|.")
+             .split(';')) {
+      const QList<QByteArray> part = row.split('|');
       QTest::newRow(part[0]) << part[1] << part[2];
     }
   }
@@ -45,11 +50,15 @@ class TestQtServices : public QObject {
       QWidget* dialog = QApplication::activeModalWidget();
       if (!dialog) return;
       timer.stop();
-      if (auto* list = dialog->findChild<QListWidget*>()) {
-        list->setCurrentRow(1);
-        if (action == "enter") QTest::keyClick(list, Qt::Key_Return);
-        if (action != "esc")
-          return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      if (auto* list = dialog->findChild<QListWidget*>(); list && action != "esc") {
+        auto* line = dialog->findChild<QLineEdit*>();
+        if (action == "select" || action == "enter" || action == "up")
+          list->setCurrentRow(action == "up" ? 0 : 1);
+        else  // a folder typed
+          line->setText(QString::fromUtf8(action));
+        if (action != "select" && action != "up")
+          QTest::keyClick(action == "enter" ? list : static_cast<QWidget*>(line), Qt::Key_Return);
+        return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
       }
       if (auto* edit = dialog->findChild<QLineEdit*>();
           edit && action != "enter" && action != "esc")
@@ -69,8 +78,10 @@ class TestQtServices : public QObject {
                                 ? std::to_string(int(dialogs.AskReplace("Replace it?", "V")))
                             : kind == "input" ? dialogs.Input("New name", "Rename", "caf\xE9.txt")
                                               : dialogs.PickFolder("Select a folder");
-    QCOMPARE(got, kind == "pick" && !result.isEmpty() ? home / result.toStdString()
-                                                      : result.toStdString());
+    std::string want = result.toStdString();  // the picker's: relative to home, "." for it
+    if (kind == "pick" && !result.isEmpty() && !result.startsWith('/'))
+      want = result == "." ? home.path() : home / want;
+    QCOMPARE(got, want);
   }
 };
 

@@ -49,12 +49,21 @@ class TestSingleInstance : public QObject {
     QCOMPARE(received.at(0).at(0).value<Strings>(), folders);
   }
 
-  // Folders on the command line become absolute, without a trailing separator.
-  void commandLineFolders() {
-    char* argv[] = {const_cast<char*>("velmora"), const_cast<char*>("rel/"),
+  // Folders on the command line become absolute, without a trailing separator, empty ones
+  // dropped; the address is private to the user when the runtime folder is unset or relative.
+  void commandLine() {
+    char* argv[] = {const_cast<char*>("velmora"), const_cast<char*>("rel/"), const_cast<char*>(""),
                     const_cast<char*>("/abs//"), const_cast<char*>("/")};
     const std::string cwd = QDir::currentPath().toStdString();
-    QCOMPARE(CommandLineFolders(4, argv), (Strings{cwd + "/rel", "/abs", "/"}));
+    QCOMPARE(CommandLineFolders(5, argv), (Strings{cwd + "/rel", "/abs", "/"}));
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/t");
+    QCOMPARE(InstanceAddressFor("/r", 7).socket + InstanceAddressFor("r", 7).lock,
+             "/r/velmora.socket/t/velmora-7.lock");
+    qputenv("TMPDIR", "t");
+    const std::string fallback = InstanceAddressFor(nullptr, 8).socket;
+    qputenv("TMPDIR", tmp);
+    QCOMPARE(fallback, "/tmp/velmora-8.socket");
   }
 };
 

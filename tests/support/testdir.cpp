@@ -31,7 +31,7 @@ TestDir::~TestDir() {  // leaves nothing unreadable behind for the removal
 
 // Straight to the system, as all below: a test's own files never meet the faults it plants.
 void TestDir::createFile(const std::string& relative, const std::string& content) const {
-  fs::create_directories(fs::path(*this / relative).parent_path());
+  createDir(fs::path(relative).parent_path());
   if (!(std::ofstream(*this / relative, std::ios::binary) << content).flush())
     qFatal("cannot create %s", relative.c_str());
 }
@@ -41,7 +41,7 @@ void TestDir::createDir(const std::string& relative) const {
 }
 
 void TestDir::createLink(const std::string& relative, const std::string& target) const {
-  fs::create_directories(fs::path(*this / relative).parent_path());
+  createDir(fs::path(relative).parent_path());
   fs::create_symlink(target, *this / relative);
 }
 
@@ -51,30 +51,27 @@ std::string TestDir::read(const std::string& relative) const {
 }
 
 UnprivilegedRun runUnprivileged(const std::function<std::string()>& step) {
-  constexpr int kCannotDrop = 3;
-  int pipeFds[2];
-  if (::pipe(pipeFds) != 0) return {false, false, {}, "cannot make a pipe"};
+  int fds[2];
+  if (::pipe(fds) != 0) return {false, false, {}, "cannot make a pipe"};
   const pid_t child = ::fork();
-  if (child == 0) {
-    const gid_t nobody = 65534;
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) || ::setgid(nobody) || ::setuid(nobody)))
-      ::_exit(kCannotDrop);
+  if (child == 0) {  // 3: cannot drop privileges; 4: cannot hand the output back
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) || ::setgid(65534) || ::setuid(65534)))
+      ::_exit(3);
     const std::string out = step();
-    ::_exit(::write(pipeFds[1], out.data(), out.size()) == ssize_t(out.size()) ? 0 : 4);
+    ::_exit(::write(fds[1], out.data(), out.size()) == ssize_t(out.size()) ? 0 : 4);
   }
-  ::close(pipeFds[1]);
+  ::close(fds[1]);
   UnprivilegedRun run;
   char buffer[4096];
-  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+  for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
     run.output.append(buffer, size_t(n));
-  ::close(pipeFds[0]);
+  ::close(fds[0]);
   int status = 0;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return {false, false, {}, "cannot fork"};
-  run.dropped = !(WIFEXITED(status) && WEXITSTATUS(status) == kCannotDrop);
+  run.dropped = !WIFEXITED(status) || WEXITSTATUS(status) != 3;
   run.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  if (!run.dropped)
-    run.problem = "cannot switch to the user nobody to test a permission case";
-  else if (!run.finished)
-    run.problem = "the unprivileged step did not finish";
+  run.problem = !run.dropped    ? "cannot switch to the user nobody to test a permission case"
+                : !run.finished ? "the unprivileged step did not finish"
+                                : "";
   return run;
 }

@@ -10,8 +10,6 @@ class TestDir {
  public:
   TestDir();
   ~TestDir();
-  TestDir(const TestDir&) = delete;
-  TestDir& operator=(const TestDir&) = delete;
 
   // Absolute path without a trailing separator.
   const std::string& path() const { return path_; }
@@ -33,11 +31,11 @@ std::vector<std::string> entriesOf(const std::string& dir);
 
 // Runs step in a child process, as the user "nobody" when this process is root (permission
 // checks do not apply to root).
+// dropped: the child ran without privileges (else skip); finished: the step ran to its end
+// (else fail); output: what it returned.
 struct UnprivilegedRun {
-  bool dropped = false;   // the child runs without privileges; otherwise skip, with problem
-  bool finished = false;  // the step ran to its end; otherwise fail, with problem
-  std::string output;     // what the step returned
-  std::string problem;
+  bool dropped = false, finished = false;
+  std::string output, problem;
 };
 UnprivilegedRun runUnprivileged(const std::function<std::string()>& step);
 
