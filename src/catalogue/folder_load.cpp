@@ -1,20 +1,7 @@
 #include "catalogue/folder_load.h"
 
-#include "catalogue/scan.h"
-#include "catalogue/tags.h"
 
 namespace velmora::catalogue {
-
-FolderContents LoadFolderContents(std::string_view path, std::string_view userTagLine,
-                                  bool autoTags, const platform::DirectoryEnumerator& dirs) {
-  FolderContents contents;
-  ScanReport report;
-  contents.files = ScanFolder(path, dirs, 0, &report);
-  contents.unreadableFolders = report.unreadable.size();
-  if (autoTags) contents.chips = CollectTags(contents.files).Tags();
-  for (std::string& piece : UserTagPieces(userTagLine)) contents.chips.push_back(std::move(piece));
-  return contents;
-}
 
 std::vector<std::string> UserTagPieces(std::string_view line) {
   std::vector<std::string> pieces;

@@ -52,7 +52,7 @@ struct Fixture : BrowserView {
                 std::move(watchers)) {}
   void RowsChanging(const RowChange& c) override { model.Changing(c); }
   void RowsChanged(const RowChange& c) override { model.Changed(c); }
-  void ChipsAdded(const Strings& added) override { chips.insert(chips.end(), added.begin(), added.end()); }
+  void ChipsAdded(const Strings& more) override { chips.insert(chips.end(), more.begin(), more.end()); }
   void ChipsReset() override { chips = browser.PanelChips(); }
   void ProgressChanged(const LoadProgress&) override {}
 
@@ -62,17 +62,14 @@ struct Fixture : BrowserView {
     settle();
   }
   void settle() const { QTRY_VERIFY(!browser.Progress().loading); }
-  Strings rows() const {
+  Strings rows(bool names = false) const {
     Strings out;
-    for (int r = 0; r < model.rowCount(); ++r) out.push_back(model.PathAt(r));
+    for (int r = 0; r < model.rowCount(); ++r)
+      out.emplace_back(names ? FileNameOf(model.PathAt(r)) : model.PathAt(r));
+    if (names) std::sort(out.begin(), out.end());
     return out;
   }
-  Strings names() const {
-    Strings out;
-    for (const std::string& path : rows()) out.emplace_back(FileNameOf(path));
-    std::sort(out.begin(), out.end());
-    return out;
-  }
+  Strings names() const { return rows(true); }
 
   TestDir tree;
   Strings chips;

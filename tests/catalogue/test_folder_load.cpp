@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "catalogue/folder_load.h"
-#include "support/testdir.h"
 
 using namespace velmora::catalogue;
 using Strings = std::vector<std::string>;
@@ -9,18 +8,6 @@ using Strings = std::vector<std::string>;
 class TestFolderLoad : public QObject {
   Q_OBJECT
  private slots:
-  void chipsAreAutoTagsThenUserTags() {
-    TestDir t;
-    t.createFile("sub/Beach Trip.jpg");
-    const FolderContents with = LoadFolderContents(t.path(), "family,trip,", true);
-    QCOMPARE(with.files.ToVector(), Strings{t / "sub/Beach Trip.jpg"});
-    QCOMPARE(with.chips, (Strings{"beach", "trip", "jpg", "family", "trip"}));
-    QCOMPARE(LoadFolderContents(t.path(), "family,", false).chips, Strings{"family"});
-    QCOMPARE(LoadFolderContents(t / "gone", "", true).unreadableFolders - with.unreadableFolders,
-             std::size_t{1});
-    QCOMPARE(DisplayNameOf("/") + DisplayNameOf("/a/photos") + DisplayNameOf("a"), "/photosa");
-  }
-
   // The line, a tag, the line's user tags by "|", the line with the tag ("-": unchanged).
   void userTagLine_data() {
     QTest::addColumn<QByteArrayList>("v");

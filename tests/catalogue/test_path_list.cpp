@@ -29,6 +29,8 @@ class TestPathList : public QObject {
     full.AddFile(root, std::string(PathList::kMaxPart, 'n'));
     full.AddFile(root, "");
     QCOMPARE(full[1], std::string("/"));
+    using velmora::catalogue::DisplayNameOf;
+    QCOMPARE(DisplayNameOf("/") + DisplayNameOf("/a/photos") + DisplayNameOf("a"), "/photosa");
     QVERIFY_THROWS_EXCEPTION(std::length_error,
                              list.push_back("/" + std::string(PathList::kMaxPart + 1, 'x')));
   }
