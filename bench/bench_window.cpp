@@ -76,8 +76,8 @@ struct Window {
     auto* folders = form->findChild<QListWidget*>("lstFolders");
     folders->clearSelection();
     bool rows = false;
-    const auto c = QObject::connect(&form->Files(), &QAbstractItemModel::rowsInserted,
-                                    [&] { rows = true; });
+    const auto c =
+        QObject::connect(&form->Files(), &QAbstractItemModel::rowsInserted, [&] { rows = true; });
     folders->setCurrentRow(0);
     while (!rows) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QObject::disconnect(c);
@@ -184,6 +184,11 @@ void BM_LiveChange(benchmark::State& state) {
   state.counters["longest_stall_ms"] = longest;
   std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_LiveChange)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_LiveChange)
+    ->Arg(1)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace

@@ -72,9 +72,7 @@ platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>&
   return status;
 }
 
-std::size_t Browser::ShownRecord() const {
-  return shown_ ? store_.Find(*shown_) : store_.size();
-}
+std::size_t Browser::ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
 
 void Browser::Show(std::size_t record) {
   if (record >= store_.size()) {
@@ -336,7 +334,8 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
 void Browser::Remove(const std::vector<std::string>& paths) {
   // Folders by their text; a folder can have several numbers once files came later.
   std::unordered_map<std::string_view, std::vector<std::uint32_t>> byText;
-  for (std::uint32_t k = 0; k < files_.FolderCount(); ++k) byText[files_.FolderText(k)].push_back(k);
+  for (std::uint32_t k = 0; k < files_.FolderCount(); ++k)
+    byText[files_.FolderText(k)].push_back(k);
 
   std::vector<unsigned char> folderGone(files_.FolderCount(), 0);
   std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
@@ -345,7 +344,8 @@ void Browser::Remove(const std::vector<std::string>& paths) {
     const auto slash = path.rfind(platform::kPathSeparator);
     const std::string_view folder = std::string_view(path).substr(0, slash + 1);
     if (const auto it = byText.find(folder); it != byText.end()) {
-      for (const std::uint32_t k : it->second) names[k].insert(std::string_view(path).substr(slash + 1));
+      for (const std::uint32_t k : it->second)
+        names[k].insert(std::string_view(path).substr(slash + 1));
     }
     goneFolders.insert(path + platform::kPathSeparator);
   }
@@ -366,7 +366,8 @@ void Browser::Remove(const std::vector<std::string>& paths) {
     const std::uint32_t k = files_.FolderOf(i);
     if (folderGone[k]) {
       dropped.push_back(i);
-    } else if (const auto it = names.find(k); it != names.end() && it->second.contains(files_.Name(i))) {
+    } else if (const auto it = names.find(k);
+               it != names.end() && it->second.contains(files_.Name(i))) {
       dropped.push_back(i);
     }
   }

@@ -162,8 +162,8 @@ class Browser {
   PathList files_;
   FilterIndex index_;
   TagCounts tags_;
-  std::vector<unsigned char> gone_;                // per file, once any has gone
-  std::optional<std::vector<std::size_t>> rows_;   // none: every file
+  std::vector<unsigned char> gone_;               // per file, once any has gone
+  std::optional<std::vector<std::size_t>> rows_;  // none: every file
   LoadProgress progress_;
 
   std::mutex inboxMutex_;

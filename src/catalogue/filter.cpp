@@ -35,7 +35,8 @@ void FilterIndex::Append(FilterIndex&& other) {
       Piece& last = pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);
-      for (std::size_t k = 1; k < piece.starts.size(); ++k) last.starts.push_back(base + piece.starts[k]);
+      for (std::size_t k = 1; k < piece.starts.size(); ++k)
+        last.starts.push_back(base + piece.starts[k]);
     } else {
       piece.first = count_;
       pieces_.push_back(std::move(piece));
@@ -90,8 +91,8 @@ void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) 
   while (pos + m - 1 + 16 <= size) {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m - 1));
-    auto mask = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firstByte), _mm_cmpeq_epi8(b, lastByte))));
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(a, firstByte), _mm_cmpeq_epi8(b, lastByte))));
     std::size_t next = pos + 16;
     while (mask != 0) {
       const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(mask));

@@ -55,14 +55,14 @@ class InotifyWatcher final : public FolderWatcher {
           continue;
         }
         FolderEvent event{(e.mask & (IN_CREATE | IN_MOVED_TO)) ? FolderEvent::Kind::Added
-                                                                : FolderEvent::Kind::Removed,
+                                                               : FolderEvent::Kind::Removed,
                           folder->second, std::string(name, ::strnlen(name, e.len)),
                           (e.mask & IN_ISDIR) != 0};
         if (event.kind == FolderEvent::Kind::Added && !event.isFolder) {
           // A link to a folder is walked as a folder.
-          struct stat st{};
-          event.isFolder = ::stat((event.folder + event.name).c_str(), &st) == 0 &&
-                           S_ISDIR(st.st_mode);
+          struct stat st {};
+          event.isFolder =
+              ::stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
         events.push_back(std::move(event));
       }

@@ -47,12 +47,15 @@ class NoWatches final : public platform::FolderWatcher {
 struct Fixture : BrowserView {
   explicit Fixture(const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
                    Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
-      : browser(tree / "folders.txt", *this,
-                [this] { QMetaObject::invokeMethod(&model, [this] { browser.Poll(); }); }, dirs,
-                std::move(watchers)) {}
+      : browser(
+            tree / "folders.txt", *this,
+            [this] { QMetaObject::invokeMethod(&model, [this] { browser.Poll(); }); }, dirs,
+            std::move(watchers)) {}
   void RowsChanging(const RowChange& c) override { model.Changing(c); }
   void RowsChanged(const RowChange& c) override { model.Changed(c); }
-  void ChipsAdded(const Strings& more) override { chips.insert(chips.end(), more.begin(), more.end()); }
+  void ChipsAdded(const Strings& more) override {
+    chips.insert(chips.end(), more.begin(), more.end());
+  }
   void ChipsReset() override { chips = browser.PanelChips(); }
   void ProgressChanged(const LoadProgress&) override {}
 
@@ -88,8 +91,8 @@ class TestBrowser : public QObject {
     Fixture f;
     for (int d = 0; d < 40; ++d)
       for (int i = 0; i < 30; ++i)
-        f.tree.createFile("p/d" + std::to_string(d) + "/Tag" + std::to_string(d * 30 + i % 7) + "x" +
-                          std::to_string(i));
+        f.tree.createFile("p/d" + std::to_string(d) + "/Tag" + std::to_string(d * 30 + i % 7) +
+                          "x" + std::to_string(i));
     f.show(f.tree / "p", "family,trip,");
     QCOMPARE(f.rows(), ScanFolder(f.tree / "p").ToVector());
     Strings chips = CollectTags(ScanFolder(f.tree / "p")).Tags();
@@ -133,7 +136,8 @@ class TestBrowser : public QObject {
     f.tree.createFile("t/skip.txt");
     f.tree.createFile("t/sub/deep.jpg");
     QTRY_COMPARE(f.names(), (Strings{"deep.jpg", "keep.jpg", "new.jpg", "old beach.jpg"}));
-    QVERIFY(std::rename((f.tree / "t/old beach.jpg").c_str(), (f.tree / "t/renamed.jpg").c_str()) == 0);
+    QVERIFY(std::rename((f.tree / "t/old beach.jpg").c_str(), (f.tree / "t/renamed.jpg").c_str()) ==
+            0);
     QTRY_COMPARE(f.names(), (Strings{"deep.jpg", "keep.jpg", "new.jpg", "renamed.jpg"}));
     QVERIFY(std::find(f.chips.begin(), f.chips.end(), "beach") == f.chips.end());
     QVERIFY(std::rename((f.tree / "t/sub").c_str(), (f.tree / "moved").c_str()) == 0);

@@ -1,0 +1,326 @@
+#include "mainwindow/form_controls.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <cmath>
+
+#include "mainwindow/form1.h"
+#include "platform/twips.h"
+#include "platform/visible_text.h"
+#include "widgets/tag_bar.h"
+#include "widgets/tag_panel.h"
+
+namespace velmora::mainwindow {
+
+using platform::TwipsToWholePixels;
+
+QString Show(std::string_view bytes) {
+  return QString::fromStdString(platform::VisibleText(bytes));
+}
+
+QString Caption(std::string_view path) {
+  constexpr qsizetype kEnd = 480;  // characters kept at each end
+  // A shown character comes from at most 3 bytes, so these bytes cover each end; only
+  // they are converted, however long the path.
+  constexpr std::size_t kEndBytes = 4 * kEnd;
+  QString head;
+  QString tail;
+  if (path.size() <= 2 * kEndBytes) {
+    head = Show(path);
+    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(kAppTitle) + " - " + head;
+    tail = head.right(kEnd);
+    head.truncate(kEnd);
+  } else {
+    head = Show(path.substr(0, kEndBytes)).left(kEnd);
+    tail = Show(path.substr(path.size() - kEndBytes)).right(kEnd);
+  }
+  if (head.back().isHighSurrogate()) head.chop(1);
+  if (tail.front().isLowSurrogate()) tail.remove(0, 1);
+  return QString::fromLatin1(kAppTitle) + " - " + head + QChar(0x2026) + tail;
+}
+
+QFont Arial(double points, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(static_cast<int>(std::lround(points * 96 / 72)));
+  font.setBold(bold);
+  return font;
+}
+
+std::string Describe(const catalogue::RefusedRecord& r) {
+  constexpr std::size_t kShown = 120;
+  std::string shown = platform::VisibleText(std::string_view(r.path).substr(0, kShown));
+  if (r.path.size() > kShown) shown += "...";
+  return shown + " - " + r.reason;
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+  return icon;
+}
+
+namespace {
+
+// A fixed background needs a fixed text colour, or a dark desktop palette writes light
+// text on it.
+void Paint(QWidget* widget, const QColor& background) {
+  widget->setAutoFillBackground(true);
+  QPalette fixed = widget->palette();
+  fixed.setColor(QPalette::Window, background);
+  fixed.setColor(QPalette::WindowText, Qt::black);
+  widget->setPalette(fixed);
+}
+
+// A white, bordered picture container. Its controls stand inside the border, as the
+// design measures them, on a client that clips them.
+QFrame* WhiteBox(QWidget* parent) {
+  auto* box = new QFrame(parent);
+  box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  Paint(box, Qt::white);
+  auto* client = new QWidget(box);
+  client->setObjectName(QStringLiteral("client"));
+  auto* fill = new QGridLayout(box);
+  fill->setContentsMargins(box->frameWidth(), box->frameWidth(), box->frameWidth(),
+                           box->frameWidth());
+  fill->addWidget(client);
+  return box;
+}
+
+// The folder list: always one folder once one is picked, so that the folder commands
+// act on the folder shown; a Ctrl+click or Ctrl+Space cannot deselect it.
+class FolderList final : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override {
+    const auto flags = QListWidget::selectionCommand(index, event);
+    return flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)
+               ? QItemSelectionModel::NoUpdate
+               : flags;
+  }
+};
+
+// The file list: one column of paths without grid or headers. A table, because its
+// rows are a fixed height that it never measures: a list view lays out every row again
+// on each change, a tenth of a second at a million files.
+class FileTable final : public QTableView {
+ public:
+  explicit FileTable(QWidget* parent) : QTableView(parent) {
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);  // the name, at the end, stays in sight
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+  }
+};
+
+// The controls back to front as the design stacks them, at their design places in
+// twips. A label without a width is sized to its text; a parent's controls stand on its
+// client.
+enum class Kind {
+  Grey,
+  Link,
+  Label,
+  Shape,
+  Radio,
+  Check,
+  Button,
+  List,
+  WhiteBox,
+  Scroll,
+  Panel,
+  Bar,
+  Folders,
+  Files,
+  Help
+};
+struct Control {
+  const char* name;
+  Kind kind;
+  const char* text;
+  int left, top, width, height;
+  const char* parent = nullptr;
+  double points = 0;  // a font of its own
+  bool bold = false;
+};
+constexpr Control kControls[] = {
+    {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
+    {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
+    {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
+    {"Label6", Kind::Label, "Velmora", 1140, 0, 0, 0, "Picture1", 12},
+    {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
+    {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
+    {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
+    {"chkAll", Kind::Check, "Select All", 5100, 1980, 1380, 225},
+    {"cmdDelete", Kind::Button, "Delete", 11775, 1845, 1035, 360},
+    {"cmdRename", Kind::Button, "Rename", 10575, 1845, 1035, 360},
+    {"cmdMove", Kind::Button, "Move To", 9375, 1845, 1035, 360},
+    {"cmdCopy", Kind::Button, "Copy To", 8190, 1845, 1035, 360},
+    {"cmdOpen", Kind::Button, "Open", 6990, 1845, 1035, 360},
+    {"chkAutoTags", Kind::Check, "Show Auto Tags", 3270, 855, 1665, 225},
+    {"lstUserTags", Kind::List, "", 3060, 8895, 2235, 1860},
+    {"cmdAddUserTag", Kind::Button, "Add User Defined Tag", 9930, 795, 2115, 345},
+    {"picUserTags", Kind::WhiteBox, "", 7470, 8895, 2340, 2190},
+    {"VScroll2", Kind::Scroll, "", 2010, 15, 270, 2070, "picUserTags"},
+    {"oTagUser", Kind::Panel, "", 45, 15, 1875, 1965, "picUserTags"},
+    {"picTagPanel", Kind::WhiteBox, "", 2610, 1155, 2355, 7065},
+    {"oTagPanel", Kind::Panel, "", 30, 45, 1890, 3810, "picTagPanel"},
+    {"VScroll1", Kind::Scroll, "", 2010, 0, 285, 6960, "picTagPanel"},
+    {"picSelTags", Kind::WhiteBox, "", 5040, 1155, 7740, 465},
+    {"oTagBar", Kind::Bar, "", 15, 30, 7605, 330, "picSelTags"},
+    {"lstPaths", Kind::List, "", 90, 9045, 2625, 1860},
+    {"cmdRemoveFolder", Kind::Button, "-", 2145, 795, 435, 315},
+    {"cmdAddFolder", Kind::Button, "+", 1695, 795, 435, 315},
+    {"lstFolders", Kind::Folders, "", 60, 1155, 2535, 7035},
+    {"lstFiles", Kind::Files, "", 5025, 2250, 7785, 5925},
+    {"lblHelp", Kind::Help, " Click the tag name to add or remove it from the Tag Filter.", 5070,
+     420, 7725, 285},
+    {"Label5", Kind::Label, "Tag Filter:", 5070, 855, 0, 0, nullptr, 9, true},
+    {"Label4", Kind::Label, "of the following tags.", 8025, 870, 0, 0, nullptr, 9},
+    {"Label3", Kind::Label, "Match", 6045, 870, 0, 0, nullptr, 9},
+    {"Label2", Kind::Label, "Tags:", 2625, 855, 0, 0, nullptr, 9, true},
+    {"Label1", Kind::Label, "Folders:", 75, 855, 0, 0, nullptr, 9, true},
+    {"lblStatus", Kind::Label, "", 5115, 1590, 1785, 225},
+};
+
+// Names for screen readers where a control has no caption of its own.
+constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
+    {"lstFolders", "Folders"},
+    {"lstFiles", "Files"},
+    {"oTagPanel", "Tags"},
+    {"oTagBar", "Tag filter"},
+    {"oTagUser", "User tags"},
+    {"VScroll1", "Scroll the tags"},
+    {"VScroll2", "Scroll the user tags"},
+    {"cmdAddFolder", "Add a Folder"},
+    {"cmdRemoveFolder", "Remove a Folder"},
+    {"lblStatus", "Status"},
+};
+
+// The design's tab order, over the controls that take the focus.
+constexpr const char* kTabOrder[] = {
+    "lstFiles",  "lstFolders",    "cmdAddFolder", "cmdRemoveFolder", "oTagPanel", "VScroll1",
+    "oTagBar",   "cmdAddUserTag", "chkAutoTags",  "cmdOpen",         "cmdCopy",   "cmdMove",
+    "cmdRename", "cmdDelete",     "chkAll",       "optTagAll",       "optTagAny"};
+
+QWidget* Make(const Control& c, QWidget* parent) {
+  const QString text = QString::fromUtf8(c.text);
+  switch (c.kind) {
+    case Kind::Grey: {
+      auto* box = new QFrame(parent);
+      Paint(box, QColor(0xE0, 0xE0, 0xE0));
+      return box;
+    }
+    case Kind::Link: {
+      auto* link = new ClickLabel(text, parent);
+      link->setStyleSheet(QStringLiteral("color: #0000ff"));
+      link->setCursor(Qt::PointingHandCursor);
+      return link;
+    }
+    case Kind::Label:
+      return new QLabel(text, parent);
+    case Kind::Shape: {
+      auto* shape = new QFrame(parent);
+      shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+      shape->setStyleSheet(QStringLiteral("QFrame { border: 1px solid #808080; }"));
+      shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return shape;
+    }
+    case Kind::Radio:
+      return new QRadioButton(text, parent);
+    case Kind::Check:
+      return new QCheckBox(text, parent);
+    case Kind::Button:
+      return new QPushButton(text, parent);
+    case Kind::List:
+      return new QListWidget(parent);
+    case Kind::WhiteBox:
+      return WhiteBox(parent);
+    case Kind::Scroll:
+      return new QScrollBar(Qt::Vertical, parent);
+    case Kind::Panel:
+      return new widgets::TagPanel(parent);
+    case Kind::Bar:
+      return new widgets::TagBar(parent);
+    case Kind::Folders:
+      return new FolderList(parent);
+    case Kind::Files:
+      return new FileTable(parent);
+    case Kind::Help: {
+      auto* help = new QLabel(text, parent);
+      Paint(help, QColor(255, 255, 192));
+      return help;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void CreateDesignedControls(QWidget& form) {
+  for (const Control& c : kControls) {
+    QWidget* parent = &form;
+    if (c.parent != nullptr) {
+      parent = form.findChild<QWidget*>(QString::fromLatin1(c.parent));
+      if (auto* client = parent->findChild<QWidget*>(QStringLiteral("client"))) parent = client;
+    }
+    QWidget* w = Make(c, parent);
+    w->setObjectName(QString::fromLatin1(c.name));
+    if (c.points > 0) w->setFont(Arial(c.points, c.bold));
+    if (c.width > 0) {
+      w->setGeometry(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top),
+                     TwipsToWholePixels(c.width), TwipsToWholePixels(c.height));
+    } else {
+      w->move(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top));
+      w->adjustSize();
+    }
+  }
+  const auto find = [&form](const char* name) {
+    return form.findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  auto* label8 = find("Label8");
+  QFont underlined = label8->font();
+  underlined.setUnderline(true);
+  label8->setFont(underlined);
+  label8->adjustSize();
+  for (const char* name : {"optTagAll", "chkAutoTags"})
+    static_cast<QAbstractButton*>(find(name))->setChecked(true);
+  const QFont simSun = [] {
+    QFont font(QStringLiteral("SimSun"));
+    font.setPixelSize(12);
+    return font;
+  }();
+  for (const char* name : {"lstUserTags", "lstPaths", "lblStatus"}) find(name)->setFont(simSun);
+  for (const char* name : {"lstUserTags", "cmdAddUserTag", "picUserTags", "lstPaths", "lblHelp"})
+    find(name)->hide();
+  for (const auto& [name, accessible] : kAccessibleNames)
+    form.findChild<QWidget*>(QString::fromLatin1(name))
+        ->setAccessibleName(QString::fromLatin1(accessible));
+  for (const char* name : {"cmdAddFolder", "cmdRemoveFolder"}) {
+    auto* button = form.findChild<QWidget*>(QString::fromLatin1(name));
+    button->setToolTip(button->accessibleName());
+  }
+  for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
+    QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
+                         form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+}
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,32 @@
+#pragma once
+// The window's controls as the design places them, and the texts it shows.
+
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "catalogue/store.h"
+
+class QWidget;
+
+namespace velmora::mainwindow {
+
+// Creates the window's controls on form, back to front, each named and placed as the
+// design says, with their fonts, accessible names and tab order.
+void CreateDesignedControls(QWidget& form);
+
+// Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
+// would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
+QString Show(std::string_view bytes);
+// The caption for a folder, its middle elided: a title of megabytes can break the
+// connection to the display.
+QString Caption(std::string_view path);
+QFont Arial(double points, bool bold = false);
+// A refused record for a message: its path readable and not endless.
+std::string Describe(const catalogue::RefusedRecord& r);
+// The program's icon at every size it ships in, so that it stays crisp at any scale.
+QIcon AppIcon();
+
+}  // namespace velmora::mainwindow
