@@ -3,7 +3,7 @@
 user would: select a folder, press a tag chip, read the file list, ask for a user tag."""
 import subprocess, sys, time
 import pyatspi
-from pyatspi import ROLE_DIALOG, ROLE_LABEL, ROLE_LIST, ROLE_PUSH_BUTTON
+from pyatspi import ROLE_DIALOG, ROLE_LABEL, ROLE_LIST, ROLE_PUSH_BUTTON, ROLE_TABLE
 
 
 def wait_for(what, find, seconds=30):
@@ -34,8 +34,11 @@ folders = wait_for("the folder list", under(app, named(ROLE_LIST, "Folders")))
 click(wait_for(f"the folder {folder}", under(folders, lambda n: n.name == folder)))
 tags = wait_for("the tag panel", under(app, lambda n: n.name == "Tags" and n.childCount > 0))
 wait_for(f"the chip {tag}", under(tags, named(ROLE_PUSH_BUTTON, tag))).queryAction().doAction(0)
-files = wait_for("the file list", under(app, named(ROLE_LIST, "Files")))
-wait_for(f"the files {expected}", lambda: sorted(f.name for f in files) == sorted(expected), 10)
+files = wait_for("the file list", under(app, named(ROLE_TABLE, "Files")))
+def listed():
+    table = files.queryTable()
+    return sorted(table.getAccessibleAt(r, 0).name for r in range(table.nRows))
+wait_for(f"the files {expected}", lambda: listed() == sorted(expected), 10)
 # The dialog's title and prompt are the design's text, misspelling and all.
 click(wait_for("the user-tag button", under(app, named(ROLE_PUSH_BUTTON, "Add User Defined Tag"))))
 title = "Input User Definded Tag"
