@@ -25,6 +25,11 @@ struct Browser::Job {
     loader.request_stop();
     watch.request_stop();
   }
+  // The last thread to end lets the watches go: with tens of thousands of them, that
+  // takes longer than the window may wait.
+  void Finished() {
+    if (--running == 0) watcher.reset();
+  }
 };
 
 namespace {
@@ -164,12 +169,14 @@ void Browser::Deliver(std::uint64_t generation, Delivery delivery) {
 
 void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job) {
   platform::YieldToForeground();
-  // The walk reads on while this thread lower-cases and counts what it found.
+  // The walk reads on while this thread watches the folders it read, lower-cases and
+  // counts what it found.
   std::mutex mutex;
   std::condition_variable ready;
   std::deque<PathList> parts;
+  std::vector<std::string> read;  // folders read, not watched yet
   bool closed = false;
-  std::atomic<bool> watching = job.watcher != nullptr;
+  bool watching = job.watcher != nullptr;
 
   ScanStream stream;
   stream.stop = stop;
@@ -182,10 +189,8 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
   };
   if (watching) {
     stream.folder = [&](const std::string& dir) {
-      if (watching && job.watcher->Watch(dir) == ENOSPC) {
-        watching = false;
-        Deliver(generation, handover::WatchOff{});
-      }
+      const std::lock_guard lock(mutex);
+      read.push_back(dir);
     };
   }
   ScanReport report;
@@ -198,26 +203,36 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
     }
     ready.notify_one();
   });
-  for (;;) {
-    PathList part;
+  for (bool more = true; more;) {
+    std::optional<PathList> part;
+    std::vector<std::string> folders;
     {
       std::unique_lock lock(mutex);
       ready.wait(lock, [&] { return closed || !parts.empty(); });
-      if (parts.empty()) break;
-      part = std::move(parts.front());
-      parts.pop_front();
+      folders.swap(read);
+      if (!parts.empty()) {
+        part = std::move(parts.front());
+        parts.pop_front();
+      }
+      more = part.has_value() || !closed;
     }
-    if (!stop.stop_requested()) Deliver(generation, Prepared(std::move(part), false));
+    for (std::size_t i = 0; watching && i < folders.size() && !stop.stop_requested(); ++i) {
+      if (job.watcher->Watch(folders[i]) == ENOSPC) {
+        watching = false;
+        Deliver(generation, handover::WatchOff{});
+      }
+    }
+    if (part && !stop.stop_requested()) Deliver(generation, Prepared(std::move(*part), false));
   }
   walker.join();
   if (completed) Deliver(generation, handover::End{report.unreadable.size(), true});
-  --job.running;
+  job.Finished();
 }
 
 void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job) {
   PathList added;
   handover::Gone gone;
-  platform::YieldToForeground();
+  // Not lowered: a watch read too late loses its events once the system's queue is full.
   const auto flush = [&] {
     if (!added.empty()) Deliver(generation, Prepared(std::exchange(added, {}), true));
     if (!gone.paths.empty()) Deliver(generation, std::exchange(gone, {}));
@@ -249,7 +264,7 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job
     }
     flush();
   }
-  --job.running;
+  job.Finished();
 }
 
 void Browser::Poll() {
@@ -264,7 +279,7 @@ void Browser::Poll() {
     }
     std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
     // Bounded, so that the window paints and answers between pieces.
-    const auto until = std::chrono::steady_clock::now() + 20ms;
+    const auto until = std::chrono::steady_clock::now() + 8ms;
     while (!pending_.empty() && std::chrono::steady_clock::now() < until) {
       Delivery next = std::move(pending_.front());
       pending_.pop_front();

@@ -127,7 +127,7 @@ class Browser {
   const LoadProgress& Progress() const { return progress_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
-  // Returns after about 20 ms with work left, and calls wake again.
+  // Returns after about 10 ms with work left, and calls wake again.
   void Poll();
 
  private:

@@ -1,6 +1,5 @@
 #include "catalogue/folder_load.h"
 
-
 namespace velmora::catalogue {
 
 std::vector<std::string> UserTagPieces(std::string_view line) {

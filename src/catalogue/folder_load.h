@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace velmora::catalogue {
 
 // The user tags of a line: the pieces between commas, without the text after the last

@@ -113,7 +113,7 @@ class Walk {
       return;
     handed_ = true;
     flushed_ = now;
-    batch_ = std::min<std::size_t>(batch_ * 4, 1 << 16);
+    batch_ = std::min<std::size_t>(batch_ * 4, 1 << 14);
     stream_->files(std::exchange(result_, {}));
   }
 
