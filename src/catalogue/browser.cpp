@@ -125,6 +125,8 @@ void Browser::Start(bool keepFilter) {
   // The last load goes before the next one is read, so that two never share memory.
   view_.RowsChanging({RowChange::Kind::Reset});
   files_ = {};
+  folderHashes_.clear();
+  hashed_ = 0;
   index_ = {};
   tags_ = {};
   gone_.clear();
@@ -246,6 +248,7 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job
       } else if (e.kind == Kind::Removed) {
         if (!added.empty()) flush();
         gone.paths.push_back(e.folder + e.name);
+        gone.folders = gone.folders || e.isFolder;
       } else {
         if (!gone.paths.empty()) flush();
         if (!e.isFolder) {
@@ -305,7 +308,7 @@ void Browser::Apply(Delivery& delivery) {
     }
   } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
     if (progress_.loading) return held_.push_back(std::move(delivery));
-    Remove(gone->paths);
+    Remove(gone->paths, gone->folders);
   } else if (auto* end = std::get_if<handover::End>(&delivery)) {
     Finish(end->unreadable);
   } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
@@ -346,30 +349,47 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
   if (!fresh.empty()) view_.ChipsAdded(fresh);
 }
 
-void Browser::Remove(const std::vector<std::string>& paths) {
-  // Folders by their text; a folder can have several numbers once files came later.
-  std::unordered_map<std::string_view, std::vector<std::uint32_t>> byText;
-  for (std::uint32_t k = 0; k < files_.FolderCount(); ++k)
-    byText[files_.FolderText(k)].push_back(k);
+std::vector<std::uint32_t> Browser::FoldersNamed(std::string_view text) {
+  // Folders by the hash of their text, kept up to date as folders come; a folder can have
+  // several numbers once files came later.
+  for (; hashed_ < files_.FolderCount(); ++hashed_) {
+    const auto k = static_cast<std::uint32_t>(hashed_);
+    folderHashes_.emplace(std::hash<std::string_view>{}(files_.FolderText(k)), k);
+  }
+  std::vector<std::uint32_t> found;
+  const auto [first, last] = folderHashes_.equal_range(std::hash<std::string_view>{}(text));
+  for (auto it = first; it != last; ++it) {
+    if (files_.FolderText(it->second) == text) found.push_back(it->second);
+  }
+  return found;
+}
 
+void Browser::Remove(const std::vector<std::string>& paths, bool folders) {
+  std::vector<unsigned char> named(files_.FolderCount(), 0);  // holds a removed name
   std::vector<unsigned char> folderGone(files_.FolderCount(), 0);
   std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
-  std::unordered_set<std::string> goneFolders;
+  std::unordered_set<std::string_view> goneFolders;
+  std::vector<std::string> asFolders;
   for (const std::string& path : paths) {
     const auto slash = path.rfind(platform::kPathSeparator);
-    const std::string_view folder = std::string_view(path).substr(0, slash + 1);
-    if (const auto it = byText.find(folder); it != byText.end()) {
-      for (const std::uint32_t k : it->second)
-        names[k].insert(std::string_view(path).substr(slash + 1));
+    for (const std::uint32_t k : FoldersNamed(std::string_view(path).substr(0, slash + 1))) {
+      named[k] = 1;
+      names[k].insert(std::string_view(path).substr(slash + 1));
     }
-    goneFolders.insert(path + platform::kPathSeparator);
+    asFolders.push_back(path + platform::kPathSeparator);
   }
-  // A folder goes with everything under it.
-  for (std::size_t k = 0; k < files_.FolderCount(); ++k) {
+  // A folder goes with everything under it: when a folder went, or a link to one (its
+  // path names a folder of the list), every folder is looked at.
+  bool anyFolder = folders;
+  for (const std::string& dir : asFolders) {
+    goneFolders.insert(dir);
+    anyFolder = anyFolder || !FoldersNamed(dir).empty();
+  }
+  for (std::size_t k = 0; k < files_.FolderCount() && anyFolder; ++k) {
     const std::string_view text = files_.FolderText(k);
     for (auto end = text.find(platform::kPathSeparator, 1); end != std::string_view::npos;
          end = text.find(platform::kPathSeparator, end + 1)) {
-      if (goneFolders.contains(std::string(text.substr(0, end + 1)))) {
+      if (goneFolders.contains(text.substr(0, end + 1))) {
         folderGone[k] = 1;
         break;
       }
@@ -377,14 +397,9 @@ void Browser::Remove(const std::vector<std::string>& paths) {
   }
   std::vector<std::size_t> dropped;
   for (std::size_t i = 0; i < files_.size(); ++i) {
-    if (!gone_.empty() && gone_[i]) continue;
     const std::uint32_t k = files_.FolderOf(i);
-    if (folderGone[k]) {
-      dropped.push_back(i);
-    } else if (const auto it = names.find(k);
-               it != names.end() && it->second.contains(files_.Name(i))) {
-      dropped.push_back(i);
-    }
+    if (!(folderGone[k] || named[k]) || (!gone_.empty() && gone_[i])) continue;
+    if (folderGone[k] || names[k].contains(files_.Name(i))) dropped.push_back(i);
   }
   if (dropped.empty()) return;
 
@@ -448,9 +463,9 @@ void Browser::Finish(std::size_t unreadable) {
     if (!user.empty()) view_.ChipsAdded(user);
   }
   view_.ProgressChanged(progress_);
-  std::vector<Delivery> held = std::move(held_);
+  // What changed meanwhile comes next, within the poll's budget.
+  for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
-  for (Delivery& d : held) Apply(d);
 }
 
 void Browser::Refilter() {

@@ -70,6 +70,7 @@ struct Files {  // files found, with their names lower-cased and their tags coun
 };
 struct Gone {  // entries removed: files, or folders with everything under them
   std::vector<std::string> paths;
+  bool folders = false;  // some of them were folders
 };
 struct End {
   std::size_t unreadable = 0;
@@ -140,7 +141,8 @@ class Browser {
   void WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job);
   void Apply(Delivery& delivery);
   void Append(PathList& files, FilterIndex& index, const TagCounts& tags);
-  void Remove(const std::vector<std::string>& paths);
+  void Remove(const std::vector<std::string>& paths, bool folders);
+  std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);
   void Refilter();
   std::vector<std::string> BarTexts() const;
@@ -162,6 +164,8 @@ class Browser {
   PathList files_;
   FilterIndex index_;
   TagCounts tags_;
+  std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on the first removal
+  std::size_t hashed_ = 0;
   std::vector<unsigned char> gone_;               // per file, once any has gone
   std::optional<std::vector<std::size_t>> rows_;  // none: every file
   LoadProgress progress_;
