@@ -36,7 +36,7 @@ struct Fixture : BrowserView {
                    Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
-            [this] { QMetaObject::invokeMethod(&model, [this] { browser.Poll(); }); }, dirs,
+            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }, dirs,
             std::move(watchers)) {}
   void RowsChanging(const RowChange& c) override { model.Changing(c); }
   void RowsChanged(const RowChange& c) override { model.Changed(c); }
@@ -61,6 +61,7 @@ struct Fixture : BrowserView {
   }
   Strings names() const { return rows(true); }
 
+  QObject context;  // outlives the browser's threads, which post to it
   TestDir tree;
   Strings chips;
   Browser browser;
