@@ -101,9 +101,8 @@ void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone
   ForEachWord(name, [&](std::string_view w) {
     lower_.clear();
     AppendLowerCase(w, lower_);
-    const std::size_t i = tags_.Insert(lower_);
-    if (i == counts_.size()) counts_.push_back(0);
-    if (counts_[i] > 0 && --counts_[i] == 0) gone.push_back(tags_[i]);
+    const std::size_t i = tags_.Find(lower_);
+    if (i < counts_.size() && counts_[i] > 0 && --counts_[i] == 0) gone.push_back(tags_[i]);
   });
 }
 

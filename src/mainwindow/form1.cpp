@@ -1,11 +1,8 @@
 #include "mainwindow/form1.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHeaderView>
+#include <QEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -13,13 +10,10 @@
 #include <QShortcut>
 #include <QTableView>
 #include <algorithm>
-#include <climits>
 
 #include "catalogue/folder_load.h"
 #include "catalogue/tags.h"
 #include "mainwindow/form_controls.h"
-#include "mainwindow/form_layout.h"
-#include "platform/qt_services.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
@@ -27,7 +21,6 @@
 
 namespace velmora::mainwindow {
 
-using platform::PixelsToTwips;
 using platform::TwipsToWholePixels;
 
 namespace {
@@ -36,11 +29,6 @@ constexpr int kDesignClientWidth = 12945;
 constexpr int kDesignClientHeight = 8295;
 
 }  // namespace
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked();
-}
 
 }  // namespace velmora::mainwindow
 
@@ -174,9 +162,9 @@ void Form1::Connect() {
             browser_.RemoveBarTag(text);
           });
   connect(oTagPanel_, &widgets::TagPanel::Resize, this,
-          [this] { TagPanelResize(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
+          [this] { ApplyScrollRule(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
   connect(oTagUser_, &widgets::TagPanel::Resize, this,
-          [this] { TagPanelResize(*oTagUser_, *picUserTags_, *vScroll2_, false); });
+          [this] { ApplyScrollRule(*oTagUser_, *picUserTags_, *vScroll2_, false); });
   // Dragging the thumb and each completed change both move the panel.
   connect(vScroll1_, &QScrollBar::valueChanged, this,
           [this](int value) { oTagPanel_->move(oTagPanel_->x(), -TwipsToWholePixels(value)); });
@@ -220,25 +208,7 @@ void Form1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
-void Form1::Form_Resize() {
-  if (isMinimized()) return;
-  // The rule measures the outer size, frame and title bar included.
-  const QSize frameExtra = frameGeometry().size() - size();
-  const int outerWidth = static_cast<int>(PixelsToTwips(frameGeometry().width()));
-  const int outerHeight = static_cast<int>(PixelsToTwips(frameGeometry().height()));
-  const FormSizes s = FormLayout(outerWidth, outerHeight);
-  setMinimumSize(TwipsToWholePixels(kMinimumWindow) - frameExtra.width(),
-                 TwipsToWholePixels(kMinimumWindow) - frameExtra.height());
-  if (s.windowWidth != outerWidth || s.windowHeight != outerHeight) {
-    resize(std::max(width(), minimumWidth()), std::max(height(), minimumHeight()));
-  }
-  lstFiles_->resize(TwipsToWholePixels(s.lstFilesWidth), TwipsToWholePixels(s.lstFilesHeight));
-  picSelTags_->resize(TwipsToWholePixels(s.picSelTagsWidth), picSelTags_->height());
-  oTagBar_->resize(TwipsToWholePixels(s.oTagBarWidth), oTagBar_->height());
-  lstFolders_->resize(lstFolders_->width(), TwipsToWholePixels(s.lstFoldersHeight));
-  picTagPanel_->resize(picTagPanel_->width(), TwipsToWholePixels(s.picTagPanelHeight));
-  vScroll1_->resize(vScroll1_->width(), TwipsToWholePixels(s.vScroll1Height));
-}
+void Form1::Form_Resize() { ApplyResizeRule(*this); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lstFolders_->viewport() && event->type() == QEvent::MouseButtonPress) {
@@ -349,28 +319,6 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     unreadableText_ = text;
   }
   if (ended) emit LoadEnded();
-}
-
-void Form1::TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
-                           bool scrollToEnd) {
-  const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
-  if (!range.visible) {
-    panel.move(panel.x(), 0);
-    bar.hide();
-    return;
-  }
-  bar.show();
-  bar.setMinimum(0);
-  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
-  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
-  if (!scrollToEnd) return;
-  // The design lets waiting events run before it jumps to the end, twice: one pass runs
-  // what is queued now (clicks, the repaint at the panel's new height), the second what
-  // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
-  platform::ProcessPendingEvents();
-  platform::ProcessPendingEvents();
-  bar.setValue(bar.maximum());
-  panel.move(panel.x(), -TwipsToWholePixels(bar.value()));
 }
 
 void Form1::cmdAddFolder_Click() {

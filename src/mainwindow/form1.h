@@ -86,8 +86,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void AddFolders(const std::vector<std::string>& paths, bool showLast);
   void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();
-  void TagPanelResize(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
-                      bool scrollToEnd);
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
 

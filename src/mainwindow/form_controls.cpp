@@ -6,13 +6,18 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "mainwindow/form1.h"
+#include "mainwindow/form_layout.h"
+#include "platform/qt_services.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
@@ -20,7 +25,13 @@
 
 namespace velmora::mainwindow {
 
+using platform::PixelsToTwips;
 using platform::TwipsToWholePixels;
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked();
+}
 
 QString Show(std::string_view bytes) {
   return QString::fromStdString(platform::VisibleText(bytes));
@@ -321,6 +332,54 @@ void CreateDesignedControls(QWidget& form) {
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
                          form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+}
+
+void ApplyResizeRule(QWidget& form) {
+  if (form.isMinimized()) return;
+  const auto find = [&form](const char* name) {
+    return form.findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  // The rule measures the outer size, frame and title bar included.
+  const QSize frameExtra = form.frameGeometry().size() - form.size();
+  const int outerWidth = static_cast<int>(PixelsToTwips(form.frameGeometry().width()));
+  const int outerHeight = static_cast<int>(PixelsToTwips(form.frameGeometry().height()));
+  const FormSizes s = FormLayout(outerWidth, outerHeight);
+  form.setMinimumSize(TwipsToWholePixels(kMinimumWindow) - frameExtra.width(),
+                      TwipsToWholePixels(kMinimumWindow) - frameExtra.height());
+  if (s.windowWidth != outerWidth || s.windowHeight != outerHeight) {
+    form.resize(std::max(form.width(), form.minimumWidth()),
+                std::max(form.height(), form.minimumHeight()));
+  }
+  find("lstFiles")
+      ->resize(TwipsToWholePixels(s.lstFilesWidth), TwipsToWholePixels(s.lstFilesHeight));
+  find("picSelTags")->resize(TwipsToWholePixels(s.picSelTagsWidth), find("picSelTags")->height());
+  find("oTagBar")->resize(TwipsToWholePixels(s.oTagBarWidth), find("oTagBar")->height());
+  find("lstFolders")->resize(find("lstFolders")->width(), TwipsToWholePixels(s.lstFoldersHeight));
+  find("picTagPanel")
+      ->resize(find("picTagPanel")->width(), TwipsToWholePixels(s.picTagPanelHeight));
+  find("VScroll1")->resize(find("VScroll1")->width(), TwipsToWholePixels(s.vScroll1Height));
+}
+
+void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
+                     bool scrollToEnd) {
+  const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
+  if (!range.visible) {
+    panel.move(panel.x(), 0);
+    bar.hide();
+    return;
+  }
+  bar.show();
+  bar.setMinimum(0);
+  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
+  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
+  if (!scrollToEnd) return;
+  // The design lets waiting events run before it jumps to the end, twice: one pass runs
+  // what is queued now (clicks, the repaint at the panel's new height), the second what
+  // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
+  platform::ProcessPendingEvents();
+  platform::ProcessPendingEvents();
+  bar.setValue(bar.maximum());
+  panel.move(panel.x(), -TwipsToWholePixels(bar.value()));
 }
 
 }  // namespace velmora::mainwindow

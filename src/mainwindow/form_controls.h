@@ -9,13 +9,27 @@
 
 #include "catalogue/store.h"
 
+class QFrame;
+class QScrollBar;
 class QWidget;
+
+namespace velmora::widgets {
+class TagPanel;
+}
 
 namespace velmora::mainwindow {
 
 // Creates the window's controls on form, back to front, each named and placed as the
 // design says, with their fonts, accessible names and tab order.
 void CreateDesignedControls(QWidget& form);
+
+// The design's resize rule: the lists and the filter grow with the window, measured
+// from its outer size.
+void ApplyResizeRule(QWidget& form);
+// The design's scroll rule for a tag panel in its container, after the panel changed
+// height; scrollToEnd jumps to the end once waiting events have run.
+void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
+                     bool scrollToEnd);
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
