@@ -90,7 +90,7 @@ class TestStore : public QObject {
     const std::string file = t / "folders.txt", real = kind == "link" ? "real/s" : "folders.txt";
     const std::string old = kind == "missing" ? "" : "/old\r\nkeep,\r\n";
     if (kind == "link" || kind == "zero")
-      t.createLink("folders.txt", kind == "link" ? "real/s" : "/dev/zero");
+      t.createLink("folders.txt", kind == "link" ? "real/s" : t.zeroDevice());
     if (kind == "fifo") ::mkfifo(file.c_str(), 0644);
     if (kind == "plain" || kind == "link" || kind == "big")
       t.createFile(real, old), ::chmod((t / real).c_str(), 0640);

@@ -96,7 +96,7 @@ class TestShellOps : public QObject {
     setTime(d / "a", 1000000000);
     QVERIFY(::link((d / "a").c_str(), (d / "hard").c_str()) == 0 &&
             ::mkfifo((d / "fifo").c_str(), 0600) == 0);
-    d.createLink("zero", "/dev/zero"), d.createLink("link", "../some target");
+    d.createLink("zero", d.zeroDevice()), d.createLink("link", "../some target");
     // Our hidden copies: one a crash left a day ago goes with the next copy into its folder.
     for (const std::string name : {"dst/.velmora-copy-1-0", "dst/.velmora-copy-1-1", "dst/.x-copy"})
       d.createFile(name),

@@ -2,6 +2,7 @@
 
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,6 +39,14 @@ void TestDir::createFile(const std::string& relative, const std::string& content
 
 void TestDir::createDir(const std::string& relative) const {
   fs::create_directories(*this / relative);
+}
+
+std::string TestDir::zeroDevice() const {
+  const std::string node = path_ + "/.zero";
+  if (::access(node.c_str(), F_OK) == 0 ||
+      ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0)
+    return node;
+  return "/dev/zero";
 }
 
 void TestDir::createLink(const std::string& relative, const std::string& target) const {

@@ -20,6 +20,9 @@ class TestDir {
   void createDir(const std::string& relative) const;
   void createLink(const std::string& relative, const std::string& target) const;
   std::string read(const std::string& relative) const;  // empty when missing
+  // A device that reads endless zeros: a node of its own here when this process may make
+  // one, so that a fault under test can never replace the system's /dev/zero.
+  std::string zeroDevice() const;
 
  private:
   QTemporaryDir dir_;
