@@ -1,34 +1,26 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual display with the accessibility bus, and drives it
-# with smoke.py. Usage: smoke.sh PATH_TO_VELMORA
-# Each job runs in a process group of its own (-m); on any way out they are all stopped.
+# Usage: smoke.sh VELMORA. Runs it on a virtual display with the accessibility bus, driven by
+# smoke.py; each job has a process group of its own (-m), all stopped on any way out.
 set -euo pipefail -m
 work=$(mktemp -d)
 groups=()
-cleanup() {
-  for pid in "${groups[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
-  wait || true  # Xvfb removes its lock and socket as it goes
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'for pid in "${groups[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+  wait || true; rm -rf "$work"' EXIT  # Xvfb removes its lock and socket as it goes
 trap 'exit 1' INT TERM HUP
 
 # A portable copy keeps its folder list beside it.
 mkdir -p "$work/app" "$work/Photos/2009" "$work/home" && mkdir -m 700 "$work/run"
 cp "$1" "$work/app/velmora"
-touch "$work/Photos/Beach Trip.jpg" "$work/Photos/beach-party.JPG" "$work/Photos/notes.txt" \
-      "$work/Photos/2009/Family Beach Walk.jpg"
+touch "$work/Photos/"{"Beach Trip.jpg",beach-party.JPG,notes.txt,2009/"Family Beach Walk.jpg"}
 printf '%s\r\nfamily,\r\n' "$work/Photos" > "$work/app/folders.txt"
 
-# Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & groups+=($!)
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 
 # A runtime folder of its own, so that a Velmora already running elsewhere is not asked.
 export DISPLAY=":$(<"$work/display")" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-dbus-run-session -- bash -c '
-  /usr/libexec/at-spi-bus-launcher --launch-immediately & "$0/app/velmora" &
-  /usr/bin/python3 "$1" Photos beach \
-    "$0/Photos/Beach Trip.jpg" "$0/Photos/beach-party.JPG" "$0/Photos/2009/Family Beach Walk.jpg"
+dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately &
+  "$0/app/velmora" & /usr/bin/python3 "$1" Photos beach \
+  "$0/Photos/"{"Beach Trip.jpg",beach-party.JPG,"2009/Family Beach Walk.jpg"}
   ' "$work" "$(dirname "$0")/smoke.py" & groups+=($!)
 wait "$!"  # in the background, so that a signal is handled at once
