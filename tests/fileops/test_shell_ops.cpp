@@ -129,6 +129,7 @@ class TestShellOps : public QObject {
     QCOMPARE(tree(), after);
     const bool moved = status.ok() && part[0] != "c" && part[1] == "a";
     QCOMPARE(d.read(moved ? part[2].toStdString() : "a"), kBig);
+    if (status.ok() && part[1] == "a") QCOMPARE(d.read(part[2].toStdString()), kBig);  // whole
     if (op == "c a dst/a") QVERIFY(!statOf(d / "dst/.velmora-copy-1-0").st_mode);
     if (!status.ok()) {
       const std::string shown = w.dialogs.shown()[0].text,
