@@ -56,5 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (mode == MatchMode::All ? found == needles.size() : found > 0) expected.push_back(i);
   }
   if (ApplyTagFilter(FilterIndex(paths), tags, mode) != expected) std::abort();
+  // The same names arriving one by one, as a shown folder grows, filter the same.
+  FilterIndex grown;
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    PathList one;
+    one.AddFile(one.AddFolder("/d/"), paths.Name(i));
+    grown.Append(FilterIndex(one));
+  }
+  if (ApplyTagFilter(grown, tags, mode) != expected) std::abort();
   return 0;
 }
