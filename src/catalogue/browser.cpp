@@ -34,6 +34,14 @@ struct Browser::Job {
 
 namespace {
 
+// Looks up texts by view, without making a string of each.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+
 handover::Files Prepared(PathList files, bool live) {
   handover::Files out;
   out.index = FilterIndex(files);
@@ -80,12 +88,8 @@ platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>&
 std::size_t Browser::ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
 
 void Browser::Show(std::size_t record) {
-  if (record >= store_.size()) {
-    shown_.reset();
-  } else {
-    shown_ = store_.Path(record);
-    userTagLine_ = store_.UserTags(record);
-  }
+  shown_.reset();
+  if (record < store_.size()) shown_ = store_.Path(record);
   Start(false);
 }
 
@@ -114,6 +118,10 @@ void Browser::Retire() {
     job_->RequestStop();
     retired_.push_back(std::move(job_));
   }
+  Prune();
+}
+
+void Browser::Prune() {
   std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
 }
 
@@ -280,7 +288,7 @@ void Browser::Poll() {
       }
       inbox_.clear();
     }
-    std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
+    Prune();
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;
     while (!pending_.empty() && std::chrono::steady_clock::now() < until) {
@@ -368,22 +376,19 @@ void Browser::Remove(const std::vector<std::string>& paths, bool folders) {
   std::vector<unsigned char> named(files_.FolderCount(), 0);  // holds a removed name
   std::vector<unsigned char> folderGone(files_.FolderCount(), 0);
   std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
-  std::unordered_set<std::string_view> goneFolders;
-  std::vector<std::string> asFolders;
+  std::unordered_set<std::string, TextHash, std::equal_to<>> goneFolders;
+  // A folder goes with everything under it: when a folder went, or a link to one (its
+  // path names a folder of the list), every folder is looked at.
+  bool anyFolder = folders;
   for (const std::string& path : paths) {
     const auto slash = path.rfind(platform::kPathSeparator);
     for (const std::uint32_t k : FoldersNamed(std::string_view(path).substr(0, slash + 1))) {
       named[k] = 1;
       names[k].insert(std::string_view(path).substr(slash + 1));
     }
-    asFolders.push_back(path + platform::kPathSeparator);
-  }
-  // A folder goes with everything under it: when a folder went, or a link to one (its
-  // path names a folder of the list), every folder is looked at.
-  bool anyFolder = folders;
-  for (const std::string& dir : asFolders) {
-    goneFolders.insert(dir);
+    const std::string dir = path + platform::kPathSeparator;
     anyFolder = anyFolder || !FoldersNamed(dir).empty();
+    goneFolders.insert(dir);
   }
   for (std::size_t k = 0; k < files_.FolderCount() && anyFolder; ++k) {
     const std::string_view text = files_.FolderText(k);
@@ -455,12 +460,8 @@ void Browser::Finish(std::size_t unreadable) {
   if (bar_.size() != before) {
     Refilter();
     view_.ChipsReset();
-  } else {
-    std::vector<std::string> user;
-    for (const std::string& piece : pieces) {
-      if (!InBar(piece) && !InBar(LowerCase(piece))) user.push_back(piece);
-    }
-    if (!user.empty()) view_.ChipsAdded(user);
+  } else if (std::vector<std::string> user = UserChips(); !user.empty()) {
+    view_.ChipsAdded(user);
   }
   view_.ProgressChanged(progress_);
   // What changed meanwhile comes next, within the poll's budget.
@@ -513,9 +514,15 @@ std::vector<std::string> Browser::PanelChips() const {
     }
   }
   if (!progress_.loading) {
-    for (std::string& piece : UserTagPieces(userTagLine_)) {
-      if (!InBar(piece) && !InBar(LowerCase(piece))) chips.push_back(std::move(piece));
-    }
+    for (std::string& chip : UserChips()) chips.push_back(std::move(chip));
+  }
+  return chips;
+}
+
+std::vector<std::string> Browser::UserChips() const {
+  std::vector<std::string> chips;
+  for (std::string& piece : UserTagPieces(userTagLine_)) {
+    if (!InBar(piece) && !InBar(LowerCase(piece))) chips.push_back(std::move(piece));
   }
   return chips;
 }

@@ -136,6 +136,8 @@ class Browser {
   struct Job;
   void Start(bool keepFilter);
   void Retire();
+  // Lets go of retired jobs whose threads have ended.
+  void Prune();
   void Deliver(std::uint64_t generation, Delivery delivery);
   void Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job);
   void WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job);
@@ -147,6 +149,8 @@ class Browser {
   void Refilter();
   std::vector<std::string> BarTexts() const;
   bool InBar(const std::string& text) const;
+  // The folder's user tags not in the bar, in either case.
+  std::vector<std::string> UserChips() const;
 
   std::string storeFile_;
   BrowserView& view_;

@@ -47,6 +47,17 @@ std::vector<std::string> SplitTags(std::string_view name) {
 }
 
 namespace {
+
+// Calls tag(lower) for each word of name, lower-cased into the buffer lower.
+template <class F>
+void ForEachTag(std::string_view name, std::string& lower, F&& tag) {
+  ForEachWord(name, [&](std::string_view word) {
+    lower.clear();
+    AppendLowerCase(word, lower);
+    tag(lower);
+  });
+}
+
 std::uint64_t HashOf(std::string_view s) { return std::hash<std::string_view>{}(s); }
 }  // namespace
 
@@ -87,21 +98,19 @@ std::size_t TagList::Find(std::string_view tag) const {
   return slot.index == kEmpty ? tags_.size() : slot.index;
 }
 
+std::size_t TagCounts::Insert(std::string_view tag) {
+  const std::size_t i = tags_.Insert(tag);
+  if (i == counts_.size()) counts_.push_back(0);
+  return i;
+}
+
 void TagCounts::AddName(std::string_view name) {
-  ForEachWord(name, [&](std::string_view w) {
-    lower_.clear();
-    AppendLowerCase(w, lower_);
-    const std::size_t i = tags_.Insert(lower_);
-    if (i == counts_.size()) counts_.push_back(0);
-    ++counts_[i];
-  });
+  ForEachTag(name, lower_, [&](const std::string& tag) { ++counts_[Insert(tag)]; });
 }
 
 void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone) {
-  ForEachWord(name, [&](std::string_view w) {
-    lower_.clear();
-    AppendLowerCase(w, lower_);
-    const std::size_t i = tags_.Find(lower_);
+  ForEachTag(name, lower_, [&](const std::string& tag) {
+    const std::size_t i = tags_.Find(tag);
     if (i < counts_.size() && counts_[i] > 0 && --counts_[i] == 0) gone.push_back(tags_[i]);
   });
 }
@@ -109,8 +118,7 @@ void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone
 void TagCounts::Merge(const TagCounts& other, std::vector<std::string>& added) {
   for (std::size_t k = 0; k < other.tags_.size(); ++k) {
     if (other.counts_[k] == 0) continue;
-    const std::size_t i = tags_.Insert(other.tags_[k]);
-    if (i == counts_.size()) counts_.push_back(0);
+    const std::size_t i = Insert(other.tags_[k]);
     if (counts_[i] == 0) added.push_back(tags_[i]);
     counts_[i] += other.counts_[k];
   }
@@ -123,13 +131,8 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words) {
 TagList CollectTags(const PathList& paths) {
   TagList tags;
   std::string lower;
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    ForEachWord(paths.Name(i), [&](std::string_view w) {
-      lower.clear();
-      AppendLowerCase(w, lower);
-      tags.Add(lower);
-    });
-  }
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    ForEachTag(paths.Name(i), lower, [&](const std::string& tag) { tags.Add(tag); });
   return tags;
 }
 

@@ -109,6 +109,9 @@ class TagCounts {
   }
 
  private:
+  // The position of tag, appended with no count when absent.
+  std::size_t Insert(std::string_view tag);
+
   TagList tags_;
   std::vector<std::size_t> counts_;
   std::string lower_;
