@@ -18,7 +18,9 @@ using namespace std::chrono_literals;
 // The threads working for one shown folder. The watcher outlives both threads.
 struct Browser::Job {
   std::unique_ptr<platform::FolderWatcher> watcher;
+  bool watchEarly = false;  // each folder as soon as it is read, not after the load
   std::atomic<int> running{0};
+  std::atomic<bool> ended{false};
   std::jthread loader;
   std::jthread watch;
   void RequestStop() {
@@ -28,7 +30,9 @@ struct Browser::Job {
   // The last thread to end lets the watches go: with tens of thousands of them, that
   // takes longer than the window may wait.
   void Finished() {
-    if (--running == 0) watcher.reset();
+    if (--running > 0) return;
+    watcher.reset();
+    ended = true;
   }
 };
 
@@ -77,7 +81,7 @@ platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>&
     const std::size_t i = store_.Find(*shown_);
     if (i == store_.size()) {
       shown_.reset();
-      Start(false);
+      Start(false, false);
     } else {
       userTagLine_ = store_.UserTags(i);
     }
@@ -90,10 +94,10 @@ std::size_t Browser::ShownRecord() const { return shown_ ? store_.Find(*shown_) 
 void Browser::Show(std::size_t record) {
   shown_.reset();
   if (record < store_.size()) shown_ = store_.Path(record);
-  Start(false);
+  Start(false, false);
 }
 
-void Browser::Rescan() { Start(true); }
+void Browser::Rescan() { Start(true, false); }
 
 void Browser::SetAutoTags(bool on) {
   autoTags_ = on;
@@ -122,10 +126,10 @@ void Browser::Retire() {
 }
 
 void Browser::Prune() {
-  std::erase_if(retired_, [](const auto& job) { return job->running == 0; });
+  std::erase_if(retired_, [](const auto& job) { return job->ended.load(); });
 }
 
-void Browser::Start(bool keepFilter) {
+void Browser::Start(bool keepFilter, bool watchEarly) {
   Retire();
   ++generation_;
   pending_.clear();
@@ -155,6 +159,7 @@ void Browser::Start(bool keepFilter) {
     job_ = std::make_unique<Job>();
     if (watchers_) job_->watcher = watchers_();
     Job& job = *job_;
+    job.watchEarly = watchEarly;
     job.running = job.watcher ? 2 : 1;
     job.loader = std::jthread([this, &job, generation = generation_, path = *shown_](
                                   std::stop_token stop) { Load(stop, generation, path, job); });
@@ -179,14 +184,26 @@ void Browser::Deliver(std::uint64_t generation, Delivery delivery) {
 
 void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job) {
   platform::YieldToForeground();
-  // The walk reads on while this thread watches the folders it read, lower-cases and
-  // counts what it found.
+  // The walk reads on while this thread lower-cases and counts what it found.
   std::mutex mutex;
   std::condition_variable ready;
   std::deque<PathList> parts;
-  std::vector<std::string> read;  // folders read, not watched yet
+  std::string read;  // folders read and not watched yet, each ended by a NUL: one block
   bool closed = false;
   bool watching = job.watcher != nullptr;
+  bool changed = false;
+  const auto watch = [&](const std::string& folders) {
+    for (std::size_t at = 0, end = 0; watching && at < folders.size() && !stop.stop_requested();
+         at = end + 1) {
+      end = folders.find('\0', at);
+      const platform::WatchResult r = job.watcher->Watch(folders.substr(at, end - at));
+      changed = changed || r.changed;
+      if (r.error == ENOSPC) {
+        watching = false;
+        Deliver(generation, handover::WatchOff{});
+      }
+    }
+  };
 
   ScanStream stream;
   stream.stop = stop;
@@ -200,7 +217,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
   if (watching) {
     stream.folder = [&](const std::string& dir) {
       const std::lock_guard lock(mutex);
-      read.push_back(dir);
+      read.append(dir).push_back('\0');
     };
   }
   ScanReport report;
@@ -215,27 +232,30 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
   });
   for (bool more = true; more;) {
     std::optional<PathList> part;
-    std::vector<std::string> folders;
+    std::string folders;
     {
       std::unique_lock lock(mutex);
       ready.wait(lock, [&] { return closed || !parts.empty(); });
-      folders.swap(read);
+      if (job.watchEarly) folders.swap(read);
       if (!parts.empty()) {
         part = std::move(parts.front());
         parts.pop_front();
       }
       more = part.has_value() || !closed;
     }
-    for (std::size_t i = 0; watching && i < folders.size() && !stop.stop_requested(); ++i) {
-      if (job.watcher->Watch(folders[i]) == ENOSPC) {
-        watching = false;
-        Deliver(generation, handover::WatchOff{});
-      }
-    }
+    watch(folders);
     if (part && !stop.stop_requested()) Deliver(generation, Prepared(std::move(*part), false));
   }
   walker.join();
   if (completed) Deliver(generation, handover::End{report.unreadable.size(), true});
+  // Watching tens of thousands of folders costs a tenth of the load, so it waits until
+  // the window is filled. A folder that changed before its watch is read again, once:
+  // that load watches as it reads, so a folder always busy cannot keep it reading.
+  watch(read);
+  std::string().swap(read);
+  if (completed && watching && !stop.stop_requested())
+    Deliver(generation, changed && !job.watchEarly ? Delivery{handover::Reread{}}
+                                                   : Delivery{handover::Following{}});
   job.Finished();
 }
 
@@ -267,7 +287,7 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job
           sub.stop = stop;
           sub.files = [&](PathList&& part) { added.Append(part); };
           sub.folder = [&](const std::string& dir) {
-            if (job.watcher->Watch(dir) == ENOSPC) Deliver(generation, handover::WatchOff{});
+            if (job.watcher->Watch(dir).error == ENOSPC) Deliver(generation, handover::WatchOff{});
           };
           (void)StreamFolder(e.folder + e.name, sub, dirs_, 1);
         }
@@ -323,8 +343,11 @@ void Browser::Apply(Delivery& delivery) {
     if (job_) job_->watch.request_stop();
     progress_.liveOff = true;
     view_.ProgressChanged(progress_);
+  } else if (std::holds_alternative<handover::Following>(delivery)) {
+    progress_.following = true;
+    view_.ProgressChanged(progress_);
   } else {
-    Rescan();
+    Start(true, true);
   }
 }
 

@@ -46,6 +46,7 @@ struct LoadProgress {
   std::size_t files = 0;       // listed so far
   std::size_t unreadable = 0;  // folders that could not be read, once the load ended
   bool liveOff = false;        // the watch limit was reached: no live changes
+  bool following = false;      // every folder read is watched: changes show as they come
 };
 
 class BrowserView {
@@ -77,8 +78,9 @@ struct End {
   bool completed = true;
 };
 struct WatchOff {};
-struct Reread {};  // changes were lost
-using Delivery = std::variant<Files, Gone, End, WatchOff, Reread>;
+struct Following {};  // every folder read is watched
+struct Reread {};     // changes were lost
+using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread>;
 }  // namespace handover
 
 class Browser {
@@ -134,7 +136,7 @@ class Browser {
  private:
   using Delivery = handover::Delivery;
   struct Job;
-  void Start(bool keepFilter);
+  void Start(bool keepFilter, bool watchEarly);
   void Retire();
   // Lets go of retired jobs whose threads have ended.
   void Prune();

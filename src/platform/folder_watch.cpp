@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <ctime>
 #include <cstring>
 #include <mutex>
 #include <unordered_map>
@@ -17,17 +18,25 @@ namespace {
 
 class InotifyWatcher final : public FolderWatcher {
  public:
-  explicit InotifyWatcher(int fd) : fd_(fd) {}
+  explicit InotifyWatcher(int fd) : fd_(fd) {
+    // The clock the file systems stamp changes with, so that no later change looks older.
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &made_);
+  }
   ~InotifyWatcher() override { ::close(fd_); }
 
-  int Watch(const std::string& dir) override {
+  WatchResult Watch(const std::string& dir) override {
     constexpr std::uint32_t kMask =
         IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ONLYDIR | IN_EXCL_UNLINK;
     const int wd = ::inotify_add_watch(fd_, dir.c_str(), kMask);
-    if (wd < 0) return errno;
-    const std::lock_guard lock(mutex_);
-    folders_[wd] = dir;
-    return 0;
+    if (wd < 0) return {errno};
+    {
+      const std::lock_guard lock(mutex_);
+      folders_[wd] = dir;
+    }
+    // Looked at once watched, so that a change is either seen here or comes as an event.
+    struct stat st {};
+    return {0, ::stat(dir.c_str(), &st) != 0 || st.st_mtim.tv_sec > made_.tv_sec ||
+                   (st.st_mtim.tv_sec == made_.tv_sec && st.st_mtim.tv_nsec >= made_.tv_nsec)};
   }
 
   std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) override {
@@ -72,6 +81,7 @@ class InotifyWatcher final : public FolderWatcher {
 
  private:
   int fd_;
+  timespec made_{};
   std::mutex mutex_;
   std::unordered_map<int, std::string> folders_;
 };

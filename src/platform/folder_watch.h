@@ -21,12 +21,18 @@ struct FolderEvent {
   bool isFolder = false;  // a folder, or a link to one
 };
 
+struct WatchResult {
+  int error = 0;  // or the system's error number: ENOSPC when the user's limit is reached
+  // The folder's entries changed after the watcher was made, perhaps before the watch:
+  // what was read of it may be out of date.
+  bool changed = false;
+};
+
 class FolderWatcher {
  public:
   virtual ~FolderWatcher() = default;
-  // Watches the entries of dir itself, not of its subfolders. Returns 0 or the system's
-  // error number: ENOSPC when the user's limit of watches is reached. Any thread.
-  virtual int Watch(const std::string& dir) = 0;
+  // Watches the entries of dir itself, not of its subfolders. Any thread.
+  virtual WatchResult Watch(const std::string& dir) = 0;
   // Waits up to timeout for events; returns those that came, in order.
   virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
 };

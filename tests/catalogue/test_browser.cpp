@@ -25,8 +25,21 @@ struct Gate final : platform::DirectoryEnumerator {
 };
 
 class NoWatches final : public platform::FolderWatcher {
-  int Watch(const std::string&) override { return ENOSPC; }
+  platform::WatchResult Watch(const std::string&) override { return {ENOSPC}; }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
+};
+
+// The system's watches, but a file is made as the first is: a change no event reports.
+struct LateWatches final : platform::FolderWatcher {
+  platform::WatchResult Watch(const std::string& dir) override {
+    if (!file.empty()) std::fclose(std::fopen(std::exchange(file, {}).c_str(), "w"));
+    return real->Watch(dir);
+  }
+  std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds timeout) override {
+    return real->Wait(timeout);
+  }
+  std::unique_ptr<platform::FolderWatcher> real = platform::MakeFolderWatcher();
+  std::string file;
 };
 
 // The browser with the window's model over its rows: the model tester checks every row
@@ -111,15 +124,29 @@ class TestBrowser : public QObject {
     QCOMPARE(f.names(), Strings{"x.txt"});
   }
 
-  // Files made, removed and renamed by anyone show while the folder is shown; the filter
-  // holds for them; a tag goes with its last file.
+  // Files made, removed and renamed by anyone show while the folder is shown, also when
+  // made after the folder was read and before it was watched; the filter holds for them;
+  // a tag goes with its last file.
+  void followsLiveChanges_data() {
+    QTest::addColumn<bool>("beforeWatched");
+    QTest::newRow("made once watched") << false;
+    QTest::newRow("made before watched") << true;
+  }
   void followsLiveChanges() {
-    Fixture f;
+    QFETCH(bool, beforeWatched);
+    std::string early;
+    Fixture f(platform::SystemDirectories(), [&] {
+      auto w = std::make_unique<LateWatches>();
+      w->file = std::exchange(early, {});
+      return w;
+    });
     f.tree.createFile("t/old beach.jpg");
     f.tree.createFile("t/keep.jpg");
+    if (beforeWatched) early = f.tree / "t/new.jpg";
     f.show(f.tree / "t");
+    QTRY_VERIFY(f.browser.Progress().following);
     f.browser.AddBarTag("jpg", "auto");
-    f.tree.createFile("t/new.jpg");
+    if (!beforeWatched) f.tree.createFile("t/new.jpg");
     f.tree.createFile("t/skip.txt");
     f.tree.createFile("t/sub/deep.jpg");
     QTRY_COMPARE(f.names(), (Strings{"deep.jpg", "keep.jpg", "new.jpg", "old beach.jpg"}));
@@ -166,7 +193,7 @@ class TestBrowser : public QObject {
     Fixture f(platform::SystemDirectories(), [] { return std::make_unique<NoWatches>(); });
     f.tree.createFile("w/a.txt");
     f.show(f.tree / "w");
-    QVERIFY(f.browser.Progress().liveOff);
+    QTRY_VERIFY(f.browser.Progress().liveOff);
     QCOMPARE(f.names(), Strings{"a.txt"});
   }
 };
