@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "catalogue/store.h"
@@ -45,13 +46,16 @@ int main(int argc, char** argv) {
   platform::DesktopUrlLauncher launcher;
   platform::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
-  mainwindow::Form1 form({catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir)},
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  mainwindow::Form1 form({catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir),
+                          (config + QStringLiteral("/velmora/window.conf")).toStdString()},
                          shell);
   QObject::connect(&instance, &platform::SingleInstance::Received, &form,
                    [&form](const std::vector<std::string>& more) {
                      form.OpenFolders(more);
                      platform::RaiseWindow(form);
                    });
+  form.RestoreState(folders.empty());
   form.show();
   form.OpenFolders(folders);
   return QApplication::exec();

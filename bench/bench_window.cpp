@@ -71,7 +71,7 @@ struct Window {
     store.write(QByteArray(tree) + "\r\n\r\n");
     store.close();
     form = std::make_unique<velmora::mainwindow::Form1>(
-        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(), {}}, shell);
+        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(), {}, {}}, shell);
     form->show();
     QApplication::processEvents();
   }

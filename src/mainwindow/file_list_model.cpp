@@ -1,7 +1,9 @@
 #include "mainwindow/file_list_model.h"
 
+#include <QMimeData>
 #include <climits>
 
+#include "platform/shell.h"
 #include "platform/visible_text.h"
 
 namespace velmora::mainwindow {
@@ -44,6 +46,28 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   }
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
   return QString::fromStdString(platform::VisibleText(PathAt(index.row())));
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
+  return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+}
+
+QStringList FileListModel::mimeTypes() const {
+  return {QStringLiteral("text/uri-list"), QStringLiteral("text/plain")};
+}
+
+QMimeData* FileListModel::mimeData(const QModelIndexList& indexes) const {
+  QByteArray urls;
+  QByteArray paths;
+  for (const QModelIndex& index : indexes) {
+    const std::string path = PathAt(index.row());
+    urls += QByteArray::fromStdString(platform::FileUrl(path)) + "\r\n";
+    paths += QByteArray::fromStdString(path) + '\n';
+  }
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("text/uri-list"), urls);
+  data->setData(QStringLiteral("text/plain"), paths);
+  return data;
 }
 
 }  // namespace velmora::mainwindow

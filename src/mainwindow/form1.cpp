@@ -1,6 +1,8 @@
 #include "mainwindow/form1.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include <QShortcut>
 #include <QTableView>
 #include <algorithm>
+#include <utility>
 
 #include "catalogue/folder_load.h"
 #include "catalogue/tags.h"
@@ -89,6 +92,11 @@ void Form1::CreateControls() {
   vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
   lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstFiles_->setModel(&files_);
+  oTagPanel_->installEventFilter(this);
+  picTagPanel_->installEventFilter(this);
+  lstFolders_->setAcceptDrops(true);
+  lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
 }
 
 void Form1::Connect() {
@@ -101,9 +109,13 @@ void Form1::Connect() {
   connect(label8_, &ClickLabel::clicked, this,
           [this] { shell_.OpenDocument(settings_.creditTarget); });
   connect(optTagAll_, &QRadioButton::clicked, this,
-          [this] { browser_.SetMode(catalogue::MatchMode::All); });
+          [this] { browser_.SetMode(catalogue::MatchMode::All);
+            SayCount();
+          });
   connect(optTagAny_, &QRadioButton::clicked, this,
-          [this] { browser_.SetMode(catalogue::MatchMode::Any); });
+          [this] { browser_.SetMode(catalogue::MatchMode::Any);
+            SayCount();
+          });
   connect(chkAutoTags_, &QCheckBox::clicked, this,
           [this](bool checked) { browser_.SetAutoTags(checked); });
   connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
@@ -144,11 +156,13 @@ void Form1::Connect() {
     oTagBar_->AddItem(text, "auto");
     oTagBar_->Redraw();
     browser_.AddBarTag(text, "auto");
+    SayCount();
   });
   connect(oTagUser_, &widgets::TagPanel::TagSelected, this, [this](const std::string& text) {
     oTagBar_->AddItem(text, "user");
     oTagBar_->Redraw();
     browser_.AddBarTag(text, "user");
+    SayCount();
   });
   connect(oTagBar_, &widgets::TagBar::TagSelected, this,
           [this](const std::string& text, const std::string& kind) {
@@ -160,6 +174,7 @@ void Form1::Connect() {
               home->Redraw();
             }
             browser_.RemoveBarTag(text);
+            SayCount();
           });
   connect(oTagPanel_, &widgets::TagPanel::Resize, this,
           [this] { ApplyScrollRule(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
@@ -185,6 +200,7 @@ void Form1::Form_Load() {
   }
   ShowStore();
   setWindowTitle(QString::fromLatin1(kAppTitle));
+  lstFolders_->setFocus();  // where a person starts: choosing a folder
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -211,8 +227,23 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::Form_Resize() { ApplyResizeRule(*this); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lstFolders_->viewport() && event->type() == QEvent::MouseButtonPress) {
+  const QEvent::Type type = event->type();
+  if (watched == lstFolders_->viewport() && type == QEvent::MouseButtonPress) {
     selectionChangesAtPress_ = selectionChanges_;
+  }
+  // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
+  if (watched != lstFolders_->viewport() && type == QEvent::Wheel) {
+    QCoreApplication::sendEvent(vScroll1_, event);
+    return true;
+  }
+  if (watched == lstFolders_->viewport() &&
+      (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::vector<std::string> folders = DroppedFolders(*drop->mimeData());
+    if (folders.empty()) return drop->ignore(), true;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) AddFolders(folders, true);
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -224,7 +255,10 @@ int Form1::SelectedFolder() const {
 
 void Form1::SetStatus(const QString& text) { lblStatus_->setText(text); }
 
-void Form1::SetStatus(const std::string& text) { SetStatus(Show(text)); }
+void Form1::SetStatus(const std::string& text) {
+  commandSpoke_.start();
+  SetStatus(Show(text));
+}
 
 std::vector<std::size_t> Form1::SelectedEntries() const {
   std::vector<std::size_t> rows;
@@ -302,9 +336,11 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     return say(progress.files == 0 ? QString() : QStringLiteral("%L1 files…").arg(progress.files));
   }
   if (panelTimer_.isActive()) RedrawPanel();
-  if (wasLoading_ && lblStatus_->text() == progressText_) lblStatus_->setText(statusBeforeLoad_);
-  const bool ended = wasLoading_;
-  wasLoading_ = false;
+  if (!std::exchange(wasLoading_, false)) {  // after the load, only the watches change
+    if (progress.liveOff) say(QStringLiteral("Live refresh is off for this folder"));
+    return;
+  }
+  if (lblStatus_->text() == progressText_) lblStatus_->setText(statusBeforeLoad_);
   if (progress.stopped) {
     say(QStringLiteral("Stopped at %L1 files").arg(progress.files));
   } else if (progress.liveOff) {
@@ -318,12 +354,13 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     if (!text.isEmpty() || lblStatus_->text() == unreadableText_) lblStatus_->setText(text);
     unreadableText_ = text;
   }
-  if (ended) emit LoadEnded();
+  emit LoadEnded();
 }
 
 void Form1::cmdAddFolder_Click() {
   const std::string path = shell_.PickFolder("Select a folder");
-  if (!path.empty()) AddFolders({path}, false);
+  // A folder already in the list is shown rather than added twice.
+  if (!path.empty()) AddFolders({path}, Store().Find(path) < Store().size());
 }
 
 void Form1::OpenFolders(const std::vector<std::string>& paths) { AddFolders(paths, true); }
@@ -393,6 +430,7 @@ void Form1::ShowStore() {
   for (std::size_t i = 0; i < store.size(); ++i) {
     lstPaths_->addItem(Show(store.Path(i)));
     lstFolders_->addItem(Show(store.Folder(i)));
+    lstFolders_->item(static_cast<int>(i))->setToolTip(Show(store.Path(i)));
     lstUserTags_->addItem(Show(store.UserTags(i)));
   }
   if (browser_.ShownRecord() < store.size())

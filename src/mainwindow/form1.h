@@ -3,6 +3,7 @@
 // match mode and the file list. The browser decides and holds the state; the window
 // shows it and passes the user's actions on.
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -47,6 +48,7 @@ class ClickLabel : public QLabel {
 struct FormSettings {
   std::string storeFile;     // folders.txt
   std::string creditTarget;  // what the credit line opens
+  std::string stateFile;     // the size, place and folder kept between runs; none if empty
 };
 
 class Form1 : public QWidget, private fileops::FileListHost, private catalogue::BrowserView {
@@ -64,6 +66,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void SetStatus(const QString& text);
   // Registers each of paths not registered yet, as "+" does, and shows the last.
   void OpenFolders(const std::vector<std::string>& paths);
+  // The size and place kept by the last run, and its folder when folder is true.
+  void RestoreState(bool folder);
 
  signals:
   // A load of the shown folder ended, or was stopped.
@@ -73,6 +77,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;  // keeps the size, place and folder
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -88,13 +93,17 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void cmdAddUserTag_Click();
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
+  // The file list's menu: the commands, and the file's folder and path.
+  void ShowFileMenu(const QPoint& at);
+  // After a change of the filter: how many files are listed, unless a command spoke last.
+  void SayCount();
 
   // The file list, as the file commands see it.
   std::vector<std::size_t> SelectedEntries() const override;
   std::string Entry(std::size_t position) const override;
   std::string CurrentEntry() const override;
   void SelectAll(bool select) override;
-  void SetStatus(const std::string& text) override;
+  void SetStatus(const std::string& text) override;  // a command's words
   void Rescan() override { browser_.Rescan(); }
 
   // What the browser tells.
@@ -122,6 +131,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done
   QString progressText_;
   QString unreadableText_;
+  QElapsedTimer commandSpoke_;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 

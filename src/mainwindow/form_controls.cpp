@@ -1,3 +1,4 @@
+#include <QFontDatabase>
 #include "mainwindow/form_controls.h"
 
 #include <QAbstractButton>
@@ -140,6 +141,8 @@ class FileTable final : public QTableView {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
+    setDragEnabled(true);  // files dragged out to other programs
+    setDragDropMode(QAbstractItemView::DragOnly);
   }
 };
 
@@ -315,7 +318,11 @@ void CreateDesignedControls(QWidget& form) {
   for (const char* name : {"optTagAll", "chkAutoTags"})
     static_cast<QAbstractButton*>(find(name))->setChecked(true);
   const QFont simSun = [] {
-    QFont font(QStringLiteral("SimSun"));
+    // Where SimSun is missing, the interface's own face rather than whatever serif
+    // fontconfig would offer.
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"),
+                      QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
     font.setPixelSize(12);
     return font;
   }();

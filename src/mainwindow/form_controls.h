@@ -6,10 +6,12 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/store.h"
 
 class QFrame;
+class QMimeData;
 class QScrollBar;
 class QWidget;
 
@@ -34,6 +36,8 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
 QString Show(std::string_view bytes);
+// The local folders named by dropped addresses, without trailing separators.
+std::vector<std::string> DroppedFolders(const QMimeData& data);
 // The caption for a folder, its middle elided: a title of megabytes can break the
 // connection to the display.
 QString Caption(std::string_view path);

@@ -38,6 +38,32 @@ std::string FileUrl(const std::string& path) {
   return url;
 }
 
+std::optional<std::string> PathOfFileUrl(std::string_view url) {
+  for (const std::string_view start : {"file://localhost/", "file:///"}) {
+    if (!url.starts_with(start)) continue;
+    url.remove_prefix(start.size() - 1);
+    std::string path;
+    for (std::size_t i = 0; i < url.size(); ++i) {
+      if (url[i] != '%') {
+        path.push_back(url[i]);
+        continue;
+      }
+      const auto hex = [&](std::size_t at) {
+        const char c = at < url.size() ? url[at] : 'x';
+        return c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                      : -1;
+      };
+      if (hex(i + 1) < 0 || hex(i + 2) < 0) return std::nullopt;
+      path.push_back(static_cast<char>(hex(i + 1) * 16 + hex(i + 2)));
+      i += 2;
+    }
+    return path;
+  }
+  return std::nullopt;
+}
+
 bool Shell::OpenDocument(const std::string& pathOrAddress) {
   if (pathOrAddress.empty()) return true;
   if (pathOrAddress.find('\0') != std::string::npos) return false;

@@ -2,7 +2,9 @@
 // The desktop services the program uses: opening documents and addresses, picking a
 // folder, and the dialogs that ask and report.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/dialogs.h"
 
@@ -19,6 +21,9 @@ class UrlLauncher {
 // file:// followed by the path's bytes, percent-encoded where needed, so that blanks,
 // quotes, a leading "-", newlines and bytes that are not UTF-8 all survive.
 std::string FileUrl(const std::string& path);
+// The path of a local file:// address (empty or "localhost" host), its escapes decoded
+// to the exact bytes; nothing for any other address.
+std::optional<std::string> PathOfFileUrl(std::string_view url);
 
 class Shell {
  public:

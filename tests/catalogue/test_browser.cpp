@@ -7,6 +7,8 @@
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "mainwindow/file_list_model.h"
+#include "mainwindow/form_controls.h"
+#include "platform/shell.h"
 #include "support/testdir.h"
 
 using namespace velmora;
@@ -186,6 +188,24 @@ class TestBrowser : public QObject {
     }
     QVERIFY(!f.browser.Progress().loading);
     QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
+  }
+
+  // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
+  // folders are taken.
+  void dragAndDrop() {
+    Fixture f;
+    const std::string file = f.tree / "d/caf\xE9 #1.txt";
+    f.tree.createFile("d/caf\xE9 #1.txt");
+    f.show(f.tree / "d");
+    const std::unique_ptr<QMimeData> out(f.model.mimeData({f.model.index(0)}));
+    const QByteArray url = out->data("text/uri-list");
+    QVERIFY2(url.startsWith("file:///") && url.endsWith("/d/caf%E9%20%231.txt\r\n"), url);
+    QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
+    QMimeData in;
+    const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
+    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
+                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
+    QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
   }
 
   // Without watches left, the folder still loads, and says that it is not followed.

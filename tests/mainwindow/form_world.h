@@ -21,7 +21,8 @@ struct World {
   void Start(const std::string& storeText) {
     if (!storeText.empty()) dir.createFile("folders.txt", storeText);
     form = std::make_unique<mainwindow::Form1>(
-        mainwindow::FormSettings{dir / "folders.txt", dir / "README.md"}, shell);
+        mainwindow::FormSettings{dir / "folders.txt", dir / "README.md", stateFile}, shell);
+    if (!stateFile.empty()) form->RestoreState(true);  // as the program starts
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
   }
@@ -60,6 +61,7 @@ struct World {
   std::string store() const { return dir.read("folders.txt"); }
 
   TestDir dir;
+  std::string stateFile;
   ScriptedDialogs dialogs;
   RecordingLauncher launcher;
   platform::Shell shell{dialogs, launcher};

@@ -37,6 +37,7 @@ class TestForm1 : public QObject {
     World::click(w.panel(), "party");
     QCOMPARE(World::chips(w.bar()), Strings{"party"});
     QCOMPARE(w.files(), Strings{tree / "sub/beach-party.JPG"});
+    QCOMPARE(status(), QString("1 of 2 files"));
     World::click(w.panel(), "trip");
     QCOMPARE(w.files(), Strings{});
     w.find<QRadioButton>("optTagAny")->click();
@@ -102,7 +103,8 @@ class TestForm1 : public QObject {
     QVERIFY(w.dialogs.allAnswered() && folders->count() == 3);
   }
 
-  // The tag panel scrolls to its end when filled and when a chip leaves it.
+  // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
+  // wheel, through its scroll bar.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
@@ -113,6 +115,29 @@ class TestForm1 : public QObject {
     auto* bar = w.find<QScrollBar>("VScroll1");
     QVERIFY(bar->isVisible() && bar->value() == bar->maximum() && bar->maximum() > 0);
     QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->maximum()));
+    QWheelEvent up({5, 5}, w.panel().mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&w.panel(), &up);
+    QCOMPARE(bar->value(), bar->maximum() - 3 * widgets::TagPanel::kRowHeight);
+    QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->value()));
+  }
+
+  // The next start comes back at the size and folder the window was closed with.
+  void keepsItsSizeAndFolder() {
+    TestDir tree;
+    World w;
+    w.stateFile = w.dir / "config/window.conf";
+    QSize closed;
+    for (int run = 0; run < 2; ++run) {
+      w.Start(tree.path() + "\r\n\r\n" + tree / "gone" + "\r\n\r\n");
+      w.settle();
+      if (run == 0) w.form->resize(700, 600), w.select(1), closed = w.form->size(), w.form->close();
+    }
+    QVERIFY(closed.width() == 700);
+    QCOMPARE(w.form->size(), closed);
+    QCOMPARE(w.form->SelectedFolder(), 1);
+    QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
+                 QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
   }
 };
 

@@ -1,0 +1,114 @@
+// What the window offers beyond its buttons: the file list's menu, folders dropped on the
+// folder list, how many files the filter keeps, and the size, place and folder it had.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QTableView>
+
+#include "mainwindow/form1.h"
+#include "mainwindow/form_controls.h"
+#include "platform/file_system.h"
+#include "platform/files.h"
+
+namespace velmora::mainwindow {
+
+std::vector<std::string> DroppedFolders(const QMimeData& data) {
+  std::vector<std::string> folders;
+  for (const QByteArray& line : data.data(QStringLiteral("text/uri-list")).split('\n')) {
+    const QByteArray url = line.trimmed();
+    if (url.isEmpty() || url.startsWith('#')) continue;
+    std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
+    if (!path) continue;
+    while (path->size() > 1 && path->back() == platform::kPathSeparator) path->pop_back();
+    struct stat st {};
+    // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
+    if (path->find('\0') != std::string::npos ||
+        (platform::Fs().StatAt(AT_FDCWD, path->c_str(), &st, 0) == 0 && S_ISDIR(st.st_mode)))
+      folders.push_back(std::move(*path));
+  }
+  return folders;
+}
+
+void Form1::ShowFileMenu(const QPoint& at) {
+  const QModelIndex index = lstFiles_->indexAt(at);
+  if (index.isValid() && !lstFiles_->selectionModel()->isSelected(index)) {
+    lstFiles_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+  const std::vector<std::size_t> chosen = SelectedEntries();
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("mnuFiles"));
+  const auto add = [&](const char* text, auto action) {
+    QAction* item = menu.addAction(QString::fromLatin1(text));
+    item->setEnabled(!chosen.empty());
+    connect(item, &QAction::triggered, this, action);
+  };
+  using FC = fileops::FileCommands;
+  add("Open", [this] { Command(&FC::Open); });
+  add("Open Containing Folder", [this] {
+    if (const std::string file = CurrentEntry(); !file.empty())
+      shell_.OpenDocument(platform::ParentFolder(file));
+  });
+  add("Copy Path", [this, chosen] {
+    QByteArray paths;  // the exact bytes, one path a line
+    for (const std::size_t row : chosen) paths += QByteArray::fromStdString(Entry(row)) + '\n';
+    paths.chop(1);
+    auto* text = new QMimeData;
+    text->setData(QStringLiteral("text/plain"), paths);
+    QApplication::clipboard()->setMimeData(text);
+  });
+  menu.addSeparator();
+  add("Copy To", [this] { Command(&FC::CopyTo); });
+  add("Move To", [this] { Command(&FC::MoveTo); });
+  add("Rename", [this] { Command(&FC::Rename); });
+  add("Delete", [this] { Command(&FC::Delete); });
+  menu.exec(lstFiles_->viewport()->mapToGlobal(at));
+}
+
+void Form1::SayCount() {
+  // A command's own words stay a while; a load says its progress instead.
+  if (Loading() || (commandSpoke_.isValid() && commandSpoke_.elapsed() < 5000)) return;
+  const std::size_t all = browser_.Files().size();
+  lblStatus_->setText(QStringLiteral("%L1 of %L2 %3")
+                          .arg(browser_.RowCount())
+                          .arg(all)
+                          .arg(all == 1 ? QStringLiteral("file") : QStringLiteral("files")));
+}
+
+void Form1::RestoreState(bool folder) {
+  if (settings_.stateFile.empty()) return;
+  const QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
+  // On the screen it was on; centred by the first show only when nothing was kept.
+  if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) centred_ = true;
+  const std::string path = state.value(QStringLiteral("folder")).toByteArray().toStdString();
+  const std::size_t record = Store().Find(path);
+  if (!folder || record == Store().size()) return;
+  struct stat st {};
+  if (platform::Fs().StatAt(AT_FDCWD, path.c_str(), &st, 0) != 0) {
+    connect(
+        this, &Form1::LoadEnded, this,
+        [this, path] { SetStatus("The folder " + path + " is not there any more"); },
+        Qt::SingleShotConnection);
+  }
+  lstFolders_->setCurrentRow(static_cast<int>(record));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!settings_.stateFile.empty()) {
+    QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
+    state.setValue(QStringLiteral("geometry"), saveGeometry());
+    state.setValue(QStringLiteral("folder"),
+                   QByteArray::fromStdString(browser_.ShownPath().value_or(std::string())));
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace velmora::mainwindow
