@@ -18,7 +18,7 @@ using namespace velmora;
 
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-    "filter [--all|--any] DIR TAG...";
+    "filter [--all|--any] [--not TAG]... DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -31,12 +31,14 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       The words of each NAME, one record per name, words separated by a blank.
   velmora-cli tags --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] DIR TAG...
+  velmora-cli filter [--all|--any] [--not TAG]... DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
-      or at least one (--any), regardless of case.
+      or at least one (--any), and none of the --not tags, regardless of case.
+      With only --not tags, every file but those.
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
+  --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
 
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
   bool optionsDone = false;
   int modeFlags = 0;
   catalogue::MatchMode mode = catalogue::MatchMode::All;
+  std::vector<std::string> excluded;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -122,6 +125,9 @@ int main(int argc, char** argv) {
     } else if (a == "--all" || a == "--any") {
       mode = a == "--all" ? catalogue::MatchMode::All : catalogue::MatchMode::Any;
       ++modeFlags;
+    } else if (a == "--not") {
+      if (++i == argc) return Usage();
+      excluded.emplace_back(argv[i]);
     } else {
       std::fprintf(stderr, "velmora-cli: unknown option %s\n", argv[i]);
       return Usage();
@@ -133,14 +139,14 @@ int main(int argc, char** argv) {
   Output out(end);
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags) return Usage();
+    if (args.size() != 1 || folder || modeFlags || !excluded.empty()) return Usage();
     bool complete = true;
     const catalogue::PathList files = Scan(args[0], complete);
     for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
     return Status(out, complete);
   }
   if (command == "tags") {
-    if (modeFlags) return Usage();
+    if (modeFlags || !excluded.empty()) return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
@@ -166,7 +172,7 @@ int main(int argc, char** argv) {
     const catalogue::PathList files = Scan(args[0], complete);
     const std::vector<std::string> tags(args.begin() + 1, args.end());
     for (const std::size_t i :
-         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
+         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode, excluded)) {
       out.Record(files, i);
     }
     return Status(out, complete);
