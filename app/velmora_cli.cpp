@@ -41,6 +41,7 @@ Options:
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
+  --version the program's name and version
 
 Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
 (what could be read is listed, and each such folder is named on stderr as
@@ -117,6 +118,9 @@ int main(int argc, char** argv) {
       optionsDone = true;
     } else if (a == "--help" || a == "-h") {
       std::fputs(kHelp, stdout);
+      return 0;
+    } else if (a == "--version") {
+      std::puts("velmora-cli " VELMORA_VERSION);
       return 0;
     } else if (a == "-0") {
       end = '\0';

@@ -41,6 +41,7 @@ class TestCli : public QObject {
     row("filter any", "filter|--any|T/tree|BEACH|jpg", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\n");
     row("help", "tags|--help", 0, "*");
+    row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
          {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
           "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
