@@ -69,9 +69,14 @@ class Output {
     Field(files.Name(i));
     EndRecord();
   }
+  // Passes on what is written so far; the first failure is kept for Finish.
+  void Flush() {
+    if (std::fflush(stdout) != 0 && error_ == 0) error_ = errno;
+  }
   int Finish() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      std::fprintf(stderr, "velmora-cli: cannot write the output: %s\n", std::strerror(errno));
+      std::fprintf(stderr, "velmora-cli: cannot write the output: %s\n",
+                   std::strerror(error_ != 0 ? error_ : errno));
       return 1;
     }
     return 0;
@@ -79,19 +84,31 @@ class Output {
 
  private:
   char end_;
+  int error_ = 0;
 };
 
-// DIR's tree. The walk passes over folders it cannot read, as the window does; the
-// command line names each on stderr and clears complete.
-catalogue::PathList Scan(const std::string& dir, bool& complete) {
+// The walk passes over folders it cannot read, as the window does; the command line
+// names each on stderr. A blank DIR, which the walk ignores, is named too.
+catalogue::ScanReport ReportFor(const std::string& dir) {
   catalogue::ScanReport report;
   if (dir.find_first_not_of(' ') == std::string::npos) report.unreadable.push_back({dir, ENOENT});
-  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  return report;
+}
+
+// Names the folders that could not be read; true when there were none.
+bool Complete(const catalogue::ScanReport& report) {
   for (const auto& [folder, error] : report.unreadable) {
     std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(),
                  catalogue::UnreadableReason(error).c_str());
   }
-  complete = report.unreadable.empty();
+  return report.unreadable.empty();
+}
+
+// DIR's tree; complete is cleared when a folder of it could not be read.
+catalogue::PathList Scan(const std::string& dir, bool& complete) {
+  catalogue::ScanReport report = ReportFor(dir);
+  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  complete = Complete(report);
   return files;
 }
 
@@ -144,10 +161,15 @@ int main(int argc, char** argv) {
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags || !excluded.empty()) return Usage();
-    bool complete = true;
-    const catalogue::PathList files = Scan(args[0], complete);
-    for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
-    return Status(out, complete);
+    // Written as the walk hands the files over, so that the first lines come at once.
+    catalogue::ScanReport report = ReportFor(args[0]);
+    catalogue::ScanStream stream;
+    stream.files = [&out](catalogue::PathList&& files) {
+      for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
+      out.Flush();
+    };
+    catalogue::StreamFolder(args[0], stream, platform::SystemDirectories(), 0, &report);
+    return Status(out, Complete(report));
   }
   if (command == "tags") {
     if (modeFlags || !excluded.empty()) return Usage();
