@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "catalogue/store.h"
 #include "mainwindow/form1.h"
@@ -34,6 +36,13 @@ std::string FindReadme(const std::string& appDir) {
 
 int main(int argc, char** argv) {
   using namespace velmora;
+  // Answered before anything needs a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::puts("velmora " VELMORA_VERSION);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   // A window already running takes the folders and comes to the front instead.

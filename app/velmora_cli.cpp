@@ -18,7 +18,7 @@ using namespace velmora;
 
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-    "filter [--all|--any] DIR TAG...";
+    "filter [--all|--any] [--not TAG]... DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -31,14 +31,17 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       The words of each NAME, one record per name, words separated by a blank.
   velmora-cli tags --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] DIR TAG...
+  velmora-cli filter [--all|--any] [--not TAG]... DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
-      or at least one (--any), regardless of case.
+      or at least one (--any), and none of the --not tags, regardless of case.
+      With only --not tags, every file but those.
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
+  --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
+  --version the program's name and version
 
 Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
 (what could be read is listed, and each such folder is named on stderr as
@@ -66,9 +69,14 @@ class Output {
     Field(files.Name(i));
     EndRecord();
   }
+  // Passes on what is written so far; the first failure is kept for Finish.
+  void Flush() {
+    if (std::fflush(stdout) != 0 && error_ == 0) error_ = errno;
+  }
   int Finish() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      std::fprintf(stderr, "velmora-cli: cannot write the output: %s\n", std::strerror(errno));
+      std::fprintf(stderr, "velmora-cli: cannot write the output: %s\n",
+                   std::strerror(error_ != 0 ? error_ : errno));
       return 1;
     }
     return 0;
@@ -76,19 +84,31 @@ class Output {
 
  private:
   char end_;
+  int error_ = 0;
 };
 
-// DIR's tree. The walk passes over folders it cannot read, as the window does; the
-// command line names each on stderr and clears complete.
-catalogue::PathList Scan(const std::string& dir, bool& complete) {
+// The walk passes over folders it cannot read, as the window does; the command line
+// names each on stderr. A blank DIR, which the walk ignores, is named too.
+catalogue::ScanReport ReportFor(const std::string& dir) {
   catalogue::ScanReport report;
   if (dir.find_first_not_of(' ') == std::string::npos) report.unreadable.push_back({dir, ENOENT});
-  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  return report;
+}
+
+// Names the folders that could not be read; true when there were none.
+bool Complete(const catalogue::ScanReport& report) {
   for (const auto& [folder, error] : report.unreadable) {
     std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(),
                  catalogue::UnreadableReason(error).c_str());
   }
-  complete = report.unreadable.empty();
+  return report.unreadable.empty();
+}
+
+// DIR's tree; complete is cleared when a folder of it could not be read.
+catalogue::PathList Scan(const std::string& dir, bool& complete) {
+  catalogue::ScanReport report = ReportFor(dir);
+  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  complete = Complete(report);
   return files;
 }
 
@@ -106,6 +126,7 @@ int main(int argc, char** argv) {
   bool optionsDone = false;
   int modeFlags = 0;
   catalogue::MatchMode mode = catalogue::MatchMode::All;
+  std::vector<std::string> excluded;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -115,6 +136,9 @@ int main(int argc, char** argv) {
     } else if (a == "--help" || a == "-h") {
       std::fputs(kHelp, stdout);
       return 0;
+    } else if (a == "--version") {
+      std::puts("velmora-cli " VELMORA_VERSION);
+      return 0;
     } else if (a == "-0") {
       end = '\0';
     } else if (a == "--folder") {
@@ -122,6 +146,9 @@ int main(int argc, char** argv) {
     } else if (a == "--all" || a == "--any") {
       mode = a == "--all" ? catalogue::MatchMode::All : catalogue::MatchMode::Any;
       ++modeFlags;
+    } else if (a == "--not") {
+      if (++i == argc) return Usage();
+      excluded.emplace_back(argv[i]);
     } else {
       std::fprintf(stderr, "velmora-cli: unknown option %s\n", argv[i]);
       return Usage();
@@ -133,14 +160,19 @@ int main(int argc, char** argv) {
   Output out(end);
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags) return Usage();
-    bool complete = true;
-    const catalogue::PathList files = Scan(args[0], complete);
-    for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
-    return Status(out, complete);
+    if (args.size() != 1 || folder || modeFlags || !excluded.empty()) return Usage();
+    // Written as the walk hands the files over, so that the first lines come at once.
+    catalogue::ScanReport report = ReportFor(args[0]);
+    catalogue::ScanStream stream;
+    stream.files = [&out](catalogue::PathList&& files) {
+      for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
+      out.Flush();
+    };
+    catalogue::StreamFolder(args[0], stream, platform::SystemDirectories(), 0, &report);
+    return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags) return Usage();
+    if (modeFlags || !excluded.empty()) return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
@@ -166,7 +198,7 @@ int main(int argc, char** argv) {
     const catalogue::PathList files = Scan(args[0], complete);
     const std::vector<std::string> tags(args.begin() + 1, args.end());
     for (const std::size_t i :
-         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode)) {
+         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode, excluded)) {
       out.Record(files, i);
     }
     return Status(out, complete);

@@ -119,29 +119,48 @@ bool FilterIndex::Hits(std::size_t i, std::string_view needle) const {
 }
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
-                                        const std::vector<std::string>& tags, MatchMode mode) {
+                                        const std::vector<std::string>& tags, MatchMode mode,
+                                        const std::vector<std::string>& excluded) {
   const std::size_t count = index.size();
-  std::vector<unsigned char> keep(count, mode == MatchMode::All ? 1 : 0);
-  std::size_t kept = mode == MatchMode::All ? count : 0;
+  // Only excluding means every file but those.
+  const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
+  std::vector<unsigned char> keep(count, startFull ? 1 : 0);
+  std::size_t kept = startFull ? count : 0;
   std::vector<unsigned char> hits;
-  for (const std::string& tag : tags) {
-    const std::string needle = LowerCase(tag);
-    if (mode == MatchMode::All && kept < count / 8) {
+  // Keeps the files kept so far whose names hit needle (or, with want false, do not).
+  const auto narrow = [&](const std::string& needle, bool want) {
+    if (kept < count / 8) {
       // Few files left: test them one by one rather than search every name again.
       kept = 0;
       for (std::size_t i = 0; i < count; ++i) {
-        if (keep[i]) kept += keep[i] = index.Hits(i, needle);
+        if (keep[i]) kept += keep[i] = index.Hits(i, needle) == want;
       }
+      return;
+    }
+    hits.assign(count, 0);
+    index.MarkHits(needle, hits);
+    const unsigned char miss = want ? 0 : 1;  // hits are 0 or 1
+    kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      keep[i] = keep[i] & (hits[i] ^ miss);
+      kept += keep[i];
+    }
+  };
+  for (const std::string& tag : tags) {
+    const std::string needle = LowerCase(tag);
+    if (mode == MatchMode::All) {
+      narrow(needle, true);
       continue;
     }
     hits.assign(count, 0);
     index.MarkHits(needle, hits);
     kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
-      keep[i] = mode == MatchMode::All ? (keep[i] & hits[i]) : (keep[i] | hits[i]);
+      keep[i] = keep[i] | hits[i];
       kept += keep[i];
     }
   }
+  for (const std::string& tag : excluded) narrow(LowerCase(tag), false);
   std::vector<std::size_t> result;
   result.reserve(kept);
   for (std::size_t i = 0; i < count; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
-// Narrowing a file list to the files whose names hold all, or any, of some tags.
+// Narrowing a file list to the files whose names hold all, or any, of some tags, and
+// none of others.
 
 #include <cstddef>
 #include <string>
@@ -49,10 +50,12 @@ class FilterIndex {
 };
 
 // The indices, in list order, of the files that the tags keep: in All mode those whose
-// name contains every tag, in Any mode those containing at least one. A tag hits when
-// it occurs anywhere in the lower-cased name, whatever its own case. No tags: All keeps
-// everything, Any nothing.
+// name contains every tag, in Any mode those containing at least one; in both, less
+// those whose name contains any excluded tag. A tag hits when it occurs anywhere in the
+// lower-cased name, whatever its own case. No tags: All keeps everything, Any nothing,
+// unless tags are excluded: then both keep every file not excluded ("all but these").
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
-                                        const std::vector<std::string>& tags, MatchMode mode);
+                                        const std::vector<std::string>& tags, MatchMode mode,
+                                        const std::vector<std::string>& excluded = {});
 
 }  // namespace velmora::catalogue

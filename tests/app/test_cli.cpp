@@ -27,20 +27,25 @@ class TestCli : public QObject {
     };
     const QByteArray usage =
         "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-        "filter [--all|--any] DIR TAG...\n";
+        "filter [--all|--any] [--not TAG]... DIR TAG...\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
     row("tags of names", "tags|-|HolidayPhotos2009_Beach.JPG|--|-iPhone", 0,
         "\nholiday photos beach jpg\ni phone\n");
     row("tags of a folder", "tags|--folder|T/tree", 0, "beach\nparty\njpg\npng\nother\ntxt\n");
-    row("filter all", "filter|T/tree|BEACH|jpg", 0, "T/tree/Beach Party.JPG\n");
+    row("filter all, --not", "filter|--not|PNG|T/tree|BEACH", 0, "T/tree/Beach Party.JPG\n");
+    row("only --not, repeated", "filter|--any|--not|jpg|T/tree|--not|png", 0,
+        "T/tree/sub/x/other.txt\n");
+    row("--not after --", "filter|T/tree|--|--not", 0, "");
     row("filter any", "filter|--any|T/tree|BEACH|jpg", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\n");
     row("help", "tags|--help", 0, "*");
+    row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
          {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
-          "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a"})
+          "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
+          "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);

@@ -17,15 +17,17 @@ Strings split(const QByteArray& list, char by) {  // "-" is an empty list
 class TestFilter : public QObject {
   Q_OBJECT
  private slots:
-  // names: the files of /f/, by "|"; tags by ","; kept: the positions of the files kept.
+  // names: the files of /f/, by "|"; tags and excluded tags by ","; kept: the positions
+  // of the files kept.
   void filter_data() {
     QTest::addColumn<QByteArray>("names");
     QTest::addColumn<QByteArray>("tags");
     QTest::addColumn<bool>("any");
     QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QByteArray>("excluded");
     const auto row = [](const char* tag, QByteArray names, QByteArray tags, bool any,
-                        const char* kept) {
-      QTest::newRow(tag) << names << tags << any << QByteArray(kept);
+                        const char* kept, QByteArray excluded = "-") {
+      QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded;
     };
     const char* few = "ab|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|";  // after ab, name by name
     row("name lower-cased, any substring", "notjpg.txt|photo.JPG|a.png", "jpg", true, "01");
@@ -41,6 +43,13 @@ class TestFilter : public QObject {
     row("empty tag hits named files", "a|", "", true, "0");
     row("few left: checked one by one", few, "ab,", false, "0");
     row("few left, then a tag none holds", few, "ab,z", false, "");
+    const char* beach = "Beach.JPG|beach.png|x.txt|Beach.jpg.txt";
+    row("excluded, all", beach, "beach", false, "1", "JPG");
+    row("excluded, any", beach, "png,txt", true, "12", "jpg");
+    row("only excluded, all: all but these", beach, "-", false, "023", "PNG");
+    row("only excluded, any: all but these", beach, "-", true, "2", "png,.jpg");
+    row("few left, excluded one by one", few, "ab", false, "0", "q");
+    row("few left, any, excluded one by one", few, "ab", true, "", "B");
     // Long names for the wide search: abc at each offset after a near miss, or only a.c.
     QByteArray wide;
     for (int k = 0; k < 36; ++k)
@@ -55,6 +64,7 @@ class TestFilter : public QObject {
     QFETCH(QByteArray, tags);
     QFETCH(bool, any);
     QFETCH(QByteArray, kept);
+    QFETCH(QByteArray, excluded);
     PathList list;
     for (const std::string& name : split(names, '|')) list.push_back("/f/" + name);
     const auto mode = any ? MatchMode::Any : MatchMode::All;
@@ -67,7 +77,8 @@ class TestFilter : public QObject {
     FilterIndex whole(list);
     for (const FilterIndex* index : {&whole, &grown}) {
       QByteArray got;
-      for (const std::size_t i : ApplyTagFilter(*index, split(tags, ','), mode))
+      for (const std::size_t i :
+           ApplyTagFilter(*index, split(tags, ','), mode, split(excluded, ',')))
         got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
     }

@@ -15,6 +15,7 @@ dpkg-deb -x "$deb" "$work/root" && cd "$work/root/usr"
 ls bin/velmora{,-cli} share/doc/velmora/README.md >/dev/null  # ls names what is missing
 ls share/{applications/$id.desktop,metainfo/$id.metainfo.xml,icons/hicolor/scalable/apps/$id.svg} \
   share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/$id.png >/dev/null
+ls share/{man/man1/velmora{,-cli}.1,bash-completion/completions/velmora{,-cli}} >/dev/null
 { readelf -d -p .rodata bin/*; cat share/{applications,metainfo}/*; } | grep -F "$2" &&
   fail "a build path is baked in (run path, compiled-in text or data)"
 for needed in xdg-utils qt6-qpa-plugins fonts-liberation2 libqt6widgets6 libicu72 libglib2.0-0; do
