@@ -356,7 +356,7 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
   std::size_t added = files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
-    kept = ApplyTagFilter(index, BarTexts(), mode_);
+    kept = Kept(index);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }
@@ -377,7 +377,10 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
   tags_.Merge(tags, fresh);
   if (!autoTags_) return;
   std::erase_if(fresh, [this](const std::string& t) { return InBar(t); });
-  if (!fresh.empty()) view_.ChipsAdded(fresh);
+  if (fresh.empty()) return;
+  // Only the first-seen order holds its chips where they are as more come.
+  if (order_ == ChipOrder::FirstSeen) return view_.ChipsAdded(fresh);
+  view_.ChipsReset();
 }
 
 std::vector<std::uint32_t> Browser::FoldersNamed(std::string_view text) {
@@ -497,15 +500,15 @@ void Browser::Refilter() {
   if (bar_.empty() && mode_ == MatchMode::All && gone_.empty()) {
     rows_.reset();
   } else {
-    rows_ = ApplyTagFilter(index_, BarTexts(), mode_);
+    rows_ = Kept(index_);
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   view_.RowsChanged({RowChange::Kind::Reset});
 }
 
-void Browser::AddBarTag(const std::string& text, const std::string& kind) {
+void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
   if (InBar(text)) return;
-  bar_.push_back({text, kind});
+  bar_.push_back({text, kind, excluded});
   Refilter();
 }
 
@@ -519,10 +522,20 @@ void Browser::SetMode(MatchMode mode) {
   Refilter();
 }
 
-std::vector<std::string> Browser::BarTexts() const {
+void Browser::SetOrder(ChipOrder order) {
+  order_ = order;
+  view_.ChipsReset();
+}
+
+std::vector<std::string> Browser::BarTexts(bool excluded) const {
   std::vector<std::string> texts;
-  for (const BarTag& tag : bar_) texts.push_back(tag.text);
+  for (const BarTag& tag : bar_)
+    if (tag.excluded == excluded) texts.push_back(tag.text);
   return texts;
+}
+
+std::vector<std::size_t> Browser::Kept(const FilterIndex& index) const {
+  return ApplyTagFilter(index, BarTexts(false), mode_, BarTexts(true));
 }
 
 bool Browser::InBar(const std::string& text) const {
@@ -532,9 +545,19 @@ bool Browser::InBar(const std::string& text) const {
 std::vector<std::string> Browser::PanelChips() const {
   std::vector<std::string> chips;
   if (autoTags_) {
+    std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < tags_.Tags().size(); ++i) {
-      if (tags_.Count(i) > 0 && !InBar(tags_.Tags()[i])) chips.push_back(tags_.Tags()[i]);
+      if (tags_.Count(i) > 0 && !InBar(tags_.Tags()[i])) shown.push_back(i);
     }
+    const auto name = [this](std::size_t a, std::size_t b) {
+      return tags_.Tags()[a] < tags_.Tags()[b];
+    };
+    const auto count = [this](std::size_t a, std::size_t b) {
+      return tags_.Count(a) > tags_.Count(b);
+    };
+    if (order_ == ChipOrder::Name) std::sort(shown.begin(), shown.end(), name);
+    if (order_ == ChipOrder::Count) std::stable_sort(shown.begin(), shown.end(), count);
+    for (const std::size_t i : shown) chips.push_back(tags_.Tags()[i]);
   }
   if (!progress_.loading) {
     for (std::string& chip : UserChips()) chips.push_back(std::move(chip));

@@ -28,8 +28,13 @@ namespace velmora::catalogue {
 struct BarTag {
   std::string text;
   std::string kind;  // "auto" or "user", handed back when the tag leaves the bar
+  bool excluded = false;  // files whose names hold it are left out
   friend bool operator==(const BarTag&, const BarTag&) = default;
 };
+
+// The order of the panel's auto tags: as first seen (the design's), by name, or by how
+// many files have them, most first. User tags follow them as they are.
+enum class ChipOrder { FirstSeen, Name, Count };
 
 // Rows of the file list about to change, and changed: inserted or removed rows first
 // to last, or every row replaced.
@@ -117,12 +122,14 @@ class Browser {
 
   const std::vector<BarTag>& Bar() const { return bar_; }
   MatchMode Mode() const { return mode_; }
-  void AddBarTag(const std::string& text, const std::string& kind);
+  void AddBarTag(const std::string& text, const std::string& kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
-  // The chips of the folder not in the bar: its auto tags in first-seen order (when
-  // shown), then its user tags.
+  // The chips of the folder not in the bar: its auto tags (when shown) in the chip order,
+  // then its user tags.
   std::vector<std::string> PanelChips() const;
+  ChipOrder Order() const { return order_; }
+  void SetOrder(ChipOrder order);
 
   std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
   std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
@@ -149,7 +156,8 @@ class Browser {
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);
   void Refilter();
-  std::vector<std::string> BarTexts() const;
+  std::vector<std::string> BarTexts(bool excluded) const;
+  std::vector<std::size_t> Kept(const FilterIndex& index) const;
   bool InBar(const std::string& text) const;
   // The folder's user tags not in the bar, in either case.
   std::vector<std::string> UserChips() const;
@@ -166,6 +174,7 @@ class Browser {
   bool autoTags_ = true;
   std::vector<BarTag> bar_;
   MatchMode mode_ = MatchMode::All;
+  ChipOrder order_ = ChipOrder::FirstSeen;
 
   PathList files_;
   FilterIndex index_;

@@ -19,6 +19,7 @@
 #include "mainwindow/form_controls.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
+#include "widgets/chip_painter.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -97,6 +98,8 @@ void Form1::CreateControls() {
   lstFolders_->setAcceptDrops(true);
   lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+  oTagPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(oTagPanel_, &QWidget::customContextMenuRequested, this, &Form1::ShowPanelMenu);
 }
 
 void Form1::Connect() {
@@ -152,23 +155,20 @@ void Form1::Connect() {
   onKey(QKeySequence(Qt::Key_F2), lstFiles_, [this] { Command(&FileCommands::Rename); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
 
-  connect(oTagPanel_, &widgets::TagPanel::TagSelected, this, [this](const std::string& text) {
-    oTagBar_->AddItem(text, "auto");
-    oTagBar_->Redraw();
-    browser_.AddBarTag(text, "auto");
-    SayCount();
-  });
-  connect(oTagUser_, &widgets::TagPanel::TagSelected, this, [this](const std::string& text) {
-    oTagBar_->AddItem(text, "user");
-    oTagBar_->Redraw();
-    browser_.AddBarTag(text, "user");
-    SayCount();
-  });
+  // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
+  for (auto* panel : {oTagPanel_, oTagUser_}) {
+    connect(panel, &widgets::TagPanel::TagSelected, this, [this, panel](const std::string& text) {
+      ToBar(text, panel == oTagPanel_ ? "auto" : "user",
+            panel->ClickModifiers().testFlag(Qt::ControlModifier));
+    });
+  }
   connect(oTagBar_, &widgets::TagBar::TagSelected, this,
           [this](const std::string& text, const std::string& kind) {
-            widgets::TagPanel* home = kind == "auto"   ? oTagPanel_
-                                      : kind == "user" ? oTagUser_
-                                                       : nullptr;
+            const std::string_view home_kind =
+                widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
+            widgets::TagPanel* home = home_kind == "auto"   ? oTagPanel_
+                                      : home_kind == "user" ? oTagUser_
+                                                            : nullptr;
             if (home != nullptr) {
               home->AddItem(text);
               home->Redraw();
@@ -288,6 +288,13 @@ void Form1::SelectAll(bool select) {
   }
 }
 
+void Form1::ToBar(const std::string& text, const std::string& kind, bool excluded) {
+  oTagBar_->AddItem(text, (excluded ? std::string(widgets::kExcludedKind) : "") + kind);
+  oTagBar_->Redraw();
+  browser_.AddBarTag(text, kind, excluded);
+  SayCount();
+}
+
 void Form1::Command(void (fileops::FileCommands::*command)()) {
   browser_.Stop();
   (commands_.*command)();
@@ -320,7 +327,8 @@ void Form1::ChipsReset() {
   panelTimer_.stop();
   ChipsAdded(browser_.PanelChips());
   oTagBar_->Clear();
-  for (const catalogue::BarTag& tag : browser_.Bar()) oTagBar_->AddItem(tag.text, tag.kind);
+  for (const catalogue::BarTag& tag : browser_.Bar())
+    oTagBar_->AddItem(tag.text, (tag.excluded ? std::string(widgets::kExcludedKind) : "") + tag.kind);
   oTagBar_->Redraw();
   cmdAddUserTag_->setVisible(browser_.ShownPath().has_value());
 }

@@ -48,7 +48,7 @@ class ClickLabel : public QLabel {
 struct FormSettings {
   std::string storeFile;     // folders.txt
   std::string creditTarget;  // what the credit line opens
-  std::string stateFile;     // the size, place and folder kept between runs; none if empty
+  std::string stateFile;     // size, place, chip order and folder kept between runs; or none
 };
 
 class Form1 : public QWidget, private fileops::FileListHost, private catalogue::BrowserView {
@@ -93,8 +93,12 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void cmdAddUserTag_Click();
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
+  // A chip into the filter bar, of kind "auto" or "user".
+  void ToBar(const std::string& text, const std::string& kind, bool excluded);
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
+  // The tag panel's menu: exclude the chip, and the chips' order.
+  void ShowPanelMenu(const QPoint& at);
   // After a change of the filter: how many files are listed, unless a command spoke last.
   void SayCount();
 

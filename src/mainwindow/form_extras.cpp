@@ -1,5 +1,6 @@
 // What the window offers beyond its buttons: the file list's menu, folders dropped on the
-// folder list, how many files the filter keeps, and the size, place and folder it had.
+// folder list, how many files the filter keeps, the tag panel's menu, and the size,
+// place, chip order and folder it had.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include "mainwindow/form_controls.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "widgets/tag_panel.h"
 
 namespace velmora::mainwindow {
 
@@ -73,6 +75,31 @@ void Form1::ShowFileMenu(const QPoint& at) {
   menu.exec(lstFiles_->viewport()->mapToGlobal(at));
 }
 
+void Form1::ShowPanelMenu(const QPoint& at) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("mnuTags"));
+  if (const long chip = oTagPanel_->ChipAt(at); chip >= 0) {
+    const std::string text = oTagPanel_->TextAt(static_cast<std::size_t>(chip));
+    connect(menu.addAction(QStringLiteral("Exclude \u201C%1\u201D").arg(Show(text))),
+            &QAction::triggered, this, [this, text] {
+              // Found again by its text: live changes may have moved it meanwhile.
+              for (std::size_t p = 0; p < oTagPanel_->Count(); ++p)
+                if (oTagPanel_->TextAt(p) == text) return oTagPanel_->ClickChip(p, Qt::ControlModifier);
+            });
+    menu.addSeparator();
+  }
+  using catalogue::ChipOrder;
+  for (const auto& [name, order] : {std::pair{"First Seen", ChipOrder::FirstSeen},
+                                    std::pair{"A to Z", ChipOrder::Name},
+                                    std::pair{"Most Files First", ChipOrder::Count}}) {
+    QAction* item = menu.addAction(QString::fromLatin1(name));
+    item->setCheckable(true);
+    item->setChecked(browser_.Order() == order);
+    connect(item, &QAction::triggered, this, [this, o = order] { browser_.SetOrder(o); });
+  }
+  menu.exec(oTagPanel_->mapToGlobal(at));
+}
+
 void Form1::SayCount() {
   // A command's own words stay a while; a load says its progress instead.
   if (Loading() || (commandSpoke_.isValid() && commandSpoke_.elapsed() < 5000)) return;
@@ -88,6 +115,9 @@ void Form1::RestoreState(bool folder) {
   const QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
   // On the screen it was on; centred by the first show only when nothing was kept.
   if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) centred_ = true;
+  const int order = state.value(QStringLiteral("order")).toInt();
+  if (order >= 0 && order <= static_cast<int>(catalogue::ChipOrder::Count))
+    browser_.SetOrder(static_cast<catalogue::ChipOrder>(order));
   const std::string path = state.value(QStringLiteral("folder")).toByteArray().toStdString();
   const std::size_t record = Store().Find(path);
   if (!folder || record == Store().size()) return;
@@ -105,6 +135,7 @@ void Form1::closeEvent(QCloseEvent* event) {
   if (!settings_.stateFile.empty()) {
     QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
     state.setValue(QStringLiteral("geometry"), saveGeometry());
+    state.setValue(QStringLiteral("order"), static_cast<int>(browser_.Order()));
     state.setValue(QStringLiteral("folder"),
                    QByteArray::fromStdString(browser_.ShownPath().value_or(std::string())));
   }

@@ -28,7 +28,8 @@ class ChipAccessible final : public QAccessibleInterface, public QAccessibleActi
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid()) return {};
-    return ChipText(container_->TextAt(static_cast<std::size_t>(Position())));
+    const ChipInfo chip = container_->Chip(static_cast<std::size_t>(Position()));
+    return (IsExcluded(chip.kind) ? QStringLiteral("not ") : QString()) + ChipText(chip.text);
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

@@ -115,7 +115,8 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
     const ChipGeometry& g = chips_[p]->geometry;
     if (g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
     const Entry& e = Measured(p);
-    PaintChip(painter, e.geometry, ChipText(e.text), keyboard_ && hasFocus() && p == current_);
+    PaintChip(painter, e.geometry, ChipText(e.text), keyboard_ && hasFocus() && p == current_,
+              IsExcluded(e.kind));
   }
 }
 
@@ -132,11 +133,11 @@ void ChipContainer::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = 0;
   if (click) {
     current_ = static_cast<std::size_t>(p);
-    ClickChip(static_cast<std::size_t>(p));
+    ClickChip(static_cast<std::size_t>(p), event->modifiers());
   }
 }
 
-void ChipContainer::ClickChip(std::size_t position) {
+void ChipContainer::ClickChip(std::size_t position, Qt::KeyboardModifiers modifiers) {
   // Copies first: the chip is gone before its event is raised.
   const std::string text = chips_[position]->text;
   const std::string kind = chips_[position]->kind;
@@ -146,7 +147,9 @@ void ChipContainer::ClickChip(std::size_t position) {
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
   QCoreApplication::processEvents();
+  clickModifiers_ = modifiers;
   Selected(text, kind);
+  clickModifiers_ = {};
 }
 
 void ChipContainer::keyPressEvent(QKeyEvent* event) {
@@ -169,7 +172,7 @@ void ChipContainer::keyPressEvent(QKeyEvent* event) {
       break;
     case ChipKey::Click:
       current_ = next;
-      ClickChip(next);
+      ClickChip(next, event->modifiers());
       return;
     case ChipKey::Other:
       return QWidget::keyPressEvent(event);

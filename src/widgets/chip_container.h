@@ -41,11 +41,13 @@ class ChipContainer : public QWidget {
   // Where the chip at position is drawn, in pixels of the container.
   QRectF ChipRect(std::size_t position) const;
   // What a click on the chip at position does: it leaves, and the container's event follows.
-  void ClickChip(std::size_t position);
+  void ClickChip(std::size_t position, Qt::KeyboardModifiers modifiers = {});
   // The position of the chip with this index, or -1 once it has gone.
   long PositionOf(std::int64_t index) const;
   // The chip the keyboard is on, when the keyboard is in use; -1 otherwise.
   long FocusedChip() const;
+  // While a click's event is raised: the keys held with it (Ctrl excludes a tag).
+  Qt::KeyboardModifiers ClickModifiers() const { return clickModifiers_; }
   void SetMeasure(Measure measure) { measure_ = std::move(measure); }
 
   // Lays the chips out; each container has its own rule.
@@ -86,6 +88,7 @@ class ChipContainer : public QWidget {
   std::int64_t pressed_ = 0;  // index of the chip under a mouse press
   std::size_t current_ = 0;   // the chip the keyboard is on
   bool keyboard_ = false;     // show it only once the keyboard is used
+  Qt::KeyboardModifiers clickModifiers_;
   Measure measure_;
 };
 

@@ -48,7 +48,8 @@ ChipKey ChipKeyOf(int key) {
   }
 }
 
-void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused) {
+void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused,
+               bool excluded) {
   static const QColor body(0xBF, 0xBF, 0xBF);
   static const QColor divider(0xC3, 0xC3, 0xC3);
   const double x = TwipsToPixels(chip.left);
@@ -75,8 +76,10 @@ void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text,
   pill.closeSubpath();
   painter.fillPath(pill, body);
 
-  painter.setFont(ChipFont());
-  painter.setPen(QColor(0, 0, 255));
+  QFont font = ChipFont();
+  font.setStrikeOut(excluded);
+  painter.setFont(font);
+  painter.setPen(excluded ? QColor(0xB0, 0, 0) : QColor(0, 0, 255));
   const QRectF label(x + TwipsToPixels(chip.labelLeft), y + TwipsToPixels(ChipGeometry::kLabelTop),
                      TwipsToPixels(chip.labelWidth), TwipsToPixels(ChipGeometry::kLabelHeight));
   painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);

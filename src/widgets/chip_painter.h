@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <string>
+#include <string_view>
 
 #include "widgets/chip_geometry.h"
 
@@ -23,7 +24,13 @@ int MeasureLabel(const std::string& text);
 enum class ChipKey { Other, Previous, Next, First, Last, Click };
 ChipKey ChipKeyOf(int key);
 
-// Paints a chip at its geometry (twips, relative to the painter's origin).
-void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused);
+// A chip in the filter bar whose tag leaves files out has a kind that begins so.
+inline constexpr std::string_view kExcludedKind = "not ";
+inline bool IsExcluded(const std::string& kind) { return kind.starts_with(kExcludedKind); }
+
+// Paints a chip at its geometry (twips, relative to the painter's origin); an excluded
+// tag struck through, in red.
+void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text, bool focused,
+               bool excluded = false);
 
 }  // namespace velmora::widgets

@@ -108,7 +108,8 @@ class TestBrowser : public QObject {
   // folder starts clean.
   void rescanKeepsTheFilter() {
     Fixture f;
-    for (const char* name : {"a/Beach Day.jpg", "a/beach night.png", "a/Forest.jpg", "b/x.txt"})
+    for (const char* name :
+         {"a/Beach Day.jpg", "a/beach night.png", "a/Forest.jpg", "b/cc", "b/cc bb", "b/cc bb aa"})
       f.tree.createFile(name);
     f.show(f.tree / "a", "family,");
     for (const char* tag : {"jpg", "family", "png"}) f.browser.AddBarTag(tag, "auto");
@@ -121,9 +122,15 @@ class TestBrowser : public QObject {
     QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg"}));
     std::sort(f.chips.begin(), f.chips.end());
     QCOMPARE(f.chips, (Strings{"beach", "day", "forest"}));
+    f.browser.AddBarTag("forest", "auto", true);  // an excluded tag, in either mode
+    QCOMPARE(f.names(), Strings{"Beach Day.jpg"});
     f.show(f.tree / "b");
     QVERIFY(f.browser.Bar().empty());
-    QCOMPARE(f.names(), Strings{"x.txt"});
+    QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));
+    f.browser.SetOrder(ChipOrder::Count);  // the chips in another order
+    QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
+    f.browser.SetOrder(ChipOrder::Name);
+    QCOMPARE(f.chips, (Strings{"aa", "bb", "cc"}));
   }
 
   // Files made, removed and renamed by anyone show while the folder is shown, also when
