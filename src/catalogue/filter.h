@@ -2,6 +2,8 @@
 // Narrowing a file list to the files whose names hold all, or any, of some tags.
 
 #include <cstddef>
+#include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@ enum class MatchMode { All, Any };
 // NUL, which no file name holds, so one pass over a buffer searches every name in it.
 // A list that grows while it is shown keeps its names in pieces, so that growing never
 // copies what is there.
+struct TagHits;
 class FilterIndex {
  public:
   FilterIndex() = default;
@@ -43,6 +46,8 @@ class FilterIndex {
     void MarkHits(std::string_view needle, unsigned char* hits) const;
   };
   const Piece& PieceOf(std::size_t i) const;
+  friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
+                                           std::span<const std::size_t>, std::stop_token);
 
   std::vector<Piece> pieces_;
   std::size_t count_ = 0;
@@ -54,5 +59,19 @@ class FilterIndex {
 // everything, Any nothing.
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
                                         const std::vector<std::string>& tags, MatchMode mode);
+
+// How many files one tag hits, by ApplyTagFilter's rule.
+struct TagHits {
+  std::size_t all = 0;   // of every file of the index
+  std::size_t kept = 0;  // of the kept rows only
+  bool operator==(const TagHits&) const = default;
+};
+
+// For each tag, the files it hits among all of index and among kept (sorted positions
+// in index), in one pass over the names however many tags there are. Empty when stop
+// is requested before the end.
+std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
+                                  std::span<const std::size_t> kept = {},
+                                  std::stop_token stop = {});
 
 }  // namespace velmora::catalogue

@@ -39,6 +39,8 @@ class TestFilter : public QObject {
     row("tag across two names", "ab|cd", "bc", true, "");
     row("NUL across two names", "ab|cd", QByteArray("b\0c", 3), true, "");
     row("empty tag hits named files", "a|", "", true, "0");
+    row("overlapping tags, repeats, case", "abAB|Bab|ba|xyz", "a,ab,b,bab,A", false, "01");
+    row("a tag ends inside a longer one", "abcx|abcd|bcd|d", "abcd,bc,d", true, "0123");
     row("few left: checked one by one", few, "ab,", false, "0");
     row("few left, then a tag none holds", few, "ab,z", false, "");
     // Long names for the wide search: abc at each offset after a near miss, or only a.c.
@@ -67,10 +69,23 @@ class TestFilter : public QObject {
     FilterIndex whole(list);
     for (const FilterIndex* index : {&whole, &grown}) {
       QByteArray got;
-      for (const std::size_t i : ApplyTagFilter(*index, split(tags, ','), mode))
-        got += QByteArray::number(static_cast<qulonglong>(i), 36);
+      const auto rows = ApplyTagFilter(*index, split(tags, ','), mode);
+      for (const std::size_t i : rows) got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
+      // Counted all at once as filtering by each tag alone counts, also within the rows kept.
+      std::vector<TagHits> one;
+      for (const std::string& tag : split(tags, ',')) {
+        const auto hit = ApplyTagFilter(*index, {tag}, MatchMode::Any);
+        one.push_back({hit.size(), static_cast<std::size_t>(std::count_if(
+                                       hit.begin(), hit.end(), [&](std::size_t i) {
+                                         return std::binary_search(rows.begin(), rows.end(), i);
+                                       }))});
+      }
+      QVERIFY(CountTagHits(*index, split(tags, ','), rows) == one);
     }
+    std::stop_source stop;
+    stop.request_stop();
+    QVERIFY(CountTagHits(whole, {"a"}, {}, stop.get_token()).empty());
   }
 };
 
