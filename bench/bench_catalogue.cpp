@@ -88,6 +88,17 @@ BENCHMARK_CAPTURE(BM_Filter, common_letters_all, {"e", "a", "t"}, MatchMode::All
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Filter, rare_tag, {"zzqx"}, MatchMode::Any)->Unit(benchmark::kMillisecond);
 
+// The panel's counts: every tag of the list over every name, and over the files one tag keeps.
+void BM_CountTagHits(benchmark::State& state) {
+  const std::vector<std::string> tags = CollectTags(Paths()).Tags();
+  const std::vector<std::size_t> kept = ApplyTagFilter(Index(), {"jpg"}, MatchMode::Any);
+  for (auto _ : state) benchmark::DoNotOptimize(CountTagHits(Index(), tags, kept).data());
+  state.counters["tags"] = static_cast<double>(tags.size());
+  state.counters["files"] = static_cast<double>(Index().size());
+  state.counters["kept"] = static_cast<double>(kept.size());
+}
+BENCHMARK(BM_CountTagHits)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -101,6 +101,22 @@ void BM_ScrollFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// A letter typed to find a chip among as many as a large folder's panel holds, and the
+// frame after it. No tag starts with z: every chip is looked at.
+void BM_TypeToFind(benchmark::State& state) {
+  Scene scene;
+  const std::vector<std::string> tags(Tags().begin(), Tags().begin() + state.range(0));
+  for (const auto& t : tags) scene.panel.AddItem(t);
+  scene.panel.Redraw();
+  scene.panel.setFocus();
+  for (auto _ : state) {
+    QTest::keyClick(&scene.panel, Qt::Key_Z);
+    QCoreApplication::processEvents();
+  }
+  state.counters["chips"] = static_cast<double>(scene.panel.Count());
+}
+BENCHMARK(BM_TypeToFind)->Arg(23689)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 void BM_BytesPerChip(benchmark::State& state) {
   std::size_t textBytes = 0;
   for (const auto& t : Tags())

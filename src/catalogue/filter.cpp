@@ -1,6 +1,8 @@
 #include "catalogue/filter.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "catalogue/tags.h"
@@ -167,6 +169,119 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
     if (keep[i]) result.push_back(i);
   }
   return result;
+}
+
+std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
+                                  std::span<const std::size_t> kept, std::stop_token stop) {
+  // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
+  // Bytes that no tag holds share column 0, which leads back to the start: NUL among
+  // them, so that no match runs across two names.
+  constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
+  std::vector<std::string> needles;
+  needles.reserve(tags.size());
+  std::array<std::uint32_t, 256> column{};
+  std::uint32_t columns = 1;
+  for (const std::string& tag : tags) {
+    needles.push_back(LowerCase(tag));
+    for (const unsigned char c : needles.back())
+      if (column[c] == 0 && c != 0) column[c] = columns++;
+  }
+  // Each row ends with one more entry, set once the moves are known: the row's out state.
+  const std::uint32_t width = columns + 1;
+  std::vector<std::uint32_t> go(width, 0);  // the root's row; 0 is "no child" while building
+  std::uint32_t states = 1;
+  std::vector<std::uint32_t> nodeOf;  // each tag's state; the root for an empty tag
+  nodeOf.reserve(tags.size());
+  for (const std::string& needle : needles) {
+    if (needle.find('\0') != std::string::npos) {
+      nodeOf.push_back(kNever);
+      continue;
+    }
+    std::uint32_t s = 0;
+    for (const unsigned char c : needle) {
+      std::uint32_t child = go[std::size_t{s} * width + column[c]];
+      if (child == 0) {
+        child = states++;
+        go[std::size_t{s} * width + column[c]] = child;
+        go.resize(std::size_t{states} * width, 0);
+      }
+      s = child;
+    }
+    nodeOf.push_back(s);
+  }
+  std::vector<unsigned char> ends(states, 0);
+  for (const std::uint32_t s : nodeOf)
+    if (s != kNever && s != 0) ends[s] = 1;
+
+  // out[s]: the nearest state on s's suffix chain, itself first, where a tag ends (0: none);
+  // link[t]: the next such state after the tag end t.
+  std::vector<std::uint32_t> fail(states, 0), out(states, 0), link(states, 0), queue;
+  queue.reserve(states);
+  for (std::uint32_t c = 0; c < columns; ++c)
+    if (go[c] != 0) queue.push_back(go[c]);
+  for (std::size_t q = 0; q < queue.size(); ++q) {
+    const std::uint32_t s = queue[q];
+    link[s] = out[fail[s]];
+    out[s] = ends[s] ? s : link[s];
+    std::uint32_t* row = go.data() + std::size_t{s} * width;
+    const std::uint32_t* fallback = go.data() + std::size_t{fail[s]} * width;
+    for (std::uint32_t c = 0; c < columns; ++c) {
+      if (row[c] != 0) {
+        fail[row[c]] = fallback[c];
+        queue.push_back(row[c]);
+      } else {
+        row[c] = fallback[c];
+      }
+    }
+  }
+  // Moves lead to where a state's row starts, saving a multiplication on every byte.
+  for (std::uint32_t s = 0; s < states; ++s) {
+    std::uint32_t* row = go.data() + std::size_t{s} * width;
+    for (std::uint32_t c = 0; c < columns; ++c) row[c] *= width;
+    row[columns] = out[s];
+  }
+
+  // Each tag end counts a name once: the first time in it marks it with the name, and a
+  // marked end's chain was followed then.
+  std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
+  std::size_t named = 0, namedKept = 0;  // what an empty tag hits
+  auto nextKept = kept.begin();
+  for (const FilterIndex::Piece& piece : index.pieces_) {
+    const auto* names = reinterpret_cast<const unsigned char*>(piece.names.data());
+    for (std::size_t k = 0; k < piece.size(); ++k) {
+      const std::size_t i = piece.first + k;
+      if (i % 4096 == 0 && stop.stop_requested()) return {};
+      while (nextKept != kept.end() && *nextKept < i) ++nextKept;
+      const bool isKept = nextKept != kept.end() && *nextKept == i;
+      const std::size_t mark = i + 1;
+      const unsigned char* p = names + piece.starts[k];
+      const unsigned char* end = names + piece.starts[k + 1] - 1;
+      if (p != end) {
+        ++named;
+        namedKept += isKept;
+      }
+      std::uint32_t row = 0;
+      for (; p != end; ++p) {
+        row = go[row + column[*p]];
+        for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t]) {
+          seen[t] = mark;
+          ++all[t];
+          inKept[t] += isKept;
+        }
+      }
+    }
+  }
+  std::vector<TagHits> hits;
+  hits.reserve(tags.size());
+  for (const std::uint32_t s : nodeOf) {
+    if (s == kNever)
+      hits.push_back({});
+    else if (s == 0)
+      hits.push_back({named, namedKept});
+    else
+      hits.push_back({all[s], inKept[s]});
+  }
+  return hits;
 }
 
 }  // namespace velmora::catalogue

@@ -3,6 +3,8 @@
 // none of others.
 
 #include <cstddef>
+#include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@ enum class MatchMode { All, Any };
 // NUL, which no file name holds, so one pass over a buffer searches every name in it.
 // A list that grows while it is shown keeps its names in pieces, so that growing never
 // copies what is there.
+struct TagHits;
 class FilterIndex {
  public:
   FilterIndex() = default;
@@ -44,6 +47,8 @@ class FilterIndex {
     void MarkHits(std::string_view needle, unsigned char* hits) const;
   };
   const Piece& PieceOf(std::size_t i) const;
+  friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
+                                           std::span<const std::size_t>, std::stop_token);
 
   std::vector<Piece> pieces_;
   std::size_t count_ = 0;
@@ -57,5 +62,19 @@ class FilterIndex {
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
                                         const std::vector<std::string>& tags, MatchMode mode,
                                         const std::vector<std::string>& excluded = {});
+
+// How many files one tag hits, by ApplyTagFilter's rule.
+struct TagHits {
+  std::size_t all = 0;   // of every file of the index
+  std::size_t kept = 0;  // of the kept rows only
+  bool operator==(const TagHits&) const = default;
+};
+
+// For each tag, the files it hits among all of index and among kept (sorted positions
+// in index), in one pass over the names however many tags there are. Empty when stop
+// is requested before the end.
+std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
+                                  std::span<const std::size_t> kept = {},
+                                  std::stop_token stop = {});
 
 }  // namespace velmora::catalogue

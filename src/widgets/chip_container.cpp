@@ -1,7 +1,7 @@
 #include "widgets/chip_container.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -146,18 +146,72 @@ void ChipContainer::ClickChip(std::size_t position, Qt::KeyboardModifiers modifi
   Changed();
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
-  QCoreApplication::processEvents();
+  QApplication::processEvents();
   clickModifiers_ = modifiers;
   Selected(text, kind);
   clickModifiers_ = {};
 }
 
+namespace {
+
+// Whether text (UTF-8) starts with prefix, case aside; lower is prefix lower-cased when it
+// is ASCII, else empty. An ASCII chip is compared byte by byte: a key must stay quick on
+// tens of thousands of chips.
+bool StartsWith(const std::string& text, const QString& prefix, const std::string& lower) {
+  if (lower.empty()) return QString::fromUtf8(text).startsWith(prefix, Qt::CaseInsensitive);
+  for (std::size_t i = 0; i < lower.size(); ++i) {
+    if (i == text.size()) return false;
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80) return QString::fromUtf8(text).startsWith(prefix, Qt::CaseInsensitive);
+    if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != static_cast<unsigned char>(lower[i]))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+long ChipContainer::TypedChip(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty() || !text.front().isPrint() ||
+      (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    return -2;
+  // As in item views: keys in quick succession add up; a new search starts after the
+  // current chip, and so does one letter typed again, to go round the chips it starts.
+  const bool goesOn =
+      typedAt_.isValid() && typedAt_.elapsed() <= QApplication::keyboardInputInterval();
+  typedAt_.start();
+  typed_ = goesOn ? typed_ + text : text;
+  const bool sameKey = typed_.size() > 1 && typed_.count(typed_.back()) == typed_.size();
+  if (sameKey) typed_.truncate(2);  // the same from then on, however long the key is held
+  const QString search = sameKey ? typed_.left(1) : typed_;
+  std::string lower;
+  for (const QChar c : search) {
+    if (c.unicode() >= 0x80) {
+      lower.clear();
+      break;
+    }
+    lower.push_back(static_cast<char>(c.toLower().unicode()));
+  }
+  const std::size_t n = chips_.size();
+  const std::size_t current = std::min(current_, n - 1);
+  const std::size_t from = goesOn && !sameKey ? current : keyboard_ ? (current + 1) % n : 0;
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::size_t p = (from + k) % n;
+    if (StartsWith(chips_[p]->text, search, lower)) return static_cast<long>(p);
+  }
+  return -1;
+}
+
 void ChipContainer::keyPressEvent(QKeyEvent* event) {
   if (chips_.empty()) return QWidget::keyPressEvent(event);
+  const ChipKey key = ChipKeyOf(event->key());
+  const long typed = key == ChipKey::Other ? TypedChip(*event) : -2;
+  const bool shown = keyboard_;
   keyboard_ = true;
   const std::size_t last = chips_.size() - 1;
   std::size_t next = std::min(current_, last);
-  switch (ChipKeyOf(event->key())) {
+  switch (key) {
     case ChipKey::Previous:
       next = next == 0 ? 0 : next - 1;
       break;
@@ -175,8 +229,11 @@ void ChipContainer::keyPressEvent(QKeyEvent* event) {
       ClickChip(next, event->modifiers());
       return;
     case ChipKey::Other:
-      return QWidget::keyPressEvent(event);
+      if (typed == -2) return QWidget::keyPressEvent(event);
+      if (typed >= 0) next = static_cast<std::size_t>(typed);  // no match: stays
+      break;
   }
+  const bool moved = next != current_ || !shown;
   current_ = next;
   update();
   if (QAccessible::isActive()) {
@@ -184,6 +241,7 @@ void ChipContainer::keyPressEvent(QKeyEvent* event) {
     focus.setChild(static_cast<int>(current_));
     QAccessible::updateAccessibility(&focus);
   }
+  if (moved) emit CurrentChanged(ChipRect(current_).toAlignedRect());
 }
 
 bool ChipContainer::event(QEvent* event) {

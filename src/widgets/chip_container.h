@@ -4,6 +4,8 @@
 // so that tens of thousands of chips stay cheap. A chip reached by the mouse or the
 // keyboard behaves as a TagCtrl does: the same looks, tooltip and click.
 
+#include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -53,6 +55,11 @@ class ChipContainer : public QWidget {
   // Lays the chips out; each container has its own rule.
   virtual void Redraw() = 0;
 
+ signals:
+  // The keyboard has moved to a chip, by a move key or by typing the start of its text;
+  // rect is where that chip is drawn, in the container's pixels, to be scrolled into view.
+  void CurrentChanged(QRect rect);
+
  protected:
   ChipContainer(QWidget* parent, ChipGeometry templateChip);
 
@@ -80,6 +87,9 @@ class ChipContainer : public QWidget {
     bool measured = false;
   };
   const Entry& Measured(std::size_t position) const;
+  // The chip that a typed key leads to: -1 when none starts with the text typed so far,
+  // -2 when the key types no text.
+  long TypedChip(const QKeyEvent& event);
 
   ChipGeometry template_;
   std::vector<std::unique_ptr<Entry>> chips_;  // entries stay put, so the set can point into them
@@ -89,6 +99,8 @@ class ChipContainer : public QWidget {
   std::size_t current_ = 0;   // the chip the keyboard is on
   bool keyboard_ = false;     // show it only once the keyboard is used
   Qt::KeyboardModifiers clickModifiers_;
+  QString typed_;  // the start of a text typed to find its chip
+  QElapsedTimer typedAt_;
   Measure measure_;
 };
 

@@ -38,6 +38,8 @@ class TestFilter : public QObject {
     row("folder names do not count", "Beach/a.txt|beach", "beach", true, "1");
     row("non-ASCII tag", "R\xC3\xA9sum\xC3\xA9.doc|resume.doc", "R\xC3\x89SUM\xC3\x89", true, "0");
     row("not UTF-8", "caf\xE9.txt|cafe.txt", "\xE9", true, "0");
+    row("overlapping tags, repeats, case", "abAB|Bab|ba|xyz", "a,ab,b,bab,A", false, "01");
+    row("a tag ends inside a longer one", "abcx|abcd|bcd|d", "abcd,bc,d", true, "0123");
     row("tag across two names", "ab|cd", "bc", true, "");
     row("NUL across two names", "ab|cd", QByteArray("b\0c", 3), true, "");
     row("empty tag hits named files", "a|", "", true, "0");
@@ -82,6 +84,22 @@ class TestFilter : public QObject {
         got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
     }
+    std::vector<std::size_t> rows;  // the kept rows
+    for (const char c : kept) rows.push_back(QByteArray(1, c).toULongLong(nullptr, 36));
+    // Counted all at once as filtering by each tag alone counts, also within the rows kept.
+    for (const FilterIndex* index : {&whole, &grown}) {
+      std::vector<TagHits> one;
+      for (const std::string& tag : split(tags, ',')) {
+        const auto hit = ApplyTagFilter(*index, {tag}, MatchMode::Any);
+        std::size_t inKept = 0;
+        for (const std::size_t i : hit) inKept += std::binary_search(rows.begin(), rows.end(), i);
+        one.push_back({hit.size(), inKept});
+      }
+      QVERIFY(CountTagHits(*index, split(tags, ','), rows) == one);
+    }
+    std::stop_source stop;
+    stop.request_stop();
+    QVERIFY(CountTagHits(whole, {"a"}, {}, stop.get_token()).empty());
   }
 };
 

@@ -8,14 +8,17 @@
 
 using namespace velmora::widgets;
 
-// Chips a, b, c in rows 20 pixels apart (30, 25 is on b), and a chip widget W; w is driven.
+// Chips a, b, Bc in rows 20 pixels apart (30, 25 is on b), and a chip widget W; w is driven.
+// The events: tags raised, and "at y" where the keyboard moves to a chip.
 struct Chips {
   explicit Chips(bool onPanel) : chip(nullptr, "W"), w(onPanel ? (QWidget&)panel : chip) {
-    for (const char* t : {"a", "b", "c"}) panel.AddItem(t);
+    for (const char* t : {"a", "b", "Bc"}) panel.AddItem(t);
     panel.Redraw();
     const auto log = [this](const std::string& t) { events << t.c_str(); };
     QObject::connect(&panel, &TagPanel::TagSelected, log);
     QObject::connect(&chip, &TagCtrl::Click, log);
+    QObject::connect(&panel, &TagPanel::CurrentChanged,
+                     [this](QRect r) { events << "at " + QString::number(r.y()); });
   }
   TagPanel panel;
   TagCtrl chip;
@@ -64,12 +67,20 @@ class TestChips : public QObject {
     QTest::addColumn<QStringList>("events");
     using L = QStringList;
     constexpr int left = Qt::LeftButton, right = Qt::RightButton, hover = 0;
-    QTest::newRow("next") << "Down, Right, Return" << QLine() << 0 << L{"c"};
-    QTest::newRow("back to the first") << "Down, Up, Left, Space" << QLine() << 0 << L{"a"};
-    QTest::newRow("not past the last") << "End, Down, Enter" << QLine() << 0 << L{"c"};
-    QTest::newRow("Home") << "End, Home, Space" << QLine() << 0 << L{"a"};
-    QTest::newRow("the new last") << "End, Space, Space" << QLine() << 0 << L{"c", "b"};
-    QTest::newRow("other keys") << "A, Space" << QLine() << 0 << L{"a"};
+    const L down{"at 20", "at 40", "Bc"};
+    QTest::newRow("next") << "Down, Right, Return" << QLine() << 0 << down;
+    QTest::newRow("back to the first") << "Down, Up, Left, Space" << QLine() << 0
+                                       << L{"at 20", "at 0", "a"};
+    QTest::newRow("not past the last") << "End, Down, Enter" << QLine() << 0 << L{"at 40", "Bc"};
+    QTest::newRow("Home") << "End, Home, Space" << QLine() << 0 << L{"at 40", "at 0", "a"};
+    QTest::newRow("the new last") << "End, Space, Space" << QLine() << 0 << L{"at 40", "Bc", "b"};
+    QTest::newRow("other keys") << "F2, Space" << QLine() << 0 << L{"a"};
+    QTest::newRow("typed: first chip it starts") << "B, Return" << QLine() << 0 << L{"at 20", "b"};
+    QTest::newRow("typed on") << "B, C, Space" << QLine() << 0 << down;
+    QTest::newRow("typed again goes round") << "B, B, B, Enter" << QLine() << 0
+                                            << L{"at 20", "at 40", "at 20", "b"};
+    QTest::newRow("typed anew: after the chip") << "Down, B, Space" << QLine() << 0 << down;
+    QTest::newRow("typed, no match stays") << "End, Z, Space" << QLine() << 0 << L{"at 40", "Bc"};
     QTest::newRow("a chip") << "" << QLine(30, 25, 30, 25) << left << L{"b"};
     QTest::newRow("released on another") << "" << QLine(30, 25, 30, 5) << left << L{};
     QTest::newRow("right button") << "" << QLine(30, 25, 30, 25) << right << L{};
@@ -121,7 +132,7 @@ class TestChips : public QObject {
     }
     QTest::mouseClick(&c.panel, Qt::LeftButton, {}, QPoint(30, 5));
     c.panel.ClickChip(0);
-    QCOMPARE(c.events, (QStringList{"Resize", "Resize", "c", "a", "Resize", "b"}));
+    QCOMPARE(c.events, (QStringList{"Resize", "Resize", "Bc", "a", "Resize", "b"}));
     QCOMPARE(c.panel.HeightTwips(), 300);
   }
 
