@@ -151,6 +151,7 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
   }
   progress_ = {};
   progress_.loading = shown_.has_value();
+  Recount();
   view_.RowsChanged({RowChange::Kind::Reset});
   view_.ChipsReset();
   if (shown_) {
@@ -330,6 +331,7 @@ void Browser::Apply(Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
     Append(files->files, files->index, files->tags);
+    if (files->live) Recount();
     if (!files->live) {
       progress_.files = files_.size();
       view_.ProgressChanged(progress_);
@@ -337,12 +339,18 @@ void Browser::Apply(Delivery& delivery) {
   } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
     if (progress_.loading) return held_.push_back(std::move(delivery));
     Remove(gone->paths, gone->folders);
+    Recount();
   } else if (auto* end = std::get_if<handover::End>(&delivery)) {
     Finish(end->unreadable);
   } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
     if (job_) job_->watch.request_stop();
     progress_.liveOff = true;
     view_.ProgressChanged(progress_);
+  } else if (auto* counts = std::get_if<handover::Counts>(&delivery)) {
+    if (counts->counting != counting_) return;
+    for (std::size_t i = 0; i < counts->tags.size(); ++i)
+      hits_[std::move(counts->tags[i])] = counts->hits[i];
+    counted_ = true;
   } else if (std::holds_alternative<handover::Following>(delivery)) {
     progress_.following = true;
     view_.ProgressChanged(progress_);
@@ -490,6 +498,7 @@ void Browser::Finish(std::size_t unreadable) {
     view_.ChipsAdded(user);
   }
   view_.ProgressChanged(progress_);
+  Recount();
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
@@ -504,6 +513,33 @@ void Browser::Refilter() {
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   view_.RowsChanged({RowChange::Kind::Reset});
+  Recount();
+}
+
+void Browser::Recount() {
+  ++counting_;
+  counted_ = false;
+  hits_.clear();
+  counter_ = {};  // the last count stops within a few thousand names
+  if (progress_.loading || !shown_) return;
+  // The thread counts over copies: the index shares its pieces, the rows are copied.
+  counter_ = std::jthread([this, index = index_, tags = PanelChips(),
+                           kept = rows_.value_or(std::vector<std::size_t>()), all = !rows_,
+                           generation = generation_,
+                           counting = counting_](std::stop_token stop) mutable {
+    platform::YieldToForeground();
+    std::vector<TagHits> hits = CountTagHits(index, tags, kept, stop);
+    if (stop.stop_requested()) return;
+    if (all)
+      for (TagHits& h : hits) h.kept = h.all;
+    Deliver(generation, handover::Counts{counting, std::move(tags), std::move(hits)});
+  });
+}
+
+std::optional<TagHits> Browser::Hits(const std::string& tag) const {
+  const auto found = hits_.find(tag);
+  if (found == hits_.end()) return std::nullopt;
+  return found->second;
 }
 
 void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <stop_token>
+#include <thread>
 #include <string>
 #include <unordered_map>
 #include <variant>
@@ -85,7 +86,12 @@ struct End {
 struct WatchOff {};
 struct Following {};  // every folder read is watched
 struct Reread {};     // changes were lost
-using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread>;
+struct Counts {       // what the panel's tags hit
+  std::uint64_t counting = 0;
+  std::vector<std::string> tags;
+  std::vector<TagHits> hits;
+};
+using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts>;
 }  // namespace handover
 
 class Browser {
@@ -128,6 +134,10 @@ class Browser {
   // The chips of the folder not in the bar: its auto tags (when shown) in the chip order,
   // then its user tags.
   std::vector<std::string> PanelChips() const;
+  // How many files a panel chip's tag hits by the filter's rule, of the folder and of the
+  // files listed: counted in the background after a load and each change; none meanwhile.
+  std::optional<TagHits> Hits(const std::string& tag) const;
+  bool Counted() const { return counted_; }
   ChipOrder Order() const { return order_; }
   void SetOrder(ChipOrder order);
 
@@ -156,6 +166,7 @@ class Browser {
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);
   void Refilter();
+  void Recount();
   std::vector<std::string> BarTexts(bool excluded) const;
   std::vector<std::size_t> Kept(const FilterIndex& index) const;
   bool InBar(const std::string& text) const;
@@ -193,6 +204,10 @@ class Browser {
   std::unique_ptr<Job> job_;
   std::vector<std::unique_ptr<Job>> retired_;
   bool polling_ = false;
+  std::unordered_map<std::string, TagHits> hits_;
+  std::uint64_t counting_ = 0;  // counts of an older one are dropped
+  bool counted_ = false;
+  std::jthread counter_;  // last: it ends before what it delivers to goes
 };
 
 }  // namespace velmora::catalogue

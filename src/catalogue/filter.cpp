@@ -15,7 +15,7 @@ namespace velmora::catalogue {
 
 FilterIndex::FilterIndex(const PathList& paths) : count_(paths.size()) {
   if (paths.empty()) return;
-  Piece& piece = pieces_.emplace_back();
+  Piece& piece = *pieces_.emplace_back(std::make_shared<Piece>());
   // Lower case rarely changes a name's length; growing would double the peak.
   std::size_t bytes = 0;
   for (std::size_t i = 0; i < paths.size(); ++i) bytes += paths.Name(i).size() + 1;
@@ -32,26 +32,30 @@ FilterIndex::FilterIndex(const PathList& paths) : count_(paths.size()) {
 void FilterIndex::Append(FilterIndex&& other) {
   // Small pieces, as files come one by one, join the last piece; large ones stay apart.
   constexpr std::size_t kSmall = std::size_t{1} << 20;
-  for (Piece& piece : other.pieces_) {
-    if (!pieces_.empty() && pieces_.back().names.size() + piece.names.size() <= kSmall) {
-      Piece& last = pieces_.back();
+  for (std::shared_ptr<Piece>& shared : other.pieces_) {
+    Piece& piece = *shared;
+    if (!pieces_.empty() && pieces_.back()->names.size() + piece.names.size() <= kSmall) {
+      // A copy of this index (a count running in the background) keeps the piece it has.
+      if (pieces_.back().use_count() > 1) pieces_.back() = std::make_shared<Piece>(*pieces_.back());
+      Piece& last = *pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);
       for (std::size_t k = 1; k < piece.starts.size(); ++k)
         last.starts.push_back(base + piece.starts[k]);
     } else {
       piece.first = count_;
-      pieces_.push_back(std::move(piece));
+      pieces_.push_back(std::move(shared));
     }
-    count_ = pieces_.back().first + pieces_.back().size();
+    count_ = pieces_.back()->first + pieces_.back()->size();
   }
   other = {};
 }
 
 const FilterIndex::Piece& FilterIndex::PieceOf(std::size_t i) const {
-  const auto after = std::upper_bound(pieces_.begin(), pieces_.end(), i,
-                                      [](std::size_t n, const Piece& p) { return n < p.first; });
-  return *(after - 1);
+  const auto after =
+      std::upper_bound(pieces_.begin(), pieces_.end(), i,
+                       [](std::size_t n, const std::shared_ptr<Piece>& p) { return n < p->first; });
+  return **(after - 1);
 }
 
 std::string_view FilterIndex::Name(std::size_t i) const {
@@ -60,7 +64,7 @@ std::string_view FilterIndex::Name(std::size_t i) const {
 }
 
 void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const {
-  for (const Piece& piece : pieces_) piece.MarkHits(needle, hits.data() + piece.first);
+  for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first);
 }
 
 void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) const {
@@ -246,7 +250,8 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
   std::size_t named = 0, namedKept = 0;  // what an empty tag hits
   auto nextKept = kept.begin();
-  for (const FilterIndex::Piece& piece : index.pieces_) {
+  for (const auto& shared : index.pieces_) {
+    const FilterIndex::Piece& piece = *shared;
     const auto* names = reinterpret_cast<const unsigned char*>(piece.names.data());
     for (std::size_t k = 0; k < piece.size(); ++k) {
       const std::size_t i = piece.first + k;

@@ -3,6 +3,7 @@
 // none of others.
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <stop_token>
 #include <string>
@@ -50,7 +51,8 @@ class FilterIndex {
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            std::span<const std::size_t>, std::stop_token);
 
-  std::vector<Piece> pieces_;
+  // Shared by copies, which are cheap: a piece is copied before it grows, if shared.
+  std::vector<std::shared_ptr<Piece>> pieces_;
   std::size_t count_ = 0;
 };
 

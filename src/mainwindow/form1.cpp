@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QTableView>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "catalogue/folder_load.h"
@@ -98,6 +99,23 @@ void Form1::CreateControls() {
   lstFolders_->setAcceptDrops(true);
   lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+  oTagPanel_->SetTipMore([this](const std::string& tag) {
+    const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
+    if (!hits) return QString();
+    return QStringLiteral("\n%L1 %2 of the folder, %L3 of them listed")
+        .arg(hits->all)
+        .arg(hits->all == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+        .arg(hits->kept);
+  });
+  // The chip the keyboard moves to comes into sight, through the scroll bar.
+  connect(oTagPanel_, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
+    const int shown = picTagPanel_->height();
+    const int top = -oTagPanel_->y();
+    const int to = chip.top() < top ? chip.top()
+                   : chip.bottom() >= top + shown ? chip.bottom() + 1 - shown
+                                                  : top;
+    if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
+  });
   oTagPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(oTagPanel_, &QWidget::customContextMenuRequested, this, &Form1::ShowPanelMenu);
 }

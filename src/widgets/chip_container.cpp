@@ -252,7 +252,9 @@ bool ChipContainer::event(QEvent* event) {
     const Entry* chip = p >= 0 ? chips_[static_cast<std::size_t>(p)].get() : nullptr;
     if (chip != nullptr &&
         chip->geometry.OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
-      QToolTip::showText(help->globalPos(), ChipText(chip->text), this);
+      QToolTip::showText(help->globalPos(),
+                         ChipText(chip->text) + (tipMore_ ? tipMore_(chip->text) : QString()),
+                         this);
     } else {
       QToolTip::hideText();
     }

@@ -51,6 +51,8 @@ class ChipContainer : public QWidget {
   // While a click's event is raised: the keys held with it (Ctrl excludes a tag).
   Qt::KeyboardModifiers ClickModifiers() const { return clickModifiers_; }
   void SetMeasure(Measure measure) { measure_ = std::move(measure); }
+  // More for a chip's tooltip, after its text.
+  void SetTipMore(std::function<QString(const std::string&)> more) { tipMore_ = std::move(more); }
 
   // Lays the chips out; each container has its own rule.
   virtual void Redraw() = 0;
@@ -102,6 +104,7 @@ class ChipContainer : public QWidget {
   QString typed_;  // the start of a text typed to find its chip
   QElapsedTimer typedAt_;
   Measure measure_;
+  std::function<QString(const std::string&)> tipMore_;
 };
 
 }  // namespace velmora::widgets

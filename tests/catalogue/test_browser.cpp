@@ -131,6 +131,9 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
     f.browser.SetOrder(ChipOrder::Name);
     QCOMPARE(f.chips, (Strings{"aa", "bb", "cc"}));
+    f.browser.AddBarTag("aa", "auto");  // counted in the background: of all, of those listed
+    QTRY_VERIFY(f.browser.Counted());
+    QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
   }
 
   // Files made, removed and renamed by anyone show while the folder is shown, also when

@@ -121,6 +121,8 @@ class TestForm1 : public QObject {
     QCoreApplication::sendEvent(&w.panel(), &up);
     QCOMPARE(bar->value(), bar->maximum() - 3 * widgets::TagPanel::kRowHeight);
     QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->value()));
+    QTest::keyClick(&w.panel(), Qt::Key_Home);  // the keyboard's chip comes into sight
+    QCOMPARE(bar->value(), 0);
   }
 
   // The next start comes back at the size and folder the window was closed with.
