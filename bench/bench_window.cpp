@@ -167,6 +167,31 @@ void BM_ClickChip(benchmark::State& state) {
 }
 BENCHMARK(BM_ClickChip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+// Every chip's count, after a click on the first chip changed the filter: until all are
+// counted, and the longest the window did not answer meanwhile.
+void BM_CountChips(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  Window w(Tree());
+  auto* panel = w.form->findChild<velmora::widgets::TagPanel*>("oTagPanel");
+  StallMeter stall;
+  double longest = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.Select();
+    w.WaitForLoad();
+    panel->move(panel->x(), 0);
+    state.ResumeTiming();
+    stall.Start();
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(20, 10));
+    while (!w.form->Browser().Counted())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    longest = std::max(longest, stall.Stop());
+  }
+  state.counters["chips"] = static_cast<double>(w.form->Browser().PanelChips().size());
+  state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_CountChips)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
 // Files made by another program while the folder is shown: until they are all listed.
 void BM_LiveChange(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");

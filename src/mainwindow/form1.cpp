@@ -116,8 +116,12 @@ void Form1::CreateControls() {
                                                   : top;
     if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
   });
-  oTagPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(oTagPanel_, &QWidget::customContextMenuRequested, this, &Form1::ShowPanelMenu);
+  // The panel's menu, on its chips and on the white below them.
+  for (QWidget* w : std::initializer_list<QWidget*>{oTagPanel_, picTagPanel_}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](QPoint at) { ShowPanelMenu(oTagPanel_->mapFrom(w, at)); });
+  }
 }
 
 void Form1::Connect() {
@@ -225,11 +229,32 @@ void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
+  recentre_ = true;
+  Centre();
+}
+
+void Form1::Centre() {
   if (const QScreen* screen = this->screen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FrameCheck();
+}
+
+void Form1::FrameCheck() {
+  // A window manager's frame is known only once the window is up (no event tells when):
+  // the layout, which measures the outer size, is made again by it, and the first
+  // centring corrected.
+  const QSize extra = frameGeometry().size() - size();
+  if (extra == frameExtra_) return;
+  frameExtra_ = extra;
+  Form_Resize();
+  if (std::exchange(recentre_, false)) Centre();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -240,6 +265,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange) Form_Resize();
+  if (event->type() == QEvent::ActivationChange) FrameCheck();
 }
 
 void Form1::Form_Resize() { ApplyResizeRule(*this); }

@@ -77,6 +77,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // keeps the size, place and folder
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,6 +86,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void Connect();
   void Form_Load();
   void Form_Resize();
+  void Centre();
+  void FrameCheck();
   void lstFolders_Click();
   void cmdAddFolder_Click();
   // "+" leaves the folder shown as it is; a folder given on a command line is shown.
@@ -130,6 +133,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   FileListModel files_;
   fileops::FileCommands commands_;
   bool centred_ = false;
+  bool recentre_ = false;  // once the frame is known
+  QSize frameExtra_;
   bool wasLoading_ = false;
   QTimer panelTimer_;
   QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done

@@ -318,11 +318,11 @@ void CreateDesignedControls(QWidget& form) {
   for (const char* name : {"optTagAll", "chkAutoTags"})
     static_cast<QAbstractButton*>(find(name))->setChecked(true);
   const QFont simSun = [] {
-    // Where SimSun is missing, the interface's own face rather than whatever serif
-    // fontconfig would offer.
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"),
-                      QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    // Where SimSun is missing, the interface's own face, not the serif fontconfig would
+    // answer with (it answers for any name, so ask whether the face is there).
+    QFont font(QFontDatabase::hasFamily(QStringLiteral("SimSun"))
+                   ? QStringLiteral("SimSun")
+                   : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     font.setPixelSize(12);
     return font;
   }();

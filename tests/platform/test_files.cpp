@@ -76,6 +76,17 @@ class TestFiles : public QObject {
     QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
   }
 
+  // A file's folder, also in the root and without one; a failed read leaves nothing read.
+  void parentFolderAndFailedRead() {
+    QCOMPARE(ParentFolder("/a") + ParentFolder("a") + ParentFolder("/x/y"), "/./x");
+    TestDir t;
+    t.createFile("f", "some bytes");
+    FaultyFileSystem fs;
+    fs.fail("read 2 EIO");
+    std::string bytes = "old";
+    QVERIFY(!ReadWholeFile(t / "f", bytes, 100).ok() && bytes.empty());
+  }
+
   // Whatever could hide or fake a name is shown escaped.
   void visibleText() {
     const std::string bytes =
