@@ -46,16 +46,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!name.empty()) paths.AddFile(folder, name);
   }
 
-  std::vector<std::string> needles;
-  for (const std::string& tag : tags) needles.push_back(LowerCase(tag));
+  // With the second bit, the last tag leaves out the names that hold it.
+  std::vector<std::string> excluded;
+  if ((data[0] & 2) != 0 && !tags.empty()) {
+    excluded.push_back(tags.back());
+    tags.pop_back();
+  }
+  const auto holds = [](const std::string& name, const std::string& tag) {
+    return name.find(LowerCase(tag)) != std::string::npos;
+  };
   std::vector<std::size_t> expected;
+  std::vector<TagHits> hits(tags.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     const std::string name = LowerCase(paths.Name(i));
     std::size_t found = 0;
-    for (const std::string& needle : needles) found += name.find(needle) != std::string::npos;
-    if (mode == MatchMode::All ? found == needles.size() : found > 0) expected.push_back(i);
+    for (std::size_t k = 0; k < tags.size(); ++k) {
+      const bool hit = holds(name, tags[k]);
+      found += hit;
+      hits[k].all += hit;
+    }
+    const bool kept = tags.empty() ? mode == MatchMode::All || !excluded.empty()
+                      : mode == MatchMode::All ? found == tags.size()
+                                               : found > 0;
+    if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);
   }
-  if (ApplyTagFilter(FilterIndex(paths), tags, mode) != expected) std::abort();
+  if (ApplyTagFilter(FilterIndex(paths), tags, mode, excluded) != expected) std::abort();
+  // Every tag counted in one pass, as the tag panel's tooltips are.
+  std::vector<TagHits> counted = CountTagHits(FilterIndex(paths), tags);
+  for (TagHits& h : counted) h.kept = 0;
+  if (counted != hits) std::abort();
   // The same names arriving one by one, as a shown folder grows, filter the same.
   FilterIndex grown;
   for (std::size_t i = 0; i < paths.size(); ++i) {
@@ -63,6 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     one.AddFile(one.AddFolder("/d/"), paths.Name(i));
     grown.Append(FilterIndex(one));
   }
-  if (ApplyTagFilter(grown, tags, mode) != expected) std::abort();
+  if (ApplyTagFilter(grown, tags, mode, excluded) != expected) std::abort();
   return 0;
 }

@@ -164,6 +164,9 @@ class TestChips : public QObject {
     QCOMPARE(bar.GetTags(), (std::vector<std::string>{"b", "B", ""}));
     QCOMPARE(bar.Chip(0).kind + bar.Chip(1).kind, "autouser");
     QCOMPARE(QPoint(bar.Chip(1).geometry.left, bar.Chip(2).geometry.left), QPoint(885, 2415));
+    bar.AddItem("x", "not auto");  // a tag that leaves files out says so to screen readers
+    QCOMPARE(QAccessible::queryAccessibleInterface(&bar)->child(3)->text(QAccessible::Name),
+             QString("not x"));
     TagCtrl chip;
     chip.show();
     chip.resize(10, 30);
