@@ -14,6 +14,7 @@
 #include <unordered_map>
 
 #include "platform/file_system.h"
+#include "platform/files.h"
 
 #ifdef __linux__
 #include <sys/sysmacros.h>
@@ -102,28 +103,9 @@ constexpr unsigned long kTmpfsMagic = 0x01021994;
 
 // devtmpfs reports the tmpfs magic; the mount table tells them apart.
 bool IsDevtmpfs(dev_t device) {
-  FILE* table = std::fopen("/proc/self/mountinfo", "re");
-  if (table == nullptr) return false;
-  char wanted[32];
-  std::snprintf(wanted, sizeof wanted, "%u:%u", major(device), minor(device));
-  bool found = false;
-  char* line = nullptr;
-  std::size_t capacity = 0;
-  while (!found && getline(&line, &capacity, table) > 0) {
-    // "id parent major:minor root mountpoint options [tags] - fstype source options"
-    const std::string_view text = line;
-    std::size_t field = 0;
-    for (int i = 0; i < 2 && field != std::string_view::npos; ++i)
-      field = text.find(' ', field + 1);
-    if (field == std::string_view::npos) continue;
-    const std::string_view id = text.substr(field + 1, text.find(' ', field + 1) - field - 1);
-    const auto dash = text.find(" - ");
-    found = id == wanted && dash != std::string_view::npos &&
-            text.substr(dash + 3).starts_with("devtmpfs ");
-  }
-  std::free(line);
-  std::fclose(table);
-  return found;
+  std::string table;
+  return ReadWholeFile("/proc/self/mountinfo", table, 16 << 20).ok() &&
+         ListsDevtmpfs(table, device);
 }
 
 bool IsPseudoFileSystem(int fd, dev_t device) {
@@ -213,6 +195,23 @@ std::string ErrorText(int error) {
   char buffer[256];
   // GNU strerror_r may return a static text instead of filling the buffer.
   return strerror_r(error, buffer, sizeof buffer);
+}
+
+bool ListsDevtmpfs(std::string_view mountinfo, dev_t device) {
+  const std::string wanted = std::to_string(major(device)) + ":" + std::to_string(minor(device));
+  while (!mountinfo.empty()) {
+    // "id parent major:minor root mountpoint options [tags] - fstype source options"
+    const std::string_view line = mountinfo.substr(0, mountinfo.find('\n'));
+    mountinfo.remove_prefix(std::min(mountinfo.size(), line.size() + 1));
+    const std::size_t parent = line.find(' ');
+    const std::size_t numbers = parent == line.npos ? line.npos : line.find(' ', parent + 1);
+    if (numbers == line.npos) continue;
+    const std::string_view id = line.substr(numbers + 1, line.find(' ', numbers + 1) - numbers - 1);
+    const std::size_t dash = line.find(" - ");
+    if (id == wanted && dash != line.npos && line.substr(dash + 3).starts_with("devtmpfs "))
+      return true;
+  }
+  return false;
 }
 
 }  // namespace velmora::platform

@@ -1,6 +1,8 @@
 #pragma once
 // Reading one folder at a time, as the operating system lists it.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -77,6 +79,10 @@ class DirectoryEnumerator {
 
 // The enumerator of the real file system.
 const DirectoryEnumerator& SystemDirectories();
+
+// Whether a mount table (the text of /proc/self/mountinfo) mounts devtmpfs from device,
+// which reports itself as tmpfs.
+bool ListsDevtmpfs(std::string_view mountinfo, dev_t device);
 
 // The system's text for an error number ("No such file or directory").
 std::string ErrorText(int error);

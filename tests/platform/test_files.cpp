@@ -1,3 +1,5 @@
+#include <sys/sysmacros.h>
+
 #include <QtTest>
 
 #include "platform/dir_enum.h"
@@ -85,6 +87,18 @@ class TestFiles : public QObject {
     fs.fail("read 2 EIO");
     std::string bytes = "old";
     QVERIFY(!ReadWholeFile(t / "f", bytes, 100).ok() && bytes.empty());
+  }
+
+  // devtmpfs, which calls itself tmpfs, found in the mount table by its device.
+  void devtmpfsInTheMountTable() {
+    const std::string table =
+        "22 1 0:5 / /dev rw,nosuid shared:2 - devtmpfs udev rw\n"
+        "23 22 0:6 / /dev/shm rw - tmpfs tmpfs rw\n"
+        "24 1 0:50 / /x rw - tmpfs devtmpfs rw";  // a source of that name
+    QVERIFY(ListsDevtmpfs(table, makedev(0, 5)));
+    for (const dev_t other : {makedev(0, 6), makedev(0, 50), makedev(5, 0), makedev(22, 1)})
+      QVERIFY(!ListsDevtmpfs(table, other));
+    QVERIFY(!ListsDevtmpfs("0:5 - devtmpfs x", makedev(0, 5)));
   }
 
   // Whatever could hide or fake a name is shown escaped.
