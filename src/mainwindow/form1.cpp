@@ -90,6 +90,7 @@ void Form1::CreateControls() {
   get(lstFiles_, "lstFiles");
   get(lblHelp_, "lblHelp");
   get(lblStatus_, "lblStatus");
+  statusWidth_ = lblStatus_->width();
 
   vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
   lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -297,7 +298,11 @@ int Form1::SelectedFolder() const {
   return selected.isEmpty() ? -1 : lstFolders_->row(selected.front());
 }
 
-void Form1::SetStatus(const QString& text) { lblStatus_->setText(text); }
+void Form1::SetStatus(const QString& text) {
+  lblStatus_->setText(text);
+  // Longer words run on to the right, over nothing; the design's width is the least.
+  lblStatus_->resize(std::max(statusWidth_, lblStatus_->sizeHint().width()), lblStatus_->height());
+}
 
 void Form1::SetStatus(const std::string& text) {
   commandSpoke_.start();
@@ -379,7 +384,7 @@ void Form1::ChipsReset() {
 
 void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
   const auto say = [this](const QString& text) {
-    lblStatus_->setText(text);
+    SetStatus(text);
     progressText_ = text;
   };
   if (progress.loading) {
@@ -392,7 +397,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     if (progress.liveOff) say(QStringLiteral("Live refresh is off for this folder"));
     return;
   }
-  if (lblStatus_->text() == progressText_) lblStatus_->setText(statusBeforeLoad_);
+  if (lblStatus_->text() == progressText_) SetStatus(statusBeforeLoad_);
   if (progress.stopped) {
     say(QStringLiteral("Stopped at %L1 files").arg(progress.files));
   } else if (progress.liveOff) {
@@ -403,7 +408,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     const QString text = n == 0   ? QString()
                          : n == 1 ? QStringLiteral("1 folder could not be read")
                                   : QStringLiteral("%1 folders could not be read").arg(n);
-    if (!text.isEmpty() || lblStatus_->text() == unreadableText_) lblStatus_->setText(text);
+    if (!text.isEmpty() || lblStatus_->text() == unreadableText_) SetStatus(text);
     unreadableText_ = text;
   }
   emit LoadEnded();

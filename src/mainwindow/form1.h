@@ -135,6 +135,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   bool centred_ = false;
   bool recentre_ = false;  // once the frame is known
   QSize frameExtra_;
+  int statusWidth_ = 0;  // the status line's width in the design
   bool wasLoading_ = false;
   QTimer panelTimer_;
   QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done

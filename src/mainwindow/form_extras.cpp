@@ -104,7 +104,7 @@ void Form1::SayCount() {
   // A command's own words stay a while; a load says its progress instead.
   if (Loading() || (commandSpoke_.isValid() && commandSpoke_.elapsed() < 5000)) return;
   const std::size_t all = browser_.Files().size();
-  lblStatus_->setText(QStringLiteral("%L1 of %L2 %3")
+  SetStatus(QStringLiteral("%L1 of %L2 %3")
                           .arg(browser_.RowCount())
                           .arg(all)
                           .arg(all == 1 ? QStringLiteral("file") : QStringLiteral("files")));
