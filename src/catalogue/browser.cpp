@@ -184,6 +184,7 @@ void Browser::Deliver(std::uint64_t generation, Delivery delivery) {
 }
 
 void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job) {
+  platform::NameThread("velmora-load");
   platform::YieldToForeground();
   // The walk reads on while this thread lower-cases and counts what it found.
   std::mutex mutex;
@@ -261,6 +262,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
 }
 
 void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job) {
+  platform::NameThread("velmora-watch");
   PathList added;
   handover::Gone gone;
   // Not lowered: a watch read too late loses its events once the system's queue is full.
@@ -527,6 +529,7 @@ void Browser::Recount() {
                            kept = rows_.value_or(std::vector<std::size_t>()), all = !rows_,
                            generation = generation_,
                            counting = counting_](std::stop_token stop) mutable {
+    platform::NameThread("velmora-count");
     platform::YieldToForeground();
     std::vector<TagHits> hits = CountTagHits(index, tags, kept, stop);
     if (stop.stop_requested()) return;

@@ -10,18 +10,39 @@ namespace velmora::mainwindow {
 
 using Kind = catalogue::RowChange::Kind;
 
+FileListModel::FileListModel(const catalogue::Browser& browser, QObject* parent)
+    : QAbstractListModel(parent), browser_(browser) {
+  announce_.setSingleShot(true);
+  announce_.setInterval(100);
+  connect(&announce_, &QTimer::timeout, this, &FileListModel::Announce);
+}
+
 void FileListModel::Changing(const catalogue::RowChange& change) {
-  const auto first = static_cast<int>(change.first);
-  const auto last = static_cast<int>(change.last);
+  if (change.kind == Kind::Insert) return;  // told once they are there
+  Announce();  // the rows to remove or replace are among those the views know
   if (change.kind == Kind::Reset) beginResetModel();
-  if (change.kind == Kind::Insert) beginInsertRows({}, first, last);
-  if (change.kind == Kind::Remove) beginRemoveRows({}, first, last);
+  if (change.kind == Kind::Remove)
+    beginRemoveRows({}, static_cast<int>(change.first), static_cast<int>(change.last));
 }
 
 void FileListModel::Changed(const catalogue::RowChange& change) {
+  if (change.kind == Kind::Insert) {
+    if (shown_ == 0 || !browser_.Progress().loading) return Announce();
+    if (!announce_.isActive()) announce_.start();
+    return;
+  }
+  shown_ = static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
   if (change.kind == Kind::Reset) endResetModel();
-  if (change.kind == Kind::Insert) endInsertRows();
   if (change.kind == Kind::Remove) endRemoveRows();
+}
+
+void FileListModel::Announce() {
+  announce_.stop();
+  const auto rows = static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
+  if (rows <= shown_) return;
+  beginInsertRows({}, shown_, rows - 1);
+  shown_ = rows;
+  endInsertRows();
 }
 
 std::string FileListModel::PathAt(int row) const {
@@ -30,8 +51,7 @@ std::string FileListModel::PathAt(int row) const {
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid()) return 0;
-  return static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
+  return parent.isValid() ? 0 : shown_;
 }
 
 QModelIndex FileListModel::index(int row, int column, const QModelIndex& parent) const {

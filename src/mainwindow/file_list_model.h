@@ -3,6 +3,7 @@
 // passes the browser's row changes on, so that selection and scrolling survive them.
 
 #include <QAbstractListModel>
+#include <QTimer>
 
 #include "catalogue/browser.h"
 
@@ -11,11 +12,14 @@ namespace velmora::mainwindow {
 class FileListModel : public QAbstractListModel {
   Q_OBJECT
  public:
-  FileListModel(const catalogue::Browser& browser, QObject* parent)
-      : QAbstractListModel(parent), browser_(browser) {}
+  FileListModel(const catalogue::Browser& browser, QObject* parent);
 
   void Changing(const catalogue::RowChange& change);
   void Changed(const catalogue::RowChange& change);
+  // While a folder loads, rows added at the end are told to the views together, at most
+  // every tenth of a second (the first at once): a view's bookkeeping for an insertion
+  // grows with the rows it has. Call when the load ends.
+  void Announce();
 
   // The exact bytes of the path shown at row; the empty text for a row that is not there.
   std::string PathAt(int row) const;
@@ -31,6 +35,8 @@ class FileListModel : public QAbstractListModel {
 
  private:
   const catalogue::Browser& browser_;
+  int shown_ = 0;  // rows the views know of
+  QTimer announce_;
 };
 
 }  // namespace velmora::mainwindow

@@ -393,6 +393,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
     return say(progress.files == 0 ? QString() : QStringLiteral("%L1 files…").arg(progress.files));
   }
   if (panelTimer_.isActive()) RedrawPanel();
+  files_.Announce();
   if (!std::exchange(wasLoading_, false)) {  // after the load, only the watches change
     if (progress.liveOff) say(QStringLiteral("Live refresh is off for this folder"));
     return;

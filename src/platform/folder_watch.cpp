@@ -1,6 +1,7 @@
 #include "platform/folder_watch.h"
 
 #include <poll.h>
+#include <pthread.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -87,6 +88,8 @@ class InotifyWatcher final : public FolderWatcher {
 };
 
 }  // namespace
+
+void NameThread(const char* name) { (void)::pthread_setname_np(::pthread_self(), name); }
 
 void YieldToForeground() {
   // Linux keeps a nice value per thread; threads started later inherit it.

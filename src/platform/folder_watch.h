@@ -37,6 +37,8 @@ class FolderWatcher {
   virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
 };
 
+// Names the calling thread (at most 15 bytes) for the system's tools.
+void NameThread(const char* name);
 // Lets the calling thread (and the threads it starts) give way to the window's thread,
 // so that background reading never delays an answer to a click.
 void YieldToForeground();

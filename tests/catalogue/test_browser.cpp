@@ -59,7 +59,9 @@ struct Fixture : BrowserView {
     chips.insert(chips.end(), more.begin(), more.end());
   }
   void ChipsReset() override { chips = browser.PanelChips(); }
-  void ProgressChanged(const LoadProgress&) override {}
+  void ProgressChanged(const LoadProgress& p) override {
+    if (!p.loading) model.Announce();
+  }
 
   void show(const std::string& folder, const std::string& userTags = {}) {
     QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
