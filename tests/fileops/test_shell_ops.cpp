@@ -57,6 +57,8 @@ class TestShellOps : public QObject {
              "an empty file:c c dst/c",
              "without unnamed files:c a dst/a open 3 EOPNOTSUPP",
              "without /proc:c a dst/a link 1 ENOENT",
+             "without unnamed files, full:c a dst/a open 3 EOPNOTSUPP, write 2 ENOSPC = : No space "
+             "left on device",
              "unreadable:c a dst/a open 1 EACCES" + denied,
              "read error:c a dst/a read 2 EIO" + eio,
              "full:c a dst/a write 3 ENOSPC = : No space left on device",
@@ -72,6 +74,7 @@ class TestShellOps : public QObject {
              "NUL in the source:c a|/../b dst/a" + nul,
              "move:m a dst/a",
              "move refused:m a dst/a rename 1 EACCES" + denied,
+             "move onto a folder:m a dst" + isDir,
              "across file systems:m a dst/a rename 1 EXDEV",
              "link across:m link dst/l rename 1 EXDEV",
              "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on device",
