@@ -333,7 +333,7 @@ void Browser::Apply(Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
     Append(files->files, files->index, files->tags);
-    if (files->live) Recount();
+    if (files->live) Recount(100ms);
     if (!files->live) {
       progress_.files = files_.size();
       view_.ProgressChanged(progress_);
@@ -341,7 +341,7 @@ void Browser::Apply(Delivery& delivery) {
   } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
     if (progress_.loading) return held_.push_back(std::move(delivery));
     Remove(gone->paths, gone->folders);
-    Recount();
+    Recount(100ms);
   } else if (auto* end = std::get_if<handover::End>(&delivery)) {
     Finish(end->unreadable);
   } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
@@ -518,7 +518,7 @@ void Browser::Refilter() {
   Recount();
 }
 
-void Browser::Recount() {
+void Browser::Recount(std::chrono::milliseconds settle) {
   ++counting_;
   counted_ = false;
   hits_.clear();
@@ -528,9 +528,14 @@ void Browser::Recount() {
   counter_ = std::jthread([this, index = index_, tags = PanelChips(),
                            kept = rows_.value_or(std::vector<std::size_t>()), all = !rows_,
                            generation = generation_,
-                           counting = counting_](std::stop_token stop) mutable {
+                           counting = counting_, settle](std::stop_token stop) mutable {
     platform::NameThread("velmora-count");
     platform::YieldToForeground();
+    // Live changes come in bursts: each starts the count again, after a pause.
+    std::mutex mutex;
+    std::condition_variable_any pause;
+    std::unique_lock lock(mutex);
+    pause.wait_for(lock, stop, settle, [] { return false; });
     std::vector<TagHits> hits = CountTagHits(index, tags, kept, stop);
     if (stop.stop_requested()) return;
     if (all)

@@ -4,6 +4,7 @@
 // the files the filter keeps. A view is told of every change, on the owner's thread.
 
 #include <atomic>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -166,7 +167,7 @@ class Browser {
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);
   void Refilter();
-  void Recount();
+  void Recount(std::chrono::milliseconds settle = std::chrono::milliseconds(0));
   std::vector<std::string> BarTexts(bool excluded) const;
   std::vector<std::size_t> Kept(const FilterIndex& index) const;
   bool InBar(const std::string& text) const;
