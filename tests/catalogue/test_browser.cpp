@@ -173,6 +173,9 @@ class TestBrowser : public QObject {
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "renamed.jpg"}));
     f.browser.RemoveBarTag("jpg");
     QCOMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "renamed.jpg", "skip.txt"}));
+    std::remove((f.tree / "t/skip.txt").c_str());  // every tag of it goes with it
+    QTRY_COMPARE(f.chips.size(), std::size_t{4});
+    QVERIFY(std::find(f.chips.begin(), f.chips.end(), "txt") == f.chips.end());
   }
 
   // Stopping, or removing the folder, ends a load that waits on a folder at once; what
