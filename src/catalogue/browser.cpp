@@ -333,7 +333,7 @@ void Browser::Apply(Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
     Append(files->files, files->index, files->tags);
-    if (files->live) Recount(100ms);
+    if (files->live) Recount(false);
     if (!files->live) {
       progress_.files = files_.size();
       view_.ProgressChanged(progress_);
@@ -341,7 +341,7 @@ void Browser::Apply(Delivery& delivery) {
   } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
     if (progress_.loading) return held_.push_back(std::move(delivery));
     Remove(gone->paths, gone->folders);
-    Recount(100ms);
+    Recount(false);
   } else if (auto* end = std::get_if<handover::End>(&delivery)) {
     Finish(end->unreadable);
   } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
@@ -518,30 +518,31 @@ void Browser::Refilter() {
   Recount();
 }
 
-void Browser::Recount(std::chrono::milliseconds settle) {
+void Browser::Recount(bool start) {
   ++counting_;
   counted_ = false;
   hits_.clear();
-  counter_ = {};  // the last count stops within a few thousand names
-  if (progress_.loading || !shown_) return;
+  for (Counter& c : counters_) c.thread.request_stop();
+  std::erase_if(counters_, [](const Counter& c) { return c.ended->load(); });
+  // Files made or removed by others come in bursts of thousands of pieces: the counts
+  // they spoil come again with the next change of the filter or load.
+  if (!start || progress_.loading || !shown_) return;
   // The thread counts over copies: the index shares its pieces, the rows are copied.
-  counter_ = std::jthread([this, index = index_, tags = PanelChips(),
-                           kept = rows_.value_or(std::vector<std::size_t>()), all = !rows_,
-                           generation = generation_,
-                           counting = counting_, settle](std::stop_token stop) mutable {
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  std::jthread counter([this, index = index_, tags = PanelChips(),
+                        kept = rows_.value_or(std::vector<std::size_t>()), all = !rows_,
+                        generation = generation_, counting = counting_,
+                        ended](std::stop_token stop) mutable {
+    const std::shared_ptr<void> done(nullptr, [&ended](void*) { *ended = true; });
     platform::NameThread("velmora-count");
     platform::YieldToForeground();
-    // Live changes come in bursts: each starts the count again, after a pause.
-    std::mutex mutex;
-    std::condition_variable_any pause;
-    std::unique_lock lock(mutex);
-    pause.wait_for(lock, stop, settle, [] { return false; });
     std::vector<TagHits> hits = CountTagHits(index, tags, kept, stop);
     if (stop.stop_requested()) return;
     if (all)
       for (TagHits& h : hits) h.kept = h.all;
     Deliver(generation, handover::Counts{counting, std::move(tags), std::move(hits)});
   });
+  counters_.push_back({std::move(counter), std::move(ended)});
 }
 
 std::optional<TagHits> Browser::Hits(const std::string& tag) const {

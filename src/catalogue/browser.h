@@ -136,7 +136,8 @@ class Browser {
   // then its user tags.
   std::vector<std::string> PanelChips() const;
   // How many files a panel chip's tag hits by the filter's rule, of the folder and of the
-  // files listed: counted in the background after a load and each change; none meanwhile.
+  // files listed: counted in the background after a load and each change of the filter;
+  // none meanwhile, nor after files changed until the next such change.
   std::optional<TagHits> Hits(const std::string& tag) const;
   bool Counted() const { return counted_; }
   ChipOrder Order() const { return order_; }
@@ -167,7 +168,8 @@ class Browser {
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);
   void Refilter();
-  void Recount(std::chrono::milliseconds settle = std::chrono::milliseconds(0));
+  // Stops the count running; starts another unless start is false.
+  void Recount(bool start = true);
   std::vector<std::string> BarTexts(bool excluded) const;
   std::vector<std::size_t> Kept(const FilterIndex& index) const;
   bool InBar(const std::string& text) const;
@@ -208,7 +210,13 @@ class Browser {
   std::unordered_map<std::string, TagHits> hits_;
   std::uint64_t counting_ = 0;  // counts of an older one are dropped
   bool counted_ = false;
-  std::jthread counter_;  // last: it ends before what it delivers to goes
+  // Counts run one at a time; one stopped is let go once it has ended, never waited for
+  // (it runs at a lower priority, and the window would wait on it).
+  struct Counter {
+    std::jthread thread;
+    std::shared_ptr<std::atomic<bool>> ended;
+  };
+  std::vector<Counter> counters_;  // last: they end before what they deliver to goes
 };
 
 }  // namespace velmora::catalogue

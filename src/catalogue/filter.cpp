@@ -34,9 +34,9 @@ void FilterIndex::Append(FilterIndex&& other) {
   constexpr std::size_t kSmall = std::size_t{1} << 20;
   for (std::shared_ptr<Piece>& shared : other.pieces_) {
     Piece& piece = *shared;
-    if (!pieces_.empty() && pieces_.back()->names.size() + piece.names.size() <= kSmall) {
-      // A copy of this index (a count running in the background) keeps the piece it has.
-      if (pieces_.back().use_count() > 1) pieces_.back() = std::make_shared<Piece>(*pieces_.back());
+    // A piece a copy of this index holds (a count in the background) is left as it is.
+    if (!pieces_.empty() && pieces_.back().use_count() == 1 &&
+        pieces_.back()->names.size() + piece.names.size() <= kSmall) {
       Piece& last = *pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);

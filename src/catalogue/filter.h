@@ -51,7 +51,7 @@ class FilterIndex {
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            std::span<const std::size_t>, std::stop_token);
 
-  // Shared by copies, which are cheap: a piece is copied before it grows, if shared.
+  // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;
   std::size_t count_ = 0;
 };
