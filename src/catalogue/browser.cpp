@@ -493,14 +493,15 @@ void Browser::Finish(std::size_t unreadable) {
   };
   const std::size_t before = bar_.size();
   std::erase_if(bar_, [&](const BarTag& tag) { return !occurs(tag.text); });
-  if (bar_.size() != before) {
-    Refilter();
+  const bool refilter = bar_.size() != before;
+  if (refilter) {
+    Refilter();  // which counts again
     view_.ChipsReset();
   } else if (std::vector<std::string> user = UserChips(); !user.empty()) {
     view_.ChipsAdded(user);
   }
   view_.ProgressChanged(progress_);
-  Recount();
+  if (!refilter) Recount();
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
