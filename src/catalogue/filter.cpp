@@ -131,26 +131,20 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
   // Only excluding means every file but those.
   const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
   std::vector<unsigned char> keep(count, startFull ? 1 : 0);
-  std::size_t kept = startFull ? count : 0;
   std::vector<unsigned char> hits;
   // Keeps the files kept so far whose names hit needle (or, with want false, do not).
   const auto narrow = [&](const std::string& needle, bool want) {
-    if (kept < count / 8) {
+    if (static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1)) < count / 8) {
       // Few files left: test them one by one rather than search every name again.
-      kept = 0;
       for (std::size_t i = 0; i < count; ++i) {
-        if (keep[i]) kept += keep[i] = index.Hits(i, needle) == want;
+        if (keep[i]) keep[i] = index.Hits(i, needle) == want;
       }
       return;
     }
     hits.assign(count, 0);
     index.MarkHits(needle, hits);
     const unsigned char miss = want ? 0 : 1;  // hits are 0 or 1
-    kept = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      keep[i] = keep[i] & (hits[i] ^ miss);
-      kept += keep[i];
-    }
+    for (std::size_t i = 0; i < count; ++i) keep[i] = keep[i] & (hits[i] ^ miss);
   };
   for (const std::string& tag : tags) {
     const std::string needle = LowerCase(tag);
@@ -160,15 +154,11 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
     }
     hits.assign(count, 0);
     index.MarkHits(needle, hits);
-    kept = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      keep[i] = keep[i] | hits[i];
-      kept += keep[i];
-    }
+    for (std::size_t i = 0; i < count; ++i) keep[i] = keep[i] | hits[i];
   }
   for (const std::string& tag : excluded) narrow(LowerCase(tag), false);
   std::vector<std::size_t> result;
-  result.reserve(kept);
+  result.reserve(static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1)));
   for (std::size_t i = 0; i < count; ++i) {
     if (keep[i]) result.push_back(i);
   }
@@ -178,8 +168,7 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept, std::stop_token stop) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
-  // Bytes that no tag holds share column 0, which leads back to the start: NUL among
-  // them, so that no match runs across two names.
+  // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
   std::vector<std::string> needles;
   needles.reserve(tags.size());
@@ -188,7 +177,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   for (const std::string& tag : tags) {
     needles.push_back(LowerCase(tag));
     for (const unsigned char c : needles.back())
-      if (column[c] == 0 && c != 0) column[c] = columns++;
+      if (column[c] == 0) column[c] = columns++;
   }
   // Each row ends with one more entry, set once the moves are known: the row's out state.
   const std::uint32_t width = columns + 1;

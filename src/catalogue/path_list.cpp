@@ -6,13 +6,13 @@ namespace velmora::catalogue {
 
 std::uint64_t PathList::Blocks::Add(std::string_view text) {
   if (text.size() > kMaxPart) throw std::length_error("name or folder too long for a path list");
-  // A full block takes nothing more, not even an empty text: its start would name the
-  // next block.
-  if (blocks_.empty() || blocks_.back().size() > kBlockMask ||
-      blocks_.back().size() + text.size() > kBlockMask + 1) {
-    blocks_.emplace_back();
-    // The first block grows as needed, so that small lists stay small.
-    if (blocks_.size() > 1) blocks_.back().reserve(kBlockMask + 1);
+  // A block never fills its last byte, so that every text, even an empty one, starts
+  // inside it.
+  if (blocks_.empty() || blocks_.back().size() + text.size() >= kBlockSize) {
+    std::string& block = blocks_.emplace_back();
+    // Later blocks are made whole at once (grown by doubling, one would end at nearly
+    // twice its size); the first grows as needed, so that small lists stay small.
+    if (&block != &blocks_.front()) block.reserve(kBlockSize);
   }
   std::string& block = blocks_.back();
   const std::uint64_t start = ((blocks_.size() - 1) << kBlockBits) | block.size();
@@ -55,13 +55,6 @@ std::string PathList::operator[](std::size_t i) const {
 void PathList::AppendPath(std::size_t i, std::string& out) const {
   out.append(Folder(i));
   out.append(Name(i));
-}
-
-std::vector<std::string> PathList::ToVector() const {
-  std::vector<std::string> out;
-  out.reserve(size());
-  for (std::size_t i = 0; i < size(); ++i) out.push_back((*this)[i]);
-  return out;
 }
 
 }  // namespace velmora::catalogue

@@ -51,8 +51,6 @@ class PathList {
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
 
-  std::vector<std::string> ToVector() const;
-
   class const_iterator {
    public:
     using value_type = std::string;
@@ -92,7 +90,8 @@ class PathList {
    private:
     static constexpr unsigned kBlockBits = 20;
     static constexpr unsigned kLengthBits = 20;
-    static constexpr std::uint64_t kBlockMask = (std::uint64_t{1} << kBlockBits) - 1;
+    static constexpr std::uint64_t kBlockSize = std::uint64_t{1} << kBlockBits;
+    static constexpr std::uint64_t kBlockMask = kBlockSize - 1;
     std::vector<std::string> blocks_;  // no text straddles two blocks
   };
 

@@ -55,7 +55,7 @@ void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& list
 }
 
 std::string WithoutSeparator(const std::string& dir) {
-  return dir.size() > 1 ? dir.substr(0, dir.size() - 1) : dir;
+  return dir == "/" ? dir : dir.substr(0, dir.size() - 1);
 }
 
 // Breadth-first over a queue of folders. Several threads may read folders ahead, but

@@ -82,7 +82,7 @@ FolderStore ParseFolders(std::string_view text) {
       break;
     }
     lines.push_back(text.substr(pos, end - pos));
-    pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   FolderStore store;
   for (std::size_t i = 0; i < lines.size(); i += 2) {

@@ -21,8 +21,10 @@ void AppendLowerCase(std::string_view text, std::string& out) {
     const std::int32_t start = i;
     UChar32 c;
     U8_NEXT(s, i, length, c);
-    const UChar32 lower = c < 0 ? c : u_tolower(c);
-    if (lower == c) {  // ill-formed bytes and characters without a lower case stay as they are
+    // Ill-formed bytes (c < 0, which u_tolower gives back) and characters without a lower
+    // case stay as they are.
+    const UChar32 lower = u_tolower(c);
+    if (lower == c) {
       out.append(text.substr(start, i - start));
       continue;
     }
@@ -35,7 +37,6 @@ void AppendLowerCase(std::string_view text, std::string& out) {
 
 std::string LowerCase(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
   AppendLowerCase(text, out);
   return out;
 }

@@ -87,7 +87,6 @@ Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
 }
 
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
-  if (from.empty()) return {ENOENT, "Nothing to rename"};
   return Shown(shell, platform::Rename(from, to));
 }
 

@@ -99,7 +99,8 @@ class TestBrowser : public QObject {
         f.tree.createFile("p/d" + std::to_string(d) + "/Tag" + std::to_string(d * 30 + i % 7) +
                           "x" + std::to_string(i));
     f.show(f.tree / "p", "family,trip,");
-    QCOMPARE(f.rows(), ScanFolder(f.tree / "p").ToVector());
+    const PathList scanned = ScanFolder(f.tree / "p");
+    QCOMPARE(f.rows(), Strings(scanned.begin(), scanned.end()));
     Strings chips = CollectTags(ScanFolder(f.tree / "p")).Tags();
     chips.insert(chips.end(), {"family", "trip"});
     QCOMPARE(f.chips, chips);

@@ -114,7 +114,8 @@ class TestScan : public QObject {
     for (const unsigned threads : {1u, 2u, 8u}) {
       catalogue::ScanReport report;
       const auto& dirs = real ? platform::SystemDirectories() : fake;
-      Strings got = catalogue::ScanFolder(root, dirs, threads, &report).ToVector();
+      const catalogue::PathList scanned = catalogue::ScanFolder(root, dirs, threads, &report);
+      Strings got(scanned.begin(), scanned.end());
       if (real) std::sort(got.begin(), got.end()), std::sort(expected.begin(), expected.end());
       QCOMPARE(got, expected);
       QByteArrayList reasons;
