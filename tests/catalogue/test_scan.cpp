@@ -114,10 +114,12 @@ class TestScan : public QObject {
     for (const unsigned threads : {1u, 2u, 8u}) {
       catalogue::ScanReport report;
       const auto& dirs = real ? platform::SystemDirectories() : fake;
+      const std::size_t open = openDescriptors();
       const catalogue::PathList scanned = catalogue::ScanFolder(root, dirs, threads, &report);
       Strings got(scanned.begin(), scanned.end());
       if (real) std::sort(got.begin(), got.end()), std::sort(expected.begin(), expected.end());
       QCOMPARE(got, expected);
+      QCOMPARE(openDescriptors(), open);
       QByteArrayList reasons;
       for (const auto& [folder, error] : report.unreadable)
         reasons << QByteArray::fromStdString(folder + ": " + catalogue::UnreadableReason(error));

@@ -56,6 +56,8 @@ class TestShellOps : public QObject {
              "interrupted reads:c a dst/a read 2 EINTR",
              "an empty file:c c dst/c",
              "without unnamed files:c a dst/a open 3 EOPNOTSUPP",
+             "unnamed files refused:c a dst/a open 3 EINVAL",
+             "unnamed files, no folder:c a dst/a open 3 EISDIR",
              "without /proc:c a dst/a link 1 ENOENT",
              "without unnamed files, full:c a dst/a open 3 EOPNOTSUPP, write 2 ENOSPC = : No space "
              "left on device",
@@ -117,6 +119,7 @@ class TestShellOps : public QObject {
     for (std::string* path : {&from, &to}) std::replace(path->begin(), path->end(), '|', '\0');
     if (!reason.isEmpty()) w.dialogs.error();
     QStringList after = tree();
+    const std::size_t open = openDescriptors();
     FaultyFileSystem fs;
     fs.shortWrites = call.endsWith("short");
     fs.fail(call.section(' ', 3).toStdString());
@@ -126,6 +129,7 @@ class TestShellOps : public QObject {
                              w.shell, w.batch, from, to);
     QCOMPARE(status.ok(), reason.isEmpty());
     QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(openDescriptors(), open);
     if (status.ok() || reason.startsWith('+')) after << part[2];
     if (status.ok() && part[0] != "c") after.removeOne(part[1]);
     after.removeDuplicates(), after.sort();

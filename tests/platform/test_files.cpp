@@ -90,6 +90,29 @@ class TestFiles : public QObject {
     QVERIFY(!ReadWholeFile(t / "f", bytes, 100).ok() && bytes.empty());
   }
 
+  // Started without standard input, the program's first descriptor is 0: each call takes
+  // it like any other and gives it back. An errno left from before is no failure.
+  void descriptorZero() {
+    TestDir t;
+    t.createFile("f", "bytes");
+    const WithoutStdin closed;
+    const std::size_t open = openDescriptors();
+    std::string bytes;
+    errno = EIO;
+    QVERIFY(ReadWholeFile(t / "f", bytes, 100).ok() && bytes == "bytes");
+    {
+      errno = EIO;
+      const ExclusiveLock lock(t / "lock");
+      QVERIFY(lock.status().ok());
+    }
+    errno = EIO;
+    QVERIFY(WriteFileAtomically(t / "f", "new").ok() && t.read("f") == "new");
+    errno = EIO;
+    FolderListing listing;
+    QVERIFY(SystemDirectories().ReadFolder(t.path(), listing) == 0 && listing.size() == 2);
+    QCOMPARE(openDescriptors(), open);
+  }
+
   // devtmpfs, which calls itself tmpfs, found in the mount table by its device.
   void devtmpfsInTheMountTable() {
     const std::string table =
