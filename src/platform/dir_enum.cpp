@@ -65,10 +65,9 @@ int OpenFolder(const std::string& dir) {
     std::size_t cut = rest.size();
     if (rest.size() >= PATH_MAX) {
       cut = rest.rfind(kPathSeparator, PATH_MAX - 1);
-      if (cut == std::string_view::npos) cut = rest.size();  // one name too long
+      if (cut == std::string_view::npos || cut == 0) cut = rest.size();  // one name too long
     }
     piece.assign(rest.substr(0, cut));
-    if (piece.empty()) piece = ".";
     const int fd = Fs().OpenAt(at, piece.c_str(), kOpenFlags, 0);
     const int error = errno;
     if (at != AT_FDCWD) Fs().Close(at);
