@@ -16,6 +16,9 @@ static std::string addNew(FolderStore& store) { return store.Append("/new", "");
 class TestStore : public QObject {
   Q_OBJECT
  private slots:
+  // As a program started without standard input: descriptor 0 is handed out like any other.
+  void initTestCase() { ::close(0); }
+
   // The records read, as "path|tags", "!" for each one refused; "=" when the text written
   // back is the text read, refused records included.
   void parse_data() {
@@ -57,8 +60,8 @@ class TestStore : public QObject {
   }
 
   // One change: under the lock, read, changed, saved. Only a plain file of sensible size is
-  // read. A failure leaves the old file and no temporary one; a link stays a link, a mode
-  // stays. The file: plain, link, missing, fifo, zero (a link to /dev/zero) or big; then
+  // read. A failure leaves the old file and no temporary one or descriptor; a link stays a
+  // link, a mode stays; an errno left from before is no failure. The file: plain, link, missing, fifo, zero (a link to /dev/zero) or big; then
   // faults (FaultyFileSystem); then " = read: " or " = write: " and the reason.
   void update_data() {
     QTest::addColumn<QString>("setup");
@@ -96,9 +99,12 @@ class TestStore : public QObject {
       t.createFile(real, old), ::chmod((t / real).c_str(), 0640);
     if (kind == "big") ::truncate(file.c_str(), 16 * 1024 * 1024 + 1);
     FolderStore now;
+    const std::size_t open = openDescriptors();
     FaultyFileSystem fs;
     fs.fail(setup.section(" = ", 0, 0).section(' ', 1).toStdString());
+    errno = EIO;
     const auto status = UpdateFolders(file, addNew, now);
+    QCOMPARE(openDescriptors(), open);
     const QString path = " " + QString::fromStdString(file);
     QCOMPARE(QString::fromStdString(status.message()).remove("Cannot ").remove(path), error);
     QVERIFY(!status.ok() || now.Path(now.size() - 1) == "/new");

@@ -21,11 +21,6 @@ std::vector<std::string> entriesOf(const std::string& dir) {
   return names;
 }
 
-WithoutStdin::WithoutStdin() : saved_(::dup(0)) { ::close(0); }
-WithoutStdin::~WithoutStdin() {
-  if (saved_ >= 0) ::dup2(saved_, 0), ::close(saved_);
-}
-
 TestDir::TestDir() : path_(dir_.path().toLocal8Bit().toStdString()) {
   ::chmod(path_.c_str(), 0755);  // so that a step run as another user can reach it
 }

@@ -34,19 +34,6 @@ std::vector<std::string> entriesOf(const std::string& dir);
 // How many descriptors this process holds: what a call takes, it gives back.
 inline std::size_t openDescriptors() { return entriesOf("/proc/self/fd").size(); }
 
-// Standard input closed while it lives, so that the next descriptor opened is 0, as in a
-// program started without one.
-class WithoutStdin {
- public:
-  WithoutStdin();
-  ~WithoutStdin();
-  WithoutStdin(const WithoutStdin&) = delete;
-  WithoutStdin& operator=(const WithoutStdin&) = delete;
-
- private:
-  int saved_;
-};
-
 // Runs step in a child process, as the user "nobody" when this process is root (permission
 // checks do not apply to root).
 // dropped: the child ran without privileges (else skip); finished: the step ran to its end
