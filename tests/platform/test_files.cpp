@@ -84,48 +84,35 @@ class TestFiles : public QObject {
     QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
   }
 
-  // Folders at and past the path limit, opened a piece at a time past it. The path's length from PATH_MAX, or "missing": a folder far down that is
-  // not there, or "name": one name longer than the limit; and the file listed or the error.
-  void longPaths_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("listed");
-    QTest::newRow("just below the limit") << "-1" << "f";
-    QTest::newRow("at the limit") << "0" << "f";
-    QTest::newRow("just past it") << "1" << "f";
-    QTest::newRow("far past it") << "3000" << "f";
-    QTest::newRow("missing, far down") << "missing" << "No such file or directory";
-    QTest::newRow("one name too long") << "name" << "File name too long";
-  }
+  // Folders at the path limit and past it, opened a piece at a time; the errors of a
+  // folder missing far up, of one name longer than the limit and of a file.
   void longPaths() {
-    QFETCH(QString, path);
-    QFETCH(QString, listed);
     TestDir t;
-    // Folders of up to 200 bytes below t until the path, with its closing separator, is
-    // PATH_MAX + offset bytes long; then the file f in the last.
-    const std::size_t length = PATH_MAX + (path.front().isDigit() || path.front() == '-'
-                                               ? path.toInt()
-                                               : -600);
     std::string dir = t.path() + "/";
     int fd = ::open(t.path().c_str(), O_DIRECTORY);
-    while (dir.size() < length) {
-      const std::size_t left = length - dir.size();  // a name and its separator; never 1
+    while (dir.size() < PATH_MAX) {  // names of up to 200 bytes until the path is PATH_MAX
+      const std::size_t left = PATH_MAX - dir.size();  // a name and its separator; never 1
       const std::string name(left == 202 ? 100 : std::min<std::size_t>(left - 1, 200), 'd');
       ::mkdirat(fd, name.c_str(), 0755);
       const int next = ::openat(fd, name.c_str(), O_DIRECTORY);
-      ::close(fd);
-      fd = next;
-      dir += name + "/";
+      ::close(fd), fd = next, dir += name + "/";
     }
-    ::close(::openat(fd, "f", O_CREAT | O_WRONLY, 0644));
-    ::close(fd);
-    if (path == "missing") dir += "gone/" + std::string(900, 'y') + "/";
-    if (path == "name") dir = "/" + std::string(PATH_MAX + 10, 'n') + "/";
+    ::mkdirat(fd, "e", 0755), ::close(::openat(fd, "e/f", O_CREAT | O_WRONLY, 0644)), ::close(fd);
+    std::string missing = dir + "e/";
+    missing[t.path().size() + 1] = 'x';
+    t.createFile("file");
     const std::size_t open = openDescriptors();
-    FolderListing listing;
-    errno = EIO;
-    const int error = SystemDirectories().ReadFolder(dir, listing);
-    QCOMPARE(error ? QString::fromStdString(ErrorText(error)) : listing.NameField(0).data(),
-             listed);
+    for (const auto& [path, listed] : std::vector<std::pair<std::string, std::string>>{
+             {dir, "e"},
+             {dir + "e/", "f"},
+             {missing, "No such file or directory"},
+             {"/" + std::string(PATH_MAX + 10, 'n') + "/", "File name too long"},
+             {t / "file", "Not a directory"}}) {
+      FolderListing listing;
+      errno = EIO;
+      const int error = SystemDirectories().ReadFolder(path, listing);
+      QCOMPARE(error ? ErrorText(error) : std::string(listing.NameField(0).data()), listed);
+    }
     QCOMPARE(openDescriptors(), open);
   }
 

@@ -2,12 +2,6 @@
 
 #include <QtTest>
 
-std::string ScriptedDialogs::summary() const {
-  std::string out;
-  for (const Shown& s : shown_) out += (out.empty() ? "" : " ") + s.kind;
-  return out;
-}
-
 std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
   shown_.push_back({kind, text});
   if (script_.empty() || script_.front().kind != kind) {

@@ -28,7 +28,6 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
 
   const std::vector<Shown>& shown() const { return shown_; }
   bool allAnswered() const { return script_.empty(); }
-  std::string summary() const;  // the kinds shown, one word each: "error yesno"
 
   bool Confirm(Text text, Text) override { return !answer("confirm", text).empty(); }
   std::string Input(Text text, Text, Text preset) override {
