@@ -5,6 +5,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "catalogue/folder_load.h"
 #include "catalogue/store.h"
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
@@ -115,6 +116,27 @@ class TestStore : public QObject {
               std::filesystem::is_symlink(file) == (kind == "link"));
     for (const auto& name : entriesOf(kind == "link" ? t / "real" : t.path()))
       QVERIFY2(name.find(".tmp") == std::string::npos, name.c_str());
+  }
+
+  // A user tag line: the line, a tag, the line's user tags by "|", the line with the tag
+  // ("-": unchanged).
+  void userTagLine_data() {
+    QTest::addColumn<QByteArrayList>("v");
+    const auto row = [](const char* name, const char* v) {
+      QTest::newRow(name) << QByteArray(v).split(' ');
+    };
+    row("as the program writes it", "family,trip, Beach family|trip family,trip,Beach,");
+    row("already there", "family,trip, trip family|trip -");
+    row("found inside another tag", "bar, ar bar -");
+    row("text after the last comma dropped", "family,trip family family -");
+    row("empty piece kept", "a,,b, c a||b a,,b,c,");
+  }
+  void userTagLine() {
+    QFETCH(QByteArrayList, v);
+    QByteArrayList got;
+    for (const std::string& p : UserTagPieces(v[0].toStdString())) got << p.c_str();
+    const auto with = WithUserTag(v[0].toStdString(), v[1].toStdString());
+    QCOMPARE(got.join('|') + " " + (with ? with->c_str() : "-"), v[2] + " " + v[3]);
   }
 
   // Two processes adding at once: each change is made to what the other wrote.

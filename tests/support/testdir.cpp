@@ -1,9 +1,7 @@
 #include "support/testdir.h"
 
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QtTest>
@@ -57,30 +55,4 @@ void TestDir::createLink(const std::string& relative, const std::string& target)
 std::string TestDir::read(const std::string& relative) const {
   std::ifstream in(*this / relative, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-UnprivilegedRun runUnprivileged(const std::function<std::string()>& step) {
-  int fds[2];
-  if (::pipe(fds) != 0) return {false, false, {}, "cannot make a pipe"};
-  const pid_t child = ::fork();
-  if (child == 0) {  // 3: cannot drop privileges; 4: cannot hand the output back
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) || ::setgid(65534) || ::setuid(65534)))
-      ::_exit(3);
-    const std::string out = step();
-    ::_exit(::write(fds[1], out.data(), out.size()) == ssize_t(out.size()) ? 0 : 4);
-  }
-  ::close(fds[1]);
-  UnprivilegedRun run;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-    run.output.append(buffer, size_t(n));
-  ::close(fds[0]);
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return {false, false, {}, "cannot fork"};
-  run.dropped = !WIFEXITED(status) || WEXITSTATUS(status) != 3;
-  run.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  run.problem = !run.dropped    ? "cannot switch to the user nobody to test a permission case"
-                : !run.finished ? "the unprivileged step did not finish"
-                                : "";
-  return run;
 }

@@ -1,8 +1,7 @@
 #pragma once
-// A temporary folder per test, ways to lay out trees, and to run a step unprivileged.
+// A temporary folder per test, and ways to lay out trees.
 #include <QTemporaryDir>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,24 +32,3 @@ class TestDir {
 std::vector<std::string> entriesOf(const std::string& dir);
 // How many descriptors this process holds: what a call takes, it gives back.
 inline std::size_t openDescriptors() { return entriesOf("/proc/self/fd").size(); }
-
-// Runs step in a child process, as the user "nobody" when this process is root (permission
-// checks do not apply to root).
-// dropped: the child ran without privileges (else skip); finished: the step ran to its end
-// (else fail); output: what it returned.
-struct UnprivilegedRun {
-  bool dropped = false, finished = false;
-  std::string output, problem;
-};
-UnprivilegedRun runUnprivileged(const std::function<std::string()>& step);
-
-// Runs step unprivileged into var: skips the test when privileges cannot be dropped,
-// fails it when the step did not finish.
-#define RUN_UNPRIVILEGED(var, step)                     \
-  std::string var;                                      \
-  {                                                     \
-    const UnprivilegedRun run_ = runUnprivileged(step); \
-    if (!run_.dropped) QSKIP(run_.problem.c_str());     \
-    QVERIFY2(run_.finished, run_.problem.c_str());      \
-    var = run_.output;                                  \
-  }
