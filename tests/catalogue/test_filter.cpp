@@ -97,6 +97,10 @@ class TestFilter : public QObject {
       }
       QVERIFY(CountTagHits(*index, split(tags, ','), rows) == one);
     }
+    const FilterIndex held = grown;  // as a count holds it: what comes later is not in it
+    const auto counted = CountTagHits(held, split(tags, ','), rows);
+    grown.Append(FilterIndex(list));
+    QVERIFY(CountTagHits(held, split(tags, ','), rows) == counted);
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(whole, {"a"}, {}, stop.get_token()).empty());

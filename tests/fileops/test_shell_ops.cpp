@@ -65,6 +65,7 @@ class TestShellOps : public QObject {
              "read error:c a dst/a read 2 EIO" + eio,
              "full:c a dst/a write 3 ENOSPC = : No space left on device",
              "flush fails:c a dst/a fsync 1 EIO" + eio,
+             "mode refused:c a dst/a chmod 1 EPERM = : Operation not permitted",
              "naming fails:c a dst/a link 0 EACCES" + denied,
              "close fails, yet complete and named:c a dst/a close 2 EIO = +: Input/output error",
              "onto itself:c a a" + same,
@@ -79,6 +80,7 @@ class TestShellOps : public QObject {
              "move onto a folder:m a dst" + isDir,
              "across file systems:m a dst/a rename 1 EXDEV",
              "link across:m link dst/l rename 1 EXDEV",
+             "link across, refused:m link dst/l rename 1 EXDEV, symlink 1 EACCES" + denied,
              "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on device",
              "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove "
              "it: Permission denied",
