@@ -104,10 +104,11 @@ class TestShellOps : public QObject {
     QVERIFY(::link((d / "a").c_str(), (d / "hard").c_str()) == 0 &&
             ::mkfifo((d / "fifo").c_str(), 0600) == 0);
     d.createLink("zero", d.zeroDevice()), d.createLink("link", "../some target");
-    // Our hidden copies: one a crash left a day ago goes with the next copy into its folder.
+    // Our hidden copies: one a crash left over a day ago goes with the next copy into its
+    // folder; one ten minutes short of a day stays.
     for (const std::string name : {"dst/.velmora-copy-1-0", "dst/.velmora-copy-1-1", "dst/.x-copy"})
       d.createFile(name),
-          setTime(d / name, ::time(nullptr) - (name.ends_with("1") ? 3600 : 2 * 86400));
+          setTime(d / name, ::time(nullptr) - (name.ends_with("1") ? 85800 : 87000));
     const auto tree = [&] {
       QStringList names;
       for (const std::string folder : {"", "dst/"})
