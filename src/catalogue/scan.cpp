@@ -185,11 +185,11 @@ std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& di
     return dir;
   };
   std::string dir = withSeparator(path);
-  const auto last = path.find_last_not_of(' ');
-  if (first == 0 && last + 1 == path.size()) return dir;
-  std::string trimmed = withSeparator(path.substr(first, last - first + 1));
+  std::string trimmed = withSeparator(path.substr(first, path.find_last_not_of(' ') - first + 1));
   FolderListing probe;
-  if (dirs.ReadFolder(dir, probe) == ENOENT && dirs.ReadFolder(trimmed, probe) == 0) return trimmed;
+  if (trimmed != dir && dirs.ReadFolder(dir, probe) == ENOENT &&
+      dirs.ReadFolder(trimmed, probe) == 0)
+    return trimmed;
   return dir;
 }
 
