@@ -36,6 +36,7 @@ class TestShellOps : public QObject {
 
  private slots:
   void initTestCase() {
+    ::close(0);  // as a program started without standard input: 0 is a descriptor like any
     qputenv("HOME", QByteArray::fromStdString(home_.path()));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
   }
