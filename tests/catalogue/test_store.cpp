@@ -64,8 +64,8 @@ class TestStore : public QObject {
 
   // One change: under the lock, read, changed, saved. Only a plain file of sensible size is
   // read. A failure leaves the old file and no temporary one or descriptor; a link stays a
-  // link, a mode stays; an errno left from before is no failure. The file: plain, link, missing, fifo, zero (a link to /dev/zero) or big; then
-  // faults (FaultyFileSystem); then " = read: " or " = write: " and the reason.
+  // link, a mode stays; a stale errno is no failure. The file: plain, link, missing, fifo,
+  // zero (a link to /dev/zero) or big; then faults; then " = read: " or " = write: " and why.
   void update_data() {
     QTest::addColumn<QString>("setup");
     for (const QByteArray& row :

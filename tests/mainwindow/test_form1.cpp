@@ -145,7 +145,6 @@ class TestForm1 : public QObject {
       w.form->close();
     }
     QCOMPARE(w.form->Browser().Order(), catalogue::ChipOrder::Name);
-    QVERIFY(closed.width() == 700);
     QCOMPARE(w.form->size(), closed);
     QCOMPARE(w.form->SelectedFolder(), 1);
     QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),

@@ -98,14 +98,12 @@ class TestFiles : public QObject {
       ::close(fd), fd = next, dir += name + "/";
     }
     ::mkdirat(fd, "e", 0755), ::close(::openat(fd, "e/f", O_CREAT | O_WRONLY, 0644)), ::close(fd);
-    std::string missing = dir + "e/";
-    missing[t.path().size() + 1] = 'x';
     t.createFile("file");
     const std::size_t open = openDescriptors();
     for (const auto& [path, listed] : std::vector<std::pair<std::string, std::string>>{
              {dir, "e"},
              {dir + "e/", "f"},
-             {missing, "No such file or directory"},
+             {t / "x" + dir.substr(t.path().size() + 2) + "e/", "No such file or directory"},
              {"/" + std::string(PATH_MAX + 10, 'n') + "/", "File name too long"},
              {t / "file", "Not a directory"}}) {
       FolderListing listing;
