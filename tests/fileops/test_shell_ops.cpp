@@ -60,6 +60,7 @@ class TestShellOps : public QObject {
              "unnamed files refused:c a dst/a open 3 EINVAL",
              "unnamed files, no folder:c a dst/a open 3 EISDIR",
              "without /proc:c a dst/a link 1 ENOENT",
+             "named copy, naming fails:c a dst/a open 3 EINVAL, rename 1 EACCES" + denied,
              "without unnamed files, full:c a dst/a open 3 EOPNOTSUPP, write 2 ENOSPC = : No space "
              "left on device",
              "unreadable:c a dst/a open 1 EACCES" + denied,

@@ -87,7 +87,6 @@ class TestChips : public QObject {
     QTest::newRow("a label") << "" << QLine(19, 28, 19, 28) << hover << L{"tip b"};
     QTest::newRow("past the chips") << "" << QLine(19, 28, 19, 61) << hover << L{};
     QTest::newRow("widget: on it") << "" << QLine(5, 8, 0, 16) << left << L{"W"};
-    QTest::newRow("widget: its label") << "" << QLine(20, 8, 20, 8) << hover << L{"tip W"};
   }
   void input() {
     QFETCH(QString, keys);
