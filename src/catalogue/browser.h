@@ -4,7 +4,6 @@
 // the files the filter keeps. A view is told of every change, on the owner's thread.
 
 #include <atomic>
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>

@@ -131,20 +131,26 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
   // Only excluding means every file but those.
   const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
   std::vector<unsigned char> keep(count, startFull ? 1 : 0);
+  std::size_t kept = startFull ? count : 0;
   std::vector<unsigned char> hits;
   // Keeps the files kept so far whose names hit needle (or, with want false, do not).
   const auto narrow = [&](const std::string& needle, bool want) {
-    if (static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1)) < count / 8) {
+    if (kept < count / 8) {
       // Few files left: test them one by one rather than search every name again.
+      kept = 0;
       for (std::size_t i = 0; i < count; ++i) {
-        if (keep[i]) keep[i] = index.Hits(i, needle) == want;
+        if (keep[i]) kept += keep[i] = index.Hits(i, needle) == want;
       }
       return;
     }
     hits.assign(count, 0);
     index.MarkHits(needle, hits);
     const unsigned char miss = want ? 0 : 1;  // hits are 0 or 1
-    for (std::size_t i = 0; i < count; ++i) keep[i] = keep[i] & (hits[i] ^ miss);
+    kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      keep[i] = keep[i] & (hits[i] ^ miss);
+      kept += keep[i];
+    }
   };
   for (const std::string& tag : tags) {
     const std::string needle = LowerCase(tag);
@@ -154,11 +160,15 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
     }
     hits.assign(count, 0);
     index.MarkHits(needle, hits);
-    for (std::size_t i = 0; i < count; ++i) keep[i] = keep[i] | hits[i];
+    kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      keep[i] = keep[i] | hits[i];
+      kept += keep[i];
+    }
   }
   for (const std::string& tag : excluded) narrow(LowerCase(tag), false);
   std::vector<std::size_t> result;
-  result.reserve(static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1)));
+  result.reserve(kept);
   for (std::size_t i = 0; i < count; ++i) {
     if (keep[i]) result.push_back(i);
   }
