@@ -6,10 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <ctime>
+#include <mutex>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +54,19 @@ std::string TempName(const std::string& folder) {
          std::to_string(counter.fetch_add(1));
 }
 
+// Exactly what TempName makes: the prefix, digits, "-", digits. A user's own
+// ".velmora-copy-notes.txt" is no leftover of ours.
+bool IsOurTemp(std::string_view name) {
+  if (!name.starts_with(kTempPrefix)) return false;
+  name.remove_prefix(kTempPrefix.size());
+  const auto dash = name.find('-');
+  const auto digits = [](std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return dash != std::string_view::npos && digits(name.substr(0, dash)) &&
+         digits(name.substr(dash + 1));
+}
+
 // Removes our hidden copies in folder that nothing has written to for a day.
 void RemoveStaleTemps(const std::string& folder) {
   FileSystem& fs = Fs();
@@ -63,7 +79,7 @@ void RemoveStaleTemps(const std::string& folder) {
       const auto* entry = reinterpret_cast<const dirent64*>(buffer + pos);
       pos += entry->d_reclen;
       struct stat st;
-      if (std::string_view(entry->d_name).starts_with(kTempPrefix) &&
+      if (IsOurTemp(entry->d_name) &&
           fs.StatAt(dir, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
           st.st_uid == geteuid() && st.st_mtime < before) {
         fs.UnlinkAt(dir, entry->d_name, 0);
@@ -71,6 +87,21 @@ void RemoveStaleTemps(const std::string& folder) {
     }
   }
   fs.Close(dir);
+}
+
+// A name for a hidden copy in folder. Leftovers are swept only where such a name is
+// needed, and once per folder while the program runs: reading a folder of 200,000
+// entries for each of 100 files copied into it would take seconds.
+std::string NamedTemp(const std::string& folder) {
+  static std::mutex mutex;
+  static std::set<std::string> swept;
+  bool first = false;
+  {
+    const std::lock_guard lock(mutex);
+    first = swept.insert(folder).second;
+  }
+  if (first) RemoveStaleTemps(folder);
+  return TempName(folder);
 }
 
 // Gives the unnamed open file fd the name path; EEXIST when path exists.
@@ -112,7 +143,7 @@ int Place(int out, std::string& temp, const std::string& target, bool replace) {
   if (temp.empty()) {
     if (!replace) return LinkOpenFile(out, target);
     // Replacing: a name of its own first, so that the old file goes in one rename.
-    const std::string name = TempName(ParentFolder(target));
+    const std::string name = NamedTemp(ParentFolder(target));
     if (const int error = LinkOpenFile(out, name)) return error;
     temp = name;
   }
@@ -126,11 +157,10 @@ int CopyInto(int in, const struct stat& source, const std::string& target, bool 
              const CopyProgress& progress) {
   FileSystem& fs = Fs();
   const std::string folder = ParentFolder(target);
-  RemoveStaleTemps(folder);
   std::string temp;
   int out = fs.Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   if (out < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
-    temp = TempName(folder);
+    temp = NamedTemp(folder);
     out = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   }
   if (out < 0) return errno;
@@ -196,7 +226,7 @@ int OpenSource(const std::string& path, const std::string& what, struct stat& so
 int PlaceLink(const std::string& content, const std::string& target, bool replace) {
   FileSystem& fs = Fs();
   if (!replace) return fs.Symlink(content.c_str(), target.c_str()) == 0 ? 0 : errno;
-  std::string temp = TempName(ParentFolder(target));
+  std::string temp = NamedTemp(ParentFolder(target));
   if (fs.Symlink(content.c_str(), temp.c_str()) != 0) return errno;
   const int error = PlaceNamed(temp, target, true);
   if (!temp.empty()) fs.Unlink(temp.c_str());

@@ -7,6 +7,8 @@ trap 'chmod -R u+rwX "$work"; rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
 id=org.velmora.Velmora
 desktop-file-validate "$1/data/$id.desktop"
+# Not a folder handler: "show in folder" from any program would register that folder.
+! grep -q '^MimeType=.*inode/directory' "$1/data/$id.desktop" || fail "the entry claims folders"
 appstreamcli validate --no-net "$1/data/$id.metainfo.xml"
 
 cpack --config "$2/CPackConfig.cmake" -B "$work/out" >/dev/null
