@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/qt_services.h"
 #include "platform/single_instance.h"
+#include "platform/window_args.h"
 
 namespace {
 
@@ -32,40 +34,73 @@ std::string FindReadme(const std::string& appDir) {
   return {};
 }
 
+std::string CurrentFolder() {
+  char cwd[PATH_MAX];
+  return getcwd(cwd, sizeof cwd) != nullptr ? cwd : "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace velmora;
   // Answered before anything needs a display.
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
+  platform::WindowArgs args =
+      platform::ParseWindowArgs(std::vector<std::string>(argv, argv + argc), CurrentFolder());
+  switch (args.action) {
+    case platform::WindowArgs::Action::Help:
+      std::fputs(platform::kWindowHelp, stdout);
+      return 0;
+    case platform::WindowArgs::Action::Version:
       std::puts("velmora " VELMORA_VERSION);
       return 0;
-    }
+    case platform::WindowArgs::Action::Bad:
+      std::fprintf(stderr, "velmora: %s\n%s\n", args.error.c_str(), platform::kWindowUsage);
+      return 2;
+    case platform::WindowArgs::Action::Open:
+      break;
   }
-  QApplication app(argc, argv);
+  // Qt sees its own options only: the folders, "--" and all, are ours.
+  std::vector<char*> toolkitArgv;
+  for (std::string& arg : args.toolkit) toolkitArgv.push_back(arg.data());
+  int toolkitArgc = static_cast<int>(toolkitArgv.size());
+  toolkitArgv.push_back(nullptr);
+  QApplication app(toolkitArgc, toolkitArgv.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
-  // A window already running takes the folders and comes to the front instead.
-  const std::vector<std::string> folders = platform::CommandLineFolders(argc, argv);
-  platform::SingleInstance instance(
-      platform::InstanceAddressFor(std::getenv("XDG_RUNTIME_DIR"), getuid()));
-  if (instance.HandOverOrListen(folders)) return 0;
+  const platform::CheckedFolders given = platform::CheckFolders(args.paths);
+  if (!given.refused.empty())
+    std::fprintf(stderr, "velmora: %s\n", platform::DescribeRefused(given.refused).c_str());
+
+  // A window already running for the same folder list on the same display takes the
+  // paths, which it checks for itself, and comes to the front instead.
+  const std::string store = catalogue::StoreFileIn(platform::StoreDirectory());
+  const std::string display =
+      platform::DisplayName(QGuiApplication::platformName().toStdString(), args.display,
+                            std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
+  platform::SingleInstance instance(platform::InstanceAddressIn(
+      platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid()),
+      platform::InstanceKey(store, display)));
+  if (instance.HandOverOrListen(args.paths)) return 0;
 
   platform::QtDialogs dialogs;
   platform::DesktopUrlLauncher launcher;
   platform::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  mainwindow::Form1 form({catalogue::StoreFileIn(platform::StoreDirectory()), FindReadme(appDir),
-                          (config + QStringLiteral("/velmora/window.conf")).toStdString()},
-                         shell);
+  mainwindow::Form1 form(
+      {store, FindReadme(appDir), (config + QStringLiteral("/velmora/window.conf")).toStdString()},
+      shell);
+  const auto open = [&form, &dialogs](const platform::CheckedFolders& checked) {
+    form.OpenFolders(checked.folders);
+    if (!checked.refused.empty())
+      dialogs.ShowError(platform::DescribeRefused(checked.refused), mainwindow::kAppTitle);
+  };
   QObject::connect(&instance, &platform::SingleInstance::Received, &form,
-                   [&form](const std::vector<std::string>& more) {
-                     form.OpenFolders(more);
+                   [&form, &open](const std::vector<std::string>& more) {
                      platform::RaiseWindow(form);
+                     open(platform::CheckFolders(more));
                    });
-  form.RestoreState(folders.empty());
+  form.RestoreState(given.folders.empty());
   form.show();
-  form.OpenFolders(folders);
+  open(given);
   return QApplication::exec();
 }

@@ -2,19 +2,24 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QThread>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
+#include <cerrno>
+#include <memory>
+
+#include "platform/file_system.h"
 
 namespace velmora::platform {
 namespace {
 
-constexpr int kWaitMs = 3000;
+constexpr int kWaitMs = 4000;  // for the whole hand-over, then this start runs on alone
+// Far more than any command line can hold (the kernel allows a few megabytes at most).
+constexpr qsizetype kMaxMessage = qsizetype{16} << 20;
 
 QString SocketName(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
@@ -41,32 +46,26 @@ bool Decode(const QByteArray& bytes, std::vector<std::string>& args) {
   }
 }
 
-}  // namespace
-
-InstanceAddress InstanceAddressFor(const char* xdgRuntimeDir, unsigned uid) {
-  std::string base;
-  if (xdgRuntimeDir != nullptr && xdgRuntimeDir[0] == '/') {
-    base = std::string(xdgRuntimeDir) + "/velmora";
-  } else {
-    const char* tmp = std::getenv("TMPDIR");
-    base = std::string(tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp") + "/velmora-" +
-           std::to_string(uid);
-  }
-  return {base + ".socket", base + ".lock"};
+// The user at the other end of a connected local socket.
+bool PeerIsUs(qintptr fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return fd >= 0 && getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         peer.uid == geteuid();
 }
 
-std::vector<std::string> CommandLineFolders(int argc, char** argv) {
-  std::vector<std::string> folders;
-  std::string cwd(PATH_MAX, '\0');
-  cwd.resize(getcwd(cwd.data(), cwd.size()) != nullptr ? std::strlen(cwd.c_str()) : 0);
-  for (int i = 1; i < argc; ++i) {
-    std::string path = argv[i];
-    if (path.empty()) continue;
-    if (path.front() != '/') path = cwd + "/" + path;
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    folders.push_back(std::move(path));
-  }
-  return folders;
+bool IsOurs(const std::string& path, mode_t type) {
+  struct stat st {};
+  return Fs().Lstat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == type &&
+         st.st_uid == geteuid();
+}
+
+}  // namespace
+
+InstanceAddress InstanceAddressIn(const std::string& privateFolder, const std::string& key) {
+  if (privateFolder.empty()) return {};
+  const std::string base = privateFolder + "/velmora-" + key;
+  return {base + ".socket", base + ".lock"};
 }
 
 void RaiseWindow(QWidget& window) {
@@ -84,47 +83,76 @@ SingleInstance::SingleInstance(InstanceAddress address, QObject* parent)
 
 SingleInstance::~SingleInstance() {
   server_.close();
-  if (lockFd_ >= 0) close(lockFd_);
+  if (lockFd_ >= 0) Fs().Close(lockFd_);
 }
 
 bool SingleInstance::HandOverOrListen(const std::vector<std::string>& args) {
+  if (address_.lock.empty()) return false;
   // The running window holds the lock for its whole life; whoever gets it owns the
-  // name, so two starts at once cannot both listen, and a crash frees it.
-  lockFd_ = open(address_.lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (lockFd_ >= 0 && flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
+  // name, so two starts at once cannot both listen, and a crash frees it. A lock that
+  // is not our own file means someone else made the name: no hand-over, no listening.
+  lockFd_ = Fs().Open(address_.lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  struct stat st {};
+  if (lockFd_ >= 0 &&
+      (Fs().Fstat(lockFd_, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid())) {
+    Fs().Close(lockFd_);
+    lockFd_ = -1;
+  }
+  if (lockFd_ < 0) return false;
+  const QDeadlineTimer deadline(kWaitMs);
+  for (;;) {
+    if (Fs().Flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
       QLocalServer::removeServer(SocketName(address_.socket));  // a crashed window's socket
       server_.listen(SocketName(address_.socket));
       return false;
     }
-    if (HandOver(args)) return true;
-    if (lockFd_ < 0) return false;  // no lock to be had: run on alone
-    QThread::msleep(100);           // the owner is starting; its socket is about to appear
+    if (errno != EWOULDBLOCK) return false;
+    if (HandOver(args, static_cast<int>(deadline.remainingTime()))) return true;
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(100);  // the owner is starting; its socket is about to appear
   }
-  return false;
 }
 
-bool SingleInstance::HandOver(const std::vector<std::string>& args) {
+bool SingleInstance::HandOver(const std::vector<std::string>& args, int waitMs) {
+  if (!IsOurs(address_.socket, S_IFSOCK)) return false;
+  const QDeadlineTimer deadline(waitMs);
   QLocalSocket socket;
   socket.connectToServer(SocketName(address_.socket));
-  if (!socket.waitForConnected(kWaitMs)) return false;
+  if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())) ||
+      !PeerIsUs(socket.socketDescriptor()))
+    return false;
   socket.write(Encode(args));
-  if (!socket.waitForBytesWritten(kWaitMs)) return false;
+  while (socket.bytesToWrite() > 0)
+    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
   // The one-byte answer says the list arrived whole.
-  return socket.waitForReadyRead(kWaitMs) && socket.read(1) == "1";
+  return socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())) &&
+         socket.read(1) == "1";
 }
 
 void SingleInstance::Accept() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+    if (!PeerIsUs(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    auto bytes = std::make_shared<QByteArray>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, bytes] {
+      bytes->append(socket->readAll());
+      if (bytes->size() > kMaxMessage) {
+        socket->abort();
+        return socket->deleteLater();
+      }
       std::vector<std::string> args;
-      const QByteArray bytes = socket->peek(socket->bytesAvailable());
-      if (!Decode(bytes, args)) return;  // more to come
-      socket->readAll();
+      if (!Decode(*bytes, args)) return;  // more to come
+      socket->disconnect(this);
       socket->write("1");
       socket->flush();
-      emit Received(args);
+      // Later, so that whatever takes them (a dialog's own event loop) does not run
+      // while the socket is in the middle of its signal.
+      QMetaObject::invokeMethod(
+          this, [this, args] { emit Received(args); }, Qt::QueuedConnection);
     });
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
-// One window per user: a later start hands its command line to the running window.
+// One window per folder list and display: a later start hands its folders to the
+// running window.
 
 #include <QLocalServer>
 #include <QObject>
@@ -9,18 +10,14 @@
 
 namespace velmora::platform {
 
-// Where the running window listens: $XDG_RUNTIME_DIR/velmora.socket, or a per-user
-// name in the temporary folder when that is unset or relative. The lock file beside it
-// says whether a running window owns the name.
+// Where the running window listens, velmora-KEY.socket in a private folder (see
+// PrivateFolder and InstanceKey), and the lock file beside it that says whether a
+// running window owns the name. Both empty without a folder: no hand-over then.
 struct InstanceAddress {
   std::string socket;
   std::string lock;
 };
-InstanceAddress InstanceAddressFor(const char* xdgRuntimeDir, unsigned uid);
-
-// The arguments after the program's name (Qt's own already taken out) as absolute
-// paths without a trailing separator, so that another process can use them.
-std::vector<std::string> CommandLineFolders(int argc, char** argv);
+InstanceAddress InstanceAddressIn(const std::string& privateFolder, const std::string& key);
 
 // Brings window to the front, out of the minimised state.
 void RaiseWindow(QWidget& window);
@@ -33,14 +30,17 @@ class SingleInstance : public QObject {
 
   // Either hands args to the running window (true: this process has nothing more to
   // do) or becomes the running window (false) and from then on reports what later
-  // starts send. A socket left by a window that crashed is replaced.
+  // starts send. A socket left by a window that crashed is replaced. Nothing is handed
+  // to a lock, a socket or a peer of another user, and a window that does not answer
+  // within a few seconds is given up on (false, without listening).
   bool HandOverOrListen(const std::vector<std::string>& args);
 
  signals:
+  // What a start of the same user sent, unchecked.
   void Received(const std::vector<std::string>& args);
 
  private:
-  bool HandOver(const std::vector<std::string>& args);
+  bool HandOver(const std::vector<std::string>& args, int waitMs);
   void Accept();
 
   InstanceAddress address_;

@@ -1,69 +1,166 @@
-#include <sys/socket.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <set>
 #include <thread>
 
 #include "platform/single_instance.h"
+#include "platform/window_args.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using namespace velmora::platform;
 using Strings = std::vector<std::string>;
 
+const std::string kLong = "/" + std::string(128 * 1024 - 2, 'x');  // as long as an argument gets
+
+static std::string Join(const Strings& items, std::size_t from = 0) {
+  std::string text;
+  for (std::size_t i = from; i < items.size(); ++i) text += " " + items[i];
+  return text;
+}
+
 class TestSingleInstance : public QObject {
   Q_OBJECT
  private slots:
-  // A later start hands its folders, bytes exact, to the running one and is done.
+  // A later start hands its folders, bytes exact, to the running one and is done; else it
+  // runs alone: when the name is another user's, or nobody answers.
   void handOver_data() {
-    QTest::addColumn<bool>("crashed");  // a socket file nobody listens on is left behind
+    QTest::addColumn<QByteArray>("setup");
     QTest::addColumn<int>("given");
-    QTest::newRow("folders") << false << 3;
-    QTest::newRow("none: only raises") << false << 0;
-    QTest::newRow("socket left by a crash") << true << 1;
+    QTest::addColumn<bool>("handed");
+    QTest::newRow("folders") << QByteArray() << 3 << true;
+    QTest::newRow("none: only raises") << QByteArray() << 0 << true;
+    QTest::newRow("eight arguments of 128 KB") << QByteArray() << 11 << true;
+    QTest::newRow("socket left by a crash") << QByteArray("crashed") << 1 << true;
+    QTest::newRow("lock held, no answer") << QByteArray("silent") << 1 << false;
+    QTest::newRow("lock of another user") << QByteArray("stranger") << 1 << false;
   }
   void handOver() {
-    QFETCH(bool, crashed);
+    QFETCH(QByteArray, setup);
     QFETCH(int, given);
+    QFETCH(bool, handed);
+    if (setup == "stranger" && geteuid() != 0) QSKIP("giving a file away needs root");
     TestDir runtime;
-    const auto address = InstanceAddressFor(runtime.path().c_str(), getuid());
-    if (crashed) {
-      sockaddr_un name{AF_UNIX, {}};
-      address.socket.copy(name.sun_path, sizeof name.sun_path - 1);
-      const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-      QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&name), sizeof name) + ::close(fd), 0);
-    }
+    const auto address = InstanceAddressIn(runtime.path(), InstanceKey("/s", ":0"));
+    if (setup == "crashed") QCOMPARE(::mknod(address.socket.c_str(), S_IFSOCK | 0700, 0), 0);
+    const int lock = setup.isEmpty() ? -1 : ::open(address.lock.c_str(), O_CREAT | O_RDWR, 0600);
+    if (setup == "silent") QCOMPARE(::flock(lock, LOCK_EX), 0);
+    if (setup == "stranger") QCOMPARE(::fchown(lock, 65534, 65534), 0);
     SingleInstance running(address), later(address);
-    QVERIFY(!running.HandOverOrListen({}));
+    QVERIFY(setup == "silent" || !running.HandOverOrListen({}));
     struct stat st {};  // no other user may hand folders over
-    QVERIFY(::stat(address.socket.c_str(), &st) == 0 && (st.st_mode & 077) == 0);
+    QCOMPARE(::stat(address.socket.c_str(), &st) == 0 && (st.st_mode & 077) == 0, handed);
     QSignalSpy received(&running, &SingleInstance::Received);
-    const Strings all{"/a b", "/caf\xE9", "/x"}, folders(all.begin(), all.begin() + given);
-    bool handed = false;
-    std::thread start([&] { handed = later.HandOverOrListen(folders); });
-    const bool arrived = received.wait();
+    Strings folders{"/a b", "/caf\xE9", "/x"};
+    folders.resize(static_cast<std::size_t>(given), kLong);
+    bool handedOver = !handed;
+    std::thread start([&] { handedOver = later.HandOverOrListen(folders); });
+    const bool arrived = handed && received.wait();
     start.join();
-    QVERIFY(arrived && handed);
-    QCOMPARE(received.at(0).at(0).value<Strings>(), folders);
+    ::close(lock);
+    QVERIFY(handedOver == handed && arrived == handed);
+    if (handed) QCOMPARE(received.at(0).at(0).value<Strings>(), folders);
   }
 
-  // Folders on the command line become absolute, without a trailing separator, empty ones
-  // dropped; the address is private to the user when the runtime folder is unset or relative.
+  // Arguments by "|" from the test's folder T, which holds folders d and -x and file f;
+  // L is an argument of 128 KB. What is left for Qt and which paths are kept or refused.
+  void commandLine_data() {
+    QTest::addColumn<QByteArray>("args");
+    QTest::addColumn<QByteArray>("result");
+    const auto row = [](const char* name, const char* args, const std::string& result) {
+      QTest::newRow(name) << QByteArray(args) << QByteArray::fromStdString(result);
+    };
+    row("help wherever it stands", "T/d|-x|--help", "help");
+    row("version", "--version|T/d", "version");
+    row("unknown option", "-x|T/d|-y", "bad: unknown option -x");
+    row("Qt's option without its value", "T/d|-style", "bad: option -style needs a value");
+    row("Qt's own options go to Qt", "-platform|offscreen|--style=Fusion|-reverse|d",
+        "qt: -platform offscreen --style=Fusion -reverse; open: T/d; ");
+    row("-- ends the options", "--|-x|--help",
+        "qt:; open: T/-x; Not registered:\nT/--help - No such file or directory");
+    row("relative, trailing separators, empty", "d/||T/d//|/", "qt:; open: T/d T/d /; ");
+    row("missing, a file", "T/missing|f|T/d",
+        "qt:; open: T/d; Not registered:\nT/missing - No such file or directory\nT/f - not a "
+        "folder");
+    std::string refused = "Not registered:";
+    for (int i = 0; i < 5; ++i) refused += "\n" + kLong.substr(0, 120) + "... - File name too long";
+    row("long arguments: each cut, five shown", "L|L|L|L|L|L|L|L",
+        "qt:; open:; " + refused + "\nand 3 more");
+  }
   void commandLine() {
-    char* argv[] = {const_cast<char*>("velmora"), const_cast<char*>("rel/"), const_cast<char*>(""),
-                    const_cast<char*>("/abs//"), const_cast<char*>("/")};
-    const std::string cwd = QDir::currentPath().toStdString();
-    QCOMPARE(CommandLineFolders(5, argv), (Strings{cwd + "/rel", "/abs", "/"}));
-    const QByteArray tmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", "/t");
-    QCOMPARE(InstanceAddressFor("/r", 7).socket + InstanceAddressFor("r", 7).lock,
-             "/r/velmora.socket/t/velmora-7.lock");
-    qputenv("TMPDIR", "t");
-    const std::string fallback = InstanceAddressFor(nullptr, 8).socket;
-    qputenv("TMPDIR", tmp);
-    QCOMPARE(fallback, "/tmp/velmora-8.socket");
+    QFETCH(QByteArray, args);
+    QFETCH(QByteArray, result);
+    TestDir t;
+    for (const char* dir : {"d", "-x"}) t.createDir(dir);
+    t.createFile("f");
+    Strings given{"velmora"};
+    for (const QByteArray& arg : args.split('|'))
+      given.push_back(arg == "L" ? kLong
+                                 : QByteArray(arg).replace("T/", t.path() + "/").toStdString());
+    const WindowArgs parsed = ParseWindowArgs(given, t.path());
+    const char* const actions[] = {"", "help", "version", "bad: "};
+    std::string out = actions[static_cast<int>(parsed.action)] + parsed.error;
+    const CheckedFolders checked = CheckFolders(parsed.paths);
+    if (parsed.action == WindowArgs::Action::Open)
+      out = "qt:" + Join(parsed.toolkit, 1) + "; open:" + Join(checked.folders) + "; " +
+            (checked.refused.empty() ? "" : DescribeRefused(checked.refused));
+    QCOMPARE(QByteArray::fromStdString(out).replace(t.path(), "T"), result);
+    QCOMPARE(CheckFolders({"d"}).refused.at(0).second, "not an absolute path");
+  }
+
+  // One window per store file and display: X (-display first), Wayland, or the platform.
+  void instanceKey() {
+    const Strings names{DisplayName("xcb", "", "w-1", ":1"), DisplayName("xcb", ":2", "w-1", ":1"),
+                        DisplayName("wayland", "", "w-1", ":1"), DisplayName("vnc", "", "", ":1")};
+    QCOMPARE(Join(names), " x11::1 x11::2 wayland:w-1 vnc");
+    std::set<std::string> keys{InstanceKey("/p/f:0", ""), InstanceKey("/p/f", ":0")};
+    for (const std::string& name : names)
+      keys.insert({InstanceKey("/p/f", name), InstanceKey("/q/f", name)});
+    QCOMPARE(keys.size(), 2 * names.size() + 2);
+  }
+
+  // The runtime folder if private, else TMP/velmora-UID made private; anything else refused.
+  void privateFolder_data() {
+    QTest::addColumn<int>("runtime");         // the runtime folder's mode, 0: unset
+    QTest::addColumn<QByteArray>("planted");  // a folder's mode, "link", "file"; "!" faults
+    QTest::addColumn<QByteArray>("chosen");
+    const auto row = [](const char* name, int runtime, const char* planted, const char* chosen) {
+      QTest::newRow(name) << runtime << QByteArray(planted) << QByteArray(chosen);
+    };
+    row("made when missing", 0, "", "tmp");
+    row("ours already", 0, "700", "tmp");
+    row("runtime folder", 0700, "", "run");
+    row("runtime folder open to others", 0755, "", "tmp");
+    row("open to others", 0, "755", "");
+    row("a link, no runtime folder", 0, "link", "");
+    row("a file", 0, "file", "");
+    row("another user's", 0, "700 of nobody", "");
+    row("cannot be made", 0, "!mkdir 1 EACCES", "");
+  }
+  void privateFolder() {
+    QFETCH(int, runtime);
+    QFETCH(QByteArray, planted);
+    QFETCH(QByteArray, chosen);
+    if (planted.endsWith("nobody") && geteuid() != 0) QSKIP("giving a folder away needs root");
+    TestDir t;
+    const std::string run = t / "run", tmp = t / ("velmora-" + std::to_string(geteuid()));
+    QCOMPARE(::mkdir(run.c_str(), 0) + ::chmod(run.c_str(), static_cast<mode_t>(runtime | 0700)),
+             0);
+    if (planted == "link") QCOMPARE(::symlink(run.c_str(), tmp.c_str()), 0);
+    if (planted == "file") t.createFile(tmp.substr(t.path().size() + 1));
+    if (const int mode = planted.left(3).toInt(nullptr, 8); mode > 0)
+      QCOMPARE(::mkdir(tmp.c_str(), 0) + ::chmod(tmp.c_str(), static_cast<mode_t>(mode)), 0);
+    if (planted.endsWith("nobody")) QCOMPARE(::chown(tmp.c_str(), 65534, 65534), 0);
+    FaultyFileSystem fs;
+    if (planted.startsWith('!')) fs.fail(planted.mid(1).toStdString());
+    const std::string got =
+        PrivateFolder(runtime > 0 ? run.c_str() : nullptr, t.path().c_str(), geteuid());
+    QCOMPARE(got, chosen == "run" ? run : chosen == "tmp" ? tmp : "");
   }
 };
 
