@@ -22,6 +22,19 @@ std::size_t FolderStore::Find(std::string_view path) const {
   return size();
 }
 
+RecordKey FolderStore::KeyOf(std::size_t i) const {
+  RecordKey key{paths_.at(i), 0};
+  for (std::size_t j = 0; j < i; ++j) key.rank += paths_[j] == key.path ? 1 : 0;
+  return key;
+}
+
+std::size_t FolderStore::Find(const RecordKey& key) const {
+  for (std::size_t i = 0, seen = 0; i < size(); ++i) {
+    if (paths_[i] == key.path && seen++ == key.rank) return i;
+  }
+  return size();
+}
+
 std::string FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
   if (path.find('\0') != std::string::npos)
@@ -47,6 +60,11 @@ void FolderStore::Remove(std::size_t i) {
   paths_.erase(paths_.begin() + at);
   folders_.erase(folders_.begin() + at);
   userTags_.erase(userTags_.begin() + at);
+  if (followed_ == i) {
+    followed_ = kNone;
+  } else if (followed_ != kNone && followed_ > i) {
+    --followed_;
+  }
 }
 
 std::string StoreFileIn(std::string_view dir) {
