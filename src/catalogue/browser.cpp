@@ -73,7 +73,11 @@ Browser::~Browser() {
 
 platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
 
-platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change) {
+platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change,
+                                 const platform::LockWait& wait) {
+  // Waiting for the lock lets the window answer events; one of them must not commit too.
+  if (committing_) return {EBUSY, "The folder list is being saved; try again in a moment."};
+  committing_ = true;
   FolderStore now = store_;
   // The shown record is the same-ranked one of its path in the file as read.
   const platform::Status status = UpdateFolders(
@@ -82,7 +86,8 @@ platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>&
         if (shown_) fresh.Follow(fresh.Find(*shown_));
         return change(fresh);
       },
-      now);
+      now, wait);
+  committing_ = false;
   store_ = std::move(now);
   if (shown_) {
     const std::size_t i = status.ok() ? store_.Followed() : store_.Find(*shown_);

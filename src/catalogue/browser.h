@@ -112,8 +112,9 @@ class Browser {
   const FolderStore& Store() const { return store_; }
   // Applies change to the file as it is now (other processes may have changed it) and
   // keeps the result when it could be read. The record shown is followed through the
-  // change; once it is gone it stops showing.
-  platform::Status Commit(const std::function<std::string(FolderStore&)>& change);
+  // change; once it is gone it stops showing. Refused while another commit waits.
+  platform::Status Commit(const std::function<std::string(FolderStore&)>& change,
+                          const platform::LockWait& wait = {});
 
   // The record shown, or Store().size().
   std::size_t ShownRecord() const;
@@ -184,6 +185,7 @@ class Browser {
   FolderStore store_;
 
   std::optional<RecordKey> shown_;
+  bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;
   std::vector<BarTag> bar_;

@@ -127,11 +127,15 @@ platform::Status SaveFolders(const FolderStore& store, const std::string& file) 
 
 platform::Status UpdateFolders(const std::string& file,
                                const std::function<std::string(FolderStore&)>& change,
-                               FolderStore& result) {
+                               FolderStore& result, const platform::LockWait& wait) {
   // The store itself is replaced by rename, so the lock lives in a file of its own.
-  const platform::ExclusiveLock lock(file + ".lock");
-  if (const int error = lock.status().error(); error != 0)
-    return {error, "Cannot write " + file + ": " + platform::ErrorText(error)};
+  const std::string lockFile = file + ".lock";
+  const platform::ExclusiveLock lock(lockFile, wait);
+  if (lock.status().error() == EWOULDBLOCK)
+    return {EWOULDBLOCK, "Cannot lock " + lockFile +
+                             ": the folder list is being changed by another program. Try again "
+                             "in a moment: nothing was changed."};
+  if (!lock.status().ok()) return lock.status();
   FolderStore store;
   if (platform::Status status = LoadFolders(store, file); !status.ok()) return status;
   result = store;

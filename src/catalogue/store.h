@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/status.h"
 
 namespace velmora::catalogue {
@@ -95,12 +96,13 @@ platform::Status LoadFolders(FolderStore& store, const std::string& file);
 platform::Status SaveFolders(const FolderStore& store, const std::string& file);
 
 // One change to the store made safe against other processes changing it too: under an
-// exclusive lock on file + ".lock", reads file afresh, lets change edit that store
-// (it returns an empty text, or why it refuses) and saves the result. result becomes
+// exclusive lock on file + ".lock" (tried as wait says; a failure names the lock file),
+// reads file afresh, lets change edit that store (it returns an empty text, or why it
+// refuses) and saves the result. result becomes
 // the store as the file now holds it, whenever the file could be read. Fails with the
 // first error (read, change (EINVAL, its text) or save); nothing is written then.
 platform::Status UpdateFolders(const std::string& file,
                                const std::function<std::string(FolderStore&)>& change,
-                               FolderStore& result);
+                               FolderStore& result, const platform::LockWait& wait = {});
 
 }  // namespace velmora::catalogue

@@ -487,7 +487,14 @@ void Form1::cmdAddUserTag_Click() {
 }
 
 void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
-  const platform::Status status = browser_.Commit(change);
+  // While another program holds the list, the window paints and takes in its loads; no
+  // command of the user's, nor another start's folders, comes in meanwhile.
+  platform::LockWait wait;
+  wait.meanwhile = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers);
+  };
+  const platform::Status status = browser_.Commit(change, wait);
   ShowStore();
   if (!status.ok()) ShowError(status.message());
 }
