@@ -73,16 +73,29 @@ Browser::~Browser() {
 
 platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
 
-platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change) {
+platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change,
+                                 const platform::LockWait& wait) {
+  // Waiting for the lock lets the window answer events; one of them must not commit too.
+  if (committing_) return {EBUSY, "The folder list is being saved; try again in a moment."};
+  committing_ = true;
   FolderStore now = store_;
-  const platform::Status status = UpdateFolders(storeFile_, change, now);
+  // The shown record is the same-ranked one of its path in the file as read.
+  const platform::Status status = UpdateFolders(
+      storeFile_,
+      [&](FolderStore& fresh) {
+        if (shown_) fresh.Follow(fresh.Find(*shown_));
+        return change(fresh);
+      },
+      now, wait);
+  committing_ = false;
   store_ = std::move(now);
   if (shown_) {
-    const std::size_t i = store_.Find(*shown_);
+    const std::size_t i = status.ok() ? store_.Followed() : store_.Find(*shown_);
     if (i == store_.size()) {
       shown_.reset();
       Start(false, false);
     } else {
+      shown_ = store_.KeyOf(i);
       userTagLine_ = store_.UserTags(i);
     }
   }
@@ -91,9 +104,14 @@ platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>&
 
 std::size_t Browser::ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
 
+std::optional<std::string> Browser::ShownPath() const {
+  if (!shown_) return std::nullopt;
+  return shown_->path;
+}
+
 void Browser::Show(std::size_t record) {
   shown_.reset();
-  if (record < store_.size()) shown_ = store_.Path(record);
+  if (record < store_.size()) shown_ = store_.KeyOf(record);
   Start(false, false);
 }
 
@@ -162,7 +180,7 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
     Job& job = *job_;
     job.watchEarly = watchEarly;
     job.running = job.watcher ? 2 : 1;
-    job.loader = std::jthread([this, &job, generation = generation_, path = *shown_](
+    job.loader = std::jthread([this, &job, generation = generation_, path = shown_->path](
                                   std::stop_token stop) { Load(stop, generation, path, job); });
     if (job.watcher) {
       job.watch = std::jthread([this, &job, generation = generation_](std::stop_token stop) {

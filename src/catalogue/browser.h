@@ -111,12 +111,14 @@ class Browser {
   platform::Status OpenStore();
   const FolderStore& Store() const { return store_; }
   // Applies change to the file as it is now (other processes may have changed it) and
-  // keeps the result when it could be read. A shown folder that is gone stops showing.
-  platform::Status Commit(const std::function<std::string(FolderStore&)>& change);
+  // keeps the result when it could be read. The record shown is followed through the
+  // change; once it is gone it stops showing. Refused while another commit waits.
+  platform::Status Commit(const std::function<std::string(FolderStore&)>& change,
+                          const platform::LockWait& wait = {});
 
   // The record shown, or Store().size().
   std::size_t ShownRecord() const;
-  const std::optional<std::string>& ShownPath() const { return shown_; }
+  std::optional<std::string> ShownPath() const;
   // Shows record afresh: the bar empties and the folder is read in the background.
   void Show(std::size_t record);
   // Reads the shown folder again, keeping the bar's tags that still occur in it.
@@ -182,7 +184,8 @@ class Browser {
   WatcherFactory watchers_;
   FolderStore store_;
 
-  std::optional<std::string> shown_;
+  std::optional<RecordKey> shown_;
+  bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;
   std::vector<BarTag> bar_;

@@ -22,6 +22,19 @@ std::size_t FolderStore::Find(std::string_view path) const {
   return size();
 }
 
+RecordKey FolderStore::KeyOf(std::size_t i) const {
+  RecordKey key{paths_.at(i), 0};
+  for (std::size_t j = 0; j < i; ++j) key.rank += paths_[j] == key.path ? 1 : 0;
+  return key;
+}
+
+std::size_t FolderStore::Find(const RecordKey& key) const {
+  for (std::size_t i = 0, seen = 0; i < size(); ++i) {
+    if (paths_[i] == key.path && seen++ == key.rank) return i;
+  }
+  return size();
+}
+
 std::string FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
   if (path.find('\0') != std::string::npos)
@@ -47,6 +60,11 @@ void FolderStore::Remove(std::size_t i) {
   paths_.erase(paths_.begin() + at);
   folders_.erase(folders_.begin() + at);
   userTags_.erase(userTags_.begin() + at);
+  if (followed_ == i) {
+    followed_ = kNone;
+  } else if (followed_ != kNone && followed_ > i) {
+    --followed_;
+  }
 }
 
 std::string StoreFileIn(std::string_view dir) {
@@ -109,11 +127,15 @@ platform::Status SaveFolders(const FolderStore& store, const std::string& file) 
 
 platform::Status UpdateFolders(const std::string& file,
                                const std::function<std::string(FolderStore&)>& change,
-                               FolderStore& result) {
+                               FolderStore& result, const platform::LockWait& wait) {
   // The store itself is replaced by rename, so the lock lives in a file of its own.
-  const platform::ExclusiveLock lock(file + ".lock");
-  if (const int error = lock.status().error(); error != 0)
-    return {error, "Cannot write " + file + ": " + platform::ErrorText(error)};
+  const std::string lockFile = file + ".lock";
+  const platform::ExclusiveLock lock(lockFile, wait);
+  if (lock.status().error() == EWOULDBLOCK)
+    return {EWOULDBLOCK, "Cannot lock " + lockFile +
+                             ": the folder list is being changed by another program. Try again "
+                             "in a moment: nothing was changed."};
+  if (!lock.status().ok()) return lock.status();
   FolderStore store;
   if (platform::Status status = LoadFolders(store, file); !status.ok()) return status;
   result = store;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/status.h"
 
 namespace velmora::catalogue {
@@ -18,6 +19,14 @@ struct RefusedRecord {
   std::string userTagLine;
   std::string reason;
   friend bool operator==(const RefusedRecord&, const RefusedRecord&) = default;
+};
+
+// A record named by its path and how many records before it have the same path: the
+// name still holds in the file after other processes changed other folders. A path may
+// be registered any number of times, each a record of its own.
+struct RecordKey {
+  std::string path;
+  std::size_t rank = 0;
 };
 
 // Three parallel lists: entry i of each belongs to the same folder. They only grow
@@ -36,6 +45,13 @@ class FolderStore {
   const std::vector<RefusedRecord>& Refused() const { return refused_; }
   // The first record with this path, or size().
   std::size_t Find(std::string_view path) const;
+  RecordKey KeyOf(std::size_t i) const;
+  // The record key names, or size().
+  std::size_t Find(const RecordKey& key) const;
+  // One record followed through removals: Followed() is where it now stands, or size()
+  // once it went (or none was followed).
+  void Follow(std::size_t i) { followed_ = i < size() ? i : kNone; }
+  std::size_t Followed() const { return followed_ < size() ? followed_ : size(); }
 
   // Each returns an empty text, or why the entry cannot be stored: a line break would
   // shift every later record of the file, and a path holding NUL or longer than the
@@ -44,13 +60,17 @@ class FolderStore {
   std::string SetUserTags(std::size_t i, std::string userTagLine);
   void Remove(std::size_t i);
 
-  friend bool operator==(const FolderStore&, const FolderStore&) = default;
+  friend bool operator==(const FolderStore& a, const FolderStore& b) {
+    return a.paths_ == b.paths_ && a.userTags_ == b.userTags_ && a.refused_ == b.refused_;
+  }
 
  private:
   std::vector<std::string> paths_;
   std::vector<std::string> folders_;
   std::vector<std::string> userTags_;
   std::vector<RefusedRecord> refused_;
+  std::size_t followed_ = kNone;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   friend FolderStore ParseFolders(std::string_view text);
 };
 
@@ -76,12 +96,13 @@ platform::Status LoadFolders(FolderStore& store, const std::string& file);
 platform::Status SaveFolders(const FolderStore& store, const std::string& file);
 
 // One change to the store made safe against other processes changing it too: under an
-// exclusive lock on file + ".lock", reads file afresh, lets change edit that store
-// (it returns an empty text, or why it refuses) and saves the result. result becomes
+// exclusive lock on file + ".lock" (tried as wait says; a failure names the lock file),
+// reads file afresh, lets change edit that store (it returns an empty text, or why it
+// refuses) and saves the result. result becomes
 // the store as the file now holds it, whenever the file could be read. Fails with the
 // first error (read, change (EINVAL, its text) or save); nothing is written then.
 platform::Status UpdateFolders(const std::string& file,
                                const std::function<std::string(FolderStore&)>& change,
-                               FolderStore& result);
+                               FolderStore& result, const platform::LockWait& wait = {});
 
 }  // namespace velmora::catalogue

@@ -417,8 +417,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
 
 void Form1::cmdAddFolder_Click() {
   const std::string path = shell_.PickFolder("Select a folder");
-  // A folder already in the list is shown rather than added twice.
-  if (!path.empty()) AddFolders({path}, Store().Find(path) < Store().size());
+  if (!path.empty()) AddFolders({path}, false);
 }
 
 void Form1::OpenFolders(const std::vector<std::string>& paths) { AddFolders(paths, true); }
@@ -429,7 +428,7 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   Commit([&](catalogue::FolderStore& store) {
     refused.clear();
     for (const std::string& path : paths) {
-      if (store.Find(path) < store.size()) continue;
+      if (showLast && store.Find(path) < store.size()) continue;
       if (std::string why = store.Append(path, ""); !why.empty())
         refused += (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + why;
     }
@@ -442,19 +441,33 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   }
 }
 
+namespace {
+
+std::string NoLongerListed(const std::string& path) {
+  return platform::VisibleText(path) + " is no longer in the folder list.";
+}
+
+}  // namespace
+
+// The record shown is the one selected; in the file as it is now, it is the record of
+// the same path and rank, if the file still has that many.
 void Form1::cmdRemoveFolder_Click() {
-  if (!browser_.ShownPath()) return;
-  const std::string path = *browser_.ShownPath();
+  const std::size_t shown = browser_.ShownRecord();
+  if (shown >= Store().size()) return;
+  const catalogue::RecordKey key = Store().KeyOf(shown);
   // The browser stops reading it; nothing waits for its load.
   Commit([&](catalogue::FolderStore& store) {
-    for (std::size_t i = store.Find(path); i < store.size(); i = store.Find(path)) store.Remove(i);
+    const std::size_t i = store.Find(key);
+    if (i == store.size()) return NoLongerListed(key.path);
+    store.Remove(i);
     return std::string();
   });
 }
 
 void Form1::cmdAddUserTag_Click() {
-  if (!browser_.ShownPath()) return;
-  const std::string path = *browser_.ShownPath();
+  const std::size_t shown = browser_.ShownRecord();
+  if (shown >= Store().size()) return;
+  const catalogue::RecordKey key = Store().KeyOf(shown);
   // Spelled as the design spells it, prompt and title alike; the accessibility test pins it.
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
@@ -466,15 +479,22 @@ void Form1::cmdAddUserTag_Click() {
   oTagBar_->Redraw();
   browser_.AddBarTag(lower, "auto");
   Commit([&](catalogue::FolderStore& store) {
-    const std::size_t i = store.Find(path);
-    if (i == store.size()) return platform::VisibleText(path) + " is no longer in the folder list.";
+    const std::size_t i = store.Find(key);
+    if (i == store.size()) return NoLongerListed(key.path);
     const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
     return line ? store.SetUserTags(i, *line) : std::string();
   });
 }
 
 void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
-  const platform::Status status = browser_.Commit(change);
+  // While another program holds the list, the window paints and takes in its loads; no
+  // command of the user's, nor another start's folders, comes in meanwhile.
+  platform::LockWait wait;
+  wait.meanwhile = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers);
+  };
+  const platform::Status status = browser_.Commit(change, wait);
   ShowStore();
   if (!status.ok()) ShowError(status.message());
 }

@@ -64,7 +64,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   FileListModel& Files() { return files_; }
   bool Loading() const { return browser_.Progress().loading; }
   void SetStatus(const QString& text);
-  // Registers each of paths not registered yet, as "+" does, and shows the last.
+  // Registers each of paths not registered yet, and shows the last.
   void OpenFolders(const std::vector<std::string>& paths);
   // The size and place kept by the last run, and its folder when folder is true.
   void RestoreState(bool folder);
@@ -90,7 +90,9 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void FrameCheck();
   void lstFolders_Click();
   void cmdAddFolder_Click();
-  // "+" leaves the folder shown as it is; a folder given on a command line is shown.
+  // "+" adds each path, registered or not, and leaves the folder shown as it is; with
+  // showLast (a drop, a command line) a registered path is not added again and the last
+  // path is shown.
   void AddFolders(const std::vector<std::string>& paths, bool showLast);
   void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();

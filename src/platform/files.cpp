@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
@@ -102,11 +103,19 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t ma
   return {};
 }
 
-ExclusiveLock::ExclusiveLock(const std::string& path) {
+ExclusiveLock::ExclusiveLock(const std::string& path, const LockWait& wait) {
   fd_ = Fs().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   int error = fd_ < 0 ? errno : 0;
-  while (error == 0 && Fs().Flock(fd_, LOCK_EX) != 0) {
-    if (errno != EINTR) error = errno;
+  // Never blocks: a lock held by a process that hangs would hang the caller with it.
+  const auto until = std::chrono::steady_clock::now() + wait.limit;
+  while (error == 0 && Fs().Flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= until) {
+      error = errno;
+    } else {
+      if (wait.meanwhile) wait.meanwhile();
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
   }
   if (error != 0) status_ = Status(error, "Cannot lock " + path + ": " + ErrorText(error));
 }

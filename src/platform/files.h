@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes.
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,11 +24,19 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t ma
 // is untouched and no temporary file is left.
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// How long to try for a lock another process holds, and what to do meanwhile (a
+// window answers its events, so that it does not freeze).
+struct LockWait {
+  std::chrono::milliseconds limit{2000};
+  std::function<void()> meanwhile;
+};
+
 // An exclusive flock on the file at path (created when missing), held until the object
-// goes. status() is ok() when it is held.
+// goes. status() is ok() when it is held, EWOULDBLOCK when another process held it all
+// through wait.limit; its message names path.
 class ExclusiveLock {
  public:
-  explicit ExclusiveLock(const std::string& path);
+  explicit ExclusiveLock(const std::string& path, const LockWait& wait = {});
   ~ExclusiveLock();
   ExclusiveLock(const ExclusiveLock&) = delete;
   ExclusiveLock& operator=(const ExclusiveLock&) = delete;

@@ -11,6 +11,7 @@
 #include "support/testdir.h"
 
 using namespace velmora::catalogue;
+using namespace std::chrono_literals;
 
 static std::string addNew(FolderStore& store) { return store.Append("/new", ""); }
 
@@ -65,7 +66,7 @@ class TestStore : public QObject {
   // One change: under the lock, read, changed, saved. Only a plain file of sensible size is
   // read. A failure leaves the old file and no temporary one or descriptor; a link stays a
   // link, a mode stays; a stale errno is no failure. The file: plain, link, missing, fifo,
-  // zero (a link to /dev/zero) or big; then faults; then " = read: " or " = write: " and why.
+  // zero (a link to /dev/zero) or big; faults; " = read: ", " = write: " or " = lock.lock: ", why.
   void update_data() {
     QTest::addColumn<QString>("setup");
     for (const QByteArray& row :
@@ -77,8 +78,10 @@ class TestStore : public QObject {
                     "read error|plain read 1 EIO = read: Input/output error;"
                     "cannot look|plain stat 1 EIO = read: Input/output error;"
                     "link loop|link readlink 0 ELOOP = write: Too many levels of symbolic links;"
-                    "no lock file|plain open 1 EROFS = write: Read-only file system;"
-                    "no lock|plain flock 1 EIO = write: Input/output error;"
+                    "no lock file|plain open 1 EROFS = lock.lock: Read-only file system;"
+                    "no lock|plain flock 1 EIO = lock.lock: Input/output error;"
+                    "lock held by another open of it|plain held = lock.lock: the folder list is "
+                    "being changed by another program. Try again in a moment: nothing was changed.;"
                     "read-only file|plain access 1 EACCES = write: Permission denied;"
                     "read-only folder|plain open 3 EACCES = write: Permission denied;"
                     "full|plain write 1 ENOSPC = write: No space left on device;"
@@ -102,11 +105,16 @@ class TestStore : public QObject {
       t.createFile(real, old), ::chmod((t / real).c_str(), 0640);
     if (kind == "big") ::truncate(file.c_str(), 16 * 1024 * 1024 + 1);
     FolderStore now;
+    std::optional<velmora::platform::ExclusiveLock> held;  // as another process would
+    if (setup.contains("held")) held.emplace(file + ".lock");
+    int answered = 0;
     const std::size_t open = openDescriptors();
     FaultyFileSystem fs;
     fs.fail(setup.section(" = ", 0, 0).section(' ', 1).toStdString());
     errno = EIO;
-    const auto status = UpdateFolders(file, addNew, now);
+    const auto start = std::chrono::steady_clock::now();
+    const auto status = UpdateFolders(file, addNew, now, {100ms, [&] { ++answered; }});
+    QVERIFY(!held || (std::chrono::steady_clock::now() - start < 500ms && answered > 0));
     QCOMPARE(openDescriptors(), open);
     const QString path = " " + QString::fromStdString(file);
     QCOMPARE(QString::fromStdString(status.message()).remove("Cannot ").remove(path), error);

@@ -62,8 +62,8 @@ class TestForm1 : public QObject {
   }
 
   // A record holding NUL is named at start, kept aside; "+" keeps another window's folders,
-  // refuses a line break; "-" removes the folder shown, wherever it stands; a store that
-  // cannot be read is left as it is.
+  // adds a listed folder again (not shown), refuses a line break; "-" removes the folder
+  // shown, wherever it stands; a store that cannot be read is left as it is.
   void addAndRemoveFolders() {
     TestDir tree;
     World w;
@@ -78,30 +78,59 @@ class TestForm1 : public QObject {
     QCOMPARE(w.form->SelectedFolder(), 0);  // Ctrl+click keeps the folder shown
     w.dir.createFile("folders.txt", w.store() + "/elsewhere\r\n\r\n");
     const std::string odd = tree / "\u202Ecod.exe";
-    w.dialogs.pickFolder("").pickFolder(odd).pickFolder(tree.path());
+    w.dialogs.pickFolder("").pickFolder(odd).pickFolder(tree.path());  // a second record of it
     w.dialogs.pickFolder(tree / "odd\nname").error();
     for (int i = 0; i < 4; ++i) w.find<QPushButton>("cmdAddFolder")->click();
     QVERIFY(w.dialogs.allAnswered());
     const std::string two = tree.path() + "\r\nfamily,trip,\r\n/elsewhere\r\n\r\n";
-    QCOMPARE(w.store(), two + odd + "\r\n\r\n" + refused);
+    QCOMPARE(w.store(), two + odd + "\r\n\r\n" + tree.path() + "\r\n\r\n" + refused);
     QCOMPARE(w.form->SelectedFolder() + int(w.files().size()), 2);  // the first, still loaded
     w.select(2);
     QCOMPARE(folders->item(2)->text(), QString("\\u202Ecod.exe"));
     QCOMPARE(w.form->windowTitle(), QString::fromStdString("Velmora - " + tree / "\\u202Ecod.exe"));
     w.find<QPushButton>("cmdRemoveFolder")->click();
-    QCOMPARE(w.store(), two + refused);
-    QCOMPARE(w.form->SelectedFolder(), -1);
+    QCOMPARE(w.store(), two + tree.path() + "\r\n\r\n" + refused);
     QCOMPARE(w.files(), Strings{});
     QVERIFY(!w.find<QWidget>("cmdAddUserTag")->isVisible());
     w.find<QPushButton>("cmdRemoveFolder")->click();  // nothing shown: nothing happens
     w.form->OpenFolders({"/elsewhere", odd});
-    QCOMPARE(w.store(), two + odd + "\r\n\r\n" + refused);
-    QCOMPARE(w.form->SelectedFolder(), 2);
+    QCOMPARE(w.store(), two + tree.path() + "\r\n\r\n" + odd + "\r\n\r\n" + refused);
+    QCOMPARE(w.form->SelectedFolder(), 3);
     ::unlink((w.dir / "folders.txt").c_str());
     w.dir.createDir("folders.txt");
     w.dialogs.pickFolder("/new").error();
     w.find<QPushButton>("cmdAddFolder")->click();
-    QVERIFY(w.dialogs.allAnswered() && folders->count() == 3);
+    QVERIFY(w.dialogs.allAnswered() && folders->count() == 4);
+  }
+
+  // A command acts on the record selected, not on the first of its path, also after another
+  // program changed the file. ";" ends a line. The store, the record selected, the file as the
+  // other left it, the button, the user tags shown, the file and selection after, "!": error.
+  void samePathRecords_data() {
+    QTest::addColumn<QByteArray>("v");
+    const auto row = [](const char* name, const char* v) { QTest::newRow(name) << QByteArray(v); };
+    row("tag on the second", "P;u1,;P;u2,; 1 - AddUserTag u2 P;u1,;P;u2,t,; 1");
+    row("remove the second", "P;u1,;P;u2,; 1 - RemoveFolder u2 P;u1,; -1");
+    row("remove the first", "P;u1,;P;u2,;P;; 0 - RemoveFolder u1 P;u2,;P;; -1");
+    row("one gone before it", "Q;;P;u1,;P;u2,; 2 P;u1,;P;u2,; AddUserTag u2 P;u1,;P;u2,t,; 1");
+    row("one of the path gone", "P;u1,;P;u2,; 1 P;u2,; AddUserTag u2 P;u2,; -1 !");
+  }
+  void samePathRecords() {
+    QFETCH(QByteArray, v);
+    TestDir tree;
+    const auto text = [p = tree / "P"](QByteArray s) {
+      return s.replace(';', "\r\n").replace('P', p.c_str()).toStdString();
+    };
+    const QByteArrayList f = v.split(' ');
+    World w(text(f[0]));
+    w.select(f[1].toInt());
+    QCOMPARE(World::chips(w.panel()), Strings{f[4].toStdString()});
+    if (f[2] != "-") w.dir.createFile("folders.txt", text(f[2]));
+    if (f[3] == "AddUserTag") w.dialogs.input("t");
+    if (f.size() > 7) w.dialogs.error();
+    w.find<QPushButton>(("cmd" + f[3]).constData())->click();
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(w.store() + " " + std::to_string(w.form->SelectedFolder()), text(f[5] + " " + f[6]));
   }
 
   // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
