@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QUrl>
 
@@ -107,8 +108,12 @@ std::string QtDialogs::PickFolder(const std::string& title, const std::string& s
 
 void QtDialogs::PickFolderLater(const std::string& title, const std::string& start,
                                 std::function<void(const std::string&)> chosen) {
+  // One at a time: a second click brings the open one to the front.
+  static QPointer<FolderPicker> open;
+  if (open) return open->raise(), open->activateWindow();
   // No owner: the window stays usable, and closing it ends the program all the same.
   auto* picker = new FolderPicker(title, nullptr);
+  open = picker;
   picker->setAttribute(Qt::WA_DeleteOnClose);
   picker->setAttribute(Qt::WA_QuitOnClose, false);
   OpenFirst(*picker, start);
