@@ -115,7 +115,7 @@ void Browser::Show(std::size_t record) {
   Start(false, false);
 }
 
-void Browser::Rescan() { Start(true, false); }
+void Browser::Rescan() { Start(keepFilter_, false); }
 
 void Browser::SetAutoTags(bool on) {
   autoTags_ = on;
@@ -147,7 +147,7 @@ void Browser::Prune() {
   std::erase_if(retired_, [](const auto& job) { return job->ended.load(); });
 }
 
-void Browser::Start(bool keepFilter, bool watchEarly) {
+void Browser::Clear(bool keepFilter) {
   Retire();
   ++generation_;
   pending_.clear();
@@ -168,6 +168,10 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
     rows_.emplace();
   }
   progress_ = {};
+}
+
+void Browser::Start(bool keepFilter, bool watchEarly) {
+  Clear(keepFilter);
   progress_.loading = shown_.has_value();
   Recount();
   view_.RowsChanged({RowChange::Kind::Reset});
@@ -183,11 +187,20 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
     job.loader = std::jthread([this, &job, generation = generation_, path = shown_->path](
                                   std::stop_token stop) { Load(stop, generation, path, job); });
     if (job.watcher) {
-      job.watch = std::jthread([this, &job, generation = generation_](std::stop_token stop) {
-        WatchLoop(stop, generation, job);
-      });
+      job.watch =
+          std::jthread([this, &job, generation = generation_, path = *shown_](
+                           std::stop_token stop) { WatchLoop(stop, generation, path, job); });
     }
   }
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::Vanish() {
+  Clear(false);
+  progress_.gone = true;
+  Recount(false);
+  view_.RowsChanged({RowChange::Kind::Reset});
+  view_.ChipsReset();
   view_.ProgressChanged(progress_);
 }
 
@@ -279,7 +292,9 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
   job.Finished();
 }
 
-void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job) {
+void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, std::string root,
+                        Job& job) {
+  if (root.empty() || root.back() != platform::kPathSeparator) root += platform::kPathSeparator;
   platform::NameThread("velmora-watch");
   PathList added;
   handover::Gone gone;
@@ -294,6 +309,11 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job
       if (e.kind == Kind::Lost) {
         flush();
         Deliver(generation, handover::Reread{});
+      } else if (e.kind == Kind::SelfGone) {
+        // Only the shown folder's own going matters: a subfolder's is told by its parent.
+        if (e.folder != root) continue;
+        flush();
+        Deliver(generation, handover::Vanished{});
       } else if (e.kind == Kind::Removed) {
         if (!added.empty()) flush();
         gone.paths.push_back(e.folder + e.name);
@@ -371,6 +391,8 @@ void Browser::Apply(Delivery& delivery) {
     for (std::size_t i = 0; i < counts->tags.size(); ++i)
       hits_[std::move(counts->tags[i])] = counts->hits[i];
     counted_ = true;
+  } else if (std::holds_alternative<handover::Vanished>(delivery)) {
+    Vanish();
   } else if (std::holds_alternative<handover::Following>(delivery)) {
     progress_.following = true;
     view_.ProgressChanged(progress_);

@@ -53,6 +53,7 @@ struct LoadProgress {
   std::size_t unreadable = 0;  // folders that could not be read, once the load ended
   bool liveOff = false;        // the watch limit was reached: no live changes
   bool following = false;      // every folder read is watched: changes show as they come
+  bool gone = false;           // the folder itself was removed or renamed: nothing is listed
 };
 
 class BrowserView {
@@ -84,6 +85,7 @@ struct End {
   bool completed = true;
 };
 struct WatchOff {};
+struct Vanished {};   // the shown folder itself was removed or renamed
 struct Following {};  // every folder read is watched
 struct Reread {};     // changes were lost
 struct Counts {       // what the panel's tags hit
@@ -91,7 +93,7 @@ struct Counts {       // what the panel's tags hit
   std::vector<std::string> tags;
   std::vector<TagHits> hits;
 };
-using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts>;
+using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished>;
 }  // namespace handover
 
 class Browser {
@@ -121,8 +123,11 @@ class Browser {
   std::optional<std::string> ShownPath() const;
   // Shows record afresh: the bar empties and the folder is read in the background.
   void Show(std::size_t record);
-  // Reads the shown folder again, keeping the bar's tags that still occur in it.
+  // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
+  // on, when it keeps its tags that still occur in the folder.
   void Rescan();
+  bool KeepFilter() const { return keepFilter_; }
+  void SetKeepFilter(bool on) { keepFilter_ = on; }
   // Stops a running load; what was listed stays. False when none was running.
   bool Stop();
   bool AutoTags() const { return autoTags_; }
@@ -157,12 +162,16 @@ class Browser {
   using Delivery = handover::Delivery;
   struct Job;
   void Start(bool keepFilter, bool watchEarly);
+  // Lets go of the files listed, and of the bar unless keepFilter.
+  void Clear(bool keepFilter);
+  // The shown folder is no longer there: nothing is listed or watched.
+  void Vanish();
   void Retire();
   // Lets go of retired jobs whose threads have ended.
   void Prune();
   void Deliver(std::uint64_t generation, Delivery delivery);
   void Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job);
-  void WatchLoop(std::stop_token stop, std::uint64_t generation, Job& job);
+  void WatchLoop(std::stop_token stop, std::uint64_t generation, std::string root, Job& job);
   void Apply(Delivery& delivery);
   void Append(PathList& files, FilterIndex& index, const TagCounts& tags);
   void Remove(const std::vector<std::string>& paths, bool folders);
@@ -188,6 +197,7 @@ class Browser {
   bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;
+  bool keepFilter_ = false;
   std::vector<BarTag> bar_;
   MatchMode mode_ = MatchMode::All;
   ChipOrder order_ = ChipOrder::FirstSeen;

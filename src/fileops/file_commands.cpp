@@ -53,7 +53,7 @@ void FileCommands::Open() {
 std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation) {
   const std::vector<std::string> targets = Targets();
   if (targets.empty()) return std::string("No file to ") + words.verb;
-  const std::string folder = shell_.PickFolder("Select a folder");
+  const std::string folder = shell_.PickFolder("Select a folder", list_.Folder());
   if (folder.empty()) return std::string(words.noun) + " cancelled";
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {

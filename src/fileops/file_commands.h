@@ -23,6 +23,8 @@ class FileListHost {
   virtual void SetStatus(const std::string& text) = 0;
   // Loads the selected folder again; with none selected, empties the list.
   virtual void Rescan() = 0;
+  // The folder listed, where a folder picker starts; empty for none.
+  virtual std::string Folder() const { return {}; }
 };
 
 class FileCommands {

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "catalogue/folder_load.h"
 #include "catalogue/tags.h"
 #include "mainwindow/form_controls.h"
+#include "mainwindow/form_layout.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/chip_painter.h"
@@ -117,6 +119,11 @@ void Form1::CreateControls() {
                                                   : top;
     if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
   });
+  for (QWidget* w : std::initializer_list<QWidget*>{oTagBar_, picSelTags_}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](QPoint at) { ShowBarMenu(oTagBar_->mapFrom(w, at)); });
+  }
   // The panel's menu, on its chips and on the white below them.
   for (QWidget* w : std::initializer_list<QWidget*>{oTagPanel_, picTagPanel_}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -235,10 +242,14 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::Centre() {
+  // Cut to the screen first: a large scale must not leave the title bar out of reach.
   if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    const QRect a = screen->availableGeometry();
+    const Box place =
+        FirstPlace({a.x(), a.y(), a.width(), a.height()}, width(), height(),
+                   frameGeometry().width() - width(), frameGeometry().height() - height());
+    resize(place.width, place.height);
+    move(place.x, place.y);
   }
 }
 
@@ -394,6 +405,11 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
   }
   if (panelTimer_.isActive()) RedrawPanel();
   files_.Announce();
+  if (progress.gone) {
+    SetStatus("The folder " + browser_.ShownPath().value_or("") + " is not there any more");
+    if (std::exchange(wasLoading_, false)) emit LoadEnded();
+    return;
+  }
   if (!std::exchange(wasLoading_, false)) {  // after the load, only the watches change
     if (progress.liveOff) say(QStringLiteral("Live refresh is off for this folder"));
     return;
@@ -416,8 +432,12 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
 }
 
 void Form1::cmdAddFolder_Click() {
-  const std::string path = shell_.PickFolder("Select a folder");
-  if (!path.empty()) AddFolders({path}, false);
+  // The window stays usable while the picker is open; the folder comes when chosen, as a
+  // new entry even when it is listed already, and is not shown.
+  shell_.PickFolderLater("Select a folder", Folder(),
+                         [self = QPointer<Form1>(this)](const std::string& path) {
+                           if (self) self->AddFolders({path}, false);
+                         });
 }
 
 void Form1::OpenFolders(const std::vector<std::string>& paths) { AddFolders(paths, true); }

@@ -104,6 +104,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void ShowFileMenu(const QPoint& at);
   // The tag panel's menu: exclude the chip, and the chips' order.
   void ShowPanelMenu(const QPoint& at);
+  // The filter bar's menu: whether a command's rescan keeps the filter.
+  void ShowBarMenu(const QPoint& at);
   // After a change of the filter: how many files are listed, unless a command spoke last.
   void SayCount();
 
@@ -114,6 +116,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void SelectAll(bool select) override;
   void SetStatus(const std::string& text) override;  // a command's words
   void Rescan() override { browser_.Rescan(); }
+  std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
 
   // What the browser tells.
   void RowsChanging(const catalogue::RowChange& change) override { files_.Changing(change); }

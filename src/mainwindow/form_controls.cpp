@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
@@ -351,8 +352,11 @@ void ApplyResizeRule(QWidget& form) {
   const int outerWidth = static_cast<int>(PixelsToTwips(form.frameGeometry().width()));
   const int outerHeight = static_cast<int>(PixelsToTwips(form.frameGeometry().height()));
   const FormSizes s = FormLayout(outerWidth, outerHeight);
-  form.setMinimumSize(TwipsToWholePixels(kMinimumWindow) - frameExtra.width(),
-                      TwipsToWholePixels(kMinimumWindow) - frameExtra.height());
+  // Never more than the screen holds, or the window could not be brought back onto it.
+  QSize least(TwipsToWholePixels(kMinimumWindow), TwipsToWholePixels(kMinimumWindow));
+  if (const QScreen* screen = form.screen())
+    least = least.boundedTo(screen->availableGeometry().size());
+  form.setMinimumSize(least - frameExtra);
   if (s.windowWidth != outerWidth || s.windowHeight != outerHeight) {
     form.resize(std::max(form.width(), form.minimumWidth()),
                 std::max(form.height(), form.minimumHeight()));

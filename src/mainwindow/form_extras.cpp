@@ -5,6 +5,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstdio>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -18,9 +21,24 @@
 #include "mainwindow/form_controls.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
 namespace velmora::mainwindow {
+namespace {
+
+// QSettings reads the whole file, and would wait on a FIFO for good: the state is kept
+// only in a regular file of a sane size, or in none yet.
+bool StateFileUsable(const std::string& path) {
+  std::string bytes;
+  const platform::Status read = platform::ReadWholeFile(path, bytes, 64 * 1024);
+  if (read.ok() || read.error() == ENOENT) return true;
+  std::fprintf(stderr, "velmora: %s; the window's size and place are not kept\n",
+               read.message().c_str());
+  return false;
+}
+
+}  // namespace
 
 std::vector<std::string> DroppedFolders(const QMimeData& data) {
   std::vector<std::string> folders;
@@ -100,6 +118,16 @@ void Form1::ShowPanelMenu(const QPoint& at) {
   menu.exec(oTagPanel_->mapToGlobal(at));
 }
 
+void Form1::ShowBarMenu(const QPoint& at) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("mnuFilter"));
+  QAction* keep = menu.addAction(QStringLiteral("Keep Filter After Commands"));
+  keep->setCheckable(true);
+  keep->setChecked(browser_.KeepFilter());
+  connect(keep, &QAction::toggled, this, [this](bool on) { browser_.SetKeepFilter(on); });
+  menu.exec(oTagBar_->mapToGlobal(at));
+}
+
 void Form1::SayCount() {
   // A command's own words stay a while; a load says its progress instead.
   if (Loading() || (commandSpoke_.isValid() && commandSpoke_.elapsed() < 5000)) return;
@@ -111,13 +139,14 @@ void Form1::SayCount() {
 }
 
 void Form1::RestoreState(bool folder) {
-  if (settings_.stateFile.empty()) return;
+  if (settings_.stateFile.empty() || !StateFileUsable(settings_.stateFile)) return;
   const QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
   // On the screen it was on; centred by the first show only when nothing was kept.
   if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) centred_ = true;
   const int order = state.value(QStringLiteral("order")).toInt();
   if (order >= 0 && order <= static_cast<int>(catalogue::ChipOrder::Count))
     browser_.SetOrder(static_cast<catalogue::ChipOrder>(order));
+  browser_.SetKeepFilter(state.value(QStringLiteral("keepFilter")).toBool());
   const std::string path = state.value(QStringLiteral("folder")).toByteArray().toStdString();
   const std::size_t record = Store().Find(path);
   if (!folder || record == Store().size()) return;
@@ -132,10 +161,11 @@ void Form1::RestoreState(bool folder) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  if (!settings_.stateFile.empty()) {
+  if (!settings_.stateFile.empty() && StateFileUsable(settings_.stateFile)) {
     QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
     state.setValue(QStringLiteral("geometry"), saveGeometry());
     state.setValue(QStringLiteral("order"), static_cast<int>(browser_.Order()));
+    state.setValue(QStringLiteral("keepFilter"), browser_.KeepFilter());
     state.setValue(QStringLiteral("folder"),
                    QByteArray::fromStdString(browser_.ShownPath().value_or(std::string())));
   }

@@ -28,6 +28,14 @@ FormSizes FormLayout(int outerWidth, int outerHeight) {
   return s;
 }
 
+Box FirstPlace(const Box& available, int clientWidth, int clientHeight, int frameWidth,
+               int frameHeight) {
+  const int w = std::max(1, std::min(clientWidth, available.width - frameWidth));
+  const int h = std::max(1, std::min(clientHeight, available.height - frameHeight));
+  return {available.x + std::max(0, (available.width - w - frameWidth) / 2),
+          available.y + std::max(0, (available.height - h - frameHeight) / 2), w, h};
+}
+
 ScrollRange ScrollRule(double panel, double container) {
   if (!(panel > container)) return {false, 0, 0};
   const std::int64_t maximum = RoundHalfEven(panel - container);

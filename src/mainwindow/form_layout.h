@@ -23,6 +23,17 @@ struct FormSizes {
 };
 FormSizes FormLayout(int outerWidth, int outerHeight);
 
+// A rectangle in pixels.
+struct Box {
+  int x = 0, y = 0, width = 0, height = 0;
+  friend bool operator==(const Box&, const Box&) = default;
+};
+// Where the window first goes in the screen's available area: x and y are the frame's
+// top left, centred there and never outside it; width and height the client size, cut
+// to what fits there with the frame.
+Box FirstPlace(const Box& available, int clientWidth, int clientHeight, int frameWidth,
+               int frameHeight);
+
 // The scroll bar for a panel of height panel in a container of height container.
 struct ScrollRange {
   bool visible;

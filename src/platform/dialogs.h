@@ -3,6 +3,7 @@
 // interface, so that tests can answer them without a person.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,8 +37,15 @@ class Dialogs {
   // more done, not the next file asked about.
   virtual Answer AskReplace(const std::string& question, const std::string& title) = 0;
   virtual void ShowError(const std::string& text, const std::string& title) = 0;
-  // The desktop's folder picker: the chosen folder's path, or the empty text on Cancel.
-  virtual std::string PickFolder(const std::string& title) = 0;
+  // The folder picker, listing start first (home when start cannot be read): the chosen
+  // folder's path, or the empty text on Cancel.
+  virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;
+  // The same without waiting on it: the window stays usable while it is open, and chosen
+  // is called with the folder once one is chosen, never on Cancel.
+  virtual void PickFolderLater(const std::string& title, const std::string& start,
+                               std::function<void(const std::string&)> chosen) {
+    if (const std::string folder = PickFolder(title, start); !folder.empty()) chosen(folder);
+  }
   // A progress window with Cancel, shown only if the work lasts long enough to need it.
   virtual std::unique_ptr<Progress> StartProgress(const std::string& title,
                                                   const std::string& text) = 0;

@@ -1,7 +1,10 @@
 #include "platform/folder_picker.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -9,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "platform/dir_enum.h"
+#include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/visible_text.h"
 
@@ -69,7 +74,12 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
   layout->addWidget(problem_);
   layout->addWidget(buttons);
   resize(480, 420);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QPushButton* make =
+      buttons->addButton(QStringLiteral("New Folder"), QDialogButtonBox::ActionRole);
+  make->setObjectName(QStringLiteral("newFolder"));
+  make->setAutoDefault(false);
+  connect(make, &QPushButton::clicked, this, &FolderPicker::StartNewFolder);
+  connect(buttons, &QDialogButtonBox::accepted, this, &FolderPicker::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::itemActivated, this, &FolderPicker::Enter);
   path_->installEventFilter(this);
@@ -79,12 +89,12 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
 bool FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
   if (const int error = SystemDirectories().ReadFolder(folder, listing); error != 0) {
-    problem_->setText(Shown(folder + ": " + ErrorText(error)));
-    problem_->show();
-    path_->setText(shownFolder_);
+    Say(folder + ": " + ErrorText(error));  // what was typed stays, to be put right
     return false;
   }
   problem_->hide();
+  offered_.clear();
+  making_ = false;
   std::vector<std::pair<QString, std::string>> folders;
   for (std::size_t i = 0; i < listing.size(); ++i) {
     if (listing.Kind(i) != EntryKind::Folder) continue;
@@ -122,7 +132,7 @@ bool FolderPicker::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
   if (key == nullptr || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
     return QDialog::eventFilter(watched, event);
-  if (watched == path_) GoToTyped();
+  if (watched == path_) GoToTyped(false);
   if (watched == list_ && list_->currentItem() != nullptr) Enter(list_->currentItem());
   return true;
 }
@@ -131,16 +141,60 @@ void FolderPicker::Enter(QListWidgetItem* item) {
   Open(item->data(kPathRole).toByteArray().toStdString());
 }
 
-void FolderPicker::GoToTyped() {
-  // The shown text stands for the exact bytes; only an edited line is taken as typed.
-  if (path_->text() == shownFolder_) return;
-  const std::string typed = QFile::encodeName(path_->text()).toStdString();
-  Open(typed.starts_with(kPathSeparator) ? typed : Join(folder_, typed));
+void FolderPicker::accept() {
+  if (GoToTyped(true)) QDialog::accept();
 }
 
-std::string PickFolderFromHome(const std::string& title, QWidget* parent) {
+bool FolderPicker::GoToTyped(bool make) {
+  // The shown text stands for the exact bytes; only an edited line is taken as typed.
+  if (path_->text() == shownFolder_) return true;
+  const std::string typed = QFile::encodeName(path_->text()).toStdString();
+  const std::string path = typed.starts_with(kPathSeparator) ? typed : Join(folder_, typed);
+  struct stat st {};
+  if (Fs().StatAt(AT_FDCWD, path.c_str(), &st, 0) != 0 && errno == ENOENT) {
+    if (!make && !making_ && path != offered_) {
+      offered_ = path;
+      Say(path + " is not there yet: Enter or OK makes it.");
+      return false;
+    }
+    if (const int error = MakeFolders(path); error != 0) {
+      Say(path + ": " + ErrorText(error));
+      return false;
+    }
+  }
+  return Open(path);
+}
+
+void FolderPicker::StartNewFolder() {
+  const QString name = QStringLiteral("New Folder");
+  path_->setText(Shown(Join(folder_, "")) + name);
+  path_->setFocus();
+  path_->setSelection(static_cast<int>(path_->text().size() - name.size()),
+                      static_cast<int>(name.size()));
+  making_ = true;
+  Say("Type the new folder's name: Enter or OK makes it.");
+}
+
+void FolderPicker::Say(const std::string& text) {
+  problem_->setText(Shown(text));
+  problem_->show();
+}
+
+int MakeFolders(const std::string& path) {
+  for (std::size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
+    const std::string part = path.substr(0, end);
+    if (!part.empty() && Fs().Mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return errno;
+    if (end == std::string::npos) return 0;
+  }
+}
+
+void OpenFirst(FolderPicker& picker, const std::string& start) {
+  if ((start.empty() || !picker.Open(start)) && !picker.Open(HomeFolder())) picker.Open("/");
+}
+
+std::string PickFolderAt(const std::string& title, const std::string& start, QWidget* parent) {
   FolderPicker picker(title, parent);
-  if (!picker.Open(HomeFolder())) picker.Open("/");
+  OpenFirst(picker, start);
   if (picker.exec() != QDialog::Accepted) return {};
   return picker.Chosen();
 }

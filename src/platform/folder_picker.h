@@ -24,22 +24,36 @@ class FolderPicker : public QDialog {
   const std::string& Folder() const { return folder_; }
   // What OK chooses: the selected subfolder, else the folder listed.
   std::string Chosen() const;
+  // OK goes first to a path typed on the line, making it when it is not there yet.
+  void accept() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Enter(QListWidgetItem* item);
-  void GoToTyped();
+  // Goes to the path typed on the line. One not there yet is made when make is true or
+  // it was offered before, else offered. False when the listing did not move there.
+  bool GoToTyped(bool make);
+  // New Folder: the line, ready for the new folder's name.
+  void StartNewFolder();
+  void Say(const std::string& text);
 
   std::string folder_;
+  std::string offered_;  // a missing path the next Enter makes
+  bool making_ = false;  // after New Folder, Enter makes the path typed
   QString shownFolder_;
   QLineEdit* path_;
   QListWidget* list_;
   QLabel* problem_;
 };
 
-// Runs a FolderPicker from the home folder: the chosen folder's bytes, or empty on Cancel.
-std::string PickFolderFromHome(const std::string& title, QWidget* parent);
+// The folder the picker lists first: start when it can be read, else home, else the root.
+void OpenFirst(FolderPicker& picker, const std::string& start);
+// Runs a modal FolderPicker: the chosen folder's bytes, or empty on Cancel.
+std::string PickFolderAt(const std::string& title, const std::string& start, QWidget* parent);
+
+// Makes path and the folders above it that are missing. 0, or the system's error number.
+int MakeFolders(const std::string& path);
 
 }  // namespace velmora::platform

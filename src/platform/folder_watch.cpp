@@ -26,8 +26,8 @@ class InotifyWatcher final : public FolderWatcher {
   ~InotifyWatcher() override { ::close(fd_); }
 
   WatchResult Watch(const std::string& dir) override {
-    constexpr std::uint32_t kMask =
-        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ONLYDIR | IN_EXCL_UNLINK;
+    constexpr std::uint32_t kMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
+                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
     const int wd = ::inotify_add_watch(fd_, dir.c_str(), kMask);
     if (wd < 0) return {errno};
     {
@@ -62,6 +62,10 @@ class InotifyWatcher final : public FolderWatcher {
         if (folder == folders_.end()) continue;
         if (e.mask & IN_IGNORED) {
           folders_.erase(folder);
+          continue;
+        }
+        if (e.mask & (IN_DELETE_SELF | IN_MOVE_SELF)) {
+          events.push_back({FolderEvent::Kind::SelfGone, folder->second, {}, true});
           continue;
         }
         FolderEvent event{(e.mask & (IN_CREATE | IN_MOVED_TO)) ? FolderEvent::Kind::Added

@@ -11,9 +11,10 @@ namespace velmora::platform {
 
 struct FolderEvent {
   enum class Kind : std::uint8_t {
-    Added,    // made, or moved in
-    Removed,  // deleted, or moved out
-    Lost,     // the system dropped events: what is watched must be read again
+    Added,     // made, or moved in
+    Removed,   // deleted, or moved out
+    Lost,      // the system dropped events: what is watched must be read again
+    SelfGone,  // the watched folder itself was removed or moved away; name is empty
   };
   Kind kind;
   std::string folder;  // the watched folder, ending with a separator

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QUrl>
 
@@ -98,8 +99,27 @@ void QtDialogs::ShowError(const std::string& text, const std::string& title) {
   AskWith(QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-std::string QtDialogs::PickFolder(const std::string& title) {
-  return PickFolderFromHome(title, QApplication::activeWindow());
+std::string QtDialogs::PickFolder(const std::string& title, const std::string& start) {
+  // Modal: Copy To and Move To hold their files, their status text and the rescan after
+  // them until the answer; a second command or another folder shown meanwhile would
+  // act on a list the first is about to change.
+  return PickFolderAt(title, start, QApplication::activeWindow());
+}
+
+void QtDialogs::PickFolderLater(const std::string& title, const std::string& start,
+                                std::function<void(const std::string&)> chosen) {
+  // One at a time: a second click brings the open one to the front.
+  static QPointer<FolderPicker> open;
+  if (open) return open->raise(), open->activateWindow();
+  // No owner: the window stays usable, and closing it ends the program all the same.
+  auto* picker = new FolderPicker(title, nullptr);
+  open = picker;
+  picker->setAttribute(Qt::WA_DeleteOnClose);
+  picker->setAttribute(Qt::WA_QuitOnClose, false);
+  OpenFirst(*picker, start);
+  QObject::connect(picker, &QDialog::accepted, picker,
+                   [picker, chosen = std::move(chosen)] { chosen(picker->Chosen()); });
+  picker->show();
 }
 
 std::unique_ptr<Progress> QtDialogs::StartProgress(const std::string& title,

@@ -14,7 +14,10 @@ class QtDialogs final : public Dialogs {
   bool AskYesNo(const std::string& question, const std::string& title) override;
   Answer AskReplace(const std::string& question, const std::string& title) override;
   void ShowError(const std::string& text, const std::string& title) override;
-  std::string PickFolder(const std::string& title) override;
+  // Modal: a command waits on the answer (see qt_services.cpp).
+  std::string PickFolder(const std::string& title, const std::string& start) override;
+  void PickFolderLater(const std::string& title, const std::string& start,
+                       std::function<void(const std::string&)> chosen) override;
   std::unique_ptr<Progress> StartProgress(const std::string& title,
                                           const std::string& text) override;
 };

@@ -71,10 +71,27 @@ bool Shell::OpenDocument(const std::string& pathOrAddress) {
   return launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress));
 }
 
-std::string Shell::PickFolder(const std::string& title) {
-  std::string folder = dialogs_.PickFolder(title);
+namespace {
+
+std::string Trimmed(std::string folder) {
   while (folder.size() > 1 && folder.back() == kPathSeparator) folder.pop_back();
   return folder;
+}
+
+}  // namespace
+
+std::string Shell::PickFolder(const std::string& title, const std::string& start) {
+  std::string folder =
+      Trimmed(dialogs_.PickFolder(title, lastTarget_.empty() ? start : lastTarget_));
+  if (!folder.empty()) lastTarget_ = folder;
+  return folder;
+}
+
+void Shell::PickFolderLater(const std::string& title, const std::string& start,
+                            std::function<void(const std::string&)> chosen) {
+  dialogs_.PickFolderLater(title, start, [chosen = std::move(chosen)](const std::string& folder) {
+    chosen(Trimmed(folder));
+  });
 }
 
 }  // namespace velmora::platform

@@ -33,12 +33,17 @@ class Shell {
   // the desktop has no program for it or the path holds a NUL byte; true for an empty text.
   bool OpenDocument(const std::string& pathOrAddress);
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
-  std::string PickFolder(const std::string& title);
+  // The picker lists the folder last chosen here first, else start.
+  std::string PickFolder(const std::string& title, const std::string& start);
+  // As PickFolder, the answer coming later; the window stays usable meanwhile.
+  void PickFolderLater(const std::string& title, const std::string& start,
+                       std::function<void(const std::string&)> chosen);
   Dialogs& dialogs() { return dialogs_; }
 
  private:
   Dialogs& dialogs_;
   UrlLauncher& launcher_;
+  std::string lastTarget_;
 };
 
 }  // namespace velmora::platform

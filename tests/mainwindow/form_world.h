@@ -59,6 +59,14 @@ struct World {
                              static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
   }
   std::string store() const { return dir.read("folders.txt"); }
+  static void menu(QWidget& w, const char* item, QPoint at = {1, 1}) {
+    QTimer::singleShot(0, [item] {  // chooses item of the menu a right-click opens
+      for (QAction* a : QApplication::activePopupWidget()->actions())
+        if (a->text() == item) a->trigger();
+      QApplication::activePopupWidget()->close();
+    });
+    emit w.customContextMenuRequested(at);
+  }
 
   TestDir dir;
   std::string stateFile;

@@ -1,13 +1,18 @@
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
 
+#include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
 
 using namespace velmora;
@@ -54,11 +59,14 @@ class TestForm1 : public QObject {
     QCOMPARE(World::chips(w.bar()), (Strings{"trip", "party"}));
     QCOMPARE(w.files().size(), std::size_t{2});
     w.form->SetStatus(QString("Copy Complete"));
-    w.find<QCheckBox>("chkAutoTags")->click();  // reloads without auto tags, the bar kept
+    w.find<QCheckBox>("chkAutoTags")->click();  // reloads without auto tags, the bar emptied
     w.settle();
-    QCOMPARE(World::chips(w.panel()), (Strings{"family"}));
-    QCOMPARE(World::chips(w.bar()), (Strings{"trip", "party"}));
+    QCOMPARE(World::chips(w.panel()), (Strings{"family", "trip", "PARTY"}));
     QCOMPARE(status(), QString("Copy Complete"));  // a clean load keeps a command's text
+    World::menu(w.bar(), "Keep Filter After Commands");  // or kept, by choice
+    World::click(w.panel(), "trip");
+    w.find<QCheckBox>("chkAutoTags")->click();
+    QCOMPARE(World::chips(w.bar()), (Strings{"trip"}));
   }
 
   // A record holding NUL is named at start, kept aside; "+" keeps another window's folders,
@@ -164,20 +172,71 @@ class TestForm1 : public QObject {
       w.Start(tree.path() + "\r\n\r\n" + tree / "gone" + "\r\n\r\n");
       w.settle();
       if (run > 0) break;
-      w.form->resize(700, 600), w.select(1), closed = w.form->size();
-      QTimer::singleShot(0, [] {  // the panel's menu, below its chips: their order
-        for (QAction* item : QApplication::activePopupWidget()->actions())
-          if (item->text() == "A to Z") item->trigger();
-        QApplication::activePopupWidget()->close();
-      });
-      emit w.panel().customContextMenuRequested(QPoint(1, 1000));
+      w.form->resize(700, 500), w.select(1), closed = w.form->size();
+      World::menu(w.panel(), "A to Z", {1, 1000});  // below the chips: their order
+      World::menu(w.bar(), "Keep Filter After Commands");
       w.form->close();
     }
-    QCOMPARE(w.form->Browser().Order(), catalogue::ChipOrder::Name);
+    QVERIFY(w.form->Browser().Order() == catalogue::ChipOrder::Name &&
+            w.form->Browser().KeepFilter());
     QCOMPARE(w.form->size(), closed);
     QCOMPARE(w.form->SelectedFolder(), 1);
     QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
                  QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
+  }
+
+  // A state file that is no regular file of a sane size is passed over, never waited on.
+  void oddStateFileIgnored_data() {
+    QTest::addColumn<QByteArray>("kind");
+    for (const char* kind : {"fifo", "huge", "directory"}) QTest::newRow(kind) << QByteArray(kind);
+  }
+  void oddStateFileIgnored() {
+    QFETCH(QByteArray, kind);
+    World w;
+    w.stateFile = w.dir / "window.conf";
+    if (kind == "fifo") QVERIFY(::mkfifo(w.stateFile.c_str(), 0600) == 0);
+    if (kind == "huge") w.dir.createFile("window.conf", std::string(1 << 20, '#'));
+    if (kind == "directory") w.dir.createDir("window.conf");
+    ::alarm(20);  // a start that waits on the FIFO fails, never hangs
+    w.Start(w.dir.path() + "\r\n\r\n");
+    w.form->close();
+    ::alarm(0);
+    const QFileInfo kept(QString::fromStdString(w.stateFile));  // as it was, not replaced
+    QVERIFY(kind == "huge" ? kept.size() == 1 << 20 : !kept.isFile());
+  }
+
+  // The shown folder renamed or removed: said, and nothing listed of it.
+  void folderGone_data() {
+    QTest::addColumn<bool>("rename");
+    for (const bool rename : {true, false}) QTest::newRow(rename ? "renamed" : "removed") << rename;
+  }
+  void folderGone() {
+    QFETCH(bool, rename);
+    TestDir tree;
+    tree.createFile("shown/a.jpg");
+    World w(tree / "shown" + "\r\n\r\n");
+    w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
+    QVERIFY(rename ? std::rename((tree / "shown").c_str(), (tree / "new").c_str()) == 0
+                   : std::filesystem::remove_all(tree / "shown") == 2);
+    QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
+                 QString::fromStdString("The folder " + tree / "shown" + " is not there any more"));
+    QVERIFY(w.files().empty() && World::chips(w.panel()).empty());
+    QVERIFY(w.form->screen()->availableGeometry().contains(w.form->frameGeometry()));
+  }
+
+  // The first place of a client of 863 x 553 in a frame of 10 x 30 is cut to the screen's
+  // available area (the first four) and centred in it.
+  void firstPlace_data() {
+    QTest::addColumn<QList<int>>("box");
+    QTest::newRow("fits") << QList<int>{0, 0, 1920, 1080, 523, 248, 863, 553};
+    QTest::newRow("scale 2, 1600 x 1000") << QList<int>{0, 20, 800, 480, 0, 20, 790, 450};
+    QTest::newRow("second screen") << QList<int>{1920, 0, 870, 2000, 1920, 708, 860, 553};
+  }
+  void firstPlace() {
+    QFETCH(QList<int>, box);
+    QVERIFY(mainwindow::FirstPlace({box[0], box[1], box[2], box[3]}, 863, 553, 10, 30) ==
+            (mainwindow::Box{box[4], box[5], box[6], box[7]}));
   }
 };
 

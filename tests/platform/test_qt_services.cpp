@@ -32,7 +32,8 @@ class TestQtServices : public QObject {
              "input: typed|input Résumé.txt|Résumé.txt;picker: select, OK|pick select|\xFF;"
              "picker: enter it, OK|pick enter|\xFF;picker: cancel|pick esc|;"
              "picker: '..' is this folder|pick up|.;picker: hidden, typed|pick .hidden|.hidden;"
-             "picker: root typed|pick /|/;picker: missing typed, stays|pick nowhere|.")
+             "picker: root typed|pick /|/;picker: missing typed, made|pick nowhere|nowhere;"
+             "picker: New Folder, named|pick new|album")
              .split(';')) {
       const QList<QByteArray> part = row.split('|');
       QTest::newRow(part[0]) << part[1] << part[2];
@@ -54,6 +55,8 @@ class TestQtServices : public QObject {
         auto* line = dialog->findChild<QLineEdit*>();
         if (action == "select" || action == "enter" || action == "up")
           list->setCurrentRow(action == "up" ? 0 : 1);
+        else if (action == "new")  // its name typed over the one offered
+          dialog->findChild<QPushButton*>("newFolder")->click(), line->insert("album");
         else  // a folder typed
           line->setText(QString::fromUtf8(action));
         if (action != "select" && action != "up")
@@ -77,11 +80,19 @@ class TestQtServices : public QObject {
                             : kind == "replace"
                                 ? std::to_string(int(dialogs.AskReplace("Replace it?", "V")))
                             : kind == "input" ? dialogs.Input("New name", "Rename", "caf\xE9.txt")
-                                              : dialogs.PickFolder("Select a folder");
+                                              : dialogs.PickFolder("Select a folder", "");
     std::string want = result.toStdString();  // the picker's: relative to home, "." for it
     if (kind == "pick" && !result.isEmpty() && !result.startsWith('/'))
       want = result == "." ? home.path() : home / want;
     QCOMPARE(got, want);
+  }
+
+  // "+"'s picker leaves the window usable.
+  void pickerWithoutWaiting() {
+    velmora::platform::QtDialogs().PickFolderLater("Pick", "/", [](const std::string&) {});
+    QWidget* p = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) p = w->isVisible() ? w : p;
+    QVERIFY(p && p->objectName() == "FolderPicker" && !QApplication::activeModalWidget());
   }
 };
 

@@ -39,7 +39,7 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
     return reply.empty() ? Answer::Cancel : Answer(reply[0] - '0');
   }
   void ShowError(Text text, Text) override { answer("error", text); }
-  std::string PickFolder(Text title) override { return answer("pick", title); }
+  std::string PickFolder(Text title, Text) override { return answer("pick", title); }
   std::unique_ptr<velmora::platform::Progress> StartProgress(Text, Text) override;
 
  private:
