@@ -142,6 +142,7 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
   index_ = {};
   tags_ = {};
   gone_.clear();
+  goneCount_ = 0;
   if (!keepFilter || !shown_) bar_.clear();
   // A load shows every file until a tag is chosen, whatever the mode.
   if (bar_.empty()) {
@@ -149,7 +150,7 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
   } else {
     rows_.emplace();
   }
-  progress_ = {};
+  progress_ = {.load = watchEarly ? progress_.load : generation_};
   progress_.loading = shown_.has_value();
   Recount();
   view_.RowsChanged({RowChange::Kind::Reset});
@@ -445,6 +446,7 @@ void Browser::Remove(const std::vector<std::string>& paths, bool folders) {
   if (dropped.empty()) return;
 
   if (gone_.empty()) gone_.assign(files_.size(), 0);
+  goneCount_ += dropped.size();
   std::vector<std::string> goneTags;
   for (const std::size_t i : dropped) {
     gone_[i] = 1;

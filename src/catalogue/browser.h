@@ -4,6 +4,7 @@
 // the files the filter keeps. A view is told of every change, on the owner's thread.
 
 #include <atomic>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -53,6 +54,7 @@ struct LoadProgress {
   std::size_t unreadable = 0;  // folders that could not be read, once the load ended
   bool liveOff = false;        // the watch limit was reached: no live changes
   bool following = false;      // every folder read is watched: changes show as they come
+  std::uint64_t load = 0;      // new for each load asked for; the folder's own rereads keep it
 };
 
 class BrowserView {
@@ -145,6 +147,8 @@ class Browser {
   std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
   std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
   const PathList& Files() const { return files_; }
+  // The folder's files, less those gone since the load.
+  std::size_t FileCount() const { return files_.size() - goneCount_; }
   const LoadProgress& Progress() const { return progress_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
@@ -195,6 +199,7 @@ class Browser {
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on the first removal
   std::size_t hashed_ = 0;
   std::vector<unsigned char> gone_;               // per file, once any has gone
+  std::size_t goneCount_ = 0;
   std::optional<std::vector<std::size_t>> rows_;  // none: every file
   LoadProgress progress_;
 
