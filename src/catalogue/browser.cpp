@@ -147,7 +147,7 @@ void Browser::Prune() {
   std::erase_if(retired_, [](const auto& job) { return job->ended.load(); });
 }
 
-void Browser::Clear(bool keepFilter) {
+void Browser::Clear(bool keepFilter, bool sameLoad) {
   Retire();
   ++generation_;
   pending_.clear();
@@ -160,6 +160,7 @@ void Browser::Clear(bool keepFilter) {
   index_ = {};
   tags_ = {};
   gone_.clear();
+  goneCount_ = 0;
   if (!keepFilter || !shown_) bar_.clear();
   // A load shows every file until a tag is chosen, whatever the mode.
   if (bar_.empty()) {
@@ -167,11 +168,11 @@ void Browser::Clear(bool keepFilter) {
   } else {
     rows_.emplace();
   }
-  progress_ = {};
+  progress_ = {.load = sameLoad ? progress_.load : generation_};
 }
 
 void Browser::Start(bool keepFilter, bool watchEarly) {
-  Clear(keepFilter);
+  Clear(keepFilter, watchEarly);
   progress_.loading = shown_.has_value();
   Recount();
   view_.RowsChanged({RowChange::Kind::Reset});
@@ -188,7 +189,7 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
                                   std::stop_token stop) { Load(stop, generation, path, job); });
     if (job.watcher) {
       job.watch =
-          std::jthread([this, &job, generation = generation_, path = *shown_](
+          std::jthread([this, &job, generation = generation_, path = shown_->path](
                            std::stop_token stop) { WatchLoop(stop, generation, path, job); });
     }
   }
@@ -485,6 +486,7 @@ void Browser::Remove(const std::vector<std::string>& paths, bool folders) {
   if (dropped.empty()) return;
 
   if (gone_.empty()) gone_.assign(files_.size(), 0);
+  goneCount_ += dropped.size();
   std::vector<std::string> goneTags;
   for (const std::size_t i : dropped) {
     gone_[i] = 1;

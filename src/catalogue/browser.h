@@ -4,6 +4,7 @@
 // the files the filter keeps. A view is told of every change, on the owner's thread.
 
 #include <atomic>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -54,6 +55,7 @@ struct LoadProgress {
   bool liveOff = false;        // the watch limit was reached: no live changes
   bool following = false;      // every folder read is watched: changes show as they come
   bool gone = false;           // the folder itself was removed or renamed: nothing is listed
+  std::uint64_t load = 0;      // new for each load asked for; the folder's own rereads keep it
 };
 
 class BrowserView {
@@ -152,6 +154,8 @@ class Browser {
   std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
   std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
   const PathList& Files() const { return files_; }
+  // The folder's files, less those gone since the load.
+  std::size_t FileCount() const { return files_.size() - goneCount_; }
   const LoadProgress& Progress() const { return progress_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
@@ -162,8 +166,9 @@ class Browser {
   using Delivery = handover::Delivery;
   struct Job;
   void Start(bool keepFilter, bool watchEarly);
-  // Lets go of the files listed, and of the bar unless keepFilter.
-  void Clear(bool keepFilter);
+  // Lets go of the files listed, and of the bar unless keepFilter; the folder's own
+  // rereads keep the load's number (sameLoad).
+  void Clear(bool keepFilter, bool sameLoad = false);
   // The shown folder is no longer there: nothing is listed or watched.
   void Vanish();
   void Retire();
@@ -208,6 +213,7 @@ class Browser {
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on the first removal
   std::size_t hashed_ = 0;
   std::vector<unsigned char> gone_;               // per file, once any has gone
+  std::size_t goneCount_ = 0;
   std::optional<std::vector<std::size_t>> rows_;  // none: every file
   LoadProgress progress_;
 

@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <climits>
 
+#include "mainwindow/status_line.h"
 #include "platform/shell.h"
 #include "platform/visible_text.h"
 
@@ -65,7 +66,15 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
-  return QString::fromStdString(platform::VisibleText(PathAt(index.row())));
+  const QString path = QString::fromStdString(platform::VisibleText(PathAt(index.row())));
+  if (role == Qt::DisplayRole) return path;
+  return path + u'\n' + FilesCount(browser_.RowCount(), browser_.FileCount());
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+    return QStringLiteral("Path");
+  return QAbstractListModel::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {

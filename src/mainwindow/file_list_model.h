@@ -28,6 +28,8 @@ class FileListModel : public QAbstractListModel {
   // Without the base's checks through rowCount and columnCount: views ask for every row.
   QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  // The one column is named for screen readers, though its header is not shown.
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   // Rows dragged out to other programs: their addresses (exact bytes, escaped) and paths.
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QStringList mimeTypes() const override;

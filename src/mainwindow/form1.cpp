@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -50,7 +51,12 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
       browser_(settings_.storeFile, *this,
                [this] {
                  QMetaObject::invokeMethod(
-                     this, [this] { browser_.Poll(); }, Qt::QueuedConnection);
+                     this,
+                     [this] {
+                       browser_.Poll();
+                       SayCount();
+                     },
+                     Qt::QueuedConnection);
                }),
       files_(browser_, this),
       commands_(*this, shell) {
@@ -309,15 +315,20 @@ int Form1::SelectedFolder() const {
   return selected.isEmpty() ? -1 : lstFolders_->row(selected.front());
 }
 
-void Form1::SetStatus(const QString& text) {
+void Form1::ShowStatus() {
+  const QString text = status_.Text();
+  if (text == lblStatus_->text()) return;
   lblStatus_->setText(text);
   // Longer words run on to the right, over nothing; the design's width is the least.
   lblStatus_->resize(std::max(statusWidth_, lblStatus_->sizeHint().width()), lblStatus_->height());
+  // Its text is its accessible name: screen readers hear each change.
+  QAccessibleEvent changed(lblStatus_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void Form1::SetStatus(const std::string& text) {
-  commandSpoke_.start();
-  SetStatus(Show(text));
+  status_.Say(Show(text));
+  ShowStatus();
 }
 
 std::vector<std::size_t> Form1::SelectedEntries() const {
@@ -357,7 +368,9 @@ void Form1::ToBar(const std::string& text, const std::string& kind, bool exclude
 
 void Form1::Command(void (fileops::FileCommands::*command)()) {
   browser_.Stop();
+  status_.CommandStarted();
   (commands_.*command)();
+  status_.CommandEnded();
 }
 
 void Form1::lstFolders_Click() {
@@ -394,41 +407,13 @@ void Form1::ChipsReset() {
 }
 
 void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
-  const auto say = [this](const QString& text) {
-    SetStatus(text);
-    progressText_ = text;
-  };
-  if (progress.loading) {
-    if (!wasLoading_) statusBeforeLoad_ = lblStatus_->text();
-    wasLoading_ = true;
-    return say(progress.files == 0 ? QString() : QStringLiteral("%L1 files…").arg(progress.files));
-  }
+  const bool ended = status_.Loading() && !progress.loading;
+  status_.Progress(progress, Show(browser_.ShownPath().value_or(std::string())));
+  SayCount();
+  if (progress.loading) return;
   if (panelTimer_.isActive()) RedrawPanel();
   files_.Announce();
-  if (progress.gone) {
-    SetStatus("The folder " + browser_.ShownPath().value_or("") + " is not there any more");
-    if (std::exchange(wasLoading_, false)) emit LoadEnded();
-    return;
-  }
-  if (!std::exchange(wasLoading_, false)) {  // after the load, only the watches change
-    if (progress.liveOff) say(QStringLiteral("Live refresh is off for this folder"));
-    return;
-  }
-  if (lblStatus_->text() == progressText_) SetStatus(statusBeforeLoad_);
-  if (progress.stopped) {
-    say(QStringLiteral("Stopped at %L1 files").arg(progress.files));
-  } else if (progress.liveOff) {
-    say(QStringLiteral("Live refresh is off for this folder"));
-  } else {
-    // A later clean load takes back only this text, not a command's.
-    const std::size_t n = progress.unreadable;
-    const QString text = n == 0   ? QString()
-                         : n == 1 ? QStringLiteral("1 folder could not be read")
-                                  : QStringLiteral("%1 folders could not be read").arg(n);
-    if (!text.isEmpty() || lblStatus_->text() == unreadableText_) SetStatus(text);
-    unreadableText_ = text;
-  }
-  emit LoadEnded();
+  if (ended) emit LoadEnded();
 }
 
 void Form1::cmdAddFolder_Click() {

@@ -3,7 +3,6 @@
 // match mode and the file list. The browser decides and holds the state; the window
 // shows it and passes the user's actions on.
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +13,7 @@
 #include "catalogue/browser.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
+#include "mainwindow/status_line.h"
 #include "platform/shell.h"
 
 class QCheckBox;
@@ -63,7 +63,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   int SelectedFolder() const;
   FileListModel& Files() { return files_; }
   bool Loading() const { return browser_.Progress().loading; }
-  void SetStatus(const QString& text);
   // Registers each of paths not registered yet, and shows the last.
   void OpenFolders(const std::vector<std::string>& paths);
   // The size and place kept by the last run, and its folder when folder is true.
@@ -106,8 +105,11 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void ShowPanelMenu(const QPoint& at);
   // The filter bar's menu: whether a command's rescan keeps the filter.
   void ShowBarMenu(const QPoint& at);
-  // After a change of the filter: how many files are listed, unless a command spoke last.
+  // How many files are listed, in the file list's tooltip and description (and the status
+  // line, when asked for): after a change of the filter, a load, or a live change.
   void SayCount();
+  // The status line's text, into the label.
+  void ShowStatus();
 
   // The file list, as the file commands see it.
   std::vector<std::size_t> SelectedEntries() const override;
@@ -120,7 +122,10 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
 
   // What the browser tells.
   void RowsChanging(const catalogue::RowChange& change) override { files_.Changing(change); }
-  void RowsChanged(const catalogue::RowChange& change) override { files_.Changed(change); }
+  void RowsChanged(const catalogue::RowChange& change) override {
+    files_.Changed(change);
+    SayCount();
+  }
   void ChipsAdded(const std::vector<std::string>& chips) override;
   void ChipsReset() override;
   void RedrawPanel();
@@ -141,12 +146,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   bool recentre_ = false;  // once the frame is known
   QSize frameExtra_;
   int statusWidth_ = 0;  // the status line's width in the design
-  bool wasLoading_ = false;
   QTimer panelTimer_;
-  QString statusBeforeLoad_;  // a command's text, shown again once its rescan is done
-  QString progressText_;
-  QString unreadableText_;
-  QElapsedTimer commandSpoke_;
+  StatusLine status_;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 

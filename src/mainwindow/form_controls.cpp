@@ -216,7 +216,8 @@ constexpr Control kControls[] = {
     {"lblStatus", Kind::Label, "", 5115, 1590, 1785, 225},
 };
 
-// Names for screen readers where a control has no caption of its own.
+// Names for screen readers where a control has no caption of its own (the status line's
+// text is its name).
 constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
     {"lstFolders", "Folders"},
     {"lstFiles", "Files"},
@@ -227,7 +228,6 @@ constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
     {"VScroll2", "Scroll the user tags"},
     {"cmdAddFolder", "Add a Folder"},
     {"cmdRemoveFolder", "Remove a Folder"},
-    {"lblStatus", "Status"},
 };
 
 // The design's tab order, over the controls that take the focus.

@@ -90,6 +90,14 @@ void Form1::ShowFileMenu(const QPoint& at) {
   add("Move To", [this] { Command(&FC::MoveTo); });
   add("Rename", [this] { Command(&FC::Rename); });
   add("Delete", [this] { Command(&FC::Delete); });
+  menu.addSeparator();
+  QAction* count = menu.addAction(QStringLiteral("Show Count in Status Line"));
+  count->setCheckable(true);
+  count->setChecked(status_.ShowsCount());
+  connect(count, &QAction::toggled, this, [this](bool show) {
+    status_.SetShowCount(show);
+    ShowStatus();
+  });
   menu.exec(lstFiles_->viewport()->mapToGlobal(at));
 }
 
@@ -129,13 +137,12 @@ void Form1::ShowBarMenu(const QPoint& at) {
 }
 
 void Form1::SayCount() {
-  // A command's own words stay a while; a load says its progress instead.
-  if (Loading() || (commandSpoke_.isValid() && commandSpoke_.elapsed() < 5000)) return;
-  const std::size_t all = browser_.Files().size();
-  SetStatus(QStringLiteral("%L1 of %L2 %3")
-                          .arg(browser_.RowCount())
-                          .arg(all)
-                          .arg(all == 1 ? QStringLiteral("file") : QStringLiteral("files")));
+  status_.Count(browser_.RowCount(), browser_.FileCount());
+  if (const QString& count = status_.CountText(); count != lstFiles_->toolTip()) {
+    lstFiles_->setToolTip(count);  // over the list's blank; a row's tooltip adds it to the path
+    lstFiles_->setAccessibleDescription(count);
+  }
+  ShowStatus();
 }
 
 void Form1::RestoreState(bool folder) {
@@ -143,6 +150,7 @@ void Form1::RestoreState(bool folder) {
   const QSettings state(QString::fromStdString(settings_.stateFile), QSettings::IniFormat);
   // On the screen it was on; centred by the first show only when nothing was kept.
   if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) centred_ = true;
+  status_.SetShowCount(state.value(QStringLiteral("countInStatus")).toBool());
   const int order = state.value(QStringLiteral("order")).toInt();
   if (order >= 0 && order <= static_cast<int>(catalogue::ChipOrder::Count))
     browser_.SetOrder(static_cast<catalogue::ChipOrder>(order));
@@ -166,6 +174,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     state.setValue(QStringLiteral("geometry"), saveGeometry());
     state.setValue(QStringLiteral("order"), static_cast<int>(browser_.Order()));
     state.setValue(QStringLiteral("keepFilter"), browser_.KeepFilter());
+    state.setValue(QStringLiteral("countInStatus"), status_.ShowsCount());
     state.setValue(QStringLiteral("folder"),
                    QByteArray::fromStdString(browser_.ShownPath().value_or(std::string())));
   }

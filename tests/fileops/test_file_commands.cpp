@@ -25,8 +25,8 @@ class TestFileCommands : public QObject {
   // "out//"), x (cancel the picker), k/K (OK/Cancel to deleting), e(rror; on Enter: no
   // program opens the file), ! (Cancel in the progress window), to "Replace it?" y, Y(es to
   // all), n, N(o to all), c(ancel); or the name typed ("_": a blank, "|": NUL), then e.
-  // Expected: the status = what "out" | the folder hold ("*": still old); "~": rescanned;
-  // ">" and the row the desktop was asked to open.
+  // Expected: the status (after the rescan) = what "out" | the folder hold ("*": still old);
+  // "~": rescanned; ">" and the row the desktop was asked to open.
   void commands_data() {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("expected");
@@ -109,6 +109,7 @@ class TestFileCommands : public QObject {
       list.setFocus(), QTest::keyClick(&list, std::array{Qt::Key_Delete, Qt::Key_F2,
                                                          Qt::Key_Return}[command - 4]);
     QVERIFY(w.dialogs.allAnswered());
+    if (w.form->Loading()) QVERIFY(QSignalSpy(w.form.get(), &mainwindow::Form1::LoadEnded).wait());
     QString held = w.find<QLabel>("lblStatus")->text() + " =";
     for (const std::string folder : {"out", "tree"}) {
       QStringList names;

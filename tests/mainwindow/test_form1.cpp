@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -30,20 +31,22 @@ std::string exampleStore(const TestDir& tree) {
 class TestForm1 : public QObject {
   Q_OBJECT
  private slots:
-  // A load says what could not be read; chips move between the
-  // panel and the filter bar, and the list follows them, the match mode and user tags.
+  // A load says what could not be read; chips move between the panel and the filter bar, and
+  // the list (its tooltip: how many) follows them, the match mode and user tags.
   void loadAndFilter() {
     TestDir tree;
     World w(exampleStore(tree) + tree / "gone" + "\r\n\r\n");
+    auto* list = w.find<QAbstractItemView>("lstFiles");
     const auto status = [&] { return w.find<QLabel>("lblStatus")->text(); };
     w.select(1);
-    QCOMPARE(status(), QString("1 folder could not be read"));
+    const auto heard = QAccessible::queryAccessibleInterface(w.find<QLabel>("lblStatus"));
+    QCOMPARE(heard->text(QAccessible::Name), QString("1 folder could not be read"));
     w.select(0);
-    QCOMPARE(status(), QString());
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal, Qt::AccessibleTextRole), "Path");
     World::click(w.panel(), "party");
     QCOMPARE(World::chips(w.bar()), Strings{"party"});
     QCOMPARE(w.files(), Strings{tree / "sub/beach-party.JPG"});
-    QCOMPARE(status(), QString("1 of 2 files"));
+    QCOMPARE(list->toolTip() + status(), QString("1 of 2 files"));  // not in the status line
     World::click(w.panel(), "trip");
     QCOMPARE(w.files(), Strings{});
     w.find<QRadioButton>("optTagAny")->click();
@@ -58,15 +61,16 @@ class TestForm1 : public QObject {
     QCOMPARE(w.store(), tree.path() + "\r\nfamily,trip,PARTY,\r\n" + tree / "gone" + "\r\n\r\n");
     QCOMPARE(World::chips(w.bar()), (Strings{"trip", "party"}));
     QCOMPARE(w.files().size(), std::size_t{2});
-    w.form->SetStatus(QString("Copy Complete"));
     w.find<QCheckBox>("chkAutoTags")->click();  // reloads without auto tags, the bar emptied
     w.settle();
     QCOMPARE(World::chips(w.panel()), (Strings{"family", "trip", "PARTY"}));
-    QCOMPARE(status(), QString("Copy Complete"));  // a clean load keeps a command's text
     World::menu(w.bar(), "Keep Filter After Commands");  // or kept, by choice
     World::click(w.panel(), "trip");
     w.find<QCheckBox>("chkAutoTags")->click();
+    w.settle();
     QCOMPARE(World::chips(w.bar()), (Strings{"trip"}));
+    ::unlink((tree / "Beach Trip.jpg").c_str());
+    QTRY_COMPARE(list->accessibleDescription(), QString("%1 of 1 file").arg(w.files().size()));
   }
 
   // A record holding NUL is named at start, kept aside; "+" keeps another window's folders,
@@ -162,11 +166,40 @@ class TestForm1 : public QObject {
     QCOMPARE(bar->value(), 0);
   }
 
-  // The next start comes back at the size and folder the window was closed with.
+  // The status line's rules, without a window: c, e a command starts, ends (longer words: its
+  // own); L, R a load, a reread starts; fN N files; E, S it ends, stops; n 3 of 10 shown.
+  void statusLine_data() {
+    QTest::addColumn<QString>("row");
+    for (const QString& row :
+         QString("progress: c Moved L e f5 = 5 files…;stopped: c Moved L e S = Moved;reread: c "
+                 "Moved L e E R f3 E = Moved;silent: c Moved e c L e E = Moved;after a load: L S c "
+                 "L e E = ;a folder: c Moved e L E = ;count: L f4 S n = Stopped at 4 files")
+             .split(';'))
+      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+  }
+  void statusLine() {
+    QFETCH(QString, row);
+    mainwindow::StatusLine line;
+    catalogue::LoadProgress p;
+    for (const QString& e : row.section(" = ", 0, 0).split(' ')) {
+      const QChar k = e[0];
+      if (e.size() > 2) line.Say(e);
+      if (e == "c" || e == "e") e == "c" ? line.CommandStarted() : line.CommandEnded();
+      if (e == "n") line.SetShowCount(true), line.Count(3, 10);
+      if (k == 'L' || k == 'R') p = {.loading = true, .load = p.load + (k == 'L' ? 1U : 0U)};
+      if (k == 'f' || k == 'E' || k == 'S') p.files += e.mid(1).toUInt(), p.loading = k == 'f';
+      p.stopped = k == 'S';
+      if (e.size() <= 2 && QStringLiteral("LRfES").contains(k)) line.Progress(p);
+    }
+    QCOMPARE(line.Text(), row.section(" = ", 1));
+  }
+
+  // The next start comes back at the size, folder and count in the status line it closed with.
   void keepsItsSizeAndFolder() {
     TestDir tree;
     World w;
     w.stateFile = w.dir / "config/window.conf";
+    w.dir.createFile("config/window.conf", "[General]\ncountInStatus=true\n");
     QSize closed;
     for (int run = 0; run < 2; ++run) {
       w.Start(tree.path() + "\r\n\r\n" + tree / "gone" + "\r\n\r\n");
@@ -183,6 +216,8 @@ class TestForm1 : public QObject {
     QCOMPARE(w.form->SelectedFolder(), 1);
     QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
                  QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
+    w.select(0);
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("0 of 0 files"));
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.

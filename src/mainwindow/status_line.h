@@ -1,0 +1,47 @@
+#pragma once
+// What the status line says. The line belongs to the file commands: a command's words stand
+// until the next command, and the rescan a command starts does not take them back. A load
+// shows its progress over them while it runs, and keeps its own words ("Stopped at 12
+// files") until the next load; a load the user asks for takes a command's words away. How
+// many files are listed is said only when asked for, and only when nothing else speaks.
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+#include "catalogue/browser.h"
+
+namespace velmora::mainwindow {
+
+// "3 of 957,650 files"
+QString FilesCount(std::size_t listed, std::size_t all);
+
+class StatusLine {
+ public:
+  // A file command runs between these: the loads it starts are its own.
+  void CommandStarted() { inCommand_ = true; }
+  void CommandEnded() { inCommand_ = false; }
+  // A command's words.
+  void Say(const QString& text) { command_ = text; }
+  // folder: the path shown, for when the folder itself went.
+  void Progress(const catalogue::LoadProgress& progress, const QString& folder = {});
+  void Count(std::size_t listed, std::size_t all) { count_ = FilesCount(listed, all); }
+  void SetShowCount(bool show) { showCount_ = show; }
+  bool ShowsCount() const { return showCount_; }
+  const QString& CountText() const { return count_; }
+  bool Loading() const { return loading_; }
+  // What the line shows now.
+  QString Text() const;
+
+ private:
+  bool inCommand_ = false;
+  bool loading_ = false;
+  bool showCount_ = false;
+  bool gone_ = false;
+  std::uint64_t load_ = 0;
+  QString command_;
+  QString loadWords_;  // the progress while the load runs, its own words once it ended
+  QString count_;
+};
+
+}  // namespace velmora::mainwindow
