@@ -89,10 +89,10 @@ int main(int argc, char** argv) {
   mainwindow::Form1 form(
       {store, FindReadme(appDir), (config + QStringLiteral("/velmora/window.conf")).toStdString()},
       shell);
-  const auto open = [&form, &dialogs](const platform::CheckedFolders& checked) {
-    form.OpenFolders(checked.folders);
-    if (!checked.refused.empty())
-      dialogs.ShowError(platform::DescribeRefused(checked.refused), mainwindow::kAppTitle);
+  const auto open = [&form](const platform::CheckedFolders& checked) {
+    form.OpenFolders(checked.folders, checked.refused.empty()
+                                          ? std::string()
+                                          : platform::DescribeRefused(checked.refused));
   };
   QObject::connect(&instance, &platform::SingleInstance::Received, &form,
                    [&form, &open](const std::vector<std::string>& more) {

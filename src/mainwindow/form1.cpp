@@ -425,7 +425,11 @@ void Form1::cmdAddFolder_Click() {
                          });
 }
 
-void Form1::OpenFolders(const std::vector<std::string>& paths) { AddFolders(paths, true); }
+void Form1::OpenFolders(const std::vector<std::string>& paths, const std::string& refused) {
+  if (committing_) return toOpen_.emplace_back(paths, refused), void();
+  AddFolders(paths, true);
+  if (!refused.empty()) ShowError(refused);
+}
 
 void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   if (paths.empty()) return;
@@ -493,15 +497,18 @@ void Form1::cmdAddUserTag_Click() {
 
 void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
   // While another program holds the list, the window paints and takes in its loads; no
-  // command of the user's, nor another start's folders, comes in meanwhile.
+  // command of the user's comes in meanwhile, and another start's folders wait.
   platform::LockWait wait;
   wait.meanwhile = [] {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                     QEventLoop::ExcludeSocketNotifiers);
   };
+  committing_ = true;
   const platform::Status status = browser_.Commit(change, wait);
+  committing_ = false;
   ShowStore();
   if (!status.ok()) ShowError(status.message());
+  for (auto& [paths, refused] : std::exchange(toOpen_, {})) OpenFolders(paths, refused);
 }
 
 void Form1::ShowStore() {

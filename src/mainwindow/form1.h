@@ -64,7 +64,9 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   FileListModel& Files() { return files_; }
   bool Loading() const { return browser_.Progress().loading; }
   // Registers each of paths not registered yet, and shows the last.
-  void OpenFolders(const std::vector<std::string>& paths);
+  // refused: why some given were not, shown after. While the folder list waits for another
+  // program's lock, they wait too, and come in after it.
+  void OpenFolders(const std::vector<std::string>& paths, const std::string& refused = {});
   // The size and place kept by the last run, and its folder when folder is true.
   void RestoreState(bool folder);
 
@@ -137,6 +139,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void ShowStore();
   void ShowError(const std::string& text);
 
+  bool committing_ = false;
+  std::vector<std::pair<std::vector<std::string>, std::string>> toOpen_;  // came meanwhile
   FormSettings settings_;
   platform::Shell& shell_;
   catalogue::Browser browser_;

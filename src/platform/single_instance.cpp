@@ -103,7 +103,12 @@ bool SingleInstance::HandOverOrListen(const std::vector<std::string>& args) {
   for (;;) {
     if (Fs().Flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
       QLocalServer::removeServer(SocketName(address_.socket));  // a crashed window's socket
-      server_.listen(SocketName(address_.socket));
+      // A name the system cannot take (too long a path) leaves later starts to themselves,
+      // rather than waiting on a lock whose owner never answers.
+      if (!server_.listen(SocketName(address_.socket))) {
+        Fs().Close(lockFd_);
+        lockFd_ = -1;
+      }
       return false;
     }
     if (errno != EWOULDBLOCK) return false;

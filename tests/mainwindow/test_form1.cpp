@@ -15,6 +15,7 @@
 
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
+#include "platform/files.h"
 
 using namespace velmora;
 using testing::World;
@@ -108,6 +109,10 @@ class TestForm1 : public QObject {
     w.form->OpenFolders({"/elsewhere", odd});
     QCOMPARE(w.store(), two + tree.path() + "\r\n\r\n" + odd + "\r\n\r\n" + refused);
     QCOMPARE(w.form->SelectedFolder(), 3);
+    std::optional<platform::ExclusiveLock> held(std::in_place, w.dir / "folders.txt.lock");
+    QTimer::singleShot(50, [&] { w.form->OpenFolders({tree / "sub"}), held.reset(); });
+    w.find<QPushButton>("cmdRemoveFolder")->click();  // waits; folders given meanwhile come after
+    QCOMPARE(w.store(), two + tree.path() + "\r\n\r\n" + tree / "sub" + "\r\n\r\n" + refused);
     ::unlink((w.dir / "folders.txt").c_str());
     w.dir.createDir("folders.txt");
     w.dialogs.pickFolder("/new").error();
