@@ -172,13 +172,14 @@ class TestForm1 : public QObject {
   }
 
   // The status line's rules, without a window: c, e a command starts, ends (longer words: its
-  // own); L, R a load, a reread starts; fN N files; E, S it ends, stops; n 3 of 10 shown.
+  // own); L, R a load, a reread starts; fN N files; E, S, G it ends, stops, F went; n counts.
   void statusLine_data() {
     QTest::addColumn<QString>("row");
     for (const QString& row :
          QString("progress: c Moved L e f5 = 5 files…;stopped: c Moved L e S = Moved;reread: c "
                  "Moved L e E R f3 E = Moved;silent: c Moved e c L e E = Moved;after a load: L S c "
-                 "L e E = ;a folder: c Moved e L E = ;count: L f4 S n = Stopped at 4 files")
+                 "L e E = ;a folder: c Moved e L E = ;count: L f4 S n = Stopped at 4 files;gone: c "
+                 "Moved e G = The folder F is not there any more")
              .split(';'))
       QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
   }
@@ -193,8 +194,8 @@ class TestForm1 : public QObject {
       if (e == "n") line.SetShowCount(true), line.Count(3, 10);
       if (k == 'L' || k == 'R') p = {.loading = true, .load = p.load + (k == 'L' ? 1U : 0U)};
       if (k == 'f' || k == 'E' || k == 'S') p.files += e.mid(1).toUInt(), p.loading = k == 'f';
-      p.stopped = k == 'S';
-      if (e.size() <= 2 && QStringLiteral("LRfES").contains(k)) line.Progress(p);
+      p.stopped = k == 'S', p.gone = k == 'G';
+      if (e.size() <= 2 && QStringLiteral("LRfESG").contains(k)) line.Progress(p, "F");
     }
     QCOMPARE(line.Text(), row.section(" = ", 1));
   }
