@@ -23,29 +23,6 @@ constexpr qsizetype kMaxMessage = qsizetype{16} << 20;
 
 QString SocketName(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
-// Each argument ends with NUL (an argument cannot hold one); an empty one ends the list.
-QByteArray Encode(const std::vector<std::string>& args) {
-  QByteArray bytes;
-  for (const std::string& arg : args) {
-    if (arg.empty()) continue;
-    bytes.append(arg.data(), static_cast<qsizetype>(arg.size())).append('\0');
-  }
-  return bytes.append('\0');
-}
-
-// True once bytes hold the whole list.
-bool Decode(const QByteArray& bytes, std::vector<std::string>& args) {
-  args.clear();
-  qsizetype start = 0;
-  for (;;) {
-    const qsizetype end = bytes.indexOf('\0', start);
-    if (end < 0) return false;
-    if (end == start) return true;
-    args.emplace_back(bytes.constData() + start, static_cast<std::size_t>(end - start));
-    start = end + 1;
-  }
-}
-
 // The user at the other end of a connected local socket.
 bool PeerIsUs(qintptr fd) {
   ucred peer{};
@@ -61,6 +38,27 @@ bool IsOurs(const std::string& path, mode_t type) {
 }
 
 }  // namespace
+
+QByteArray EncodeHandOver(const std::vector<std::string>& args) {
+  QByteArray bytes;
+  for (const std::string& arg : args) {
+    if (arg.empty()) continue;
+    bytes.append(arg.data(), static_cast<qsizetype>(arg.size())).append('\0');
+  }
+  return bytes.append('\0');
+}
+
+bool DecodeHandOver(const QByteArray& bytes, std::vector<std::string>& args) {
+  args.clear();
+  qsizetype start = 0;
+  for (;;) {
+    const qsizetype end = bytes.indexOf('\0', start);
+    if (end < 0) return false;
+    if (end == start) return true;
+    args.emplace_back(bytes.constData() + start, static_cast<std::size_t>(end - start));
+    start = end + 1;
+  }
+}
 
 InstanceAddress InstanceAddressIn(const std::string& privateFolder, const std::string& key) {
   if (privateFolder.empty()) return {};
@@ -126,7 +124,7 @@ bool SingleInstance::HandOver(const std::vector<std::string>& args, int waitMs) 
   if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())) ||
       !PeerIsUs(socket.socketDescriptor()))
     return false;
-  socket.write(Encode(args));
+  socket.write(EncodeHandOver(args));
   while (socket.bytesToWrite() > 0)
     if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
   // The one-byte answer says the list arrived whole.
@@ -150,7 +148,7 @@ void SingleInstance::Accept() {
         return socket->deleteLater();
       }
       std::vector<std::string> args;
-      if (!Decode(*bytes, args)) return;  // more to come
+      if (!DecodeHandOver(*bytes, args)) return;  // more to come
       socket->disconnect(this);
       socket->write("1");
       socket->flush();

@@ -2,6 +2,7 @@
 // One window per folder list and display: a later start hands its folders to the
 // running window.
 
+#include <QByteArray>
 #include <QLocalServer>
 #include <QObject>
 #include <QWidget>
@@ -18,6 +19,12 @@ struct InstanceAddress {
   std::string lock;
 };
 InstanceAddress InstanceAddressIn(const std::string& privateFolder, const std::string& key);
+
+// The hand-over message: each argument ends with NUL (an argument cannot hold one), an
+// empty one ends the list; empty arguments are left out. Decoding is true once bytes
+// hold the whole list, which is then in args.
+QByteArray EncodeHandOver(const std::vector<std::string>& args);
+bool DecodeHandOver(const QByteArray& bytes, std::vector<std::string>& args);
 
 // Brings window to the front, out of the minimised state.
 void RaiseWindow(QWidget& window);

@@ -114,10 +114,11 @@ class TestFiles : public QObject {
     QCOMPARE(openDescriptors(), open);
   }
 
-  // A file's folder, also in the root and without one; a file written whole gives back
-  // every descriptor; a failed read leaves nothing read.
+  // A file's folder, also in the root and without one, and the program's own; a file
+  // written whole gives back every descriptor; a failed read leaves nothing read.
   void parentFolderAndFailedRead() {
     QCOMPARE(ParentFolder("/a") + ParentFolder("a") + ParentFolder("/x/y"), "/./x");
+    QCOMPARE(ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
     TestDir t;
     const std::size_t open = openDescriptors();
     QVERIFY(WriteFileAtomically(t / "f", "some bytes").ok() && openDescriptors() == open);
