@@ -19,6 +19,7 @@ using namespace std::chrono_literals;
 struct Browser::Job {
   std::unique_ptr<platform::FolderWatcher> watcher;
   bool watchEarly = false;  // each folder as soon as it is read, not after the load
+  ReadOnce once;            // of the load and of the folders that came later
   std::atomic<int> running{0};
   std::atomic<bool> ended{false};
   std::jthread loader;
@@ -241,6 +242,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
 
   ScanStream stream;
   stream.stop = stop;
+  stream.once = &job.once;
   stream.files = [&](PathList&& part) {
     {
       const std::lock_guard lock(mutex);
@@ -304,9 +306,20 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, std::str
     if (!added.empty()) Deliver(generation, Prepared(std::exchange(added, {}), true));
     if (!gone.paths.empty()) Deliver(generation, std::exchange(gone, {}));
   };
+  std::vector<std::string> unwatched;  // events under these came by watches now let go
   while (!stop.stop_requested()) {
+    unwatched.clear();
     for (platform::FolderEvent& e : job.watcher->Wait(50ms)) {
       using Kind = platform::FolderEvent::Kind;
+      if (e.kind != Kind::Lost && e.kind != Kind::SelfGone) {
+        if (std::any_of(unwatched.begin(), unwatched.end(),
+                        [&](const std::string& dir) { return e.folder.starts_with(dir); }))
+          continue;
+        // What was watched or read by this path was of an entry now gone or replaced.
+        const std::string dir = e.folder + e.name + platform::kPathSeparator;
+        if (job.watcher->Unwatch(dir) || e.isFolder) unwatched.push_back(dir);
+        job.once.Forget(dir);
+      }
       if (e.kind == Kind::Lost) {
         flush();
         Deliver(generation, handover::Reread{});
@@ -325,10 +338,12 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, std::str
           added.push_back(e.folder + e.name);
         } else if (!e.name.empty() && e.name.front() != '.') {
           // A folder made or moved in: what it holds already, and watched from now on.
+          // Each folder is watched before it is read, so that nothing made meanwhile is missed.
           ScanStream sub;
           sub.stop = stop;
+          sub.once = &job.once;
           sub.files = [&](PathList&& part) { added.Append(part); };
-          sub.folder = [&](const std::string& dir) {
+          sub.entering = [&](const std::string& dir) {
             if (job.watcher->Watch(dir).error == ENOSPC) Deliver(generation, handover::WatchOff{});
           };
           (void)StreamFolder(e.folder + e.name, sub, dirs_, 1);
@@ -371,6 +386,7 @@ void Browser::Poll() {
 void Browser::Apply(Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
+    if (files->live && !DropListed(*files)) return;
     Append(files->files, files->index, files->tags);
     if (files->live) Recount(false);
     if (!files->live) {
@@ -432,6 +448,33 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
   // Only the first-seen order holds its chips where they are as more come.
   if (order_ == ChipOrder::FirstSeen) return view_.ChipsAdded(fresh);
   view_.ChipsReset();
+}
+
+bool Browser::DropListed(handover::Files& files) {
+  std::vector<unsigned char> named(files_.FolderCount(), 0);
+  bool any = false;
+  for (std::size_t k = 0; k < files.files.FolderCount(); ++k) {
+    for (const std::uint32_t f : FoldersNamed(files.files.FolderText(k))) {
+      named[f] = 1;
+      any = true;
+    }
+  }
+  std::unordered_set<std::string> listed;
+  for (std::size_t i = 0; any && i < files_.size(); ++i) {
+    if (named[files_.FolderOf(i)] && (gone_.empty() || !gone_[i])) listed.insert(files_[i]);
+  }
+  PathList kept;
+  bool dropped = false;
+  for (std::size_t i = 0; i < files.files.size(); ++i) {
+    std::string path = files.files[i];
+    if (listed.insert(path).second) {
+      kept.push_back(path);
+    } else {
+      dropped = true;
+    }
+  }
+  if (dropped) files = Prepared(std::move(kept), true);
+  return !files.files.empty();
 }
 
 std::vector<std::uint32_t> Browser::FoldersNamed(std::string_view text) {

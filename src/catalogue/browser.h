@@ -179,6 +179,9 @@ class Browser {
   void WatchLoop(std::stop_token stop, std::uint64_t generation, std::string root, Job& job);
   void Apply(Delivery& delivery);
   void Append(PathList& files, FilterIndex& index, const TagCounts& tags);
+  // Leaves out of files made later those listed already (a file renamed over another is
+  // made where one is listed); false when none is left.
+  bool DropListed(handover::Files& files);
   void Remove(const std::vector<std::string>& paths, bool folders);
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   void Finish(std::size_t unreadable);

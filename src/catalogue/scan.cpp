@@ -82,6 +82,7 @@ class Walk {
       if (nextRead_ < nodes_.size()) {
         Node& node = nodes_[nextRead_++];
         lock.unlock();
+        if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
         EnumFolder(node, dirs_, listing);
         lock.lock();
         node.ready = true;
@@ -124,7 +125,7 @@ class Walk {
       if (report_ != nullptr)
         report_->unreadable.push_back(
             {WithoutSeparator(node.dir), node.error != 0 ? node.error : kPseudoFileSystem});
-    } else if (!node.pseudo && (!node.id || seen_.insert(*node.id).second)) {
+    } else if (!node.pseudo && (!node.id || FirstTime(*node.id, node.dir))) {
       if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir);
       Add(node);
       Flush(false);
@@ -133,6 +134,11 @@ class Walk {
     std::string().swap(node.fileNames);
     std::vector<std::size_t>().swap(node.nameEnds);
     std::vector<std::string>().swap(node.subfolders);
+  }
+
+  bool FirstTime(const platform::FolderId& id, const std::string& dir) {
+    if (stream_ != nullptr && stream_->once != nullptr) return stream_->once->Insert(id, dir);
+    return seen_.insert(id).second;
   }
 
   void Add(Node& node) {
@@ -164,6 +170,25 @@ class Walk {
 };
 
 }  // namespace
+
+bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
+  const std::lock_guard lock(mutex_);
+  if (!byId_.try_emplace(id, dir).second) return false;
+  const auto [at, made] = byDir_.try_emplace(dir, id);
+  if (!made) {  // a folder put in place of another
+    byId_.erase(at->second);
+    at->second = id;
+  }
+  return true;
+}
+
+void ReadOnce::Forget(const std::string& prefix) {
+  const std::lock_guard lock(mutex_);
+  for (auto at = byDir_.lower_bound(prefix); at != byDir_.end() && at->first.starts_with(prefix);) {
+    byId_.erase(at->second);
+    at = byDir_.erase(at);
+  }
+}
 
 std::string_view TrimAtNul(std::string_view text) {
   const auto nul = text.find('\0');

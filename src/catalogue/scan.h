@@ -2,9 +2,12 @@
 // Lists every file of a folder tree, breadth-first.
 
 #include <functional>
+#include <map>
+#include <mutex>
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/path_list.h"
@@ -47,6 +50,22 @@ PathList ScanFolder(std::string_view path,
                     const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
                     unsigned threads = 0, ScanReport* report = nullptr);
 
+// The folders read by several walks that together list each folder once: a shown
+// folder's load and the walks of folders that come into it later. A folder that went
+// is forgotten, so that it is listed when it comes back, and its number can be reused.
+class ReadOnce {
+ public:
+  // True the first time id is offered; dir is the path that reached it.
+  bool Insert(const platform::FolderId& id, const std::string& dir);
+  // Forgets the folders reached by paths that start with prefix.
+  void Forget(const std::string& prefix);
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<platform::FolderId, std::string, platform::FolderIdHash> byId_;
+  std::map<std::string, platform::FolderId> byDir_;
+};
+
 // How a walk hands its files over while it runs.
 struct ScanStream {
   // Ends the walk early; what was handed over is then the start of the whole list.
@@ -57,6 +76,10 @@ struct ScanStream {
   std::function<void(PathList&&)> files;
   // Each folder as the walk lists it (ending with a separator), before its files are handed over.
   std::function<void(const std::string&)> folder;
+  // Each folder just before it is read, on the thread that reads it.
+  std::function<void(const std::string&)> entering;
+  // Shared with other walks; without it, the walk keeps its own.
+  ReadOnce* once = nullptr;
 };
 
 // ScanFolder, handing the files over as they are found. False when stopped.

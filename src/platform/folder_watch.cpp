@@ -11,6 +11,7 @@
 #include <climits>
 #include <ctime>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <unordered_map>
 
@@ -32,12 +33,24 @@ class InotifyWatcher final : public FolderWatcher {
     if (wd < 0) return {errno};
     {
       const std::lock_guard lock(mutex_);
-      folders_[wd] = dir;
+      if (folders_.try_emplace(wd, dir).second) paths_[dir] = wd;
     }
     // Looked at once watched, so that a change is either seen here or comes as an event.
     struct stat st {};
     return {0, ::stat(dir.c_str(), &st) != 0 || st.st_mtim.tv_sec > made_.tv_sec ||
                    (st.st_mtim.tv_sec == made_.tv_sec && st.st_mtim.tv_nsec >= made_.tv_nsec)};
+  }
+
+  bool Unwatch(const std::string& dir) override {
+    const std::lock_guard lock(mutex_);
+    bool any = false;
+    for (auto at = paths_.lower_bound(dir); at != paths_.end() && at->first.starts_with(dir);) {
+      (void)::inotify_rm_watch(fd_, at->second);
+      folders_.erase(at->second);
+      at = paths_.erase(at);
+      any = true;
+    }
+    return any;
   }
 
   std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) override {
@@ -61,6 +74,9 @@ class InotifyWatcher final : public FolderWatcher {
         const auto folder = folders_.find(e.wd);
         if (folder == folders_.end()) continue;
         if (e.mask & IN_IGNORED) {
+          if (const auto path = paths_.find(folder->second);
+              path != paths_.end() && path->second == e.wd)
+            paths_.erase(path);
           folders_.erase(folder);
           continue;
         }
@@ -89,6 +105,7 @@ class InotifyWatcher final : public FolderWatcher {
   timespec made_{};
   std::mutex mutex_;
   std::unordered_map<int, std::string> folders_;
+  std::map<std::string, int> paths_;  // the same, by path
 };
 
 }  // namespace

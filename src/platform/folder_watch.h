@@ -33,7 +33,12 @@ class FolderWatcher {
  public:
   virtual ~FolderWatcher() = default;
   // Watches the entries of dir itself, not of its subfolders. Any thread.
+  // A folder watched already (reached again through a link) keeps its first path.
   virtual WatchResult Watch(const std::string& dir) = 0;
+  // Stops watching dir and every folder watched by a path under it: a folder moved away
+  // would go on reporting under a path no longer its own. True when any was watched.
+  // The thread that waits.
+  virtual bool Unwatch(const std::string& dir) = 0;
   // Waits up to timeout for events; returns those that came, in order.
   virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
 };
