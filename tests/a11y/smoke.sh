@@ -14,8 +14,11 @@ cp "$1" "$work/app/velmora"
 touch "$work/Photos/"{"Beach Trip.jpg",beach-party.JPG,notes.txt,2009/"Family Beach Walk.jpg"}
 printf '%s\r\nfamily,\r\n' "$work/Photos" > "$work/app/folders.txt"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & groups+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & groups+=($!)
+# Until the server answers, not only until it names its display.
+answers() { [[ -s $work/display ]] && DISPLAY=":$(<"$work/display")" xdotool getdisplaygeometry >/dev/null 2>&1; }
+for _ in $(seq 100); do answers && break; sleep 0.1; done
+answers || { echo "smoke: the virtual display did not start"; cat "$work/xvfb.log"; exit 1; }
 
 # A runtime folder of its own, so that a Velmora already running elsewhere is not asked.
 export DISPLAY=":$(<"$work/display")" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
