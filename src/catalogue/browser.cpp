@@ -451,17 +451,24 @@ void Browser::Append(PathList& files, FilterIndex& index, const TagCounts& tags)
 }
 
 bool Browser::DropListed(handover::Files& files) {
+  // Only the listed files of the same folder and name are looked at, by view, as Remove
+  // does: a file made in a big folder costs no string per file of it.
+  std::vector<std::vector<std::uint32_t>> listedAs(files.files.FolderCount());
+  for (std::size_t k = 0; k < listedAs.size(); ++k)
+    listedAs[k] = FoldersNamed(files.files.FolderText(k));
   std::vector<unsigned char> named(files_.FolderCount(), 0);
-  bool any = false;
-  for (std::size_t k = 0; k < files.files.FolderCount(); ++k) {
-    for (const std::uint32_t f : FoldersNamed(files.files.FolderText(k))) {
-      named[f] = 1;
-      any = true;
+  std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
+  for (std::size_t i = 0; i < files.files.size(); ++i) {
+    for (const std::uint32_t k : listedAs[files.files.FolderOf(i)]) {
+      named[k] = 1;
+      names[k].insert(files.files.Name(i));
     }
   }
   std::unordered_set<std::string> listed;
-  for (std::size_t i = 0; any && i < files_.size(); ++i) {
-    if (named[files_.FolderOf(i)] && (gone_.empty() || !gone_[i])) listed.insert(files_[i]);
+  for (std::size_t i = 0; !names.empty() && i < files_.size(); ++i) {
+    const std::uint32_t k = files_.FolderOf(i);
+    if (named[k] && (gone_.empty() || !gone_[i]) && names[k].contains(files_.Name(i)))
+      listed.insert(files_[i]);
   }
   PathList kept;
   bool dropped = false;

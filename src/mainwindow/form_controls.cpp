@@ -68,10 +68,7 @@ QFont Arial(double points, bool bold) {
 }
 
 std::string Describe(const catalogue::RefusedRecord& r) {
-  constexpr std::size_t kShown = 120;
-  std::string shown = platform::VisibleText(std::string_view(r.path).substr(0, kShown));
-  if (r.path.size() > kShown) shown += "...";
-  return shown + " - " + r.reason;
+  return platform::ShortVisiblePath(r.path) + " - " + r.reason;
 }
 
 QIcon AppIcon() {

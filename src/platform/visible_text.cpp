@@ -1,5 +1,6 @@
 #include "platform/visible_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -71,6 +72,13 @@ std::string VisibleText(std::string_view bytes) {
     bytes.remove_prefix(n);
   }
   return out;
+}
+
+std::string ShortVisiblePath(std::string_view path) {
+  constexpr std::size_t kShown = 120;
+  std::size_t cut = std::min(path.size(), kShown);
+  while (cut < path.size() && cut > 0 && (path[cut] & 0xC0) == 0x80) --cut;  // whole characters
+  return VisibleText(path.substr(0, cut)) + (cut < path.size() ? "..." : "");
 }
 
 }  // namespace velmora::platform

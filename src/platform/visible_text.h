@@ -12,4 +12,8 @@ namespace velmora::platform {
 // "\u202E"), and bytes that are not UTF-8 become "\xFF". Everything else is unchanged.
 std::string VisibleText(std::string_view bytes);
 
+// A path for a message: VisibleText of its first 120 bytes, cut between characters, and
+// "..." when there was more, so that a very long path stays one line of a message.
+std::string ShortVisiblePath(std::string_view path);
+
 }  // namespace velmora::platform

@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
+#include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/visible_text.h"
 
@@ -65,7 +65,6 @@ bool OneOf(std::string_view name, const std::string_view (&names)[N], bool prefi
   return false;
 }
 
-constexpr std::size_t kShownBytes = 120;  // of each refused path
 constexpr std::size_t kShownPaths = 5;
 
 }  // namespace
@@ -104,7 +103,7 @@ WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::stri
     } else if (out.action != WindowArgs::Action::Bad) {
       // --help later on still answers; the first unknown option is the one named.
       out.action = WindowArgs::Action::Bad;
-      out.error = "unknown option " + VisibleText(a.substr(0, kShownBytes));
+      out.error = "unknown option " + ShortVisiblePath(a);
     }
   }
   return out;
@@ -117,7 +116,7 @@ CheckedFolders CheckFolders(const std::vector<std::string>& paths) {
     if (path.empty() || path.front() != '/') {
       out.refused.emplace_back(path, "not an absolute path");
     } else if (Fs().Stat(path.c_str(), &st) != 0) {
-      out.refused.emplace_back(path, std::strerror(errno));
+      out.refused.emplace_back(path, ErrorText(errno));
     } else if (!S_ISDIR(st.st_mode)) {
       out.refused.emplace_back(path, "not a folder");
     } else {
@@ -130,11 +129,7 @@ CheckedFolders CheckFolders(const std::vector<std::string>& paths) {
 std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused) {
   std::string text = "Not registered:";
   for (std::size_t i = 0; i < refused.size() && i < kShownPaths; ++i) {
-    const std::string& path = refused[i].first;
-    std::size_t cut = path.size() > kShownBytes ? kShownBytes : path.size();
-    while (cut < path.size() && cut > 0 && (path[cut] & 0xC0) == 0x80) --cut;  // whole characters
-    text += "\n" + VisibleText(std::string_view(path).substr(0, cut)) +
-            (cut < path.size() ? "..." : "") + " - " + refused[i].second;
+    text += "\n" + ShortVisiblePath(refused[i].first) + " - " + refused[i].second;
   }
   if (refused.size() > kShownPaths)
     text += "\nand " + std::to_string(refused.size() - kShownPaths) + " more";
