@@ -5,14 +5,12 @@
 using namespace velmora::catalogue;
 using Strings = std::vector<std::string>;
 
-namespace {
-Strings split(const QByteArray& list, char by) {  // "-" is an empty list
+static Strings split(const QByteArray& list, char by) {  // "-" is an empty list
   Strings out;
   if (list != "-")
     for (const QByteArray& s : list.split(by)) out.push_back(s.toStdString());
   return out;
 }
-}  // namespace
 
 class TestFilter : public QObject {
   Q_OBJECT

@@ -7,8 +7,6 @@
 using namespace velmora;
 using Strings = std::vector<std::string>;
 
-namespace {
-
 // A file system held in memory that lists entries in the order given, described as
 // "DIR[#id|!|~]=entry|folder/|...;...": #id is the folder's identity, ! makes reading it
 // fail with EACCES, ~ puts it on a kernel file system. No other folder exists.
@@ -43,7 +41,7 @@ class FakeDirectories : public platform::DirectoryEnumerator {
 // 41 folders, each with a file named not in UTF-8 and two links to the next, the second a
 // level deeper: 2^40 paths, each folder listed once, through 200-byte links far past the
 // path limit. The last links to the first; a hidden folder is skipped, a dangling link listed.
-void makeChain(const TestDir& t, std::string& path, Strings& files) {
+static void makeChain(const TestDir& t, std::string& path, Strings& files) {
   const std::string link(200, 'x');
   std::string first = path = t / "d0/";
   for (int i = 0; i <= 40; ++i) {
@@ -59,8 +57,6 @@ void makeChain(const TestDir& t, std::string& path, Strings& files) {
   t.createLink("d0/dangling", "nowhere");
   files.push_back(t / "d0/dangling");
 }
-
-}  // namespace
 
 class TestScan : public QObject {
   Q_OBJECT

@@ -55,10 +55,8 @@ class TestFiles : public QObject {
     QTest::newRow("untyped, unknown kinds are files")
         << "untyped stat 0 EIO" << QString(all).replace(":F", ":f");
     QTest::newRow("no kernel file system answer") << "statfs 0 EIO" << all;
-    QTest::newRow("not readable") << "open 1 EACCES"
-                                  << "Permission denied";
-    QTest::newRow("read error ends the folder") << "entries 1 EIO"
-                                                << "";
+    QTest::newRow("not readable") << "open 1 EACCES" << QString("Permission denied");
+    QTest::newRow("read error ends the folder") << "entries 1 EIO" << QString();
   }
   void readFolder() {
     QFETCH(QString, fault);

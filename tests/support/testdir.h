@@ -1,5 +1,7 @@
 #pragma once
 // A temporary folder per test, and ways to lay out trees.
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 
 #include <string>
@@ -30,5 +32,10 @@ class TestDir {
 
 // The names in folder dir, sorted, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& dir);
+// lstat's answer: st_mode is 0 when nothing is there.
+inline struct stat statOf(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st), st;
+}
 // How many descriptors this process holds: what a call takes, it gives back.
 inline std::size_t openDescriptors() { return entriesOf("/proc/self/fd").size(); }
