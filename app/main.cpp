@@ -11,10 +11,10 @@
 #include <cstring>
 
 #include "catalogue/store.h"
+#include "desktop/qt_services.h"
+#include "desktop/single_instance.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
-#include "platform/qt_services.h"
-#include "platform/single_instance.h"
 #include "platform/window_args.h"
 
 namespace {

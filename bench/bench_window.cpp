@@ -18,8 +18,8 @@
 #include <thread>
 #include <utility>
 
+#include "desktop/qt_services.h"
 #include "mainwindow/form1.h"
-#include "platform/qt_services.h"
 #include "widgets/tag_panel.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/shell.h"
+#include "desktop/shell.h"
 
 using namespace velmora::platform;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/single_instance.h"
+#include "desktop/single_instance.h"
 
 using namespace velmora::platform;
 

@@ -8,8 +8,9 @@
 #include <thread>
 #include <unordered_set>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/scan.h"
+#include "catalogue/user_tags.h"
+#include "platform/threads.h"
 
 namespace velmora::catalogue {
 

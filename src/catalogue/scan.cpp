@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/paths.h"
+
 namespace velmora::catalogue {
 
 using platform::DirectoryEnumerator;
@@ -52,10 +54,6 @@ void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& list
       node.nameEnds.push_back(node.fileNames.size());
     }
   }
-}
-
-std::string WithoutSeparator(const std::string& dir) {
-  return dir == "/" ? dir : dir.substr(0, dir.size() - 1);
 }
 
 // Breadth-first over a queue of folders. Several threads may read folders ahead, but
@@ -123,8 +121,8 @@ class Walk {
     const bool root = &node == &nodes_.front();
     if (node.error != 0 || (node.pseudo && root)) {
       if (report_ != nullptr)
-        report_->unreadable.push_back(
-            {WithoutSeparator(node.dir), node.error != 0 ? node.error : kPseudoFileSystem});
+        report_->unreadable.push_back({platform::WithoutTrailingSeparator(node.dir),
+                                       node.error != 0 ? node.error : kPseudoFileSystem});
     } else if (!node.pseudo && (!node.id || FirstTime(*node.id, node.dir))) {
       if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir);
       Add(node);

@@ -5,6 +5,7 @@
 
 #include "catalogue/path_list.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace velmora::catalogue {
 namespace {
@@ -67,13 +68,7 @@ void FolderStore::Remove(std::size_t i) {
   }
 }
 
-std::string StoreFileIn(std::string_view dir) {
-  std::string file(dir);
-  if (file.empty() || file.back() != platform::kPathSeparator)
-    file.push_back(platform::kPathSeparator);
-  file.append(kStoreFileName);
-  return file;
-}
+std::string StoreFileIn(std::string_view dir) { return platform::JoinPath(dir, kStoreFileName); }
 
 std::string FormatFolders(const FolderStore& store) {
   std::string text;

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "catalogue/path_list.h"
+#include "platform/paths.h"
 #include "platform/visible_text.h"
 
 namespace velmora::fileops {
@@ -57,7 +58,7 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation)
   if (folder.empty()) return std::string(words.noun) + " cancelled";
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
-    return operation(shell_, batch, entry, Joined(folder, FileNameOf(entry)));
+    return operation(shell_, batch, entry, platform::JoinPath(folder, FileNameOf(entry)));
   });
 }
 
@@ -113,15 +114,6 @@ std::string NewNameProblem(const std::string& name) {
   if (name.find('\0') != std::string::npos) return "A file name cannot contain a NUL character.";
   if (name == "." || name == "..") return "\"" + name + "\" names a folder, not a file.";
   return {};
-}
-
-std::string Joined(const std::string& folder, std::string_view name) {
-  std::string path = folder;
-  // The root comes back from the picker as "/", already ending with the separator.
-  if (path.empty() || path.back() != platform::kPathSeparator)
-    path.push_back(platform::kPathSeparator);
-  path.append(name);
-  return path;
 }
 
 }  // namespace velmora::fileops

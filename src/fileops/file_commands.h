@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "fileops/shell_ops.h"
-#include "platform/shell.h"
+#include "desktop/shell.h"
+#include "fileops/file_operation.h"
 
 namespace velmora::fileops {
 
@@ -66,8 +66,5 @@ class FileCommands {
 
 // Why a typed name cannot be a file's new name in its folder, or empty when it can.
 std::string NewNameProblem(const std::string& name);
-
-// target folder joined with a file name.
-std::string Joined(const std::string& folder, std::string_view name);
 
 }  // namespace velmora::fileops

@@ -3,9 +3,9 @@
 #include <QMimeData>
 #include <climits>
 
+#include "desktop/shell.h"
+#include "desktop/shown_text.h"
 #include "mainwindow/status_line.h"
-#include "platform/shell.h"
-#include "platform/visible_text.h"
 
 namespace velmora::mainwindow {
 
@@ -66,7 +66,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
-  const QString path = QString::fromStdString(platform::VisibleText(PathAt(index.row())));
+  const QString path = platform::ShownText(PathAt(index.row()));
   if (role == Qt::DisplayRole) return path;
   return path + u'\n' + FilesCount(browser_.RowCount(), browser_.FileCount());
 }

@@ -17,19 +17,19 @@
 #include <cmath>
 #include <utility>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/tags.h"
+#include "catalogue/user_tags.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
-#include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/chip_painter.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
+#include "widgets/twips.h"
 
 namespace velmora::mainwindow {
 
-using platform::TwipsToWholePixels;
+using widgets::TwipsToWholePixels;
 
 namespace {
 
@@ -123,7 +123,7 @@ void Form1::CreateControls() {
     const int to = chip.top() < top ? chip.top()
                    : chip.bottom() >= top + shown ? chip.bottom() + 1 - shown
                                                   : top;
-    if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
+    if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(widgets::PixelsToTwips(to))));
   });
   for (QWidget* w : std::initializer_list<QWidget*>{oTagBar_, picSelTags_}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -327,7 +327,7 @@ void Form1::ShowStatus() {
 }
 
 void Form1::SetStatus(const std::string& text) {
-  status_.Say(Show(text));
+  status_.Say(ShownText(text));
   ShowStatus();
 }
 
@@ -408,7 +408,7 @@ void Form1::ChipsReset() {
 
 void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
   const bool ended = status_.Loading() && !progress.loading;
-  status_.Progress(progress, Show(browser_.ShownPath().value_or(std::string())));
+  status_.Progress(progress, ShownText(browser_.ShownPath().value_or(std::string())));
   SayCount();
   if (progress.loading) return;
   if (panelTimer_.isActive()) RedrawPanel();
@@ -518,10 +518,10 @@ void Form1::ShowStore() {
   lstFolders_->clear();
   lstUserTags_->clear();
   for (std::size_t i = 0; i < store.size(); ++i) {
-    lstPaths_->addItem(Show(store.Path(i)));
-    lstFolders_->addItem(Show(store.Folder(i)));
-    lstFolders_->item(static_cast<int>(i))->setToolTip(Show(store.Path(i)));
-    lstUserTags_->addItem(Show(store.UserTags(i)));
+    lstPaths_->addItem(ShownText(store.Path(i)));
+    lstFolders_->addItem(ShownText(store.Folder(i)));
+    lstFolders_->item(static_cast<int>(i))->setToolTip(ShownText(store.Path(i)));
+    lstUserTags_->addItem(ShownText(store.UserTags(i)));
   }
   if (browser_.ShownRecord() < store.size())
     lstFolders_->setCurrentRow(static_cast<int>(browser_.ShownRecord()));

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "catalogue/browser.h"
+#include "desktop/shell.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/status_line.h"
-#include "platform/shell.h"
 
 class QCheckBox;
 class QFrame;

@@ -17,26 +17,22 @@
 #include <climits>
 #include <cmath>
 
+#include "desktop/qt_services.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
-#include "platform/qt_services.h"
-#include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
+#include "widgets/twips.h"
 
 namespace velmora::mainwindow {
 
-using platform::PixelsToTwips;
-using platform::TwipsToWholePixels;
+using widgets::PixelsToTwips;
+using widgets::TwipsToWholePixels;
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();
-}
-
-QString Show(std::string_view bytes) {
-  return QString::fromStdString(platform::VisibleText(bytes));
 }
 
 QString Caption(std::string_view path) {
@@ -47,13 +43,13 @@ QString Caption(std::string_view path) {
   QString head;
   QString tail;
   if (path.size() <= 2 * kEndBytes) {
-    head = Show(path);
+    head = ShownText(path);
     if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(kAppTitle) + " - " + head;
     tail = head.right(kEnd);
     head.truncate(kEnd);
   } else {
-    head = Show(path.substr(0, kEndBytes)).left(kEnd);
-    tail = Show(path.substr(path.size() - kEndBytes)).right(kEnd);
+    head = ShownText(path.substr(0, kEndBytes)).left(kEnd);
+    tail = ShownText(path.substr(path.size() - kEndBytes)).right(kEnd);
   }
   if (head.back().isHighSurrogate()) head.chop(1);
   if (tail.front().isLowSurrogate()) tail.remove(0, 1);

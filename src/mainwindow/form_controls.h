@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/store.h"
+#include "desktop/shown_text.h"
 
 class QFrame;
 class QMimeData;
@@ -35,7 +36,7 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
-QString Show(std::string_view bytes);
+using platform::ShownText;
 // The local folders named by dropped addresses, without trailing separators.
 std::vector<std::string> DroppedFolders(const QMimeData& data);
 // The caption for a folder, its middle elided: a title of megabytes can break the

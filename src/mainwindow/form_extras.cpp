@@ -21,6 +21,7 @@
 #include "mainwindow/form_controls.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -47,7 +48,7 @@ std::vector<std::string> DroppedFolders(const QMimeData& data) {
     if (url.isEmpty() || url.startsWith('#')) continue;
     std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
     if (!path) continue;
-    while (path->size() > 1 && path->back() == platform::kPathSeparator) path->pop_back();
+    *path = platform::WithoutTrailingSeparator(std::move(*path));
     struct stat st {};
     // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
     if (path->find('\0') != std::string::npos ||
@@ -106,7 +107,7 @@ void Form1::ShowPanelMenu(const QPoint& at) {
   menu.setObjectName(QStringLiteral("mnuTags"));
   if (const long chip = oTagPanel_->ChipAt(at); chip >= 0) {
     const std::string text = oTagPanel_->TextAt(static_cast<std::size_t>(chip));
-    connect(menu.addAction(QStringLiteral("Exclude \u201C%1\u201D").arg(Show(text))),
+    connect(menu.addAction(QStringLiteral("Exclude \u201C%1\u201D").arg(ShownText(text))),
             &QAction::triggered, this, [this, text] {
               // Found again by its text: live changes may have moved it meanwhile.
               for (std::size_t p = 0; p < oTagPanel_->Count(); ++p)

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-namespace velmora::platform {
+#include "platform/paths.h"
 
-inline constexpr char kPathSeparator = '/';
+namespace velmora::platform {
 
 // Identifies a folder on disk whatever path reached it, so a walk can read each folder
 // once however many links lead to it.

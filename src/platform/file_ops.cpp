@@ -19,6 +19,7 @@
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/visible_text.h"
 
 namespace velmora::platform {
@@ -50,7 +51,7 @@ Status RefuseNul(const char* verb, std::initializer_list<const std::string*> pat
 
 std::string TempName(const std::string& folder) {
   static std::atomic<unsigned> counter{0};
-  return folder + kPathSeparator + std::string(kTempPrefix) + std::to_string(getpid()) + "-" +
+  return JoinPath(folder, kTempPrefix) + std::to_string(getpid()) + "-" +
          std::to_string(counter.fetch_add(1));
 }
 

@@ -32,7 +32,8 @@ Status Rename(const std::string& from, const std::string& to);
 
 // Why Trash could not move a file to any trash (its message says so and why).
 inline constexpr int kNoTrash = ENOTRECOVERABLE;
-// Moves path to the desktop's trash (a link goes as itself).
+// Moves path to the desktop's trash (a link goes as itself). The trash goes through GIO,
+// which keeps the desktop's own trash rules; nothing else here needs more than the system.
 Status Trash(const std::string& path);
 // Deletes path for good.
 Status Delete(const std::string& path);

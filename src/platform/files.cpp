@@ -14,6 +14,7 @@
 
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 
 namespace velmora::platform {
 namespace {
@@ -31,9 +32,7 @@ int ResolveLinks(const std::string& path, std::string& target) {
     const ssize_t n = Fs().ReadLink(target.c_str(), link.data(), link.size());
     if (n < 0) return errno == EINVAL || errno == ENOENT ? 0 : errno;  // no link (any more)
     link.resize(static_cast<std::size_t>(n));
-    if (link.empty() || link.front() != kPathSeparator) {
-      link = ParentFolder(target) + kPathSeparator + link;
-    }
+    if (link.empty() || link.front() != kPathSeparator) link = JoinPath(ParentFolder(target), link);
     target = std::move(link);
   }
   return ELOOP;
@@ -181,9 +180,9 @@ std::string ChooseStoreDirectory(const std::string& appDir, bool portable,
   if (portable) return appDir;
   // A relative XDG_CONFIG_HOME is to be ignored.
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == kPathSeparator) {
-    return std::string(xdgConfigHome) + kPathSeparator + "velmora";
+    return JoinPath(xdgConfigHome, "velmora");
   }
-  if (home != nullptr && home[0] != '\0') return std::string(home) + "/.config/velmora";
+  if (home != nullptr && home[0] != '\0') return JoinPath(home, ".config/velmora");
   return appDir;
 }
 

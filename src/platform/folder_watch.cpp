@@ -1,9 +1,7 @@
 #include "platform/folder_watch.h"
 
 #include <poll.h>
-#include <pthread.h>
 #include <sys/inotify.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,13 +107,6 @@ class InotifyWatcher final : public FolderWatcher {
 };
 
 }  // namespace
-
-void NameThread(const char* name) { (void)::pthread_setname_np(::pthread_self(), name); }
-
-void YieldToForeground() {
-  // Linux keeps a nice value per thread; threads started later inherit it.
-  (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
-}
 
 std::unique_ptr<FolderWatcher> MakeFolderWatcher() {
   const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);

@@ -43,12 +43,6 @@ class FolderWatcher {
   virtual std::vector<FolderEvent> Wait(std::chrono::milliseconds timeout) = 0;
 };
 
-// Names the calling thread (at most 15 bytes) for the system's tools.
-void NameThread(const char* name);
-// Lets the calling thread (and the threads it starts) give way to the window's thread,
-// so that background reading never delays an answer to a click.
-void YieldToForeground();
-
 // A watcher on the system's notifications (inotify); null when none can be made.
 std::unique_ptr<FolderWatcher> MakeFolderWatcher();
 

@@ -9,6 +9,7 @@
 
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "platform/visible_text.h"
 
 namespace velmora::platform {
@@ -77,9 +78,8 @@ WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::stri
     const std::string& a = args[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
       if (a.empty()) continue;
-      std::string path = a[0] == '/' || cwd.empty() ? a : cwd + "/" + a;
-      while (path.size() > 1 && path.back() == '/') path.pop_back();
-      out.paths.push_back(std::move(path));
+      out.paths.push_back(
+          WithoutTrailingSeparator(a[0] == kPathSeparator || cwd.empty() ? a : JoinPath(cwd, a)));
       continue;
     }
     const std::string_view name = std::string_view(a).substr(a[1] == '-' ? 2 : 1);

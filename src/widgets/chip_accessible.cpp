@@ -2,6 +2,7 @@
 
 #include <QWindow>
 
+#include "desktop/shown_text.h"
 #include "widgets/chip_painter.h"
 
 namespace velmora::widgets {
@@ -29,7 +30,8 @@ class ChipAccessible final : public QAccessibleInterface, public QAccessibleActi
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid()) return {};
     const ChipInfo chip = container_->Chip(static_cast<std::size_t>(Position()));
-    return (IsExcluded(chip.kind) ? QStringLiteral("not ") : QString()) + ChipText(chip.text);
+    return (IsExcluded(chip.kind) ? QStringLiteral("not ") : QString()) +
+           platform::ShownText(chip.text);
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

@@ -10,14 +10,12 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "platform/twips.h"
+#include "desktop/shown_text.h"
 #include "widgets/chip_accessible.h"
 #include "widgets/chip_painter.h"
+#include "widgets/twips.h"
 
 namespace velmora::widgets {
-
-using platform::PixelsToTwips;
-using platform::TwipsToPixels;
 
 ChipContainer::ChipContainer(QWidget* parent, ChipGeometry templateChip)
     : QWidget(parent), template_(templateChip), measure_(MeasureLabel) {
@@ -115,8 +113,8 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
     const ChipGeometry& g = chips_[p]->geometry;
     if (g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
     const Entry& e = Measured(p);
-    PaintChip(painter, e.geometry, ChipText(e.text), keyboard_ && hasFocus() && p == current_,
-              IsExcluded(e.kind));
+    PaintChip(painter, e.geometry, platform::ShownText(e.text),
+              keyboard_ && hasFocus() && p == current_, IsExcluded(e.kind));
   }
 }
 
@@ -252,9 +250,9 @@ bool ChipContainer::event(QEvent* event) {
     const Entry* chip = p >= 0 ? chips_[static_cast<std::size_t>(p)].get() : nullptr;
     if (chip != nullptr &&
         chip->geometry.OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
-      QToolTip::showText(help->globalPos(),
-                         ChipText(chip->text) + (tipMore_ ? tipMore_(chip->text) : QString()),
-                         this);
+      QToolTip::showText(
+          help->globalPos(),
+          platform::ShownText(chip->text) + (tipMore_ ? tipMore_(chip->text) : QString()), this);
     } else {
       QToolTip::hideText();
     }

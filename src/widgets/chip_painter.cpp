@@ -4,12 +4,10 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "platform/twips.h"
-#include "platform/visible_text.h"
+#include "desktop/shown_text.h"
+#include "widgets/twips.h"
 
 namespace velmora::widgets {
-
-using platform::TwipsToPixels;
 
 QFont ChipFont() {
   QFont font(QStringLiteral("Arial"));
@@ -17,14 +15,10 @@ QFont ChipFont() {
   return font;
 }
 
-QString ChipText(const std::string& text) {
-  return QString::fromStdString(platform::VisibleText(text));
-}
-
 int MeasureLabel(const std::string& text) {
   static const QFontMetricsF metrics(ChipFont());
-  const double pixels = std::ceil(metrics.horizontalAdvance(ChipText(text)));
-  return static_cast<int>(platform::PixelsToTwips(pixels));
+  const double pixels = std::ceil(metrics.horizontalAdvance(platform::ShownText(text)));
+  return static_cast<int>(PixelsToTwips(pixels));
 }
 
 ChipKey ChipKeyOf(int key) {

@@ -14,9 +14,6 @@ namespace velmora::widgets {
 
 // Arial 9 pt at 96 dpi.
 QFont ChipFont();
-// What a chip shows of its text: bytes that are not UTF-8 and characters that hide or
-// reorder text appear as escapes ("\xFF", "\u202E"); the chip keeps the exact bytes.
-QString ChipText(const std::string& text);
 // The width of the label that shows text on one line, in twips.
 int MeasureLabel(const std::string& text);
 

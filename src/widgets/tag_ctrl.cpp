@@ -6,13 +6,11 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "platform/twips.h"
+#include "desktop/shown_text.h"
 #include "widgets/chip_painter.h"
+#include "widgets/twips.h"
 
 namespace velmora::widgets {
-
-using platform::PixelsToTwips;
-using platform::TwipsToWholePixels;
 
 TagCtrl::TagCtrl(QWidget* parent, const std::string& instanceName) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -23,7 +21,7 @@ void TagCtrl::SetText(const std::string& text) {
   text_ = text;
   geometry_.SetLabelWidth(MeasureLabel(text_));
   SetSize(geometry_.width, geometry_.height);
-  setAccessibleName(ChipText(text_));
+  setAccessibleName(platform::ShownText(text_));
   update();
 }
 
@@ -52,7 +50,7 @@ ChipGeometry TagCtrl::Local() const {
 void TagCtrl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);  // the images are white outside the pill
-  PaintChip(painter, Local(), ChipText(text_), hasFocus());
+  PaintChip(painter, Local(), platform::ShownText(text_), hasFocus());
 }
 
 void TagCtrl::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
@@ -85,7 +83,7 @@ bool TagCtrl::event(QEvent* event) {
     // Only the label has a tooltip; the cap lies above it.
     const auto* help = static_cast<QHelpEvent*>(event);
     if (Local().OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
-      QToolTip::showText(help->globalPos(), ChipText(text_), this);
+      QToolTip::showText(help->globalPos(), platform::ShownText(text_), this);
     } else {
       QToolTip::hideText();
     }

@@ -1,11 +1,11 @@
 #include "widgets/tag_panel.h"
 
-#include "platform/twips.h"
+#include "widgets/twips.h"
 
 namespace velmora::widgets {
 
 TagPanel::TagPanel(QWidget* parent) : ChipContainer(parent, ChipGeometry::Template(150)) {
-  height_ = static_cast<int>(platform::PixelsToTwips(height()));
+  height_ = static_cast<int>(PixelsToTwips(height()));
 }
 
 void TagPanel::Redraw() {
@@ -13,7 +13,7 @@ void TagPanel::Redraw() {
   for (std::size_t i = 0; i < n; ++i) Place(i, kChipLeft, static_cast<int>(i) * kRowHeight);
   if (n >= 1) {
     height_ = static_cast<int>(n) * kRowHeight;
-    resize(width(), platform::TwipsToWholePixels(height_));
+    resize(width(), TwipsToWholePixels(height_));
   }
   Changed();
   emit Resize();

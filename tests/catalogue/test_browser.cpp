@@ -8,9 +8,9 @@
 #include "catalogue/browser.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
+#include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
-#include "platform/shell.h"
 #include "support/testdir.h"
 
 using namespace velmora;

@@ -5,8 +5,8 @@
 #include <climits>
 #include <filesystem>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/store.h"
+#include "catalogue/user_tags.h"
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
 
@@ -61,7 +61,6 @@ class TestStore : public QObject {
     QVERIFY(store.size() == 1 && store.UserTags(0) == "t,");
     store.Append("/c", "c,"), store.Remove(0), store.Remove(1);  // the rest move up
     QVERIFY(store.size() == 1 && store.Path(0) == "/c" && store.UserTags(0) == "c,");
-    QCOMPARE(StoreFileIn("/a") + StoreFileIn("/b/"), "/a/folders.txt/b/folders.txt");
   }
 
   // One change: under the lock, read, changed, saved. Only a plain file of sensible size is

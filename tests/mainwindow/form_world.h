@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "mainwindow/form1.h"
-#include "platform/twips.h"
 #include "support/scripted_dialogs.h"
 #include "support/testdir.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
+#include "widgets/twips.h"
 
 namespace velmora::testing {
 
@@ -55,8 +55,8 @@ struct World {
     QVERIFY2(i < c.Count(), text.c_str());
     const auto g = c.Chip(i).geometry;
     QTest::mouseClick(&c, Qt::LeftButton, {},
-                      QPoint(static_cast<int>(platform::TwipsToPixels(g.left + 100)),
-                             static_cast<int>(platform::TwipsToPixels(g.top + g.height / 2))));
+                      QPoint(static_cast<int>(widgets::TwipsToPixels(g.left + 100)),
+                             static_cast<int>(widgets::TwipsToPixels(g.top + g.height / 2))));
   }
   std::string store() const { return dir.read("folders.txt"); }
   static void menu(QWidget& w, const char* item, QPoint at = {1, 1}) {

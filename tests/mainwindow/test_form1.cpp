@@ -161,12 +161,12 @@ class TestForm1 : public QObject {
     World::click(w.panel(), "tagab");
     auto* bar = w.find<QScrollBar>("VScroll1");
     QVERIFY(bar->isVisible() && bar->value() == bar->maximum() && bar->maximum() > 0);
-    QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->maximum()));
+    QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->maximum()));
     QWheelEvent up({5, 5}, w.panel().mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, {},
                    Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&w.panel(), &up);
     QCOMPARE(bar->value(), bar->maximum() - 3 * widgets::TagPanel::kRowHeight);
-    QCOMPARE(w.panel().y(), -platform::TwipsToWholePixels(bar->value()));
+    QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->value()));
     QTest::keyClick(&w.panel(), Qt::Key_Home);  // the keyboard's chip comes into sight
     QCOMPARE(bar->value(), 0);
   }

@@ -26,7 +26,7 @@ class TestFiles : public QObject {
     QTest::newRow("default") << QByteArray("- - /h /h/.config/velmora").split(' ');
     QTest::newRow("relative XDG ignored") << QByteArray("- cfg /h /h/.config/velmora").split(' ');
     QTest::newRow("nowhere else") << QByteArray("- - - /opt/v").split(' ');
-    QTest::newRow("home is the root") << QByteArray("- - / //.config/velmora").split(' ');
+    QTest::newRow("home is the root") << QByteArray("- - / /.config/velmora").split(' ');
   }
   void storeDirectory() {
     QFETCH(QByteArrayList, v);

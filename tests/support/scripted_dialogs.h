@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialogs.h"
-#include "platform/shell.h"
+#include "desktop/dialogs.h"
+#include "desktop/shell.h"
 
 class ScriptedDialogs final : public velmora::platform::Dialogs {
  public:

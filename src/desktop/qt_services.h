@@ -1,8 +1,8 @@
 #pragma once
 // The Qt side of the seam: real dialogs, the desktop's URL handling, the event loop.
 
-#include "platform/dialogs.h"
-#include "platform/shell.h"
+#include "desktop/dialogs.h"
+#include "desktop/shell.h"
 
 namespace velmora::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/folder_picker.h"
+#include "desktop/folder_picker.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -19,25 +19,17 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/shown_text.h"
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
-#include "platform/visible_text.h"
+#include "platform/paths.h"
 
 namespace velmora::platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kParentRole = Qt::UserRole + 1;
-
-QString Shown(const std::string& bytes) { return QString::fromStdString(VisibleText(bytes)); }
-
-std::string Join(const std::string& folder, std::string_view name) {
-  std::string path = folder;
-  if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
-  path += name;
-  return path;
-}
 
 std::string HomeFolder() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
@@ -59,7 +51,7 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
       path_(new QLineEdit(this)),
       list_(new QListWidget(this)),
       problem_(new QLabel(this)) {
-  setWindowTitle(Shown(title));
+  setWindowTitle(ShownText(title));
   setObjectName(QStringLiteral("FolderPicker"));
   path_->setObjectName(QStringLiteral("path"));
   path_->setAccessibleName(QStringLiteral("Folder"));
@@ -101,14 +93,14 @@ bool FolderPicker::Open(const std::string& folder) {
     std::string_view name = listing.NameField(i);
     name = name.substr(0, name.find('\0'));
     if (name.empty() || name.front() == '.') continue;  // hidden; the path line reaches them
-    folders.emplace_back(Shown(std::string(name)), Join(folder, name));
+    folders.emplace_back(ShownText(std::string(name)), JoinPath(folder, name));
   }
   std::sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) {
     const int order = a.first.localeAwareCompare(b.first);
     return order != 0 ? order < 0 : a.second < b.second;
   });
   folder_ = folder;
-  shownFolder_ = Shown(folder);
+  shownFolder_ = ShownText(folder);
   path_->setText(shownFolder_);
   list_->clear();
   if (folder != "/") {
@@ -149,7 +141,7 @@ bool FolderPicker::GoToTyped(bool make) {
   // The shown text stands for the exact bytes; only an edited line is taken as typed.
   if (path_->text() == shownFolder_) return true;
   const std::string typed = QFile::encodeName(path_->text()).toStdString();
-  const std::string path = typed.starts_with(kPathSeparator) ? typed : Join(folder_, typed);
+  const std::string path = typed.starts_with(kPathSeparator) ? typed : JoinPath(folder_, typed);
   struct stat st {};
   if (Fs().StatAt(AT_FDCWD, path.c_str(), &st, 0) != 0 && errno == ENOENT) {
     if (!make && !making_ && path != offered_) {
@@ -167,7 +159,7 @@ bool FolderPicker::GoToTyped(bool make) {
 
 void FolderPicker::StartNewFolder() {
   const QString name = QStringLiteral("New Folder");
-  path_->setText(Shown(Join(folder_, "")) + name);
+  path_->setText(ShownText(JoinPath(folder_, "")) + name);
   path_->setFocus();
   path_->setSelection(static_cast<int>(path_->text().size() - name.size()),
                       static_cast<int>(name.size()));
@@ -176,7 +168,7 @@ void FolderPicker::StartNewFolder() {
 }
 
 void FolderPicker::Say(const std::string& text) {
-  problem_->setText(Shown(text));
+  problem_->setText(ShownText(text));
   problem_->show();
 }
 

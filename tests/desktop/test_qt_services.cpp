@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "platform/qt_services.h"
+#include "desktop/qt_services.h"
 #include "support/testdir.h"
 
 // What our code decides about the real dialogs: the default button, what Esc and the close

@@ -1,4 +1,4 @@
-#include "fileops/shell_ops.h"
+#include "fileops/file_operation.h"
 
 #include <cerrno>
 
@@ -66,7 +66,7 @@ Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
 
 Status ShellDelete(platform::Shell& shell, const std::string& path) {
   // A name holding a NUL byte goes on, to be refused aloud.
-  if (!FileExists(path) && path.find('\0') == std::string::npos)
+  if (!platform::IsNonFolder(path) && path.find('\0') == std::string::npos)
     return {ENOENT, "Nothing to delete"};
   Status status = platform::Trash(path);
   if (status.error() != platform::kNoTrash) return Shown(shell, status);
@@ -89,7 +89,5 @@ Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
   return Shown(shell, platform::Rename(from, to));
 }
-
-bool FileExists(const std::string& path) { return platform::IsNonFolder(path); }
 
 }  // namespace velmora::fileops

@@ -1,7 +1,7 @@
 #pragma once
 // A folder chooser over the folders exactly as the system names them. Qt's own picker
 // works in QString and so drops every folder whose name is not UTF-8; this one lists
-// names as bytes, shows them through VisibleText and hands back the exact bytes.
+// names as bytes, shows them through ShownText and hands back the exact bytes.
 
 #include <QDialog>
 #include <string>

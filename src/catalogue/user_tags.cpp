@@ -1,4 +1,4 @@
-#include "catalogue/folder_load.h"
+#include "catalogue/user_tags.h"
 
 namespace velmora::catalogue {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace velmora::platform {
+namespace velmora::widgets {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -13,4 +13,4 @@ inline int TwipsToWholePixels(double twips) {
 }
 constexpr double PixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
-}  // namespace velmora::platform
+}  // namespace velmora::widgets

@@ -8,7 +8,7 @@
 #include <set>
 #include <thread>
 
-#include "platform/single_instance.h"
+#include "desktop/single_instance.h"
 #include "platform/window_args.h"
 #include "support/faulty_fs.h"
 #include "support/testdir.h"

@@ -1,4 +1,4 @@
-#include "platform/qt_services.h"
+#include "desktop/qt_services.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,7 +10,7 @@
 #include <QProgressDialog>
 #include <QUrl>
 
-#include "platform/folder_picker.h"
+#include "desktop/folder_picker.h"
 
 namespace velmora::platform {
 namespace {

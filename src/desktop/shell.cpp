@@ -1,6 +1,7 @@
-#include "platform/shell.h"
+#include "desktop/shell.h"
 
 #include "platform/dir_enum.h"
+#include "platform/paths.h"
 
 namespace velmora::platform {
 namespace {
@@ -71,18 +72,9 @@ bool Shell::OpenDocument(const std::string& pathOrAddress) {
   return launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress));
 }
 
-namespace {
-
-std::string Trimmed(std::string folder) {
-  while (folder.size() > 1 && folder.back() == kPathSeparator) folder.pop_back();
-  return folder;
-}
-
-}  // namespace
-
 std::string Shell::PickFolder(const std::string& title, const std::string& start) {
-  std::string folder =
-      Trimmed(dialogs_.PickFolder(title, lastTarget_.empty() ? start : lastTarget_));
+  std::string folder = WithoutTrailingSeparator(
+      dialogs_.PickFolder(title, lastTarget_.empty() ? start : lastTarget_));
   if (!folder.empty()) lastTarget_ = folder;
   return folder;
 }
@@ -90,7 +82,7 @@ std::string Shell::PickFolder(const std::string& title, const std::string& start
 void Shell::PickFolderLater(const std::string& title, const std::string& start,
                             std::function<void(const std::string&)> chosen) {
   dialogs_.PickFolderLater(title, start, [chosen = std::move(chosen)](const std::string& folder) {
-    chosen(Trimmed(folder));
+    chosen(WithoutTrailingSeparator(folder));
   });
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/dialogs.h"
+#include "desktop/dialogs.h"
 
 namespace velmora::platform {
 

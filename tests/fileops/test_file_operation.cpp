@@ -2,14 +2,14 @@
 
 #include <QtTest>
 
-#include "fileops/shell_ops.h"
+#include "fileops/file_operation.h"
 #include "support/faulty_fs.h"
 #include "support/scripted_dialogs.h"
 #include "support/testdir.h"
 
 using namespace velmora;
 
-class TestShellOps : public QObject {
+class TestFileOperation : public QObject {
   Q_OBJECT
   TestDir home_;  // HOME and XDG_DATA_HOME for the whole run: GLib reads them once
 
@@ -68,5 +68,5 @@ class TestShellOps : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestShellOps)
-#include "test_shell_ops.moc"
+QTEST_GUILESS_MAIN(TestFileOperation)
+#include "test_file_operation.moc"

@@ -1,0 +1,9 @@
+#include "desktop/shown_text.h"
+
+#include "platform/visible_text.h"
+
+namespace velmora::platform {
+
+QString ShownText(std::string_view bytes) { return QString::fromStdString(VisibleText(bytes)); }
+
+}  // namespace velmora::platform

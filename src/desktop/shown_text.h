@@ -1,0 +1,12 @@
+#pragma once
+// A path as the window shows it.
+
+#include <QString>
+#include <string_view>
+
+namespace velmora::platform {
+
+// VisibleText of bytes, as a QString: the exact bytes stay with the caller.
+QString ShownText(std::string_view bytes);
+
+}  // namespace velmora::platform
