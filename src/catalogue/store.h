@@ -41,7 +41,6 @@ class FolderStore {
   const std::string& UserTags(std::size_t i) const { return userTags_[i]; }
   const std::vector<std::string>& Paths() const { return paths_; }
   const std::vector<std::string>& Folders() const { return folders_; }
-  const std::vector<std::string>& UserTagLines() const { return userTags_; }
   const std::vector<RefusedRecord>& Refused() const { return refused_; }
   // The first record with this path, or size().
   std::size_t Find(std::string_view path) const;

@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,11 +17,6 @@
 
 #include "platform/file_system.h"
 #include "platform/files.h"
-
-#ifdef __linux__
-#include <sys/sysmacros.h>
-#include <sys/vfs.h>
-#endif
 
 namespace velmora::platform {
 namespace {
@@ -79,7 +76,6 @@ int OpenFolder(const std::string& dir) {
   }
 }
 
-#ifdef __linux__
 // f_type of the kernel file systems a walk does not enter.
 constexpr unsigned long kPseudoMagics[] = {
     0x9fa0,      // proc
@@ -116,7 +112,6 @@ bool IsPseudoFileSystem(int fd, dev_t device) {
   }
   return magic == kTmpfsMagic && IsDevtmpfs(device);
 }
-#endif
 
 class PosixDirectories final : public DirectoryEnumerator {
  public:
@@ -135,7 +130,6 @@ class PosixDirectories final : public DirectoryEnumerator {
         return 0;
       }
     }
-#ifdef __linux__
     // A larger buffer than readdir's halves the system calls on big folders.
     alignas(dirent64) char buffer[64 * 1024];
     for (;;) {
@@ -150,33 +144,16 @@ class PosixDirectories final : public DirectoryEnumerator {
       }
     }
     fs.Close(fd);
-#else
-    DIR* d = fdopendir(fd);
-    if (d == nullptr) {
-      const int error = errno;
-      close(fd);
-      return error;
-    }
-    while (const dirent* e = readdir(d)) {
-      if (IsDotOrDotDot(e->d_name)) continue;
-      out.Add(e->d_name, KindOf(fd, e->d_name, e->d_type));
-    }
-    closedir(d);
-#endif
     return 0;
   }
 
  private:
   // Asked once per device: a walk meets few devices and many folders.
-  bool Pseudo([[maybe_unused]] int fd, [[maybe_unused]] dev_t device) const {
-#ifdef __linux__
+  bool Pseudo(int fd, dev_t device) const {
     std::lock_guard lock(mutex_);
     const auto [it, added] = pseudoByDevice_.try_emplace(device, false);
     if (added) it->second = IsPseudoFileSystem(fd, device);
     return it->second;
-#else
-    return false;
-#endif
   }
 
   mutable std::mutex mutex_;

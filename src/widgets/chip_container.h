@@ -2,7 +2,7 @@
 // What the tag panel and the filter bar share: an ordered list of chips with unique
 // texts, created from a template and destroyed again, painted by the container itself
 // so that tens of thousands of chips stay cheap. A chip reached by the mouse or the
-// keyboard behaves as a TagCtrl does: the same looks, tooltip and click.
+// keyboard shows its tooltip and takes a click like a button of its own.
 
 #include <QElapsedTimer>
 #include <QString>
@@ -37,7 +37,6 @@ class ChipContainer : public QWidget {
   std::size_t Count() const { return chips_.size(); }
   ChipInfo Chip(std::size_t position) const;
   const std::string& TextAt(std::size_t position) const { return chips_[position]->text; }
-  std::int64_t LastIndex() const { return lastIndex_; }
   // The chip position under a point in pixels, or -1.
   long ChipAt(QPointF point) const;
   // Where the chip at position is drawn, in pixels of the container.

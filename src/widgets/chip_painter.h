@@ -1,6 +1,6 @@
 #pragma once
-// How a chip looks and which keys it answers, shared by the chip widget and the
-// containers that paint their chips themselves: a grey pill with blue text and a
+// How a chip looks and which keys it answers, shared by the containers that paint
+// their chips themselves: a grey pill with blue text and a
 // right-end cap.
 
 #include <QFont>
@@ -17,7 +17,7 @@ QFont ChipFont();
 // The width of the label that shows text on one line, in twips.
 int MeasureLabel(const std::string& text);
 
-// What a key does on a chip, for the chip widget and the painted chips alike.
+// What a key does on a chip.
 enum class ChipKey { Other, Previous, Next, First, Last, Click };
 ChipKey ChipKeyOf(int key);
 

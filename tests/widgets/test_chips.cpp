@@ -3,26 +3,22 @@
 #include <QtTest>
 
 #include "widgets/tag_bar.h"
-#include "widgets/tag_ctrl.h"
 #include "widgets/tag_panel.h"
 
 using namespace velmora::widgets;
 
-// Chips a, b, Bc in rows 20 pixels apart (30, 25 is on b), and a chip widget W; w is driven.
-// The events: tags raised, and "at y" where the keyboard moves to a chip.
+// Chips a, b, Bc in rows 20 pixels apart (30, 25 is on b). The events: tags raised, and
+// "at y" where the keyboard moves to a chip.
 struct Chips {
-  explicit Chips(bool onPanel) : chip(nullptr, "W"), w(onPanel ? (QWidget&)panel : chip) {
+  Chips() {
     for (const char* t : {"a", "b", "Bc"}) panel.AddItem(t);
     panel.Redraw();
     const auto log = [this](const std::string& t) { events << t.c_str(); };
     QObject::connect(&panel, &TagPanel::TagSelected, log);
-    QObject::connect(&chip, &TagCtrl::Click, log);
     QObject::connect(&panel, &TagPanel::CurrentChanged,
                      [this](QRect r) { events << "at " + QString::number(r.y()); });
   }
   TagPanel panel;
-  TagCtrl chip;
-  QWidget& w;
   QStringList events;
 };
 
@@ -59,7 +55,7 @@ class TestChips : public QObject {
   }
 
   // Keys, a press and release, or a hover from the first point to the second: the tags raised
-  // and the tooltip left showing. Rows named "widget:" drive the chip widget, the others the panel.
+  // and the tooltip left showing.
   void input_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QLine>("at");
@@ -86,26 +82,25 @@ class TestChips : public QObject {
     QTest::newRow("right button") << "" << QLine(30, 25, 30, 25) << right << L{};
     QTest::newRow("a label") << "" << QLine(19, 28, 19, 28) << hover << L{"tip b"};
     QTest::newRow("past the chips") << "" << QLine(19, 28, 19, 61) << hover << L{};
-    QTest::newRow("widget: on it") << "" << QLine(5, 8, 0, 16) << left << L{"W"};
   }
   void input() {
     QFETCH(QString, keys);
     QFETCH(QLine, at);
     QFETCH(int, button);
     QFETCH(QStringList, events);
-    Chips c(!QByteArray(QTest::currentDataTag()).startsWith("widget:"));
+    Chips c;
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
     const QKeySequence sequence(keys);
-    for (int i = 0; i < sequence.count(); ++i) QTest::keyClick(&c.w, sequence[i].key());
+    for (int i = 0; i < sequence.count(); ++i) QTest::keyClick(&c.panel, sequence[i].key());
     for (const QPoint p : {at.p1(), at.p2()}) {
-      QHelpEvent help(QEvent::ToolTip, p, c.w.mapToGlobal(p));
-      if (button == 0 && keys.isEmpty()) QCoreApplication::sendEvent(&c.w, &help);
+      QHelpEvent help(QEvent::ToolTip, p, c.panel.mapToGlobal(p));
+      if (button == 0 && keys.isEmpty()) QCoreApplication::sendEvent(&c.panel, &help);
     }
     if (button != 0) {
-      QTest::mousePress(&c.w, Qt::MouseButton(button), {}, at.p1());
-      QTest::mouseRelease(&c.w, Qt::MouseButton(button), {}, at.p2());
-      QTest::mouseRelease(&c.w, Qt::MouseButton(button), {}, at.p2());  // alone: no click
+      QTest::mousePress(&c.panel, Qt::MouseButton(button), {}, at.p1());
+      QTest::mouseRelease(&c.panel, Qt::MouseButton(button), {}, at.p2());
+      QTest::mouseRelease(&c.panel, Qt::MouseButton(button), {}, at.p2());  // alone: no click
     }
     QTRY_COMPARE(
         QToolTip::isVisible() ? c.events + QStringList{"tip " + QToolTip::text()} : c.events,
@@ -115,7 +110,7 @@ class TestChips : public QObject {
   // The panel is as high as its rows. A click that arrives while the first is yielding completes
   // first; each chip leaves before its tag is raised, and a panel that empties keeps its height.
   void clickDuringTheYield() {
-    Chips c(true);
+    Chips c;
     QCOMPARE(c.panel.height(), 60);
     QObject::connect(&c.panel, &TagPanel::Resize, [&c] { c.events << "Resize"; });
     const QPointF second(30, 25);  // row 1, which holds c once a has gone
@@ -133,7 +128,7 @@ class TestChips : public QObject {
   // Each painted chip is a button named by its tag, which assistive technology can press;
   // one stays itself while others leave.
   void accessibleChips() {
-    Chips c(true);
+    Chips c;
     c.panel.show();
     QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(&c.panel);
     QAccessibleInterface *a = panel->child(0), *b = panel->child(1);
@@ -147,8 +142,7 @@ class TestChips : public QObject {
     QCOMPARE(panel->indexOfChild(b), 0);
   }
 
-  // The bar in a row with 30-twip gaps, one chip per exact text with its first kind; a chip
-  // widget resized by a container within the same bounds, shown escaped, kept exact.
+  // The bar in a row with 30-twip gaps, one chip per exact text with its first kind.
   void sizes() {
     TagBar bar;
     bar.SetMeasure([](const std::string& t) { return t == "b" ? 615 : t == "B" ? 1400 : 100; });
@@ -161,18 +155,6 @@ class TestChips : public QObject {
     bar.AddItem("x", "not auto");  // a tag that leaves files out says so to screen readers
     QCOMPARE(QAccessible::queryAccessibleInterface(&bar)->child(3)->text(QAccessible::Name),
              QString("not x"));
-    TagCtrl chip;
-    chip.show();
-    chip.resize(10, 30);
-    QCOMPARE(chip.size(), QSize(40, 17));
-    chip.SetText(std::string(40, 'W'));  // a new text sizes the widget too
-    QCOMPARE(chip.size(), QSize(100, 17));
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, {});
-    QCoreApplication::sendEvent(&chip, &escape);
-    QVERIFY(!escape.isAccepted());  // left to the parent: a dialog's Escape still closes it
-    chip.SetText("b\xFF");
-    QCOMPARE(chip.Text(), std::string("b\xFF"));
-    QCOMPARE(chip.accessibleName(), QString("b\\xFF"));
   }
 };
 
