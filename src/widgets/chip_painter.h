@@ -1,7 +1,6 @@
 #pragma once
 // How a chip looks and which keys it answers, shared by the containers that paint
-// their chips themselves: a grey pill with blue text and a
-// right-end cap.
+// their chips themselves: a grey pill with blue text and a right-end cap.
 
 #include <QFont>
 #include <QPainter>
