@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <string_view>
 
 namespace velmora::platform {
 
@@ -46,6 +47,9 @@ class FileSystem {
   int Stat(const char* path, struct stat* st);
   int Lstat(const char* path, struct stat* st);
   int Fstat(int fd, struct stat* st);
+  // Writes all of bytes, going on after short writes; a write that takes nothing fails
+  // as on a full disk.
+  int WriteAll(int fd, std::string_view bytes);
 };
 
 // The operating system's own.

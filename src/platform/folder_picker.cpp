@@ -88,8 +88,8 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
 
 bool FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
-  if (const int error = SystemDirectories().ReadFolder(folder, listing); error != 0) {
-    Say(folder + ": " + ErrorText(error));  // what was typed stays, to be put right
+  if (const Status read = ReadFolder(folder, listing); !read.ok()) {
+    Say(folder + ": " + read.message());  // what was typed stays, to be put right
     return false;
   }
   problem_->hide();

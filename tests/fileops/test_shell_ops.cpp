@@ -194,10 +194,10 @@ class TestShellOps : public QObject {
     const platform::Status status = fileops::ShellDelete(w.shell, path);
     QVERIFY(w.dialogs.allAnswered());
     const bool failed = !w.dialogs.shown().empty() && w.dialogs.shown().back().kind == "error";
-    QCOMPARE(status.ok()                ? 'D'
-             : status.error() == ENOENT ? 'S'
-             : failed                   ? 'F'
-                                        : 'K',
+    QCOMPARE(status.ok()         ? 'D'
+             : status.NotFound() ? 'S'
+             : failed            ? 'F'
+                                 : 'K',
              answer.back().toLatin1());
     QCOMPARE(statOf(path).st_mode != 0, made && !answer.endsWith('D'));
     if (noTrash)
