@@ -98,7 +98,7 @@ class InotifyWatcher final : public FolderWatcher {
           // A link to a folder is walked as a folder.
           struct stat st {};
           event.isFolder =
-              ::stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+              Fs().Stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
         events.push_back(std::move(event));
       }
