@@ -157,8 +157,8 @@ bool FolderPicker::GoToTyped(bool make) {
       Say(path + " is not there yet: Enter or OK makes it.");
       return false;
     }
-    if (const int error = MakeFolders(path); error != 0) {
-      Say(path + ": " + ErrorText(error));
+    if (const Status made = MakeFolders(path); !made.ok()) {
+      Say(path + ": " + made.message());
       return false;
     }
   }
@@ -180,11 +180,14 @@ void FolderPicker::Say(const std::string& text) {
   problem_->show();
 }
 
-int MakeFolders(const std::string& path) {
+Status MakeFolders(const std::string& path) {
   for (std::size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string part = path.substr(0, end);
-    if (!part.empty() && Fs().Mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return errno;
-    if (end == std::string::npos) return 0;
+    if (!part.empty() && Fs().Mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+      const int error = errno;
+      return {error, ErrorText(error)};
+    }
+    if (end == std::string::npos) return {};
   }
 }
 
