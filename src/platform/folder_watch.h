@@ -26,7 +26,7 @@ struct FolderEvent {
 
 struct WatchResult {
   Status status;  // a folder gone or not readable is not watched, and said so here
-  // No more folders can be watched: the user's limit is reached. Later watches fail too.
+  // No more folders can be watched: the user's limit is reached.
   bool LimitReached() const { return status.NoRoom(); }
   // The folder's entries changed after the watcher was made, perhaps before the watch:
   // what was read of it may be out of date.

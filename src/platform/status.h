@@ -6,9 +6,10 @@
 
 namespace velmora::platform {
 
-// ok(), or a failure with a message naming the file and the reason, ready to be shown
-// ("Cannot copy "a" to "b": No space left on device"). Callers ask for the reasons
-// they act on by name; the system's error numbers stay inside the platform.
+// ok(), or a failure with a message ready to be shown, naming the file and the reason
+// ("Cannot copy "a" to "b": No space left on device") unless the call says it leaves the
+// file to its caller. Callers ask for the reasons they act on by name; the system's
+// error numbers stay inside the platform.
 class [[nodiscard]] Status {
  public:
   Status() = default;
