@@ -10,6 +10,7 @@ Status Status::Absence(std::string message) { return {ENOENT, std::move(message)
 Status Status::Cancellation() { return {ECANCELED, "Cancelled"}; }
 
 bool Status::NotFound() const { return error_ == ENOENT; }
+bool Status::NotAFolder() const { return error_ == ENOTDIR; }
 bool Status::InTheWay() const { return error_ == EEXIST; }
 bool Status::Cancelled() const { return error_ == ECANCELED; }
 bool Status::Busy() const { return error_ == EWOULDBLOCK; }

@@ -26,12 +26,13 @@ class [[nodiscard]] Status {
   // The same reason, told in other words.
   Status Retold(std::string message) const { return {error_, std::move(message)}; }
 
-  bool NotFound() const;   // nothing at the path
-  bool InTheWay() const;   // a target exists, and was not to be replaced
-  bool Cancelled() const;  // the user stopped it
-  bool Busy() const;       // another process holds the lock
-  bool NoTrash() const;    // no trash takes the file
-  bool NoRoom() const;     // the system ran out of room: a full disk, a per-user limit
+  bool NotFound() const;    // nothing at the path
+  bool NotAFolder() const;  // something other than a folder is at the path
+  bool InTheWay() const;    // a target exists, and was not to be replaced
+  bool Cancelled() const;   // the user stopped it
+  bool Busy() const;        // another process holds the lock
+  bool NoTrash() const;     // no trash takes the file
+  bool NoRoom() const;      // the system ran out of room: a full disk, a per-user limit
 
  private:
   int error_ = 0;
