@@ -91,15 +91,15 @@ class Output {
 // names each on stderr. A blank DIR, which the walk ignores, is named too.
 catalogue::ScanReport ReportFor(const std::string& dir) {
   catalogue::ScanReport report;
-  if (dir.find_first_not_of(' ') == std::string::npos) report.unreadable.push_back({dir, ENOENT});
+  if (dir.find_first_not_of(' ') == std::string::npos)
+    report.unreadable.push_back({dir, platform::Status(ENOENT, platform::ErrorText(ENOENT))});
   return report;
 }
 
 // Names the folders that could not be read; true when there were none.
 bool Complete(const catalogue::ScanReport& report) {
-  for (const auto& [folder, error] : report.unreadable) {
-    std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(),
-                 catalogue::UnreadableReason(error).c_str());
+  for (const auto& [folder, reason] : report.unreadable) {
+    std::fprintf(stderr, "velmora-cli: %s: %s\n", folder.c_str(), reason.message().c_str());
   }
   return report.unreadable.empty();
 }
@@ -107,7 +107,7 @@ bool Complete(const catalogue::ScanReport& report) {
 // DIR's tree; complete is cleared when a folder of it could not be read.
 catalogue::PathList Scan(const std::string& dir, bool& complete) {
   catalogue::ScanReport report = ReportFor(dir);
-  catalogue::PathList files = catalogue::ScanFolder(dir, platform::SystemDirectories(), 0, &report);
+  catalogue::PathList files = catalogue::ScanFolder(dir, 0, &report);
   complete = Complete(report);
   return files;
 }
@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
       for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
       out.Flush();
     };
-    catalogue::StreamFolder(args[0], stream, platform::SystemDirectories(), 0, &report);
+    catalogue::StreamFolder(args[0], stream, 0, &report);
     return Status(out, Complete(report));
   }
   if (command == "tags") {

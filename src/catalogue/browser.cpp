@@ -60,11 +60,10 @@ handover::Files Prepared(PathList files, bool live) {
 }  // namespace
 
 Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
-                 const platform::DirectoryEnumerator& dirs, WatcherFactory watchers)
+                 WatcherFactory watchers)
     : storeFile_(std::move(storeFile)),
       view_(view),
       wake_(std::move(wake)),
-      dirs_(dirs),
       watchers_(std::move(watchers)) {}
 
 Browser::~Browser() {
@@ -75,10 +74,10 @@ Browser::~Browser() {
 
 platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
 
-platform::Status Browser::Commit(const std::function<std::string(FolderStore&)>& change,
-                                 const platform::LockWait& wait) {
+platform::Status Browser::Commit(const StoreChange& change, const platform::LockWait& wait) {
   // Waiting for the lock lets the window answer events; one of them must not commit too.
-  if (committing_) return {EBUSY, "The folder list is being saved; try again in a moment."};
+  if (committing_)
+    return platform::Status::Refusal("The folder list is being saved; try again in a moment.");
   committing_ = true;
   FolderStore now = store_;
   // The shown record is the same-ranked one of its path in the file as read.
@@ -234,7 +233,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
       end = folders.find('\0', at);
       const platform::WatchResult r = job.watcher->Watch(folders.substr(at, end - at));
       changed = changed || r.changed;
-      if (r.error == ENOSPC) {
+      if (r.LimitReached()) {
         watching = false;
         Deliver(generation, handover::WatchOff{});
       }
@@ -260,7 +259,7 @@ void Browser::Load(std::stop_token stop, std::uint64_t generation, std::string p
   ScanReport report;
   bool completed = false;
   std::jthread walker([&] {
-    completed = StreamFolder(path, stream, dirs_, 0, &report);
+    completed = StreamFolder(path, stream, 0, &report);
     {
       const std::lock_guard lock(mutex);
       closed = true;
@@ -345,9 +344,9 @@ void Browser::WatchLoop(std::stop_token stop, std::uint64_t generation, std::str
           sub.once = &job.once;
           sub.files = [&](PathList&& part) { added.Append(part); };
           sub.entering = [&](const std::string& dir) {
-            if (job.watcher->Watch(dir).error == ENOSPC) Deliver(generation, handover::WatchOff{});
+            if (job.watcher->Watch(dir).LimitReached()) Deliver(generation, handover::WatchOff{});
           };
-          (void)StreamFolder(e.folder + e.name, sub, dirs_, 1);
+          (void)StreamFolder(e.folder + e.name, sub, 1);
         }
       }
     }

@@ -105,7 +105,6 @@ class Browser {
   // wake is called from any thread when work waits for Poll; it must only arrange for
   // Poll to be called soon on the owner's thread.
   Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
-          const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
           WatcherFactory watchers = platform::MakeFolderWatcher);
   ~Browser();
   Browser(const Browser&) = delete;
@@ -117,8 +116,7 @@ class Browser {
   // Applies change to the file as it is now (other processes may have changed it) and
   // keeps the result when it could be read. The record shown is followed through the
   // change; once it is gone it stops showing. Refused while another commit waits.
-  platform::Status Commit(const std::function<std::string(FolderStore&)>& change,
-                          const platform::LockWait& wait = {});
+  platform::Status Commit(const StoreChange& change, const platform::LockWait& wait = {});
 
   // The record shown, or Store().size().
   std::size_t ShownRecord() const;
@@ -197,7 +195,6 @@ class Browser {
   std::string storeFile_;
   BrowserView& view_;
   std::function<void()> wake_;
-  const platform::DirectoryEnumerator& dirs_;
   WatcherFactory watchers_;
   FolderStore store_;
 

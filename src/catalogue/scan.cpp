@@ -1,7 +1,6 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -15,7 +14,6 @@
 
 namespace velmora::catalogue {
 
-using platform::DirectoryEnumerator;
 using platform::EntryKind;
 using platform::FolderListing;
 using platform::kPathSeparator;
@@ -27,7 +25,7 @@ struct Node {
   std::string dir;  // ends with a separator
   // Filled by whoever reads the folder, emptied when it joins the result.
   std::optional<platform::FolderId> id;
-  int error = 0;
+  platform::Status status;
   bool pseudo = false;
   std::string fileNames;
   std::vector<std::size_t> nameEnds;
@@ -36,9 +34,9 @@ struct Node {
 };
 
 // Reads one folder into its node. Touches nothing but the node.
-void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& listing) {
-  node.error = dirs.ReadFolder(node.dir, listing);
-  if (node.error != 0) return;
+void EnumFolder(Node& node, FolderListing& listing) {
+  node.status = platform::ReadFolder(node.dir, listing);
+  if (!node.status.ok()) return;
   node.id = listing.id;
   node.pseudo = listing.pseudo;
   for (std::size_t i = 0; i < listing.size(); ++i) {
@@ -62,9 +60,8 @@ void EnumFolder(Node& node, const DirectoryEnumerator& dirs, FolderListing& list
 // was seen before is also decided at the join, so the first path in queue order wins.
 class Walk {
  public:
-  Walk(std::string root, const DirectoryEnumerator& dirs, ScanReport* report,
-       const ScanStream* stream)
-      : dirs_(dirs), report_(report), stream_(stream) {
+  Walk(std::string root, ScanReport* report, const ScanStream* stream)
+      : report_(report), stream_(stream) {
     nodes_.emplace_back(std::move(root));
   }
 
@@ -81,7 +78,7 @@ class Walk {
         Node& node = nodes_[nextRead_++];
         lock.unlock();
         if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
-        EnumFolder(node, dirs_, listing);
+        EnumFolder(node, listing);
         lock.lock();
         node.ready = true;
         bool joined = false;
@@ -119,10 +116,12 @@ class Walk {
  private:
   void Join(Node& node) {
     const bool root = &node == &nodes_.front();
-    if (node.error != 0 || (node.pseudo && root)) {
+    if (!node.status.ok() || (node.pseudo && root)) {
       if (report_ != nullptr)
-        report_->unreadable.push_back({platform::WithoutTrailingSeparator(node.dir),
-                                       node.error != 0 ? node.error : kPseudoFileSystem});
+        report_->unreadable.push_back(
+            {platform::WithoutTrailingSeparator(node.dir),
+             node.status.ok() ? platform::Status::Refusal("a kernel file system, not listed")
+                              : std::move(node.status)});
     } else if (!node.pseudo && (!node.id || FirstTime(*node.id, node.dir))) {
       if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir);
       Add(node);
@@ -151,7 +150,6 @@ class Walk {
     for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub));
   }
 
-  const DirectoryEnumerator& dirs_;
   ScanReport* report_;
   const ScanStream* stream_;
   std::size_t batch_ = 256;  // the first pieces are small, so the first rows show at once
@@ -194,12 +192,7 @@ std::string_view TrimAtNul(std::string_view text) {
   return text.substr(0, nul);
 }
 
-std::string UnreadableReason(int error) {
-  return error == kPseudoFileSystem ? "a kernel file system, not listed"
-                                    : platform::ErrorText(error);
-}
-
-std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& dirs) {
+std::string NormaliseFolder(std::string_view path) {
   const auto first = path.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};  // never the whole file system by accident
   const auto withSeparator = [](std::string_view p) {
@@ -210,8 +203,8 @@ std::string NormaliseFolder(std::string_view path, const DirectoryEnumerator& di
   std::string dir = withSeparator(path);
   std::string trimmed = withSeparator(path.substr(first, path.find_last_not_of(' ') - first + 1));
   FolderListing probe;
-  if (trimmed != dir && dirs.ReadFolder(dir, probe) == ENOENT &&
-      dirs.ReadFolder(trimmed, probe) == 0)
+  if (trimmed != dir && platform::ReadFolder(dir, probe).NotFound() &&
+      platform::ReadFolder(trimmed, probe).ok())
     return trimmed;
   return dir;
 }
@@ -227,20 +220,19 @@ void Run(Walk& walk, unsigned threads) {
 
 }  // namespace
 
-PathList ScanFolder(std::string_view path, const DirectoryEnumerator& dirs, unsigned threads,
-                    ScanReport* report) {
-  std::string root = NormaliseFolder(path, dirs);
+PathList ScanFolder(std::string_view path, unsigned threads, ScanReport* report) {
+  std::string root = NormaliseFolder(path);
   if (root.empty()) return {};
-  Walk walk(std::move(root), dirs, report, nullptr);
+  Walk walk(std::move(root), report, nullptr);
   Run(walk, threads);
   return walk.TakeResult();
 }
 
-bool StreamFolder(std::string_view path, const ScanStream& stream, const DirectoryEnumerator& dirs,
-                  unsigned threads, ScanReport* report) {
-  std::string root = NormaliseFolder(path, dirs);
+bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned threads,
+                  ScanReport* report) {
+  std::string root = NormaliseFolder(path);
   if (root.empty()) return !stream.stop.stop_requested();
-  Walk walk(std::move(root), dirs, report, &stream);
+  Walk walk(std::move(root), report, &stream);
   Run(walk, threads);
   if (walk.Stopped()) return false;
   walk.Flush(true);

@@ -18,21 +18,14 @@ namespace velmora::catalogue {
 // The text up to its first NUL; unchanged when it holds none or starts with one.
 std::string_view TrimAtNul(std::string_view text);
 
-// The reason given for a folder on a kernel file system, in place of an error number.
-inline constexpr int kPseudoFileSystem = -1;
-
 // The folders of a walk that could not be read, in the walk's order.
 struct ScanReport {
   struct Unreadable {
-    std::string folder;  // without a final separator, unless it is the root
-    int error;           // the system's error number, or kPseudoFileSystem
-    friend bool operator==(const Unreadable&, const Unreadable&) = default;
+    std::string folder;       // without a final separator, unless it is the root
+    platform::Status reason;  // as ReadFolder says, or that it is a kernel file system
   };
   std::vector<Unreadable> unreadable;
 };
-
-// Why a folder could not be read: the system's text, or one for kPseudoFileSystem.
-std::string UnreadableReason(int error);
 
 // Every file under path (see NormaliseFolder), as full paths: first the files of the
 // folder itself, then those of each subfolder in the order found, then one level
@@ -46,9 +39,7 @@ std::string UnreadableReason(int error);
 //
 // threads > 1 reads several folders at once; the result is the same list.
 // 0 picks the machine's core count.
-PathList ScanFolder(std::string_view path,
-                    const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
-                    unsigned threads = 0, ScanReport* report = nullptr);
+PathList ScanFolder(std::string_view path, unsigned threads = 0, ScanReport* report = nullptr);
 
 // The folders read by several walks that together list each folder once: a shown
 // folder's load and the walks of folders that come into it later. A folder that went
@@ -83,15 +74,13 @@ struct ScanStream {
 };
 
 // ScanFolder, handing the files over as they are found. False when stopped.
-bool StreamFolder(std::string_view path, const ScanStream& stream,
-                  const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
-                  unsigned threads = 0, ScanReport* report = nullptr);
+bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned threads = 0,
+                  ScanReport* report = nullptr);
 
 // The folder path as the walk uses it, ending with a separator: path as given (blanks
 // are part of a name). Only when that does not exist and path has blanks around it, as
 // older folder lists stored, the trimmed path if that one can be read. Empty for an
 // empty or all-blank path.
-std::string NormaliseFolder(std::string_view path, const platform::DirectoryEnumerator& dirs =
-                                                       platform::SystemDirectories());
+std::string NormaliseFolder(std::string_view path);
 
 }  // namespace velmora::catalogue

@@ -1,6 +1,5 @@
 #include "catalogue/store.h"
 
-#include <cerrno>
 #include <climits>
 
 #include "catalogue/path_list.h"
@@ -36,21 +35,25 @@ std::size_t FolderStore::Find(const RecordKey& key) const {
   return size();
 }
 
-std::string FolderStore::Append(std::string path, std::string userTagLine) {
-  if (HasLineBreak(path)) return "A folder path with a line break cannot be stored.";
+platform::Status FolderStore::Append(std::string path, std::string userTagLine) {
+  if (HasLineBreak(path))
+    return platform::Status::Refusal("A folder path with a line break cannot be stored.");
   if (path.find('\0') != std::string::npos)
-    return "A folder path holding a NUL byte cannot be used.";
+    return platform::Status::Refusal("A folder path holding a NUL byte cannot be used.");
   // PATH_MAX counts the terminating NUL.
-  if (path.size() >= PATH_MAX) return "A folder path this long cannot be used.";
-  if (HasLineBreak(userTagLine)) return "A tag with a line break cannot be stored.";
+  if (path.size() >= PATH_MAX)
+    return platform::Status::Refusal("A folder path this long cannot be used.");
+  if (HasLineBreak(userTagLine))
+    return platform::Status::Refusal("A tag with a line break cannot be stored.");
   folders_.push_back(DisplayNameOf(path));
   paths_.push_back(std::move(path));
   userTags_.push_back(std::move(userTagLine));
   return {};
 }
 
-std::string FolderStore::SetUserTags(std::size_t i, std::string userTagLine) {
-  if (HasLineBreak(userTagLine)) return "A tag with a line break cannot be stored.";
+platform::Status FolderStore::SetUserTags(std::size_t i, std::string userTagLine) {
+  if (HasLineBreak(userTagLine))
+    return platform::Status::Refusal("A tag with a line break cannot be stored.");
   userTags_.at(i) = std::move(userTagLine);
   return {};
 }
@@ -101,8 +104,8 @@ FolderStore ParseFolders(std::string_view text) {
   for (std::size_t i = 0; i < lines.size(); i += 2) {
     std::string path(lines[i]);
     std::string tags = i + 1 < lines.size() ? std::string(lines[i + 1]) : "";
-    if (std::string reason = store.Append(path, tags); !reason.empty())
-      store.refused_.push_back({std::move(path), std::move(tags), std::move(reason)});
+    if (const platform::Status added = store.Append(path, tags); !added.ok())
+      store.refused_.push_back({std::move(path), std::move(tags), added.message()});
   }
   return store;
 }
@@ -110,7 +113,7 @@ FolderStore ParseFolders(std::string_view text) {
 platform::Status LoadFolders(FolderStore& store, const std::string& file) {
   std::string text;
   const platform::Status status = platform::ReadWholeFile(file, text, kMaxStoreBytes);
-  if (status.error() == ENOENT) return {};  // first start
+  if (status.NotFound()) return {};  // first start
   if (!status.ok()) return status;
   store = ParseFolders(text);
   return {};
@@ -120,21 +123,20 @@ platform::Status SaveFolders(const FolderStore& store, const std::string& file) 
   return platform::WriteFileAtomically(file, FormatFolders(store));
 }
 
-platform::Status UpdateFolders(const std::string& file,
-                               const std::function<std::string(FolderStore&)>& change,
+platform::Status UpdateFolders(const std::string& file, const StoreChange& change,
                                FolderStore& result, const platform::LockWait& wait) {
   // The store itself is replaced by rename, so the lock lives in a file of its own.
   const std::string lockFile = file + ".lock";
   const platform::ExclusiveLock lock(lockFile, wait);
-  if (lock.status().error() == EWOULDBLOCK)
-    return {EWOULDBLOCK, "Cannot lock " + lockFile +
-                             ": the folder list is being changed by another program. Try again "
-                             "in a moment: nothing was changed."};
+  if (lock.status().Busy())
+    return lock.status().Retold("Cannot lock " + lockFile +
+                                ": the folder list is being changed by another program. Try "
+                                "again in a moment: nothing was changed.");
   if (!lock.status().ok()) return lock.status();
   FolderStore store;
   if (platform::Status status = LoadFolders(store, file); !status.ok()) return status;
   result = store;
-  if (std::string refused = change(store); !refused.empty()) return {EINVAL, std::move(refused)};
+  if (platform::Status status = change(store); !status.ok()) return status;
   if (platform::Status status = SaveFolders(store, file); !status.ok()) return status;
   result = std::move(store);
   return {};

@@ -52,11 +52,11 @@ class FolderStore {
   void Follow(std::size_t i) { followed_ = i < size() ? i : kNone; }
   std::size_t Followed() const { return followed_ < size() ? followed_ : size(); }
 
-  // Each returns an empty text, or why the entry cannot be stored: a line break would
-  // shift every later record of the file, and a path holding NUL or longer than the
-  // system takes cannot name the folder.
-  std::string Append(std::string path, std::string userTagLine);
-  std::string SetUserTags(std::size_t i, std::string userTagLine);
+  // Each is ok(), or a refusal that says why the entry cannot be stored: a line break
+  // would shift every later record of the file, and a path holding NUL or longer than
+  // the system takes cannot name the folder.
+  platform::Status Append(std::string path, std::string userTagLine);
+  platform::Status SetUserTags(std::size_t i, std::string userTagLine);
   void Remove(std::size_t i);
 
   friend bool operator==(const FolderStore& a, const FolderStore& b) {
@@ -94,14 +94,15 @@ platform::Status LoadFolders(FolderStore& store, const std::string& file);
 // Replaces file with the store's text; on failure the old file stays as it was.
 platform::Status SaveFolders(const FolderStore& store, const std::string& file);
 
+// An edit of the store: ok(), or why it refuses.
+using StoreChange = std::function<platform::Status(FolderStore&)>;
+
 // One change to the store made safe against other processes changing it too: under an
 // exclusive lock on file + ".lock" (tried as wait says; a failure names the lock file),
-// reads file afresh, lets change edit that store (it returns an empty text, or why it
-// refuses) and saves the result. result becomes
+// reads file afresh, lets change edit that store and saves the result. result becomes
 // the store as the file now holds it, whenever the file could be read. Fails with the
-// first error (read, change (EINVAL, its text) or save); nothing is written then.
-platform::Status UpdateFolders(const std::string& file,
-                               const std::function<std::string(FolderStore&)>& change,
+// first failure (read, change or save); nothing is written then.
+platform::Status UpdateFolders(const std::string& file, const StoreChange& change,
                                FolderStore& result, const platform::LockWait& wait = {});
 
 }  // namespace velmora::catalogue

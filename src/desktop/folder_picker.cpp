@@ -80,8 +80,8 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
 
 bool FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
-  if (const int error = SystemDirectories().ReadFolder(folder, listing); error != 0) {
-    Say(folder + ": " + ErrorText(error));  // what was typed stays, to be put right
+  if (const Status read = ReadFolder(folder, listing); !read.ok()) {
+    Say(folder + ": " + read.message());  // what was typed stays, to be put right
     return false;
   }
   problem_->hide();
@@ -149,8 +149,8 @@ bool FolderPicker::GoToTyped(bool make) {
       Say(path + " is not there yet: Enter or OK makes it.");
       return false;
     }
-    if (const int error = MakeFolders(path); error != 0) {
-      Say(path + ": " + ErrorText(error));
+    if (const Status made = MakeFolders(path); !made.ok()) {
+      Say(path + ": " + made.message());
       return false;
     }
   }
@@ -172,11 +172,14 @@ void FolderPicker::Say(const std::string& text) {
   problem_->show();
 }
 
-int MakeFolders(const std::string& path) {
+Status MakeFolders(const std::string& path) {
   for (std::size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string part = path.substr(0, end);
-    if (!part.empty() && Fs().Mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return errno;
-    if (end == std::string::npos) return 0;
+    if (!part.empty() && Fs().Mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+      const int error = errno;
+      return {error, ErrorText(error)};
+    }
+    if (end == std::string::npos) return {};
   }
 }
 

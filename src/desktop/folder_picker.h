@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <string>
 
+#include "platform/status.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -53,7 +55,8 @@ void OpenFirst(FolderPicker& picker, const std::string& start);
 // Runs a modal FolderPicker: the chosen folder's bytes, or empty on Cancel.
 std::string PickFolderAt(const std::string& title, const std::string& start, QWidget* parent);
 
-// Makes path and the folders above it that are missing. 0, or the system's error number.
-int MakeFolders(const std::string& path);
+// Makes path and the folders above it that are missing. ok(), or the system's text alone
+// (the caller names the folder).
+Status MakeFolders(const std::string& path);
 
 }  // namespace velmora::platform

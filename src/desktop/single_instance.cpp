@@ -100,7 +100,7 @@ bool SingleInstance::HandOverOrListen(const std::vector<std::string>& args) {
   const QDeadlineTimer deadline(kWaitMs);
   for (;;) {
     if (Fs().Flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
-      QLocalServer::removeServer(SocketName(address_.socket));  // a crashed window's socket
+      (void)Fs().Unlink(address_.socket.c_str());  // a crashed window's socket
       // A name the system cannot take (too long a path) leaves later starts to themselves,
       // rather than waiting on a lock whose owner never answers.
       if (!server_.listen(SocketName(address_.socket))) {

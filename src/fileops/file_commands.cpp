@@ -1,7 +1,5 @@
 #include "fileops/file_commands.h"
 
-#include <cerrno>
-
 #include "catalogue/path_list.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
@@ -30,7 +28,7 @@ std::string FileCommands::Each(const Words& words, const std::vector<std::string
   std::size_t done = 0;
   for (const std::string& entry : targets) {
     const Status status = operation(entry);
-    if (status.error() == ECANCELED) {
+    if (status.Cancelled()) {
       return std::string(words.noun) + " cancelled after " + std::to_string(done) + " of " +
              Files(targets.size());
     }
@@ -98,8 +96,8 @@ void FileCommands::Rename() {
                                                     "input new file name", std::string(name));
   const std::string folder = current.substr(0, current.size() - name.size());
   if (answer.empty()) return;
-  if (const std::string problem = NewNameProblem(answer); !problem.empty()) {
-    shell_.dialogs().ShowError(problem, "input new file name");
+  if (const Status check = CheckNewName(answer); !check.ok()) {
+    shell_.dialogs().ShowError(check.message(), "input new file name");
     return;
   }
   // Rescanned either way: a failure may be a file that changed meanwhile.
@@ -107,12 +105,15 @@ void FileCommands::Rename() {
   list_.Rescan();
 }
 
-std::string NewNameProblem(const std::string& name) {
+Status CheckNewName(const std::string& name) {
   if (name.find(platform::kPathSeparator) != std::string::npos) {
-    return "A file name cannot contain \"/\": it would move the file into another folder.";
+    return Status::Refusal(
+        "A file name cannot contain \"/\": it would move the file into another folder.");
   }
-  if (name.find('\0') != std::string::npos) return "A file name cannot contain a NUL character.";
-  if (name == "." || name == "..") return "\"" + name + "\" names a folder, not a file.";
+  if (name.find('\0') != std::string::npos)
+    return Status::Refusal("A file name cannot contain a NUL character.");
+  if (name == "." || name == "..")
+    return Status::Refusal("\"" + name + "\" names a folder, not a file.");
   return {};
 }
 

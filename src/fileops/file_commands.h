@@ -64,7 +64,7 @@ class FileCommands {
   platform::Shell& shell_;
 };
 
-// Why a typed name cannot be a file's new name in its folder, or empty when it can.
-std::string NewNameProblem(const std::string& name);
+// ok() when a typed name can be a file's new name in its folder, or a refusal saying why.
+platform::Status CheckNewName(const std::string& name);
 
 }  // namespace velmora::fileops

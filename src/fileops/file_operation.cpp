@@ -1,7 +1,5 @@
 #include "fileops/file_operation.h"
 
-#include <cerrno>
-
 namespace velmora::fileops {
 namespace {
 
@@ -12,15 +10,14 @@ constexpr const char* kTitle = "Velmora";
 
 // Shows a failure the user has not chosen; passes the status on.
 Status Shown(platform::Shell& shell, Status status) {
-  if (!status.ok() && status.error() != ECANCELED)
-    shell.dialogs().ShowError(status.message(), kTitle);
+  if (!status.ok() && !status.Cancelled()) shell.dialogs().ShowError(status.message(), kTitle);
   return status;
 }
 
-// Whether target, which is in the way, may be replaced: ok() to replace it, EEXIST to
-// keep it, ECANCELED to end the batch.
+// Whether target, which is in the way, may be replaced: ok() to replace it, a refusal to
+// keep it, Cancelled() to end the batch.
 Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& target) {
-  const Status keep(EEXIST, "Kept " + Quoted(target));
+  const Status keep = Status::Refusal("Kept " + Quoted(target));
   if (batch.replace != Batch::Replace::Ask)
     return batch.replace == Batch::Replace::All ? Status() : keep;
   switch (shell.dialogs().AskReplace(
@@ -38,14 +35,14 @@ Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& targe
     case Answer::Cancel:
       break;
   }
-  return {ECANCELED, "Cancelled"};
+  return Status::Cancellation();
 }
 
 // Copy or Move: once more with the user's leave when a file is in the way.
 template <class Operation>
 Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to, Operation operation) {
-  if (from.empty()) return {ENOENT, "Nothing to act on"};
+  if (from.empty()) return Status::Absence("Nothing to act on");
   std::unique_ptr<platform::Progress> window;
   const platform::CopyProgress progress = [&](std::uint64_t done, std::uint64_t total) {
     if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
@@ -53,7 +50,7 @@ Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
   };
   Status status = operation(from, to, false, progress);
   // The target may also appear while a copy is written: it is asked about then.
-  if (status.error() == EEXIST) {
+  if (status.InTheWay()) {
     window.reset();
     if (Status answer = MayReplace(shell, batch, to); !answer.ok()) return answer;
     status = operation(from, to, true, progress);
@@ -67,9 +64,9 @@ Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
 Status ShellDelete(platform::Shell& shell, const std::string& path) {
   // A name holding a NUL byte goes on, to be refused aloud.
   if (!platform::IsNonFolder(path) && path.find('\0') == std::string::npos)
-    return {ENOENT, "Nothing to delete"};
+    return Status::Absence("Nothing to delete");
   Status status = platform::Trash(path);
-  if (status.error() != platform::kNoTrash) return Shown(shell, status);
+  if (!status.NoTrash()) return Shown(shell, status);
   // Never a silent permanent delete: the user decides.
   if (!shell.dialogs().AskYesNo(status.message() + ". Delete it permanently?", kTitle))
     return status;

@@ -2,7 +2,7 @@
 // One file operation with its questions, behind the file commands: the platform's
 // mechanics for one file and what is asked around them. Each returns when it is done; a
 // failure has already been shown in an error window. ok() when the file was done;
-// ECANCELED when the user pressed Cancel, which ends the whole batch; any other error
+// Cancelled() when the user pressed Cancel, which ends the whole batch; any other failure
 // when the file was kept (the user said No, or there was nothing to act on) or failed.
 
 #include <string>

@@ -438,10 +438,11 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
     refused.clear();
     for (const std::string& path : paths) {
       if (showLast && store.Find(path) < store.size()) continue;
-      if (std::string why = store.Append(path, ""); !why.empty())
-        refused += (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + why;
+      if (const platform::Status added = store.Append(path, ""); !added.ok())
+        refused +=
+            (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + added.message();
     }
-    return std::string();
+    return platform::Status();
   });
   if (!refused.empty()) ShowError(refused);
   if (showLast) {
@@ -452,8 +453,9 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
 
 namespace {
 
-std::string NoLongerListed(const std::string& path) {
-  return platform::VisibleText(path) + " is no longer in the folder list.";
+platform::Status NoLongerListed(const std::string& path) {
+  return platform::Status::Refusal(platform::VisibleText(path) +
+                                   " is no longer in the folder list.");
 }
 
 }  // namespace
@@ -469,7 +471,7 @@ void Form1::cmdRemoveFolder_Click() {
     const std::size_t i = store.Find(key);
     if (i == store.size()) return NoLongerListed(key.path);
     store.Remove(i);
-    return std::string();
+    return platform::Status();
   });
 }
 
@@ -491,11 +493,11 @@ void Form1::cmdAddUserTag_Click() {
     const std::size_t i = store.Find(key);
     if (i == store.size()) return NoLongerListed(key.path);
     const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
-    return line ? store.SetUserTags(i, *line) : std::string();
+    return line ? store.SetUserTags(i, *line) : platform::Status();
   });
 }
 
-void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
+void Form1::Commit(const catalogue::StoreChange& change) {
   // While another program holds the list, the window paints and takes in its loads; no
   // command of the user's comes in meanwhile, and another start's folders wait.
   platform::LockWait wait;

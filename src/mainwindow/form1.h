@@ -135,7 +135,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
 
   // Applies change to the store and shows the store as it now is; on failure the user
   // is told why.
-  void Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
+  void Commit(const catalogue::StoreChange& change);
   void ShowStore();
   void ShowError(const std::string& text);
 

@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 
 #include <QApplication>
@@ -33,7 +32,7 @@ namespace {
 bool StateFileUsable(const std::string& path) {
   std::string bytes;
   const platform::Status read = platform::ReadWholeFile(path, bytes, 64 * 1024);
-  if (read.ok() || read.error() == ENOENT) return true;
+  if (read.ok() || read.NotFound()) return true;
   std::fprintf(stderr, "velmora: %s; the window's size and place are not kept\n",
                read.message().c_str());
   return false;

@@ -3,8 +3,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,6 +15,9 @@
 
 #include "platform/file_system.h"
 #include "platform/files.h"
+
+#include <sys/sysmacros.h>
+#include <sys/vfs.h>
 
 namespace velmora::platform {
 namespace {
@@ -113,64 +114,49 @@ bool IsPseudoFileSystem(int fd, dev_t device) {
   return magic == kTmpfsMagic && IsDevtmpfs(device);
 }
 
-class PosixDirectories final : public DirectoryEnumerator {
- public:
-  int ReadFolder(const std::string& dir, FolderListing& out) const override {
-    out.Clear();
-    const int fd = OpenFolder(dir);
-    if (fd < 0) return -fd;
-    FileSystem& fs = Fs();
-    struct stat st;
-    if (fs.Fstat(fd, &st) == 0) {
-      out.id =
-          FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
-      out.pseudo = Pseudo(fd, st.st_dev);
-      if (out.pseudo) {
-        fs.Close(fd);
-        return 0;
-      }
-    }
-    // A larger buffer than readdir's halves the system calls on big folders.
-    alignas(dirent64) char buffer[64 * 1024];
-    for (;;) {
-      const ssize_t n = fs.ReadEntries(fd, buffer, sizeof buffer);
-      if (n <= 0) break;  // an error ends the folder like its last entry
-      for (ssize_t pos = 0; pos < n;) {
-        const auto* d = reinterpret_cast<const dirent64*>(buffer + pos);
-        pos += d->d_reclen;
-        if (IsDotOrDotDot(d->d_name)) continue;
-        out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)},
-                KindOf(fd, d->d_name, d->d_type));
-      }
-    }
-    fs.Close(fd);
-    return 0;
-  }
+// Asked once per device: a walk meets few devices and many folders.
+bool Pseudo(int fd, dev_t device) {
+  static std::mutex mutex;
+  static std::unordered_map<dev_t, bool> pseudoByDevice;
+  std::lock_guard lock(mutex);
+  const auto [it, added] = pseudoByDevice.try_emplace(device, false);
+  if (added) it->second = IsPseudoFileSystem(fd, device);
+  return it->second;
+}
 
- private:
-  // Asked once per device: a walk meets few devices and many folders.
-  bool Pseudo(int fd, dev_t device) const {
-    std::lock_guard lock(mutex_);
-    const auto [it, added] = pseudoByDevice_.try_emplace(device, false);
-    if (added) it->second = IsPseudoFileSystem(fd, device);
-    return it->second;
-  }
-
-  mutable std::mutex mutex_;
-  mutable std::unordered_map<dev_t, bool> pseudoByDevice_;
-};
+Status Failure(int error) { return {error, ErrorText(error)}; }
 
 }  // namespace
 
-const DirectoryEnumerator& SystemDirectories() {
-  static const PosixDirectories instance;
-  return instance;
-}
-
-std::string ErrorText(int error) {
-  char buffer[256];
-  // GNU strerror_r may return a static text instead of filling the buffer.
-  return strerror_r(error, buffer, sizeof buffer);
+Status ReadFolder(const std::string& dir, FolderListing& out) {
+  out.Clear();
+  const int fd = OpenFolder(dir);
+  if (fd < 0) return Failure(-fd);
+  FileSystem& fs = Fs();
+  struct stat st;
+  if (fs.Fstat(fd, &st) == 0) {
+    out.id = FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    out.pseudo = Pseudo(fd, st.st_dev);
+    if (out.pseudo) {
+      fs.Close(fd);
+      return {};
+    }
+  }
+  // A larger buffer than readdir's halves the system calls on big folders.
+  alignas(dirent64) char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = fs.ReadEntries(fd, buffer, sizeof buffer);
+    if (n <= 0) break;  // an error ends the folder like its last entry
+    for (ssize_t pos = 0; pos < n;) {
+      const auto* d = reinterpret_cast<const dirent64*>(buffer + pos);
+      pos += d->d_reclen;
+      if (IsDotOrDotDot(d->d_name)) continue;
+      out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)},
+              KindOf(fd, d->d_name, d->d_type));
+    }
+  }
+  fs.Close(fd);
+  return {};
 }
 
 bool ListsDevtmpfs(std::string_view mountinfo, dev_t device) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/status.h"
 
 namespace velmora::platform {
 
@@ -68,23 +69,14 @@ class FolderListing {
   std::vector<Entry> entries_;
 };
 
-class DirectoryEnumerator {
- public:
-  virtual ~DirectoryEnumerator() = default;
-  // Fills out with the entries of dir, a path of any length. Returns 0, or the system's
-  // error number when the folder cannot be read (out is then empty). Safe to call from
-  // several threads.
-  virtual int ReadFolder(const std::string& dir, FolderListing& out) const = 0;
-};
-
-// The enumerator of the real file system.
-const DirectoryEnumerator& SystemDirectories();
+// Fills out with the entries of dir, a path of any length, read through Fs(). ok(), or
+// why the folder cannot be read: the system's text alone, for the caller names the
+// folder as it shows it (NotFound() when it does not exist); out is then empty. Safe to
+// call from several threads.
+Status ReadFolder(const std::string& dir, FolderListing& out);
 
 // Whether a mount table (the text of /proc/self/mountinfo) mounts devtmpfs from device,
 // which reports itself as tmpfs.
 bool ListsDevtmpfs(std::string_view mountinfo, dev_t device);
-
-// The system's text for an error number ("No such file or directory").
-std::string ErrorText(int error);
 
 }  // namespace velmora::platform

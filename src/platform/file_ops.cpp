@@ -175,7 +175,8 @@ int CopyInto(int in, const struct stat& source, const std::string& target, bool 
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) error = errno;
     if (n <= 0) break;
-    error = WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+    if (fs.WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n))) != 0)
+      error = errno;
     done += static_cast<std::uint64_t>(n);
     if (error == 0 && progress && !progress(done, total)) error = ECANCELED;
   }
@@ -323,7 +324,7 @@ Status Trash(const std::string& path) {
   if (trashed) return {};
   const std::string reason = gerror->message;
   g_error_free(gerror);
-  return {kNoTrash, Quoted(path) + " cannot be moved to the trash (" + reason + ")"};
+  return {ENOTRECOVERABLE, Quoted(path) + " cannot be moved to the trash (" + reason + ")"};
 }
 
 Status Delete(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 
 namespace velmora::platform {
 namespace {
@@ -69,6 +70,19 @@ int FileSystem::Lstat(const char* path, struct stat* st) {
   return StatAt(AT_FDCWD, path, st, AT_SYMLINK_NOFOLLOW);
 }
 int FileSystem::Fstat(int fd, struct stat* st) { return StatAt(fd, "", st, AT_EMPTY_PATH); }
+int FileSystem::WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = Write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) {  // no progress: a full disk rather than a loop for ever
+      errno = ENOSPC;
+      return -1;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
 
 FileSystem& SystemFileSystem() {
   static PosixFileSystem instance;

@@ -1,6 +1,10 @@
 #pragma once
 // Every effect the program has on files goes through a FileSystem, so that a test can
 // put one in front of the real system that fails a chosen call with a chosen error.
+// Three go around it, each through a library that does its own file work: moving a file
+// to the trash (GIO, file_ops.cpp), the window's saved size and place (QSettings, used
+// only once ReadWholeFile found the file sane) and the socket a running window listens
+// on (QLocalServer).
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -8,6 +12,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <string_view>
 
 namespace velmora::platform {
 
@@ -46,6 +51,9 @@ class FileSystem {
   int Stat(const char* path, struct stat* st);
   int Lstat(const char* path, struct stat* st);
   int Fstat(int fd, struct stat* st);
+  // Writes all of bytes, going on after short writes; a write that takes nothing fails
+  // as on a full disk.
+  int WriteAll(int fd, std::string_view bytes);
 };
 
 // The operating system's own.

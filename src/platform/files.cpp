@@ -40,19 +40,6 @@ int ResolveLinks(const std::string& path, std::string& target) {
 
 }  // namespace
 
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = Fs().Write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return ENOSPC;  // no progress: treat as a full disk rather than loop forever
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
 std::string ParentFolder(const std::string& path) {
   const auto slash = path.rfind(kPathSeparator);
   if (slash == std::string::npos) return ".";
@@ -145,7 +132,7 @@ Status WriteFileAtomically(const std::string& linkOrFile, std::string_view bytes
   if (fd < 0) return WriteFailure(linkOrFile, errno);
   if (hadOld) (void)fs.Fchmod(fd, mode);  // the umask may have narrowed it
 
-  int error = WriteAll(fd, bytes);
+  int error = fs.WriteAll(fd, bytes) == 0 ? 0 : errno;
   if (error == 0 && fs.Fsync(fd) != 0) error = errno;
   if (fs.Close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && fs.Rename(temp.c_str(), path.c_str()) != 0) error = errno;

@@ -11,16 +11,16 @@
 namespace velmora::platform {
 
 // Reads the regular file at path into bytes without ever blocking on it: a FIFO or a
-// device is refused (EINVAL, "not a regular file"), and so is a file over maxBytes
-// (EFBIG). On failure ("Cannot read <path>: <reason>"; ENOENT when the file does not
-// exist) bytes is empty.
+// device is refused ("not a regular file"), and so is a file over maxBytes. On failure
+// ("Cannot read <path>: <reason>"; NotFound() when the file does not exist) bytes is
+// empty.
 Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
 // Replaces the file at path with bytes so that a reader sees either the old file or
 // the new one, never a mix: the bytes go to a temporary file beside it, which is
 // flushed to disk and renamed over the old one. A symbolic link at path is followed:
 // the file it leads to is replaced and the link stays. A file its owner made read-only
-// is not replaced (EACCES). On failure ("Cannot write <path>: <reason>") the old file
+// is not replaced. On failure ("Cannot write <path>: <reason>") the old file
 // is untouched and no temporary file is left.
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
@@ -32,8 +32,8 @@ struct LockWait {
 };
 
 // An exclusive flock on the file at path (created when missing), held until the object
-// goes. status() is ok() when it is held, EWOULDBLOCK when another process held it all
-// through wait.limit; its message names path.
+// goes. status() is ok() when it is held, Busy() when another process held it all through
+// wait.limit; its message names path.
 class ExclusiveLock {
  public:
   explicit ExclusiveLock(const std::string& path, const LockWait& wait = {});
@@ -46,10 +46,6 @@ class ExclusiveLock {
   int fd_ = -1;
   Status status_;
 };
-
-// Writes all of bytes to fd, going on after short writes. 0, or the error number; a
-// write that makes no progress counts as a full disk.
-int WriteAll(int fd, std::string_view bytes);
 
 // The folder part of path, without a trailing separator: "." when there is none, "/"
 // for a file in the root.

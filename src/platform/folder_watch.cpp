@@ -13,6 +13,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/file_system.h"
+
 namespace velmora::platform {
 namespace {
 
@@ -28,15 +30,19 @@ class InotifyWatcher final : public FolderWatcher {
     constexpr std::uint32_t kMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
                                     IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
     const int wd = ::inotify_add_watch(fd_, dir.c_str(), kMask);
-    if (wd < 0) return {errno};
+    if (wd < 0) {
+      const int error = errno;
+      return {Status(error, "Cannot watch " + dir + ": " + ErrorText(error))};
+    }
     {
       const std::lock_guard lock(mutex_);
       if (folders_.try_emplace(wd, dir).second) paths_[dir] = wd;
     }
     // Looked at once watched, so that a change is either seen here or comes as an event.
     struct stat st {};
-    return {0, ::stat(dir.c_str(), &st) != 0 || st.st_mtim.tv_sec > made_.tv_sec ||
-                   (st.st_mtim.tv_sec == made_.tv_sec && st.st_mtim.tv_nsec >= made_.tv_nsec)};
+    return {{},
+            Fs().Stat(dir.c_str(), &st) != 0 || st.st_mtim.tv_sec > made_.tv_sec ||
+                (st.st_mtim.tv_sec == made_.tv_sec && st.st_mtim.tv_nsec >= made_.tv_nsec)};
   }
 
   bool Unwatch(const std::string& dir) override {
@@ -90,7 +96,7 @@ class InotifyWatcher final : public FolderWatcher {
           // A link to a folder is walked as a folder.
           struct stat st {};
           event.isFolder =
-              ::stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+              Fs().Stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
         events.push_back(std::move(event));
       }

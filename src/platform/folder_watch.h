@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/status.h"
+
 namespace velmora::platform {
 
 struct FolderEvent {
@@ -23,7 +25,9 @@ struct FolderEvent {
 };
 
 struct WatchResult {
-  int error = 0;  // or the system's error number: ENOSPC when the user's limit is reached
+  Status status;  // a folder gone or not readable is not watched, and said so here
+  // No more folders can be watched: the user's limit is reached.
+  bool LimitReached() const { return status.NoRoom(); }
   // The folder's entries changed after the watcher was made, perhaps before the watch:
   // what was read of it may be out of date.
   bool changed = false;

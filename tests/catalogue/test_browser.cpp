@@ -11,25 +11,18 @@
 #include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using namespace velmora;
 using namespace velmora::catalogue;
 using Strings = std::vector<std::string>;
+using platform::Status;
 
 namespace {
 
-// Reads folders as the system does, except that folders named "slow" wait for the latch.
-struct Gate final : platform::DirectoryEnumerator {
-  int ReadFolder(const std::string& dir, platform::FolderListing& out) const override {
-    if (dir.ends_with("/slow/")) latch.wait();
-    return platform::SystemDirectories().ReadFolder(dir, out);
-  }
-  mutable std::latch latch{1};
-};
-
 class NoWatches final : public platform::FolderWatcher {
-  platform::WatchResult Watch(const std::string&) override { return {ENOSPC}; }
+  platform::WatchResult Watch(const std::string&) override { return {Status(ENOSPC, "")}; }
   bool Unwatch(const std::string&) override { return false; }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
 };
@@ -51,11 +44,10 @@ struct LateWatches final : platform::FolderWatcher {
 // The browser with the window's model over its rows: the model tester checks every row
 // change against the rules views rely on.
 struct Fixture : BrowserView {
-  explicit Fixture(const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
-                   Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
+  explicit Fixture(Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
-            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }, dirs,
+            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); },
             std::move(watchers)) {}
   void RowsChanging(const RowChange& c) override { model.Changing(c); }
   void RowsChanged(const RowChange& c) override { model.Changed(c); }
@@ -98,7 +90,7 @@ class TestBrowser : public QObject {
   // Handed over in pieces, the load ends as the whole walk: same order, same chips; without
   // watches left, it says that it is not followed.
   void loadsAsTheWalk() {
-    Fixture f(platform::SystemDirectories(), [] { return std::make_unique<NoWatches>(); });
+    Fixture f([] { return std::make_unique<NoWatches>(); });
     for (int d = 0; d < 40; ++d)
       for (int i = 0; i < 30; ++i)
         f.tree.createFile("p/d" + std::to_string(d) + "/Tag" + std::to_string(d * 30 + i % 7) +
@@ -150,7 +142,7 @@ class TestBrowser : public QObject {
   // before it was watched; the filter holds for them; a tag goes with its last file.
   void followsLiveChanges() {
     std::string early;
-    Fixture f(platform::SystemDirectories(), [&] {
+    Fixture f([&] {
       auto w = std::make_unique<LateWatches>();
       w->file = std::exchange(early, {});
       return w;
@@ -224,16 +216,18 @@ class TestBrowser : public QObject {
   }
   void stopsWithoutWaiting() {
     QFETCH(bool, remove);
-    Gate gate;
-    Fixture f(gate);
-    const std::shared_ptr<void> opened(nullptr, [&](void*) { gate.latch.count_down(); });
+    std::latch latch{1};  // folders named "slow" wait for it
+    FaultyFileSystem fs;
+    fs.opening = [&](std::string_view path) { path.ends_with("/slow/") ? latch.wait() : void(); };
+    Fixture f;
+    const std::shared_ptr<void> opened(nullptr, [&](void*) { latch.count_down(); });
     f.tree.createFile("g/first.txt");
     f.tree.createFile("g/slow/never.txt");
     QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "g", ""); }).ok());
     f.browser.Show(0);
     QTRY_COMPARE(f.names(), Strings{"first.txt"});
     if (remove) {
-      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), std::string(); }).ok());
+      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), Status(); }).ok());
       QVERIFY(!f.browser.ShownPath() && f.rows().empty());
     } else {
       QVERIFY(f.browser.Stop());

@@ -1,47 +1,44 @@
 #include <QtTest>
-#include <map>
 
 #include "catalogue/scan.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using namespace velmora;
 using Strings = std::vector<std::string>;
 
-// A file system held in memory that lists entries in the order given, described as
-// "DIR[#id|!|~]=entry|folder/|...;...": #id is the folder's identity, ! makes reading it
-// fail with EACCES, ~ puts it on a kernel file system. No other folder exists.
-class FakeDirectories : public platform::DirectoryEnumerator {
- public:
-  explicit FakeDirectories(const QByteArray& tree) {
-    for (const QByteArray& folder : tree.split(';')) {
-      const qsizetype eq = folder.indexOf('='), slash = folder.lastIndexOf('/', eq);
-      const QByteArray mark = folder.mid(slash + 1, eq - slash - 1);
-      auto& [listing, error] = folders_[folder.left(slash + 1).toStdString()];
-      for (const QByteArray& e : folder.mid(eq + 1).split('|')) {
-        const bool dir = e.endsWith('/');
-        if (!e.isEmpty())
-          listing.Add(e.chopped(dir).toStdString(),
-                      dir ? platform::EntryKind::Folder : platform::EntryKind::File);
-      }
-      if (mark.startsWith('#')) listing.id = platform::FolderId{1, mark.mid(1).toULongLong()};
-      listing.pseudo = mark == "~";
-      error = mark == "!" ? EACCES : 0;
+namespace {
+
+// Lays out "DIR[!|?]=file|folder/|link>target|...;..." in t; returns the faults that fail
+// opening a folder marked ! with EACCES, one marked ? with ENOENT (gone since listed).
+std::string layOut(const TestDir& t, const QByteArray& tree) {
+  std::string faults;
+  for (const QByteArray& folder : tree.split(';')) {
+    const qsizetype eq = folder.indexOf('=');
+    std::string dir = folder.left(eq).toStdString();
+    if (const char mark = dir.empty() ? 0 : dir.back(); mark == '!' || mark == '?')
+      dir.pop_back(), faults += "open:" + dir + (mark == '!' ? "/ 0 EACCES, " : "/ 0 ENOENT, ");
+    if (!dir.empty()) t.createDir(dir);
+    for (const QByteArray& e : folder.mid(eq + 1).split('|')) {
+      const std::string entry = dir + "/" + e.toStdString(),
+                        link = entry.substr(0, entry.find('>'));
+      if (e.isEmpty()) continue;
+      link != entry     ? t.createLink(link, entry.substr(link.size() + 1))
+      : e.endsWith('/') ? t.createDir(entry)
+                        : t.createFile(entry);
     }
   }
-  int ReadFolder(const std::string& dir, platform::FolderListing& out) const override {
-    const auto it = folders_.find(dir);
-    out = it == folders_.end() || it->second.second ? platform::FolderListing() : it->second.first;
-    return it == folders_.end() ? ENOENT : it->second.second;
-  }
+  return faults;
+}
 
- private:
-  std::map<std::string, std::pair<platform::FolderListing, int>> folders_;
-};
+bool Shallower(const std::string& a, const std::string& b) {
+  return std::count(a.begin(), a.end(), '/') < std::count(b.begin(), b.end(), '/');
+}
 
 // 41 folders, each with a file named not in UTF-8 and two links to the next, the second a
 // level deeper: 2^40 paths, each folder listed once, through 200-byte links far past the
 // path limit. The last links to the first; a hidden folder is skipped, a dangling link listed.
-static void makeChain(const TestDir& t, std::string& path, Strings& files) {
+void makeChain(const TestDir& t, std::string& path, Strings& files) {
   const std::string link(200, 'x');
   std::string first = path = t / "d0/";
   for (int i = 0; i <= 40; ++i) {
@@ -58,10 +55,13 @@ static void makeChain(const TestDir& t, std::string& path, Strings& files) {
   files.push_back(t / "d0/dangling");
 }
 
+}  // namespace
+
 class TestScan : public QObject {
   Q_OBJECT
  private slots:
-  // tree: a fake one, "real" (the file system) or "chain"; files and unreadable by "|".
+  // tree: see layOut, or "chain"; path: in the test's folder unless absolute or blank;
+  // files and unreadable folders by "|", sorted.
   void walk_data() {
     QTest::addColumn<QByteArray>("tree");
     QTest::addColumn<QByteArray>("path");
@@ -72,25 +72,20 @@ class TestScan : public QObject {
       QTest::newRow(name) << tree << QByteArray(path) << QByteArray(files)
                           << QByteArray(unreadable);
     };
-    row("files, then subfolders level by level, in found order",
-        "/F/=b|S1/|a|S2/;/F/S1/=Deep/;/F/S1/Deep/=x;/F/S2/=y", "/F/",
-        "/F/b|/F/a|/F/S2/y|/F/S1/Deep/x");
-    row("names as given, without NUL padding; hidden folders not entered",
-        QByteArray("/F/= n|pad\0\0| lead/|t /|.git/;/F/ lead/=x;/F/t /=y;/F/.git/=z", 61), "/F",
-        "/F/ n|/F/pad|/F/ lead/x|/F/t /y");
-    row("blank path: not the root", "/=etc;   /=x", "   ", "");
-    row("blanks dropped around a path that does not exist", "/F/=a", " /F ", "/F/a");
-    row("blanks belong to a name", "/photos /=a;/photos/=b", "/photos ", "/photos /a");
-    row("unreadable folders reported, the rest listed",
-        "/F/=a|locked/|ok/|gone/;/F/locked/!=secret;/F/ok/=b", "/F", "/F/a|/F/ok/b",
-        "/F/locked: Permission denied|/F/gone: No such file or directory");
-    row("unreadable root", "/!=", "/", "", "/: Permission denied");
+    row("files, then subfolders level by level", "F=b|S1/|a|S2/;F/S1=Deep/;F/S1/Deep=x;F/S2=y",
+        "F/", "F/S1/Deep/x|F/S2/y|F/a|F/b");
+    row("names as given; hidden folders not entered",
+        "F= n|pad| lead/|t /|.git/;F/ lead=x;F/t =y;F/.git=z", "F", "F/ lead/x|F/ n|F/pad|F/t /y");
+    row("blank path: not the root", "", "   ", "");
+    row("blanks dropped around a path that does not exist", "F=a", " F ", "F/a");
+    row("blanks belong to a name", "photos =a;photos=b", "photos ", "photos /a");
+    row("unreadable folders reported, the rest listed", "F=a|ok/;F/locked!=secret;F/gone?=;F/ok=b",
+        "F", "F/a|F/ok/b", "F/gone: No such file or directory|F/locked: Permission denied");
+    row("unreadable root", "F!=", "F", "", "F: Permission denied");
     row("a folder reached again, by a link up or later in the walk, is not read again",
-        "/F/#1=a/|z/|up/|top/;/F/a/#2=f|x/;/F/z/#3=g;/F/up/#1=b;/F/top/#9=F/|etc;/F/top/F/#1=c;"
-        "/F/a/x/#3=g",
-        "/F", "/F/a/f|/F/z/g|/F/top/etc");
-    row("kernel file system inside the tree", "/F/=a|proc/;/F/proc/~=x|self/", "/F", "/F/a");
-    row("real /proc", "real", "/proc", "", "/proc: a kernel file system, not listed");
+        "F=up>.|a/|z/;F/a=f|x>../z;F/z=g", "F", "F/a/f|F/z/g");
+    row("kernel file system inside the tree", "F=a|proc>/proc", "F", "F/a");
+    row("real /proc", "", "/proc", "", "/proc: a kernel file system, not listed");
     row("real: names not UTF-8, links past the path limit", "chain", "", "");
   }
   // The same list and report whatever the number of threads reading ahead.
@@ -101,24 +96,30 @@ class TestScan : public QObject {
     QFETCH(QByteArray, unreadable);
     TestDir t;
     std::string root = path.toStdString();
+    if (!path.startsWith('/') && !path.trimmed().isEmpty())
+      root.insert(root.find_first_not_of(' '), t.path() + "/");
     Strings expected;
     for (const QByteArray& f : files.split('|'))
-      if (!f.isEmpty()) expected.push_back(f.toStdString());
-    if (tree == "chain") makeChain(t, root, expected);
-    const bool real = tree == "real" || tree == "chain";
-    const FakeDirectories fake(real ? QByteArray() : tree);
+      if (!f.isEmpty()) expected.push_back(t / f.toStdString());
+    FaultyFileSystem fs;
+    tree == "chain" ? makeChain(t, root, expected) : fs.fail(layOut(t, tree));
+    std::sort(expected.begin(), expected.end());
+    Strings single;  // as one reader lists them
     for (const unsigned threads : {1u, 2u, 8u}) {
       catalogue::ScanReport report;
-      const auto& dirs = real ? platform::SystemDirectories() : fake;
       const std::size_t open = openDescriptors();
-      const catalogue::PathList scanned = catalogue::ScanFolder(root, dirs, threads, &report);
+      const catalogue::PathList scanned = catalogue::ScanFolder(root, threads, &report);
       Strings got(scanned.begin(), scanned.end());
-      if (real) std::sort(got.begin(), got.end()), std::sort(expected.begin(), expected.end());
+      QVERIFY(std::is_sorted(got.begin(), got.end(), Shallower));  // level by level
+      QCOMPARE(got, threads == 1 ? single = got : single);
+      std::sort(got.begin(), got.end());
       QCOMPARE(got, expected);
       QCOMPARE(openDescriptors(), open);
       QByteArrayList reasons;
-      for (const auto& [folder, error] : report.unreadable)
-        reasons << QByteArray::fromStdString(folder + ": " + catalogue::UnreadableReason(error));
+      for (const auto& [folder, reason] : report.unreadable)
+        reasons << QByteArray::fromStdString(folder + ": " + reason.message())
+                       .replace(QByteArray::fromStdString(t.path() + "/"), "");
+      std::sort(reasons.begin(), reasons.end());
       QCOMPARE(reasons.join('|'), unreadable);
     }
   }

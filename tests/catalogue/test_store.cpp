@@ -13,7 +13,7 @@
 using namespace velmora::catalogue;
 using namespace std::chrono_literals;
 
-static std::string addNew(FolderStore& store) { return store.Append("/new", ""); }
+static velmora::platform::Status addNew(FolderStore& store) { return store.Append("/new", ""); }
 
 class TestStore : public QObject {
   Q_OBJECT
@@ -56,10 +56,10 @@ class TestStore : public QObject {
   // or one past the end that took the last.
   void lineBreaksRefused() {
     FolderStore store;
-    QVERIFY(store.Append("/a", "t,").empty() && !store.Append("/b\nc", "").empty());
-    QVERIFY(!store.Append("/b", "t\r,").empty() && !store.SetUserTags(0, "new\n,").empty());
+    QVERIFY(store.Append("/a", "t,").ok() && !store.Append("/b\nc", "").ok());
+    QVERIFY(!store.Append("/b", "t\r,").ok() && !store.SetUserTags(0, "new\n,").ok());
     QVERIFY(store.size() == 1 && store.UserTags(0) == "t,");
-    store.Append("/c", "c,"), store.Remove(0), store.Remove(1);  // the rest move up
+    (void)store.Append("/c", "c,"), store.Remove(0), store.Remove(1);  // the rest move up
     QVERIFY(store.size() == 1 && store.Path(0) == "/c" && store.UserTags(0) == "c,");
   }
 

@@ -57,7 +57,7 @@ class TestFileOperation : public QObject {
     const platform::Status status = fileops::ShellDelete(shell, path);
     QVERIFY(dialogs.allAnswered());
     const bool failed = !dialogs.shown().empty() && dialogs.shown().back().kind == "error";
-    const int end = status.ok() ? 0 : status.error() == ENOENT ? 1 : failed ? 2 : 3;
+    const int end = status.ok() ? 0 : status.NotFound() ? 1 : failed ? 2 : 3;
     QCOMPARE(QString("DSFK")[end], answer.back());
     QCOMPARE(statOf(path).st_mode != 0, made && !answer.endsWith('D'));
     if (noTrash)

@@ -72,14 +72,14 @@ class TestFiles : public QObject {
     fs.untyped = fault.startsWith("untyped");
     fs.fail(fault.remove("untyped").toStdString());
     FolderListing listing;
-    const int error = SystemDirectories().ReadFolder(t.path(), listing);
+    const Status read = ReadFolder(t.path(), listing);
     QStringList got;
     for (std::size_t i = 0; i < listing.size(); ++i)
       got << QString(listing.NameField(i).data()) +
                  (listing.Kind(i) == EntryKind::Folder ? ":F" : ":f");
     got.sort();
-    QCOMPARE(error ? QString::fromStdString(ErrorText(error)) : got.join(' '), listed);
-    QCOMPARE(listing.id.has_value(), error == 0 && !fault.contains("stat 0"));
+    QCOMPARE(read.ok() ? got.join(' ') : QString::fromStdString(read.message()), listed);
+    QCOMPARE(listing.id.has_value(), read.ok() && !fault.contains("stat 0"));
   }
 
   // Folders at the path limit and past it, opened a piece at a time; the errors of a
@@ -106,8 +106,8 @@ class TestFiles : public QObject {
              {t / "file", "Not a directory"}}) {
       FolderListing listing;
       errno = EIO;
-      const int error = SystemDirectories().ReadFolder(path, listing);
-      QCOMPARE(error ? ErrorText(error) : std::string(listing.NameField(0).data()), listed);
+      const Status read = ReadFolder(path, listing);
+      QCOMPARE(read.ok() ? std::string(listing.NameField(0).data()) : read.message(), listed);
     }
     QCOMPARE(openDescriptors(), open);
   }

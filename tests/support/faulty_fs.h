@@ -4,6 +4,7 @@
 #include <dirent.h>
 
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -24,20 +25,28 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
 
   // "write 3 ENOSPC, read 0 EIO": the third write from now fails with ENOSPC, and every
   // read with EIO. Error 0 makes a read or write return 0, as at the end of a file or on
-  // a disk that takes nothing. Calls are named as below.
+  // a disk that takes nothing. Calls are named as below; "open:a/b/ 0 EACCES" fails only
+  // the opens of paths ending so. Rules for every call may fail calls of several threads.
   void fail(const std::string& faults) {
     std::istringstream in(faults);
     std::string error;
     for (Rule r; in >> r.call >> r.nth >> error; rules_.push_back(r)) {
       if (error.back() == ',') error.pop_back();
+      const std::size_t colon = std::min(r.call.find(':'), r.call.size());
+      r.path = r.call.substr(std::min(colon + 1, r.call.size())), r.call.resize(colon);
       for (r.error = 0; error != "0" && r.error < 200; ++r.error)
         if (const char* name = ::strerrorname_np(r.error); name && error == name) break;
     }
   }
   bool shortWrites = false;  // each write takes half of what it is given
   bool untyped = false;      // folder reads leave every entry's type unknown
+  std::function<void(std::string_view path)> opening;  // called before each open
 
-  VELMORA_FAULTY(int, OpenAt, "open", (int d, const char* p, int f, mode_t m), (d, p, f, m))
+  int OpenAt(int d, const char* p, int f, mode_t m) override {
+    if (opening) opening(p);
+    if (const auto failed = hit("open", p)) return *failed;
+    return real_.OpenAt(d, p, f, m);
+  }
   VELMORA_FAULTY(ssize_t, Read, "read", (int fd, void* b, std::size_t n), (fd, b, n))
   VELMORA_FAULTY(ssize_t, Write, "write", (int fd, const void* b, std::size_t n),
                  (fd, b, shortWrites&& n > 1 ? n / 2 : n))
@@ -71,13 +80,13 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
 
  private:
   struct Rule {
-    std::string call;
+    std::string call, path;
     int nth = 0, error = 0, seen = 0;
   };
   // The result of a call that is to fail, errno set; nothing for one to make.
-  std::optional<int> hit(const char* call) {
+  std::optional<int> hit(const char* call, std::string_view path = {}) {
     for (Rule& r : rules_) {
-      if (r.call != call || (r.nth != 0 && ++r.seen != r.nth)) continue;
+      if (r.call != call || !path.ends_with(r.path) || (r.nth != 0 && ++r.seen != r.nth)) continue;
       errno = r.error;
       return r.error == 0 ? 0 : -1;
     }
