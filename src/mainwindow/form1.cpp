@@ -14,13 +14,16 @@
 #include <QShortcut>
 #include <QTableView>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
-#include "catalogue/folder_load.h"
 #include "catalogue/tags.h"
+#include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
+#include "mainwindow/window_state.h"
+#include "platform/files.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/chip_painter.h"
@@ -66,7 +69,9 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
   setWindowIcon(AppIcon());
   resize(TwipsToWholePixels(kDesignClientWidth), TwipsToWholePixels(kDesignClientHeight));
   CreateControls();
-  Connect();
+  ConnectFolders();
+  ConnectTags();
+  ConnectFiles();
   Form_Load();
 }
 
@@ -103,26 +108,71 @@ void Form1::CreateControls() {
   vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
   lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstFiles_->setModel(&files_);
-  oTagPanel_->installEventFilter(this);
-  picTagPanel_->installEventFilter(this);
+}
+
+QAbstractButton* Form1::Button(const char* name) const {
+  return findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+
+void Form1::ConnectFolders() {
+  connect(label8_, &ClickLabel::clicked, this,
+          [this] { shell_.OpenDocument(settings_.creditTarget); });
+  connect(Button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
+  connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
+  connect(lstFolders_, &QListWidget::itemSelectionChanged, this, [this] {
+    ++selectionChanges_;
+    lstFolders_Click();
+  });
+  // A click on the folder already selected loads it again; folders dropped come in.
+  lstFolders_->viewport()->installEventFilter(this);
   lstFolders_->setAcceptDrops(true);
-  lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+  connect(lstFolders_, &QListWidget::itemClicked, this, [this] {
+    if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
+  });
+}
+
+void Form1::ConnectTags() {
+  panelTimer_.setSingleShot(true);
+  panelTimer_.setInterval(150);
+  connect(&panelTimer_, &QTimer::timeout, this, &Form1::RedrawPanel);
+  for (const auto& [radio, mode] : {std::pair{optTagAll_, catalogue::MatchMode::All},
+                                    std::pair{optTagAny_, catalogue::MatchMode::Any}}) {
+    connect(radio, &QRadioButton::clicked, this, [this, m = mode] {
+      browser_.SetMode(m);
+      SayCount();
+    });
+  }
+  connect(chkAutoTags_, &QCheckBox::clicked, this,
+          [this](bool checked) { browser_.SetAutoTags(checked); });
+  connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
+  // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
+  for (auto* panel : {oTagPanel_, oTagUser_}) {
+    connect(panel, &widgets::TagPanel::TagSelected, this, [this, panel](const std::string& text) {
+      ToBar(text, panel == oTagPanel_ ? "auto" : "user",
+            panel->ClickModifiers().testFlag(Qt::ControlModifier));
+    });
+  }
+  connect(oTagBar_, &widgets::TagBar::TagSelected, this, &Form1::FromBar);
   oTagPanel_->SetTipMore([this](const std::string& tag) {
     const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
-    if (!hits) return QString();
-    return QStringLiteral("\n%L1 %2 of the folder, %L3 of them listed")
-        .arg(hits->all)
-        .arg(hits->all == 1 ? QStringLiteral("file") : QStringLiteral("files"))
-        .arg(hits->kept);
+    return hits ? HitsText(*hits) : QString();
   });
+  // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
+  oTagPanel_->installEventFilter(this);
+  picTagPanel_->installEventFilter(this);
+  connect(oTagPanel_, &widgets::TagPanel::Resize, this,
+          [this] { ApplyScrollRule(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
+  connect(oTagUser_, &widgets::TagPanel::Resize, this,
+          [this] { ApplyScrollRule(*oTagUser_, *picUserTags_, *vScroll2_, false); });
+  // Dragging the thumb and each completed change both move the panel.
+  connect(vScroll1_, &QScrollBar::valueChanged, this,
+          [this](int value) { oTagPanel_->move(oTagPanel_->x(), -TwipsToWholePixels(value)); });
+  connect(vScroll2_, &QScrollBar::valueChanged, this,
+          [this](int value) { oTagUser_->move(oTagUser_->x(), -TwipsToWholePixels(value)); });
   // The chip the keyboard moves to comes into sight, through the scroll bar.
   connect(oTagPanel_, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
-    const int shown = picTagPanel_->height();
     const int top = -oTagPanel_->y();
-    const int to = chip.top() < top ? chip.top()
-                   : chip.bottom() >= top + shown ? chip.bottom() + 1 - shown
-                                                  : top;
+    const int to = ScrollToShow(chip.top(), chip.bottom(), top, picTagPanel_->height());
     if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
   });
   for (QWidget* w : std::initializer_list<QWidget*>{oTagBar_, picSelTags_}) {
@@ -138,38 +188,7 @@ void Form1::CreateControls() {
   }
 }
 
-void Form1::Connect() {
-  panelTimer_.setSingleShot(true);
-  panelTimer_.setInterval(150);
-  connect(&panelTimer_, &QTimer::timeout, this, &Form1::RedrawPanel);
-  const auto button = [this](const char* name) {
-    return findChild<QAbstractButton*>(QString::fromLatin1(name));
-  };
-  connect(label8_, &ClickLabel::clicked, this,
-          [this] { shell_.OpenDocument(settings_.creditTarget); });
-  connect(optTagAll_, &QRadioButton::clicked, this,
-          [this] { browser_.SetMode(catalogue::MatchMode::All);
-            SayCount();
-          });
-  connect(optTagAny_, &QRadioButton::clicked, this,
-          [this] { browser_.SetMode(catalogue::MatchMode::Any);
-            SayCount();
-          });
-  connect(chkAutoTags_, &QCheckBox::clicked, this,
-          [this](bool checked) { browser_.SetAutoTags(checked); });
-  connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
-  connect(button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
-  connect(button("cmdRemoveFolder"), &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
-  connect(lstFolders_, &QListWidget::itemSelectionChanged, this, [this] {
-    ++selectionChanges_;
-    lstFolders_Click();
-  });
-  // A click on the folder already selected loads it again.
-  lstFolders_->viewport()->installEventFilter(this);
-  connect(lstFolders_, &QListWidget::itemClicked, this, [this] {
-    if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
-  });
-
+void Form1::ConnectFiles() {
   using fileops::FileCommands;
   connect(chkAll_, &QCheckBox::clicked, this,
           [this](bool checked) { commands_.SelectAll(checked); });
@@ -177,9 +196,11 @@ void Form1::Connect() {
        {std::pair{"cmdOpen", &FileCommands::Open}, std::pair{"cmdCopy", &FileCommands::CopyTo},
         std::pair{"cmdMove", &FileCommands::MoveTo}, std::pair{"cmdRename", &FileCommands::Rename},
         std::pair{"cmdDelete", &FileCommands::Delete}}) {
-    connect(button(name), &QPushButton::clicked, this, [this, c = command] { Command(c); });
+    connect(Button(name), &QPushButton::clicked, this, [this, c = command] { Command(c); });
   }
   connect(lstFiles_, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
+  lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
   // The keys of a file manager, on the list; Esc stops a load anywhere in the window.
   const auto onKey = [this](QKeySequence key, QWidget* on, auto action) {
     connect(new QShortcut(key, on, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
@@ -190,37 +211,6 @@ void Form1::Connect() {
   onKey(QKeySequence(Qt::Key_Delete), lstFiles_, [this] { Command(&FileCommands::Delete); });
   onKey(QKeySequence(Qt::Key_F2), lstFiles_, [this] { Command(&FileCommands::Rename); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
-
-  // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
-  for (auto* panel : {oTagPanel_, oTagUser_}) {
-    connect(panel, &widgets::TagPanel::TagSelected, this, [this, panel](const std::string& text) {
-      ToBar(text, panel == oTagPanel_ ? "auto" : "user",
-            panel->ClickModifiers().testFlag(Qt::ControlModifier));
-    });
-  }
-  connect(oTagBar_, &widgets::TagBar::TagSelected, this,
-          [this](const std::string& text, const std::string& kind) {
-            const std::string_view home_kind =
-                widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
-            widgets::TagPanel* home = home_kind == "auto"   ? oTagPanel_
-                                      : home_kind == "user" ? oTagUser_
-                                                            : nullptr;
-            if (home != nullptr) {
-              home->AddItem(text);
-              home->Redraw();
-            }
-            browser_.RemoveBarTag(text);
-            SayCount();
-          });
-  connect(oTagPanel_, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
-  connect(oTagUser_, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*oTagUser_, *picUserTags_, *vScroll2_, false); });
-  // Dragging the thumb and each completed change both move the panel.
-  connect(vScroll1_, &QScrollBar::valueChanged, this,
-          [this](int value) { oTagPanel_->move(oTagPanel_->x(), -TwipsToWholePixels(value)); });
-  connect(vScroll2_, &QScrollBar::valueChanged, this,
-          [this](int value) { oTagUser_->move(oTagUser_->x(), -TwipsToWholePixels(value)); });
 }
 
 void Form1::Form_Load() {
@@ -228,12 +218,9 @@ void Form1::Form_Load() {
     // Every save reads the file first, so it is never written while it cannot be read.
     ShowError(status.message() + "\nFolder changes cannot be saved while it cannot be read.");
   }
-  if (!Store().Refused().empty()) {
-    std::string text = "These folders of " + settings_.storeFile +
-                       " cannot be used; they stay in the file as they are:";
-    for (const catalogue::RefusedRecord& r : Store().Refused()) text += "\n" + Describe(r);
-    ShowError(text);
-  }
+  if (const std::string refused = RefusedRecordsText(settings_.storeFile, Store().Refused());
+      !refused.empty())
+    ShowError(refused);
   ShowStore();
   setWindowTitle(QString::fromLatin1(kAppTitle));
   lstFolders_->setFocus();  // where a person starts: choosing a folder
@@ -366,6 +353,20 @@ void Form1::ToBar(const std::string& text, const std::string& kind, bool exclude
   SayCount();
 }
 
+void Form1::FromBar(const std::string& text, const std::string& kind) {
+  const std::string_view home_kind =
+      widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
+  widgets::TagPanel* home = home_kind == "auto"   ? oTagPanel_
+                            : home_kind == "user" ? oTagUser_
+                                                  : nullptr;
+  if (home != nullptr) {
+    home->AddItem(text);
+    home->Redraw();
+  }
+  browser_.RemoveBarTag(text);
+  SayCount();
+}
+
 void Form1::Command(void (fileops::FileCommands::*command)()) {
   browser_.Stop();
   status_.CommandStarted();
@@ -435,12 +436,7 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   if (paths.empty()) return;
   std::string refused;
   Commit([&](catalogue::FolderStore& store) {
-    refused.clear();
-    for (const std::string& path : paths) {
-      if (showLast && store.Find(path) < store.size()) continue;
-      if (std::string why = store.Append(path, ""); !why.empty())
-        refused += (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + why;
-    }
+    refused = AppendFolders(store, paths, showLast);
     return std::string();
   });
   if (!refused.empty()) ShowError(refused);
@@ -450,14 +446,6 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   }
 }
 
-namespace {
-
-std::string NoLongerListed(const std::string& path) {
-  return platform::VisibleText(path) + " is no longer in the folder list.";
-}
-
-}  // namespace
-
 // The record shown is the one selected; in the file as it is now, it is the record of
 // the same path and rank, if the file still has that many.
 void Form1::cmdRemoveFolder_Click() {
@@ -465,12 +453,7 @@ void Form1::cmdRemoveFolder_Click() {
   if (shown >= Store().size()) return;
   const catalogue::RecordKey key = Store().KeyOf(shown);
   // The browser stops reading it; nothing waits for its load.
-  Commit([&](catalogue::FolderStore& store) {
-    const std::size_t i = store.Find(key);
-    if (i == store.size()) return NoLongerListed(key.path);
-    store.Remove(i);
-    return std::string();
-  });
+  Commit([&](catalogue::FolderStore& store) { return RemoveFolder(store, key); });
 }
 
 void Form1::cmdAddUserTag_Click() {
@@ -481,18 +464,12 @@ void Form1::cmdAddUserTag_Click() {
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
   if (tag.empty()) return;
-  if (tag.find_first_of("\r\n") != std::string::npos)
-    return ShowError("A tag with a line break cannot be stored.");
+  if (const std::string problem = UserTagProblem(tag); !problem.empty()) return ShowError(problem);
   const std::string lower = catalogue::LowerCase(tag);
   oTagBar_->AddItem(lower, "auto");
   oTagBar_->Redraw();
   browser_.AddBarTag(lower, "auto");
-  Commit([&](catalogue::FolderStore& store) {
-    const std::size_t i = store.Find(key);
-    if (i == store.size()) return NoLongerListed(key.path);
-    const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
-    return line ? store.SetUserTags(i, *line) : std::string();
-  });
+  Commit([&](catalogue::FolderStore& store) { return AddUserTag(store, key, tag); });
 }
 
 void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
@@ -528,5 +505,108 @@ void Form1::ShowStore() {
 }
 
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
+
+void Form1::ShowFileMenu(const QPoint& at) {
+  const QModelIndex index = lstFiles_->indexAt(at);
+  if (index.isValid() && !lstFiles_->selectionModel()->isSelected(index)) {
+    lstFiles_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+  const std::vector<std::size_t> chosen = SelectedEntries();
+  const bool any = !chosen.empty();
+  using FC = fileops::FileCommands;
+  const auto command = [this](void (FC::*c)()) { return [this, c](bool) { Command(c); }; };
+  PopUpMenu(*this, "mnuFiles", lstFiles_->viewport()->mapToGlobal(at),
+            {{"Open", command(&FC::Open), any},
+             {"Open Containing Folder",
+              [this](bool) {
+                if (const std::string file = CurrentEntry(); !file.empty())
+                  shell_.OpenDocument(platform::ParentFolder(file));
+              },
+              any},
+             {"Copy Path",
+              [this, chosen](bool) {
+                std::vector<std::string> paths;
+                for (const std::size_t row : chosen) paths.push_back(Entry(row));
+                CopyPaths(paths);
+              },
+              any},
+             {},
+             {"Copy To", command(&FC::CopyTo), any},
+             {"Move To", command(&FC::MoveTo), any},
+             {"Rename", command(&FC::Rename), any},
+             {"Delete", command(&FC::Delete), any},
+             {},
+             {"Show Count in Status Line",
+              [this](bool show) {
+                status_.SetShowCount(show);
+                ShowStatus();
+              },
+              true, status_.ShowsCount()}});
+}
+
+void Form1::ShowPanelMenu(const QPoint& at) {
+  std::vector<MenuItem> items;
+  if (const long chip = oTagPanel_->ChipAt(at); chip >= 0) {
+    const std::string text = oTagPanel_->TextAt(static_cast<std::size_t>(chip));
+    items.push_back({QStringLiteral("Exclude \u201C%1\u201D").arg(Show(text)), [this, text](bool) {
+                       // Found again by its text: live changes may have moved it meanwhile.
+                       for (std::size_t p = 0; p < oTagPanel_->Count(); ++p)
+                         if (oTagPanel_->TextAt(p) == text)
+                           return oTagPanel_->ClickChip(p, Qt::ControlModifier);
+                     }});
+    items.emplace_back();
+  }
+  using catalogue::ChipOrder;
+  for (const auto& [name, order] : {std::pair{"First Seen", ChipOrder::FirstSeen},
+                                    std::pair{"A to Z", ChipOrder::Name},
+                                    std::pair{"Most Files First", ChipOrder::Count}}) {
+    items.push_back({QString::fromLatin1(name), [this, o = order](bool) { browser_.SetOrder(o); },
+                     true, browser_.Order() == order});
+  }
+  PopUpMenu(*this, "mnuTags", oTagPanel_->mapToGlobal(at), items);
+}
+
+void Form1::ShowBarMenu(const QPoint& at) {
+  PopUpMenu(*this, "mnuFilter", oTagBar_->mapToGlobal(at),
+            {{"Keep Filter After Commands", [this](bool on) { browser_.SetKeepFilter(on); }, true,
+              browser_.KeepFilter()}});
+}
+
+void Form1::SayCount() {
+  status_.Count(browser_.RowCount(), browser_.FileCount());
+  if (const QString& count = status_.CountText(); count != lstFiles_->toolTip()) {
+    lstFiles_->setToolTip(count);  // over the list's blank; a row's tooltip adds it to the path
+    lstFiles_->setAccessibleDescription(count);
+  }
+  ShowStatus();
+}
+
+void Form1::RestoreState(bool folder) {
+  const std::optional<WindowState> state = ReadWindowState(settings_.stateFile);
+  if (!state) return;
+  // On the screen it was on; centred by the first show only when nothing was kept.
+  if (restoreGeometry(QByteArray::fromStdString(state->geometry))) centred_ = true;
+  status_.SetShowCount(state->countInStatus);
+  browser_.SetOrder(state->order);
+  browser_.SetKeepFilter(state->keepFilter);
+  const std::size_t record = Store().Find(state->folder);
+  if (!folder || record == Store().size()) return;
+  if (const platform::Status there = platform::IsFolder(state->folder);
+      !there.ok() && there.error() != ENOTDIR) {
+    connect(
+        this, &Form1::LoadEnded, this,
+        [this, path = state->folder] { SetStatus("The folder " + path + " is not there any more"); },
+        Qt::SingleShotConnection);
+  }
+  lstFolders_->setCurrentRow(static_cast<int>(record));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  WriteWindowState(settings_.stateFile,
+                   {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(),
+                    status_.ShowsCount(), browser_.ShownPath().value_or(std::string())});
+  QWidget::closeEvent(event);
+}
 
 }  // namespace velmora::mainwindow

@@ -16,6 +16,7 @@
 #include "mainwindow/status_line.h"
 #include "platform/shell.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QFrame;
 class QListWidget;
@@ -84,7 +85,12 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
 
  private:
   void CreateControls();
-  void Connect();
+  QAbstractButton* Button(const char* name) const;
+  // The signals of the folder list and its buttons, of the tag panels and the filter bar,
+  // of the file list and its commands.
+  void ConnectFolders();
+  void ConnectTags();
+  void ConnectFiles();
   void Form_Load();
   void Form_Resize();
   void Centre();
@@ -101,6 +107,8 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void Command(void (fileops::FileCommands::*command)());
   // A chip into the filter bar, of kind "auto" or "user".
   void ToBar(const std::string& text, const std::string& kind, bool excluded);
+  // A chip taken out of the filter bar, back to its panel.
+  void FromBar(const std::string& text, const std::string& kind);
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
   // The tag panel's menu: exclude the chip, and the chips' order.

@@ -2,11 +2,15 @@
 #include "mainwindow/form_controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,7 +23,9 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
+#include "platform/files.h"
 #include "platform/qt_services.h"
+#include "platform/shell.h"
 #include "platform/twips.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
@@ -67,8 +73,45 @@ QFont Arial(double points, bool bold) {
   return font;
 }
 
-std::string Describe(const catalogue::RefusedRecord& r) {
-  return platform::ShortVisiblePath(r.path) + " - " + r.reason;
+std::vector<std::string> DroppedFolders(const QMimeData& data) {
+  std::vector<std::string> folders;
+  for (const QByteArray& line : data.data(QStringLiteral("text/uri-list")).split('\n')) {
+    const QByteArray url = line.trimmed();
+    if (url.isEmpty() || url.startsWith('#')) continue;
+    std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
+    if (!path) continue;
+    while (path->size() > 1 && path->back() == platform::kPathSeparator) path->pop_back();
+    // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
+    if (path->find('\0') != std::string::npos || platform::IsFolder(*path).ok())
+      folders.push_back(std::move(*path));
+  }
+  return folders;
+}
+
+void CopyPaths(const std::vector<std::string>& paths) {
+  QByteArray bytes;
+  for (const std::string& path : paths) bytes += QByteArray::fromStdString(path) + '\n';
+  bytes.chop(1);
+  auto* text = new QMimeData;
+  text->setData(QStringLiteral("text/plain"), bytes);
+  QApplication::clipboard()->setMimeData(text);
+}
+
+void PopUpMenu(QWidget& parent, const char* name, QPoint global, const std::vector<MenuItem>& items) {
+  QMenu menu(&parent);
+  menu.setObjectName(QString::fromLatin1(name));
+  for (const MenuItem& item : items) {
+    if (item.text.isEmpty()) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(item.text);
+    action->setEnabled(item.enabled);
+    action->setCheckable(item.checked.has_value());
+    action->setChecked(item.checked.value_or(false));
+    QObject::connect(action, &QAction::triggered, &parent, item.action);
+  }
+  menu.exec(global);
 }
 
 QIcon AppIcon() {
