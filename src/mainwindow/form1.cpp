@@ -62,6 +62,7 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
                      Qt::QueuedConnection);
                }),
       files_(browser_, this),
+      placement_(*this),
       commands_(*this, shell) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
@@ -78,36 +79,11 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::CreateControls() {
-  CreateDesignedControls(*this);
-  const auto get = [this]<class W>(W*& member, const char* name) {
-    member = findChild<W*>(QString::fromLatin1(name));
-  };
-  get(picture1_, "Picture1");
-  get(label8_, "Label8");
-  get(optTagAll_, "optTagAll");
-  get(optTagAny_, "optTagAny");
-  get(chkAll_, "chkAll");
-  get(chkAutoTags_, "chkAutoTags");
-  get(lstUserTags_, "lstUserTags");
-  get(cmdAddUserTag_, "cmdAddUserTag");
-  get(picUserTags_, "picUserTags");
-  get(vScroll2_, "VScroll2");
-  get(oTagUser_, "oTagUser");
-  get(picTagPanel_, "picTagPanel");
-  get(vScroll1_, "VScroll1");
-  get(oTagPanel_, "oTagPanel");
-  get(picSelTags_, "picSelTags");
-  get(oTagBar_, "oTagBar");
-  get(lstPaths_, "lstPaths");
-  get(lstFolders_, "lstFolders");
-  get(lstFiles_, "lstFiles");
-  get(lblHelp_, "lblHelp");
-  get(lblStatus_, "lblStatus");
-  statusWidth_ = lblStatus_->width();
-
-  vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
-  lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstFiles_->setModel(&files_);
+  ui_ = CreateDesignedControls(*this);
+  statusWidth_ = ui_.lblStatus->width();
+  ui_.vScroll1->setSingleStep(widgets::TagPanel::kRowHeight);
+  ui_.lstFolders->setSelectionMode(QAbstractItemView::SingleSelection);
+  ui_.lstFiles->setModel(&files_);
 }
 
 QAbstractButton* Form1::Button(const char* name) const {
@@ -115,18 +91,18 @@ QAbstractButton* Form1::Button(const char* name) const {
 }
 
 void Form1::ConnectFolders() {
-  connect(label8_, &ClickLabel::clicked, this,
+  connect(ui_.label8, &ClickLabel::clicked, this,
           [this] { shell_.OpenDocument(settings_.creditTarget); });
   connect(Button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
   connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
-  connect(lstFolders_, &QListWidget::itemSelectionChanged, this, [this] {
+  connect(ui_.lstFolders, &QListWidget::itemSelectionChanged, this, [this] {
     ++selectionChanges_;
     lstFolders_Click();
   });
   // A click on the folder already selected loads it again; folders dropped come in.
-  lstFolders_->viewport()->installEventFilter(this);
-  lstFolders_->setAcceptDrops(true);
-  connect(lstFolders_, &QListWidget::itemClicked, this, [this] {
+  ui_.lstFolders->viewport()->installEventFilter(this);
+  ui_.lstFolders->setAcceptDrops(true);
+  connect(ui_.lstFolders, &QListWidget::itemClicked, this, [this] {
     if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
   });
 }
@@ -135,62 +111,63 @@ void Form1::ConnectTags() {
   panelTimer_.setSingleShot(true);
   panelTimer_.setInterval(150);
   connect(&panelTimer_, &QTimer::timeout, this, &Form1::RedrawPanel);
-  for (const auto& [radio, mode] : {std::pair{optTagAll_, catalogue::MatchMode::All},
-                                    std::pair{optTagAny_, catalogue::MatchMode::Any}}) {
+  for (const auto& [radio, mode] : {std::pair{ui_.optTagAll, catalogue::MatchMode::All},
+                                    std::pair{ui_.optTagAny, catalogue::MatchMode::Any}}) {
     connect(radio, &QRadioButton::clicked, this, [this, m = mode] {
       browser_.SetMode(m);
       SayCount();
     });
   }
-  connect(chkAutoTags_, &QCheckBox::clicked, this,
+  connect(ui_.chkAutoTags, &QCheckBox::clicked, this,
           [this](bool checked) { browser_.SetAutoTags(checked); });
-  connect(cmdAddUserTag_, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
+  connect(ui_.cmdAddUserTag, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
   // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
-  for (auto* panel : {oTagPanel_, oTagUser_}) {
+  for (auto* panel : {ui_.oTagPanel, ui_.oTagUser}) {
     connect(panel, &widgets::TagPanel::TagSelected, this, [this, panel](const std::string& text) {
-      ToBar(text, panel == oTagPanel_ ? "auto" : "user",
+      ToBar(text, panel == ui_.oTagPanel ? "auto" : "user",
             panel->ClickModifiers().testFlag(Qt::ControlModifier));
     });
   }
-  connect(oTagBar_, &widgets::TagBar::TagSelected, this, &Form1::FromBar);
-  oTagPanel_->SetTipMore([this](const std::string& tag) {
+  connect(ui_.oTagBar, &widgets::TagBar::TagSelected, this, &Form1::FromBar);
+  ui_.oTagPanel->SetTipMore([this](const std::string& tag) {
     const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
     return hits ? HitsText(*hits) : QString();
   });
   // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
-  oTagPanel_->installEventFilter(this);
-  picTagPanel_->installEventFilter(this);
-  connect(oTagPanel_, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*oTagPanel_, *picTagPanel_, *vScroll1_, true); });
-  connect(oTagUser_, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*oTagUser_, *picUserTags_, *vScroll2_, false); });
+  ui_.oTagPanel->installEventFilter(this);
+  ui_.picTagPanel->installEventFilter(this);
+  connect(ui_.oTagPanel, &widgets::TagPanel::Resize, this,
+          [this] { ApplyScrollRule(*ui_.oTagPanel, *ui_.picTagPanel, *ui_.vScroll1, true); });
+  connect(ui_.oTagUser, &widgets::TagPanel::Resize, this,
+          [this] { ApplyScrollRule(*ui_.oTagUser, *ui_.picUserTags, *ui_.vScroll2, false); });
   // Dragging the thumb and each completed change both move the panel.
-  connect(vScroll1_, &QScrollBar::valueChanged, this,
-          [this](int value) { oTagPanel_->move(oTagPanel_->x(), -TwipsToWholePixels(value)); });
-  connect(vScroll2_, &QScrollBar::valueChanged, this,
-          [this](int value) { oTagUser_->move(oTagUser_->x(), -TwipsToWholePixels(value)); });
-  // The chip the keyboard moves to comes into sight, through the scroll bar.
-  connect(oTagPanel_, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
-    const int top = -oTagPanel_->y();
-    const int to = ScrollToShow(chip.top(), chip.bottom(), top, picTagPanel_->height());
-    if (to != top) vScroll1_->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
+  connect(ui_.vScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+    ui_.oTagPanel->move(ui_.oTagPanel->x(), -TwipsToWholePixels(value));
   });
-  for (QWidget* w : std::initializer_list<QWidget*>{oTagBar_, picSelTags_}) {
+  connect(ui_.vScroll2, &QScrollBar::valueChanged, this,
+          [this](int value) { ui_.oTagUser->move(ui_.oTagUser->x(), -TwipsToWholePixels(value)); });
+  // The chip the keyboard moves to comes into sight, through the scroll bar.
+  connect(ui_.oTagPanel, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
+    const int top = -ui_.oTagPanel->y();
+    const int to = ScrollToShow(chip.top(), chip.bottom(), top, ui_.picTagPanel->height());
+    if (to != top) ui_.vScroll1->setValue(static_cast<int>(std::ceil(platform::PixelsToTwips(to))));
+  });
+  for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagBar, ui_.picSelTags}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(w, &QWidget::customContextMenuRequested, this,
-            [this, w](QPoint at) { ShowBarMenu(oTagBar_->mapFrom(w, at)); });
+            [this, w](QPoint at) { ShowBarMenu(ui_.oTagBar->mapFrom(w, at)); });
   }
   // The panel's menu, on its chips and on the white below them.
-  for (QWidget* w : std::initializer_list<QWidget*>{oTagPanel_, picTagPanel_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagPanel, ui_.picTagPanel}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(w, &QWidget::customContextMenuRequested, this,
-            [this, w](QPoint at) { ShowPanelMenu(oTagPanel_->mapFrom(w, at)); });
+            [this, w](QPoint at) { ShowPanelMenu(ui_.oTagPanel->mapFrom(w, at)); });
   }
 }
 
 void Form1::ConnectFiles() {
   using fileops::FileCommands;
-  connect(chkAll_, &QCheckBox::clicked, this,
+  connect(ui_.chkAll, &QCheckBox::clicked, this,
           [this](bool checked) { commands_.SelectAll(checked); });
   for (const auto& [name, command] :
        {std::pair{"cmdOpen", &FileCommands::Open}, std::pair{"cmdCopy", &FileCommands::CopyTo},
@@ -198,18 +175,18 @@ void Form1::ConnectFiles() {
         std::pair{"cmdDelete", &FileCommands::Delete}}) {
     connect(Button(name), &QPushButton::clicked, this, [this, c = command] { Command(c); });
   }
-  connect(lstFiles_, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
-  lstFiles_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(lstFiles_, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+  connect(ui_.lstFiles, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
+  ui_.lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.lstFiles, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
   // The keys of a file manager, on the list; Esc stops a load anywhere in the window.
   const auto onKey = [this](QKeySequence key, QWidget* on, auto action) {
     connect(new QShortcut(key, on, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
             &QShortcut::activated, this, action);
   };
-  onKey(QKeySequence(Qt::Key_Return), lstFiles_, [this] { Command(&FileCommands::Open); });
-  onKey(QKeySequence(Qt::Key_Enter), lstFiles_, [this] { Command(&FileCommands::Open); });
-  onKey(QKeySequence(Qt::Key_Delete), lstFiles_, [this] { Command(&FileCommands::Delete); });
-  onKey(QKeySequence(Qt::Key_F2), lstFiles_, [this] { Command(&FileCommands::Rename); });
+  onKey(QKeySequence(Qt::Key_Return), ui_.lstFiles, [this] { Command(&FileCommands::Open); });
+  onKey(QKeySequence(Qt::Key_Enter), ui_.lstFiles, [this] { Command(&FileCommands::Open); });
+  onKey(QKeySequence(Qt::Key_Delete), ui_.lstFiles, [this] { Command(&FileCommands::Delete); });
+  onKey(QKeySequence(Qt::Key_F2), ui_.lstFiles, [this] { Command(&FileCommands::Rename); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
 }
 
@@ -223,95 +200,54 @@ void Form1::Form_Load() {
     ShowError(refused);
   ShowStore();
   setWindowTitle(QString::fromLatin1(kAppTitle));
-  lstFolders_->setFocus();  // where a person starts: choosing a folder
+  ui_.lstFolders->setFocus();  // where a person starts: choosing a folder
 }
 
 void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  recentre_ = true;
-  Centre();
-}
-
-void Form1::Centre() {
-  // Cut to the screen first: a large scale must not leave the title bar out of reach.
-  if (const QScreen* screen = this->screen()) {
-    const QRect a = screen->availableGeometry();
-    const Box place =
-        FirstPlace({a.x(), a.y(), a.width(), a.height()}, width(), height(),
-                   frameGeometry().width() - width(), frameGeometry().height() - height());
-    resize(place.width, place.height);
-    move(place.x, place.y);
-  }
+  placement_.Shown();
 }
 
 void Form1::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  FrameCheck();
-}
-
-void Form1::FrameCheck() {
-  // A window manager's frame is known only once the window is up (no event tells when):
-  // the layout, which measures the outer size, is made again by it, and the first
-  // centring corrected.
-  const QSize extra = frameGeometry().size() - size();
-  if (extra == frameExtra_) return;
-  frameExtra_ = extra;
-  Form_Resize();
-  if (std::exchange(recentre_, false)) Centre();
+  placement_.FrameCheck();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Form_Resize();
+  placement_.Resized();
 }
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) Form_Resize();
-  if (event->type() == QEvent::ActivationChange) FrameCheck();
+  if (event->type() == QEvent::WindowStateChange) placement_.Resized();
+  if (event->type() == QEvent::ActivationChange) placement_.FrameCheck();
 }
-
-void Form1::Form_Resize() { ApplyResizeRule(*this); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (watched == lstFolders_->viewport() && type == QEvent::MouseButtonPress) {
+  if (watched == ui_.lstFolders->viewport() && type == QEvent::MouseButtonPress) {
     selectionChangesAtPress_ = selectionChanges_;
   }
   // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
-  if (watched != lstFolders_->viewport() && type == QEvent::Wheel) {
-    QCoreApplication::sendEvent(vScroll1_, event);
+  if (watched != ui_.lstFolders->viewport() && type == QEvent::Wheel) {
+    QCoreApplication::sendEvent(ui_.vScroll1, event);
     return true;
   }
-  if (watched == lstFolders_->viewport() &&
+  if (watched == ui_.lstFolders->viewport() &&
       (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
-    auto* drop = static_cast<QDropEvent*>(event);
-    const std::vector<std::string> folders = DroppedFolders(*drop->mimeData());
-    if (folders.empty()) return drop->ignore(), true;
-    drop->acceptProposedAction();
-    if (type == QEvent::Drop) AddFolders(folders, true);
+    AddFolders(TakeFolderDrop(*static_cast<QDropEvent*>(event)), true);
     return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
 int Form1::SelectedFolder() const {
-  const auto selected = lstFolders_->selectedItems();
-  return selected.isEmpty() ? -1 : lstFolders_->row(selected.front());
+  const auto selected = ui_.lstFolders->selectedItems();
+  return selected.isEmpty() ? -1 : ui_.lstFolders->row(selected.front());
 }
 
-void Form1::ShowStatus() {
-  const QString text = status_.Text();
-  if (text == lblStatus_->text()) return;
-  lblStatus_->setText(text);
-  // Longer words run on to the right, over nothing; the design's width is the least.
-  lblStatus_->resize(std::max(statusWidth_, lblStatus_->sizeHint().width()), lblStatus_->height());
-  // Its text is its accessible name: screen readers hear each change.
-  QAccessibleEvent changed(lblStatus_, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&changed);
-}
+void Form1::ShowStatus() { SetStatusText(*ui_.lblStatus, status_.Text(), statusWidth_); }
 
 void Form1::SetStatus(const std::string& text) {
   status_.Say(Show(text));
@@ -319,14 +255,7 @@ void Form1::SetStatus(const std::string& text) {
 }
 
 std::vector<std::size_t> Form1::SelectedEntries() const {
-  std::vector<std::size_t> rows;
-  for (const QItemSelectionRange& range : lstFiles_->selectionModel()->selection()) {
-    for (int row = range.top(); row <= range.bottom(); ++row)
-      rows.push_back(static_cast<std::size_t>(row));
-  }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
+  return SelectedRows(ui_.lstFiles->selectionModel()->selection());
 }
 
 std::string Form1::Entry(std::size_t position) const {
@@ -334,21 +263,21 @@ std::string Form1::Entry(std::size_t position) const {
 }
 
 std::string Form1::CurrentEntry() const {
-  const QModelIndex current = lstFiles_->currentIndex();
+  const QModelIndex current = ui_.lstFiles->currentIndex();
   return current.isValid() ? files_.PathAt(current.row()) : std::string();
 }
 
 void Form1::SelectAll(bool select) {
   if (select) {
-    lstFiles_->selectAll();
+    ui_.lstFiles->selectAll();
   } else {
-    lstFiles_->clearSelection();
+    ui_.lstFiles->clearSelection();
   }
 }
 
 void Form1::ToBar(const std::string& text, const std::string& kind, bool excluded) {
-  oTagBar_->AddItem(text, (excluded ? std::string(widgets::kExcludedKind) : "") + kind);
-  oTagBar_->Redraw();
+  ui_.oTagBar->AddItem(text, (excluded ? std::string(widgets::kExcludedKind) : "") + kind);
+  ui_.oTagBar->Redraw();
   browser_.AddBarTag(text, kind, excluded);
   SayCount();
 }
@@ -356,8 +285,8 @@ void Form1::ToBar(const std::string& text, const std::string& kind, bool exclude
 void Form1::FromBar(const std::string& text, const std::string& kind) {
   const std::string_view home_kind =
       widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
-  widgets::TagPanel* home = home_kind == "auto"   ? oTagPanel_
-                            : home_kind == "user" ? oTagUser_
+  widgets::TagPanel* home = home_kind == "auto"   ? ui_.oTagPanel
+                            : home_kind == "user" ? ui_.oTagUser
                                                   : nullptr;
   if (home != nullptr) {
     home->AddItem(text);
@@ -379,11 +308,11 @@ void Form1::lstFolders_Click() {
   if (i < 0) return;
   setWindowTitle(Caption(Store().Path(static_cast<std::size_t>(i))));
   browser_.Show(static_cast<std::size_t>(i));
-  lblHelp_->show();
+  ui_.lblHelp->show();
 }
 
 void Form1::ChipsAdded(const std::vector<std::string>& chips) {
-  for (const std::string& chip : chips) oTagPanel_->AddItem(chip);
+  for (const std::string& chip : chips) ui_.oTagPanel->AddItem(chip);
   // While a folder loads, the panel is laid out (and scrolled) a few times a second,
   // not for every piece.
   if (!browser_.Progress().loading) return RedrawPanel();
@@ -393,18 +322,19 @@ void Form1::ChipsAdded(const std::vector<std::string>& chips) {
 
 void Form1::RedrawPanel() {
   panelTimer_.stop();
-  oTagPanel_->Redraw();
+  ui_.oTagPanel->Redraw();
 }
 
 void Form1::ChipsReset() {
-  oTagPanel_->Clear();
+  ui_.oTagPanel->Clear();
   panelTimer_.stop();
   ChipsAdded(browser_.PanelChips());
-  oTagBar_->Clear();
+  ui_.oTagBar->Clear();
   for (const catalogue::BarTag& tag : browser_.Bar())
-    oTagBar_->AddItem(tag.text, (tag.excluded ? std::string(widgets::kExcludedKind) : "") + tag.kind);
-  oTagBar_->Redraw();
-  cmdAddUserTag_->setVisible(browser_.ShownPath().has_value());
+    ui_.oTagBar->AddItem(tag.text,
+                         (tag.excluded ? std::string(widgets::kExcludedKind) : "") + tag.kind);
+  ui_.oTagBar->Redraw();
+  ui_.cmdAddUserTag->setVisible(browser_.ShownPath().has_value());
 }
 
 void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
@@ -442,7 +372,7 @@ void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
   if (!refused.empty()) ShowError(refused);
   if (showLast) {
     const std::size_t last = Store().Find(paths.back());
-    if (last < Store().size()) lstFolders_->setCurrentRow(static_cast<int>(last));
+    if (last < Store().size()) ui_.lstFolders->setCurrentRow(static_cast<int>(last));
   }
 }
 
@@ -466,8 +396,8 @@ void Form1::cmdAddUserTag_Click() {
   if (tag.empty()) return;
   if (const std::string problem = UserTagProblem(tag); !problem.empty()) return ShowError(problem);
   const std::string lower = catalogue::LowerCase(tag);
-  oTagBar_->AddItem(lower, "auto");
-  oTagBar_->Redraw();
+  ui_.oTagBar->AddItem(lower, "auto");
+  ui_.oTagBar->Redraw();
   browser_.AddBarTag(lower, "auto");
   Commit([&](catalogue::FolderStore& store) { return AddUserTag(store, key, tag); });
 }
@@ -489,34 +419,25 @@ void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& ch
 }
 
 void Form1::ShowStore() {
-  const catalogue::FolderStore& store = Store();
-  const QSignalBlocker quiet(lstFolders_);
-  lstPaths_->clear();
-  lstFolders_->clear();
-  lstUserTags_->clear();
-  for (std::size_t i = 0; i < store.size(); ++i) {
-    lstPaths_->addItem(Show(store.Path(i)));
-    lstFolders_->addItem(Show(store.Folder(i)));
-    lstFolders_->item(static_cast<int>(i))->setToolTip(Show(store.Path(i)));
-    lstUserTags_->addItem(Show(store.UserTags(i)));
-  }
-  if (browser_.ShownRecord() < store.size())
-    lstFolders_->setCurrentRow(static_cast<int>(browser_.ShownRecord()));
+  const QSignalBlocker quiet(ui_.lstFolders);
+  ShowRecords(Store(), *ui_.lstPaths, *ui_.lstFolders, *ui_.lstUserTags);
+  if (browser_.ShownRecord() < Store().size())
+    ui_.lstFolders->setCurrentRow(static_cast<int>(browser_.ShownRecord()));
 }
 
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
 
 void Form1::ShowFileMenu(const QPoint& at) {
-  const QModelIndex index = lstFiles_->indexAt(at);
-  if (index.isValid() && !lstFiles_->selectionModel()->isSelected(index)) {
-    lstFiles_->selectionModel()->setCurrentIndex(
+  const QModelIndex index = ui_.lstFiles->indexAt(at);
+  if (index.isValid() && !ui_.lstFiles->selectionModel()->isSelected(index)) {
+    ui_.lstFiles->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
   const std::vector<std::size_t> chosen = SelectedEntries();
   const bool any = !chosen.empty();
   using FC = fileops::FileCommands;
   const auto command = [this](void (FC::*c)()) { return [this, c](bool) { Command(c); }; };
-  PopUpMenu(*this, "mnuFiles", lstFiles_->viewport()->mapToGlobal(at),
+  PopUpMenu(*this, "mnuFiles", ui_.lstFiles->viewport()->mapToGlobal(at),
             {{"Open", command(&FC::Open), any},
              {"Open Containing Folder",
               [this](bool) {
@@ -547,37 +468,37 @@ void Form1::ShowFileMenu(const QPoint& at) {
 
 void Form1::ShowPanelMenu(const QPoint& at) {
   std::vector<MenuItem> items;
-  if (const long chip = oTagPanel_->ChipAt(at); chip >= 0) {
-    const std::string text = oTagPanel_->TextAt(static_cast<std::size_t>(chip));
+  if (const long chip = ui_.oTagPanel->ChipAt(at); chip >= 0) {
+    const std::string text = ui_.oTagPanel->TextAt(static_cast<std::size_t>(chip));
     items.push_back({QStringLiteral("Exclude \u201C%1\u201D").arg(Show(text)), [this, text](bool) {
                        // Found again by its text: live changes may have moved it meanwhile.
-                       for (std::size_t p = 0; p < oTagPanel_->Count(); ++p)
-                         if (oTagPanel_->TextAt(p) == text)
-                           return oTagPanel_->ClickChip(p, Qt::ControlModifier);
+                       for (std::size_t p = 0; p < ui_.oTagPanel->Count(); ++p)
+                         if (ui_.oTagPanel->TextAt(p) == text)
+                           return ui_.oTagPanel->ClickChip(p, Qt::ControlModifier);
                      }});
     items.emplace_back();
   }
   using catalogue::ChipOrder;
-  for (const auto& [name, order] : {std::pair{"First Seen", ChipOrder::FirstSeen},
-                                    std::pair{"A to Z", ChipOrder::Name},
-                                    std::pair{"Most Files First", ChipOrder::Count}}) {
+  for (const auto& [name, order] :
+       {std::pair{"First Seen", ChipOrder::FirstSeen}, std::pair{"A to Z", ChipOrder::Name},
+        std::pair{"Most Files First", ChipOrder::Count}}) {
     items.push_back({QString::fromLatin1(name), [this, o = order](bool) { browser_.SetOrder(o); },
                      true, browser_.Order() == order});
   }
-  PopUpMenu(*this, "mnuTags", oTagPanel_->mapToGlobal(at), items);
+  PopUpMenu(*this, "mnuTags", ui_.oTagPanel->mapToGlobal(at), items);
 }
 
 void Form1::ShowBarMenu(const QPoint& at) {
-  PopUpMenu(*this, "mnuFilter", oTagBar_->mapToGlobal(at),
+  PopUpMenu(*this, "mnuFilter", ui_.oTagBar->mapToGlobal(at),
             {{"Keep Filter After Commands", [this](bool on) { browser_.SetKeepFilter(on); }, true,
               browser_.KeepFilter()}});
 }
 
 void Form1::SayCount() {
   status_.Count(browser_.RowCount(), browser_.FileCount());
-  if (const QString& count = status_.CountText(); count != lstFiles_->toolTip()) {
-    lstFiles_->setToolTip(count);  // over the list's blank; a row's tooltip adds it to the path
-    lstFiles_->setAccessibleDescription(count);
+  if (const QString& count = status_.CountText(); count != ui_.lstFiles->toolTip()) {
+    ui_.lstFiles->setToolTip(count);  // over the list's blank; a row's tooltip adds it to the path
+    ui_.lstFiles->setAccessibleDescription(count);
   }
   ShowStatus();
 }
@@ -586,7 +507,7 @@ void Form1::RestoreState(bool folder) {
   const std::optional<WindowState> state = ReadWindowState(settings_.stateFile);
   if (!state) return;
   // On the screen it was on; centred by the first show only when nothing was kept.
-  if (restoreGeometry(QByteArray::fromStdString(state->geometry))) centred_ = true;
+  if (restoreGeometry(QByteArray::fromStdString(state->geometry))) placement_.Restored();
   status_.SetShowCount(state->countInStatus);
   browser_.SetOrder(state->order);
   browser_.SetKeepFilter(state->keepFilter);
@@ -596,10 +517,12 @@ void Form1::RestoreState(bool folder) {
       !there.ok() && there.error() != ENOTDIR) {
     connect(
         this, &Form1::LoadEnded, this,
-        [this, path = state->folder] { SetStatus("The folder " + path + " is not there any more"); },
+        [this, path = state->folder] {
+          SetStatus("The folder " + path + " is not there any more");
+        },
         Qt::SingleShotConnection);
   }
-  lstFolders_->setCurrentRow(static_cast<int>(record));
+  ui_.lstFolders->setCurrentRow(static_cast<int>(record));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -13,22 +13,11 @@
 #include "catalogue/browser.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
+#include "mainwindow/form_controls.h"
 #include "mainwindow/status_line.h"
 #include "platform/shell.h"
 
 class QAbstractButton;
-class QCheckBox;
-class QFrame;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QTableView;
-
-namespace velmora::widgets {
-class TagBar;
-class TagPanel;
-}  // namespace velmora::widgets
 
 namespace velmora::mainwindow {
 
@@ -92,9 +81,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void ConnectTags();
   void ConnectFiles();
   void Form_Load();
-  void Form_Resize();
-  void Centre();
-  void FrameCheck();
   void lstFolders_Click();
   void cmdAddFolder_Click();
   // "+" adds each path, registered or not, and leaves the folder shown as it is; with
@@ -153,37 +139,15 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   platform::Shell& shell_;
   catalogue::Browser browser_;
   FileListModel files_;
+  Placement placement_;
   fileops::FileCommands commands_;
-  bool centred_ = false;
-  bool recentre_ = false;  // once the frame is known
-  QSize frameExtra_;
   int statusWidth_ = 0;  // the status line's width in the design
   QTimer panelTimer_;
   StatusLine status_;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 
-  QFrame* picture1_;
-  ClickLabel* label8_;
-  QRadioButton* optTagAll_;
-  QRadioButton* optTagAny_;
-  QCheckBox* chkAll_;
-  QCheckBox* chkAutoTags_;
-  QListWidget* lstUserTags_;
-  QPushButton* cmdAddUserTag_;
-  QFrame* picUserTags_;
-  QScrollBar* vScroll2_;
-  widgets::TagPanel* oTagUser_;
-  QFrame* picTagPanel_;
-  QScrollBar* vScroll1_;
-  widgets::TagPanel* oTagPanel_;
-  QFrame* picSelTags_;
-  widgets::TagBar* oTagBar_;
-  QListWidget* lstPaths_;
-  QListWidget* lstFolders_;
-  QTableView* lstFiles_;
-  QLabel* lblHelp_;
-  QLabel* lblStatus_;
+  Controls ui_;
 };
 
 }  // namespace velmora::mainwindow

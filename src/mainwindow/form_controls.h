@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -11,20 +12,57 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/store.h"
+
+class QCheckBox;
+class QDropEvent;
+class QItemSelection;
 class QFrame;
+class QLabel;
+class QListWidget;
 class QMimeData;
+class QPushButton;
+class QRadioButton;
 class QScrollBar;
+class QTableView;
 class QWidget;
 
 namespace velmora::widgets {
+class TagBar;
 class TagPanel;
-}
+}  // namespace velmora::widgets
 
 namespace velmora::mainwindow {
 
+class ClickLabel;
+
+// The controls the window acts on.
+struct Controls {
+  QFrame* picture1;
+  ClickLabel* label8;
+  QRadioButton* optTagAll;
+  QRadioButton* optTagAny;
+  QCheckBox* chkAll;
+  QCheckBox* chkAutoTags;
+  QListWidget* lstUserTags;
+  QPushButton* cmdAddUserTag;
+  QFrame* picUserTags;
+  QScrollBar* vScroll2;
+  widgets::TagPanel* oTagUser;
+  QFrame* picTagPanel;
+  QScrollBar* vScroll1;
+  widgets::TagPanel* oTagPanel;
+  QFrame* picSelTags;
+  widgets::TagBar* oTagBar;
+  QListWidget* lstPaths;
+  QListWidget* lstFolders;
+  QTableView* lstFiles;
+  QLabel* lblHelp;
+  QLabel* lblStatus;
+};
 // Creates the window's controls on form, back to front, each named and placed as the
 // design says, with their fonts, accessible names and tab order.
-void CreateDesignedControls(QWidget& form);
+Controls CreateDesignedControls(QWidget& form);
 
 // The design's resize rule: the lists and the filter grow with the window, measured
 // from its outer size.
@@ -39,10 +77,43 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
 QString Show(std::string_view bytes);
 // The local folders named by dropped addresses, without trailing separators.
 std::vector<std::string> DroppedFolders(const QMimeData& data);
+// A drag is taken when it brings folders; the folders of a drop taken.
+std::vector<std::string> TakeFolderDrop(QDropEvent& drop);
 // The caption for a folder, its middle elided: a title of megabytes can break the
 // connection to the display.
 QString Caption(std::string_view path);
 QFont Arial(double points, bool bold = false);
+// The records of store into the lists of their paths, their folders (the path for a
+// tooltip) and their user tags.
+void ShowRecords(const catalogue::FolderStore& store, QListWidget& paths, QListWidget& folders,
+                 QListWidget& userTags);
+// The rows of a selection, ascending, each once.
+std::vector<std::size_t> SelectedRows(const QItemSelection& selection);
+// text into the status line, which grows to the right as far as it needs and no less
+// than leastWidth; screen readers hear each change.
+void SetStatusText(QLabel& line, const QString& text, int leastWidth);
+
+// The window's place and layout: centred on its screen at the first show unless a kept
+// place came back, and laid out by the resize rule whenever its size or frame changes.
+class Placement {
+ public:
+  explicit Placement(QWidget& form) : form_(form) {}
+  void Restored() { centred_ = true; }
+  void Shown();
+  void Resized() { ApplyResizeRule(form_); }
+  // A window manager's frame is known only once the window is up (no event tells when):
+  // the layout, which measures the outer size, is made again by it, and the first
+  // centring corrected.
+  void FrameCheck();
+
+ private:
+  void Centre();
+  QWidget& form_;
+  bool centred_ = false;
+  bool recentre_ = false;  // once the frame is known
+  QSize frameExtra_;
+};
+
 // Puts paths on the clipboard as their exact bytes, one a line.
 void CopyPaths(const std::vector<std::string>& paths);
 
@@ -58,7 +129,8 @@ struct MenuItem {
   std::optional<bool> checked;
 };
 // Shows a menu of items, named name, at global, and waits until it closes.
-void PopUpMenu(QWidget& parent, const char* name, QPoint global, const std::vector<MenuItem>& items);
+void PopUpMenu(QWidget& parent, const char* name, QPoint global,
+               const std::vector<MenuItem>& items);
 
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon();

@@ -150,6 +150,38 @@ class TestForm1 : public QObject {
     QCOMPARE(w.store() + " " + std::to_string(w.form->SelectedFolder()), text(f[5] + " " + f[6]));
   }
 
+  // The keys act on the file list where it has the focus. A command's words stand on the status
+  // line over the rescan it starts, which empties the filter bar.
+  void commandKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<Strings>("left");
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << "Delete Complete" << Strings{"b"};
+    QTest::newRow("F2") << int(Qt::Key_F2) << "" << Strings{"b", "c"};
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "" << Strings{"a", "b"};
+  }
+  void commandKeys() {
+    QFETCH(int, key);
+    TestDir tree;
+    tree.createFile("a"), tree.createFile("b");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    list.selectionModel()->setCurrentIndex(w.form->Files().index(w.files().at(0) != tree / "a"),
+                                           QItemSelectionModel::Select);
+    if (key == Qt::Key_Delete) w.dialogs.confirm(true);
+    if (key == Qt::Key_F2) w.dialogs.input("c");
+    w.bar().AddItem("marker", "auto");
+    list.setFocus(), QTest::keyClick(&list, Qt::Key(key));
+    QVERIFY(w.dialogs.allAnswered());
+    if (w.form->Loading()) QVERIFY(QSignalSpy(w.form.get(), &mainwindow::Form1::LoadEnded).wait());
+    QTEST(w.find<QLabel>("lblStatus")->text(), "status");
+    QTEST(entriesOf(tree.path()), "left");
+    QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
+    QCOMPARE(w.launcher.urls,
+             key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+  }
+
   // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
   // wheel, through its scroll bar.
   void scrollsToTheEnd() {
