@@ -38,6 +38,48 @@ std::string AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey
   return line ? store.SetUserTags(i, *line) : std::string();
 }
 
+void FolderEdits::Open(const std::vector<std::string>& paths, const std::string& refused) {
+  if (committing_) return toOpen_.emplace_back(paths, refused), void();
+  Add(paths, true);
+  if (!refused.empty()) hooks_.report(refused);
+}
+
+void FolderEdits::Add(const std::vector<std::string>& paths, bool showLast) {
+  if (paths.empty()) return;
+  std::string refused;
+  Commit([&](catalogue::FolderStore& store) {
+    refused = AppendFolders(store, paths, showLast);
+    return std::string();
+  });
+  if (!refused.empty()) hooks_.report(refused);
+  const catalogue::FolderStore& store = browser_.Store();
+  if (const std::size_t last = store.Find(paths.back()); showLast && last < store.size())
+    hooks_.show(last);
+}
+
+void FolderEdits::RemoveShown() {
+  const std::size_t shown = browser_.ShownRecord();
+  if (shown >= browser_.Store().size()) return;
+  const catalogue::RecordKey key = browser_.Store().KeyOf(shown);
+  // The browser stops reading it; nothing waits for its load.
+  Commit([&](catalogue::FolderStore& store) { return RemoveFolder(store, key); });
+}
+
+void FolderEdits::AddUserTag(const catalogue::RecordKey& key, const std::string& tag) {
+  Commit([&](catalogue::FolderStore& store) { return mainwindow::AddUserTag(store, key, tag); });
+}
+
+void FolderEdits::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
+  platform::LockWait wait;
+  wait.meanwhile = hooks_.meanwhile;
+  committing_ = true;
+  const platform::Status status = browser_.Commit(change, wait);
+  committing_ = false;
+  hooks_.changed();
+  if (!status.ok()) hooks_.report(status.message());
+  for (auto& [paths, refused] : std::exchange(toOpen_, {})) Open(paths, refused);
+}
+
 std::string UserTagProblem(const std::string& tag) {
   if (tag.find_first_of("\r\n") != std::string::npos)
     return "A tag with a line break cannot be stored.";

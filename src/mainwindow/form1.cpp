@@ -1,6 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -9,11 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <utility>
@@ -25,27 +22,18 @@
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
 #include "platform/twips.h"
-#include "platform/visible_text.h"
 #include "widgets/chip_painter.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
+
+static void InitIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace velmora::mainwindow {
 
 using platform::TwipsToWholePixels;
 
-namespace {
-
 constexpr int kDesignClientWidth = 12945;
 constexpr int kDesignClientHeight = 8295;
-
-}  // namespace
-
-}  // namespace velmora::mainwindow
-
-static void InitIcons() { Q_INIT_RESOURCE(icons); }
-
-namespace velmora::mainwindow {
 
 Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
     : QWidget(parent),
@@ -63,6 +51,18 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
                }),
       files_(browser_, this),
       placement_(*this),
+      folders_(
+          browser_,
+          {// While another program holds the list, the window paints and takes in its
+           // loads; no command of the user's comes in meanwhile.
+           .meanwhile =
+               [] {
+                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                                 QEventLoop::ExcludeSocketNotifiers);
+               },
+           .changed = [this] { ShowStore(); },
+           .show = [this](std::size_t i) { ui_.lstFolders->setCurrentRow(static_cast<int>(i)); },
+           .report = [this](const std::string& text) { ShowError(text); }}),
       commands_(*this, shell) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
@@ -94,7 +94,8 @@ void Form1::ConnectFolders() {
   connect(ui_.label8, &ClickLabel::clicked, this,
           [this] { shell_.OpenDocument(settings_.creditTarget); });
   connect(Button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
-  connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this, &Form1::cmdRemoveFolder_Click);
+  connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this,
+          [this] { folders_.RemoveShown(); });
   connect(ui_.lstFolders, &QListWidget::itemSelectionChanged, this, [this] {
     ++selectionChanges_;
     lstFolders_Click();
@@ -236,7 +237,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == ui_.lstFolders->viewport() &&
       (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
-    AddFolders(TakeFolderDrop(*static_cast<QDropEvent*>(event)), true);
+    folders_.Add(TakeFolderDrop(*static_cast<QDropEvent*>(event)), true);
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -352,38 +353,12 @@ void Form1::cmdAddFolder_Click() {
   // new entry even when it is listed already, and is not shown.
   shell_.PickFolderLater("Select a folder", Folder(),
                          [self = QPointer<Form1>(this)](const std::string& path) {
-                           if (self) self->AddFolders({path}, false);
+                           if (self) self->folders_.Add({path}, false);
                          });
 }
 
 void Form1::OpenFolders(const std::vector<std::string>& paths, const std::string& refused) {
-  if (committing_) return toOpen_.emplace_back(paths, refused), void();
-  AddFolders(paths, true);
-  if (!refused.empty()) ShowError(refused);
-}
-
-void Form1::AddFolders(const std::vector<std::string>& paths, bool showLast) {
-  if (paths.empty()) return;
-  std::string refused;
-  Commit([&](catalogue::FolderStore& store) {
-    refused = AppendFolders(store, paths, showLast);
-    return std::string();
-  });
-  if (!refused.empty()) ShowError(refused);
-  if (showLast) {
-    const std::size_t last = Store().Find(paths.back());
-    if (last < Store().size()) ui_.lstFolders->setCurrentRow(static_cast<int>(last));
-  }
-}
-
-// The record shown is the one selected; in the file as it is now, it is the record of
-// the same path and rank, if the file still has that many.
-void Form1::cmdRemoveFolder_Click() {
-  const std::size_t shown = browser_.ShownRecord();
-  if (shown >= Store().size()) return;
-  const catalogue::RecordKey key = Store().KeyOf(shown);
-  // The browser stops reading it; nothing waits for its load.
-  Commit([&](catalogue::FolderStore& store) { return RemoveFolder(store, key); });
+  folders_.Open(paths, refused);
 }
 
 void Form1::cmdAddUserTag_Click() {
@@ -399,23 +374,7 @@ void Form1::cmdAddUserTag_Click() {
   ui_.oTagBar->AddItem(lower, "auto");
   ui_.oTagBar->Redraw();
   browser_.AddBarTag(lower, "auto");
-  Commit([&](catalogue::FolderStore& store) { return AddUserTag(store, key, tag); });
-}
-
-void Form1::Commit(const std::function<std::string(catalogue::FolderStore&)>& change) {
-  // While another program holds the list, the window paints and takes in its loads; no
-  // command of the user's comes in meanwhile, and another start's folders wait.
-  platform::LockWait wait;
-  wait.meanwhile = [] {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                    QEventLoop::ExcludeSocketNotifiers);
-  };
-  committing_ = true;
-  const platform::Status status = browser_.Commit(change, wait);
-  committing_ = false;
-  ShowStore();
-  if (!status.ok()) ShowError(status.message());
-  for (auto& [paths, refused] : std::exchange(toOpen_, {})) OpenFolders(paths, refused);
+  folders_.AddUserTag(key, tag);
 }
 
 void Form1::ShowStore() {

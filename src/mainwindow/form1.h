@@ -13,6 +13,7 @@
 #include "catalogue/browser.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
+#include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/status_line.h"
 #include "platform/shell.h"
@@ -83,11 +84,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void Form_Load();
   void lstFolders_Click();
   void cmdAddFolder_Click();
-  // "+" adds each path, registered or not, and leaves the folder shown as it is; with
-  // showLast (a drop, a command line) a registered path is not added again and the last
-  // path is shown.
-  void AddFolders(const std::vector<std::string>& paths, bool showLast);
-  void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
@@ -127,19 +123,15 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void RedrawPanel();
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
-  // Applies change to the store and shows the store as it now is; on failure the user
-  // is told why.
-  void Commit(const std::function<std::string(catalogue::FolderStore&)>& change);
   void ShowStore();
   void ShowError(const std::string& text);
 
-  bool committing_ = false;
-  std::vector<std::pair<std::vector<std::string>, std::string>> toOpen_;  // came meanwhile
   FormSettings settings_;
   platform::Shell& shell_;
   catalogue::Browser browser_;
   FileListModel files_;
   Placement placement_;
+  FolderEdits folders_;
   fileops::FileCommands commands_;
   int statusWidth_ = 0;  // the status line's width in the design
   QTimer panelTimer_;
