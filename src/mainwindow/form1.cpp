@@ -137,16 +137,8 @@ void Form1::ConnectTags() {
   // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
   ui_.oTagPanel->installEventFilter(this);
   ui_.picTagPanel->installEventFilter(this);
-  connect(ui_.oTagPanel, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*ui_.oTagPanel, *ui_.picTagPanel, *ui_.vScroll1, true); });
-  connect(ui_.oTagUser, &widgets::TagPanel::Resize, this,
-          [this] { ApplyScrollRule(*ui_.oTagUser, *ui_.picUserTags, *ui_.vScroll2, false); });
-  // Dragging the thumb and each completed change both move the panel.
-  connect(ui_.vScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-    ui_.oTagPanel->move(ui_.oTagPanel->x(), -TwipsToWholePixels(value));
-  });
-  connect(ui_.vScroll2, &QScrollBar::valueChanged, this,
-          [this](int value) { ui_.oTagUser->move(ui_.oTagUser->x(), -TwipsToWholePixels(value)); });
+  KeepScrolled(*ui_.oTagPanel, *ui_.picTagPanel, *ui_.vScroll1, true);
+  KeepScrolled(*ui_.oTagUser, *ui_.picUserTags, *ui_.vScroll2, false);
   // The chip the keyboard moves to comes into sight, through the scroll bar.
   connect(ui_.oTagPanel, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
     const int top = -ui_.oTagPanel->y();

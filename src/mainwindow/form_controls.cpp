@@ -533,4 +533,11 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
   panel.move(panel.x(), -TwipsToWholePixels(bar.value()));
 }
 
+void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
+  QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
+                   [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
+  QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
+                   [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
+}
+
 }  // namespace velmora::mainwindow
