@@ -19,6 +19,7 @@
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
+#include "mainwindow/form_menus.h"
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
 #include "platform/twips.h"
@@ -147,14 +148,16 @@ void Form1::ConnectTags() {
   });
   for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagBar, ui_.picSelTags}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this,
-            [this, w](QPoint at) { ShowBarMenu(ui_.oTagBar->mapFrom(w, at)); });
+    connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint at) {
+      ShowBarMenu(*ui_.oTagBar, ui_.oTagBar->mapFrom(w, at), browser_);
+    });
   }
   // The panel's menu, on its chips and on the white below them.
   for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagPanel, ui_.picTagPanel}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this,
-            [this, w](QPoint at) { ShowPanelMenu(ui_.oTagPanel->mapFrom(w, at)); });
+    connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint at) {
+      ShowPanelMenu(*ui_.oTagPanel, ui_.oTagPanel->mapFrom(w, at), browser_);
+    });
   }
 }
 
@@ -415,34 +418,6 @@ void Form1::ShowFileMenu(const QPoint& at) {
                 ShowStatus();
               },
               true, status_.ShowsCount()}});
-}
-
-void Form1::ShowPanelMenu(const QPoint& at) {
-  std::vector<MenuItem> items;
-  if (const long chip = ui_.oTagPanel->ChipAt(at); chip >= 0) {
-    const std::string text = ui_.oTagPanel->TextAt(static_cast<std::size_t>(chip));
-    items.push_back({QStringLiteral("Exclude \u201C%1\u201D").arg(Show(text)), [this, text](bool) {
-                       // Found again by its text: live changes may have moved it meanwhile.
-                       for (std::size_t p = 0; p < ui_.oTagPanel->Count(); ++p)
-                         if (ui_.oTagPanel->TextAt(p) == text)
-                           return ui_.oTagPanel->ClickChip(p, Qt::ControlModifier);
-                     }});
-    items.emplace_back();
-  }
-  using catalogue::ChipOrder;
-  for (const auto& [name, order] :
-       {std::pair{"First Seen", ChipOrder::FirstSeen}, std::pair{"A to Z", ChipOrder::Name},
-        std::pair{"Most Files First", ChipOrder::Count}}) {
-    items.push_back({QString::fromLatin1(name), [this, o = order](bool) { browser_.SetOrder(o); },
-                     true, browser_.Order() == order});
-  }
-  PopUpMenu(*this, "mnuTags", ui_.oTagPanel->mapToGlobal(at), items);
-}
-
-void Form1::ShowBarMenu(const QPoint& at) {
-  PopUpMenu(*this, "mnuFilter", ui_.oTagBar->mapToGlobal(at),
-            {{"Keep Filter After Commands", [this](bool on) { browser_.SetKeepFilter(on); }, true,
-              browser_.KeepFilter()}});
 }
 
 void Form1::SayCount() {

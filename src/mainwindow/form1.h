@@ -93,10 +93,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void FromBar(const std::string& text, const std::string& kind);
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
-  // The tag panel's menu: exclude the chip, and the chips' order.
-  void ShowPanelMenu(const QPoint& at);
-  // The filter bar's menu: whether a command's rescan keeps the filter.
-  void ShowBarMenu(const QPoint& at);
   // How many files are listed, in the file list's tooltip and description (and the status
   // line, when asked for): after a change of the filter, a load, or a live change.
   void SayCount();

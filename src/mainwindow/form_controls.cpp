@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -12,7 +10,6 @@
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QListWidget>
-#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -159,33 +156,6 @@ void Placement::FrameCheck() {
   frameExtra_ = extra;
   Resized();
   if (std::exchange(recentre_, false)) Centre();
-}
-
-void CopyPaths(const std::vector<std::string>& paths) {
-  QByteArray bytes;
-  for (const std::string& path : paths) bytes += QByteArray::fromStdString(path) + '\n';
-  bytes.chop(1);
-  auto* text = new QMimeData;
-  text->setData(QStringLiteral("text/plain"), bytes);
-  QApplication::clipboard()->setMimeData(text);
-}
-
-void PopUpMenu(QWidget& parent, const char* name, QPoint global,
-               const std::vector<MenuItem>& items) {
-  QMenu menu(&parent);
-  menu.setObjectName(QString::fromLatin1(name));
-  for (const MenuItem& item : items) {
-    if (item.text.isEmpty()) {
-      menu.addSeparator();
-      continue;
-    }
-    QAction* action = menu.addAction(item.text);
-    action->setEnabled(item.enabled);
-    action->setCheckable(item.checked.has_value());
-    action->setChecked(item.checked.value_or(false));
-    QObject::connect(action, &QAction::triggered, &parent, item.action);
-  }
-  menu.exec(global);
 }
 
 QIcon AppIcon() {

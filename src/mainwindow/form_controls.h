@@ -6,8 +6,6 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,24 +114,6 @@ class Placement {
   bool recentre_ = false;  // once the frame is known
   QSize frameExtra_;
 };
-
-// Puts paths on the clipboard as their exact bytes, one a line.
-void CopyPaths(const std::vector<std::string>& paths);
-
-// An entry of a pop-up menu; one without text is a separator. checked: a check box's state.
-struct MenuItem {
-  MenuItem() = default;
-  MenuItem(QString t, std::function<void(bool)> a, bool e = true,
-           std::optional<bool> c = std::nullopt)
-      : text(std::move(t)), action(std::move(a)), enabled(e), checked(c) {}
-  QString text;
-  std::function<void(bool checked)> action;
-  bool enabled = true;
-  std::optional<bool> checked;
-};
-// Shows a menu of items, named name, at global, and waits until it closes.
-void PopUpMenu(QWidget& parent, const char* name, QPoint global,
-               const std::vector<MenuItem>& items);
 
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon();
