@@ -382,42 +382,27 @@ void Form1::ShowStore() {
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
 
 void Form1::ShowFileMenu(const QPoint& at) {
-  const QModelIndex index = ui_.lstFiles->indexAt(at);
-  if (index.isValid() && !ui_.lstFiles->selectionModel()->isSelected(index)) {
-    ui_.lstFiles->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  }
-  const std::vector<std::size_t> chosen = SelectedEntries();
-  const bool any = !chosen.empty();
   using FC = fileops::FileCommands;
-  const auto command = [this](void (FC::*c)()) { return [this, c](bool) { Command(c); }; };
-  PopUpMenu(*this, "mnuFiles", ui_.lstFiles->viewport()->mapToGlobal(at),
-            {{"Open", command(&FC::Open), any},
-             {"Open Containing Folder",
-              [this](bool) {
-                if (const std::string file = CurrentEntry(); !file.empty())
-                  shell_.OpenDocument(platform::ParentFolder(file));
-              },
-              any},
-             {"Copy Path",
-              [this, chosen](bool) {
-                std::vector<std::string> paths;
-                for (const std::size_t row : chosen) paths.push_back(Entry(row));
-                CopyPaths(paths);
-              },
-              any},
-             {},
-             {"Copy To", command(&FC::CopyTo), any},
-             {"Move To", command(&FC::MoveTo), any},
-             {"Rename", command(&FC::Rename), any},
-             {"Delete", command(&FC::Delete), any},
-             {},
-             {"Show Count in Status Line",
-              [this](bool show) {
-                status_.SetShowCount(show);
-                ShowStatus();
-              },
-              true, status_.ShowsCount()}});
+  mainwindow::ShowFileMenu(*ui_.lstFiles, at,
+                           {.command = [this](void (FC::*command)()) { Command(command); },
+                            .openFolder =
+                                [this] {
+                                  if (const std::string file = CurrentEntry(); !file.empty())
+                                    shell_.OpenDocument(platform::ParentFolder(file));
+                                },
+                            .copyPaths =
+                                [this] {
+                                  std::vector<std::string> paths;
+                                  for (const std::size_t row : SelectedEntries())
+                                    paths.push_back(Entry(row));
+                                  CopyPaths(paths);
+                                },
+                            .countShown = status_.ShowsCount(),
+                            .showCount =
+                                [this](bool show) {
+                                  status_.SetShowCount(show);
+                                  ShowStatus();
+                                }});
 }
 
 void Form1::SayCount() {

@@ -1,5 +1,6 @@
 #include "mainwindow/form_menus.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -36,6 +37,33 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
     QObject::connect(action, &QAction::triggered, &parent, item.action);
   }
   menu.exec(global);
+}
+
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions) {
+  const QModelIndex index = list.indexAt(at);
+  if (index.isValid() && !list.selectionModel()->isSelected(index)) {
+    list.selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+  const bool any = list.selectionModel()->hasSelection();
+  using FC = fileops::FileCommands;
+  const auto command = [&actions](void (FC::*c)()) {
+    return [run = actions.command, c](bool) { run(c); };
+  };
+  const auto plain = [](const std::function<void()>& action) {
+    return [action](bool) { action(); };
+  };
+  PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at),
+            {{"Open", command(&FC::Open), any},
+             {"Open Containing Folder", plain(actions.openFolder), any},
+             {"Copy Path", plain(actions.copyPaths), any},
+             {},
+             {"Copy To", command(&FC::CopyTo), any},
+             {"Move To", command(&FC::MoveTo), any},
+             {"Rename", command(&FC::Rename), any},
+             {"Delete", command(&FC::Delete), any},
+             {},
+             {"Show Count in Status Line", actions.showCount, true, actions.countShown}});
 }
 
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "catalogue/browser.h"
+#include "fileops/file_commands.h"
 
+class QAbstractItemView;
 class QWidget;
 
 namespace velmora::widgets {
@@ -36,6 +38,18 @@ struct MenuItem {
 // Shows a menu of items, named name, at global, and waits until it closes.
 void PopUpMenu(QWidget& parent, const char* name, QPoint global,
                const std::vector<MenuItem>& items);
+
+// What the file list's menu does.
+struct FileMenuActions {
+  std::function<void(void (fileops::FileCommands::*)())> command;
+  std::function<void()> openFolder;  // of the current file
+  std::function<void()> copyPaths;   // of the files chosen
+  bool countShown = false;           // in the status line
+  std::function<void(bool)> showCount;
+};
+// The file list's menu at at (in its viewport): the commands, the file's folder and path,
+// and the count in the status line. A row not chosen is chosen alone first.
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions);
 
 // The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);

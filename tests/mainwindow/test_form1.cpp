@@ -6,8 +6,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -180,6 +182,28 @@ class TestForm1 : public QObject {
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
     QCOMPARE(w.launcher.urls,
              key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+  }
+
+  // The file list's menu chooses the row under it unless it is chosen already, copies the exact
+  // bytes of the paths chosen, and puts the count in the status line.
+  void fileMenu() {
+    TestDir tree;
+    tree.createFile("a\xff b"), tree.createFile("c");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    const QPoint second = list.visualRect(w.form->Files().index(1, 0)).center();
+    const auto copied = [] {
+      const QMimeData* data = QApplication::clipboard()->mimeData();
+      return data ? data->data("text/plain").toStdString() : "nothing";
+    };
+    World::menu(list, "Copy Path", second);
+    QCOMPARE(copied(), w.files()[1]);
+    list.selectAll();
+    World::menu(list, "Copy Path", second);
+    QCOMPARE(copied(), w.files()[0] + "\n" + w.files()[1]);
+    World::menu(list, "Show Count in Status Line", second);
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
   // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
