@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <vector>
 

@@ -36,28 +36,29 @@ class ClickLabel;
 
 // The controls the window acts on.
 struct Controls {
-  QFrame* picture1;
-  ClickLabel* label8;
-  QRadioButton* optTagAll;
-  QRadioButton* optTagAny;
-  QCheckBox* chkAll;
-  QCheckBox* chkAutoTags;
-  QListWidget* lstUserTags;
-  QPushButton* cmdAddUserTag;
-  QFrame* picUserTags;
-  QScrollBar* vScroll2;
-  widgets::TagPanel* oTagUser;
-  QFrame* picTagPanel;
-  QScrollBar* vScroll1;
-  widgets::TagPanel* oTagPanel;
-  QFrame* picSelTags;
-  widgets::TagBar* oTagBar;
-  QListWidget* lstPaths;
-  QListWidget* lstFolders;
-  QTableView* lstFiles;
-  QLabel* lblHelp;
-  QLabel* lblStatus;
+  QFrame* picture1 = nullptr;
+  ClickLabel* label8 = nullptr;
+  QRadioButton* optTagAll = nullptr;
+  QRadioButton* optTagAny = nullptr;
+  QCheckBox* chkAll = nullptr;
+  QCheckBox* chkAutoTags = nullptr;
+  QListWidget* lstUserTags = nullptr;
+  QPushButton* cmdAddUserTag = nullptr;
+  QFrame* picUserTags = nullptr;
+  QScrollBar* vScroll2 = nullptr;
+  widgets::TagPanel* oTagUser = nullptr;
+  QFrame* picTagPanel = nullptr;
+  QScrollBar* vScroll1 = nullptr;
+  widgets::TagPanel* oTagPanel = nullptr;
+  QFrame* picSelTags = nullptr;
+  widgets::TagBar* oTagBar = nullptr;
+  QListWidget* lstPaths = nullptr;
+  QListWidget* lstFolders = nullptr;
+  QTableView* lstFiles = nullptr;
+  QLabel* lblHelp = nullptr;
+  QLabel* lblStatus = nullptr;
 };
+
 // Creates the window's controls on form, back to front, each named and placed as the
 // design says, with their fonts, accessible names and tab order.
 Controls CreateDesignedControls(QWidget& form);
@@ -99,7 +100,7 @@ void SetStatusText(QLabel& line, const QString& text, int leastWidth);
 class Placement {
  public:
   explicit Placement(QWidget& form) : form_(form) {}
-  void Restored() { centred_ = true; }
+  void Restored() { centred_ = true; }  // a kept place came back: no centring
   void Shown();
   void Resized() { ApplyResizeRule(form_); }
   // A window manager's frame is known only once the window is up (no event tells when):
