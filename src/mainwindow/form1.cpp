@@ -74,6 +74,7 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
   ConnectFolders();
   ConnectTags();
   ConnectFiles();
+  ConnectCommands();
   Form_Load();
 }
 
@@ -163,6 +164,13 @@ void Form1::ConnectTags() {
 
 void Form1::ConnectFiles() {
   using fileops::FileCommands;
+  connect(ui_.lstFiles, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
+  ui_.lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.lstFiles, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+}
+
+void Form1::ConnectCommands() {
+  using fileops::FileCommands;
   connect(ui_.chkAll, &QCheckBox::clicked, this,
           [this](bool checked) { commands_.SelectAll(checked); });
   for (const auto& [name, command] :
@@ -171,9 +179,6 @@ void Form1::ConnectFiles() {
         std::pair{"cmdDelete", &FileCommands::Delete}}) {
     connect(Button(name), &QPushButton::clicked, this, [this, c = command] { Command(c); });
   }
-  connect(ui_.lstFiles, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
-  ui_.lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ui_.lstFiles, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
   // The keys of a file manager, on the list; Esc stops a load anywhere in the window.
   const auto onKey = [this](QKeySequence key, QWidget* on, auto action) {
     connect(new QShortcut(key, on, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),

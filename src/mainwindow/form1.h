@@ -76,10 +76,11 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void CreateControls();
   QAbstractButton* Button(const char* name) const;
   // The signals of the folder list and its buttons, of the tag panels and the filter bar,
-  // of the file list and its commands.
+  // of the file list, and of the file commands' buttons and keys.
   void ConnectFolders();
   void ConnectTags();
   void ConnectFiles();
+  void ConnectCommands();
   void Form_Load();
   void lstFolders_Click();
   void cmdAddFolder_Click();
