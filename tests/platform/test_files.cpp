@@ -115,13 +115,18 @@ class TestFiles : public QObject {
   }
 
   // A file's folder, also in the root and without one, and the program's own; a file
-  // written whole gives back every descriptor; a failed read leaves nothing read.
+  // written whole gives back every descriptor; a folder is told from a file, a link to one,
+  // nothing and a name holding NUL; a failed read leaves nothing read.
   void parentFolderAndFailedRead() {
     QCOMPARE(ParentFolder("/a") + ParentFolder("a") + ParentFolder("/x/y"), "/./x");
     QCOMPARE(ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
     TestDir t;
     const std::size_t open = openDescriptors();
     QVERIFY(WriteFileAtomically(t / "f", "some bytes").ok() && openDescriptors() == open);
+    t.createLink("l", t.path());
+    const std::pair<std::string, int> folders[] = {
+        {t / "l", 0}, {t / "f", ENOTDIR}, {t / "no", ENOENT}, {t / std::string(1, 0), EINVAL}};
+    for (const auto& [path, error] : folders) QCOMPARE(IsFolder(path).error(), error);
     FaultyFileSystem fs;
     fs.fail("read 2 EIO");
     std::string bytes = "old";
