@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,20 +13,11 @@
 #include "desktop/shell.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
+#include "mainwindow/folder_edits.h"
+#include "mainwindow/form_controls.h"
 #include "mainwindow/status_line.h"
 
-class QCheckBox;
-class QFrame;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QTableView;
-
-namespace velmora::widgets {
-class TagBar;
-class TagPanel;
-}  // namespace velmora::widgets
+class QAbstractButton;
 
 namespace velmora::mainwindow {
 
@@ -84,29 +74,25 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
 
  private:
   void CreateControls();
-  void Connect();
+  QAbstractButton* Button(const char* name) const;
+  // The signals of the folder list and its buttons, of the tag panels and the filter bar,
+  // of the file list, and of the file commands' buttons and keys.
+  void ConnectFolders();
+  void ConnectTags();
+  void ConnectFiles();
+  void ConnectCommands();
   void Form_Load();
-  void Form_Resize();
-  void Centre();
-  void FrameCheck();
   void lstFolders_Click();
   void cmdAddFolder_Click();
-  // "+" adds each path, registered or not, and leaves the folder shown as it is; with
-  // showLast (a drop, a command line) a registered path is not added again and the last
-  // path is shown.
-  void AddFolders(const std::vector<std::string>& paths, bool showLast);
-  void cmdRemoveFolder_Click();
   void cmdAddUserTag_Click();
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
   // A chip into the filter bar, of kind "auto" or "user".
   void ToBar(const std::string& text, const std::string& kind, bool excluded);
+  // A chip taken out of the filter bar, back to its panel.
+  void FromBar(const std::string& text, const std::string& kind);
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
-  // The tag panel's menu: exclude the chip, and the chips' order.
-  void ShowPanelMenu(const QPoint& at);
-  // The filter bar's menu: whether a command's rescan keeps the filter.
-  void ShowBarMenu(const QPoint& at);
   // How many files are listed, in the file list's tooltip and description (and the status
   // line, when asked for): after a change of the filter, a load, or a live change.
   void SayCount();
@@ -133,49 +119,23 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void RedrawPanel();
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
-  // Applies change to the store and shows the store as it now is; on failure the user
-  // is told why.
-  void Commit(const catalogue::StoreChange& change);
   void ShowStore();
   void ShowError(const std::string& text);
 
-  bool committing_ = false;
-  std::vector<std::pair<std::vector<std::string>, std::string>> toOpen_;  // came meanwhile
   FormSettings settings_;
   platform::Shell& shell_;
   catalogue::Browser browser_;
   FileListModel files_;
+  Placement placement_;
+  FolderEdits folders_;
   fileops::FileCommands commands_;
-  bool centred_ = false;
-  bool recentre_ = false;  // once the frame is known
-  QSize frameExtra_;
   int statusWidth_ = 0;  // the status line's width in the design
   QTimer panelTimer_;
   StatusLine status_;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 
-  QFrame* picture1_;
-  ClickLabel* label8_;
-  QRadioButton* optTagAll_;
-  QRadioButton* optTagAny_;
-  QCheckBox* chkAll_;
-  QCheckBox* chkAutoTags_;
-  QListWidget* lstUserTags_;
-  QPushButton* cmdAddUserTag_;
-  QFrame* picUserTags_;
-  QScrollBar* vScroll2_;
-  widgets::TagPanel* oTagUser_;
-  QFrame* picTagPanel_;
-  QScrollBar* vScroll1_;
-  widgets::TagPanel* oTagPanel_;
-  QFrame* picSelTags_;
-  widgets::TagBar* oTagBar_;
-  QListWidget* lstPaths_;
-  QListWidget* lstFolders_;
-  QTableView* lstFiles_;
-  QLabel* lblHelp_;
-  QLabel* lblStatus_;
+  Controls ui_;
 };
 
 }  // namespace velmora::mainwindow

@@ -1,12 +1,16 @@
-#include <QFontDatabase>
 #include "mainwindow/form_controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,10 +20,13 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "desktop/qt_services.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
+#include "desktop/shell.h"
+#include "platform/files.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
@@ -63,8 +70,88 @@ QFont Arial(double points, bool bold) {
   return font;
 }
 
-std::string Describe(const catalogue::RefusedRecord& r) {
-  return platform::ShortVisiblePath(r.path) + " - " + r.reason;
+std::vector<std::string> DroppedFolders(const QMimeData& data) {
+  std::vector<std::string> folders;
+  for (const QByteArray& line : data.data(QStringLiteral("text/uri-list")).split('\n')) {
+    const QByteArray url = line.trimmed();
+    if (url.isEmpty() || url.startsWith('#')) continue;
+    std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
+    if (!path) continue;
+    *path = platform::WithoutTrailingSeparator(std::move(*path));
+    // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
+    if (path->find('\0') != std::string::npos || platform::IsFolder(*path).ok())
+      folders.push_back(std::move(*path));
+  }
+  return folders;
+}
+
+std::vector<std::string> TakeFolderDrop(QDropEvent& drop) {
+  std::vector<std::string> folders = DroppedFolders(*drop.mimeData());
+  if (folders.empty()) return drop.ignore(), folders;
+  drop.acceptProposedAction();
+  if (drop.type() != QEvent::Drop) folders.clear();
+  return folders;
+}
+
+void ShowRecords(const catalogue::FolderStore& store, QListWidget& paths, QListWidget& folders,
+                 QListWidget& userTags) {
+  paths.clear();
+  folders.clear();
+  userTags.clear();
+  for (std::size_t i = 0; i < store.size(); ++i) {
+    paths.addItem(ShownText(store.Path(i)));
+    folders.addItem(ShownText(store.Folder(i)));
+    folders.item(static_cast<int>(i))->setToolTip(ShownText(store.Path(i)));
+    userTags.addItem(ShownText(store.UserTags(i)));
+  }
+}
+
+std::vector<std::size_t> SelectedRows(const QItemSelection& selection) {
+  std::vector<std::size_t> rows;
+  for (const QItemSelectionRange& range : selection) {
+    for (int row = range.top(); row <= range.bottom(); ++row)
+      rows.push_back(static_cast<std::size_t>(row));
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+void SetStatusText(QLabel& line, const QString& text, int leastWidth) {
+  if (text == line.text()) return;
+  line.setText(text);
+  line.resize(std::max(leastWidth, line.sizeHint().width()), line.height());
+  // Its text is its accessible name.
+  QAccessibleEvent changed(&line, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
+}
+
+void Placement::Shown() {
+  if (centred_) return;
+  centred_ = true;
+  recentre_ = true;
+  Centre();
+}
+
+void Placement::Centre() {
+  // Cut to the screen first: a large scale must not leave the title bar out of reach.
+  if (const QScreen* screen = form_.screen()) {
+    const QRect a = screen->availableGeometry();
+    const QRect frame = form_.frameGeometry();
+    const Box place =
+        FirstPlace({a.x(), a.y(), a.width(), a.height()}, form_.width(), form_.height(),
+                   frame.width() - form_.width(), frame.height() - form_.height());
+    form_.resize(place.width, place.height);
+    form_.move(place.x, place.y);
+  }
+}
+
+void Placement::FrameCheck() {
+  const QSize extra = form_.frameGeometry().size() - form_.size();
+  if (extra == frameExtra_) return;
+  frameExtra_ = extra;
+  Resized();
+  if (std::exchange(recentre_, false)) Centre();
 }
 
 QIcon AppIcon() {
@@ -283,7 +370,7 @@ QWidget* Make(const Control& c, QWidget* parent) {
 
 }  // namespace
 
-void CreateDesignedControls(QWidget& form) {
+Controls CreateDesignedControls(QWidget& form) {
   for (const Control& c : kControls) {
     QWidget* parent = &form;
     if (c.parent != nullptr) {
@@ -333,6 +420,32 @@ void CreateDesignedControls(QWidget& form) {
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
                          form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+  Controls c;
+  const auto get = [&form]<class W>(W*& member, const char* name) {
+    member = form.findChild<W*>(QString::fromLatin1(name));
+  };
+  get(c.picture1, "Picture1");
+  get(c.label8, "Label8");
+  get(c.optTagAll, "optTagAll");
+  get(c.optTagAny, "optTagAny");
+  get(c.chkAll, "chkAll");
+  get(c.chkAutoTags, "chkAutoTags");
+  get(c.lstUserTags, "lstUserTags");
+  get(c.cmdAddUserTag, "cmdAddUserTag");
+  get(c.picUserTags, "picUserTags");
+  get(c.vScroll2, "VScroll2");
+  get(c.oTagUser, "oTagUser");
+  get(c.picTagPanel, "picTagPanel");
+  get(c.vScroll1, "VScroll1");
+  get(c.oTagPanel, "oTagPanel");
+  get(c.picSelTags, "picSelTags");
+  get(c.oTagBar, "oTagBar");
+  get(c.lstPaths, "lstPaths");
+  get(c.lstFolders, "lstFolders");
+  get(c.lstFiles, "lstFiles");
+  get(c.lblHelp, "lblHelp");
+  get(c.lblStatus, "lblStatus");
+  return c;
 }
 
 void ApplyResizeRule(QWidget& form) {
@@ -384,6 +497,13 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
   platform::ProcessPendingEvents();
   bar.setValue(bar.maximum());
   panel.move(panel.x(), -TwipsToWholePixels(bar.value()));
+}
+
+void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
+  QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
+                   [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
+  QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
+                   [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
 }
 
 }  // namespace velmora::mainwindow

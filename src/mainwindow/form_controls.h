@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -11,20 +13,56 @@
 #include "catalogue/store.h"
 #include "desktop/shown_text.h"
 
+class QCheckBox;
+class QDropEvent;
+class QItemSelection;
 class QFrame;
+class QLabel;
+class QListWidget;
 class QMimeData;
+class QPushButton;
+class QRadioButton;
 class QScrollBar;
+class QTableView;
 class QWidget;
 
 namespace velmora::widgets {
+class TagBar;
 class TagPanel;
-}
+}  // namespace velmora::widgets
 
 namespace velmora::mainwindow {
 
+class ClickLabel;
+
+// The controls the window acts on.
+struct Controls {
+  QFrame* picture1 = nullptr;
+  ClickLabel* label8 = nullptr;
+  QRadioButton* optTagAll = nullptr;
+  QRadioButton* optTagAny = nullptr;
+  QCheckBox* chkAll = nullptr;
+  QCheckBox* chkAutoTags = nullptr;
+  QListWidget* lstUserTags = nullptr;
+  QPushButton* cmdAddUserTag = nullptr;
+  QFrame* picUserTags = nullptr;
+  QScrollBar* vScroll2 = nullptr;
+  widgets::TagPanel* oTagUser = nullptr;
+  QFrame* picTagPanel = nullptr;
+  QScrollBar* vScroll1 = nullptr;
+  widgets::TagPanel* oTagPanel = nullptr;
+  QFrame* picSelTags = nullptr;
+  widgets::TagBar* oTagBar = nullptr;
+  QListWidget* lstPaths = nullptr;
+  QListWidget* lstFolders = nullptr;
+  QTableView* lstFiles = nullptr;
+  QLabel* lblHelp = nullptr;
+  QLabel* lblStatus = nullptr;
+};
+
 // Creates the window's controls on form, back to front, each named and placed as the
 // design says, with their fonts, accessible names and tab order.
-void CreateDesignedControls(QWidget& form);
+Controls CreateDesignedControls(QWidget& form);
 
 // The design's resize rule: the lists and the filter grow with the window, measured
 // from its outer size.
@@ -33,18 +71,52 @@ void ApplyResizeRule(QWidget& form);
 // height; scrollToEnd jumps to the end once waiting events have run.
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                      bool scrollToEnd);
+// Keeps the scroll rule for panel from now on: a change of its height sets the bar, and
+// the bar (its thumb dragged, each completed change) moves the panel.
+void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd);
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
 using platform::ShownText;
 // The local folders named by dropped addresses, without trailing separators.
 std::vector<std::string> DroppedFolders(const QMimeData& data);
+// A drag is taken when it brings folders; the folders of a drop taken.
+std::vector<std::string> TakeFolderDrop(QDropEvent& drop);
 // The caption for a folder, its middle elided: a title of megabytes can break the
 // connection to the display.
 QString Caption(std::string_view path);
 QFont Arial(double points, bool bold = false);
-// A refused record for a message: its path readable and not endless.
-std::string Describe(const catalogue::RefusedRecord& r);
+// The records of store into the lists of their paths, their folders (the path for a
+// tooltip) and their user tags.
+void ShowRecords(const catalogue::FolderStore& store, QListWidget& paths, QListWidget& folders,
+                 QListWidget& userTags);
+// The rows of a selection, ascending, each once.
+std::vector<std::size_t> SelectedRows(const QItemSelection& selection);
+// text into the status line, which grows to the right as far as it needs and no less
+// than leastWidth; screen readers hear each change.
+void SetStatusText(QLabel& line, const QString& text, int leastWidth);
+
+// The window's place and layout: centred on its screen at the first show unless a kept
+// place came back, and laid out by the resize rule whenever its size or frame changes.
+class Placement {
+ public:
+  explicit Placement(QWidget& form) : form_(form) {}
+  void Restored() { centred_ = true; }  // a kept place came back: no centring
+  void Shown();
+  void Resized() { ApplyResizeRule(form_); }
+  // A window manager's frame is known only once the window is up (no event tells when):
+  // the layout, which measures the outer size, is made again by it, and the first
+  // centring corrected.
+  void FrameCheck();
+
+ private:
+  void Centre();
+  QWidget& form_;
+  bool centred_ = false;
+  bool recentre_ = false;  // once the frame is known
+  QSize frameExtra_;
+};
+
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon();
 

@@ -42,6 +42,12 @@ struct ScrollRange {
 };
 ScrollRange ScrollRule(double panel, double container);
 
+// Where a view of height shown, now from top down, starts so that the rows from first to
+// last come into sight, moving as little as it can.
+inline int ScrollToShow(int first, int last, int top, int shown) {
+  return first < top ? first : last >= top + shown ? last + 1 - shown : top;
+}
+
 // To the nearest whole number, halves to even.
 inline std::int64_t RoundHalfEven(double x) { return std::llrint(x); }
 

@@ -9,6 +9,13 @@ QString FilesCount(std::size_t listed, std::size_t all) {
       .arg(all == 1 ? QStringLiteral("file") : QStringLiteral("files"));
 }
 
+QString HitsText(const catalogue::TagHits& hits) {
+  return QStringLiteral("\n%L1 %2 of the folder, %L3 of them listed")
+      .arg(hits.all)
+      .arg(hits.all == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+      .arg(hits.kept);
+}
+
 void StatusLine::Progress(const catalogue::LoadProgress& progress, const QString& folder) {
   if (progress.load != load_) {
     load_ = progress.load;

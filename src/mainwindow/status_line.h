@@ -15,6 +15,8 @@ namespace velmora::mainwindow {
 
 // "3 of 957,650 files"
 QString FilesCount(std::size_t listed, std::size_t all);
+// A chip's tooltip after its name: "\n3 files of the folder, 1 of them listed"
+QString HitsText(const catalogue::TagHits& hits);
 
 class StatusLine {
  public:

@@ -40,6 +40,16 @@ int ResolveLinks(const std::string& path, std::string& target) {
 
 }  // namespace
 
+Status IsFolder(const std::string& path) {
+  const auto failure = [&](int error) {
+    return Status(error, "Cannot read " + path + ": " + ErrorText(error));
+  };
+  if (path.find('\0') != std::string::npos) return failure(EINVAL);
+  struct stat st {};
+  if (Fs().StatAt(AT_FDCWD, path.c_str(), &st, 0) != 0) return failure(errno);
+  return S_ISDIR(st.st_mode) ? Status() : failure(ENOTDIR);
+}
+
 std::string ParentFolder(const std::string& path) {
   const auto slash = path.rfind(kPathSeparator);
   if (slash == std::string::npos) return ".";

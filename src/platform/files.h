@@ -47,6 +47,11 @@ class ExclusiveLock {
   Status status_;
 };
 
+// Whether a folder is at path, links followed: ok when one is, ENOTDIR when something
+// else is; otherwise why path cannot be reached ("Cannot read <path>: <reason>", ENOENT
+// when nothing is there, EINVAL for a name holding NUL).
+Status IsFolder(const std::string& path);
+
 // The folder part of path, without a trailing separator: "." when there is none, "/"
 // for a file in the root.
 std::string ParentFolder(const std::string& path);

@@ -1,12 +1,35 @@
-#include <QLabel>
-#include <QAbstractItemView>
-#include <QPushButton>
-#include <QtTest>
+#include <unistd.h>
 
-#include "mainwindow/form_world.h"
+#include <QUrl>
+#include <QtTest>
+#include <algorithm>
+
+#include "catalogue/path_list.h"
+#include "fileops/file_commands.h"
+#include "support/scripted_dialogs.h"
+#include "support/testdir.h"
 
 using namespace velmora;
 using catalogue::FileNameOf;
+
+namespace {
+
+// The window's file list as the commands see it.
+struct FakeList final : fileops::FileListHost {
+  std::vector<std::string> rows;
+  std::vector<std::size_t> selected;
+  std::string current, folder, status;
+  bool rescanned = false;
+  std::vector<std::size_t> SelectedEntries() const override { return selected; }
+  std::string Entry(std::size_t position) const override { return rows.at(position); }
+  std::string CurrentEntry() const override { return current; }
+  void SelectAll(bool) override {}
+  void SetStatus(const std::string& text) override { status = text; }
+  void Rescan() override { rescanned = true; }
+  std::string Folder() const override { return folder; }
+};
+
+}  // namespace
 
 class TestFileCommands : public QObject {
   Q_OBJECT
@@ -18,119 +41,133 @@ class TestFileCommands : public QObject {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
   }
 
-  // A folder of four files, listed as rows a to d, and "out" beside it. The command: the
-  // button (c)opy, (m)ove, (d)elete, (r)ename, or the key Delete (D), F2 (R), Enter (o); the
-  // rows chosen ("01=3": 0 and 1 selected, 3 current; "-": none and no current entry); the
-  // rows gone since the scan; the rows whose names "out" holds, as "old"; the answers: p(ick
-  // "out//"), x (cancel the picker), k/K (OK/Cancel to deleting), e(rror; on Enter: no
+  // A folder of four files, listed as rows a to d, and "out" beside it. selection: the rows
+  // selected, the last also current ("01=3": 0 and 1 selected, 3 current only); gone: rows
+  // deleted since the list was made; waiting: rows whose names "out" holds, as "old". answers:
+  // p(ick "out//"), x (cancel the picker), k/K (OK/Cancel to deleting), e(rror; for Open: no
   // program opens the file), ! (Cancel in the progress window), to "Replace it?" y, Y(es to
-  // all), n, N(o to all), c(ancel); or the name typed ("_": a blank, "|": NUL), then e.
-  // Expected: the status (after the rescan) = what "out" | the folder hold ("*": still old);
-  // "~": rescanned; ">" and the row the desktop was asked to open.
+  // all), n, N(o to all), c(ancel); for Rename first the name typed ("_": a blank, "|": NUL, "-":
+  // none). files: what "out" | the folder hold after ("*": still old), ">" the row opened.
   void commands_data() {
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("expected");
-    for (const char* row :
-         {"copy in list order: c 302 - 0123 pyyy: Copy Complete = a b* c d | a b c d",
-          "copy, the current entry: c =1 - - p: Copy Complete = b | a b c d",
-          "copy, yes to all: c 012 - 012 pY: Copy Complete = a b c | a b c d",
-          "copy, no to all: c 012 - 02 pN: Copied 1 of 3 files; 2 not copied = a* b c* | a b c d",
-          "copy, cancel: c 012 - 1 pc: Copy cancelled after 1 of 3 files = a b* | a b c d",
-          "copy, Cancel in progress: c 0 - - p!: Copy cancelled after 0 of 1 file = | a b c d",
-          "copy, one vanished: c 01 0 - pe: Copied 1 of 2 files; 1 not copied = b | b c d",
-          "copy, picker cancelled: c 0 - - x: Copy cancelled = | a b c d",
-          "copy, no file: c - - - -: No file to copy = | a b c d",
-          "move, no then yes: m 012 - 01 pny: Moved 2 of 3 files; 1 not moved = a* b c | a d ~",
-          "delete: d 02 - - k: Delete Complete = | b d ~",
-          "delete, one vanished: d 01 0 - k: Deleted 1 of 2 files; 1 not deleted = | c d ~",
-          "Delete key, not confirmed: D 02 - - K: = | a b c d",
-          "delete, no file: d - - - -: No file to delete = | a b c d",
-          "rename the current entry, blanks kept: r 01=2 - - _new_name_.txt: = | _new_name_.txt a "
-          "b d ~",
-          "rename, no current entry: r - - - -: = | a b c d",
-          "F2, to dot: R =2 - - . e: = | a b c d",
-          "rename to dot dot: r =2 - - .. e: = | a b c d",
-          "rename, NUL: r =2 - - a|b e: = | a b c d",
-          "rename into another folder: r =2 - - ../x e: = | a b c d",
-          "Enter opens the current entry: o 0=1 - - -: = | a b c d >b",
-          "Enter, no program for it: o =3 - - e: = | a b c d >d"}) {
-      const QStringList part = QString(row).split(": ");
-      QTest::newRow(part[0].toUtf8()) << part[1] << part[2];
-    }
+    for (const char* column : {"command", "selection", "gone", "waiting", "answers", "status"})
+      QTest::addColumn<QString>(column);
+    QTest::addColumn<QString>("files");
+    QTest::addColumn<bool>("rescanned");
+    const auto row = [](const char* name, const char* command, const char* selection,
+                        const char* gone, const char* waiting, const char* answers,
+                        const char* status, const char* files, bool rescanned) {
+      QTest::newRow(name) << QString(command) << QString(selection) << QString(gone)
+                          << QString(waiting) << QString(answers) << QString(status)
+                          << QString(files) << rescanned;
+    };
+    row("copy in list order", "copy", "023", "", "0123", "pyyy", "Copy Complete",
+        "a b* c d | a b c d", false);
+    row("copy, the current entry", "copy", "=1", "", "", "p", "Copy Complete", "b | a b c d",
+        false);
+    row("copy, yes to all", "copy", "012", "", "012", "pY", "Copy Complete", "a b c | a b c d",
+        false);
+    row("copy, no to all", "copy", "012", "", "02", "pN", "Copied 1 of 3 files; 2 not copied",
+        "a* b c* | a b c d", false);
+    row("copy, cancel", "copy", "012", "", "1", "pc", "Copy cancelled after 1 of 3 files",
+        "a b* | a b c d", false);
+    row("copy, Cancel in progress", "copy", "0", "", "", "p!", "Copy cancelled after 0 of 1 file",
+        "| a b c d", false);
+    row("copy, one vanished", "copy", "01", "0", "", "pe", "Copied 1 of 2 files; 1 not copied",
+        "b | b c d", false);
+    row("copy, picker cancelled", "copy", "0", "", "", "x", "Copy cancelled", "| a b c d", false);
+    row("copy, no file", "copy", "", "", "", "", "No file to copy", "| a b c d", false);
+    row("move, no then yes", "move", "012", "", "01", "pny", "Moved 2 of 3 files; 1 not moved",
+        "a* b c | a d", true);
+    row("move, picker cancelled", "move", "0", "", "", "x", "Move cancelled", "| a b c d", true);
+    row("delete", "delete", "02", "", "", "k", "Delete Complete", "| b d", true);
+    row("delete, one vanished", "delete", "01", "0", "", "k", "Deleted 1 of 2 files; 1 not deleted",
+        "| c d", true);
+    row("delete, not confirmed", "delete", "02", "", "", "K", "", "| a b c d", false);
+    row("delete, no file", "delete", "", "", "", "", "No file to delete", "| a b c d", false);
+    row("rename the current entry, blanks kept", "rename", "01=2", "", "", "_new_name_.txt", "",
+        "| _new_name_.txt a b d", true);
+    row("rename, no current entry", "rename", "", "", "", "", "", "| a b c d", false);
+    row("rename, cancelled", "rename", "=2", "", "", "-", "", "| a b c d", false);
+    row("rename to dot", "rename", "=2", "", "", ". e", "", "| a b c d", false);
+    row("rename to dot dot", "rename", "=2", "", "", ".. e", "", "| a b c d", false);
+    row("rename, NUL", "rename", "=2", "", "", "a|b e", "", "| a b c d", false);
+    row("rename into another folder", "rename", "=2", "", "", "../x e", "", "| a b c d", false);
+    row("open the current entry", "open", "0=1", "", "", "", "", "| a b c d >b", false);
+    row("open, no program for it", "open", "=3", "", "", "e", "", "| a b c d >d", false);
   }
   void commands() {
-    QFETCH(QString, setup);
-    QFETCH(QString, expected);
-    testing::World w([](const TestDir& t) {
-      for (const char* name : {"a #1.txt", "b %2.txt", "c.txt", "d #%é.txt"})
-        t.createFile(std::string("tree/") + name, name);
-      t.createDir("out");
-      return t / "tree" + "\r\n\r\n";
-    });
-    w.select(0);
-    auto& list = *w.find<QAbstractItemView>("lstFiles");
-    const QStringList part = setup.split(' ');
-    const std::vector<std::string> rows = w.files();
-    const auto name = [&](QChar r) { return std::string(FileNameOf(rows.at(r.digitValue()))); };
+    QFETCH(QString, command);
+    QFETCH(QString, selection);
+    QFETCH(QString, answers);
+    TestDir dir;
+    FakeList list;
+    for (const char* name : {"a #1.txt", "b %2.txt", "c.txt", "d #%é.txt"}) {
+      dir.createFile(std::string("tree/") + name, name);
+      list.rows.push_back(dir / "tree/" + name);
+    }
+    dir.createDir("out");
+    list.folder = dir / "tree";
+    const auto name = [&](QChar r) {
+      return std::string(FileNameOf(list.rows.at(r.digitValue())));
+    };
     const auto letter = [&](std::string_view file) {
-      for (std::size_t r = 0; r < rows.size(); ++r)
-        if (file.starts_with(FileNameOf(rows[r]))) return QString(char('a' + r));
+      for (std::size_t r = 0; r < list.rows.size(); ++r)
+        if (file.starts_with(FileNameOf(list.rows[r]))) return QString(char('a' + r));
       return QString::fromStdString(std::string(file)).replace(' ', '_');
     };
-    list.selectionModel()->clear();
-    for (qsizetype i = 0; i < part[1].size(); ++i)
-      if (part[1][i].isDigit())
-        list.selectionModel()->setCurrentIndex(w.form->Files().index(part[1][i].digitValue()),
-                                               i > 0 && part[1][i - 1] == '='
-                                                   ? QItemSelectionModel::NoUpdate
-                                                   : QItemSelectionModel::Select);
-    for (const QChar r : part[2])
-      if (r != '-') ::unlink((w.dir / "tree/" + name(r)).c_str());
-    for (const QChar r : part[3])
-      if (r != '-') w.dir.createFile("out/" + name(r), "old");
-    const bool typed = part[0].toLower() == "r";
-    if (typed && part[4] != "-")
-      w.dialogs.input(QString(part[4]).replace('_', ' ').replace('|', QChar(0)).toStdString());
-    for (const QChar step : typed ? QString() : part[4]) {
-      if (step == 'p' || step == 'x') w.dialogs.pickFolder(step == 'p' ? w.dir / "out//" : "");
-      if (step == 'k' || step == 'K') w.dialogs.confirm(step == 'k');
-      if (step == 'e') w.dialogs.error(), w.launcher.opens = false;
-      if (step == '!') w.dialogs.cancelProgressAt(2);
-      if (const auto answer = QString("yYnNc").indexOf(step); answer >= 0)
-        w.dialogs.replace(platform::Answer(answer));
+    for (qsizetype i = 0; i < selection.size(); ++i) {
+      if (selection[i] == '=') continue;
+      if (i == 0 || selection[i - 1] != '=') list.selected.push_back(selection[i].digitValue());
+      list.current = list.rows.at(selection[i].digitValue());
     }
-    if (part.size() > 5) w.dialogs.error();
-    w.bar().AddItem("marker", "auto");
-    const auto command = std::size_t(QString("cmdrDRo").indexOf(part[0]));
-    if (command < 4)
-      w.find<QPushButton>(std::array{"cmdCopy", "cmdMove", "cmdDelete", "cmdRename"}[command])
-          ->click();
-    else  // the keys act where the list has the focus
-      list.setFocus(), QTest::keyClick(&list, std::array{Qt::Key_Delete, Qt::Key_F2,
-                                                         Qt::Key_Return}[command - 4]);
-    QVERIFY(w.dialogs.allAnswered());
-    if (w.form->Loading()) QVERIFY(QSignalSpy(w.form.get(), &mainwindow::Form1::LoadEnded).wait());
-    QString held = w.find<QLabel>("lblStatus")->text() + " =";
+    QFETCH(QString, gone);
+    for (const QChar r : gone) ::unlink((dir / "tree/" + name(r)).c_str());
+    QFETCH(QString, waiting);
+    for (const QChar r : waiting) dir.createFile("out/" + name(r), "old");
+
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    platform::Shell shell(dialogs, launcher);
+    const bool typed = command == "rename" && !answers.isEmpty();
+    QString typing = answers.section(' ', 0, 0).remove('-').replace('_', ' ');
+    if (typed) dialogs.input(typing.replace('|', QChar(0)).toStdString());
+    for (const QChar step : typed ? answers.section(' ', 1) : answers) {
+      if (step == 'p' || step == 'x') dialogs.pickFolder(step == 'p' ? dir / "out//" : "");
+      if (step == 'k' || step == 'K') dialogs.confirm(step == 'k');
+      if (step == 'e') dialogs.error(), launcher.opens = false;
+      if (step == '!') dialogs.cancelProgressAt(2);
+      if (const auto answer = QString("yYnNc").indexOf(step); answer >= 0)
+        dialogs.replace(platform::Answer(answer));
+    }
+    using FC = fileops::FileCommands;
+    FC commands(list, shell);
+    const auto which = QStringList{"copy", "move", "delete", "rename", "open"}.indexOf(command);
+    (commands.*
+     std::array{&FC::CopyTo, &FC::MoveTo, &FC::Delete, &FC::Rename, &FC::Open}.at(which))();
+    QVERIFY(dialogs.allAnswered());
+
+    QTEST(QString::fromStdString(list.status), "status");
+    QString held;
     for (const std::string folder : {"out", "tree"}) {
       QStringList names;
-      for (const std::string& file : entriesOf(w.dir / folder))
-        names << letter(file) + (w.dir.read(folder + "/" + file) == "old" ? "*" : "");
+      for (const std::string& file : entriesOf(dir / folder))
+        names << letter(file) + (dir.read(folder + "/" + file) == "old" ? "*" : "");
       held += " " + (names.sort(), names.join(' ')) + (folder == "out" ? " |" : "");
     }
-    if (w.bar().Count() == 0) held += " ~";
-    for (const std::string& url : w.launcher.urls)  // the path as the desktop reads it back
-      held +=
-          " >" +
-          letter(QUrl(QString::fromStdString(url)).toLocalFile().section('/', -1).toStdString());
-    QCOMPARE(held.simplified(), expected.simplified());
+    for (const std::string& url : launcher.urls) {  // the path as the desktop reads it back
+      const QString opened = QUrl(QString::fromStdString(url)).toLocalFile().section('/', -1);
+      held += " >" + letter(opened.toStdString());
+    }
+    QTEST(held.simplified(), "files");
+    QTEST(list.rescanned, "rescanned");
     QString asked;  // one operation per file, in list order: the replace questions show it
-    const std::string out = "A file named \"" + w.dir / "out/";
-    for (const auto& shown : w.dialogs.shown()) {
+    const std::string out = "A file named \"" + dir / "out/";
+    for (const auto& shown : dialogs.shown()) {
       if (shown.kind == "replace") asked += letter(shown.text.substr(out.size()));
-      if (shown.kind == "error" && part[0] == "o")
+      if (shown.kind == "error" && command == "open")
         QVERIFY(shown.text.ends_with(": no program is set to open this kind of file"));
       if (shown.kind == "input")  // it starts from the current entry's name
-        QCOMPARE(shown.text, "please input new file name [" + name(part[1].back()) + "]");
+        QCOMPARE(shown.text, "please input new file name [" + name(selection.back()) + "]");
     }
     QVERIFY2(std::is_sorted(asked.begin(), asked.end()), qPrintable(asked));
   }

@@ -6,8 +6,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -148,6 +150,60 @@ class TestForm1 : public QObject {
     w.find<QPushButton>(("cmd" + f[3]).constData())->click();
     QVERIFY(w.dialogs.allAnswered());
     QCOMPARE(w.store() + " " + std::to_string(w.form->SelectedFolder()), text(f[5] + " " + f[6]));
+  }
+
+  // The keys act on the file list where it has the focus. A command's words stand on the status
+  // line over the rescan it starts, which empties the filter bar.
+  void commandKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<Strings>("left");
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << "Delete Complete" << Strings{"b"};
+    QTest::newRow("F2") << int(Qt::Key_F2) << "" << Strings{"b", "c"};
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "" << Strings{"a", "b"};
+  }
+  void commandKeys() {
+    QFETCH(int, key);
+    TestDir tree;
+    tree.createFile("a"), tree.createFile("b");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    list.selectionModel()->setCurrentIndex(w.form->Files().index(w.files().at(0) != tree / "a"),
+                                           QItemSelectionModel::Select);
+    if (key == Qt::Key_Delete) w.dialogs.confirm(true);
+    if (key == Qt::Key_F2) w.dialogs.input("c");
+    w.bar().AddItem("marker", "auto");
+    list.setFocus(), QTest::keyClick(&list, Qt::Key(key));
+    QVERIFY(w.dialogs.allAnswered());
+    if (w.form->Loading()) QVERIFY(QSignalSpy(w.form.get(), &mainwindow::Form1::LoadEnded).wait());
+    QTEST(w.find<QLabel>("lblStatus")->text(), "status");
+    QTEST(entriesOf(tree.path()), "left");
+    QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
+    QCOMPARE(w.launcher.urls,
+             key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+  }
+
+  // The file list's menu chooses the row under it unless it is chosen already, copies the exact
+  // bytes of the paths chosen, and puts the count in the status line.
+  void fileMenu() {
+    TestDir tree;
+    tree.createFile("a\xff b"), tree.createFile("c");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    const QPoint second = list.visualRect(w.form->Files().index(1, 0)).center();
+    const auto copied = [] {
+      const QMimeData* data = QApplication::clipboard()->mimeData();
+      return data ? data->data("text/plain").toStdString() : "nothing";
+    };
+    World::menu(list, "Copy Path", second);
+    QCOMPARE(copied(), w.files()[1]);
+    list.selectAll();
+    World::menu(list, "Copy Path", second);
+    QCOMPARE(copied(), w.files()[0] + "\n" + w.files()[1]);
+    World::menu(list, "Show Count in Status Line", second);
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
   // The tag panel scrolls to its end when filled and when a chip leaves it, and with the

@@ -113,13 +113,21 @@ class TestFiles : public QObject {
   }
 
   // A file's folder, also in the root and without one, and the program's own; a file
-  // written whole gives back every descriptor; a failed read leaves nothing read.
+  // written whole gives back every descriptor; a folder is told from a file, a link to one,
+  // nothing and a name holding NUL; a failed read leaves nothing read.
   void parentFolderAndFailedRead() {
     QCOMPARE(ParentFolder("/a") + ParentFolder("a") + ParentFolder("/x/y"), "/./x");
     QCOMPARE(ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
     TestDir t;
     const std::size_t open = openDescriptors();
     QVERIFY(WriteFileAtomically(t / "f", "some bytes").ok() && openDescriptors() == open);
+    t.createLink("l", t.path());
+    const std::pair<std::string, char> folders[] = {
+        {t / "l", 'y'}, {t / "f", 'f'}, {t / "no", 'n'}, {t / std::string(1, 0), '?'}};
+    for (const auto& [path, kind] : folders) {
+      const Status is = IsFolder(path);
+      QCOMPARE(is.ok() ? 'y' : is.NotAFolder() ? 'f' : is.NotFound() ? 'n' : '?', kind);
+    }
     FaultyFileSystem fs;
     fs.fail("read 2 EIO");
     std::string bytes = "old";

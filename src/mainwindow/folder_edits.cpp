@@ -1,0 +1,101 @@
+#include "mainwindow/folder_edits.h"
+
+#include "catalogue/user_tags.h"
+#include "platform/visible_text.h"
+
+namespace velmora::mainwindow {
+namespace {
+
+platform::Status NoLongerListed(const std::string& path) {
+  return platform::Status::Refusal(platform::VisibleText(path) +
+                                   " is no longer in the folder list.");
+}
+
+}  // namespace
+
+std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::string>& paths,
+                          bool skipListed) {
+  std::string refused;
+  for (const std::string& path : paths) {
+    if (skipListed && store.Find(path) < store.size()) continue;
+    if (const platform::Status added = store.Append(path, ""); !added.ok())
+      refused +=
+          (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + added.message();
+  }
+  return refused;
+}
+
+platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::RecordKey& key) {
+  const std::size_t i = store.Find(key);
+  if (i == store.size()) return NoLongerListed(key.path);
+  store.Remove(i);
+  return {};
+}
+
+platform::Status AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey& key,
+                       const std::string& tag) {
+  const std::size_t i = store.Find(key);
+  if (i == store.size()) return NoLongerListed(key.path);
+  const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
+  return line ? store.SetUserTags(i, *line) : platform::Status();
+}
+
+void FolderEdits::Open(const std::vector<std::string>& paths, const std::string& refused) {
+  if (committing_) return toOpen_.emplace_back(paths, refused), void();
+  Add(paths, true);
+  if (!refused.empty()) hooks_.report(refused);
+}
+
+void FolderEdits::Add(const std::vector<std::string>& paths, bool showLast) {
+  if (paths.empty()) return;
+  std::string refused;
+  Commit([&](catalogue::FolderStore& store) {
+    refused = AppendFolders(store, paths, showLast);
+    return platform::Status();
+  });
+  if (!refused.empty()) hooks_.report(refused);
+  const catalogue::FolderStore& store = browser_.Store();
+  if (const std::size_t last = store.Find(paths.back()); showLast && last < store.size())
+    hooks_.show(last);
+}
+
+void FolderEdits::RemoveShown() {
+  const std::size_t shown = browser_.ShownRecord();
+  if (shown >= browser_.Store().size()) return;
+  const catalogue::RecordKey key = browser_.Store().KeyOf(shown);
+  // The browser stops reading it; nothing waits for its load.
+  Commit([&](catalogue::FolderStore& store) { return RemoveFolder(store, key); });
+}
+
+void FolderEdits::AddUserTag(const catalogue::RecordKey& key, const std::string& tag) {
+  Commit([&](catalogue::FolderStore& store) { return mainwindow::AddUserTag(store, key, tag); });
+}
+
+void FolderEdits::Commit(const catalogue::StoreChange& change) {
+  platform::LockWait wait;
+  wait.meanwhile = hooks_.meanwhile;
+  committing_ = true;
+  const platform::Status status = browser_.Commit(change, wait);
+  committing_ = false;
+  hooks_.changed();
+  if (!status.ok()) hooks_.report(status.message());
+  for (auto& [paths, refused] : std::exchange(toOpen_, {})) Open(paths, refused);
+}
+
+std::string UserTagProblem(const std::string& tag) {
+  if (tag.find_first_of("\r\n") != std::string::npos)
+    return "A tag with a line break cannot be stored.";
+  return {};
+}
+
+std::string RefusedRecordsText(const std::string& storeFile,
+                               const std::vector<catalogue::RefusedRecord>& refused) {
+  if (refused.empty()) return {};
+  std::string text =
+      "These folders of " + storeFile + " cannot be used; they stay in the file as they are:";
+  for (const catalogue::RefusedRecord& r : refused)
+    text += "\n" + platform::ShortVisiblePath(r.path) + " - " + r.reason;
+  return text;
+}
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,98 @@
+#include "mainwindow/form_menus.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+
+#include "mainwindow/form_controls.h"
+#include "widgets/tag_bar.h"
+#include "widgets/tag_panel.h"
+
+namespace velmora::mainwindow {
+
+void CopyPaths(const std::vector<std::string>& paths) {
+  QByteArray bytes;
+  for (const std::string& path : paths) bytes += QByteArray::fromStdString(path) + '\n';
+  bytes.chop(1);
+  auto* text = new QMimeData;
+  text->setData(QStringLiteral("text/plain"), bytes);
+  QApplication::clipboard()->setMimeData(text);
+}
+
+void PopUpMenu(QWidget& parent, const char* name, QPoint global,
+               const std::vector<MenuItem>& items) {
+  QMenu menu(&parent);
+  menu.setObjectName(QString::fromLatin1(name));
+  for (const MenuItem& item : items) {
+    if (item.text.isEmpty()) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(item.text);
+    action->setEnabled(item.enabled);
+    action->setCheckable(item.checked.has_value());
+    action->setChecked(item.checked.value_or(false));
+    QObject::connect(action, &QAction::triggered, &parent, item.action);
+  }
+  menu.exec(global);
+}
+
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions) {
+  const QModelIndex index = list.indexAt(at);
+  if (index.isValid() && !list.selectionModel()->isSelected(index)) {
+    list.selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+  const bool any = list.selectionModel()->hasSelection();
+  using FC = fileops::FileCommands;
+  const auto command = [&actions](void (FC::*c)()) {
+    return [run = actions.command, c](bool) { run(c); };
+  };
+  const auto plain = [](const std::function<void()>& action) {
+    return [action](bool) { action(); };
+  };
+  PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at),
+            {{"Open", command(&FC::Open), any},
+             {"Open Containing Folder", plain(actions.openFolder), any},
+             {"Copy Path", plain(actions.copyPaths), any},
+             {},
+             {"Copy To", command(&FC::CopyTo), any},
+             {"Move To", command(&FC::MoveTo), any},
+             {"Rename", command(&FC::Rename), any},
+             {"Delete", command(&FC::Delete), any},
+             {},
+             {"Show Count in Status Line", actions.showCount, true, actions.countShown}});
+}
+
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser) {
+  std::vector<MenuItem> items;
+  if (const long chip = panel.ChipAt(at); chip >= 0) {
+    const std::string text = panel.TextAt(static_cast<std::size_t>(chip));
+    items.push_back(
+        {QStringLiteral("Exclude \u201C%1\u201D").arg(ShownText(text)), [&panel, text](bool) {
+           // Found again by its text: live changes may have moved it meanwhile.
+           for (std::size_t p = 0; p < panel.Count(); ++p)
+             if (panel.TextAt(p) == text) return panel.ClickChip(p, Qt::ControlModifier);
+         }});
+    items.emplace_back();
+  }
+  using catalogue::ChipOrder;
+  for (const auto& [name, order] :
+       {std::pair{"First Seen", ChipOrder::FirstSeen}, std::pair{"A to Z", ChipOrder::Name},
+        std::pair{"Most Files First", ChipOrder::Count}}) {
+    items.push_back({QString::fromLatin1(name),
+                     [&browser, o = order](bool) { browser.SetOrder(o); }, true,
+                     browser.Order() == order});
+  }
+  PopUpMenu(panel, "mnuTags", panel.mapToGlobal(at), items);
+}
+
+void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser) {
+  PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at),
+            {{"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); },
+              true, browser.KeepFilter()}});
+}
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,59 @@
+#pragma once
+// The window's pop-up menus.
+
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/browser.h"
+#include "fileops/file_commands.h"
+
+class QAbstractItemView;
+class QWidget;
+
+namespace velmora::widgets {
+class TagBar;
+class TagPanel;
+}  // namespace velmora::widgets
+
+namespace velmora::mainwindow {
+
+// Puts paths on the clipboard as their exact bytes, one a line.
+void CopyPaths(const std::vector<std::string>& paths);
+
+// An entry of a pop-up menu; one without text is a separator. checked: a check box's state.
+struct MenuItem {
+  MenuItem() = default;
+  MenuItem(QString t, std::function<void(bool)> a, bool e = true,
+           std::optional<bool> c = std::nullopt)
+      : text(std::move(t)), action(std::move(a)), enabled(e), checked(c) {}
+  QString text;
+  std::function<void(bool checked)> action;
+  bool enabled = true;
+  std::optional<bool> checked;
+};
+// Shows a menu of items, named name, at global, and waits until it closes.
+void PopUpMenu(QWidget& parent, const char* name, QPoint global,
+               const std::vector<MenuItem>& items);
+
+// What the file list's menu does.
+struct FileMenuActions {
+  std::function<void(void (fileops::FileCommands::*)())> command;
+  std::function<void()> openFolder;  // of the current file
+  std::function<void()> copyPaths;   // of the files chosen
+  bool countShown = false;           // in the status line
+  std::function<void(bool)> showCount;
+};
+// The file list's menu at at (in its viewport): the commands, the file's folder and path,
+// and the count in the status line. A row not chosen is chosen alone first.
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions);
+
+// The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
+// The filter bar's menu at at (in bar): whether a command's rescan keeps the filter.
+void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser);
+
+}  // namespace velmora::mainwindow
