@@ -103,6 +103,9 @@ void Form1::CreateControls() {
   vScroll1_->setSingleStep(widgets::TagPanel::kRowHeight);
   lstFolders_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstFiles_->setModel(&files_);
+  connect(&files_, &FileListModel::modelReset, this, &Form1::SayCount);
+  connect(&files_, &FileListModel::rowsInserted, this, &Form1::SayCount);
+  connect(&files_, &FileListModel::rowsRemoved, this, &Form1::SayCount);
   oTagPanel_->installEventFilter(this);
   picTagPanel_->installEventFilter(this);
   lstFolders_->setAcceptDrops(true);

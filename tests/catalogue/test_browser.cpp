@@ -1,4 +1,3 @@
-#include <QAbstractItemModelTester>
 #include <QtTest>
 #include <cstdio>
 #include <filesystem>
@@ -8,9 +7,7 @@
 #include "catalogue/browser.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
-#include "mainwindow/file_list_model.h"
-#include "mainwindow/form_controls.h"
-#include "platform/shell.h"
+#include "support/row_mirror.h"
 #include "support/testdir.h"
 
 using namespace velmora;
@@ -48,24 +45,21 @@ struct LateWatches final : platform::FolderWatcher {
   std::string file;
 };
 
-// The browser with the window's model over its rows: the model tester checks every row
-// change against the rules views rely on.
+// The browser, its rows followed by a mirror of them.
 struct Fixture : BrowserView {
   explicit Fixture(const platform::DirectoryEnumerator& dirs = platform::SystemDirectories(),
                    Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
             [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }, dirs,
-            std::move(watchers)) {}
-  void RowsChanging(const RowChange& c) override { model.Changing(c); }
-  void RowsChanged(const RowChange& c) override { model.Changed(c); }
+            std::move(watchers)) {
+    browser.SetRowListener(&mirror);
+  }
   void ChipsAdded(const Strings& more) override {
     chips.insert(chips.end(), more.begin(), more.end());
   }
   void ChipsReset() override { chips = browser.PanelChips(); }
-  void ProgressChanged(const LoadProgress& p) override {
-    if (!p.loading) model.Announce();
-  }
+  void ProgressChanged(const LoadProgress&) override {}
 
   void show(const std::string& folder, const std::string& userTags = {}) {
     QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
@@ -74,10 +68,11 @@ struct Fixture : BrowserView {
   }
   void settle() const { QTRY_VERIFY(!browser.Progress().loading); }
   Strings rows(bool names = false) const {
-    Strings out;
-    for (int r = 0; r < model.rowCount(); ++r)
-      out.emplace_back(names ? FileNameOf(model.PathAt(r)) : model.PathAt(r));
-    if (names) std::sort(out.begin(), out.end());
+    Strings out = mirror.Rows();
+    if (names) {
+      for (std::string& path : out) path = FileNameOf(path);
+      std::sort(out.begin(), out.end());
+    }
     return out;
   }
   Strings names() const { return rows(true); }
@@ -86,8 +81,8 @@ struct Fixture : BrowserView {
   TestDir tree;
   Strings chips;
   Browser browser;
-  mainwindow::FileListModel model{browser, nullptr};
-  QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+  RowMirror mirror{[this] { return browser.RowCount(); },
+                   [this](std::size_t r) { return browser.Files()[browser.FileAtRow(r)]; }};
 };
 
 }  // namespace
@@ -146,8 +141,8 @@ class TestBrowser : public QObject {
     QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
   }
 
-  // Files made and removed by anyone show, also when made after the folder was read and
-  // before it was watched; the filter holds for them; a tag goes with its last file.
+  // Files made by anyone show, also when made after the folder was read and before it
+  // was watched; the filter holds for them.
   void followsLiveChanges() {
     std::string early;
     Fixture f(platform::SystemDirectories(), [&] {
@@ -165,8 +160,6 @@ class TestBrowser : public QObject {
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg"}));
     f.browser.RemoveBarTag("jpg");
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg", "skip.txt"}));
-    std::remove((f.tree / "t/skip.txt").c_str());  // every tag of it goes with it
-    QTRY_COMPARE(f.chips.size(), std::size_t{5});
   }
 
   // Whatever others do, the rows come to what a fresh walk lists: names made over others,
@@ -243,23 +236,6 @@ class TestBrowser : public QObject {
     QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
   }
 
-  // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
-  // folders are taken.
-  void dragAndDrop() {
-    Fixture f;
-    const std::string file = f.tree / "d/caf\xE9 #1.txt";
-    f.tree.createFile("d/caf\xE9 #1.txt");
-    f.show(f.tree / "d");
-    const std::unique_ptr<QMimeData> out(f.model.mimeData({f.model.index(0)}));
-    const QByteArray url = out->data("text/uri-list");
-    QVERIFY2(url.startsWith("file:///") && url.endsWith("/d/caf%E9%20%231.txt\r\n"), url);
-    QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
-    QMimeData in;
-    const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
-    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
-                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
-    QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
-  }
 };
 
 QTEST_MAIN(TestBrowser)
