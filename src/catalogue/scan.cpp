@@ -97,7 +97,7 @@ class Walk {
         changed_.NotifyAll();
         break;
       } else {
-        changed_.Wait();
+        changed_.Wait(mutex_);
       }
     }
     mutex_.Unlock();
@@ -146,7 +146,7 @@ class Walk {
       mutex_.Unlock();
       ListedFiles listed = ListedFiles::Of(std::move(piece));
       mutex_.Lock();
-      while (handed_ != ticket) changed_.Wait();
+      while (handed_ != ticket) changed_.Wait(mutex_);
       if (!stream_->stop.stop_requested()) stream_->listed(std::move(listed));
       ++handed_;
       changed_.NotifyAll();
@@ -193,7 +193,7 @@ class Walk {
   const ScanStream* stream_;
 
   platform::Mutex mutex_;
-  platform::CondVar changed_{mutex_};
+  platform::CondVar changed_;  // with mutex_
   // The queue; a deque keeps references stable as it grows.
   std::deque<Node> nodes_ GUARDED_BY(mutex_);
   std::size_t nextRead_ GUARDED_BY(mutex_) = 0;

@@ -44,19 +44,17 @@ class SCOPED_CAPABILITY MutexLock {
   Mutex& mutex_;
 };
 
-// Waits on a condition guarded by one mutex, which the waiter holds.
+// Waits on a condition guarded by a mutex, which the waiter holds; always the same one.
 class CondVar {
  public:
-  explicit CondVar(Mutex& mutex) : mutex_(mutex) {}
-  void Wait() REQUIRES(mutex_) {
-    std::unique_lock lock(mutex_.mutex_, std::adopt_lock);
+  void Wait(Mutex& mutex) REQUIRES(mutex) {
+    std::unique_lock lock(mutex.mutex_, std::adopt_lock);
     changed_.wait(lock);
-    lock.release();
+    (void)lock.release();
   }
   void NotifyAll() { changed_.notify_all(); }
 
  private:
-  Mutex& mutex_;
   std::condition_variable changed_;
 };
 

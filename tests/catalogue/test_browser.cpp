@@ -1,6 +1,5 @@
 #include <QtTest>
 #include <cstdio>
-#include <filesystem>
 #include <latch>
 #include <random>
 
@@ -9,6 +8,7 @@
 #include "catalogue/tags.h"
 #include "support/row_mirror.h"
 #include "support/testdir.h"
+#include "support/tree_changes.h"
 
 using namespace velmora;
 using namespace velmora::catalogue;
@@ -165,45 +165,16 @@ class TestBrowser : public QObject {
   // Whatever others do, the rows come to what a fresh walk lists: names made over others,
   // folders moved in, out or within, filled at once, links to a folder listed (deeper).
   void differential() {
-    namespace fs = std::filesystem;
     Fixture f;
-    const std::string t = f.tree / "t/", out = f.tree / "out/";
     f.tree.createFile("out/n/d/a");  // to be moved in
     f.tree.createFile("t/keep/k");   // where links lead
     f.show(f.tree / "t");
     QTRY_VERIFY(f.browser.Progress().following);
-    const auto touch = [](const std::string& path) { std::fclose(std::fopen(path.c_str(), "w")); };
     const auto sorted = [](Strings v) { return std::sort(v.begin(), v.end()), v; };
     std::mt19937 random(7);
     for (int step = 0; step < 45; ++step) {
-      Strings files{""}, folders{""}, gone;  // under t; folders end with a separator
-      for (auto at = fs::recursive_directory_iterator(t); at != fs::end(at); ++at) {
-        const std::string path = fs::relative(at->path(), t).string();
-        if (path == "keep" || at->is_symlink()) at.disable_recursion_pending();
-        else (at->is_directory() ? folders.push_back(path + "/") : files.push_back(path));
-      }
-      for (const auto& e : fs::directory_iterator(out)) gone.push_back(e.path().string());
-      for (Strings* list : {&files, &folders, &gone}) std::sort(list->begin(), list->end());
-      const auto any = [&](const Strings& of) { return of[random() % of.size()]; };
-      const std::string to = t + any(folders), n = "n" + std::to_string(step);
-      const std::string name(1, char('a' + random() % 3)), d = any(folders), file = t + any(files);
-      const bool coin = random() % 2 != 0, folder = d.size() > 0, some = file != t;
-      switch (random() % 9) {
-        case 0: touch(to + name); break;
-        case 1: if (some) fs::rename(file, to + name); break;
-        case 2: if (!gone.empty()) fs::rename(gone[coin ? 0 : gone.size() - 1], to + n); break;
-        case 3:  // perhaps copied back, and then the moved one changed
-          if (folder) fs::rename(t + d, out + n);
-          if (folder && coin) fs::copy(out + n, t + d, fs::copy_options::recursive);
-          if (folder) coin ? (void)fs::remove_all(out + n) : touch(out + n + "/late");
-          break;
-        case 4: if (folder && !to.starts_with(t + d)) fs::rename(t + d, to + n); break;
-        case 5: if (some) fs::remove(file); break;
-        case 6: fs::create_directory(to + n), touch(to + n + "/x"), touch(to + n + "/y"); break;
-        case 7: if (folder && fs::is_empty(t + d)) fs::remove(t + d); break;
-        default: if (to != t) fs::create_directory_symlink(t + "keep", to + n);
-      }
-      const PathList scanned = ScanFolder(t);
+      ChangeTree(f.tree / "t/", f.tree / "out/", step, [&] { return unsigned(random()); });
+      const PathList scanned = ScanFolder(f.tree / "t");
       QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
     }
   }
