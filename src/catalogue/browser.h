@@ -1,26 +1,23 @@
 #pragma once
 // What the window shows, without the window: the registered folders, the folder shown
 // (read in the background and kept current while shown), its chips, the filter and
-// the files the filter keeps. A view is told of every change, on the owner's thread.
+// the files the filter keeps. Listeners are told of every change, on the owner's thread.
 
-#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <stop_token>
-#include <thread>
 #include <string>
 #include <unordered_map>
-#include <variant>
 #include <vector>
 
+#include "catalogue/file_rows.h"
 #include "catalogue/filter.h"
-#include "catalogue/path_list.h"
+#include "catalogue/folder_feed.h"
+#include "catalogue/inbox.h"
 #include "catalogue/store.h"
-#include "catalogue/tags.h"
+#include "catalogue/tag_counter.h"
 #include "platform/dir_enum.h"
 #include "platform/folder_watch.h"
 #include "platform/status.h"
@@ -38,15 +35,6 @@ struct BarTag {
 // many files have them, most first. User tags follow them as they are.
 enum class ChipOrder { FirstSeen, Name, Count };
 
-// Rows of the file list about to change, and changed: inserted or removed rows first
-// to last, or every row replaced.
-struct RowChange {
-  enum class Kind { Reset, Insert, Remove };
-  Kind kind;
-  std::size_t first = 0;
-  std::size_t last = 0;
-};
-
 struct LoadProgress {
   bool loading = false;
   bool stopped = false;        // the load was stopped before its end
@@ -58,11 +46,10 @@ struct LoadProgress {
   std::uint64_t load = 0;      // new for each load asked for; the folder's own rereads keep it
 };
 
+// Hears of the panel's chips and the load's progress; the rows have a listener of their own.
 class BrowserView {
  public:
   virtual ~BrowserView() = default;
-  virtual void RowsChanging(const RowChange& change) = 0;
-  virtual void RowsChanged(const RowChange& change) = 0;
   // Chips to add at the end of the tag panel.
   virtual void ChipsAdded(const std::vector<std::string>& chips) = 0;
   // The panel's chips are PanelChips() now, the bar's Bar(): show them afresh.
@@ -70,34 +57,12 @@ class BrowserView {
   virtual void ProgressChanged(const LoadProgress& progress) = 0;
 };
 
-// What the background work hands over, in order.
-namespace handover {
-struct Files {  // files found, with their names lower-cased and their tags counted
-  PathList files;
-  FilterIndex index;
-  TagCounts tags;
-  bool live = false;  // made after the folder was read
-};
-struct Gone {  // entries removed: files, or folders with everything under them
-  std::vector<std::string> paths;
-  bool folders = false;  // some of them were folders
-};
-struct End {
-  std::size_t unreadable = 0;
-  bool completed = true;
-};
-struct WatchOff {};
-struct Vanished {};   // the shown folder itself was removed or renamed
-struct Following {};  // every folder read is watched
-struct Reread {};     // changes were lost
-struct Counts {       // what the panel's tags hit
-  std::uint64_t counting = 0;
-  std::vector<std::string> tags;
-  std::vector<TagHits> hits;
-};
-using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished>;
-}  // namespace handover
-
+// The session, on its owner's thread: the store, the folder shown, the bar, the mode,
+// the order and the load's progress. The background work (a folder feed per folder
+// shown, the tag counter) reaches it only through the inbox, which Poll empties.
+// Re-entrancy: a listener may run the window's event loop (a dialog, a wait for the
+// lock), and that may call Poll again; a nested Poll applies nothing and only asks to be
+// called again, so deliveries are applied one at a time, in order.
 class Browser {
  public:
   using WatcherFactory = std::function<std::unique_ptr<platform::FolderWatcher>()>;
@@ -149,11 +114,13 @@ class Browser {
   ChipOrder Order() const { return order_; }
   void SetOrder(ChipOrder order);
 
-  std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
-  std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
-  const PathList& Files() const { return files_; }
+  // The rows of the file list; listener hears of their changes.
+  void SetRowListener(RowListener* listener) { rows_.SetListener(listener); }
+  std::size_t RowCount() const { return rows_.RowCount(); }
+  std::size_t FileAtRow(std::size_t row) const { return rows_.FileAtRow(row); }
+  const PathList& Files() const { return rows_.Files(); }
   // The folder's files, less those gone since the load.
-  std::size_t FileCount() const { return files_.size() - goneCount_; }
+  std::size_t FileCount() const { return rows_.FileCount(); }
   const LoadProgress& Progress() const { return progress_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
@@ -161,8 +128,6 @@ class Browser {
   void Poll();
 
  private:
-  using Delivery = handover::Delivery;
-  struct Job;
   void Start(bool keepFilter, bool watchEarly);
   // Lets go of the files listed, and of the bar unless keepFilter; the folder's own
   // rereads keep the load's number (sameLoad).
@@ -170,34 +135,25 @@ class Browser {
   // The shown folder is no longer there: nothing is listed or watched.
   void Vanish();
   void Retire();
-  // Lets go of retired jobs whose threads have ended.
-  void Prune();
-  void Deliver(std::uint64_t generation, Delivery delivery);
-  void Load(std::stop_token stop, std::uint64_t generation, std::string path, Job& job);
-  void WatchLoop(std::stop_token stop, std::uint64_t generation, std::string root, Job& job);
-  void Apply(Delivery& delivery);
-  void Append(PathList& files, FilterIndex& index, const TagCounts& tags);
-  // Leaves out of files made later those listed already (a file renamed over another is
-  // made where one is listed); false when none is left.
-  bool DropListed(handover::Files& files);
-  void Remove(const std::vector<std::string>& paths, bool folders);
-  std::vector<std::uint32_t> FoldersNamed(std::string_view text);
+  void Apply(handover::Delivery& delivery);
+  void Append(handover::Files&& files);
   void Finish(std::size_t unreadable);
   void Refilter();
   // Stops the count running; starts another unless start is false.
   void Recount(bool start = true);
-  std::vector<std::string> BarTexts(bool excluded) const;
-  std::vector<std::size_t> Kept(const FilterIndex& index) const;
+  RowFilter Filter() const;
   bool InBar(const std::string& text) const;
   // The folder's user tags not in the bar, in either case.
   std::vector<std::string> UserChips() const;
 
-  std::string storeFile_;
+  const std::string storeFile_;
   BrowserView& view_;
-  std::function<void()> wake_;
-  WatcherFactory watchers_;
-  FolderStore store_;
+  const WatcherFactory watchers_;
+  // Shared with the threads that post to it; they end before the session goes.
+  const std::shared_ptr<Inbox> inbox_;
 
+  // Owner thread only.
+  FolderStore store_;
   std::optional<RecordKey> shown_;
   bool committing_ = false;
   std::string userTagLine_;
@@ -206,35 +162,20 @@ class Browser {
   std::vector<BarTag> bar_;
   MatchMode mode_ = MatchMode::All;
   ChipOrder order_ = ChipOrder::FirstSeen;
-
-  PathList files_;
-  FilterIndex index_;
-  TagCounts tags_;
-  std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on the first removal
-  std::size_t hashed_ = 0;
-  std::vector<unsigned char> gone_;               // per file, once any has gone
-  std::size_t goneCount_ = 0;
-  std::optional<std::vector<std::size_t>> rows_;  // none: every file
+  FileRows rows_;
   LoadProgress progress_;
-
-  std::mutex inboxMutex_;
-  std::deque<std::pair<std::uint64_t, Delivery>> inbox_;
-  std::deque<Delivery> pending_;  // taken from the inbox, not yet applied
-  std::vector<Delivery> held_;    // live changes that came while loading
-  std::uint64_t generation_ = 0;  // deliveries of an older one are dropped
-  std::unique_ptr<Job> job_;
-  std::vector<std::unique_ptr<Job>> retired_;
-  bool polling_ = false;
+  std::deque<handover::Delivery> pending_;  // taken from the inbox, not yet applied
+  std::vector<handover::Delivery> held_;    // live changes that came while loading
+  std::uint64_t generation_ = 0;            // deliveries of an older one are dropped
+  bool polling_ = false;                    // Poll is applying: a nested Poll takes nothing
   std::unordered_map<std::string, TagHits> hits_;
   std::uint64_t counting_ = 0;  // counts of an older one are dropped
   bool counted_ = false;
-  // Counts run one at a time; one stopped is let go once it has ended, never waited for
-  // (it runs at a lower priority, and the window would wait on it).
-  struct Counter {
-    std::jthread thread;
-    std::shared_ptr<std::atomic<bool>> ended;
-  };
-  std::vector<Counter> counters_;  // last: they end before what they deliver to goes
+
+  // The threads, each owned by one object that waits for them when it goes.
+  std::unique_ptr<FolderFeed> feed_;
+  std::vector<std::unique_ptr<FolderFeed>> retired_;  // stopped, let go once ended
+  TagCounter counter_;
 };
 
 }  // namespace velmora::catalogue

@@ -29,22 +29,34 @@ FilterIndex::FilterIndex(const PathList& paths) : count_(paths.size()) {
   piece.starts.push_back(piece.names.size());
 }
 
+FilterIndex::FilterIndex(const FilterIndex& other)
+    : pieces_(other.pieces_), count_(other.count_), sealed_(other.pieces_.size()) {
+  other.sealed_ = sealed_;
+}
+
+FilterIndex& FilterIndex::operator=(const FilterIndex& other) {
+  if (this != &other) *this = FilterIndex(other);
+  return *this;
+}
+
 void FilterIndex::Append(FilterIndex&& other) {
   // Small pieces, as files come one by one, join the last piece; large ones stay apart.
   constexpr std::size_t kSmall = std::size_t{1} << 20;
-  for (std::shared_ptr<Piece>& shared : other.pieces_) {
+  for (std::size_t k = 0; k < other.pieces_.size(); ++k) {
+    std::shared_ptr<Piece>& shared = other.pieces_[k];
     Piece& piece = *shared;
     // A piece a copy of this index holds (a count in the background) is left as it is.
-    if (!pieces_.empty() && pieces_.back().use_count() == 1 &&
+    if (pieces_.size() > sealed_ &&
         pieces_.back()->names.size() + piece.names.size() <= kSmall) {
       Piece& last = *pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);
-      for (std::size_t k = 1; k < piece.starts.size(); ++k)
-        last.starts.push_back(base + piece.starts[k]);
+      for (std::size_t j = 1; j < piece.starts.size(); ++j)
+        last.starts.push_back(base + piece.starts[j]);
     } else {
       piece.first = count_;
       pieces_.push_back(std::move(shared));
+      if (k < other.sealed_) sealed_ = pieces_.size();
     }
     count_ = pieces_.back()->first + pieces_.back()->size();
   }

@@ -26,6 +26,12 @@ class FilterIndex {
  public:
   FilterIndex() = default;
   explicit FilterIndex(const PathList& paths);
+  // A copy shares the pieces and seals them: neither index grows a piece the other
+  // holds, so a copy can be read on another thread while this one grows.
+  FilterIndex(const FilterIndex& other);
+  FilterIndex& operator=(const FilterIndex& other);
+  FilterIndex(FilterIndex&&) = default;
+  FilterIndex& operator=(FilterIndex&&) = default;
   // The names of other after these ones.
   void Append(FilterIndex&& other);
 
@@ -54,6 +60,7 @@ class FilterIndex {
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;
   std::size_t count_ = 0;
+  mutable std::size_t sealed_ = 0;  // pieces_ before this one are shared with a copy
 };
 
 // The indices, in list order, of the files that the tags keep: in All mode those whose

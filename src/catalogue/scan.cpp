@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 #include <thread>
 #include <unordered_set>
 #include <utility>
@@ -62,59 +60,95 @@ class Walk {
  public:
   Walk(std::string root, ScanReport* report, const ScanStream* stream)
       : report_(report), stream_(stream) {
+    const platform::MutexLock lock(mutex_);
     nodes_.emplace_back(std::move(root));
   }
 
-  void Work() {
+  void Work() EXCLUDES(mutex_) {
     FolderListing listing;
-    std::unique_lock lock(mutex_);
+    mutex_.Lock();
     for (;;) {
       if (stream_ != nullptr && stream_->stop.stop_requested()) {
         stopped_ = true;
-        changed_.notify_all();
-        return;
+        changed_.NotifyAll();
+        break;
       }
       if (nextRead_ < nodes_.size()) {
+        // The node is this thread's alone until it is marked ready.
         Node& node = nodes_[nextRead_++];
-        lock.unlock();
+        mutex_.Unlock();
         if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
         EnumFolder(node, listing);
-        lock.lock();
+        mutex_.Lock();
         node.ready = true;
         bool joined = false;
         while (nextJoin_ < nextRead_ && nodes_[nextJoin_].ready) {
           Join(nodes_[nextJoin_++]);
           joined = true;
         }
-        if (joined) changed_.notify_all();
+        if (joined) changed_.NotifyAll();
+        HandTaken();
       } else if (nextJoin_ == nodes_.size()) {
-        changed_.notify_all();
-        return;
+        changed_.NotifyAll();
+        break;
       } else {
-        changed_.wait(lock);
+        changed_.Wait(mutex_);
       }
     }
+    mutex_.Unlock();
   }
 
-  PathList TakeResult() { return std::move(result_); }
-  bool Stopped() const { return stopped_; }
-
-  // Hands the files gathered so far over when enough have gathered or they waited long
-  // enough; with last, whatever is left.
-  void Flush(bool last) {
-    if (stream_ == nullptr || !stream_->files || result_.empty()) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (!last && handed_ && result_.size() < batch_ &&
-        now - flushed_ < std::chrono::milliseconds(50))
-      return;
-    handed_ = true;
-    flushed_ = now;
-    batch_ = std::min<std::size_t>(batch_ * 4, 1 << 14);
-    stream_->files(std::exchange(result_, {}));
+  PathList TakeResult() EXCLUDES(mutex_) {
+    const platform::MutexLock lock(mutex_);
+    return std::move(result_);
+  }
+  bool Stopped() EXCLUDES(mutex_) {
+    const platform::MutexLock lock(mutex_);
+    return stopped_;
+  }
+  // Hands whatever is left over; once every thread has done its Work.
+  void Finish() EXCLUDES(mutex_) {
+    const platform::MutexLock lock(mutex_);
+    Flush(true);
+    HandTaken();
   }
 
  private:
-  void Join(Node& node) {
+  // Hands the files gathered so far over when enough have gathered or they waited long
+  // enough; with last, whatever is left.
+  void Flush(bool last) REQUIRES(mutex_) {
+    if (stream_ == nullptr || !(stream_->files || stream_->listed) || result_.empty()) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!last && flushedOnce_ && result_.size() < batch_ &&
+        now - flushed_ < std::chrono::milliseconds(50))
+      return;
+    flushedOnce_ = true;
+    flushed_ = now;
+    batch_ = std::min<std::size_t>(batch_ * 4, 1 << 14);
+    if (stream_->listed) {
+      taken_.emplace_back(tickets_++, std::exchange(result_, {}));
+    } else {
+      stream_->files(std::exchange(result_, {}));
+    }
+  }
+
+  // Makes the pieces taken ready outside the lock, several threads at once, and hands
+  // them over in the order they were taken.
+  void HandTaken() REQUIRES(mutex_) {
+    while (!taken_.empty()) {
+      auto [ticket, piece] = std::move(taken_.front());
+      taken_.pop_front();
+      mutex_.Unlock();
+      ListedFiles listed = ListedFiles::Of(std::move(piece));
+      mutex_.Lock();
+      while (handed_ != ticket) changed_.Wait(mutex_);
+      if (!stream_->stop.stop_requested()) stream_->listed(std::move(listed));
+      ++handed_;
+      changed_.NotifyAll();
+    }
+  }
+
+  void Join(Node& node) REQUIRES(mutex_) {
     const bool root = &node == &nodes_.front();
     if (!node.status.ok() || (node.pseudo && root)) {
       if (report_ != nullptr)
@@ -133,12 +167,12 @@ class Walk {
     std::vector<std::string>().swap(node.subfolders);
   }
 
-  bool FirstTime(const platform::FolderId& id, const std::string& dir) {
+  bool FirstTime(const platform::FolderId& id, const std::string& dir) REQUIRES(mutex_) {
     if (stream_ != nullptr && stream_->once != nullptr) return stream_->once->Insert(id, dir);
     return seen_.insert(id).second;
   }
 
-  void Add(Node& node) {
+  void Add(Node& node) REQUIRES(mutex_) {
     if (!node.nameEnds.empty()) {
       const std::uint32_t folder = result_.AddFolder(node.dir);
       std::size_t start = 0;
@@ -150,25 +184,32 @@ class Walk {
     for (std::string& sub : node.subfolders) nodes_.emplace_back(std::move(sub));
   }
 
-  ScanReport* report_;
+  ScanReport* report_;  // written under mutex_
   const ScanStream* stream_;
-  std::size_t batch_ = 256;  // the first pieces are small, so the first rows show at once
-  std::chrono::steady_clock::time_point flushed_ = std::chrono::steady_clock::now();
-  bool stopped_ = false;
-  bool handed_ = false;
-  std::unordered_set<platform::FolderId, platform::FolderIdHash> seen_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::deque<Node> nodes_;  // the queue; a deque keeps references stable as it grows
-  std::size_t nextRead_ = 0;
-  std::size_t nextJoin_ = 0;
-  PathList result_;
+
+  platform::Mutex mutex_;
+  platform::CondVar changed_;  // with mutex_
+  // The queue; a deque keeps references stable as it grows.
+  std::deque<Node> nodes_ GUARDED_BY(mutex_);
+  std::size_t nextRead_ GUARDED_BY(mutex_) = 0;
+  std::size_t nextJoin_ GUARDED_BY(mutex_) = 0;
+  std::unordered_set<platform::FolderId, platform::FolderIdHash> seen_ GUARDED_BY(mutex_);
+  bool stopped_ GUARDED_BY(mutex_) = false;
+  PathList result_ GUARDED_BY(mutex_);
+  // The first pieces are small, so that the first rows show at once.
+  std::size_t batch_ GUARDED_BY(mutex_) = 256;
+  std::chrono::steady_clock::time_point flushed_ GUARDED_BY(mutex_) =
+      std::chrono::steady_clock::now();
+  bool flushedOnce_ GUARDED_BY(mutex_) = false;
+  std::deque<std::pair<std::uint64_t, PathList>> taken_ GUARDED_BY(mutex_);
+  std::uint64_t tickets_ GUARDED_BY(mutex_) = 0;  // pieces taken
+  std::uint64_t handed_ GUARDED_BY(mutex_) = 0;   // pieces handed over
 };
 
 }  // namespace
 
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
-  const std::lock_guard lock(mutex_);
+  const platform::MutexLock lock(mutex_);
   if (!byId_.try_emplace(id, dir).second) return false;
   const auto [at, made] = byDir_.try_emplace(dir, id);
   if (!made) {  // a folder put in place of another
@@ -179,11 +220,19 @@ bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
 }
 
 void ReadOnce::Forget(const std::string& prefix) {
-  const std::lock_guard lock(mutex_);
+  const platform::MutexLock lock(mutex_);
   for (auto at = byDir_.lower_bound(prefix); at != byDir_.end() && at->first.starts_with(prefix);) {
     byId_.erase(at->second);
     at = byDir_.erase(at);
   }
+}
+
+ListedFiles ListedFiles::Of(PathList files) {
+  ListedFiles out;
+  out.index = FilterIndex(files);
+  for (std::size_t i = 0; i < files.size(); ++i) out.tags.AddName(files.Name(i));
+  out.files = std::move(files);
+  return out;
 }
 
 std::string_view TrimAtNul(std::string_view text) {
@@ -235,7 +284,7 @@ bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned thre
   Walk walk(std::move(root), report, &stream);
   Run(walk, threads);
   if (walk.Stopped()) return false;
-  walk.Flush(true);
+  walk.Finish();
   return true;
 }
 

@@ -3,15 +3,17 @@
 
 #include <functional>
 #include <map>
-#include <mutex>
 #include <stop_token>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "catalogue/filter.h"
 #include "catalogue/path_list.h"
+#include "catalogue/tags.h"
 #include "platform/dir_enum.h"
+#include "platform/mutex.h"
 
 namespace velmora::catalogue {
 
@@ -44,20 +46,32 @@ PathList ScanFolder(std::string_view path, unsigned threads = 0, ScanReport* rep
 // The folders read by several walks that together list each folder once: a shown
 // folder's load and the walks of folders that come into it later. A folder that went
 // is forgotten, so that it is listed when it comes back, and its number can be reused.
+// Any thread: the walks of a load and of the watch share it.
 class ReadOnce {
  public:
   // True the first time id is offered; dir is the path that reached it.
-  bool Insert(const platform::FolderId& id, const std::string& dir);
+  bool Insert(const platform::FolderId& id, const std::string& dir) EXCLUDES(mutex_);
   // Forgets the folders reached by paths that start with prefix.
-  void Forget(const std::string& prefix);
+  void Forget(const std::string& prefix) EXCLUDES(mutex_);
 
  private:
-  std::mutex mutex_;
-  std::unordered_map<platform::FolderId, std::string, platform::FolderIdHash> byId_;
-  std::map<std::string, platform::FolderId> byDir_;
+  platform::Mutex mutex_;
+  std::unordered_map<platform::FolderId, std::string, platform::FolderIdHash> byId_
+      GUARDED_BY(mutex_);
+  std::map<std::string, platform::FolderId> byDir_ GUARDED_BY(mutex_);
 };
 
-// How a walk hands its files over while it runs.
+// Files of a list, with what the filter and the tag panel need of them.
+struct ListedFiles {
+  // Lower-cases the names and counts the tags of files.
+  static ListedFiles Of(PathList files);
+  PathList files;
+  FilterIndex index;
+  TagCounts tags;
+};
+
+// How a walk hands its files over while it runs. Its callbacks run on the walk's
+// threads; files, listed and folder hold the walk's lock, so they must only hand over.
 struct ScanStream {
   // Ends the walk early; what was handed over is then the start of the whole list.
   std::stop_token stop;
@@ -65,6 +79,9 @@ struct ScanStream {
   // soon as a folder with files is read, later ones larger, and none held back longer
   // than about 50 ms. A folder's files always come in one piece.
   std::function<void(PathList&&)> files;
+  // In place of files: the pieces as ListedFiles, made on the walk's threads outside its
+  // lock, several at once, and handed over in order.
+  std::function<void(ListedFiles&&)> listed;
   // Each folder as the walk lists it (ending with a separator), before its files are handed over.
   std::function<void(const std::string&)> folder;
   // Each folder just before it is read, on the thread that reads it.

@@ -11,14 +11,17 @@ namespace velmora::mainwindow {
 
 using Kind = catalogue::RowChange::Kind;
 
-FileListModel::FileListModel(const catalogue::Browser& browser, QObject* parent)
+FileListModel::FileListModel(catalogue::Browser& browser, QObject* parent)
     : QAbstractListModel(parent), browser_(browser) {
   announce_.setSingleShot(true);
   announce_.setInterval(100);
   connect(&announce_, &QTimer::timeout, this, &FileListModel::Announce);
+  browser_.SetRowListener(this);
 }
 
-void FileListModel::Changing(const catalogue::RowChange& change) {
+FileListModel::~FileListModel() { browser_.SetRowListener(nullptr); }
+
+void FileListModel::RowsChanging(const catalogue::RowChange& change) {
   if (change.kind == Kind::Insert) return;  // told once they are there
   Announce();  // the rows to remove or replace are among those the views know
   if (change.kind == Kind::Reset) beginResetModel();
@@ -26,7 +29,7 @@ void FileListModel::Changing(const catalogue::RowChange& change) {
     beginRemoveRows({}, static_cast<int>(change.first), static_cast<int>(change.last));
 }
 
-void FileListModel::Changed(const catalogue::RowChange& change) {
+void FileListModel::RowsChanged(const catalogue::RowChange& change) {
   if (change.kind == Kind::Insert) {
     if (shown_ == 0 || !browser_.Progress().loading) return Announce();
     if (!announce_.isActive()) announce_.start();

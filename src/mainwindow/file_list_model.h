@@ -1,6 +1,6 @@
 #pragma once
 // The file list as a model over the browser's rows: it holds nothing of its own, and
-// passes the browser's row changes on, so that selection and scrolling survive them.
+// hears the rows' changes and passes them on, so that selection and scrolling survive them.
 
 #include <QAbstractListModel>
 #include <QTimer>
@@ -9,13 +9,15 @@
 
 namespace velmora::mainwindow {
 
-class FileListModel : public QAbstractListModel {
+class FileListModel : public QAbstractListModel, public catalogue::RowListener {
   Q_OBJECT
  public:
-  FileListModel(const catalogue::Browser& browser, QObject* parent);
+  // Hears the browser's rows until it goes.
+  FileListModel(catalogue::Browser& browser, QObject* parent);
+  ~FileListModel() override;
 
-  void Changing(const catalogue::RowChange& change);
-  void Changed(const catalogue::RowChange& change);
+  void RowsChanging(const catalogue::RowChange& change) override;
+  void RowsChanged(const catalogue::RowChange& change) override;
   // While a folder loads, rows added at the end are told to the views together, at most
   // every tenth of a second (the first at once): a view's bookkeeping for an insertion
   // grows with the rows it has. Call when the load ends.
@@ -36,7 +38,7 @@ class FileListModel : public QAbstractListModel {
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
  private:
-  const catalogue::Browser& browser_;
+  catalogue::Browser& browser_;
   int shown_ = 0;  // rows the views know of
   QTimer announce_;
 };

@@ -88,6 +88,9 @@ void Form1::CreateControls() {
   ui_.vScroll1->setSingleStep(widgets::TagPanel::kRowHeight);
   ui_.lstFolders->setSelectionMode(QAbstractItemView::SingleSelection);
   ui_.lstFiles->setModel(&files_);
+  connect(&files_, &FileListModel::modelReset, this, &Form1::SayCount);
+  connect(&files_, &FileListModel::rowsInserted, this, &Form1::SayCount);
+  connect(&files_, &FileListModel::rowsRemoved, this, &Form1::SayCount);
 }
 
 QAbstractButton* Form1::Button(const char* name) const {

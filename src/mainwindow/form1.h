@@ -109,11 +109,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
 
   // What the browser tells.
-  void RowsChanging(const catalogue::RowChange& change) override { files_.Changing(change); }
-  void RowsChanged(const catalogue::RowChange& change) override {
-    files_.Changed(change);
-    SayCount();
-  }
   void ChipsAdded(const std::vector<std::string>& chips) override;
   void ChipsReset() override;
   void RedrawPanel();

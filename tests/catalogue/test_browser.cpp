@@ -1,28 +1,24 @@
-#include <QAbstractItemModelTester>
 #include <QtTest>
 #include <cstdio>
-#include <filesystem>
 #include <latch>
 #include <random>
 
 #include "catalogue/browser.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
-#include "desktop/shell.h"
-#include "mainwindow/file_list_model.h"
-#include "mainwindow/form_controls.h"
 #include "support/faulty_fs.h"
+#include "support/row_mirror.h"
 #include "support/testdir.h"
+#include "support/tree_changes.h"
 
 using namespace velmora;
 using namespace velmora::catalogue;
 using Strings = std::vector<std::string>;
-using platform::Status;
 
 namespace {
 
 class NoWatches final : public platform::FolderWatcher {
-  platform::WatchResult Watch(const std::string&) override { return {Status(ENOSPC, "")}; }
+  platform::WatchResult Watch(const std::string&) override { return {platform::Status(ENOSPC, "")}; }
   bool Unwatch(const std::string&) override { return false; }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
 };
@@ -41,23 +37,20 @@ struct LateWatches final : platform::FolderWatcher {
   std::string file;
 };
 
-// The browser with the window's model over its rows: the model tester checks every row
-// change against the rules views rely on.
+// The browser, its rows followed by a mirror of them.
 struct Fixture : BrowserView {
   explicit Fixture(Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
             [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); },
-            std::move(watchers)) {}
-  void RowsChanging(const RowChange& c) override { model.Changing(c); }
-  void RowsChanged(const RowChange& c) override { model.Changed(c); }
+            std::move(watchers)) {
+    browser.SetRowListener(&mirror);
+  }
   void ChipsAdded(const Strings& more) override {
     chips.insert(chips.end(), more.begin(), more.end());
   }
   void ChipsReset() override { chips = browser.PanelChips(); }
-  void ProgressChanged(const LoadProgress& p) override {
-    if (!p.loading) model.Announce();
-  }
+  void ProgressChanged(const LoadProgress&) override {}
 
   void show(const std::string& folder, const std::string& userTags = {}) {
     QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
@@ -66,10 +59,11 @@ struct Fixture : BrowserView {
   }
   void settle() const { QTRY_VERIFY(!browser.Progress().loading); }
   Strings rows(bool names = false) const {
-    Strings out;
-    for (int r = 0; r < model.rowCount(); ++r)
-      out.emplace_back(names ? FileNameOf(model.PathAt(r)) : model.PathAt(r));
-    if (names) std::sort(out.begin(), out.end());
+    Strings out = mirror.Rows();
+    if (names) {
+      for (std::string& path : out) path = FileNameOf(path);
+      std::sort(out.begin(), out.end());
+    }
     return out;
   }
   Strings names() const { return rows(true); }
@@ -78,8 +72,8 @@ struct Fixture : BrowserView {
   TestDir tree;
   Strings chips;
   Browser browser;
-  mainwindow::FileListModel model{browser, nullptr};
-  QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+  RowMirror mirror{[this] { return browser.RowCount(); },
+                   [this](std::size_t r) { return browser.Files()[browser.FileAtRow(r)]; }};
 };
 
 }  // namespace
@@ -138,8 +132,8 @@ class TestBrowser : public QObject {
     QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
   }
 
-  // Files made and removed by anyone show, also when made after the folder was read and
-  // before it was watched; the filter holds for them; a tag goes with its last file.
+  // Files made by anyone show, also when made after the folder was read and before it
+  // was watched; the filter holds for them.
   void followsLiveChanges() {
     std::string early;
     Fixture f([&] {
@@ -157,52 +151,21 @@ class TestBrowser : public QObject {
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg"}));
     f.browser.RemoveBarTag("jpg");
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg", "skip.txt"}));
-    std::remove((f.tree / "t/skip.txt").c_str());  // every tag of it goes with it
-    QTRY_COMPARE(f.chips.size(), std::size_t{5});
   }
 
   // Whatever others do, the rows come to what a fresh walk lists: names made over others,
   // folders moved in, out or within, filled at once, links to a folder listed (deeper).
   void differential() {
-    namespace fs = std::filesystem;
     Fixture f;
-    const std::string t = f.tree / "t/", out = f.tree / "out/";
     f.tree.createFile("out/n/d/a");  // to be moved in
     f.tree.createFile("t/keep/k");   // where links lead
     f.show(f.tree / "t");
     QTRY_VERIFY(f.browser.Progress().following);
-    const auto touch = [](const std::string& path) { std::fclose(std::fopen(path.c_str(), "w")); };
     const auto sorted = [](Strings v) { return std::sort(v.begin(), v.end()), v; };
     std::mt19937 random(7);
     for (int step = 0; step < 45; ++step) {
-      Strings files{""}, folders{""}, gone;  // under t; folders end with a separator
-      for (auto at = fs::recursive_directory_iterator(t); at != fs::end(at); ++at) {
-        const std::string path = fs::relative(at->path(), t).string();
-        if (path == "keep" || at->is_symlink()) at.disable_recursion_pending();
-        else (at->is_directory() ? folders.push_back(path + "/") : files.push_back(path));
-      }
-      for (const auto& e : fs::directory_iterator(out)) gone.push_back(e.path().string());
-      for (Strings* list : {&files, &folders, &gone}) std::sort(list->begin(), list->end());
-      const auto any = [&](const Strings& of) { return of[random() % of.size()]; };
-      const std::string to = t + any(folders), n = "n" + std::to_string(step);
-      const std::string name(1, char('a' + random() % 3)), d = any(folders), file = t + any(files);
-      const bool coin = random() % 2 != 0, folder = d.size() > 0, some = file != t;
-      switch (random() % 9) {
-        case 0: touch(to + name); break;
-        case 1: if (some) fs::rename(file, to + name); break;
-        case 2: if (!gone.empty()) fs::rename(gone[coin ? 0 : gone.size() - 1], to + n); break;
-        case 3:  // perhaps copied back, and then the moved one changed
-          if (folder) fs::rename(t + d, out + n);
-          if (folder && coin) fs::copy(out + n, t + d, fs::copy_options::recursive);
-          if (folder) coin ? (void)fs::remove_all(out + n) : touch(out + n + "/late");
-          break;
-        case 4: if (folder && !to.starts_with(t + d)) fs::rename(t + d, to + n); break;
-        case 5: if (some) fs::remove(file); break;
-        case 6: fs::create_directory(to + n), touch(to + n + "/x"), touch(to + n + "/y"); break;
-        case 7: if (folder && fs::is_empty(t + d)) fs::remove(t + d); break;
-        default: if (to != t) fs::create_directory_symlink(t + "keep", to + n);
-      }
-      const PathList scanned = ScanFolder(t);
+      ChangeTree(f.tree / "t/", f.tree / "out/", step, [&] { return unsigned(random()); });
+      const PathList scanned = ScanFolder(f.tree / "t");
       QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
     }
   }
@@ -227,7 +190,7 @@ class TestBrowser : public QObject {
     f.browser.Show(0);
     QTRY_COMPARE(f.names(), Strings{"first.txt"});
     if (remove) {
-      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), Status(); }).ok());
+      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), platform::Status(); }).ok());
       QVERIFY(!f.browser.ShownPath() && f.rows().empty());
     } else {
       QVERIFY(f.browser.Stop());
@@ -237,23 +200,6 @@ class TestBrowser : public QObject {
     QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
   }
 
-  // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
-  // folders are taken.
-  void dragAndDrop() {
-    Fixture f;
-    const std::string file = f.tree / "d/caf\xE9 #1.txt";
-    f.tree.createFile("d/caf\xE9 #1.txt");
-    f.show(f.tree / "d");
-    const std::unique_ptr<QMimeData> out(f.model.mimeData({f.model.index(0)}));
-    const QByteArray url = out->data("text/uri-list");
-    QVERIFY2(url.startsWith("file:///") && url.endsWith("/d/caf%E9%20%231.txt\r\n"), url);
-    QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
-    QMimeData in;
-    const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
-    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
-                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
-    QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
-  }
 };
 
 QTEST_MAIN(TestBrowser)

@@ -1,0 +1,93 @@
+#pragma once
+// The files of the shown folder and the rows of the file list: which files the filter
+// keeps, less those gone since they were listed. One thread, the session's owner; the
+// listener hears of each change as it is made, and each call returns the changes too.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "catalogue/filter.h"
+#include "catalogue/inbox.h"
+#include "catalogue/path_list.h"
+#include "catalogue/tags.h"
+
+namespace velmora::catalogue {
+
+// Rows of the file list about to change, and changed: inserted or removed rows first
+// to last, or every row replaced.
+struct RowChange {
+  enum class Kind { Reset, Insert, Remove };
+  Kind kind;
+  std::size_t first = 0;
+  std::size_t last = 0;
+  friend bool operator==(const RowChange&, const RowChange&) = default;
+};
+
+class RowListener {
+ public:
+  virtual ~RowListener() = default;
+  virtual void RowsChanging(const RowChange& change) = 0;
+  virtual void RowsChanged(const RowChange& change) = 0;
+};
+
+// What the filter bar asks of a file's name.
+struct RowFilter {
+  std::vector<std::string> tags;
+  std::vector<std::string> excluded;
+  MatchMode mode = MatchMode::All;
+  bool KeepsAll() const { return tags.empty() && excluded.empty() && mode == MatchMode::All; }
+};
+
+class FileRows {
+ public:
+  void SetListener(RowListener* listener) { listener_ = listener; }
+
+  std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
+  std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
+  // Every file listed, gone ones too: rows name them by number.
+  const PathList& Files() const { return files_; }
+  // The files, less those gone since they were listed.
+  std::size_t FileCount() const { return files_.size() - goneCount_; }
+  const FilterIndex& Index() const { return index_; }
+  const TagCounts& Tags() const { return tags_; }
+  // The files kept, by number; none when every file is.
+  const std::optional<std::vector<std::size_t>>& Kept() const { return rows_; }
+
+  // Lets go of every file. Files that come later are kept by the filter given them when
+  // filtered, else all of them.
+  std::vector<RowChange> Clear(bool filtered);
+  // Lists files after those listed, with the rows filter keeps of them; fresh: the
+  // tags that no file had before.
+  std::vector<RowChange> Append(handover::Files&& files, const RowFilter& filter,
+                                std::vector<std::string>& fresh);
+  // Leaves out of files made later those listed already (a file renamed over another is
+  // made where one is listed); false when none is left.
+  bool DropListed(handover::Files& files);
+  // Files gone by path, and with folders, everything under the folders among paths;
+  // emptied: the tags that no file has any more.
+  std::vector<RowChange> Remove(const std::vector<std::string>& paths, bool folders,
+                                std::vector<std::string>& emptied);
+  std::vector<RowChange> Refilter(const RowFilter& filter);
+
+ private:
+  void Changing(const RowChange& change, std::vector<RowChange>& made) const;
+  void Changed(const RowChange& change) const;
+  std::vector<std::uint32_t> FoldersNamed(std::string_view text);
+  bool Gone(std::size_t i) const { return !gone_.empty() && gone_[i] != 0; }
+
+  RowListener* listener_ = nullptr;
+  PathList files_;
+  FilterIndex index_;
+  TagCounts tags_;
+  std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on first need
+  std::size_t hashed_ = 0;
+  std::vector<unsigned char> gone_;  // per file, once any has gone
+  std::size_t goneCount_ = 0;
+  std::optional<std::vector<std::size_t>> rows_;  // none: every file
+};
+
+}  // namespace velmora::catalogue

@@ -1,0 +1,66 @@
+#pragma once
+// The one place where the session's threads meet. The folder feed's and the tag
+// counter's threads post what they found here, from any thread; the owner's thread
+// takes it. Nothing else of the session is touched by two threads.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "catalogue/filter.h"
+#include "catalogue/scan.h"
+#include "platform/mutex.h"
+
+namespace velmora::catalogue {
+
+// What the background work hands over, in order.
+namespace handover {
+struct Files : ListedFiles {  // files found, with their names lower-cased and tags counted
+  bool live = false;          // made after the folder was read
+};
+struct Gone {  // entries removed: files, or folders with everything under them
+  std::vector<std::string> paths;
+  bool folders = false;  // some of them were folders
+};
+struct End {
+  std::size_t unreadable = 0;
+  bool completed = true;
+};
+struct WatchOff {};
+struct Vanished {};   // the shown folder itself was removed or renamed
+struct Following {};  // every folder read is watched
+struct Reread {};     // changes were lost
+struct Counts {       // what the panel's tags hit
+  std::uint64_t counting = 0;
+  std::vector<std::string> tags;
+  std::vector<TagHits> hits;
+};
+using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished>;
+}  // namespace handover
+
+class Inbox {
+ public:
+  // wake is called from the posting thread when the inbox was empty; it must only
+  // arrange for the owner to Take soon.
+  explicit Inbox(std::function<void()> wake) : wake_(std::move(wake)) {}
+
+  // Any thread. generation says which job the delivery belongs to.
+  void Post(std::uint64_t generation, handover::Delivery delivery) EXCLUDES(mutex_);
+  // The owner's thread: what was posted since, in order, less what an older generation
+  // than current posted.
+  std::deque<handover::Delivery> Take(std::uint64_t current) EXCLUDES(mutex_);
+  bool Empty() EXCLUDES(mutex_);
+  // Asks the owner to Take again, as a Post does.
+  void Wake() const { wake_(); }
+
+ private:
+  const std::function<void()> wake_;
+  platform::Mutex mutex_;
+  std::deque<std::pair<std::uint64_t, handover::Delivery>> posted_ GUARDED_BY(mutex_);
+};
+
+}  // namespace velmora::catalogue

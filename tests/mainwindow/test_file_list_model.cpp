@@ -1,0 +1,80 @@
+#include <QAbstractItemModelTester>
+#include <QMimeData>
+#include <QtTest>
+
+#include "catalogue/browser.h"
+#include "mainwindow/file_list_model.h"
+#include "mainwindow/form_controls.h"
+#include "desktop/shell.h"
+#include "support/testdir.h"
+
+using namespace velmora;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// The model over a browser's rows, checked by Qt's model tester on every change.
+struct Fixture : catalogue::BrowserView {
+  Fixture() : browser(tree / "folders.txt", *this, [this] {
+    QMetaObject::invokeMethod(&context, [this] { browser.Poll(); });
+  }) {}
+  void ChipsAdded(const Strings&) override {}
+  void ChipsReset() override {}
+  void ProgressChanged(const catalogue::LoadProgress& p) override {
+    if (!p.loading) model.Announce();
+  }
+  void show(const std::string& folder) {
+    QVERIFY(browser.Commit([&](catalogue::FolderStore& s) { return s.Append(folder, ""); }).ok());
+    browser.Show(0);
+    QTRY_VERIFY(browser.Progress().following);
+  }
+
+  QObject context;  // outlives the browser's threads, which post to it
+  TestDir tree;
+  catalogue::Browser browser;
+  mainwindow::FileListModel model{browser, nullptr};
+  QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+};
+
+}  // namespace
+
+class TestFileListModel : public QObject {
+  Q_OBJECT
+ private slots:
+  // A load, a filter and files made and removed by others: each change as views expect.
+  void followsTheRows() {
+    Fixture f;
+    for (int i = 0; i < 300; ++i)
+      f.tree.createFile("t/d" + std::to_string(i % 3) + "/f" + std::to_string(i) + ".jpg");
+    f.show(f.tree / "t");
+    f.browser.AddBarTag("f1", "auto");
+    QCOMPARE(f.model.rowCount(), 111);
+    f.tree.createFile("t/f1new.jpg");
+    f.tree.createFile("t/new.jpg");
+    std::remove((f.tree / "t/d1/f1.jpg").c_str());
+    QTRY_COMPARE(f.model.PathAt(110), f.tree / "t/f1new.jpg");
+    f.browser.RemoveBarTag("f1");
+    QCOMPARE(f.model.rowCount(), 301);
+  }
+
+  // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
+  // folders are taken.
+  void dragAndDrop() {
+    Fixture f;
+    const std::string file = f.tree / "d/caf\xE9 #1.txt";
+    f.tree.createFile("d/caf\xE9 #1.txt");
+    f.show(f.tree / "d");
+    const std::unique_ptr<QMimeData> out(f.model.mimeData({f.model.index(0)}));
+    const QByteArray url = out->data("text/uri-list");
+    QVERIFY2(url.startsWith("file:///") && url.endsWith("/d/caf%E9%20%231.txt\r\n"), url);
+    QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
+    QMimeData in;
+    const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
+    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
+                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
+    QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
+  }
+};
+
+QTEST_MAIN(TestFileListModel)
+#include "test_file_list_model.moc"
