@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!velmora::platform::ReadWholeFile(file, before, kMaxStoreBytes).ok()) std::abort();
   FolderStore now;
   if (!UpdateFolders(
-           file, [](FolderStore&) { return std::string(); }, now)
+           file, [](FolderStore&) { return velmora::platform::Status(); }, now)
            .ok())
     std::abort();
   if (!(now == store)) std::abort();

@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Browser browser(root + "/folders.txt", owner, [&owner] { owner.Wake(); });
     if (!browser.Commit([&](FolderStore& s) { return s.Append(t, ""); }).ok()) std::abort();
     browser.Show(0);
-    if (!owner.PollUntil(browser, [&] { return browser.Progress().following; },
-                         std::chrono::seconds(20)))
+    if (!owner.PollUntil(
+            browser, [&] { return browser.Progress().following; }, std::chrono::seconds(20)))
       std::abort();
     std::size_t at = 0;
     const auto next = [&]() -> unsigned { return at < size ? data[at++] : 0; };
@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       ChangeTree(t, out, step, next);
       const PathList walked = ScanFolder(t);
       const Strings expected = Sorted(Strings(walked.begin(), walked.end()));
-      if (!owner.PollUntil(browser, [&] { return Rows(browser) == expected; },
-                           std::chrono::seconds(5))) {
+      if (!owner.PollUntil(
+              browser, [&] { return Rows(browser) == expected; }, std::chrono::seconds(5))) {
         std::fprintf(stderr, "the rows differ from a fresh walk after change %d\n", step);
         std::abort();
       }
@@ -97,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size % 2 == 0) {
       browser.Rescan();  // stopped while it loads
       browser.Stop();
-    } else if (!browser.Commit([](FolderStore& s) { return s.Remove(0), platform::Status(); }).ok()) {
+    } else if (!browser
+                    .Commit([](FolderStore& s) { return s.Remove(0), velmora::platform::Status(); })
+                    .ok()) {
       std::abort();
     }
   }

@@ -115,9 +115,8 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
   if (shown_) {
     const std::size_t i = store_.Find(*shown_);
     if (i < store_.size()) userTagLine_ = store_.UserTags(i);
-    feed_ = std::make_unique<FolderFeed>(
-        FolderFeed::Setup{shown_->path, generation_, watchEarly}, inbox_,
-        watchers_ ? watchers_() : nullptr);
+    feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_, watchEarly},
+                                         inbox_, watchers_ ? watchers_() : nullptr);
   }
   view_.ProgressChanged(progress_);
 }

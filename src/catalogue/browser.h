@@ -26,7 +26,7 @@ namespace velmora::catalogue {
 
 struct BarTag {
   std::string text;
-  std::string kind;  // "auto" or "user", handed back when the tag leaves the bar
+  std::string kind;       // "auto" or "user", handed back when the tag leaves the bar
   bool excluded = false;  // files whose names hold it are left out
   friend bool operator==(const BarTag&, const BarTag&) = default;
 };

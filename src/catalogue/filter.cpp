@@ -46,8 +46,7 @@ void FilterIndex::Append(FilterIndex&& other) {
     std::shared_ptr<Piece>& shared = other.pieces_[k];
     Piece& piece = *shared;
     // A piece a copy of this index holds (a count in the background) is left as it is.
-    if (pieces_.size() > sealed_ &&
-        pieces_.back()->names.size() + piece.names.size() <= kSmall) {
+    if (pieces_.size() > sealed_ && pieces_.back()->names.size() + piece.names.size() <= kSmall) {
       Piece& last = *pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);

@@ -23,13 +23,11 @@ FolderFeed::FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
     : setup_(std::move(setup)), inbox_(std::move(inbox)) {
   state_.watcher = std::move(watcher);
   state_.running = state_.watcher ? 2 : 1;
-  load_ = std::jthread([this](std::stop_token stop) {
-    Load(std::move(stop), setup_, *inbox_, state_);
-  });
+  load_ = std::jthread(
+      [this](std::stop_token stop) { Load(std::move(stop), setup_, *inbox_, state_); });
   if (state_.watcher) {
-    watch_ = std::jthread([this](std::stop_token stop) {
-      Watch(std::move(stop), setup_, *inbox_, state_);
-    });
+    watch_ = std::jthread(
+        [this](std::stop_token stop) { Watch(std::move(stop), setup_, *inbox_, state_); });
   }
 }
 
@@ -42,8 +40,7 @@ void FolderFeed::Stop() {
 
 void FolderFeed::StopWatching() { watch_.request_stop(); }
 
-void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox,
-                      State& state) {
+void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state) {
   platform::NameThread("velmora-load");
   platform::YieldToForeground();
   const auto post = [&](handover::Delivery delivery) {
@@ -83,12 +80,12 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox,
   }
   std::string().swap(read);
   if (completed && watching && !stop.stop_requested())
-    post(changed ? handover::Delivery{handover::Reread{}} : handover::Delivery{handover::Following{}});
+    post(changed ? handover::Delivery{handover::Reread{}}
+                 : handover::Delivery{handover::Following{}});
   state.Finished();
 }
 
-void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox,
-                       State& state) {
+void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state) {
   std::string root = setup.path;
   if (root.empty() || root.back() != platform::kPathSeparator) root += platform::kPathSeparator;
   platform::NameThread("velmora-watch");

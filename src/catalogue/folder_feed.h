@@ -53,10 +53,8 @@ class FolderFeed {
     // takes longer than the window may wait.
     void Finished();
   };
-  static void Load(std::stop_token stop, const Setup& setup, Inbox& inbox,
-                   State& state);
-  static void Watch(std::stop_token stop, const Setup& setup, Inbox& inbox,
-                    State& state);
+  static void Load(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state);
+  static void Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state);
 
   const Setup setup_;
   const std::shared_ptr<Inbox> inbox_;

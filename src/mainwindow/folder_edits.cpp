@@ -33,7 +33,7 @@ platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::Re
 }
 
 platform::Status AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey& key,
-                       const std::string& tag) {
+                            const std::string& tag) {
   const std::size_t i = store.Find(key);
   if (i == store.size()) return NoLongerListed(key.path);
   const auto line = catalogue::WithUserTag(store.UserTags(i), tag);

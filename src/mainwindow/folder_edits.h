@@ -19,7 +19,7 @@ std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::
 // The record of key's path and rank, as the file now holds it, removed or given tag.
 platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::RecordKey& key);
 platform::Status AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey& key,
-                       const std::string& tag);
+                            const std::string& tag);
 // Why a typed tag cannot be stored, or empty.
 std::string UserTagProblem(const std::string& tag);
 // The records of storeFile kept aside at start, for a message; empty when there are none.

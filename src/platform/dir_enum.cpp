@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,14 +12,11 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <unordered_map>
 
 #include "platform/file_system.h"
 #include "platform/files.h"
-
-#include <sys/sysmacros.h>
-#include <sys/vfs.h>
+#include "platform/mutex.h"
 
 namespace velmora::platform {
 namespace {
@@ -116,10 +115,13 @@ bool IsPseudoFileSystem(int fd, dev_t device) {
 
 // Asked once per device: a walk meets few devices and many folders.
 bool Pseudo(int fd, dev_t device) {
-  static std::mutex mutex;
-  static std::unordered_map<dev_t, bool> pseudoByDevice;
-  std::lock_guard lock(mutex);
-  const auto [it, added] = pseudoByDevice.try_emplace(device, false);
+  // Walks read on several threads at once.
+  static struct {
+    Mutex mutex;
+    std::unordered_map<dev_t, bool> byDevice GUARDED_BY(mutex);
+  } known;
+  const MutexLock lock(known.mutex);
+  const auto [it, added] = known.byDevice.try_emplace(device, false);
   if (added) it->second = IsPseudoFileSystem(fd, device);
   return it->second;
 }

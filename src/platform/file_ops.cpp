@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <ctime>
-#include <mutex>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "platform/mutex.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
 
@@ -94,12 +94,15 @@ void RemoveStaleTemps(const std::string& folder) {
 // needed, and once per folder while the program runs: reading a folder of 200,000
 // entries for each of 100 files copied into it would take seconds.
 std::string NamedTemp(const std::string& folder) {
-  static std::mutex mutex;
-  static std::set<std::string> swept;
+  // Any thread may copy or move.
+  static struct {
+    Mutex mutex;
+    std::set<std::string> folders GUARDED_BY(mutex);
+  } swept;
   bool first = false;
   {
-    const std::lock_guard lock(mutex);
-    first = swept.insert(folder).second;
+    const MutexLock lock(swept.mutex);
+    first = swept.folders.insert(folder).second;
   }
   if (first) RemoveStaleTemps(folder);
   return TempName(folder);

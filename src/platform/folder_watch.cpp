@@ -7,13 +7,13 @@
 
 #include <cerrno>
 #include <climits>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <map>
-#include <mutex>
 #include <unordered_map>
 
 #include "platform/file_system.h"
+#include "platform/mutex.h"
 
 namespace velmora::platform {
 namespace {
@@ -35,7 +35,7 @@ class InotifyWatcher final : public FolderWatcher {
       return {Status(error, "Cannot watch " + dir + ": " + ErrorText(error))};
     }
     {
-      const std::lock_guard lock(mutex_);
+      const MutexLock lock(mutex_);
       if (folders_.try_emplace(wd, dir).second) paths_[dir] = wd;
     }
     // Looked at once watched, so that a change is either seen here or comes as an event.
@@ -46,7 +46,7 @@ class InotifyWatcher final : public FolderWatcher {
   }
 
   bool Unwatch(const std::string& dir) override {
-    const std::lock_guard lock(mutex_);
+    const MutexLock lock(mutex_);
     bool any = false;
     for (auto at = paths_.lower_bound(dir); at != paths_.end() && at->first.starts_with(dir);) {
       (void)::inotify_rm_watch(fd_, at->second);
@@ -65,7 +65,7 @@ class InotifyWatcher final : public FolderWatcher {
     for (;;) {
       const ssize_t n = ::read(fd_, buffer, sizeof buffer);
       if (n <= 0) break;
-      const std::lock_guard lock(mutex_);
+      const MutexLock lock(mutex_);
       for (ssize_t at = 0; at < n;) {
         inotify_event e;
         std::memcpy(&e, buffer + at, sizeof e);
@@ -105,11 +105,13 @@ class InotifyWatcher final : public FolderWatcher {
   }
 
  private:
-  int fd_;
+  // Set before the watcher is shared.
+  const int fd_;
   timespec made_{};
-  std::mutex mutex_;
-  std::unordered_map<int, std::string> folders_;
-  std::map<std::string, int> paths_;  // the same, by path
+  // Watch and Unwatch come from the load's and the watch's threads, Wait from the latter.
+  Mutex mutex_;
+  std::unordered_map<int, std::string> folders_ GUARDED_BY(mutex_);
+  std::map<std::string, int> paths_ GUARDED_BY(mutex_);  // the same, by path
 };
 
 }  // namespace

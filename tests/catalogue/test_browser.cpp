@@ -18,7 +18,9 @@ using Strings = std::vector<std::string>;
 namespace {
 
 class NoWatches final : public platform::FolderWatcher {
-  platform::WatchResult Watch(const std::string&) override { return {platform::Status(ENOSPC, "")}; }
+  platform::WatchResult Watch(const std::string&) override {
+    return {platform::Status(ENOSPC, "")};
+  }
   bool Unwatch(const std::string&) override { return false; }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
 };
@@ -190,7 +192,8 @@ class TestBrowser : public QObject {
     f.browser.Show(0);
     QTRY_COMPARE(f.names(), Strings{"first.txt"});
     if (remove) {
-      QVERIFY(f.browser.Commit([](FolderStore& s) { return s.Remove(0), platform::Status(); }).ok());
+      QVERIFY(
+          f.browser.Commit([](FolderStore& s) { return s.Remove(0), platform::Status(); }).ok());
       QVERIFY(!f.browser.ShownPath() && f.rows().empty());
     } else {
       QVERIFY(f.browser.Stop());
@@ -199,7 +202,6 @@ class TestBrowser : public QObject {
     QVERIFY(!f.browser.Progress().loading);
     QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
   }
-
 };
 
 QTEST_MAIN(TestBrowser)

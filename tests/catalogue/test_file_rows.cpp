@@ -24,9 +24,9 @@ class TestFileRows : public QObject {
     QTest::newRow("renamed over a listed one: one row")
         << abc << "" << Strings{"-/t/a.jpg", "+/t/c.jpg"} << Strings{"/t/b.txt", "/t/c.jpg"}
         << Strings{"b", "c", "jpg", "txt"};
-    QTest::newRow("made again once gone") << abc << "" << Strings{"-/t/a.jpg", "+/t/a.jpg"}
-                                          << Strings{"/t/b.txt", "/t/c.jpg", "/t/a.jpg"}
-                                          << Strings{"a", "b", "c", "jpg", "txt"};
+    QTest::newRow("made again once gone")
+        << abc << "" << Strings{"-/t/a.jpg", "+/t/a.jpg"}
+        << Strings{"/t/b.txt", "/t/c.jpg", "/t/a.jpg"} << Strings{"a", "b", "c", "jpg", "txt"};
     QTest::newRow("the same name elsewhere stays")
         << Strings{"/t/a", "/t/s/a"} << "" << Strings{"-/t/s/a", "+/t/s/a", "-/t/s/a"}
         << Strings{"/t/a"} << Strings{"a"};
@@ -45,8 +45,10 @@ class TestFileRows : public QObject {
     std::string gone = "-";
     for (int i = 0; i < 200; ++i) {
       many.push_back("/t/f" + std::to_string(i));
-      if (i % 2) gone += many.back() + (i < 199 ? "|" : "");
-      else left.push_back(many.back());
+      if (i % 2)
+        gone += many.back() + (i < 199 ? "|" : "");
+      else
+        left.push_back(many.back());
     }
     QTest::newRow("many runs gone at once") << many << "" << Strings{gone} << left << Strings{};
   }

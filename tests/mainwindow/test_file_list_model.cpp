@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "catalogue/browser.h"
+#include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
-#include "desktop/shell.h"
 #include "support/testdir.h"
 
 using namespace velmora;
@@ -15,9 +15,9 @@ namespace {
 
 // The model over a browser's rows, checked by Qt's model tester on every change.
 struct Fixture : catalogue::BrowserView {
-  Fixture() : browser(tree / "folders.txt", *this, [this] {
-    QMetaObject::invokeMethod(&context, [this] { browser.Poll(); });
-  }) {}
+  Fixture()
+      : browser(tree / "folders.txt", *this,
+                [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }) {}
   void ChipsAdded(const Strings&) override {}
   void ChipsReset() override {}
   void ProgressChanged(const catalogue::LoadProgress& p) override {

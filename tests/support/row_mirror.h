@@ -20,9 +20,12 @@ struct RowMirror final : velmora::catalogue::RowListener {
   void RowsChanged(const RowChange& c) override {
     using Kind = RowChange::Kind;
     const auto first = copy.begin() + static_cast<std::ptrdiff_t>(c.first);
-    if (c.kind == Kind::Remove) copy.erase(first, first + static_cast<std::ptrdiff_t>(c.last - c.first + 1));
+    if (c.kind == Kind::Remove)
+      copy.erase(first, first + static_cast<std::ptrdiff_t>(c.last - c.first + 1));
     if (c.kind == Kind::Reset) copy.clear();
-    const std::size_t end = c.kind == Kind::Reset ? count_() : c.kind == Kind::Insert ? c.last + 1 : 0;
+    const std::size_t end = c.kind == Kind::Reset    ? count_()
+                            : c.kind == Kind::Insert ? c.last + 1
+                                                     : 0;
     for (std::size_t r = copy.size(); r < end; ++r) copy.push_back(at_(r));
   }
   // The rows as they are, after checking that the copy is the same.
