@@ -59,7 +59,8 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
            .changed = [this] { ShowStore(); },
            .show = [this](std::size_t i) { ui_.lstFolders->setCurrentRow(static_cast<int>(i)); },
            .report = [this](const std::string& text) { ShowError(text); }}),
-      commands_(*this, shell),
+      listed_(ui_, files_, browser_, [this](const std::string& text) { SetStatus(text); }),
+      commands_(listed_, shell),
       tags_(browser_, ui_, [this] { SayCount(); }) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
@@ -219,27 +220,6 @@ void Form1::SetStatus(const std::string& text) {
   ShowStatus();
 }
 
-std::vector<std::size_t> Form1::SelectedEntries() const {
-  return SelectedRows(ui_.lstFiles->selectionModel()->selection());
-}
-
-std::string Form1::Entry(std::size_t position) const {
-  return files_.PathAt(static_cast<int>(position));
-}
-
-std::string Form1::CurrentEntry() const {
-  const QModelIndex current = ui_.lstFiles->currentIndex();
-  return current.isValid() ? files_.PathAt(current.row()) : std::string();
-}
-
-void Form1::SelectAll(bool select) {
-  if (select) {
-    ui_.lstFiles->selectAll();
-  } else {
-    ui_.lstFiles->clearSelection();
-  }
-}
-
 void Form1::Command(void (fileops::FileCommands::*command)()) {
   browser_.Stop();
   status_.CommandStarted();
@@ -273,7 +253,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
 void Form1::cmdAddFolder_Click() {
   // The window stays usable while the picker is open; the folder comes when chosen, as a
   // new entry even when it is listed already, and is not shown.
-  shell_.PickFolderLater("Select a folder", Folder(),
+  shell_.PickFolderLater("Select a folder", listed_.Folder(),
                          [self = QPointer<Form1>(this)](const std::string& path) {
                            if (self) self->folders_.Add({path}, false);
                          });
@@ -312,14 +292,15 @@ void Form1::ShowFileMenu(const QPoint& at) {
                            {.command = [this](void (FC::*command)()) { Command(command); },
                             .openFolder =
                                 [this] {
-                                  if (const std::string file = CurrentEntry(); !file.empty())
+                                  if (const std::string file = listed_.CurrentEntry();
+                                      !file.empty())
                                     shell_.OpenDocument(platform::ParentFolder(file));
                                 },
                             .copyPaths =
                                 [this] {
                                   std::vector<std::string> paths;
-                                  for (const std::size_t row : SelectedEntries())
-                                    paths.push_back(Entry(row));
+                                  for (const std::size_t row : listed_.SelectedEntries())
+                                    paths.push_back(listed_.Entry(row));
                                   CopyPaths(paths);
                                 },
                             .countShown = status_.ShowsCount(),

@@ -14,6 +14,7 @@
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
+#include "mainwindow/listed_files.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/tag_panels.h"
 
@@ -41,7 +42,7 @@ struct FormSettings {
   std::string stateFile;     // size, place, chip order and folder kept between runs; or none
 };
 
-class Form1 : public QWidget, private fileops::FileListHost, private catalogue::BrowserView {
+class Form1 : public QWidget, private catalogue::BrowserView {
   Q_OBJECT
  public:
   Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
@@ -94,15 +95,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void SayCount();
   // The status line's text, into the label.
   void ShowStatus();
-
-  // The file list, as the file commands see it.
-  std::vector<std::size_t> SelectedEntries() const override;
-  std::string Entry(std::size_t position) const override;
-  std::string CurrentEntry() const override;
-  void SelectAll(bool select) override;
-  void SetStatus(const std::string& text) override;  // a command's words
-  void Rescan() override { browser_.Rescan(); }
-  std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
+  void SetStatus(const std::string& text);  // a command's words
 
   // What the browser tells.
   void ChipsAdded(const std::vector<std::string>& chips) override { tags_.Added(chips); }
@@ -119,6 +112,7 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   FileListModel files_;
   Placement placement_;
   FolderEdits folders_;
+  ListedFiles listed_;
   fileops::FileCommands commands_;
   TagPanels tags_;
   int statusWidth_ = 0;  // the status line's width in the design
