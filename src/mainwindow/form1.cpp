@@ -287,28 +287,15 @@ void Form1::ShowStore() {
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
 
 void Form1::ShowFileMenu(const QPoint& at) {
-  using FC = fileops::FileCommands;
-  mainwindow::ShowFileMenu(*ui_.lstFiles, at,
-                           {.command = [this](void (FC::*command)()) { Command(command); },
-                            .openFolder =
-                                [this] {
-                                  if (const std::string file = listed_.CurrentEntry();
-                                      !file.empty())
-                                    shell_.OpenDocument(platform::ParentFolder(file));
-                                },
-                            .copyPaths =
-                                [this] {
-                                  std::vector<std::string> paths;
-                                  for (const std::size_t row : listed_.SelectedEntries())
-                                    paths.push_back(listed_.Entry(row));
-                                  CopyPaths(paths);
-                                },
-                            .countShown = status_.ShowsCount(),
-                            .showCount =
-                                [this](bool show) {
-                                  status_.SetShowCount(show);
-                                  ShowStatus();
-                                }});
+  mainwindow::ShowFileMenu(
+      *ui_.lstFiles, at, listed_, shell_,
+      {.command = [this](void (fileops::FileCommands::*command)()) { Command(command); },
+       .countShown = status_.ShowsCount(),
+       .showCount =
+           [this](bool show) {
+             status_.SetShowCount(show);
+             ShowStatus();
+           }});
 }
 
 void Form1::SayCount() {
