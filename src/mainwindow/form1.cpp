@@ -11,21 +11,14 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
-#include <cerrno>
-#include <cmath>
 #include <utility>
 
 #include "catalogue/tags.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
-#include "mainwindow/form_layout.h"
 #include "mainwindow/form_menus.h"
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
-#include "platform/visible_text.h"
-#include "widgets/twips.h"
-#include "widgets/chip_painter.h"
-#include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
@@ -66,7 +59,9 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
            .changed = [this] { ShowStore(); },
            .show = [this](std::size_t i) { ui_.lstFolders->setCurrentRow(static_cast<int>(i)); },
            .report = [this](const std::string& text) { ShowError(text); }}),
-      commands_(*this, shell) {
+      listed_(ui_, files_, browser_, [this](const std::string& text) { SetStatus(text); }),
+      commands_(listed_, shell),
+      tags_(browser_, ui_, [this] { SayCount(); }) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
   InitIcons();
@@ -116,9 +111,6 @@ void Form1::ConnectFolders() {
 }
 
 void Form1::ConnectTags() {
-  panelTimer_.setSingleShot(true);
-  panelTimer_.setInterval(150);
-  connect(&panelTimer_, &QTimer::timeout, this, &Form1::RedrawPanel);
   for (const auto& [radio, mode] : {std::pair{ui_.optTagAll, catalogue::MatchMode::All},
                                     std::pair{ui_.optTagAny, catalogue::MatchMode::Any}}) {
     connect(radio, &QRadioButton::clicked, this, [this, m = mode] {
@@ -129,42 +121,10 @@ void Form1::ConnectTags() {
   connect(ui_.chkAutoTags, &QCheckBox::clicked, this,
           [this](bool checked) { browser_.SetAutoTags(checked); });
   connect(ui_.cmdAddUserTag, &QPushButton::clicked, this, &Form1::cmdAddUserTag_Click);
-  // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
-  for (auto* panel : {ui_.oTagPanel, ui_.oTagUser}) {
-    connect(panel, &widgets::TagPanel::TagSelected, this, [this, panel](const std::string& text) {
-      ToBar(text, panel == ui_.oTagPanel ? "auto" : "user",
-            panel->ClickModifiers().testFlag(Qt::ControlModifier));
-    });
-  }
-  connect(ui_.oTagBar, &widgets::TagBar::TagSelected, this, &Form1::FromBar);
-  ui_.oTagPanel->SetTipMore([this](const std::string& tag) {
-    const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
-    return hits ? HitsText(*hits) : QString();
-  });
   // The wheel moves the tag panel through its scroll bar, so the scroll rule holds.
   ui_.oTagPanel->installEventFilter(this);
   ui_.picTagPanel->installEventFilter(this);
-  KeepScrolled(*ui_.oTagPanel, *ui_.picTagPanel, *ui_.vScroll1, true);
-  KeepScrolled(*ui_.oTagUser, *ui_.picUserTags, *ui_.vScroll2, false);
-  // The chip the keyboard moves to comes into sight, through the scroll bar.
-  connect(ui_.oTagPanel, &widgets::ChipContainer::CurrentChanged, this, [this](QRect chip) {
-    const int top = -ui_.oTagPanel->y();
-    const int to = ScrollToShow(chip.top(), chip.bottom(), top, ui_.picTagPanel->height());
-    if (to != top) ui_.vScroll1->setValue(static_cast<int>(std::ceil(widgets::PixelsToTwips(to))));
-  });
-  for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagBar, ui_.picSelTags}) {
-    w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint at) {
-      ShowBarMenu(*ui_.oTagBar, ui_.oTagBar->mapFrom(w, at), browser_);
-    });
-  }
-  // The panel's menu, on its chips and on the white below them.
-  for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagPanel, ui_.picTagPanel}) {
-    w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint at) {
-      ShowPanelMenu(*ui_.oTagPanel, ui_.oTagPanel->mapFrom(w, at), browser_);
-    });
-  }
+  tags_.Connect(*this);
 }
 
 void Form1::ConnectFiles() {
@@ -260,48 +220,6 @@ void Form1::SetStatus(const std::string& text) {
   ShowStatus();
 }
 
-std::vector<std::size_t> Form1::SelectedEntries() const {
-  return SelectedRows(ui_.lstFiles->selectionModel()->selection());
-}
-
-std::string Form1::Entry(std::size_t position) const {
-  return files_.PathAt(static_cast<int>(position));
-}
-
-std::string Form1::CurrentEntry() const {
-  const QModelIndex current = ui_.lstFiles->currentIndex();
-  return current.isValid() ? files_.PathAt(current.row()) : std::string();
-}
-
-void Form1::SelectAll(bool select) {
-  if (select) {
-    ui_.lstFiles->selectAll();
-  } else {
-    ui_.lstFiles->clearSelection();
-  }
-}
-
-void Form1::ToBar(const std::string& text, const std::string& kind, bool excluded) {
-  ui_.oTagBar->AddItem(text, (excluded ? std::string(widgets::kExcludedKind) : "") + kind);
-  ui_.oTagBar->Redraw();
-  browser_.AddBarTag(text, kind, excluded);
-  SayCount();
-}
-
-void Form1::FromBar(const std::string& text, const std::string& kind) {
-  const std::string_view home_kind =
-      widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
-  widgets::TagPanel* home = home_kind == "auto"   ? ui_.oTagPanel
-                            : home_kind == "user" ? ui_.oTagUser
-                                                  : nullptr;
-  if (home != nullptr) {
-    home->AddItem(text);
-    home->Redraw();
-  }
-  browser_.RemoveBarTag(text);
-  SayCount();
-}
-
 void Form1::Command(void (fileops::FileCommands::*command)()) {
   browser_.Stop();
   status_.CommandStarted();
@@ -317,29 +235,8 @@ void Form1::lstFolders_Click() {
   ui_.lblHelp->show();
 }
 
-void Form1::ChipsAdded(const std::vector<std::string>& chips) {
-  for (const std::string& chip : chips) ui_.oTagPanel->AddItem(chip);
-  // While a folder loads, the panel is laid out (and scrolled) a few times a second,
-  // not for every piece.
-  if (!browser_.Progress().loading) return RedrawPanel();
-  if (panelTimer_.isActive()) return;
-  panelTimer_.start();
-}
-
-void Form1::RedrawPanel() {
-  panelTimer_.stop();
-  ui_.oTagPanel->Redraw();
-}
-
 void Form1::ChipsReset() {
-  ui_.oTagPanel->Clear();
-  panelTimer_.stop();
-  ChipsAdded(browser_.PanelChips());
-  ui_.oTagBar->Clear();
-  for (const catalogue::BarTag& tag : browser_.Bar())
-    ui_.oTagBar->AddItem(tag.text,
-                         (tag.excluded ? std::string(widgets::kExcludedKind) : "") + tag.kind);
-  ui_.oTagBar->Redraw();
+  tags_.Reset();
   ui_.cmdAddUserTag->setVisible(browser_.ShownPath().has_value());
 }
 
@@ -348,7 +245,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
   status_.Progress(progress, ShownText(browser_.ShownPath().value_or(std::string())));
   SayCount();
   if (progress.loading) return;
-  if (panelTimer_.isActive()) RedrawPanel();
+  tags_.LoadEnded();
   files_.Announce();
   if (ended) emit LoadEnded();
 }
@@ -356,7 +253,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
 void Form1::cmdAddFolder_Click() {
   // The window stays usable while the picker is open; the folder comes when chosen, as a
   // new entry even when it is listed already, and is not shown.
-  shell_.PickFolderLater("Select a folder", Folder(),
+  shell_.PickFolderLater("Select a folder", listed_.Folder(),
                          [self = QPointer<Form1>(this)](const std::string& path) {
                            if (self) self->folders_.Add({path}, false);
                          });
@@ -376,9 +273,7 @@ void Form1::cmdAddUserTag_Click() {
   if (tag.empty()) return;
   if (const std::string problem = UserTagProblem(tag); !problem.empty()) return ShowError(problem);
   const std::string lower = catalogue::LowerCase(tag);
-  ui_.oTagBar->AddItem(lower, "auto");
-  ui_.oTagBar->Redraw();
-  browser_.AddBarTag(lower, "auto");
+  tags_.PutInBar(lower, "auto");
   folders_.AddUserTag(key, tag);
 }
 
@@ -392,27 +287,15 @@ void Form1::ShowStore() {
 void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
 
 void Form1::ShowFileMenu(const QPoint& at) {
-  using FC = fileops::FileCommands;
-  mainwindow::ShowFileMenu(*ui_.lstFiles, at,
-                           {.command = [this](void (FC::*command)()) { Command(command); },
-                            .openFolder =
-                                [this] {
-                                  if (const std::string file = CurrentEntry(); !file.empty())
-                                    shell_.OpenDocument(platform::ParentFolder(file));
-                                },
-                            .copyPaths =
-                                [this] {
-                                  std::vector<std::string> paths;
-                                  for (const std::size_t row : SelectedEntries())
-                                    paths.push_back(Entry(row));
-                                  CopyPaths(paths);
-                                },
-                            .countShown = status_.ShowsCount(),
-                            .showCount =
-                                [this](bool show) {
-                                  status_.SetShowCount(show);
-                                  ShowStatus();
-                                }});
+  mainwindow::ShowFileMenu(
+      *ui_.lstFiles, at, listed_, shell_,
+      {.command = [this](void (fileops::FileCommands::*command)()) { Command(command); },
+       .countShown = status_.ShowsCount(),
+       .showCount =
+           [this](bool show) {
+             status_.SetShowCount(show);
+             ShowStatus();
+           }});
 }
 
 void Form1::SayCount() {

@@ -4,7 +4,6 @@
 // shows it and passes the user's actions on.
 
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -15,7 +14,9 @@
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
+#include "mainwindow/listed_files.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/tag_panels.h"
 
 class QAbstractButton;
 
@@ -41,7 +42,7 @@ struct FormSettings {
   std::string stateFile;     // size, place, chip order and folder kept between runs; or none
 };
 
-class Form1 : public QWidget, private fileops::FileListHost, private catalogue::BrowserView {
+class Form1 : public QWidget, private catalogue::BrowserView {
   Q_OBJECT
  public:
   Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
@@ -87,10 +88,6 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void cmdAddUserTag_Click();
   // Ends a load before a command acts on the list.
   void Command(void (fileops::FileCommands::*command)());
-  // A chip into the filter bar, of kind "auto" or "user".
-  void ToBar(const std::string& text, const std::string& kind, bool excluded);
-  // A chip taken out of the filter bar, back to its panel.
-  void FromBar(const std::string& text, const std::string& kind);
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
   // How many files are listed, in the file list's tooltip and description (and the status
@@ -98,20 +95,11 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
   void SayCount();
   // The status line's text, into the label.
   void ShowStatus();
-
-  // The file list, as the file commands see it.
-  std::vector<std::size_t> SelectedEntries() const override;
-  std::string Entry(std::size_t position) const override;
-  std::string CurrentEntry() const override;
-  void SelectAll(bool select) override;
-  void SetStatus(const std::string& text) override;  // a command's words
-  void Rescan() override { browser_.Rescan(); }
-  std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
+  void SetStatus(const std::string& text);  // a command's words
 
   // What the browser tells.
-  void ChipsAdded(const std::vector<std::string>& chips) override;
+  void ChipsAdded(const std::vector<std::string>& chips) override { tags_.Added(chips); }
   void ChipsReset() override;
-  void RedrawPanel();
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
   void ShowStore();
@@ -119,18 +107,18 @@ class Form1 : public QWidget, private fileops::FileListHost, private catalogue::
 
   FormSettings settings_;
   platform::Shell& shell_;
+  Controls ui_;  // null until made
   catalogue::Browser browser_;
   FileListModel files_;
   Placement placement_;
   FolderEdits folders_;
+  ListedFiles listed_;
   fileops::FileCommands commands_;
+  TagPanels tags_;
   int statusWidth_ = 0;  // the status line's width in the design
-  QTimer panelTimer_;
   StatusLine status_;
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
-
-  Controls ui_;
 };
 
 }  // namespace velmora::mainwindow

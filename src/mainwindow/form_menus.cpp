@@ -7,6 +7,7 @@
 #include <QMimeData>
 
 #include "mainwindow/form_controls.h"
+#include "platform/files.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -39,7 +40,8 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
   menu.exec(global);
 }
 
-void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions) {
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
+                  platform::Shell& shell, const FileMenuActions& actions) {
   const QModelIndex index = list.indexAt(at);
   if (index.isValid() && !list.selectionModel()->isSelected(index)) {
     list.selectionModel()->setCurrentIndex(
@@ -50,13 +52,19 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& act
   const auto command = [&actions](void (FC::*c)()) {
     return [run = actions.command, c](bool) { run(c); };
   };
-  const auto plain = [](const std::function<void()>& action) {
-    return [action](bool) { action(); };
+  const auto openFolder = [&files, &shell](bool) {
+    if (const std::string file = files.CurrentEntry(); !file.empty())
+      shell.OpenDocument(platform::ParentFolder(file));
+  };
+  const auto copyPaths = [&files](bool) {
+    std::vector<std::string> paths;
+    for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
+    CopyPaths(paths);
   };
   PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at),
             {{"Open", command(&FC::Open), any},
-             {"Open Containing Folder", plain(actions.openFolder), any},
-             {"Copy Path", plain(actions.copyPaths), any},
+             {"Open Containing Folder", openFolder, any},
+             {"Copy Path", copyPaths, any},
              {},
              {"Copy To", command(&FC::CopyTo), any},
              {"Move To", command(&FC::MoveTo), any},

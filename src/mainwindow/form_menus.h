@@ -39,17 +39,17 @@ struct MenuItem {
 void PopUpMenu(QWidget& parent, const char* name, QPoint global,
                const std::vector<MenuItem>& items);
 
-// What the file list's menu does.
+// What the file list's menu leaves to the window.
 struct FileMenuActions {
   std::function<void(void (fileops::FileCommands::*)())> command;
-  std::function<void()> openFolder;  // of the current file
-  std::function<void()> copyPaths;   // of the files chosen
-  bool countShown = false;           // in the status line
+  bool countShown = false;  // in the status line
   std::function<void(bool)> showCount;
 };
-// The file list's menu at at (in its viewport): the commands, the file's folder and path,
-// and the count in the status line. A row not chosen is chosen alone first.
-void ShowFileMenu(QAbstractItemView& list, QPoint at, const FileMenuActions& actions);
+// The file list's menu at at (in its viewport): the commands, the current file's folder
+// (opened through shell) and the chosen files' paths, as files gives them, and the count
+// in the status line. A row not chosen is chosen alone first.
+void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
+                  platform::Shell& shell, const FileMenuActions& actions);
 
 // The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
