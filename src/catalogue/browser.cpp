@@ -132,7 +132,17 @@ void Browser::Vanish() {
 void Browser::Poll() {
   if (!polling_) {
     polling_ = true;
-    for (handover::Delivery& d : inbox_->Take(generation_)) pending_.push_back(std::move(d));
+    for (handover::Delivery& d : inbox_->Take(generation_)) {
+      // A burst by other programs comes a few files at a time: one piece is checked
+      // against the listed files once, not once per file.
+      auto* made = std::get_if<handover::Files>(&d);
+      auto* last = pending_.empty() ? nullptr : std::get_if<handover::Files>(&pending_.back());
+      if (made && last && made->live && last->live) {
+        last->Append(std::move(*made));
+      } else {
+        pending_.push_back(std::move(d));
+      }
+    }
     std::erase_if(retired_, [](const auto& feed) { return feed->Ended(); });
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;

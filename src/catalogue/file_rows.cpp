@@ -75,21 +75,17 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
 bool FileRows::DropListed(handover::Files& files) {
   // Only the listed files of the same folder and name are looked at, by view, as Remove
   // does: a file made in a big folder costs no string per file of it.
-  std::vector<std::vector<std::uint32_t>> listedAs(files.files.FolderCount());
-  for (std::size_t k = 0; k < listedAs.size(); ++k)
-    listedAs[k] = FoldersNamed(files.files.FolderText(k));
-  std::vector<unsigned char> named(files_.FolderCount(), 0);
-  std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
-  for (std::size_t i = 0; i < files.files.size(); ++i) {
-    for (const std::uint32_t k : listedAs[files.files.FolderOf(i)]) {
-      named[k] = 1;
-      names[k].insert(files.files.Name(i));
-    }
-  }
+  // The new names by folder; each number the list gives that folder looks at them.
+  std::unordered_map<std::string_view, std::unordered_set<std::string_view>> byFolder;
+  for (std::size_t i = 0; i < files.files.size(); ++i)
+    byFolder[files.files.Folder(i)].insert(files.files.Name(i));
+  std::vector<const std::unordered_set<std::string_view>*> namesOf(files_.FolderCount());
+  for (const auto& [folder, names] : byFolder)
+    for (const std::uint32_t k : FoldersNamed(folder)) namesOf[k] = &names;
   std::unordered_set<std::string> listed;
-  for (std::size_t i = 0; !names.empty() && i < files_.size(); ++i) {
-    const std::uint32_t k = files_.FolderOf(i);
-    if (named[k] && !Gone(i) && names[k].contains(files_.Name(i))) listed.insert(files_[i]);
+  for (std::size_t i = 0; !byFolder.empty() && i < files_.size(); ++i) {
+    const auto* names = namesOf[files_.FolderOf(i)];
+    if (names != nullptr && !Gone(i) && names->contains(files_.Name(i))) listed.insert(files_[i]);
   }
   PathList kept;
   bool dropped = false;

@@ -94,20 +94,16 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
   };
   PathList added;
   handover::Gone gone;
-  auto flushed = std::chrono::steady_clock::now();
   // Not lowered: a watch read too late loses its events once the system's queue is full.
   const auto flush = [&] {
     if (!added.empty()) post(handover::Files{ListedFiles::Of(std::exchange(added, {})), true});
     if (!gone.paths.empty()) post(std::exchange(gone, {}));
-    flushed = std::chrono::steady_clock::now();
   };
   platform::FolderWatcher& watcher = *state.watcher;
   std::vector<std::string> unwatched;  // events under these came by watches now let go
   while (!stop.stop_requested()) {
     unwatched.clear();
-    const bool holding = !added.empty() || !gone.paths.empty();
-    std::vector<platform::FolderEvent> events = watcher.Wait(holding ? 10ms : 50ms);
-    for (platform::FolderEvent& e : events) {
+    for (platform::FolderEvent& e : watcher.Wait(50ms)) {
       using Kind = platform::FolderEvent::Kind;
       if (e.kind != Kind::Lost && e.kind != Kind::SelfGone) {
         if (std::any_of(unwatched.begin(), unwatched.end(),
@@ -148,9 +144,7 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
         }
       }
     }
-    // A burst comes a few events at a time: a change after a quiet spell goes at once,
-    // the rest of the burst every 50 ms, so that the window takes it in few pieces.
-    if (events.empty() || std::chrono::steady_clock::now() - flushed >= 50ms) flush();
+    flush();
   }
   state.Finished();
 }

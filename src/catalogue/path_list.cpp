@@ -40,10 +40,18 @@ void PathList::push_back(std::string_view path) {
 }
 
 void PathList::Append(const PathList& other) {
-  const auto base = static_cast<std::uint32_t>(folders_.size());
-  for (const std::uint64_t folder : other.folders_)
-    folders_.push_back(text_.Add(other.text_.Get(folder)));
-  for (std::size_t i = 0; i < other.size(); ++i) AddFile(base + other.folderOf_[i], other.Name(i));
+  // Files that come one by one into the same folder keep its one number.
+  std::vector<std::uint32_t> to(other.folders_.size());
+  for (std::size_t k = 0; k < other.folders_.size(); ++k) {
+    const std::string_view text = other.text_.Get(other.folders_[k]);
+    if (k == 0 && !folders_.empty() && text_.Get(folders_.back()) == text) {
+      to[k] = static_cast<std::uint32_t>(folders_.size() - 1);
+    } else {
+      to[k] = static_cast<std::uint32_t>(folders_.size());
+      folders_.push_back(text_.Add(text));
+    }
+  }
+  for (std::size_t i = 0; i < other.size(); ++i) AddFile(to[other.folderOf_[i]], other.Name(i));
 }
 
 std::string PathList::operator[](std::size_t i) const {

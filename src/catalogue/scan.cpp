@@ -235,6 +235,14 @@ ListedFiles ListedFiles::Of(PathList files) {
   return out;
 }
 
+void ListedFiles::Append(ListedFiles&& other) {
+  files.Append(other.files);
+  index.Append(std::move(other.index));
+  std::vector<std::string> added;
+  tags.Merge(other.tags, added);
+  other = {};
+}
+
 std::string_view TrimAtNul(std::string_view text) {
   const auto nul = text.find('\0');
   if (nul == std::string_view::npos || nul == 0) return text;

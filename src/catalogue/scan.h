@@ -65,6 +65,8 @@ class ReadOnce {
 struct ListedFiles {
   // Lower-cases the names and counts the tags of files.
   static ListedFiles Of(PathList files);
+  // other's files after these.
+  void Append(ListedFiles&& other);
   PathList files;
   FilterIndex index;
   TagCounts tags;
