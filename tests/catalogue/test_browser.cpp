@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <atomic>
 #include <cstdio>
 #include <latch>
 #include <random>
@@ -25,8 +26,11 @@ class NoWatches final : public platform::FolderWatcher {
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
 };
 
-// The system's watches, but a file is made as the first is: a change no event reports.
+// The system's watches, counted, but a file is made as the first is: a change no event
+// reports.
 struct LateWatches final : platform::FolderWatcher {
+  explicit LateWatches(std::atomic<int>& count) : alive(count) { ++alive; }
+  ~LateWatches() override { --alive; }
   platform::WatchResult Watch(const std::string& dir) override {
     if (!file.empty()) std::fclose(std::fopen(std::exchange(file, {}).c_str(), "w"));
     return real->Watch(dir);
@@ -37,6 +41,7 @@ struct LateWatches final : platform::FolderWatcher {
   }
   std::unique_ptr<platform::FolderWatcher> real = platform::MakeFolderWatcher();
   std::string file;
+  std::atomic<int>& alive;
 };
 
 // The browser, its rows followed by a mirror of them.
@@ -138,8 +143,9 @@ class TestBrowser : public QObject {
   // was watched; the filter holds for them.
   void followsLiveChanges() {
     std::string early;
+    std::atomic<int> alive = 0;
     Fixture f([&] {
-      auto w = std::make_unique<LateWatches>();
+      auto w = std::make_unique<LateWatches>(alive);
       w->file = std::exchange(early, {});
       return w;
     });
@@ -153,6 +159,9 @@ class TestBrowser : public QObject {
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg"}));
     f.browser.RemoveBarTag("jpg");
     QTRY_COMPARE(f.names(), (Strings{"keep.jpg", "new.jpg", "old beach.jpg", "skip.txt"}));
+    f.tree.createFile("u/x");  // another folder shown: the first one's watches go
+    f.show(f.tree / "u");
+    QTRY_COMPARE(alive.load(), 1);
   }
 
   // Whatever others do, the rows come to what a fresh walk lists: names made over others,
