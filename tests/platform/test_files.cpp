@@ -6,6 +6,7 @@
 
 #include "platform/dir_enum.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/visible_text.h"
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
@@ -112,11 +113,13 @@ class TestFiles : public QObject {
     QCOMPARE(openDescriptors(), open);
   }
 
-  // A file's folder, also in the root and without one, and the program's own; a file
-  // written whole gives back every descriptor; a folder is told from a file, a link to one,
-  // nothing and a name holding NUL; a failed read leaves nothing read.
+  // A file's folder, also in the root and without one, and the program's own; a path
+  // without its trailing separators, the root kept; a file written whole gives back every
+  // descriptor; a folder is told from a file, a link to one, nothing and a name holding
+  // NUL; a failed read leaves nothing read.
   void parentFolderAndFailedRead() {
     QCOMPARE(ParentFolder("/a") + ParentFolder("a") + ParentFolder("/x/y"), "/./x");
+    QCOMPARE(WithoutTrailingSeparator("//") + WithoutTrailingSeparator("/a//"), "//a");
     QCOMPARE(ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
     TestDir t;
     const std::size_t open = openDescriptors();
