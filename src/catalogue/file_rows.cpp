@@ -35,6 +35,9 @@ std::vector<RowChange> FileRows::Clear(bool filtered) {
   files_ = {};
   folderHashes_.clear();
   hashed_ = 0;
+  runs_.clear();
+  ran_ = 0;
+  scattered_ = false;
   index_ = {};
   tags_ = {};
   gone_.clear();
@@ -75,17 +78,19 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
 bool FileRows::DropListed(handover::Files& files) {
   // Only the listed files of the same folder and name are looked at, by view, as Remove
   // does: a file made in a big folder costs no string per file of it.
-  // The new names by folder; each number the list gives that folder looks at them.
+  // The new names by folder; only the files of the folders of that text are looked at.
   std::unordered_map<std::string_view, std::unordered_set<std::string_view>> byFolder;
   for (std::size_t i = 0; i < files.files.size(); ++i)
     byFolder[files.files.Folder(i)].insert(files.files.Name(i));
-  std::vector<const std::unordered_set<std::string_view>*> namesOf(files_.FolderCount());
-  for (const auto& [folder, names] : byFolder)
-    for (const std::uint32_t k : FoldersNamed(folder)) namesOf[k] = &names;
+  FindRuns();
   std::unordered_set<std::string> listed;
-  for (std::size_t i = 0; !byFolder.empty() && i < files_.size(); ++i) {
-    const auto* names = namesOf[files_.FolderOf(i)];
-    if (names != nullptr && !Gone(i) && names->contains(files_.Name(i))) listed.insert(files_[i]);
+  for (const auto& [folder, names] : byFolder) {
+    for (const std::uint32_t k : FoldersNamed(folder)) {
+      const auto [first, end] = scattered_ ? Run{0, files_.size()} : runs_[k];
+      for (std::size_t i = first; i < end; ++i)
+        if (files_.FolderOf(i) == k && !Gone(i) && names.contains(files_.Name(i)))
+          listed.insert(files_[i]);
+    }
   }
   PathList kept;
   bool dropped = false;
@@ -99,6 +104,20 @@ bool FileRows::DropListed(handover::Files& files) {
   }
   if (dropped) files = {ListedFiles::Of(std::move(kept)), files.live};
   return !files.files.empty();
+}
+
+void FileRows::FindRuns() {
+  runs_.resize(files_.FolderCount());
+  for (; ran_ < files_.size(); ++ran_) {
+    Run& run = runs_[files_.FolderOf(ran_)];
+    if (run.first == run.end) {
+      run = {ran_, ran_ + 1};
+    } else if (run.end == ran_) {
+      ++run.end;
+    } else {
+      scattered_ = true;  // never so today; every file is looked at then
+    }
+  }
 }
 
 std::vector<std::uint32_t> FileRows::FoldersNamed(std::string_view text) {

@@ -77,6 +77,8 @@ class FileRows {
   void Changing(const RowChange& change, std::vector<RowChange>& made) const;
   void Changed(const RowChange& change) const;
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
+  // Brings runs_ up to date with the files listed.
+  void FindRuns();
   bool Gone(std::size_t i) const { return !gone_.empty() && gone_[i] != 0; }
 
   RowListener* listener_ = nullptr;
@@ -85,6 +87,13 @@ class FileRows {
   TagCounts tags_;
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on first need
   std::size_t hashed_ = 0;
+  // The files of each folder number follow one another: where, made on first need.
+  struct Run {
+    std::size_t first = 0, end = 0;
+  };
+  std::vector<Run> runs_;
+  std::size_t ran_ = 0;
+  bool scattered_ = false;
   std::vector<unsigned char> gone_;  // per file, once any has gone
   std::size_t goneCount_ = 0;
   std::optional<std::vector<std::size_t>> rows_;  // none: every file
