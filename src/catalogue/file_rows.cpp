@@ -166,10 +166,19 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
     }
   }
   std::vector<std::size_t> dropped;
-  for (std::size_t i = 0; i < files_.size(); ++i) {
+  const auto look = [&](std::size_t i) {
     const std::uint32_t k = files_.FolderOf(i);
-    if (!(folderGone[k] || named[k]) || Gone(i)) continue;
+    if (!(folderGone[k] || named[k]) || Gone(i)) return;
     if (folderGone[k] || names[k].contains(files_.Name(i))) dropped.push_back(i);
+  };
+  // Files gone by name are looked for in their own folders only.
+  FindRuns();
+  if (anyFolder || scattered_) {
+    for (std::size_t i = 0; i < files_.size(); ++i) look(i);
+  } else {
+    for (const auto& [k, unused] : names)
+      for (std::size_t i = runs_[k].first; i < runs_[k].end; ++i) look(i);
+    std::sort(dropped.begin(), dropped.end());
   }
   if (dropped.empty()) return made;
 
