@@ -194,7 +194,7 @@ class TestBrowser : public QObject {
     FaultyFileSystem fs;
     fs.opening = [&](std::string_view path) { path.ends_with("/slow/") ? latch.wait() : void(); };
     Fixture f;
-    const std::shared_ptr<void> opened(nullptr, [&](void*) { latch.count_down(); });
+    std::shared_ptr<void> opened(nullptr, [&](void*) { latch.count_down(); });
     f.tree.createFile("g/first.txt");
     f.tree.createFile("g/slow/never.txt");
     QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "g", ""); }).ok());
@@ -210,6 +210,11 @@ class TestBrowser : public QObject {
     }
     QVERIFY(!f.browser.Progress().loading);
     QCOMPARE(f.names(), remove ? Strings{} : Strings{"first.txt"});
+    if (remove) return;
+    opened.reset();  // read again, whole: the stop is forgotten
+    f.browser.Rescan();
+    f.settle();
+    QVERIFY(!f.browser.Progress().stopped && f.names().size() == 2);
   }
 };
 

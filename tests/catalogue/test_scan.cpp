@@ -122,6 +122,12 @@ class TestScan : public QObject {
       std::sort(reasons.begin(), reasons.end());
       QCOMPARE(reasons.join('|'), unreadable);
     }
+    std::stop_source stop;  // a walk stopped before it starts hands nothing over, and says so
+    stop.request_stop();
+    catalogue::ScanStream stream;
+    stream.stop = stop.get_token();
+    stream.files = [](catalogue::PathList&&) { QFAIL("handed over"); };
+    QVERIFY(!catalogue::StreamFolder(root, stream));
   }
 };
 
