@@ -6,6 +6,7 @@
 
 #include "platform/dir_enum.h"
 #include "platform/files.h"
+#include "platform/folder_watch.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
 #include "support/faulty_fs.h"
@@ -135,6 +136,24 @@ class TestFiles : public QObject {
     fs.fail("read 2 EIO");
     std::string bytes = "old";
     QVERIFY(!ReadWholeFile(t / "f", bytes, 100).ok() && bytes.empty());
+  }
+
+  // A watch let go takes only its own events along; one gone with its folder does not
+  // take the watch made again on the same path.
+  void watchesLetGo() {
+    TestDir t;
+    t.createDir("a/sub");
+    const std::unique_ptr<FolderWatcher> w = MakeFolderWatcher();
+    const std::string sub = t / "a/sub/";
+    QVERIFY(w->Watch(t / "a/").status.ok() && w->Watch(sub).status.ok() && w->Unwatch(sub));
+    t.createFile("a/x");
+    std::vector<FolderEvent> events;
+    for (int i = 0; i < 3 && events.empty(); ++i) events = w->Wait(std::chrono::seconds(2));
+    QVERIFY(events.size() == 1 && events[0].name == "x");
+    QVERIFY(w->Watch(sub).status.ok() && ::rmdir(sub.c_str()) == 0);
+    QVERIFY(::mkdir(sub.c_str(), 0700) == 0 && w->Watch(sub).status.ok());
+    (void)w->Wait(std::chrono::milliseconds(100));
+    QVERIFY(w->Unwatch(sub));
   }
 
   // devtmpfs, which calls itself tmpfs, found in the mount table by its device.
