@@ -76,9 +76,8 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
 }
 
 bool FileRows::DropListed(handover::Files& files) {
-  // Only the listed files of the same folder and name are looked at, by view, as Remove
-  // does: a file made in a big folder costs no string per file of it.
-  // The new names by folder; only the files of the folders of that text are looked at.
+  // The new names by folder; only the listed files of folders of that text are looked
+  // at, by view, as Remove does: a file made in a big folder costs no string per file of it.
   std::unordered_map<std::string_view, std::unordered_set<std::string_view>> byFolder;
   for (std::size_t i = 0; i < files.files.size(); ++i)
     byFolder[files.files.Folder(i)].insert(files.files.Name(i));

@@ -86,8 +86,7 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
 }
 
 void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state) {
-  std::string root = setup.path;
-  if (root.empty() || root.back() != platform::kPathSeparator) root += platform::kPathSeparator;
+  const std::string root = platform::JoinPath(setup.path, "");
   platform::NameThread("velmora-watch");
   const auto post = [&](handover::Delivery delivery) {
     inbox.Post(setup.generation, std::move(delivery));

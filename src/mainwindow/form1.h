@@ -14,7 +14,7 @@
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
-#include "mainwindow/listed_files.h"
+#include "mainwindow/files_for_commands.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/tag_panels.h"
 
@@ -112,7 +112,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   FileListModel files_;
   Placement placement_;
   FolderEdits folders_;
-  ListedFiles listed_;
+  FilesForCommands listed_;
   fileops::FileCommands commands_;
   TagPanels tags_;
   int statusWidth_ = 0;  // the status line's width in the design

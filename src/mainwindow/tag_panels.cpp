@@ -14,6 +14,14 @@
 #include "widgets/twips.h"
 
 namespace velmora::mainwindow {
+namespace {
+
+// A chip's kind in the bar: the panel it came from, marked when it leaves files out.
+std::string BarKind(const std::string& kind, bool excluded) {
+  return (excluded ? std::string(widgets::kExcludedKind) : "") + kind;
+}
+
+}  // namespace
 
 TagPanels::TagPanels(catalogue::Browser& browser, const Controls& ui, std::function<void()> moved)
     : browser_(browser), ui_(ui), moved_(std::move(moved)) {
@@ -64,7 +72,7 @@ void TagPanels::Connect(QObject& context) {
 }
 
 void TagPanels::PutInBar(const std::string& text, const std::string& kind, bool excluded) {
-  ui_.oTagBar->AddItem(text, (excluded ? std::string(widgets::kExcludedKind) : "") + kind);
+  ui_.oTagBar->AddItem(text, BarKind(kind, excluded));
   ui_.oTagBar->Redraw();
   browser_.AddBarTag(text, kind, excluded);
 }
@@ -76,7 +84,8 @@ void TagPanels::ToBar(const std::string& text, const std::string& kind, bool exc
 
 void TagPanels::FromBar(const std::string& text, const std::string& kind) {
   const std::string_view home_kind =
-      widgets::IsExcluded(kind) ? std::string_view(kind).substr(4) : kind;
+      widgets::IsExcluded(kind) ? std::string_view(kind).substr(widgets::kExcludedKind.size())
+                                : kind;
   widgets::TagPanel* home = home_kind == "auto"   ? ui_.oTagPanel
                             : home_kind == "user" ? ui_.oTagUser
                                                   : nullptr;
@@ -108,8 +117,7 @@ void TagPanels::Reset() {
   Added(browser_.PanelChips());
   ui_.oTagBar->Clear();
   for (const catalogue::BarTag& tag : browser_.Bar())
-    ui_.oTagBar->AddItem(tag.text,
-                         (tag.excluded ? std::string(widgets::kExcludedKind) : "") + tag.kind);
+    ui_.oTagBar->AddItem(tag.text, BarKind(tag.kind, tag.excluded));
   ui_.oTagBar->Redraw();
 }
 

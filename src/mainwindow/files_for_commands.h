@@ -13,11 +13,11 @@
 
 namespace velmora::mainwindow {
 
-class ListedFiles final : public fileops::FileListHost {
+class FilesForCommands final : public fileops::FileListHost {
  public:
   // say: a command's words, for the status line.
-  ListedFiles(const Controls& ui, const FileListModel& files, catalogue::Browser& browser,
-              std::function<void(const std::string&)> say);
+  FilesForCommands(const Controls& ui, const FileListModel& files, catalogue::Browser& browser,
+                   std::function<void(const std::string&)> say);
 
   std::vector<std::size_t> SelectedEntries() const override;
   std::string Entry(std::size_t position) const override;
