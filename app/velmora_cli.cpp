@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,7 @@ using namespace velmora;
 
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-    "filter [--all|--any] [--not TAG]... DIR TAG...";
+    "filter [--all|--any] [--words] [--not TAG]... [--name TEXT] DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -31,14 +32,17 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       The words of each NAME, one record per name, words separated by a blank.
   velmora-cli tags --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] [--not TAG]... DIR TAG...
+  velmora-cli filter [--all|--any] [--words] [--not TAG]... [--name TEXT] DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
-      With only --not tags, every file but those.
+      With only --not tags, every file but those. With --words, a tag counts only
+      as whole words of a name (as "tags" splits it), not inside a word.
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
+  --name TEXT keep only the files whose names contain TEXT, any case (filter)
+  --words   tags match whole words of names (filter)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
   --version the program's name and version
@@ -127,6 +131,8 @@ int main(int argc, char** argv) {
   int modeFlags = 0;
   catalogue::MatchMode mode = catalogue::MatchMode::All;
   std::vector<std::string> excluded;
+  std::optional<std::string> nameText;
+  bool wholeWords = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -149,6 +155,11 @@ int main(int argc, char** argv) {
     } else if (a == "--not") {
       if (++i == argc) return Usage();
       excluded.emplace_back(argv[i]);
+    } else if (a == "--name") {
+      if (++i == argc || nameText) return Usage();
+      nameText = argv[i];
+    } else if (a == "--words") {
+      wholeWords = true;
     } else {
       std::fprintf(stderr, "velmora-cli: unknown option %s\n", argv[i]);
       return Usage();
@@ -160,7 +171,8 @@ int main(int argc, char** argv) {
   Output out(end);
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags || !excluded.empty()) return Usage();
+    if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords)
+      return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
     catalogue::ScanReport report = ReportFor(args[0]);
     catalogue::ScanStream stream;
@@ -172,7 +184,7 @@ int main(int argc, char** argv) {
     return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags || !excluded.empty()) return Usage();
+    if (modeFlags || !excluded.empty() || nameText || wholeWords) return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
@@ -196,11 +208,14 @@ int main(int argc, char** argv) {
     if (args.empty() || folder || modeFlags > 1) return Usage();
     bool complete = true;
     const catalogue::PathList files = Scan(args[0], complete);
-    const std::vector<std::string> tags(args.begin() + 1, args.end());
-    for (const std::size_t i :
-         catalogue::ApplyTagFilter(catalogue::FilterIndex(files), tags, mode, excluded)) {
+    catalogue::RowFilter filter;
+    filter.tags.assign(args.begin() + 1, args.end());
+    filter.excluded = excluded;
+    filter.mode = mode;
+    filter.words = wholeWords;
+    filter.name = nameText.value_or("");
+    for (const std::size_t i : catalogue::ApplyTagFilter(catalogue::FilterIndex(files), filter))
       out.Record(files, i);
-    }
     return Status(out, complete);
   }
   std::fprintf(stderr, "velmora-cli: unknown command %s\n", command.c_str());

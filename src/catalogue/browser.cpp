@@ -248,7 +248,8 @@ void Browser::Recount(bool start) {
                   .index = rows_.Index(),
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
-                  .all = !rows_.Kept()});
+                  .all = !rows_.Kept(),
+                  .words = words_});
 }
 
 std::optional<TagHits> Browser::Hits(const std::string& tag) const {
@@ -273,6 +274,18 @@ void Browser::SetMode(MatchMode mode) {
   Refilter();
 }
 
+void Browser::SetWholeTags(bool on) {
+  if (on == words_) return;
+  words_ = on;
+  Refilter();
+}
+
+void Browser::SetFindText(const std::string& text) {
+  if (text == find_) return;
+  find_ = text;
+  Refilter();
+}
+
 void Browser::SetOrder(ChipOrder order) {
   order_ = order;
   view_.ChipsReset();
@@ -281,6 +294,8 @@ void Browser::SetOrder(ChipOrder order) {
 RowFilter Browser::Filter() const {
   RowFilter filter;
   filter.mode = mode_;
+  filter.words = words_;
+  filter.name = find_;
   for (const BarTag& tag : bar_) (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
   return filter;
 }

@@ -103,6 +103,13 @@ class Browser {
   void AddBarTag(const std::string& text, const std::string& kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
+  // Tags hit only whole words of names (off: anywhere in them, the default).
+  bool WholeTags() const { return words_; }
+  void SetWholeTags(bool on);
+  // Text the files' names must hold too, whatever the bar; empty for none. It stays
+  // when another folder is shown.
+  const std::string& FindText() const { return find_; }
+  void SetFindText(const std::string& text);
   // The chips of the folder not in the bar: its auto tags (when shown) in the chip order,
   // then its user tags.
   std::vector<std::string> PanelChips() const;
@@ -161,6 +168,8 @@ class Browser {
   bool keepFilter_ = false;
   std::vector<BarTag> bar_;
   MatchMode mode_ = MatchMode::All;
+  bool words_ = false;
+  std::string find_;
   ChipOrder order_ = ChipOrder::FirstSeen;
   FileRows rows_;
   LoadProgress progress_;

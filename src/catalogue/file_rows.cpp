@@ -55,7 +55,7 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   std::size_t added = files.files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
-    kept = ApplyTagFilter(files.index, filter.tags, filter.mode, filter.excluded);
+    kept = ApplyTagFilter(files.index, filter);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }
@@ -227,7 +227,7 @@ std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {
   if (filter.KeepsAll() && gone_.empty()) {
     rows_.reset();
   } else {
-    rows_ = ApplyTagFilter(index_, filter.tags, filter.mode, filter.excluded);
+    rows_ = ApplyTagFilter(index_, filter);
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   Changed(reset);

@@ -34,14 +34,6 @@ class RowListener {
   virtual void RowsChanged(const RowChange& change) = 0;
 };
 
-// What the filter bar asks of a file's name.
-struct RowFilter {
-  std::vector<std::string> tags;
-  std::vector<std::string> excluded;
-  MatchMode mode = MatchMode::All;
-  bool KeepsAll() const { return tags.empty() && excluded.empty() && mode == MatchMode::All; }
-};
-
 class FileRows {
  public:
   void SetListener(RowListener* listener) { listener_ = listener; }

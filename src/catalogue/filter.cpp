@@ -14,19 +14,44 @@
 namespace velmora::catalogue {
 
 FilterIndex::FilterIndex(const PathList& paths) : count_(paths.size()) {
-  if (paths.empty()) return;
-  Piece& piece = *pieces_.emplace_back(std::make_shared<Piece>());
-  // Lower case rarely changes a name's length; growing would double the peak.
-  std::size_t bytes = 0;
-  for (std::size_t i = 0; i < paths.size(); ++i) bytes += paths.Name(i).size() + 1;
-  piece.names.reserve(bytes + bytes / 64);
-  piece.starts.reserve(paths.size() + 1);
-  for (std::size_t i = 0; i < paths.size(); ++i) {
+  // Offsets of word edges are 32-bit: a piece stops short of 4 GiB of names.
+  constexpr std::size_t kLargest = std::size_t{UINT32_MAX} - 4096;
+  std::size_t i = 0;
+  while (i < paths.size()) {
+    Piece& piece = *pieces_.emplace_back(std::make_shared<Piece>());
+    piece.first = i;
+    // Lower case rarely changes a name's length; growing would double the peak.
+    std::size_t bytes = 0, end = i;
+    for (; end < paths.size() && bytes < kLargest / 2; ++end) bytes += paths.Name(end).size() + 1;
+    piece.names.reserve(bytes + bytes / 64);
+    piece.starts.reserve(end - i + 1);
+    for (; i < end; ++i) piece.Add(paths.Name(i));
     piece.starts.push_back(piece.names.size());
-    AppendLowerCase(paths.Name(i), piece.names);
-    piece.names.push_back('\0');
   }
-  piece.starts.push_back(piece.names.size());
+}
+
+void FilterIndex::Piece::Add(std::string_view name) {
+  starts.push_back(names.size());
+  std::size_t from = 0;
+  for (std::size_t i = 1; i < name.size(); ++i) {
+    if (name[i] >= 'A' && name[i] <= 'Z' && name[i - 1] >= 'a' && name[i - 1] <= 'z') {
+      AppendLowerCase(name.substr(from, i - from), names);
+      camel.push_back(static_cast<std::uint32_t>(names.size()));
+      from = i;
+    }
+  }
+  AppendLowerCase(name.substr(from), names);
+  names.push_back('\0');
+}
+
+bool FilterIndex::Piece::Whole(std::size_t at, std::size_t m, std::size_t k) const {
+  const auto edge = [&](std::size_t p) {
+    return p == starts[k] || p + 1 == starts[k + 1] ||
+           IsDelimiter(static_cast<unsigned char>(names[p - 1])) ||
+           IsDelimiter(static_cast<unsigned char>(names[p])) ||
+           std::binary_search(camel.begin(), camel.end(), static_cast<std::uint32_t>(p));
+  };
+  return edge(at) && edge(at + m);
 }
 
 FilterIndex::FilterIndex(const FilterIndex& other)
@@ -50,6 +75,8 @@ void FilterIndex::Append(FilterIndex&& other) {
       Piece& last = *pieces_.back();
       const std::size_t base = last.names.size();
       last.names.append(piece.names);
+      for (const std::uint32_t c : piece.camel)
+        last.camel.push_back(static_cast<std::uint32_t>(base + c));
       for (std::size_t j = 1; j < piece.starts.size(); ++j)
         last.starts.push_back(base + piece.starts[j]);
     } else {
@@ -74,11 +101,13 @@ std::string_view FilterIndex::Name(std::size_t i) const {
   return piece.Name(i - piece.first);
 }
 
-void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const {
-  for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first);
+void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
+                           bool words) const {
+  for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first, words);
 }
 
-void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) const {
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits,
+                                  bool words) const {
   const std::size_t count = size();
   if (needle.empty()) {
     for (std::size_t i = 0; i < count; ++i) hits[i] |= starts[i + 1] - starts[i] > 1;
@@ -92,9 +121,10 @@ void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) 
   const std::size_t m = needle.size();
   std::size_t file = 0;  // the name holding pos; only moves forward
   // Records a match at pos, and returns where the search goes on: the next name, since
-  // one hit per name is enough.
+  // one hit per name is enough (the next byte for a match inside a word).
   const auto hit = [&](std::size_t pos) {
     while (starts[file + 1] <= pos) ++file;
+    if (words && !Whole(pos, m, file)) return pos + 1;
     hits[file] = 1;
     return starts[file + 1];
   };
@@ -129,15 +159,30 @@ void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits) 
   }
 }
 
-bool FilterIndex::Hits(std::size_t i, std::string_view needle) const {
-  const std::string_view name = Name(i);
+bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words) const {
+  const Piece& piece = PieceOf(i);
+  const std::size_t k = i - piece.first;
+  const std::string_view name = piece.Name(k);
   if (needle.empty()) return !name.empty();
-  return name.find(needle) != std::string_view::npos;
+  for (std::size_t at = name.find(needle); at != std::string_view::npos;
+       at = name.find(needle, at + 1)) {
+    if (!words || piece.Whole(piece.starts[k] + at, needle.size(), k)) return true;
+  }
+  return false;
 }
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
                                         const std::vector<std::string>& tags, MatchMode mode,
                                         const std::vector<std::string>& excluded) {
+  RowFilter filter;
+  filter.tags = tags;
+  filter.excluded = excluded;
+  filter.mode = mode;
+  return ApplyTagFilter(index, filter);
+}
+
+std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter) {
+  const auto& [tags, excluded, mode, words, name] = filter;
   const std::size_t count = index.size();
   // Only excluding means every file but those.
   const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
@@ -145,17 +190,17 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
   std::size_t kept = startFull ? count : 0;
   std::vector<unsigned char> hits;
   // Keeps the files kept so far whose names hit needle (or, with want false, do not).
-  const auto narrow = [&](const std::string& needle, bool want) {
+  const auto narrow = [&](const std::string& needle, bool want, bool whole) {
     if (kept < count / 8) {
       // Few files left: test them one by one rather than search every name again.
       kept = 0;
       for (std::size_t i = 0; i < count; ++i) {
-        if (keep[i]) kept += keep[i] = index.Hits(i, needle) == want;
+        if (keep[i]) kept += keep[i] = index.Hits(i, needle, whole) == want;
       }
       return;
     }
     hits.assign(count, 0);
-    index.MarkHits(needle, hits);
+    index.MarkHits(needle, hits, whole);
     const unsigned char miss = want ? 0 : 1;  // hits are 0 or 1
     kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -166,18 +211,19 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
   for (const std::string& tag : tags) {
     const std::string needle = LowerCase(tag);
     if (mode == MatchMode::All) {
-      narrow(needle, true);
+      narrow(needle, true, words);
       continue;
     }
     hits.assign(count, 0);
-    index.MarkHits(needle, hits);
+    index.MarkHits(needle, hits, words);
     kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
       keep[i] = keep[i] | hits[i];
       kept += keep[i];
     }
   }
-  for (const std::string& tag : excluded) narrow(LowerCase(tag), false);
+  for (const std::string& tag : excluded) narrow(LowerCase(tag), false, words);
+  if (!name.empty()) narrow(LowerCase(name), true, false);
   std::vector<std::size_t> result;
   result.reserve(kept);
   for (std::size_t i = 0; i < count; ++i) {
@@ -187,7 +233,8 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
 }
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
-                                  std::span<const std::size_t> kept, std::stop_token stop) {
+                                  std::span<const std::size_t> kept, std::stop_token stop,
+                                  bool words) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -204,7 +251,8 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   const std::uint32_t width = columns + 1;
   std::vector<std::uint32_t> go(width, 0);  // the root's row; 0 is "no child" while building
   std::uint32_t states = 1;
-  std::vector<std::uint32_t> nodeOf;  // each tag's state; the root for an empty tag
+  std::vector<std::uint32_t> depth(1, 0);  // each state's length
+  std::vector<std::uint32_t> nodeOf;       // each tag's state; the root for an empty tag
   nodeOf.reserve(tags.size());
   for (const std::string& needle : needles) {
     if (needle.find('\0') != std::string::npos) {
@@ -218,6 +266,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
         child = states++;
         go[std::size_t{s} * width + column[c]] = child;
         go.resize(std::size_t{states} * width, 0);
+        depth.push_back(depth[s] + 1);
       }
       s = child;
     }
@@ -276,12 +325,22 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
         namedKept += isKept;
       }
       std::uint32_t row = 0;
+      const auto count = [&](std::uint32_t t) {
+        seen[t] = mark;
+        ++all[t];
+        inKept[t] += isKept;
+      };
       for (; p != end; ++p) {
         row = go[row + column[*p]];
-        for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t]) {
-          seen[t] = mark;
-          ++all[t];
-          inKept[t] += isKept;
+        if (!words) {
+          for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t])
+            count(t);
+          continue;
+        }
+        // A shorter tag on the chain may be whole here though it was not before.
+        const auto at = static_cast<std::size_t>(p - names) + 1;
+        for (std::uint32_t t = go[row + columns]; t != 0; t = link[t]) {
+          if (seen[t] != mark && piece.Whole(at - depth[t], depth[t], k)) count(t);
         }
       }
     }

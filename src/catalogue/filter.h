@@ -3,6 +3,7 @@
 // none of others.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <stop_token>
@@ -15,6 +16,20 @@
 namespace velmora::catalogue {
 
 enum class MatchMode { All, Any };
+
+// What the filter bar and the find field ask of a file's name.
+struct RowFilter {
+  std::vector<std::string> tags;
+  std::vector<std::string> excluded;
+  MatchMode mode = MatchMode::All;
+  // A tag hits only whole words of a name (the words its tags are cut into), in a row
+  // when it has several, rather than anywhere in it.
+  bool words = false;
+  std::string name;  // the name must also hold this text, anywhere, any case
+  bool KeepsAll() const {
+    return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty();
+  }
+};
 
 // The lower-cased names of a file list, computed once per load so that each change
 // of the filter only searches. Names are stored one after another, each ended by a
@@ -37,25 +52,32 @@ class FilterIndex {
 
   std::size_t size() const { return count_; }
   std::string_view Name(std::size_t i) const;
-  // Marks hits[i] for each name that contains needle (already lower-cased).
-  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits) const;
+  // Marks hits[i] for each name that contains needle (already lower-cased); with words,
+  // only where needle starts and ends on the edges of the name's words.
+  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
+                bool words = false) const;
   // Whether name i contains needle; the same rule for a single name.
-  bool Hits(std::size_t i, std::string_view needle) const;
+  bool Hits(std::size_t i, std::string_view needle, bool words = false) const;
 
  private:
   struct Piece {
     std::size_t first = 0;  // the number of its first name
     std::string names;
     std::vector<std::size_t> starts;  // one more than names: the end of the buffer
+    // Where a capital followed a small letter (iPhone): a word's edge lower case hides.
+    std::vector<std::uint32_t> camel;
     std::size_t size() const { return starts.size() - 1; }
     std::string_view Name(std::size_t k) const {
       return std::string_view(names).substr(starts[k], starts[k + 1] - starts[k] - 1);
     }
-    void MarkHits(std::string_view needle, unsigned char* hits) const;
+    void Add(std::string_view name);
+    // Whether the m bytes at of name k start and end on edges of its words.
+    bool Whole(std::size_t at, std::size_t m, std::size_t k) const;
+    void MarkHits(std::string_view needle, unsigned char* hits, bool words) const;
   };
   const Piece& PieceOf(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
-                                           std::span<const std::size_t>, std::stop_token);
+                                           std::span<const std::size_t>, std::stop_token, bool);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;
@@ -71,6 +93,8 @@ class FilterIndex {
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
                                         const std::vector<std::string>& tags, MatchMode mode,
                                         const std::vector<std::string>& excluded = {});
+// The same, with the filter's word rule, and less the files whose names lack its name.
+std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter);
 
 // How many files one tag hits, by ApplyTagFilter's rule.
 struct TagHits {
@@ -84,6 +108,6 @@ struct TagHits {
 // is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept = {},
-                                  std::stop_token stop = {});
+                                  std::stop_token stop = {}, bool words = false);
 
 }  // namespace velmora::catalogue

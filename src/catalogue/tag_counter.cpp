@@ -9,7 +9,7 @@ void TagCounter::Start(Count count) {
   thread_ = std::jthread([inbox = inbox_, count = std::move(count)](std::stop_token stop) mutable {
     platform::NameThread("velmora-count");
     platform::YieldToForeground();
-    std::vector<TagHits> hits = CountTagHits(count.index, count.tags, count.kept, stop);
+    std::vector<TagHits> hits = CountTagHits(count.index, count.tags, count.kept, stop, count.words);
     if (stop.stop_requested()) return;
     if (count.all)
       for (TagHits& h : hits) h.kept = h.all;

@@ -23,6 +23,7 @@ class TagCounter {
     std::vector<std::string> tags;
     std::vector<std::size_t> kept;  // the rows kept, when not all
     bool all = true;                // every file is kept
+    bool words = false;             // tags hit whole words only
   };
   explicit TagCounter(std::shared_ptr<Inbox> inbox) : inbox_(std::move(inbox)) {}
   ~TagCounter() { Stop(); }

@@ -27,7 +27,7 @@ class TestCli : public QObject {
     };
     const QByteArray usage =
         "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-        "filter [--all|--any] [--not TAG]... DIR TAG...\n";
+        "filter [--all|--any] [--words] [--not TAG]... [--name TEXT] DIR TAG...\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
@@ -40,12 +40,16 @@ class TestCli : public QObject {
     row("--not after --", "filter|T/tree|--|--not", 0, "");
     row("filter any", "filter|--any|T/tree|BEACH|jpg", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\n");
+    row("--name, --words", "filter|--words|--name|EACH|T/tree|ART", 0, "");
+    row("--name", "filter|--name|EACH|T/tree|ART", 0, "T/tree/Beach Party.JPG\n");
+    row("--words", "filter|--words|--any|T/tree|png|ther", 0, "T/tree/sub/beach.png\n");
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
          {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
           "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
-          "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x"})
+          "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x", "filter|/|--name",
+          "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);

@@ -16,16 +16,19 @@ class TestFilter : public QObject {
   Q_OBJECT
  private slots:
   // names: the files of /f/, by "|"; tags and excluded tags by ","; kept: the positions
-  // of the files kept.
+  // of the files kept; words: tags hit whole words; name: what names must hold too.
   void filter_data() {
     QTest::addColumn<QByteArray>("names");
     QTest::addColumn<QByteArray>("tags");
     QTest::addColumn<bool>("any");
     QTest::addColumn<QByteArray>("kept");
     QTest::addColumn<QByteArray>("excluded");
+    QTest::addColumn<bool>("words");
+    QTest::addColumn<QByteArray>("name");
     const auto row = [](const char* tag, QByteArray names, QByteArray tags, bool any,
-                        const char* kept, QByteArray excluded = "-") {
-      QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded;
+                        const char* kept, QByteArray excluded = "-", bool words = false,
+                        QByteArray name = "") {
+      QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded << words << name;
     };
     const char* few = "ab|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|";  // after ab, name by name
     row("name lower-cased, any substring", "notjpg.txt|photo.JPG|a.png", "jpg", true, "01");
@@ -58,6 +61,21 @@ class TestFilter : public QObject {
     row("wide search: one byte", wide.chopped(1), "b", true, "02468acegikmoqsuwy");
     const QByteArray big(600000, 'n');  // two of them are more than one piece holds
     row("names in several pieces", big + "|" + big + "x|" + big + "|x", "x", true, "13");
+    row("whole: a word, not part of one", "Beach.txt|a-b.txt|song.m4a|Data", "a", false, "12",
+        "-", true);
+    row("whole: capitals start words", "HolidayPhotos.jpg|holidayphotos|PHOTOS|iPhone", "photos",
+        true, "02", "-", true);
+    row("whole: words in a row", "New York.jpg|NewYork.jpg|new_yorker", "york", true, "01", "-",
+        true);
+    row("whole: a later match is whole", "beachbeach_beach|beaches|xab_xAb", "beach,xab,ab", true,
+        "02", "-", true);
+    row("whole: excluded too", "a.jpg|b.jpeg|jpg.txt|xjpg", "jpg", true, "0", "txt", true);
+    row("whole: not UTF-8 bytes are letters", "caf\xE9.txt|caf\xE9_x", "caf", true, "", "-", true);
+    row("find by name with tags", "Beach.JPG|beach.png|sea.jpg", "jpg", false, "0", "-", false,
+        "BEA");
+    row("find by name alone", "Beach.JPG|beach.png|sea.jpg", "-", false, "1", "-", false, "png");
+    row("find by name, any, no tags", "Beach.JPG|beach.png", "-", true, "", "-", false, "b");
+    row("find by name is a substring", "Beach.JPG|beach.png", "-", false, "01", "-", true, "EAC");
   }
   void filter() {
     QFETCH(QByteArray, names);
@@ -65,8 +83,10 @@ class TestFilter : public QObject {
     QFETCH(bool, any);
     QFETCH(QByteArray, kept);
     QFETCH(QByteArray, excluded);
+    QFETCH(bool, words);
+    QFETCH(QByteArray, name);
     PathList list;
-    for (const std::string& name : split(names, '|')) list.push_back("/f/" + name);
+    for (const std::string& file : split(names, '|')) list.push_back("/f/" + file);
     const auto mode = any ? MatchMode::Any : MatchMode::All;
     FilterIndex grown;  // as a shown folder grows: one file at a time
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -77,8 +97,8 @@ class TestFilter : public QObject {
     FilterIndex whole(list);
     for (const FilterIndex* index : {&whole, &grown}) {
       QByteArray got;
-      for (const std::size_t i :
-           ApplyTagFilter(*index, split(tags, ','), mode, split(excluded, ',')))
+      const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
+      for (const std::size_t i : ApplyTagFilter(*index, filter))
         got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
     }
@@ -88,17 +108,17 @@ class TestFilter : public QObject {
     for (const FilterIndex* index : {&whole, &grown}) {
       std::vector<TagHits> one;
       for (const std::string& tag : split(tags, ',')) {
-        const auto hit = ApplyTagFilter(*index, {tag}, MatchMode::Any);
+        const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, words, {}});
         std::size_t inKept = 0;
         for (const std::size_t i : hit) inKept += std::binary_search(rows.begin(), rows.end(), i);
         one.push_back({hit.size(), inKept});
       }
-      QVERIFY(CountTagHits(*index, split(tags, ','), rows) == one);
+      QVERIFY(CountTagHits(*index, split(tags, ','), rows, {}, words) == one);
     }
     const FilterIndex held = grown;  // as a count holds it: what comes later is not in it
-    const auto counted = CountTagHits(held, split(tags, ','), rows);
+    const auto counted = CountTagHits(held, split(tags, ','), rows, {}, words);
     grown.Append(FilterIndex(list));
-    QVERIFY(CountTagHits(held, split(tags, ','), rows) == counted);
+    QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, words) == counted);
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(whole, {"a"}, {}, stop.get_token()).empty());
