@@ -16,7 +16,8 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       view_(view),
       watchers_(std::move(watchers)),
       inbox_(std::make_shared<Inbox>(std::move(wake))),
-      counter_(inbox_) {}
+      counter_(inbox_),
+      reader_(inbox_) {}
 
 Browser::~Browser() {
   Retire();
@@ -104,6 +105,10 @@ void Browser::Clear(bool keepFilter, bool sameLoad) {
   if (!keepFilter || !shown_) bar_.clear();
   // A load shows every file until a tag is chosen, whatever the mode.
   rows_.Clear(!bar_.empty());
+  reader_.Stop();
+  facts_.clear();
+  factsAsked_ = 0;
+  readingFacts_ = false;
   progress_ = {.load = sameLoad ? progress_.load : generation_};
 }
 
@@ -162,7 +167,10 @@ void Browser::Apply(handover::Delivery& delivery) {
     if (files->live && !rows_.DropListed(*files)) return;
     const bool live = files->live;
     Append(std::move(*files));
-    if (live) return Recount(false);
+    if (live) {
+      ReadFacts();
+      return Recount(false);
+    }
     progress_.files = rows_.Files().size();
     view_.ProgressChanged(progress_);
   } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
@@ -184,6 +192,16 @@ void Browser::Apply(handover::Delivery& delivery) {
     counted_ = true;
   } else if (std::holds_alternative<handover::Vanished>(delivery)) {
     Vanish();
+  } else if (auto* facts = std::get_if<handover::Facts>(&delivery)) {
+    const std::size_t upTo = facts->first + facts->facts.size();
+    if (facts_.size() < upTo) facts_.resize(upTo);
+    std::copy(facts->facts.begin(), facts->facts.end(),
+              facts_.begin() + static_cast<std::ptrdiff_t>(facts->first));
+    if (rowListener_ && upTo > facts->first) rowListener_->FactsChanged(facts->first, upTo);
+    if (facts->last) {
+      readingFacts_ = false;
+      ReadFacts();
+    }
   } else if (std::holds_alternative<handover::Following>(delivery)) {
     progress_.following = true;
     view_.ProgressChanged(progress_);
@@ -225,9 +243,35 @@ void Browser::Finish(std::size_t unreadable) {
   }
   view_.ProgressChanged(progress_);
   if (!refilter) Recount();
+  ReadFacts();
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
+}
+
+void Browser::WantFacts() {
+  if (wantFacts_) return;
+  wantFacts_ = true;
+  ReadFacts();
+}
+
+void Browser::ReadFacts() {
+  const PathList& files = rows_.Files();
+  if (!wantFacts_ || readingFacts_ || progress_.loading || factsAsked_ >= files.size()) return;
+  PathList part;
+  if (factsAsked_ == 0) {
+    part = files;  // a copy of the blocks, far quicker than path by path
+  } else {
+    std::uint32_t folder = 0;
+    for (std::size_t i = factsAsked_; i < files.size(); ++i) {
+      if (i == factsAsked_ || files.FolderOf(i) != files.FolderOf(i - 1))
+        folder = part.AddFolder(files.Folder(i));
+      part.AddFile(folder, files.Name(i));
+    }
+  }
+  readingFacts_ = true;
+  reader_.Start(generation_, std::move(part), factsAsked_);
+  factsAsked_ = files.size();
 }
 
 void Browser::Refilter() {

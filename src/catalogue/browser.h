@@ -8,10 +8,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "catalogue/fact_reader.h"
 #include "catalogue/file_rows.h"
 #include "catalogue/filter.h"
 #include "catalogue/folder_feed.h"
@@ -122,13 +124,23 @@ class Browser {
   void SetOrder(ChipOrder order);
 
   // The rows of the file list; listener hears of their changes.
-  void SetRowListener(RowListener* listener) { rows_.SetListener(listener); }
+  void SetRowListener(RowListener* listener) {
+    rowListener_ = listener;
+    rows_.SetListener(listener);
+  }
   std::size_t RowCount() const { return rows_.RowCount(); }
   std::size_t FileAtRow(std::size_t row) const { return rows_.FileAtRow(row); }
   const PathList& Files() const { return rows_.Files(); }
+  const FilterIndex& Index() const { return rows_.Index(); }
   // The folder's files, less those gone since the load.
   std::size_t FileCount() const { return rows_.FileCount(); }
   const LoadProgress& Progress() const { return progress_; }
+  // Sizes and times of the files, by number, read in the background from now on: once a
+  // load ends, and for files that come later. Unknown until read; the row listener hears
+  // when some come in.
+  void WantFacts();
+  bool FactsWanted() const { return wantFacts_; }
+  std::span<const platform::FileFacts> Facts() const { return facts_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
   // Returns after about 10 ms with work left, and calls wake again.
@@ -146,6 +158,8 @@ class Browser {
   void Append(handover::Files&& files);
   void Finish(std::size_t unreadable);
   void Refilter();
+  // Reads the facts of files listed since the last read, unless one runs or a load does.
+  void ReadFacts();
   // Stops the count running; starts another unless start is false.
   void Recount(bool start = true);
   RowFilter Filter() const;
@@ -180,11 +194,17 @@ class Browser {
   std::unordered_map<std::string, TagHits> hits_;
   std::uint64_t counting_ = 0;  // counts of an older one are dropped
   bool counted_ = false;
+  RowListener* rowListener_ = nullptr;
+  bool wantFacts_ = false;
+  std::vector<platform::FileFacts> facts_;  // by file number
+  std::size_t factsAsked_ = 0;              // files whose facts were asked for
+  bool readingFacts_ = false;
 
   // The threads, each owned by one object that waits for them when it goes.
   std::unique_ptr<FolderFeed> feed_;
   std::vector<std::unique_ptr<FolderFeed>> retired_;  // stopped, let go once ended
   TagCounter counter_;
+  FactReader reader_;
 };
 
 }  // namespace velmora::catalogue

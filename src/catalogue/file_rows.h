@@ -32,6 +32,11 @@ class RowListener {
   virtual ~RowListener() = default;
   virtual void RowsChanging(const RowChange& change) = 0;
   virtual void RowsChanged(const RowChange& change) = 0;
+  // Sizes and times came in for the files numbered first to end.
+  virtual void FactsChanged(std::size_t first, std::size_t end) {
+    static_cast<void>(first);
+    static_cast<void>(end);
+  }
 };
 
 class FileRows {

@@ -1,6 +1,6 @@
 #pragma once
 // The one place where the session's threads meet. The folder feed's and the tag
-// counter's threads post what they found here, from any thread; the owner's thread
+// counter's and the fact reader's threads post what they found here, from any thread; the owner's thread
 // takes it. Nothing else of the session is touched by two threads.
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 
 #include "catalogue/filter.h"
 #include "catalogue/scan.h"
+#include "platform/file_facts.h"
 #include "platform/mutex.h"
 
 namespace velmora::catalogue {
@@ -39,7 +40,13 @@ struct Counts {       // what the panel's tags hit
   std::vector<std::string> tags;
   std::vector<TagHits> hits;
 };
-using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished>;
+struct Facts {  // sizes and times of files numbered from first
+  std::size_t first = 0;
+  std::vector<platform::FileFacts> facts;
+  bool last = false;  // the read asked for is done
+};
+using Delivery =
+    std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished, Facts>;
 }  // namespace handover
 
 class Inbox {

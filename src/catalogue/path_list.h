@@ -48,6 +48,7 @@ class PathList {
   std::size_t FolderCount() const { return folders_.size(); }
   std::string_view FolderText(std::size_t k) const { return text_.Get(folders_[k]); }
   std::uint32_t FolderOf(std::size_t i) const { return folderOf_[i]; }
+  const std::vector<std::uint32_t>& FolderNumbers() const { return folderOf_; }
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
 

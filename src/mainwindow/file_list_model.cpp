@@ -1,32 +1,81 @@
 #include "mainwindow/file_list_model.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QMimeData>
+#include <algorithm>
 #include <climits>
 
 #include "desktop/shell.h"
 #include "desktop/shown_text.h"
 #include "mainwindow/status_line.h"
+#include "platform/paths.h"
 
 namespace velmora::mainwindow {
 
+using catalogue::SortKey;
 using Kind = catalogue::RowChange::Kind;
 
+namespace {
+
+// Fewer rows than this are sorted at once, on the window's thread: a few milliseconds.
+constexpr std::size_t kSortAtOnce = 50000;
+// More removed runs than this reset the views: one signal per run costs more.
+constexpr std::size_t kMostRuns = 64;
+
+int Rows(std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, INT_MAX)); }
+
+}  // namespace
+
+const char* ColumnTitle(Column column) {
+  switch (column) {
+    case Column::Path: return "Path";
+    case Column::Name: return "Name";
+    case Column::Folder: return "Folder";
+    case Column::Size: return "Size";
+    case Column::Modified: return "Modified";
+    case Column::Type: return "Type";
+  }
+  return "";
+}
+
+SortKey SortKeyOf(Column column) {
+  switch (column) {
+    case Column::Path:
+    case Column::Folder: return SortKey::Folder;
+    case Column::Name: return SortKey::Name;
+    case Column::Size: return SortKey::Size;
+    case Column::Modified: return SortKey::Modified;
+    case Column::Type: return SortKey::Type;
+  }
+  return SortKey::None;
+}
+
 FileListModel::FileListModel(catalogue::Browser& browser, QObject* parent)
-    : QAbstractListModel(parent), browser_(browser) {
+    : QAbstractTableModel(parent), browser_(browser) {
   announce_.setSingleShot(true);
   announce_.setInterval(100);
   connect(&announce_, &QTimer::timeout, this, &FileListModel::Announce);
   browser_.SetRowListener(this);
 }
 
-FileListModel::~FileListModel() { browser_.SetRowListener(nullptr); }
+FileListModel::~FileListModel() {
+  sorter_.Stop();
+  browser_.SetRowListener(nullptr);
+}
 
 void FileListModel::RowsChanging(const catalogue::RowChange& change) {
   if (change.kind == Kind::Insert) return;  // told once they are there
   Announce();  // the rows to remove or replace are among those the views know
   if (change.kind == Kind::Reset) beginResetModel();
-  if (change.kind == Kind::Remove)
+  if (change.kind != Kind::Remove) return;
+  if (!order_) {
     beginRemoveRows({}, static_cast<int>(change.first), static_cast<int>(change.last));
+    return;
+  }
+  removing_.clear();
+  for (std::size_t row = change.first; row <= change.last; ++row)
+    removing_.push_back(browser_.FileAtRow(row));
 }
 
 void FileListModel::RowsChanged(const catalogue::RowChange& change) {
@@ -35,53 +84,247 @@ void FileListModel::RowsChanged(const catalogue::RowChange& change) {
     if (!announce_.isActive()) announce_.start();
     return;
   }
-  shown_ = static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
-  if (change.kind == Kind::Reset) endResetModel();
-  if (change.kind == Kind::Remove) endRemoveRows();
+  if (change.kind == Kind::Remove && order_) {
+    DropSorted(removing_);
+    removing_.clear();
+  }
+  shown_ = Rows(browser_.RowCount());
+  if (change.kind == Kind::Remove && !order_) endRemoveRows();
+  if (change.kind == Kind::Reset) {
+    order_.reset();
+    endResetModel();
+    if (sort_.key != SortKey::None) Resort();
+  }
+}
+
+void FileListModel::DropSorted(const std::vector<std::size_t>& files) {
+  std::vector<unsigned char> going(browser_.Files().size(), 0);
+  for (const std::size_t f : files) going[f] = 1;
+  std::vector<std::size_t> rows;  // where they are now, ascending
+  for (std::size_t r = 0; r < order_->size(); ++r)
+    if (going[(*order_)[r]]) rows.push_back(r);
+  std::vector<std::pair<std::size_t, std::size_t>> runs;
+  for (const std::size_t r : rows) {
+    if (!runs.empty() && runs.back().second + 1 == r) {
+      runs.back().second = r;
+    } else {
+      runs.emplace_back(r, r);
+    }
+  }
+  const bool reset = runs.size() > kMostRuns;
+  if (reset) beginResetModel();
+  for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+    if (!reset) beginRemoveRows({}, static_cast<int>(run->first), static_cast<int>(run->second));
+    order_->erase(order_->begin() + static_cast<std::ptrdiff_t>(run->first),
+                  order_->begin() + static_cast<std::ptrdiff_t>(run->second + 1));
+    if (!reset) endRemoveRows();
+  }
+  if (reset) endResetModel();
+}
+
+void FileListModel::FactsChanged(std::size_t first, std::size_t end) {
+  for (const Column c : {Column::Size, Column::Modified}) {
+    const auto at = std::find(columns_.begin(), columns_.end(), c);
+    if (at == columns_.end() || rowCount() == 0) continue;
+    const int column = static_cast<int>(at - columns_.begin());
+    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+  }
+  // Sorted by them once all are in: a sort per piece would never rest.
+  if ((sort_.key == SortKey::Size || sort_.key == SortKey::Modified) &&
+      end >= browser_.Files().size() && first < end)
+    Resort();
 }
 
 void FileListModel::Announce() {
   announce_.stop();
-  const auto rows = static_cast<int>(std::min<std::size_t>(browser_.RowCount(), INT_MAX));
+  const int rows = Rows(browser_.RowCount());
   if (rows <= shown_) return;
-  beginInsertRows({}, shown_, rows - 1);
+  if (!order_) {
+    beginInsertRows({}, shown_, rows - 1);
+    shown_ = rows;
+    endInsertRows();
+    return;
+  }
+  // Sorted: the new rows go at the end for now, and are sorted in soon.
+  beginInsertRows({}, static_cast<int>(order_->size()),
+                  static_cast<int>(order_->size()) + rows - shown_ - 1);
+  for (int r = shown_; r < rows; ++r) order_->push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
   shown_ = rows;
   endInsertRows();
+  stale_ = true;
+  if (!sorting_) Resort();
+}
+
+bool FileListModel::Shows(Column column) const {
+  return std::find(columns_.begin(), columns_.end(), column) != columns_.end();
+}
+
+void FileListModel::SetShown(Column column, bool on) {
+  if (column == Column::Path || Shows(column) == on) return;
+  if (!on) {
+    const int at = static_cast<int>(std::find(columns_.begin(), columns_.end(), column) -
+                                    columns_.begin());
+    beginRemoveColumns({}, at, at);
+    columns_.erase(columns_.begin() + at);
+    endRemoveColumns();
+    return;
+  }
+  // In the order of kExtraColumns, after the path.
+  int at = 1;
+  for (const Column c : kExtraColumns) {
+    if (c == column) break;
+    at += Shows(c);
+  }
+  beginInsertColumns({}, at, at);
+  columns_.insert(columns_.begin() + at, column);
+  endInsertColumns();
+  if (column == Column::Size || column == Column::Modified) browser_.WantFacts();
+}
+
+void FileListModel::SetSort(catalogue::SortBy by) {
+  sort_ = by;
+  if (by.key == SortKey::Size || by.key == SortKey::Modified) browser_.WantFacts();
+  if (by.key != SortKey::None) return Resort();
+  ++ticket_;
+  sorter_.Stop();
+  sorting_ = false;
+  if (!order_) return emit Sorted();
+  Announce();
+  std::vector<std::size_t> walk;
+  walk.reserve(static_cast<std::size_t>(shown_));
+  for (int r = 0; r < shown_; ++r) walk.push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
+  Reorder(std::move(walk));
+  order_.reset();
+}
+
+void FileListModel::Resort() {
+  ++ticket_;
+  sorter_.Stop();
+  sorting_ = false;
+  std::vector<std::size_t> files;
+  files.reserve(static_cast<std::size_t>(rowCount()));
+  for (int r = 0; r < rowCount(); ++r) files.push_back(FileAt(r));
+  const bool atOnce = files.size() < kSortAtOnce && !browser_.Progress().loading;
+  catalogue::SortInput input = catalogue::MakeSortInput(
+      sort_, std::move(files), browser_.Index(), browser_.Files(), browser_.Facts());
+  if (atOnce) return Reorder(catalogue::SortFiles(input));
+  sorting_ = true;
+  sorter_.Start(std::move(input), [this, ticket = ticket_](std::vector<std::size_t> order) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, ticket, order = std::move(order)]() mutable {
+          if (ticket != ticket_) return;
+          sorting_ = false;
+          Reorder(std::move(order));
+          if (stale_) Resort();  // rows came while it sorted
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void FileListModel::Reorder(std::vector<std::size_t> order) {
+  const std::size_t files = browser_.Files().size();
+  // Rows as they are: those in order first, in its order, then those it has not seen.
+  std::vector<std::size_t> rowOf(files, SIZE_MAX);
+  for (int r = 0; r < rowCount(); ++r) rowOf[FileAt(r)] = static_cast<std::size_t>(r);
+  std::vector<std::size_t> next;
+  next.reserve(static_cast<std::size_t>(rowCount()));
+  for (const std::size_t f : order) {
+    if (f < files && rowOf[f] != SIZE_MAX) {
+      next.push_back(f);
+      rowOf[f] = SIZE_MAX;
+    }
+  }
+  const std::size_t seen = next.size();
+  for (int r = 0; r < rowCount(); ++r)
+    if (rowOf[FileAt(r)] != SIZE_MAX) next.push_back(FileAt(r));
+
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  std::vector<std::size_t> beforeFiles;
+  beforeFiles.reserve(static_cast<std::size_t>(before.size()));
+  for (const QModelIndex& i : before) beforeFiles.push_back(FileAt(i.row()));
+  for (std::size_t r = 0; r < next.size(); ++r) rowOf[next[r]] = r;
+  stale_ = next.size() > seen;
+  order_ = std::move(next);
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (qsizetype k = 0; k < before.size(); ++k)
+    after.push_back(createIndex(static_cast<int>(rowOf[beforeFiles[static_cast<std::size_t>(k)]]),
+                                before[k].column()));
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+  emit Sorted();
+}
+
+std::size_t FileListModel::FileAt(int row) const {
+  const auto r = static_cast<std::size_t>(row);
+  return order_ ? (*order_)[r] : browser_.FileAtRow(r);
 }
 
 std::string FileListModel::PathAt(int row) const {
   if (row < 0 || row >= rowCount()) return {};
-  return browser_.Files()[browser_.FileAtRow(static_cast<std::size_t>(row))];
+  return browser_.Files()[FileAt(row)];
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : shown_;
+  if (parent.isValid()) return 0;
+  return order_ ? Rows(order_->size()) : shown_;
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
 QModelIndex FileListModel::index(int row, int column, const QModelIndex& parent) const {
-  if (parent.isValid() || column != 0 || row < 0 || row >= rowCount()) return {};
+  if (parent.isValid() || column < 0 || column >= columnCount() || row < 0 || row >= rowCount())
+    return {};
   return createIndex(row, column);
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount() ||
-      (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
     return {};
-  }
+  const Column column = columns_[static_cast<std::size_t>(index.column())];
+  const bool number = column == Column::Size;
+  if (role == Qt::TextAlignmentRole && number)
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+  const std::size_t file = FileAt(index.row());
+  const catalogue::PathList& files = browser_.Files();
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
-  const QString path = platform::ShownText(PathAt(index.row()));
-  if (role == Qt::DisplayRole) return path;
-  return path + u'\n' + FilesCount(browser_.RowCount(), browser_.FileCount());
+  if (role == Qt::ToolTipRole) {
+    return platform::ShownText(files[file]) + u'\n' +
+           FilesCount(browser_.RowCount(), browser_.FileCount());
+  }
+  const auto facts = browser_.Facts();
+  const platform::FileFacts fact = file < facts.size() ? facts[file] : platform::FileFacts{};
+  switch (column) {
+    case Column::Path: return platform::ShownText(files[file]);
+    case Column::Name: return platform::ShownText(files.Name(file));
+    case Column::Folder:
+      return platform::ShownText(platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
+    case Column::Type: return platform::ShownText(catalogue::Extension(files.Name(file)));
+    case Column::Size:
+      return fact.Known() ? QLocale().formattedDataSize(fact.size) : QString();
+    case Column::Modified:
+      if (!fact.Known()) return QString();
+      return QLocale().toString(QDateTime::fromMSecsSinceEpoch(fact.modified / 1'000'000),
+                                QLocale::ShortFormat);
+  }
+  return {};
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-    return QStringLiteral("Path");
-  return QAbstractListModel::headerData(section, orientation, role);
+  if (orientation == Qt::Horizontal && section >= 0 && section < columnCount() &&
+      (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+    return QString::fromLatin1(ColumnTitle(columns_[static_cast<std::size_t>(section)]));
+  return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
-  return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+  return QAbstractTableModel::flags(index) |
+         (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
 }
 
 QStringList FileListModel::mimeTypes() const {
@@ -92,6 +335,7 @@ QMimeData* FileListModel::mimeData(const QModelIndexList& indexes) const {
   QByteArray urls;
   QByteArray paths;
   for (const QModelIndex& index : indexes) {
+    if (index.column() != 0) continue;  // a row once, however many columns it has
     const std::string path = PathAt(index.row());
     urls += QByteArray::fromStdString(platform::FileUrl(path)) + "\r\n";
     paths += QByteArray::fromStdString(path) + '\n';

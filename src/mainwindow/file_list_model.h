@@ -1,15 +1,27 @@
 #pragma once
-// The file list as a model over the browser's rows: it holds nothing of its own, and
-// hears the rows' changes and passes them on, so that selection and scrolling survive them.
+// The file list as a model over the browser's rows: it hears the rows' changes and passes
+// them on, so that selection and scrolling survive them. Its one column, the path, may
+// be joined by others, and its rows put in a column's order.
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 #include "catalogue/browser.h"
+#include "catalogue/row_order.h"
 
 namespace velmora::mainwindow {
 
-class FileListModel : public QAbstractListModel, public catalogue::RowListener {
+// The columns of the file list: the path always, and the others when asked for.
+enum class Column : std::uint8_t { Path, Name, Folder, Size, Modified, Type };
+inline constexpr Column kExtraColumns[] = {Column::Name, Column::Folder, Column::Size,
+                                           Column::Modified, Column::Type};
+const char* ColumnTitle(Column column);
+// The order a column's header sorts by.
+catalogue::SortKey SortKeyOf(Column column);
+
+class FileListModel : public QAbstractTableModel, public catalogue::RowListener {
   Q_OBJECT
  public:
   // Hears the browser's rows until it goes.
@@ -18,29 +30,64 @@ class FileListModel : public QAbstractListModel, public catalogue::RowListener {
 
   void RowsChanging(const catalogue::RowChange& change) override;
   void RowsChanged(const catalogue::RowChange& change) override;
+  void FactsChanged(std::size_t first, std::size_t end) override;
   // While a folder loads, rows added at the end are told to the views together, at most
   // every tenth of a second (the first at once): a view's bookkeeping for an insertion
   // grows with the rows it has. Call when the load ends.
   void Announce();
 
-  // The exact bytes of the path shown at row; the empty text for a row that is not there.
+  const std::vector<Column>& Columns() const { return columns_; }
+  bool Shows(Column column) const;
+  void SetShown(Column column, bool on);
+  // Puts the rows in by's order (the walk's for none): at once for a few, else in the
+  // background, Sorted telling when it is in place. Rows that come meanwhile are added at
+  // the end and sorted in again soon after. Size and Modified read the files' facts.
+  void SetSort(catalogue::SortBy by);
+  catalogue::SortBy Sort() const { return sort_; }
+  // Whether the rows are in the sort's order now.
+  bool InOrder() const { return sort_.key == catalogue::SortKey::None || (order_ && !stale_); }
+
+  // The number of the file at row, and the exact bytes of its path; the empty text for a
+  // row that is not there.
+  std::size_t FileAt(int row) const;
   std::string PathAt(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
   // Without the base's checks through rowCount and columnCount: views ask for every row.
   QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
+  QModelIndex parent(const QModelIndex&) const override { return {}; }
   QVariant data(const QModelIndex& index, int role) const override;
-  // The one column is named for screen readers, though its header is not shown.
+  // The columns are named for screen readers, also when the header is not shown.
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   // Rows dragged out to other programs: their addresses (exact bytes, escaped) and paths.
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
+ signals:
+  void Sorted();
+
  private:
+  // Sorts the rows known again, at once or in the background.
+  void Resort();
+  // order (of the rows as they were) in place: rows gone since are left out, and rows
+  // come since follow.
+  void Reorder(std::vector<std::size_t> order);
+  void DropSorted(const std::vector<std::size_t>& files);
+
   catalogue::Browser& browser_;
-  int shown_ = 0;  // rows the views know of
+  int shown_ = 0;  // the browser's rows the views know of
   QTimer announce_;
+  std::vector<Column> columns_{Column::Path};
+  catalogue::SortBy sort_;
+  // The files of the rows known, in the sort's order; none in the walk's order.
+  std::optional<std::vector<std::size_t>> order_;
+  bool stale_ = false;    // rows were added at the end of order_ since it was sorted
+  bool sorting_ = false;  // a sort runs in the background
+  std::uint64_t ticket_ = 0;  // a sort of an older one is dropped
+  std::vector<std::size_t> removing_;  // the files of rows about to go
+  catalogue::RowSorter sorter_;  // last: its thread ends before the rest goes
 };
 
 }  // namespace velmora::mainwindow

@@ -1,0 +1,46 @@
+#include "catalogue/fact_reader.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/threads.h"
+
+namespace velmora::catalogue {
+
+void FactReader::Start(std::uint64_t generation, PathList files, std::size_t first) {
+  Stop();
+  thread_ = std::jthread([inbox = inbox_, generation, files = std::move(files),
+                          first](std::stop_token stop) {
+    platform::NameThread("velmora-facts");
+    platform::YieldToForeground();
+    constexpr std::size_t kPiece = 16384;
+    std::vector<std::string_view> names;
+    for (std::size_t from = 0; from < files.size();) {
+      if (stop.stop_requested()) return;
+      handover::Facts piece{first + from, {}, false};
+      const std::size_t end = std::min(files.size(), from + kPiece);
+      piece.facts.resize(end - from);
+      // The files of one folder follow one another: each run is read from its folder.
+      for (std::size_t i = from; i < end;) {
+        std::size_t j = i + 1;
+        while (j < end && files.FolderOf(j) == files.FolderOf(i)) ++j;
+        names.clear();
+        for (std::size_t k = i; k < j; ++k) names.push_back(files.Name(k));
+        platform::ReadFacts(std::string(files.Folder(i)), names, piece.facts.data() + (i - from));
+        i = j;
+      }
+      from = end;
+      piece.last = from == files.size();
+      inbox->Post(generation, std::move(piece));
+    }
+    if (files.empty()) inbox->Post(generation, handover::Facts{first, {}, true});
+  });
+}
+
+void FactReader::Stop() {
+  if (!thread_.joinable()) return;
+  thread_.request_stop();
+  thread_.join();
+}
+
+}  // namespace velmora::catalogue

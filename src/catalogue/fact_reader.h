@@ -1,0 +1,32 @@
+#pragma once
+// Reads the sizes and times of listed files on a thread of its own, and posts them to
+// the inbox in pieces. One read at a time; the owner starts each and may stop it.
+
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+#include "catalogue/inbox.h"
+#include "catalogue/path_list.h"
+
+namespace velmora::catalogue {
+
+class FactReader {
+ public:
+  explicit FactReader(std::shared_ptr<Inbox> inbox) : inbox_(std::move(inbox)) {}
+  ~FactReader() { Stop(); }
+  FactReader(const FactReader&) = delete;
+  FactReader& operator=(const FactReader&) = delete;
+
+  // Stops the read running, if any, and reads files, the first numbered first; the last
+  // piece posted says so.
+  void Start(std::uint64_t generation, PathList files, std::size_t first);
+  // Stops the read running and waits for it.
+  void Stop();
+
+ private:
+  const std::shared_ptr<Inbox> inbox_;
+  std::jthread thread_;
+};
+
+}  // namespace velmora::catalogue
