@@ -86,6 +86,7 @@ void Form1::CreateControls() {
   connect(&files_, &FileListModel::modelReset, this, &Form1::SayCount);
   connect(&files_, &FileListModel::rowsInserted, this, &Form1::SayCount);
   connect(&files_, &FileListModel::rowsRemoved, this, &Form1::SayCount);
+  tools_ = std::make_unique<ListTools>(*ui_.lstFiles, files_, browser_);
 }
 
 QAbstractButton* Form1::Button(const char* name) const {
@@ -154,6 +155,7 @@ void Form1::ConnectCommands() {
   onKey(QKeySequence(Qt::Key_Delete), ui_.lstFiles, [this] { Command(&FileCommands::Delete); });
   onKey(QKeySequence(Qt::Key_F2), ui_.lstFiles, [this] { Command(&FileCommands::Rename); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
+  onKey(QKeySequence::Find, this, [this] { tools_->OpenFind(); });
 }
 
 void Form1::Form_Load() {
@@ -295,7 +297,8 @@ void Form1::ShowFileMenu(const QPoint& at) {
            [this](bool show) {
              status_.SetShowCount(show);
              ShowStatus();
-           }});
+           },
+       .more = tools_->MenuItems()});
 }
 
 void Form1::SayCount() {
@@ -315,6 +318,8 @@ void Form1::RestoreState(bool folder) {
   status_.SetShowCount(state->countInStatus);
   browser_.SetOrder(state->order);
   browser_.SetKeepFilter(state->keepFilter);
+  browser_.SetWholeTags(state->wholeTags);
+  tools_->Restore({state->columns, state->sort});
   const std::size_t record = Store().Find(state->folder);
   if (!folder || record == Store().size()) return;
   if (const platform::Status there = platform::IsFolder(state->folder);
@@ -330,9 +335,11 @@ void Form1::RestoreState(bool folder) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  const ListToolsState list = tools_->State();
   WriteWindowState(settings_.stateFile,
                    {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(),
-                    status_.ShowsCount(), browser_.ShownPath().value_or(std::string())});
+                    status_.ShowsCount(), browser_.ShownPath().value_or(std::string()),
+                    list.columns, list.sort, browser_.WholeTags()});
   QWidget::closeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/folder_edits.h"
+#include "mainwindow/list_tools.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/files_for_commands.h"
 #include "mainwindow/status_line.h"
@@ -115,6 +117,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   FilesForCommands listed_;
   fileops::FileCommands commands_;
   TagPanels tags_;
+  std::unique_ptr<ListTools> tools_;  // made with the controls
   int statusWidth_ = 0;  // the status line's width in the design
   StatusLine status_;
   int selectionChanges_ = 0;

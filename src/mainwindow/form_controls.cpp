@@ -204,29 +204,6 @@ class FolderList final : public QListWidget {
   }
 };
 
-// The file list: one column of paths without grid or headers. A table, because its
-// rows are a fixed height that it never measures: a list view lays out every row again
-// on each change, a tenth of a second at a million files.
-class FileTable final : public QTableView {
- public:
-  explicit FileTable(QWidget* parent) : QTableView(parent) {
-    horizontalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
-    setShowGrid(false);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideMiddle);  // the name, at the end, stays in sight
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setDragEnabled(true);  // files dragged out to other programs
-    setDragDropMode(QAbstractItemView::DragOnly);
-  }
-};
-
 // The controls back to front as the design stacks them, at their design places in
 // twips. A label without a width is sized to its text; a parent's controls stand on its
 // client.
@@ -504,6 +481,36 @@ void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, 
                    [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
   QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
                    [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
+}
+
+FileTable::FileTable(QWidget* parent) : QTableView(parent) {
+  horizontalHeader()->hide();
+  horizontalHeader()->setStretchLastSection(true);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+  setShowGrid(false);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideMiddle);  // the name, at the end, stays in sight
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);
+  setDragEnabled(true);  // files dragged out to other programs
+  setDragDropMode(QAbstractItemView::DragOnly);
+}
+
+void FileTable::SetRoomBelow(int height) {
+  roomBelow_ = height;
+  updateGeometries();
+}
+
+void FileTable::updateGeometries() {
+  QTableView::updateGeometries();
+  if (QMargins margins = viewportMargins(); margins.bottom() != roomBelow_) {
+    margins.setBottom(roomBelow_);
+    setViewportMargins(margins);
+  }
 }
 
 }  // namespace velmora::mainwindow

@@ -22,13 +22,14 @@ void CopyPaths(const std::vector<std::string>& paths) {
   QApplication::clipboard()->setMimeData(text);
 }
 
-void PopUpMenu(QWidget& parent, const char* name, QPoint global,
-               const std::vector<MenuItem>& items) {
-  QMenu menu(&parent);
-  menu.setObjectName(QString::fromLatin1(name));
+static void AddItems(QMenu& menu, QWidget& parent, const std::vector<MenuItem>& items) {
   for (const MenuItem& item : items) {
     if (item.text.isEmpty()) {
       menu.addSeparator();
+      continue;
+    }
+    if (!item.items.empty()) {
+      AddItems(*menu.addMenu(item.text), parent, item.items);
       continue;
     }
     QAction* action = menu.addAction(item.text);
@@ -37,6 +38,13 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
     action->setChecked(item.checked.value_or(false));
     QObject::connect(action, &QAction::triggered, &parent, item.action);
   }
+}
+
+void PopUpMenu(QWidget& parent, const char* name, QPoint global,
+               const std::vector<MenuItem>& items) {
+  QMenu menu(&parent);
+  menu.setObjectName(QString::fromLatin1(name));
+  AddItems(menu, parent, items);
   menu.exec(global);
 }
 
@@ -61,8 +69,7 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
     for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
     CopyPaths(paths);
   };
-  PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at),
-            {{"Open", command(&FC::Open), any},
+  std::vector<MenuItem> items{{"Open", command(&FC::Open), any},
              {"Open Containing Folder", openFolder, any},
              {"Copy Path", copyPaths, any},
              {},
@@ -71,7 +78,10 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
              {"Rename", command(&FC::Rename), any},
              {"Delete", command(&FC::Delete), any},
              {},
-             {"Show Count in Status Line", actions.showCount, true, actions.countShown}});
+             {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
+  if (!actions.more.empty()) items.emplace_back();
+  items.insert(items.end(), actions.more.begin(), actions.more.end());
+  PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at), items);
 }
 
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser) {
@@ -100,7 +110,9 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser) {
   PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at),
             {{"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); },
-              true, browser.KeepFilter()}});
+              true, browser.KeepFilter()},
+             {"Match Whole Tags", [&browser](bool on) { browser.SetWholeTags(on); }, true,
+              browser.WholeTags()}});
 }
 
 }  // namespace velmora::mainwindow

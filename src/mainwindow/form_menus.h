@@ -34,6 +34,7 @@ struct MenuItem {
   std::function<void(bool checked)> action;
   bool enabled = true;
   std::optional<bool> checked;
+  std::vector<MenuItem> items;  // a menu of its own, when any
 };
 // Shows a menu of items, named name, at global, and waits until it closes.
 void PopUpMenu(QWidget& parent, const char* name, QPoint global,
@@ -44,6 +45,7 @@ struct FileMenuActions {
   std::function<void(void (fileops::FileCommands::*)())> command;
   bool countShown = false;  // in the status line
   std::function<void(bool)> showCount;
+  std::vector<MenuItem> more;  // after the window's own entries
 };
 // The file list's menu at at (in its viewport): the commands, the current file's folder
 // (opened through shell) and the chosen files' paths, as files gives them, and the count
@@ -53,7 +55,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
 
 // The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
-// The filter bar's menu at at (in bar): whether a command's rescan keeps the filter.
+// The filter bar's menu at at (in bar): whether a command's rescan keeps the filter, and
+// whether tags match whole words only.
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser);
 
 }  // namespace velmora::mainwindow

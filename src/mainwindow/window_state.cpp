@@ -35,6 +35,12 @@ std::optional<WindowState> ReadWindowState(const std::string& file) {
   state.keepFilter = kept.value(QStringLiteral("keepFilter")).toBool();
   state.countInStatus = kept.value(QStringLiteral("countInStatus")).toBool();
   state.folder = kept.value(QStringLiteral("folder")).toByteArray().toStdString();
+  state.columns = kept.value(QStringLiteral("columns")).toUInt() & 31U;
+  const int sort = kept.value(QStringLiteral("sort")).toInt();
+  if (sort >= 0 && sort <= static_cast<int>(catalogue::SortKey::Type))
+    state.sort.key = static_cast<catalogue::SortKey>(sort);
+  state.sort.descending = kept.value(QStringLiteral("descending")).toBool();
+  state.wholeTags = kept.value(QStringLiteral("wholeTags")).toBool();
   return state;
 }
 
@@ -46,6 +52,10 @@ void WriteWindowState(const std::string& file, const WindowState& state) {
   kept.setValue(QStringLiteral("keepFilter"), state.keepFilter);
   kept.setValue(QStringLiteral("countInStatus"), state.countInStatus);
   kept.setValue(QStringLiteral("folder"), Bytes(state.folder));
+  kept.setValue(QStringLiteral("columns"), state.columns);
+  kept.setValue(QStringLiteral("sort"), static_cast<int>(state.sort.key));
+  kept.setValue(QStringLiteral("descending"), state.sort.descending);
+  kept.setValue(QStringLiteral("wholeTags"), state.wholeTags);
 }
 
 }  // namespace velmora::mainwindow

@@ -1,11 +1,13 @@
 #pragma once
 // What the window keeps between runs: its size and place, the chip order, whether a
-// command's rescan keeps the filter, whether the status line counts, and the folder shown.
+// command's rescan keeps the filter, whether the status line counts, the folder shown, the
+// file list's columns and order, and whether tags match whole words.
 
 #include <optional>
 #include <string>
 
 #include "catalogue/browser.h"
+#include "catalogue/row_order.h"
 
 namespace velmora::mainwindow {
 
@@ -15,6 +17,9 @@ struct WindowState {
   bool keepFilter = false;
   bool countInStatus = false;
   std::string folder;  // the path shown, or empty
+  unsigned columns = 0;  // the file list's columns beyond the path, as ListToolsState has them
+  catalogue::SortBy sort;
+  bool wholeTags = false;
 };
 
 // The state kept in file; the defaults when there is no such file yet. Nothing when file

@@ -1,0 +1,83 @@
+#include "mainwindow/find_field.h"
+
+#include <QKeyEvent>
+
+#include "mainwindow/form_controls.h"
+
+namespace velmora::mainwindow {
+
+FindField::FindField(FileTable& list, std::function<void(const std::string&)> find)
+    : QLineEdit(&list), list_(list), find_(std::move(find)) {
+  setObjectName(QStringLiteral("txtFind"));
+  setAccessibleName(QStringLiteral("Find by name"));
+  setPlaceholderText(QStringLiteral("Find by name"));
+  setClearButtonEnabled(true);
+  hide();
+  settle_.setSingleShot(true);
+  settle_.setInterval(0);
+  connect(&settle_, &QTimer::timeout, this, [this] { find_(text().toStdString()); });
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.isEmpty() && isVisible()) return Close();
+    settle_.start();
+  });
+  list_.viewport()->installEventFilter(this);
+}
+
+void FindField::Open() {
+  if (!isVisible()) {
+    list_.SetRoomBelow(sizeHint().height());
+    show();
+    Place();
+  }
+  setFocus(Qt::ShortcutFocusReason);
+  selectAll();
+}
+
+void FindField::Close() {
+  if (!isVisible()) return;
+  const bool focused = hasFocus();
+  hide();
+  list_.SetRoomBelow(0);
+  clear();
+  settle_.stop();
+  find_({});
+  if (focused) list_.setFocus(Qt::OtherFocusReason);
+}
+
+void FindField::Place() {
+  const QRect rows = list_.viewport()->geometry();
+  setGeometry(rows.left(), rows.bottom() + 1, rows.width(), sizeHint().height());
+}
+
+bool FindField::event(QEvent* event) {
+  // Esc closes the field before the window's own Esc (stop the load) sees it.
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    event->accept();
+    return true;
+  }
+  return QLineEdit::event(event);
+}
+
+void FindField::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape: return Close();
+    // On to the rows found, as in a file manager's filter bar.
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return list_.setFocus(Qt::OtherFocusReason);
+    default: QLineEdit::keyPressEvent(event);
+  }
+}
+
+void FindField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (text().isEmpty()) Close();
+}
+
+bool FindField::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize || event->type() == QEvent::Move) Place();
+  return QLineEdit::eventFilter(watched, event);
+}
+
+}  // namespace velmora::mainwindow

@@ -1,0 +1,37 @@
+#pragma once
+// A one-line field along the lower edge of the file list, over it, that narrows the list
+// to the files whose names hold its text. Closed by Esc, or once emptied.
+
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+namespace velmora::mainwindow {
+
+class FileTable;
+
+class FindField final : public QLineEdit {
+  Q_OBJECT
+ public:
+  // find hears the text (empty once closed): once the keys typed so far are taken in,
+  // so that only the newest text is looked for.
+  FindField(FileTable& list, std::function<void(const std::string&)> find);
+  void Open();
+  void Close();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Place();
+
+  FileTable& list_;
+  std::function<void(const std::string&)> find_;
+  QTimer settle_;
+};
+
+}  // namespace velmora::mainwindow

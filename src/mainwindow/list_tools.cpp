@@ -1,0 +1,118 @@
+#include "mainwindow/list_tools.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+#include "mainwindow/form_controls.h"
+
+namespace velmora::mainwindow {
+
+using catalogue::SortBy;
+using catalogue::SortKey;
+
+ListTools::ListTools(FileTable& list, FileListModel& model, catalogue::Browser& browser)
+    : list_(list),
+      model_(model),
+      browser_(browser),
+      find_(list, [this](const std::string& text) { browser_.SetFindText(text); }) {
+  QHeaderView& header = *list_.horizontalHeader();
+  header.setSectionsClickable(true);
+  connect(&header, &QHeaderView::sectionClicked, this, &ListTools::HeaderClicked);
+  connect(&model_, &FileListModel::Sorted, this, &ListTools::ShowHeader);
+}
+
+void ListTools::SetShown(Column column, bool on) {
+  model_.SetShown(column, on);
+  ShowHeader();
+}
+
+void ListTools::SetSort(SortBy by) {
+  // The column showing the key: the one clicked, else the key's own.
+  if (by.key != SortKeyOf(sortColumn_)) {
+    sortColumn_ = Column::Path;
+    for (const Column c : kExtraColumns)
+      if (SortKeyOf(c) == by.key) sortColumn_ = c;
+  }
+  model_.SetSort(by);
+  ShowHeader();
+}
+
+void ListTools::HeaderClicked(int section) {
+  const auto& columns = model_.Columns();
+  if (section < 0 || static_cast<std::size_t>(section) >= columns.size()) return;
+  const Column column = columns[static_cast<std::size_t>(section)];
+  const SortBy now = model_.Sort();
+  SortBy next{SortKeyOf(column), false};
+  if (column == sortColumn_ && now.key != SortKey::None)
+    next = now.descending ? SortBy{} : SortBy{now.key, true};
+  sortColumn_ = column;
+  SetSort(next);
+}
+
+void ListTools::ShowHeader() {
+  QHeaderView& header = *list_.horizontalHeader();
+  const auto& columns = model_.Columns();
+  const bool more = columns.size() > 1;
+  if (more && !header.isVisible()) header.resizeSection(0, list_.viewport()->width() / 3);
+  header.setVisible(more);
+  const int em = list_.fontMetrics().averageCharWidth();
+  for (std::size_t k = 1; k < columns.size(); ++k) {
+    const int section = static_cast<int>(k);
+    const int width = columns[k] == Column::Size || columns[k] == Column::Type ? 12 : 26;
+    if (header.sectionSize(section) == header.defaultSectionSize())
+      header.resizeSection(section, width * em);
+  }
+  const SortBy by = model_.Sort();
+  const auto at = std::find(columns.begin(), columns.end(), sortColumn_);
+  const bool indicated = by.key != SortKey::None && at != columns.end();
+  header.setSortIndicatorShown(indicated);
+  if (indicated)
+    header.setSortIndicator(static_cast<int>(at - columns.begin()),
+                            by.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+std::vector<MenuItem> ListTools::MenuItems() {
+  std::vector<MenuItem> columns;
+  for (const Column c : kExtraColumns) {
+    columns.push_back({QString::fromLatin1(ColumnTitle(c)),
+                       [this, c](bool on) { SetShown(c, on); }, true, model_.Shows(c)});
+  }
+  const SortBy now = model_.Sort();
+  std::vector<MenuItem> sort;
+  for (const auto& [name, key] :
+       {std::pair{"Scan Order", SortKey::None}, std::pair{"Name", SortKey::Name},
+        std::pair{"Folder", SortKey::Folder}, std::pair{"Size", SortKey::Size},
+        std::pair{"Modified", SortKey::Modified}, std::pair{"Type", SortKey::Type}}) {
+    sort.push_back({QString::fromLatin1(name),
+                    [this, k = key, down = now.descending](bool) {
+                      SetSort({k, k != SortKey::None && down});
+                    },
+                    true, now.key == key});
+  }
+  sort.emplace_back();
+  sort.push_back({QStringLiteral("Descending"),
+                  [this, now](bool on) { SetSort({now.key, on}); }, now.key != SortKey::None,
+                  now.descending});
+  MenuItem columnsMenu(QStringLiteral("Columns"), {});
+  columnsMenu.items = std::move(columns);
+  MenuItem sortMenu(QStringLiteral("Sort By"), {});
+  sortMenu.items = std::move(sort);
+  return {{QStringLiteral("Find\u2026"), [this](bool) { OpenFind(); }},
+          std::move(columnsMenu), std::move(sortMenu)};
+}
+
+ListToolsState ListTools::State() const {
+  ListToolsState state;
+  for (std::size_t k = 0; k < std::size(kExtraColumns); ++k)
+    if (model_.Shows(kExtraColumns[k])) state.columns |= 1U << k;
+  state.sort = model_.Sort();
+  return state;
+}
+
+void ListTools::Restore(const ListToolsState& state) {
+  for (std::size_t k = 0; k < std::size(kExtraColumns); ++k)
+    SetShown(kExtraColumns[k], (state.columns >> k & 1U) != 0);
+  SetSort(state.sort);
+}
+
+}  // namespace velmora::mainwindow
