@@ -167,16 +167,14 @@ class TestForm1 : public QObject {
     QTest::addColumn<QString>("undo");
     QTest::addColumn<QString>("status");
     QTest::addColumn<Strings>("left");
-    const auto row = [](const char* name, Qt::Key key, const char* undo, const char* status,
-                        const Strings& left) {
-      QTest::newRow(name) << int(key) << QString(undo) << QString(status) << left;
-    };
-    row("Delete", Qt::Key_Delete, "", "Delete Complete", {"b"});
-    row("Delete, Undo in the menu", Qt::Key_Delete, "Undo Delete of 1 file", "Undo Complete",
-        {"a", "b"});
-    row("F2", Qt::Key_F2, "", "", {"b", "c"});
-    row("F2, Ctrl+Z", Qt::Key_F2, "Ctrl+Z", "Undo Complete", {"a", "b"});
-    row("Enter", Qt::Key_Return, "", "", {"a", "b"});
+    const QString none;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "Delete Complete" << Strings{"b"};
+    QTest::newRow("Delete, the menu's Undo") << int(Qt::Key_Delete) << "Undo Delete of 1 file"
+                                             << "Undo Complete" << Strings{"a", "b"};
+    QTest::newRow("F2") << int(Qt::Key_F2) << none << none << Strings{"b", "c"};
+    QTest::newRow("F2, Ctrl+Z") << int(Qt::Key_F2) << "Ctrl+Z"
+                                << "Undo Complete" << Strings{"a", "b"};
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << none << Strings{"a", "b"};
   }
   void commandKeys() {
     QFETCH(int, key);
