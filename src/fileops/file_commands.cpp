@@ -1,5 +1,8 @@
 #include "fileops/file_commands.h"
 
+#include <string_view>
+#include <utility>
+
 #include "catalogue/path_list.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
@@ -22,11 +25,11 @@ std::vector<std::string> FileCommands::Targets() const {
   return entries;
 }
 
-template <class Operation>
-std::string FileCommands::Each(const Words& words, const std::vector<std::string>& targets,
+template <class Target, class Operation>
+std::string FileCommands::Each(const Words& words, const std::vector<Target>& targets,
                                Operation operation) {
   std::size_t done = 0;
-  for (const std::string& entry : targets) {
+  for (const Target& entry : targets) {
     const Status status = operation(entry);
     if (status.Cancelled()) {
       return std::string(words.noun) + " cancelled after " + std::to_string(done) + " of " +
@@ -49,14 +52,18 @@ void FileCommands::Open() {
       "Velmora");
 }
 
-std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation) {
+std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step) {
   const std::vector<std::string> targets = Targets();
   if (targets.empty()) return std::string("No file to ") + words.verb;
   const std::string folder = shell_.PickFolder("Select a folder", list_.Folder());
   if (folder.empty()) return std::string(words.noun) + " cancelled";
+  if (step) *step = {words.noun, {}};
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
-    return operation(shell_, batch, entry, platform::JoinPath(folder, FileNameOf(entry)));
+    const std::string target = platform::JoinPath(folder, FileNameOf(entry));
+    const Status status = operation(shell_, batch, entry, target);
+    if (step && status.ok()) step->changes.push_back({target, entry, {}});
+    return status;
   });
 }
 
@@ -67,7 +74,7 @@ void FileCommands::CopyTo() {
 
 void FileCommands::MoveTo() {
   list_.SetStatus("Start Moving");
-  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove);
+  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove, &undo_);
   list_.Rescan();
   list_.SetStatus(status);
 }
@@ -81,9 +88,15 @@ void FileCommands::Delete() {
   // No caption of its own: the box shows the program's default one.
   if (!shell_.dialogs().Confirm("Are you sure to delete selected files?", "")) return;
   list_.SetStatus("Start Deleting");
+  undo_ = {"Delete", {}};
   const std::string status =
-      Each({"Delete", "Deleted", "deleted", "delete"}, targets,
-           [&](const std::string& entry) { return ShellDelete(shell_, entry); });
+      Each({"Delete", "Deleted", "deleted", "delete"}, targets, [&](const std::string& entry) {
+        Change change;
+        const Status done = ShellDelete(shell_, entry, &change.trashed);
+        // A file deleted for good has nothing to come back from.
+        if (done.ok() && !change.trashed.entry.empty()) undo_.changes.push_back(change);
+        return done;
+      });
   list_.Rescan();
   list_.SetStatus(status);
 }
@@ -100,9 +113,39 @@ void FileCommands::Rename() {
     shell_.dialogs().ShowError(check.message(), "input new file name");
     return;
   }
+  undo_ = {"Rename", {}};
+  if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
+    undo_.changes.push_back({folder + answer, current, {}});
   // Rescanned either way: a failure may be a file that changed meanwhile.
-  static_cast<void>(ShellRename(shell_, current, folder + answer));
   list_.Rescan();
+}
+
+std::string FileCommands::UndoText() const {
+  if (undo_.changes.empty()) return {};
+  return std::string("Undo ") + undo_.noun + " of " + Files(undo_.changes.size());
+}
+
+void FileCommands::Undo() {
+  const UndoStep step = std::exchange(undo_, {});
+  if (step.changes.empty()) {
+    list_.SetStatus("Nothing to undo");
+    return;
+  }
+  list_.SetStatus("Start Undoing");
+  std::string stayed;
+  const std::string status =
+      Each({"Undo", "Undone", "undone", "undo"}, step.changes, [&](const Change& change) {
+        const Status done = !change.trashed.entry.empty() ? platform::Untrash(change.trashed)
+                            : step.noun == std::string_view("Rename")
+                                ? platform::Rename(change.now, change.was)
+                                : ShellMoveBack(shell_, change.now, change.was);
+        if (!done.ok() && !done.Cancelled()) stayed += "\n" + done.message();
+        return done;
+      });
+  list_.Rescan();
+  if (!stayed.empty())
+    shell_.dialogs().ShowError("These files stayed as they are:" + stayed, "Velmora");
+  list_.SetStatus(status);
 }
 
 Status CheckNewName(const std::string& name) {

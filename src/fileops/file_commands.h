@@ -1,5 +1,5 @@
 #pragma once
-// The commands of the file list: Open, Copy To, Move To, Rename, Delete, Select All.
+// The commands of the file list: Open, Copy To, Move To, Rename, Delete, Undo, Select All.
 // They act on the list through FileListHost and on files through the shell.
 
 #include <string>
@@ -37,6 +37,11 @@ class FileCommands {
   void MoveTo();
   void Delete();
   void Rename();
+  // Takes back the last Delete, Move To or Rename that acted on files, as far as that
+  // replaces nothing; one level. The files that stay are named in one error window.
+  void Undo();
+  // The words of the Undo entry: "Undo Delete of 3 files"; empty when nothing is to undo.
+  std::string UndoText() const;
 
  private:
   // The words of one command's status texts: "Copy", "Copied", "copied", "copy".
@@ -47,21 +52,33 @@ class FileCommands {
     const char* verb;
   };
   using ToFolder = Status (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
+  // One file a command changed: where it is now and where it was, or where in the trash.
+  struct Change {
+    std::string now, was;
+    platform::TrashedAs trashed;
+  };
+  // What the last command that acted on files changed. A command stopped before it acted
+  // (No, Cancel, nothing chosen) leaves the one before it.
+  struct UndoStep {
+    const char* noun = "";
+    std::vector<Change> changes;
+  };
 
   // The selected entries, or the current entry alone when none is selected; none
   // when there is no current entry either.
   std::vector<std::string> Targets() const;
   // Asks for a folder and applies operation to each target with that folder as
-  // destination. Returns the status text.
-  std::string ToPickedFolder(const Words& words, ToFolder operation);
+  // destination. Returns the status text. The files done go into step, when given.
+  std::string ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step = nullptr);
   // Applies operation to each target in list order until the user cancels; returns
   // the status text: the command's own "... Complete" only when every file is done.
-  template <class Operation>
-  static std::string Each(const Words& words, const std::vector<std::string>& targets,
+  template <class Target, class Operation>
+  static std::string Each(const Words& words, const std::vector<Target>& targets,
                           Operation operation);
 
   FileListHost& list_;
   platform::Shell& shell_;
+  UndoStep undo_;
 };
 
 // ok() when a typed name can be a file's new name in its folder, or a refusal saying why.

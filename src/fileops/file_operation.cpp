@@ -38,16 +38,22 @@ Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& targe
   return Status::Cancellation();
 }
 
+// A copy's progress to to, shown in window, which opens as the copy starts.
+platform::CopyProgress InWindow(platform::Shell& shell, std::unique_ptr<platform::Progress>& window,
+                                const std::string& to) {
+  return [&shell, &window, to](std::uint64_t done, std::uint64_t total) {
+    if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
+    return window->Update(done, total);
+  };
+}
+
 // Copy or Move: once more with the user's leave when a file is in the way.
 template <class Operation>
 Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to, Operation operation) {
   if (from.empty()) return Status::Absence("Nothing to act on");
   std::unique_ptr<platform::Progress> window;
-  const platform::CopyProgress progress = [&](std::uint64_t done, std::uint64_t total) {
-    if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
-    return window->Update(done, total);
-  };
+  const platform::CopyProgress progress = InWindow(shell, window, to);
   Status status = operation(from, to, false, progress);
   // The target may also appear while a copy is written: it is asked about then.
   if (status.InTheWay()) {
@@ -61,11 +67,12 @@ Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
 
 }  // namespace
 
-Status ShellDelete(platform::Shell& shell, const std::string& path) {
+Status ShellDelete(platform::Shell& shell, const std::string& path, platform::TrashedAs* trashed) {
+  if (trashed) *trashed = {};
   // A name holding a NUL byte goes on, to be refused aloud.
   if (!platform::IsNonFolder(path) && path.find('\0') == std::string::npos)
     return Status::Absence("Nothing to delete");
-  Status status = platform::Trash(path);
+  Status status = platform::Trash(path, trashed);
   if (!status.NoTrash()) return Shown(shell, status);
   // Never a silent permanent delete: the user decides.
   if (!shell.dialogs().AskYesNo(status.message() + ". Delete it permanently?", kTitle))
@@ -81,6 +88,11 @@ Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
 Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to) {
   return Replacing(shell, batch, from, to, platform::Move);
+}
+
+Status ShellMoveBack(platform::Shell& shell, const std::string& from, const std::string& to) {
+  std::unique_ptr<platform::Progress> window;
+  return platform::Move(from, to, false, InWindow(shell, window, to));
 }
 
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {

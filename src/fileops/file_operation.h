@@ -22,13 +22,18 @@ struct Batch {
 
 // Moves path to the trash without asking (the command asked once for the whole
 // batch); a file no trash takes is deleted only if the user says so. Skips, silently,
-// a folder and a path where nothing is (platform::IsNonFolder).
-Status ShellDelete(platform::Shell& shell, const std::string& path);
+// a folder and a path where nothing is (platform::IsNonFolder). trashed, when given, says
+// where in the trash the file went; its entry stays empty unless it went there.
+Status ShellDelete(platform::Shell& shell, const std::string& path,
+                   platform::TrashedAs* trashed = nullptr);
 // Copies or moves from to the full target path, asking before a file is replaced.
 Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
 Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
+// Moves from back to to, never replacing and without a question; a failure is left to the
+// caller to tell.
+Status ShellMoveBack(platform::Shell& shell, const std::string& from, const std::string& to);
 // Never replaces an existing file.
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to);
 

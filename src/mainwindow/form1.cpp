@@ -154,6 +154,7 @@ void Form1::ConnectCommands() {
   onKey(QKeySequence(Qt::Key_Enter), ui_.lstFiles, [this] { Command(&FileCommands::Open); });
   onKey(QKeySequence(Qt::Key_Delete), ui_.lstFiles, [this] { Command(&FileCommands::Delete); });
   onKey(QKeySequence(Qt::Key_F2), ui_.lstFiles, [this] { Command(&FileCommands::Rename); });
+  onKey(QKeySequence(QKeySequence::Undo), ui_.lstFiles, [this] { Command(&FileCommands::Undo); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
   onKey(QKeySequence::Find, this, [this] { tools_->OpenFind(); });
 }
@@ -292,6 +293,7 @@ void Form1::ShowFileMenu(const QPoint& at) {
   mainwindow::ShowFileMenu(
       *ui_.lstFiles, at, listed_, shell_,
       {.command = [this](void (fileops::FileCommands::*command)()) { Command(command); },
+       .undo = commands_.UndoText(),
        .countShown = status_.ShowsCount(),
        .showCount =
            [this](bool show) {

@@ -77,6 +77,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
              {"Move To", command(&FC::MoveTo), any},
              {"Rename", command(&FC::Rename), any},
              {"Delete", command(&FC::Delete), any},
+             {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
+              command(&FC::Undo), !actions.undo.empty()},
              {},
              {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
   if (!actions.more.empty()) items.emplace_back();

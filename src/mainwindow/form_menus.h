@@ -43,13 +43,15 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
 // What the file list's menu leaves to the window.
 struct FileMenuActions {
   std::function<void(void (fileops::FileCommands::*)())> command;
+  std::string undo;         // the Undo entry's words; empty when there is nothing to undo
   bool countShown = false;  // in the status line
   std::function<void(bool)> showCount;
   std::vector<MenuItem> more;  // after the window's own entries
 };
 // The file list's menu at at (in its viewport): the commands, the current file's folder
-// (opened through shell) and the chosen files' paths, as files gives them, and the count
-// in the status line. A row not chosen is chosen alone first.
+// (opened through shell) and the chosen files' paths, as files gives them, Undo (shown
+// greyed when there is nothing to undo) and the count in the status line. A row not
+// chosen is chosen alone first.
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
                   platform::Shell& shell, const FileMenuActions& actions);
 

@@ -62,7 +62,8 @@ bool IsOurTemp(std::string_view name) {
   name.remove_prefix(kTempPrefix.size());
   const auto dash = name.find('-');
   const auto digits = [](std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
   return dash != std::string_view::npos && digits(name.substr(0, dash)) &&
          digits(name.substr(dash + 1));
@@ -264,6 +265,58 @@ Status MoveAcross(const std::string& from, const std::string& to, const struct s
   return {};
 }
 
+std::string TrashFile(const std::string& trash, const std::string& entry) {
+  return JoinPath(JoinPath(trash, "files"), entry);
+}
+
+std::string TrashInfo(const std::string& trash, const std::string& entry) {
+  return JoinPath(JoinPath(trash, "info"), entry) + ".trashinfo";
+}
+
+// The name GIO gives the n-th trashed file of one name (n from 1): "a.tar.gz", then
+// "a.2.tar.gz"; a name without a dot gets ".2" at its end.
+std::string TrashEntryName(const std::string& name, int n) {
+  if (n == 1) return name;
+  const std::string number = "." + std::to_string(n);
+  const auto dot = name.find('.');
+  return dot == std::string::npos ? name + number : name.substr(0, dot) + number + name.substr(dot);
+}
+
+// The trashes GIO may have put path, on device, in: the home trash, then the two at the
+// top folder of its file system.
+std::vector<std::string> TrashesFor(const std::string& path, dev_t device) {
+  std::vector<std::string> trashes{JoinPath(g_get_user_data_dir(), "Trash")};
+  std::string top = ParentFolder(path);
+  struct stat st;
+  while (top != "/") {
+    const std::string up = ParentFolder(top);
+    if (Fs().Lstat(up.c_str(), &st) != 0 || st.st_dev != device) break;
+    top = up;
+  }
+  const std::string uid = std::to_string(geteuid());
+  trashes.push_back(JoinPath(JoinPath(top, ".Trash"), uid));
+  trashes.push_back(JoinPath(top, ".Trash-" + uid));
+  return trashes;
+}
+
+// GIO does not say where a file went: it is the entry, among those named after it, that
+// holds the very file. GIO takes the first number whose info file is free, so the search
+// ends at the first one missing.
+void FindTrashed(const std::string& path, const struct stat& source, TrashedAs& where) {
+  FileSystem& fs = Fs();
+  const std::string name = path.substr(path.rfind(kPathSeparator) + 1);
+  for (const std::string& trash : TrashesFor(path, source.st_dev)) {
+    struct stat st;
+    for (int n = 1; fs.Lstat(TrashInfo(trash, TrashEntryName(name, n)).c_str(), &st) == 0; ++n) {
+      const std::string entry = TrashEntryName(name, n);
+      if (fs.Lstat(TrashFile(trash, entry).c_str(), &st) == 0 && SameFile(st, source)) {
+        where = {trash, entry, path, st.st_dev, st.st_ino};
+        return;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string Quoted(const std::string& path) { return "\"" + VisibleText(path) + "\""; }
@@ -316,7 +369,8 @@ Status Rename(const std::string& from, const std::string& to) {
   return error == 0 ? Status() : Fail(what, error);
 }
 
-Status Trash(const std::string& path) {
+Status Trash(const std::string& path, TrashedAs* where) {
+  if (where) *where = {};
   if (Status refused = RefuseNul("delete", {&path}); !refused.ok()) return refused;
   struct stat st;
   if (Fs().Lstat(path.c_str(), &st) != 0) return Fail("Cannot delete " + Quoted(path), errno);
@@ -324,10 +378,38 @@ Status Trash(const std::string& path) {
   GError* gerror = nullptr;
   const bool trashed = g_file_trash(file, nullptr, &gerror);
   g_object_unref(file);
-  if (trashed) return {};
+  if (trashed) {
+    if (where) FindTrashed(path, st, *where);
+    return {};
+  }
   const std::string reason = gerror->message;
   g_error_free(gerror);
   return {ENOTRECOVERABLE, Quoted(path) + " cannot be moved to the trash (" + reason + ")"};
+}
+
+Status Untrash(const TrashedAs& trashed) {
+  const std::string what = "Cannot put " + Quoted(trashed.original) + " back from the trash";
+  const std::string there = "a file of that name is there now";
+  FileSystem& fs = Fs();
+  const std::string file = TrashFile(trashed.trash, trashed.entry);
+  struct stat st;
+  // Anything at the place, even a dangling link, stays.
+  if (fs.Lstat(trashed.original.c_str(), &st) == 0) return Fail(what, EEXIST, there);
+  if (trashed.entry.empty() || fs.Lstat(file.c_str(), &st) != 0 || st.st_dev != trashed.device ||
+      st.st_ino != trashed.inode) {
+    return Fail(what, ENOENT, "it is no longer in the trash");
+  }
+  const int error = RenameNoReplace(file, trashed.original);
+  if (error == EXDEV) {
+    if (Status moved = Move(file, trashed.original, false); !moved.ok()) return moved;
+  } else if (error == ENOENT) {  // the entry is there: the folder is not
+    return Fail(what, error, "its folder " + Quoted(ParentFolder(trashed.original)) + " is gone");
+  } else if (error != 0) {
+    return Fail(what, error, error == EEXIST ? there : "");
+  }
+  // The file is back whatever comes of this: a leftover entry only shows broken in the trash.
+  fs.Unlink(TrashInfo(trashed.trash, trashed.entry).c_str());
+  return {};
 }
 
 Status Delete(const std::string& path) {

@@ -29,10 +29,23 @@ Status Move(const std::string& from, const std::string& to, bool replace,
 // Gives from the name to; never replaces anything (InTheWay()). Renaming to itself is ok().
 Status Rename(const std::string& from, const std::string& to);
 
+// Where a file went in the trash: the trash folder (holding files/ and info/), its entry's
+// name there, the path it had, and the file itself (so that a file later given the same
+// entry is not taken for it).
+struct TrashedAs {
+  std::string trash, entry, original;
+  std::uint64_t device = 0, inode = 0;
+};
+
 // Moves path to the desktop's trash (a link goes as itself); NoTrash() when no trash
 // takes it (the message says so and why). The trash goes through GIO, which keeps the
-// desktop's own trash rules; nothing else here needs more than the system.
-Status Trash(const std::string& path);
+// desktop's own trash rules; nothing else here needs more than the system. When where is
+// given it says where the file went; its entry stays empty if that cannot be found.
+Status Trash(const std::string& path, TrashedAs* where = nullptr);
+// Puts a trashed file back at its path and drops its entry from the trash. Never replaces:
+// InTheWay() when anything stands at that path now; NotFound() when its folder is gone
+// (not made again) or the file is no longer in the trash.
+Status Untrash(const TrashedAs& trashed);
 // Deletes path for good.
 Status Delete(const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QtTest>
 #include <algorithm>
+#include <filesystem>
 
 #include "catalogue/path_list.h"
 #include "fileops/file_commands.h"
@@ -47,7 +48,9 @@ class TestFileCommands : public QObject {
   // p(ick "out//"), x (cancel the picker), k/K (OK/Cancel to deleting), e(rror; for Open: no
   // program opens the file), ! (Cancel in the progress window), to "Replace it?" y, Y(es to
   // all), n, N(o to all), c(ancel); for Rename first the name typed ("_": a blank, "|": NUL, "-":
-  // none). files: what "out" | the folder hold after ("*": still old), ">" the row opened.
+  // none). After ":", Undo: u (undo), a digit (an "old" file made at that row's old place), -
+  // (the folder removed), K (a Delete not confirmed). files: what "out" | the folder hold
+  // after ("*": still old), ">" the row opened.
   void commands_data() {
     for (const char* column : {"command", "selection", "gone", "waiting", "answers", "status"})
       QTest::addColumn<QString>(column);
@@ -92,6 +95,18 @@ class TestFileCommands : public QObject {
     row("rename to dot dot", "rename", "=2", "", "", ".. e", "", "| a b c d", false);
     row("rename, NUL", "rename", "=2", "", "", "a|b e", "", "| a b c d", false);
     row("rename into another folder", "rename", "=2", "", "", "../x e", "", "| a b c d", false);
+    row("delete, undone but for a file in its place", "delete", "02", "", "", "k:2eu",
+        "Undone 1 of 2 files; 1 not undone", "| a b c* d", true);
+    row("delete, undone, its folder gone", "delete", "0", "", "", "k:-eu",
+        "Undone 0 of 1 file; 1 not undone", "|", true);
+    row("delete, undone twice", "delete", "0", "", "", "k:uu", "Nothing to undo", "| a b c d",
+        true);
+    row("move, undone but for a file in its place", "move", "01", "", "", "p:1eu",
+        "Undone 1 of 2 files; 1 not undone", "b | a b* c d", true);
+    row("move, undone after a Delete not confirmed", "move", "0", "", "", "p:Ku", "Undo Complete",
+        "| a b c d", true);
+    row("rename, undone but for a file in its place", "rename", "=2", "", "", "r :2eu",
+        "Undone 0 of 1 file; 1 not undone", "| a b c* d r", true);
     row("open the current entry", "open", "0=1", "", "", "", "", "| a b c d >b", false);
     row("open, no program for it", "open", "=3", "", "", "e", "", "| a b c d >d", false);
   }
@@ -101,9 +116,12 @@ class TestFileCommands : public QObject {
     QFETCH(QString, answers);
     TestDir dir;
     FakeList list;
-    for (const char* name : {"a #1.txt", "b %2.txt", "c.txt", "d #%é.txt"}) {
+    for (const char* name : {"a #1.txt", "b %2.txt", "c", "d #%é.txt"}) {
       dir.createFile(std::string("tree/") + name, name);
       list.rows.push_back(dir / "tree/" + name);
+      // Named as files in the trash: Undo finds theirs among numbered entries.
+      if (answers.contains(':') && platform::Trash(list.rows.back()).ok())
+        dir.createFile(std::string("tree/") + name, name);
     }
     dir.createDir("out");
     list.folder = dir / "tree";
@@ -144,7 +162,17 @@ class TestFileCommands : public QObject {
     const auto which = QStringList{"copy", "move", "delete", "rename", "open"}.indexOf(command);
     (commands.*
      std::array{&FC::CopyTo, &FC::MoveTo, &FC::Delete, &FC::Rename, &FC::Open}.at(which))();
+    std::string stayed = list.current;
+    for (const QChar step : answers.section(':', 1)) {
+      if (step.isDigit())
+        dir.createFile("tree/" + name(step), "old"), stayed = dir / "tree/" + name(step);
+      if (step == '-') std::filesystem::remove_all(dir / "tree");
+      if (step == 'K') commands.Delete();
+      if (step == 'u') commands.Undo();
+    }
     QVERIFY(dialogs.allAnswered());
+    const auto trash = [&](const char* part) { return entriesOf(home_ / "data/Trash/" + part); };
+    QCOMPARE(trash("info").size(), trash("files").size());  // Undo leaves no entry half there
 
     QTEST(QString::fromStdString(list.status), "status");
     QString held;
@@ -166,6 +194,8 @@ class TestFileCommands : public QObject {
       if (shown.kind == "replace") asked += letter(shown.text.substr(out.size()));
       if (shown.kind == "error" && command == "open")
         QVERIFY(shown.text.ends_with(": no program is set to open this kind of file"));
+      if (shown.kind == "error" && answers.contains(':'))  // naming the file that stayed
+        QVERIFY(shown.text.find(platform::Quoted(stayed)) != std::string::npos);
       if (shown.kind == "input")  // it starts from the current entry's name
         QCOMPARE(shown.text, "please input new file name [" + name(selection.back()) + "]");
     }

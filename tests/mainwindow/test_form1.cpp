@@ -33,7 +33,14 @@ std::string exampleStore(const TestDir& tree) {
 
 class TestForm1 : public QObject {
   Q_OBJECT
+  TestDir home_;  // HOME and XDG_DATA_HOME, for the trash: GLib reads them once
+
  private slots:
+  void initTestCase() {
+    qputenv("HOME", QByteArray::fromStdString(home_.path()));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
+  }
+
   // A load says what could not be read; chips move between the panel and the filter bar, and
   // the list (its tooltip: how many) follows them, the match mode and user tags.
   void loadAndFilter() {
@@ -153,17 +160,25 @@ class TestForm1 : public QObject {
   }
 
   // The keys act on the file list where it has the focus. A command's words stand on the status
-  // line over the rescan it starts, which empties the filter bar.
+  // line over the rescan it starts, which empties the filter bar. undo: then Ctrl+Z, or the
+  // menu's entry of that name.
   void commandKeys_data() {
     QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("undo");
     QTest::addColumn<QString>("status");
     QTest::addColumn<Strings>("left");
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << "Delete Complete" << Strings{"b"};
-    QTest::newRow("F2") << int(Qt::Key_F2) << "" << Strings{"b", "c"};
-    QTest::newRow("Enter") << int(Qt::Key_Return) << "" << Strings{"a", "b"};
+    const QString none;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "Delete Complete" << Strings{"b"};
+    QTest::newRow("Delete, the menu's Undo") << int(Qt::Key_Delete) << "Undo Delete of 1 file"
+                                             << "Undo Complete" << Strings{"a", "b"};
+    QTest::newRow("F2") << int(Qt::Key_F2) << none << none << Strings{"b", "c"};
+    QTest::newRow("F2, Ctrl+Z") << int(Qt::Key_F2) << "Ctrl+Z"
+                                << "Undo Complete" << Strings{"a", "b"};
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << none << Strings{"a", "b"};
   }
   void commandKeys() {
     QFETCH(int, key);
+    QFETCH(QString, undo);
     TestDir tree;
     tree.createFile("a"), tree.createFile("b");
     World w(tree.path() + "\r\n\r\n");
@@ -175,6 +190,8 @@ class TestForm1 : public QObject {
     if (key == Qt::Key_F2) w.dialogs.input("c");
     w.bar().AddItem("marker", "auto");
     list.setFocus(), QTest::keyClick(&list, Qt::Key(key));
+    if (undo == "Ctrl+Z") w.settle(), QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
+    if (undo.startsWith("Undo ")) w.settle(), World::menu(list, qPrintable(undo));
     QVERIFY(w.dialogs.allAnswered());
     if (w.form->Loading()) QVERIFY(QSignalSpy(w.form.get(), &mainwindow::Form1::LoadEnded).wait());
     QTEST(w.find<QLabel>("lblStatus")->text(), "status");
