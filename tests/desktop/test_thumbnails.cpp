@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "desktop/shell.h"
@@ -91,19 +90,6 @@ class TestThumbnails : public QObject {
              std::vector<std::string>{large.substr(large.rfind('/') + 1)});
     QCOMPARE(statOf(large).st_mode & 0777, 0600u);
     if (row[0].isEmpty()) QCOMPARE(statOf(dir / "cache/large").st_mode & 0777, 0700u);
-  }
-
-  void answersOnItsOwnThread() {
-    TestDir dir;
-    const std::string file = dir / "a.png";
-    QImage(300, 300, QImage::Format_RGB32).save(QString::fromStdString(file), "png");
-    const ThumbnailCache cache(dir / "cache");
-    velmora::platform::Thumbnailer thumbnails(cache);
-    QSignalSpy ready(&thumbnails, &velmora::platform::Thumbnailer::Ready);
-    thumbnails.Request(dir / "gone.png");
-    thumbnails.Request(file);  // the first may be dropped, the last is answered
-    while (ready.isEmpty() || ready.last()[0].value<std::string>() != file) QVERIFY(ready.wait());
-    QCOMPARE(ready.last()[1].value<std::string>(), cache.PathOf(Kind::Large, file));
   }
 };
 
