@@ -19,16 +19,14 @@ bool HasScheme(const std::string& text) {
   return true;
 }
 
-}  // namespace
-
-std::string FileUrl(const std::string& path) {
+// file:// and path, each byte that is neither a letter, a digit nor in keep escaped.
+std::string EscapedFileUrl(const std::string& path, std::string_view keep) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string url = "file://";
   for (const char ch : path) {
     const auto c = static_cast<unsigned char>(ch);
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '-' || c == '.' || c == '_' || c == '~' || c == kPathSeparator;
-    if (plain) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+        keep.find(ch) != std::string_view::npos) {
       url.push_back(ch);
     } else {
       url.push_back('%');
@@ -37,6 +35,14 @@ std::string FileUrl(const std::string& path) {
     }
   }
   return url;
+}
+
+}  // namespace
+
+std::string FileUrl(const std::string& path) { return EscapedFileUrl(path, "-._~/"); }
+
+std::string DesktopFileUrl(const std::string& path) {
+  return EscapedFileUrl(path, "-._~/!$&'()*+,=:@");
 }
 
 std::optional<std::string> PathOfFileUrl(std::string_view url) {

@@ -21,6 +21,9 @@ class UrlLauncher {
 // file:// followed by the path's bytes, percent-encoded where needed, so that blanks,
 // quotes, a leading "-", newlines and bytes that are not UTF-8 all survive.
 std::string FileUrl(const std::string& path);
+// As FileUrl, with !$&'()*+,=:@ left as they are, as GLib writes a file's address: the
+// name under which the desktop's shared caches know a file.
+std::string DesktopFileUrl(const std::string& path);
 // The path of a local file:// address (empty or "localhost" host), its escapes decoded
 // to the exact bytes; nothing for any other address.
 std::optional<std::string> PathOfFileUrl(std::string_view url);

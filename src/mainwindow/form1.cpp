@@ -17,6 +17,7 @@
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_menus.h"
+#include "mainwindow/preview_tips.h"
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
 #include "widgets/tag_panel.h"
@@ -133,6 +134,7 @@ void Form1::ConnectFiles() {
   connect(ui_.lstFiles, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
   ui_.lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.lstFiles, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
+  new PreviewTips(*ui_.lstFiles, files_, ui_.lstFiles);  // pictures' thumbnails in the tips
 }
 
 void Form1::ConnectCommands() {

@@ -1,0 +1,81 @@
+#include "mainwindow/preview_tips.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QHelpEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QTableView>
+#include <QToolTip>
+#include <QUrl>
+
+#include "mainwindow/file_list_model.h"
+
+namespace velmora::mainwindow {
+
+QString PreviewTipText(const std::string& thumbnail, const QString& tip) {
+  const QUrl image = QUrl::fromLocalFile(QFile::decodeName(thumbnail.c_str()));
+  return QStringLiteral("<img src=\"%1\"><p style=\"white-space:pre\">%2</p>")
+      .arg(image.toString(QUrl::FullyEncoded).toHtmlEscaped(), tip.toHtmlEscaped());
+}
+
+PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* parent)
+    : QObject(parent), view_(view), files_(files) {
+  for (const QByteArray& format : QImageReader::supportedImageFormats()) formats_.insert(format);
+  connect(&thumbnails_, &platform::Thumbnailer::Ready, this, &PreviewTips::Show);
+  view_.installEventFilter(this);
+  view_.viewport()->installEventFilter(this);
+}
+
+bool PreviewTips::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_.viewport() && event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    at_ = help->globalPos();
+    byKey_ = false;
+    return Ask(view_.indexAt(help->pos()));
+  }
+  // On the release: a key pressed hides any tip. The press goes on to the view, which
+  // selects the row as before.
+  if (watched != &view_ || event->type() != QEvent::KeyRelease) return false;
+  if (const auto* key = static_cast<QKeyEvent*>(event);
+      key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat()) {
+    const QModelIndex current = view_.currentIndex();
+    at_ = view_.viewport()->mapToGlobal(view_.visualRect(current).bottomLeft());
+    byKey_ = true;
+    if (current.isValid() && !Ask(current)) ShowTip(current, {});
+  }
+  return false;
+}
+
+bool PreviewTips::Ask(const QModelIndex& index) {
+  const std::string path = files_.PathAt(index.row());
+  const std::size_t dot = path.rfind('.');
+  wanted_.clear();
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos ||
+      !formats_.contains(QByteArray::fromStdString(path.substr(dot + 1)).toLower()))
+    return false;
+  wanted_ = path;
+  thumbnails_.Request(path);  // even when known: the picture may have changed since
+  if (path != shownPath_) return false;
+  ShowTip(index, shownThumbnail_);
+  return true;
+}
+
+void PreviewTips::Show(const std::string& path, const std::string& thumbnail) {
+  if (path != wanted_ || thumbnail.empty()) return;
+  shownPath_ = path;
+  shownThumbnail_ = thumbnail;
+  // Only while the row's tip is up and the row still under the mouse, or still current.
+  const QModelIndex index = byKey_ ? view_.currentIndex()
+                                   : view_.indexAt(view_.viewport()->mapFromGlobal(QCursor::pos()));
+  if (QToolTip::isVisible() && index.isValid() && files_.PathAt(index.row()) == path)
+    ShowTip(index, thumbnail);
+}
+
+void PreviewTips::ShowTip(const QModelIndex& index, const std::string& thumbnail) {
+  const QString tip = index.data(Qt::ToolTipRole).toString();
+  QToolTip::showText(at_, thumbnail.empty() ? tip : PreviewTipText(thumbnail, tip),
+                     view_.viewport(), view_.visualRect(index));
+}
+
+}  // namespace velmora::mainwindow
