@@ -51,8 +51,13 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
     std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
       return input.folders[a] < input.folders[b];
     });
+    // A folder may be numbered more than once (listed again after others): one rank.
     rank.resize(byText.size());
-    for (std::uint32_t r = 0; r < byText.size(); ++r) rank[byText[r]] = r;
+    std::uint32_t r = 0;
+    for (std::size_t k = 0; k < byText.size(); ++k) {
+      if (k > 0 && input.folders[byText[k]] != input.folders[byText[k - 1]]) ++r;
+      rank[byText[k]] = r;
+    }
   }
   const auto fact = [&](std::size_t f) {
     return f < input.facts.size() ? input.facts[f] : platform::FileFacts{};

@@ -2,6 +2,7 @@
 // A main window over a temporary store and tree, answered by scripted dialogs.
 
 #include <QListWidget>
+#include <QMenu>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -59,10 +60,13 @@ struct World {
                              static_cast<int>(widgets::TwipsToPixels(g.top + g.height / 2))));
   }
   std::string store() const { return dir.read("folders.txt"); }
+  // Chooses item of the menu a right-click opens; "Sub/Item" in a menu of it.
   static void menu(QWidget& w, const char* item, QPoint at = {1, 1}) {
-    QTimer::singleShot(0, [item] {  // chooses item of the menu a right-click opens
-      for (QAction* a : QApplication::activePopupWidget()->actions())
-        if (a->text() == item) a->trigger();
+    QTimer::singleShot(0, [path = QString(item)] {
+      QList<QAction*> actions = QApplication::activePopupWidget()->actions();
+      for (const QString& step : path.split('/'))
+        for (QAction* a : std::exchange(actions, {}))
+          if (a->text() == step) a->menu() ? void(actions = a->menu()->actions()) : a->trigger();
       QApplication::activePopupWidget()->close();
     });
     emit w.customContextMenuRequested(at);

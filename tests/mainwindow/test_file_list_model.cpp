@@ -57,6 +57,40 @@ class TestFileListModel : public QObject {
     QCOMPARE(f.model.rowCount(), 301);
   }
 
+  // Sorted rows take in files made and removed by others, keep a chosen file chosen
+  // through each new order, and go back to the walk's order; sizes come in the background.
+  void sortedRows() {
+    Fixture f;
+    f.tree.createFile("t/b.txt", "12"), f.tree.createFile("t/c.txt", "1");
+    f.tree.createFile("t/a.txt", "123");
+    f.show(f.tree / "t");
+    const auto names = [&f] {
+      std::string out;
+      for (int r = 0; r < f.model.rowCount(); ++r)
+        out += catalogue::FileNameOf(f.model.PathAt(r)).front();
+      return out;
+    };
+    QItemSelectionModel chosen(&f.model);
+    f.model.SetSort({catalogue::SortKey::Name, false});
+    QCOMPARE(names(), "abc");
+    chosen.select(f.model.index(1, 0), QItemSelectionModel::Select);
+    f.model.SetSort({catalogue::SortKey::Name, true});
+    QCOMPARE(names(), "cba");
+    QVERIFY(chosen.isSelected(f.model.index(1, 0)));
+    f.tree.createFile("t/d.txt"), f.tree.createFile("t/ab.txt");
+    std::remove((f.tree / "t/c.txt").c_str());
+    QTRY_COMPARE(names(), "dbaa");
+    QCOMPARE(f.model.PathAt(2), f.tree / "t/ab.txt");
+    QVERIFY(chosen.isSelected(f.model.index(1, 0)));
+    f.model.SetShown(mainwindow::Column::Size, true);
+    f.model.SetSort({catalogue::SortKey::Size, false});
+    QTRY_COMPARE(names(), "daba");  // d and ab are empty, in the order they came
+    QCOMPARE(f.model.data(f.model.index(3, 1), Qt::DisplayRole).toString(), "3 bytes");
+    f.model.SetSort({});
+    for (int r = 0; r < f.model.rowCount(); ++r)
+      QCOMPARE(f.model.PathAt(r), f.browser.Files()[f.browser.FileAtRow(static_cast<std::size_t>(r))]);
+  }
+
   // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
   // folders are taken.
   void dragAndDrop() {

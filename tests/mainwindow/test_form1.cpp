@@ -8,7 +8,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -297,6 +300,40 @@ class TestForm1 : public QObject {
                  QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
     w.select(0);
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("0 of 0 files"));
+  }
+
+  // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column,
+  // and the columns, the order and whole-tag matching are kept for the next run.
+  void listTools() {
+    TestDir tree;
+    tree.createFile("b.txt", "12"), tree.createFile("a-BEACH.txt", "123");
+    tree.createFile("beaches.txt", "1");
+    World w;
+    w.stateFile = w.dir / "window.conf";
+    for (int run = 0; run < 2; ++run) {
+      w.Start(tree.path() + "\r\n\r\n");
+      w.select(0);
+      if (run > 0) break;
+      auto* list = w.find<QAbstractItemView>("lstFiles");
+      QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+      auto* find = w.find<QLineEdit>("txtFind");
+      QVERIFY(find->isVisible());
+      QTest::keyClicks(find, "beach");
+      QTRY_COMPARE(w.files().size(), std::size_t{2});
+      QTest::keyClick(find, Qt::Key_Escape);
+      QVERIFY(!find->isVisible());
+      QCOMPARE(w.files().size(), std::size_t{3});
+      World::menu(*list, "Columns/Size");
+      World::menu(*list, "Sort By/Name");
+      QCOMPARE(w.files(), (Strings{tree / "a-BEACH.txt", tree / "b.txt", tree / "beaches.txt"}));
+      auto* header = static_cast<QTableView*>(list)->horizontalHeader();
+      emit header->sectionClicked(1);
+      QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
+      World::menu(w.bar(), "Match Whole Tags");
+      w.form->close();
+    }
+    QVERIFY(w.form->Files().Shows(mainwindow::Column::Size) && w.form->Browser().WholeTags());
+    QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.
