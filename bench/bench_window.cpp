@@ -1,12 +1,14 @@
 // The window with a large folder: how soon the first rows show, the longest time the
 // window does not answer while it loads, the whole load, memory per file, stopping a
-// load, and files made by another program while it is shown.
+// load, files made by another program while it is shown, a key in the find field,
+// sorting, and reading every file's size and time.
 // VELMORA_BENCH_TREE names the tree (made by velmora-make-tree).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,13 +67,21 @@ struct StallMeter {
 };
 
 struct Window {
-  explicit Window(const char* tree) {
+  // state: the window's kept state, as its file holds it.
+  explicit Window(const char* tree, const QByteArray& state = {}) {
     QFile store(dir.filePath("folders.txt"));
     if (!store.open(QIODevice::WriteOnly)) std::abort();
     store.write(QByteArray(tree) + "\r\n\r\n");
     store.close();
+    QFile kept(dir.filePath("window.conf"));
+    if (!kept.open(QIODevice::WriteOnly)) std::abort();
+    kept.write("[General]\n" + state);
+    kept.close();
     form = std::make_unique<velmora::mainwindow::Form1>(
-        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(), {}, {}}, shell);
+        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(), {},
+                                          dir.filePath("window.conf").toStdString()},
+        shell);
+    form->RestoreState(false);
     form->show();
     QApplication::processEvents();
   }
@@ -161,9 +171,10 @@ void BM_StopLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_StopLoad)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+// Arg 1: tags match whole words.
 void BM_ClickChip(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
-  Window w(Tree());
+  Window w(Tree(), state.range(0) ? "wholeTags=true" : "");
   for (auto _ : state) {
     state.PauseTiming();
     auto* panel = w.Loaded();
@@ -174,7 +185,95 @@ void BM_ClickChip(benchmark::State& state) {
   }
   state.counters["shown"] = w.form->Files().rowCount();
 }
-BENCHMARK(BM_ClickChip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ClickChip)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// A key typed in the find field (Ctrl+F): until the list is narrowed and painted. Keys
+// of "beach" one by one, then back to the whole list.
+void BM_FindKey(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  Window w(Tree());
+  w.Loaded();
+  QTest::keyClick(w.form.get(), Qt::Key_F, Qt::ControlModifier);
+  auto* field = w.form->findChild<QLineEdit*>("txtFind");
+  const std::string word = "beach";
+  std::size_t typed = 0;
+  for (auto _ : state) {
+    const char key = word[typed++ % word.size()];
+    if (typed % word.size() == 1) {
+      state.PauseTiming();
+      field->setText("x");
+      QTest::keyClick(field, Qt::Key_Backspace);
+      while (!w.form->Browser().FindText().empty()) QCoreApplication::processEvents();
+      QTest::keyClick(w.form.get(), Qt::Key_F, Qt::ControlModifier);
+      state.ResumeTiming();
+    }
+    const std::string want = field->text().toStdString() + key;
+    QTest::keyClick(field, key);
+    while (w.form->Browser().FindText() != want) QCoreApplication::processEvents();
+    w.frame = w.form->grab();
+  }
+  state.counters["shown"] = w.form->Files().rowCount();
+}
+BENCHMARK(BM_FindKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+// Sorting every row by a column (Arg: the key), back to the walk's order between: until
+// the rows are in order, and the longest the window did not answer meanwhile. The files'
+// sizes and times are read first.
+void BM_SortRows(benchmark::State& state) {
+  using velmora::catalogue::SortKey;
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  Window w(Tree(), "columns=4");  // the size
+  w.Loaded();
+  auto& model = w.form->Files();
+  while (w.form->Browser().Facts().size() < w.form->Browser().Files().size())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  StallMeter stall;
+  double longest = 0;
+  for (auto _ : state) {
+    stall.Start();
+    model.SetSort({static_cast<SortKey>(state.range(0)), false});
+    while (!model.InOrder()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    w.frame = w.form->grab();
+    longest = std::max(longest, stall.Stop());
+    state.PauseTiming();
+    model.SetSort({});
+    state.ResumeTiming();
+  }
+  state.counters["rows"] = model.rowCount();
+  state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_SortRows)
+    ->Arg(static_cast<int>(velmora::catalogue::SortKey::Name))
+    ->Arg(static_cast<int>(velmora::catalogue::SortKey::Size))
+    ->Arg(static_cast<int>(velmora::catalogue::SortKey::Folder))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+// Every file's size and time, once the Size column is shown: until all are read, the
+// longest the window did not answer meanwhile, and the cost per million files.
+void BM_ReadFacts(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  StallMeter stall;
+  double longest = 0;
+  double files = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Window w(Tree());
+    w.Loaded();
+    state.ResumeTiming();
+    stall.Start();
+    w.form->Files().SetShown(velmora::mainwindow::Column::Size, true);
+    const auto& browser = w.form->Browser();
+    while (browser.Facts().size() < browser.Files().size() || !browser.Facts().back().Known())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    longest = std::max(longest, stall.Stop());
+    files = static_cast<double>(browser.Files().size());
+  }
+  state.counters["files"] = files;
+  state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_ReadFacts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // Every chip's count, after a click on the first chip changed the filter: until all are
 // counted, and the longest the window did not answer meanwhile.

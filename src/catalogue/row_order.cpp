@@ -46,17 +46,17 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
   const bool down = input.by.descending;
   std::vector<std::uint32_t> rank;  // by folder number: its place among the folders
   if (key == SortKey::Folder) {
-    std::vector<std::uint32_t> byText(input.folders.size());
-    std::iota(byText.begin(), byText.end(), 0U);
-    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
+    std::vector<std::uint32_t> folders(input.folders.size());
+    std::iota(folders.begin(), folders.end(), 0U);
+    std::sort(folders.begin(), folders.end(), [&](std::uint32_t a, std::uint32_t b) {
       return input.folders[a] < input.folders[b];
     });
     // A folder may be numbered more than once (listed again after others): one rank.
-    rank.resize(byText.size());
+    rank.resize(folders.size());
     std::uint32_t r = 0;
-    for (std::size_t k = 0; k < byText.size(); ++k) {
-      if (k > 0 && input.folders[byText[k]] != input.folders[byText[k - 1]]) ++r;
-      rank[byText[k]] = r;
+    for (std::size_t k = 0; k < folders.size(); ++k) {
+      if (k > 0 && input.folders[folders[k]] != input.folders[folders[k - 1]]) ++r;
+      rank[folders[k]] = r;
     }
   }
   const auto fact = [&](std::size_t f) {
@@ -65,8 +65,10 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
   // A number per file that orders most of them; ties are broken by the whole text.
   struct Entry {
     std::uint64_t key;
+    std::string_view text;  // what breaks ties: the name, or the type and then the name
     std::size_t file;
   };
+  const bool byText = key == SortKey::Name || key == SortKey::Type || key == SortKey::Folder;
   std::vector<Entry> entries;
   entries.reserve(input.files.size());
   for (const std::size_t f : input.files) {
@@ -79,21 +81,30 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
       case SortKey::Size: k = Ordered(fact(f).size); break;
       case SortKey::Modified: k = Ordered(fact(f).Known() ? fact(f).modified : INT64_MIN); break;
     }
-    entries.push_back({down ? ~k : k, f});
+    entries.push_back({down ? ~k : k, byText ? input.names.Name(f) : std::string_view(), f});
   }
   if (stop.stop_requested()) return {};
   const auto text = [&](const Entry& a, const Entry& b) {
-    if (key == SortKey::Size || key == SortKey::Modified || key == SortKey::None) return 0;
-    const std::string_view na = input.names.Name(a.file), nb = input.names.Name(b.file);
-    int c = key == SortKey::Type ? Extension(na).compare(Extension(nb)) : 0;
-    if (c == 0) c = na.compare(nb);
+    if (!byText) return 0;
+    int c = key == SortKey::Type ? Extension(a.text).compare(Extension(b.text)) : 0;
+    if (c == 0) c = a.text.compare(b.text);
     return down ? -c : c;
   };
-  std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+  const auto less = [&](const Entry& a, const Entry& b) {
     if (a.key != b.key) return a.key < b.key;
     if (const int c = text(a, b); c != 0) return c < 0;
     return a.file < b.file;
-  });
+  };
+  if (entries.size() < 100000) {
+    std::sort(entries.begin(), entries.end(), less);
+  } else {
+    // Two halves side by side, then merged: most machines have a second core free.
+    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
+    std::jthread half([&] { std::sort(entries.begin(), middle, less); });
+    std::sort(middle, entries.end(), less);
+    half.join();
+    std::inplace_merge(entries.begin(), middle, entries.end(), less);
+  }
   if (stop.stop_requested()) return {};
   std::vector<std::size_t> order;
   order.reserve(entries.size());
