@@ -306,7 +306,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       return platform::ShownText(platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
     case Column::Type: return platform::ShownText(catalogue::Extension(files.Name(file)));
     case Column::Size:
-      return fact.Known() ? QLocale().formattedDataSize(fact.size) : QString();
+      if (!fact.Known()) return QString();
+      if (fact.size == 1) return QStringLiteral("1 byte");  // the locale's word is plural only
+      return QLocale().formattedDataSize(fact.size);
     case Column::Modified:
       if (!fact.Known()) return QString();
       return QLocale().toString(QDateTime::fromMSecsSinceEpoch(fact.modified / 1'000'000),
