@@ -108,6 +108,7 @@ void Browser::Clear(bool keepFilter, bool sameLoad) {
   reader_.Stop();
   facts_.clear();
   factsAsked_ = 0;
+  factsAgain_.clear();
   readingFacts_ = false;
   progress_ = {.load = sameLoad ? progress_.load : generation_};
 }
@@ -164,7 +165,11 @@ void Browser::Poll() {
 void Browser::Apply(handover::Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
-    if (files->live && !rows_.DropListed(*files)) return;
+    const std::size_t again = factsAgain_.size();
+    if (files->live && !rows_.DropListed(*files, wantFacts_ ? &factsAgain_ : nullptr)) {
+      if (factsAgain_.size() > again) ReadFacts();
+      return;
+    }
     const bool live = files->live;
     Append(std::move(*files));
     if (live) {
@@ -193,11 +198,18 @@ void Browser::Apply(handover::Delivery& delivery) {
   } else if (std::holds_alternative<handover::Vanished>(delivery)) {
     Vanish();
   } else if (auto* facts = std::get_if<handover::Facts>(&delivery)) {
-    const std::size_t upTo = facts->first + facts->facts.size();
-    if (facts_.size() < upTo) facts_.resize(upTo);
-    std::copy(facts->facts.begin(), facts->facts.end(),
-              facts_.begin() + static_cast<std::ptrdiff_t>(facts->first));
-    if (rowListener_ && upTo > facts->first) rowListener_->FactsChanged(facts->first, upTo);
+    if (!facts->numbers.empty()) {
+      for (std::size_t k = 0; k < facts->numbers.size(); ++k)
+        if (facts->numbers[k] < facts_.size()) facts_[facts->numbers[k]] = facts->facts[k];
+    } else {
+      const std::size_t upTo = facts->first + facts->facts.size();
+      if (facts_.size() < upTo) facts_.resize(upTo);
+      std::copy(facts->facts.begin(), facts->facts.end(),
+                facts_.begin() + static_cast<std::ptrdiff_t>(facts->first));
+    }
+    const bool complete =
+        facts->last && factsAsked_ >= rows_.Files().size() && factsAgain_.empty();
+    if (rowListener_) rowListener_->FactsChanged(complete);
     if (facts->last) {
       readingFacts_ = false;
       ReadFacts();
@@ -257,7 +269,16 @@ void Browser::WantFacts() {
 
 void Browser::ReadFacts() {
   const PathList& files = rows_.Files();
-  if (!wantFacts_ || readingFacts_ || progress_.loading || factsAsked_ >= files.size()) return;
+  if (!wantFacts_ || readingFacts_ || progress_.loading) return;
+  if (factsAsked_ >= files.size()) {
+    // Files made again where they were listed (a save by renaming over): read anew.
+    if (factsAgain_.empty()) return;
+    PathList again;
+    for (const std::size_t i : factsAgain_) again.push_back(files[i]);
+    readingFacts_ = true;
+    reader_.Start(generation_, std::move(again), 0, std::exchange(factsAgain_, {}));
+    return;
+  }
   PathList part;
   if (factsAsked_ == 0) {
     part = files;  // a copy of the blocks, far quicker than path by path

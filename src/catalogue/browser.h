@@ -198,6 +198,7 @@ class Browser {
   bool wantFacts_ = false;
   std::vector<platform::FileFacts> facts_;  // by file number
   std::size_t factsAsked_ = 0;              // files whose facts were asked for
+  std::vector<std::size_t> factsAgain_;     // files made again since their facts were read
   bool readingFacts_ = false;
 
   // The threads, each owned by one object that waits for them when it goes.

@@ -7,18 +7,20 @@
 
 namespace velmora::catalogue {
 
-void FactReader::Start(std::uint64_t generation, PathList files, std::size_t first) {
+void FactReader::Start(std::uint64_t generation, PathList files, std::size_t first,
+                       std::vector<std::size_t> numbers) {
   Stop();
-  thread_ = std::jthread([inbox = inbox_, generation, files = std::move(files),
-                          first](std::stop_token stop) {
+  thread_ = std::jthread([inbox = inbox_, generation, files = std::move(files), first,
+                          numbers = std::move(numbers)](std::stop_token stop) {
     platform::NameThread("velmora-facts");
     platform::YieldToForeground();
     constexpr std::size_t kPiece = 16384;
     std::vector<std::string_view> names;
     for (std::size_t from = 0; from < files.size();) {
       if (stop.stop_requested()) return;
-      handover::Facts piece{first + from, {}, false};
+      handover::Facts piece{first + from, {}, {}, false};
       const std::size_t end = std::min(files.size(), from + kPiece);
+      if (!numbers.empty()) piece.numbers.assign(numbers.begin() + from, numbers.begin() + end);
       piece.facts.resize(end - from);
       // The files of one folder follow one another: each run is read from its folder.
       for (std::size_t i = from; i < end;) {
@@ -33,7 +35,7 @@ void FactReader::Start(std::uint64_t generation, PathList files, std::size_t fir
       piece.last = from == files.size();
       inbox->Post(generation, std::move(piece));
     }
-    if (files.empty()) inbox->Post(generation, handover::Facts{first, {}, true});
+    if (files.empty()) inbox->Post(generation, handover::Facts{first, {}, {}, true});
   });
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "catalogue/inbox.h"
 #include "catalogue/path_list.h"
@@ -18,9 +19,10 @@ class FactReader {
   FactReader(const FactReader&) = delete;
   FactReader& operator=(const FactReader&) = delete;
 
-  // Stops the read running, if any, and reads files, the first numbered first; the last
-  // piece posted says so.
-  void Start(std::uint64_t generation, PathList files, std::size_t first);
+  // Stops the read running, if any, and reads files, the first numbered first (or each
+  // numbered as numbers says); the last piece posted says so.
+  void Start(std::uint64_t generation, PathList files, std::size_t first,
+             std::vector<std::size_t> numbers = {});
   // Stops the read running and waits for it.
   void Stop();
 

@@ -75,7 +75,7 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   return made;
 }
 
-bool FileRows::DropListed(handover::Files& files) {
+bool FileRows::DropListed(handover::Files& files, std::vector<std::size_t>* again) {
   // The new names by folder; only the listed files of folders of that text are looked
   // at, by view, as Remove does: a file made in a big folder costs no string per file of it.
   std::unordered_map<std::string_view, std::unordered_set<std::string_view>> byFolder;
@@ -87,8 +87,10 @@ bool FileRows::DropListed(handover::Files& files) {
     for (const std::uint32_t k : FoldersNamed(folder)) {
       const auto [first, end] = scattered_ ? Run{0, files_.size()} : runs_[k];
       for (std::size_t i = first; i < end; ++i)
-        if (files_.FolderOf(i) == k && !Gone(i) && names.contains(files_.Name(i)))
+        if (files_.FolderOf(i) == k && !Gone(i) && names.contains(files_.Name(i))) {
           listed.insert(files_[i]);
+          if (again) again->push_back(i);
+        }
     }
   }
   PathList kept;

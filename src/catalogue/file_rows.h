@@ -32,11 +32,8 @@ class RowListener {
   virtual ~RowListener() = default;
   virtual void RowsChanging(const RowChange& change) = 0;
   virtual void RowsChanged(const RowChange& change) = 0;
-  // Sizes and times came in for the files numbered first to end.
-  virtual void FactsChanged(std::size_t first, std::size_t end) {
-    static_cast<void>(first);
-    static_cast<void>(end);
-  }
+  // Sizes and times came in; complete: every file listed has them now.
+  virtual void FactsChanged(bool complete) { static_cast<void>(complete); }
 };
 
 class FileRows {
@@ -62,8 +59,9 @@ class FileRows {
   std::vector<RowChange> Append(handover::Files&& files, const RowFilter& filter,
                                 std::vector<std::string>& fresh);
   // Leaves out of files made later those listed already (a file renamed over another is
-  // made where one is listed); false when none is left.
-  bool DropListed(handover::Files& files);
+  // made where one is listed); false when none is left. again: the numbers of the files
+  // listed that were made again.
+  bool DropListed(handover::Files& files, std::vector<std::size_t>* again = nullptr);
   // Files gone by path, and with folders, everything under the folders among paths;
   // emptied: the tags that no file has any more.
   std::vector<RowChange> Remove(const std::vector<std::string>& paths, bool folders,

@@ -40,8 +40,9 @@ struct Counts {       // what the panel's tags hit
   std::vector<std::string> tags;
   std::vector<TagHits> hits;
 };
-struct Facts {  // sizes and times of files numbered from first
+struct Facts {  // sizes and times of files numbered from first, or as numbers says
   std::size_t first = 0;
+  std::vector<std::size_t> numbers;
   std::vector<platform::FileFacts> facts;
   bool last = false;  // the read asked for is done
 };

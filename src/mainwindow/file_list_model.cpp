@@ -122,7 +122,7 @@ void FileListModel::DropSorted(const std::vector<std::size_t>& files) {
   if (reset) endResetModel();
 }
 
-void FileListModel::FactsChanged(std::size_t first, std::size_t end) {
+void FileListModel::FactsChanged(bool complete) {
   for (const Column c : {Column::Size, Column::Modified}) {
     const auto at = std::find(columns_.begin(), columns_.end(), c);
     if (at == columns_.end() || rowCount() == 0) continue;
@@ -130,9 +130,7 @@ void FileListModel::FactsChanged(std::size_t first, std::size_t end) {
     emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
   }
   // Sorted by them once all are in: a sort per piece would never rest.
-  if ((sort_.key == SortKey::Size || sort_.key == SortKey::Modified) &&
-      end >= browser_.Files().size() && first < end)
-    Resort();
+  if ((sort_.key == SortKey::Size || sort_.key == SortKey::Modified) && complete) Resort();
 }
 
 void FileListModel::Announce() {

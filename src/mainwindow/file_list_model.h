@@ -30,7 +30,7 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
 
   void RowsChanging(const catalogue::RowChange& change) override;
   void RowsChanged(const catalogue::RowChange& change) override;
-  void FactsChanged(std::size_t first, std::size_t end) override;
+  void FactsChanged(bool complete) override;
   // While a folder loads, rows added at the end are told to the views together, at most
   // every tenth of a second (the first at once): a view's bookkeeping for an insertion
   // grows with the rows it has. Call when the load ends.

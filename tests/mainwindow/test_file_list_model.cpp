@@ -86,6 +86,9 @@ class TestFileListModel : public QObject {
     f.model.SetSort({catalogue::SortKey::Size, false});
     QTRY_COMPARE(names(), "daba");  // d and ab are empty, in the order they came
     QCOMPARE(f.model.data(f.model.index(3, 1), Qt::DisplayRole).toString(), "3 bytes");
+    f.tree.createFile("d.new", "12345");  // saved over d, as editors save
+    std::rename((f.tree / "d.new").c_str(), (f.tree / "t/d.txt").c_str());
+    QTRY_COMPARE(names(), "abad");
     f.model.SetSort({});
     for (int r = 0; r < f.model.rowCount(); ++r)
       QCOMPARE(f.model.PathAt(r), f.browser.Files()[f.browser.FileAtRow(static_cast<std::size_t>(r))]);
