@@ -3,8 +3,11 @@
 // in one buffer searched 16 bytes at a time, so matches near the ends of names, and
 // needles that would fit across two of them, are where the two could disagree.
 //
+// Tags that match whole words only are checked against the same rule's weaker promises.
+//
 // Input: a mode byte (bit 0: Any), then tags separated by ',' up to the first '/',
 // then file names separated by '/'.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -83,5 +86,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     grown.Append(FilterIndex(one));
   }
   if (ApplyTagFilter(grown, tags, mode, excluded) != expected) std::abort();
+
+  // Whole words: never more than anywhere, whole or grown alike; the counts of one pass
+  // as filtering by each tag alone.
+  if (excluded.empty()) {
+    const RowFilter words{tags, {}, mode, true, {}};
+    const std::vector<std::size_t> kept = ApplyTagFilter(FilterIndex(paths), words);
+    if (!std::includes(expected.begin(), expected.end(), kept.begin(), kept.end())) std::abort();
+    if (ApplyTagFilter(grown, words) != kept) std::abort();
+    const std::vector<TagHits> wordHits = CountTagHits(grown, tags, {}, {}, true);
+    for (std::size_t k = 0; k < tags.size(); ++k) {
+      const RowFilter one{{tags[k]}, {}, MatchMode::Any, true, {}};
+      if (wordHits[k].all != ApplyTagFilter(FilterIndex(paths), one).size()) std::abort();
+    }
+  }
   return 0;
 }
