@@ -28,7 +28,8 @@ PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* 
 }
 
 bool PreviewTips::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_.viewport() && event->type() == QEvent::ToolTip) {
+  // The type first: while the view is destroyed, its children's going still comes here.
+  if (event->type() == QEvent::ToolTip && watched == view_.viewport()) {
     const auto* help = static_cast<QHelpEvent*>(event);
     at_ = help->globalPos();
     byKey_ = false;
@@ -36,7 +37,7 @@ bool PreviewTips::eventFilter(QObject* watched, QEvent* event) {
   }
   // On the release: a key pressed hides any tip. The press goes on to the view, which
   // selects the row as before.
-  if (watched != &view_ || event->type() != QEvent::KeyRelease) return false;
+  if (event->type() != QEvent::KeyRelease || watched != &view_) return false;
   if (const auto* key = static_cast<QKeyEvent*>(event);
       key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat()) {
     const QModelIndex current = view_.currentIndex();
