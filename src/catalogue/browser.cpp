@@ -217,7 +217,8 @@ void Browser::Apply(handover::Delivery& delivery) {
     if (kept_ == Kept::No) return Finish(end->unreadable);
     kept_ = Kept::No;
     std::vector<PathList> loaded;
-    for (handover::Files& piece : std::exchange(aside_, {})) loaded.push_back(std::move(piece.files));
+    for (handover::Files& piece : std::exchange(aside_, {}))
+      loaded.push_back(std::move(piece.files));
     cache_.Check(generation_, rows_.Files(), std::move(loaded), end->unreadable);
   } else if (auto* kept = std::get_if<handover::Cached>(&delivery)) {
     ShowKept(*kept);

@@ -47,9 +47,9 @@ struct Facts {  // sizes and times of files numbered from first, or as numbers s
   bool last = false;  // the read asked for is done
 };
 struct Cached : ListedFiles {  // files of the folder's last load, kept in a file
-  bool found = true;            // false: none were kept, or the file was refused
+  bool found = true;           // false: none were kept, or the file was refused
 };
-struct Checked {  // how the load differs from the kept listing shown
+struct Checked {                  // how the load differs from the kept listing shown
   std::vector<std::string> gone;  // listed, not found now
   ListedFiles added;              // found now, not listed
   PathList loaded;                // all the load found, in its order
