@@ -34,7 +34,7 @@ platform::Status WriteListing(const std::string& file, std::string_view folder,
 platform::Status ReadListing(const std::string& file, std::string_view folder,
                              const std::function<bool(PathList&&)>& piece);
 
-// The cache's threads, owned by the session: one reads a listing and then compares it
+// The cache's threads, owned by the browser: one reads a listing and then compares it
 // with the load, the other writes. Each posts to the inbox only and is waited for when
 // it is stopped or replaced, and when the object goes; both look at their stop token
 // between pieces, so waiting is short.
