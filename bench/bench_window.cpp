@@ -1,10 +1,12 @@
 // The window with a large folder: how soon the first rows show, the longest time the
 // window does not answer while it loads, the whole load, memory per file, stopping a
 // load, files made by another program while it is shown, a key in the find field,
-// sorting, and reading every file's size and time.
+// sorting, reading every file's size and time, and a folder chosen again with its listing
+// kept and without.
 // VELMORA_BENCH_TREE names the tree (made by velmora-make-tree).
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,12 +16,14 @@
 #include <QTest>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 #include <utility>
 
+#include "catalogue/listing_cache.h"
 #include "desktop/qt_services.h"
 #include "mainwindow/form1.h"
 #include "widgets/tag_panel.h"
@@ -123,7 +127,23 @@ struct Window {
   QPixmap frame;
 };
 
-const char* Tree() { return std::getenv("VELMORA_BENCH_TREE"); }
+const char* Tree() {
+  // The kept listings go to a folder of the run's own, never the user's.
+  static QTemporaryDir cache;
+  qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+  return std::getenv("VELMORA_BENCH_TREE");
+}
+
+// Forgets the tree's kept listing, so that the next load reads the folder alone.
+void ForgetListing() { std::remove(velmora::catalogue::ListingFile(Tree()).c_str()); }
+
+// Empties the system's caches of files and folders, as after a restart; false when this
+// process may not.
+bool DropCaches() {
+  ::sync();
+  std::ofstream drop("/proc/sys/vm/drop_caches");
+  return static_cast<bool>(drop << "3" << std::endl);
+}
 
 void BM_LoadFolder(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
@@ -134,6 +154,7 @@ void BM_LoadFolder(benchmark::State& state) {
   const long before = ResidentKb();
   bool measured = false;
   for (auto _ : state) {
+    ForgetListing();
     const auto start = Clock::now();
     w.Select();
     firstRows = std::max(firstRows, Ms(Clock::now() - start));
@@ -155,6 +176,41 @@ void BM_LoadFolder(benchmark::State& state) {
   state.counters["longest_stall_ms"] = longest;
 }
 BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A folder chosen again, its caches dropped: until the first rows show, and until the
+// load has ended (checked against the kept listing, arg 1, or read alone, arg 0). The
+// kept listing's bytes per file.
+void BM_ReopenFolder(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  const bool kept = state.range(0) != 0;
+  Window w(Tree());
+  w.Loaded();  // the listing kept
+  const std::string file = velmora::catalogue::ListingFile(Tree());
+  while (!std::filesystem::exists(file)) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const auto bytes = double(std::filesystem::file_size(file));
+  double firstRows = 0;
+  double stall = 0;
+  bool dropped = true;
+  StallMeter meter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (!kept) ForgetListing();
+    dropped = DropCaches() && dropped;
+    state.ResumeTiming();
+    const auto start = Clock::now();
+    w.Select();
+    firstRows = std::max(firstRows, Ms(Clock::now() - start));
+    meter.Start();
+    w.WaitForLoad();
+    stall = std::max(stall, meter.Stop());
+  }
+  state.counters["files"] = w.form->Files().rowCount();
+  state.counters["first_rows_ms"] = firstRows;
+  state.counters["longest_stall_ms"] = stall;
+  state.counters["kept_bytes_per_file"] = bytes / std::max(1, w.form->Files().rowCount());
+  state.counters["caches_dropped"] = dropped;
+}
+BENCHMARK(BM_ReopenFolder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // Esc during the load: until the window is idle and every worker has ended.
 void BM_StopLoad(benchmark::State& state) {

@@ -10,6 +10,16 @@ namespace velmora::catalogue {
 
 using namespace std::chrono_literals;
 
+namespace {
+
+// Files set aside to be compared with a kept listing need only their paths.
+void Unindex(handover::Files& files) {
+  files.index = {};
+  files.tags = {};
+}
+
+}  // namespace
+
 Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
                  WatcherFactory watchers)
     : storeFile_(std::move(storeFile)),
@@ -17,7 +27,8 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       watchers_(std::move(watchers)),
       inbox_(std::make_shared<Inbox>(std::move(wake))),
       counter_(inbox_),
-      reader_(inbox_) {}
+      reader_(inbox_),
+      cache_(inbox_) {}
 
 Browser::~Browser() {
   Retire();
@@ -66,7 +77,7 @@ std::optional<std::string> Browser::ShownPath() const {
 void Browser::Show(std::size_t record) {
   shown_.reset();
   if (record < store_.size()) shown_ = store_.KeyOf(record);
-  Start(false, false);
+  Start(false, false, true);
 }
 
 void Browser::Rescan() { Start(keepFilter_, false); }
@@ -79,10 +90,15 @@ void Browser::SetAutoTags(bool on) {
 bool Browser::Stop() {
   if (!progress_.loading) return false;
   Retire();
+  cache_.StopReading();
+  if (kept_ == Kept::Asked) ListAside();  // what the load found stays listed
+  kept_ = Kept::No;
+  aside_.clear();
   ++generation_;
   pending_.clear();
   held_.clear();
   progress_.loading = false;
+  progress_.checking = false;
   progress_.stopped = true;
   view_.ChipsReset();
   view_.ProgressChanged(progress_);
@@ -110,10 +126,13 @@ void Browser::Clear(bool keepFilter, bool sameLoad) {
   factsAsked_ = 0;
   factsAgain_.clear();
   readingFacts_ = false;
+  cache_.StopReading();
+  kept_ = Kept::No;
+  aside_.clear();
   progress_ = {.load = sameLoad ? progress_.load : generation_};
 }
 
-void Browser::Start(bool keepFilter, bool watchEarly) {
+void Browser::Start(bool keepFilter, bool watchEarly, bool cached) {
   Clear(keepFilter, watchEarly);
   progress_.loading = shown_.has_value();
   Recount();
@@ -121,6 +140,10 @@ void Browser::Start(bool keepFilter, bool watchEarly) {
   if (shown_) {
     const std::size_t i = store_.Find(*shown_);
     if (i < store_.size()) userTagLine_ = store_.UserTags(i);
+    if (cached) {
+      kept_ = Kept::Asked;
+      cache_.Read(generation_, shown_->path);
+    }
     feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_, watchEarly},
                                          inbox_, watchers_ ? watchers_() : nullptr);
   }
@@ -165,6 +188,11 @@ void Browser::Poll() {
 void Browser::Apply(handover::Delivery& delivery) {
   if (auto* files = std::get_if<handover::Files>(&delivery)) {
     if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
+    if (!files->live && kept_ != Kept::No) {
+      aside_.push_back(std::move(*files));
+      if (kept_ == Kept::Shown) Unindex(aside_.back());
+      return;
+    }
     const std::size_t again = factsAgain_.size();
     if (files->live && !rows_.DropListed(*files, wantFacts_ ? &factsAgain_ : nullptr)) {
       if (factsAgain_.size() > again) ReadFacts();
@@ -185,7 +213,17 @@ void Browser::Apply(handover::Delivery& delivery) {
     if (autoTags_ && !emptied.empty()) view_.ChipsReset();
     Recount(false);
   } else if (auto* end = std::get_if<handover::End>(&delivery)) {
-    Finish(end->unreadable);
+    if (kept_ == Kept::Asked) ListAside();
+    if (kept_ == Kept::No) return Finish(end->unreadable);
+    kept_ = Kept::No;
+    std::vector<PathList> loaded;
+    for (handover::Files& piece : std::exchange(aside_, {}))
+      loaded.push_back(std::move(piece.files));
+    cache_.Check(generation_, rows_.Files(), std::move(loaded), end->unreadable);
+  } else if (auto* kept = std::get_if<handover::Cached>(&delivery)) {
+    ShowKept(*kept);
+  } else if (auto* checked = std::get_if<handover::Checked>(&delivery)) {
+    Reconcile(*checked);
   } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
     if (feed_) feed_->StopWatching();
     progress_.liveOff = true;
@@ -233,7 +271,38 @@ void Browser::Append(handover::Files&& files) {
   view_.ChipsReset();
 }
 
-void Browser::Finish(std::size_t unreadable) {
+void Browser::ShowKept(handover::Cached& kept) {
+  if (kept_ == Kept::No) return;  // too late: the load is listed, or was stopped
+  if (!kept.found) return ListAside();
+  if (kept_ == Kept::Asked) {
+    kept_ = Kept::Shown;
+    progress_.checking = true;
+    for (handover::Files& files : aside_) Unindex(files);
+  }
+  Append({std::move(static_cast<ListedFiles&>(kept)), false});
+  progress_.files = rows_.Files().size();
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::ListAside() {
+  kept_ = Kept::No;
+  for (handover::Files& files : std::exchange(aside_, {})) Append(std::move(files));
+  progress_.files = rows_.Files().size();
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::Reconcile(handover::Checked& checked) {
+  // Removed before the new files come: a file may have become a folder of the same path.
+  std::vector<std::string> emptied;
+  if (!checked.gone.empty()) rows_.Remove(checked.gone, false, emptied);
+  if (!checked.added.files.empty()) Append({std::move(checked.added), false});
+  if (autoTags_ && !emptied.empty()) view_.ChipsReset();
+  progress_.checking = false;
+  progress_.files = rows_.FileCount();
+  Finish(checked.unreadable, &checked.loaded);
+}
+
+void Browser::Finish(std::size_t unreadable, PathList* loaded) {
   progress_.loading = false;
   progress_.unreadable = unreadable;
   // A rescan keeps the bar's tags that the folder still has.
@@ -256,6 +325,7 @@ void Browser::Finish(std::size_t unreadable) {
   view_.ProgressChanged(progress_);
   if (!refilter) Recount();
   ReadFacts();
+  if (shown_) cache_.Write(shown_->path, loaded ? std::move(*loaded) : rows_.Files());
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();

@@ -18,6 +18,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/folder_feed.h"
 #include "catalogue/inbox.h"
+#include "catalogue/listing_cache.h"
 #include "catalogue/store.h"
 #include "catalogue/tag_counter.h"
 #include "platform/dir_enum.h"
@@ -40,6 +41,7 @@ enum class ChipOrder { FirstSeen, Name, Count };
 struct LoadProgress {
   bool loading = false;
   bool stopped = false;        // the load was stopped before its end
+  bool checking = false;       // the files listed were kept from the last load: being read again
   std::size_t files = 0;       // listed so far
   std::size_t unreadable = 0;  // folders that could not be read, once the load ended
   bool liveOff = false;        // the watch limit was reached: no live changes
@@ -88,7 +90,9 @@ class Browser {
   // The record shown, or Store().size().
   std::size_t ShownRecord() const;
   std::optional<std::string> ShownPath() const;
-  // Shows record afresh: the bar empties and the folder is read in the background.
+  // Shows record afresh: the bar empties and the folder is read in the background. What
+  // its last load listed shows meanwhile when it was kept; the load's result then takes
+  // its place without moving the rows that stay (see ListingCache).
   void Show(std::size_t record);
   // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
   // on, when it keeps its tags that still occur in the folder.
@@ -147,7 +151,8 @@ class Browser {
   void Poll();
 
  private:
-  void Start(bool keepFilter, bool watchEarly);
+  // cached: the folder's kept listing shows while it is read.
+  void Start(bool keepFilter, bool watchEarly, bool cached = false);
   // Lets go of the files listed, and of the bar unless keepFilter; the folder's own
   // rereads keep the load's number (sameLoad).
   void Clear(bool keepFilter, bool sameLoad = false);
@@ -156,7 +161,12 @@ class Browser {
   void Retire();
   void Apply(handover::Delivery& delivery);
   void Append(handover::Files&& files);
-  void Finish(std::size_t unreadable);
+  void ShowKept(handover::Cached& kept);
+  void Reconcile(handover::Checked& checked);
+  // Lists what the load found while a kept listing was asked for.
+  void ListAside();
+  // loaded: what the load found, in its order, when the rows hold a kept listing.
+  void Finish(std::size_t unreadable, PathList* loaded = nullptr);
   void Refilter();
   // Reads the facts of files listed since the last read, unless one runs or a load does.
   void ReadFacts();
@@ -200,12 +210,17 @@ class Browser {
   std::size_t factsAsked_ = 0;              // files whose facts were asked for
   std::vector<std::size_t> factsAgain_;     // files made again since their facts were read
   bool readingFacts_ = false;
+  // The kept listing: asked for, and the load's files set aside until it answers; shown,
+  // and the load's files set aside until they are compared with it.
+  enum class Kept { No, Asked, Shown } kept_ = Kept::No;
+  std::vector<handover::Files> aside_;
 
   // The threads, each owned by one object that waits for them when it goes.
   std::unique_ptr<FolderFeed> feed_;
   std::vector<std::unique_ptr<FolderFeed>> retired_;  // stopped, let go once ended
   TagCounter counter_;
   FactReader reader_;
+  ListingCache cache_;
 };
 
 }  // namespace velmora::catalogue

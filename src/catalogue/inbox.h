@@ -46,8 +46,17 @@ struct Facts {  // sizes and times of files numbered from first, or as numbers s
   std::vector<platform::FileFacts> facts;
   bool last = false;  // the read asked for is done
 };
-using Delivery =
-    std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished, Facts>;
+struct Cached : ListedFiles {  // files of the folder's last load, kept in a file
+  bool found = true;           // false: none were kept, or the file was refused
+};
+struct Checked {                  // how the load differs from the kept listing shown
+  std::vector<std::string> gone;  // listed, not found now
+  ListedFiles added;              // found now, not listed
+  PathList loaded;                // all the load found, in its order
+  std::size_t unreadable = 0;
+};
+using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished,
+                              Facts, Cached, Checked>;
 }  // namespace handover
 
 class Inbox {

@@ -26,6 +26,8 @@ void StatusLine::Progress(const catalogue::LoadProgress& progress, const QString
   const std::size_t n = progress.unreadable;
   loadWords_ =
       progress.gone ? QStringLiteral("The folder %1 is not there any more").arg(folder)
+      : progress.loading && progress.checking
+          ? QStringLiteral("Checking %L1 files…").arg(progress.files)
       : progress.loading
           ? (progress.files == 0 ? QString() : QStringLiteral("%L1 files…").arg(progress.files))
       : progress.stopped ? QStringLiteral("Stopped at %L1 files").arg(progress.files)

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "catalogue/browser.h"
+#include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "support/faulty_fs.h"
@@ -87,7 +88,11 @@ struct Fixture : BrowserView {
 
 class TestBrowser : public QObject {
   Q_OBJECT
+  TestDir cache_;  // the kept listings
+
  private slots:
+  void initTestCase() { qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache_.path())); }
+
   // Handed over in pieces, the load ends as the whole walk: same order, same chips; without
   // watches left, it says that it is not followed.
   void loadsAsTheWalk() {
@@ -179,6 +184,63 @@ class TestBrowser : public QObject {
       const PathList scanned = ScanFolder(f.tree / "t");
       QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
     }
+  }
+
+  // A folder chosen again shows its kept listing while it is read; the load then brings
+  // the rows to what is there now, moving none of those that stay. A damaged file is
+  // removed, and the folder listed as if none were kept.
+  void reopensFromTheKeptListing_data() {
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("changed while not shown") << false;
+    QTest::newRow("kept file damaged") << true;
+  }
+  void reopensFromTheKeptListing() {
+    QFETCH(bool, damaged);
+    std::atomic<bool> hold = false;
+    std::latch latch{1};
+    FaultyFileSystem fs;
+    fs.opening = [&](std::string_view path) {
+      if (hold && path.ends_with("/k/")) latch.wait();
+    };
+    Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
+    std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
+    for (const char* name : {"k/a b", "k/gone", "k/old", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
+      f.tree.createFile(name);
+    f.show(f.tree / "k");
+    const std::string kept = ListingFile(f.tree / "k");
+    QTRY_VERIFY(statOf(kept).st_mode != 0);
+    const Strings before = f.rows();
+    f.show(f.tree / "o");
+    std::remove((f.tree / "k/gone").c_str());
+    std::rename((f.tree / "k/old").c_str(), (f.tree / "k/new").c_str());
+    QVERIFY(QDir(QString::fromStdString(f.tree / "k/s")).removeRecursively());
+    for (const char* name : {"k/made", "k/s/y", "k/s/w"}) f.tree.createFile(name);
+    if (damaged) std::fclose(std::fopen(kept.c_str(), "w"));
+    hold = true;
+    f.browser.Show(0);
+    if (damaged) {
+      QTRY_VERIFY(statOf(kept).st_mode == 0);
+    } else {
+      QTRY_VERIFY(f.browser.Progress().checking);
+      QTRY_COMPARE(f.rows(), before);
+    }
+    release.reset();
+    f.settle();
+    QVERIFY(!f.browser.Progress().checking);
+    const PathList scanned = ScanFolder(f.tree / "k");
+    const Strings now = f.rows(), fresh(scanned.begin(), scanned.end());
+    QVERIFY(std::is_permutation(now.begin(), now.end(), fresh.begin(), fresh.end()));
+    Strings stayed = before;  // first, in their old order; the new ones after them
+    std::erase_if(stayed, [&](auto& r) { return std::ranges::find(now, r) == now.end(); });
+    QVERIFY(damaged ? now == fresh : std::equal(stayed.begin(), stayed.end(), now.begin()));
+    const auto keptNow = [&] {  // kept again, in the load's order
+      Strings read;
+      const auto status = ReadListing(kept, f.tree / "k", [&](PathList&& piece) {
+        return read.insert(read.end(), piece.begin(), piece.end()), true;
+      });
+      return status.ok() ? read : Strings{};
+    };
+    QTRY_COMPARE(keptNow(), fresh);
   }
 
   // Stopping, or removing the folder, ends a load that waits on a folder at once; what

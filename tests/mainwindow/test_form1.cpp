@@ -42,6 +42,7 @@ class TestForm1 : public QObject {
   void initTestCase() {
     qputenv("HOME", QByteArray::fromStdString(home_.path()));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(home_ / "cache"));
   }
 
   // A load says what could not be read; chips move between the panel and the filter bar, and

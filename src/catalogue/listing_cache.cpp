@@ -1,0 +1,344 @@
+#include "catalogue/listing_cache.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unordered_set>
+#include <utility>
+
+#include "platform/file_system.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/threads.h"
+
+namespace velmora::catalogue {
+namespace {
+
+using platform::Fs;
+using platform::Status;
+
+// File: magic, version, folder's length, file count, folder, checksum of all before it;
+// then pieces, each: length of its runs, file count, runs, checksum of all three. A run:
+// a folder and its count of names, each text as its length (7 bits a byte) then its bytes.
+constexpr char kMagic[8] = {'V', 'L', 'M', 'L', 'I', 'S', 'T', '\n'};
+constexpr std::uint32_t kVersion = 1;
+constexpr std::size_t kFirstPiece = 2048;  // small, so that the first rows come at once
+constexpr std::size_t kPiece = 65536;
+constexpr std::uint32_t kMaxRuns = 256u << 20;
+
+std::uint64_t Checksum(std::string_view bytes) {
+  // Every step maps the sum one to one, so a change in one word always changes it.
+  std::uint64_t h = 0x9e3779b97f4a7c15ULL ^ bytes.size();
+  const auto mix = [&h](std::uint64_t w) {
+    h = (h ^ w) * 0xff51afd7ed558ccdULL;
+    h ^= h >> 32;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, bytes.data() + i, 8);
+    mix(w);
+  }
+  for (; i < bytes.size(); ++i) mix(static_cast<unsigned char>(bytes[i]));
+  return h;
+}
+
+void PutFixed(std::string& out, std::uint64_t value, int bytes) {
+  for (int k = 0; k < bytes; ++k) out.push_back(static_cast<char>((value >> (8 * k)) & 0xff));
+}
+
+std::uint64_t GetFixed(std::string_view in, std::size_t at, int bytes) {
+  std::uint64_t value = 0;
+  for (int k = 0; k < bytes; ++k)
+    value |= std::uint64_t{static_cast<unsigned char>(in[at + static_cast<std::size_t>(k)])}
+             << (8 * k);
+  return value;
+}
+
+void PutLength(std::string& out, std::size_t n) {
+  for (; n >= 0x80; n >>= 7) out.push_back(static_cast<char>((n & 0x7f) | 0x80));
+  out.push_back(static_cast<char>(n));
+}
+
+void PutText(std::string& out, std::string_view text) {
+  PutLength(out, text.size());
+  out.append(text);
+}
+
+// Reads a length at at; false when the bytes end first or it is over limit.
+bool GetLength(std::string_view in, std::size_t& at, std::size_t limit, std::size_t& n) {
+  n = 0;
+  for (unsigned shift = 0; at < in.size() && shift < 28; shift += 7) {
+    const auto byte = static_cast<unsigned char>(in[at++]);
+    n |= std::size_t{byte & 0x7fu} << shift;
+    if ((byte & 0x80) == 0) return n <= limit;
+  }
+  return false;
+}
+
+bool GetText(std::string_view in, std::size_t& at, std::string_view& text) {
+  std::size_t n = 0;
+  if (!GetLength(in, at, PathList::kMaxPart, n) || in.size() - at < n) return false;
+  text = in.substr(at, n);
+  at += n;
+  return true;
+}
+
+// The runs of a piece of count files; false when they do not add up to exactly that.
+bool Decode(std::string_view runs, std::size_t count, PathList& out) {
+  std::size_t at = 0;
+  std::string_view text;
+  while (out.size() < count) {
+    std::size_t n = 0;
+    if (!GetText(runs, at, text) || !GetLength(runs, at, count - out.size(), n) || n == 0)
+      return false;
+    const std::uint32_t folder = out.AddFolder(text);
+    for (; n > 0; --n) {
+      if (!GetText(runs, at, text)) return false;
+      out.AddFile(folder, text);
+    }
+  }
+  return at == runs.size();
+}
+
+bool ReadExactly(int fd, std::string& into, std::size_t n) {
+  into.resize(n);
+  for (std::size_t got = 0; got < n;) {
+    const ssize_t r = Fs().Read(fd, into.data() + got, n - got);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    got += static_cast<std::size_t>(r);
+  }
+  return true;
+}
+
+bool MakeFolders(const std::string& folder) {
+  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
+  const std::string parent = platform::ParentFolder(folder);
+  return errno == ENOENT && parent != folder && MakeFolders(parent) &&
+         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+}
+
+// Paths of a list, looked up by folder and name without making a string of each.
+using PathKey = std::pair<std::string_view, std::string_view>;
+struct PathHash {
+  std::size_t operator()(const PathKey& key) const {
+    const std::hash<std::string_view> hash;
+    return hash(key.first) * 31 + hash(key.second);
+  }
+};
+using PathSet = std::unordered_set<PathKey, PathHash>;
+
+PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
+
+}  // namespace
+
+std::string ListingFile(std::string_view folder) {
+  std::string root;
+  // A relative XDG_CACHE_HOME is to be ignored.
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
+    root = platform::JoinPath(cache, "velmora");
+  } else {
+    const char* home = std::getenv("HOME");
+    root = platform::JoinPath(home != nullptr && home[0] != '\0' ? home : "/", ".cache/velmora");
+  }
+  char name[24];
+  std::snprintf(name, sizeof name, "%016llx.list",
+                static_cast<unsigned long long>(Checksum(folder)));
+  return platform::JoinPath(root, name);
+}
+
+Status WriteListing(const std::string& file, std::string_view folder, const PathList& files,
+                    std::stop_token stop) {
+  static std::atomic<unsigned> counter{0};
+  platform::FileSystem& fs = Fs();
+  const auto failure = [&](int error) {
+    return Status(error, "Cannot write " + file + ": " + platform::ErrorText(error));
+  };
+  if (!MakeFolders(platform::ParentFolder(file))) return failure(errno);
+  const std::string temp =
+      file + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+  const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return failure(errno);
+
+  std::string out(kMagic, sizeof kMagic);
+  PutFixed(out, kVersion, 4);
+  PutFixed(out, folder.size(), 4);
+  PutFixed(out, files.size(), 8);
+  out.append(folder);
+  PutFixed(out, Checksum(out), 8);
+  int error = fs.WriteAll(fd, out) == 0 ? 0 : errno;
+  std::size_t at = 0;
+  do {  // one piece at least, so that an empty folder is kept too
+    if (stop.stop_requested()) error = ECANCELED;
+    if (error != 0) break;
+    const std::size_t end = std::min(files.size(), at + (at == 0 ? kFirstPiece : kPiece));
+    out.assign(8, '\0');
+    for (std::size_t i = at, j = at; i < end; i = j) {
+      while (j < end && files.FolderOf(j) == files.FolderOf(i)) ++j;
+      PutText(out, files.Folder(i));
+      PutLength(out, j - i);
+      for (std::size_t k = i; k < j; ++k) PutText(out, files.Name(k));
+    }
+    std::string head;
+    PutFixed(head, out.size() - 8, 4);
+    PutFixed(head, end - at, 4);
+    out.replace(0, 8, head);
+    PutFixed(out, Checksum(out), 8);
+    if (fs.WriteAll(fd, out) != 0) error = errno;
+    at = end;
+  } while (at < files.size());
+  // Not flushed to disk: a file cut short by a crash fails its checksums and is removed.
+  if (fs.Close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && fs.Rename(temp.c_str(), file.c_str()) != 0) error = errno;
+  if (error == 0) return {};
+  fs.Unlink(temp.c_str());
+  return failure(error);
+}
+
+Status ReadListing(const std::string& file, std::string_view folder,
+                   const std::function<bool(PathList&&)>& piece) {
+  platform::FileSystem& fs = Fs();
+  const int fd = fs.Open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    return {error, "Cannot read " + file + ": " + platform::ErrorText(error)};
+  }
+  const auto refused = [&](const char* why) {
+    fs.Close(fd);
+    return Status::Refusal("Cannot use " + file + ": " + why);
+  };
+  struct stat st {};
+  if (fs.Fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return refused("not a regular file");
+  std::string bytes;
+  if (!ReadExactly(fd, bytes, 24)) return refused("cut short");
+  if (bytes.compare(0, 8, kMagic, 8) != 0) return refused("not a listing");
+  if (GetFixed(bytes, 8, 4) != kVersion) return refused("another version");
+  const std::size_t folderSize = GetFixed(bytes, 12, 4);
+  const std::uint64_t total = GetFixed(bytes, 16, 8);
+  std::string rest;
+  if (folderSize > PathList::kMaxPart || !ReadExactly(fd, rest, folderSize + 8))
+    return refused("cut short");
+  bytes += rest;
+  const std::size_t sumAt = bytes.size() - 8;
+  if (GetFixed(bytes, sumAt, 8) != Checksum(std::string_view(bytes).substr(0, sumAt)))
+    return refused("damaged");
+  if (std::string_view(bytes).substr(24, folderSize) != folder) return refused("another folder");
+  std::uint64_t read = 0;
+  do {
+    if (!ReadExactly(fd, bytes, 8)) return refused("cut short");
+    const std::size_t runs = GetFixed(bytes, 0, 4);
+    const std::size_t count = GetFixed(bytes, 4, 4);
+    if (runs > kMaxRuns || count > total - read) return refused("damaged");
+    if (!ReadExactly(fd, rest, runs + 8)) return refused("cut short");
+    bytes += rest;
+    const std::string_view all(bytes);
+    if (GetFixed(all, runs + 8, 8) != Checksum(all.substr(0, runs + 8))) return refused("damaged");
+    PathList files;
+    if (!Decode(all.substr(8, runs), count, files)) return refused("damaged");
+    read += count;
+    if (!piece(std::move(files))) {
+      fs.Close(fd);
+      return Status::Cancellation();
+    }
+  } while (read < total);
+  char more = 0;
+  if (fs.Read(fd, &more, 1) != 0) return refused("damaged");
+  fs.Close(fd);
+  return {};
+}
+
+ListingCache::~ListingCache() {
+  StopReading();
+  writer_ = {};  // stops and waits
+}
+
+void ListingCache::StopReading() {
+  if (!reader_.joinable()) return;
+  reader_.request_stop();
+  reader_.join();
+}
+
+void ListingCache::Read(std::uint64_t generation, std::string folder) {
+  StopReading();
+  std::string file = ListingFile(folder);
+  reader_ = std::jthread([inbox = inbox_, generation, folder = std::move(folder),
+                          file = std::move(file)](std::stop_token stop) {
+    platform::NameThread("velmora-cache");
+    bool found = false;
+    const Status read = ReadListing(file, folder, [&](PathList&& files) {
+      if (stop.stop_requested()) return false;
+      handover::Cached cached;
+      static_cast<ListedFiles&>(cached) = ListedFiles::Of(std::move(files));
+      inbox->Post(generation, std::move(cached));
+      found = true;
+      return true;
+    });
+    if (!read.ok() && !read.NotFound() && !read.Cancelled()) Fs().Unlink(file.c_str());
+    if (!found) inbox->Post(generation, handover::Cached{{}, false});
+  });
+}
+
+void ListingCache::Check(std::uint64_t generation, PathList listed, std::vector<PathList> loaded,
+                         std::size_t unreadable) {
+  StopReading();
+  reader_ = std::jthread([inbox = inbox_, generation, listed = std::move(listed),
+                          loaded = std::move(loaded), unreadable](std::stop_token stop) mutable {
+    platform::NameThread("velmora-cache");
+    platform::YieldToForeground();
+    handover::Checked checked;
+    checked.unreadable = unreadable;
+    PathList& all = checked.loaded;
+    for (PathList& part : loaded) {
+      if (all.empty()) {
+        all = std::move(part);
+      } else {
+        all.Append(std::exchange(part, {}));
+      }
+    }
+    // Both are in the walk's order: alike up to the first change, compared as sets after it.
+    std::size_t same = 0;
+    while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))
+      ++same;
+    if (same < listed.size() || same < all.size()) {
+      PathSet before, now;
+      for (std::size_t i = same; i < listed.size(); ++i) before.insert(KeyOf(listed, i));
+      for (std::size_t i = same; i < all.size(); ++i) now.insert(KeyOf(all, i));
+      if (stop.stop_requested()) return;
+      for (std::size_t i = same; i < listed.size(); ++i)
+        if (!now.contains(KeyOf(listed, i))) checked.gone.push_back(listed[i]);
+      PathList added;
+      std::uint32_t folder = 0;
+      for (std::size_t i = same; i < all.size(); ++i) {
+        if (before.contains(KeyOf(all, i))) continue;
+        if (added.empty() || all.Folder(i) != added.FolderText(folder))
+          folder = added.AddFolder(all.Folder(i));
+        added.AddFile(folder, all.Name(i));
+      }
+      checked.added = ListedFiles::Of(std::move(added));
+    }
+    if (!stop.stop_requested()) inbox->Post(generation, std::move(checked));
+  });
+}
+
+void ListingCache::Write(std::string folder, PathList files) {
+  if (writer_.joinable()) {
+    writer_.request_stop();
+    writer_.join();
+  }
+  std::string file = ListingFile(folder);
+  writer_ = std::jthread([folder = std::move(folder), file = std::move(file),
+                          files = std::move(files)](std::stop_token stop) {
+    platform::NameThread("velmora-cache");
+    platform::YieldToForeground();
+    (void)WriteListing(file, folder, files, stop);
+  });
+}
+
+}  // namespace velmora::catalogue
