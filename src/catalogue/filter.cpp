@@ -242,7 +242,10 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   needles.reserve(tags.size());
   std::array<std::uint32_t, 256> column{};
   std::uint32_t columns = 1;
+  // Building looks for a stop as often as counting does: the owner waits for a stopped
+  // count, and the automaton of many thousand tags (a panel of /) takes a while to build.
   for (const std::string& tag : tags) {
+    if (needles.size() % 1024 == 0 && stop.stop_requested()) return {};
     needles.push_back(LowerCase(tag));
     for (const unsigned char c : needles.back())
       if (column[c] == 0) column[c] = columns++;
@@ -255,6 +258,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   std::vector<std::uint32_t> nodeOf;       // each tag's state; the root for an empty tag
   nodeOf.reserve(tags.size());
   for (const std::string& needle : needles) {
+    if (nodeOf.size() % 1024 == 0 && stop.stop_requested()) return {};
     if (needle.find('\0') != std::string::npos) {
       nodeOf.push_back(kNever);
       continue;
@@ -283,6 +287,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   for (std::uint32_t c = 0; c < columns; ++c)
     if (go[c] != 0) queue.push_back(go[c]);
   for (std::size_t q = 0; q < queue.size(); ++q) {
+    if (q % 4096 == 0 && stop.stop_requested()) return {};
     const std::uint32_t s = queue[q];
     link[s] = out[fail[s]];
     out[s] = ends[s] ? s : link[s];
@@ -299,6 +304,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   }
   // Moves lead to where a state's row starts, saving a multiplication on every byte.
   for (std::uint32_t s = 0; s < states; ++s) {
+    if (s % 4096 == 0 && stop.stop_requested()) return {};
     std::uint32_t* row = go.data() + std::size_t{s} * width;
     for (std::uint32_t c = 0; c < columns; ++c) row[c] *= width;
     row[columns] = out[s];
