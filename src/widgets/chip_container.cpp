@@ -64,6 +64,7 @@ ChipInfo ChipContainer::Chip(std::size_t position) const {
 void ChipContainer::Place(std::size_t position, int left, int top) {
   chips_[position]->geometry.left = left;
   chips_[position]->geometry.top = top;
+  chips_[position]->placed = true;
 }
 
 long ChipContainer::ChipAt(QPointF point) const {
@@ -111,7 +112,8 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
   const double right = PixelsToTwips(area.right() + 1);
   for (std::size_t p = 0; p < chips_.size(); ++p) {
     const ChipGeometry& g = chips_[p]->geometry;
-    if (g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
+    if (!chips_[p]->placed || g.top < top || g.top > bottom || g.left < left || g.left > right)
+      continue;
     const Entry& e = Measured(p);
     PaintChip(painter, e.geometry, platform::ShownText(e.text),
               keyboard_ && hasFocus() && p == current_, IsExcluded(e.kind));

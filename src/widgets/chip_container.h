@@ -86,6 +86,9 @@ class ChipContainer : public QWidget {
     std::int64_t index;
     ChipGeometry geometry;
     bool measured = false;
+    // Laid out since it came: a panel lays out a loading folder's chips a few times a
+    // second, and until then they would all be painted over one another.
+    bool placed = false;
   };
   const Entry& Measured(std::size_t position) const;
   // The chip that a typed key leads to: -1 when none starts with the text typed so far,
