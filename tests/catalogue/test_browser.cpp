@@ -89,7 +89,7 @@ class TestBrowser : public QObject {
   Q_OBJECT
  private slots:
   // Handed over in pieces, the load ends as the whole walk: same order, same chips; without
-  // watches left, it says that it is not followed.
+  // watches left, it says that it is not followed. Each file's size is its own.
   void loadsAsTheWalk() {
     Fixture f([] { return std::make_unique<NoWatches>(); });
     for (int d = 0; d < 40; ++d)
@@ -104,6 +104,9 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, chips);
     QCOMPARE(f.browser.Progress().files, std::size_t{1200});
     QTRY_VERIFY(f.browser.Progress().liveOff);
+    f.browser.WantFacts();  // read folder by folder
+    QTRY_COMPARE(f.browser.Facts().size(), std::size_t{1200});
+    for (const platform::FileFacts& fact : f.browser.Facts()) QCOMPARE(fact.size, 0);
   }
 
   // A rescan kept to the filter keeps the bar's tags the folder still has, in order, and
