@@ -5,6 +5,7 @@
 #include <random>
 
 #include "catalogue/browser.h"
+#include "catalogue/fact_reader.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "support/faulty_fs.h"
@@ -107,6 +108,25 @@ class TestBrowser : public QObject {
     f.browser.WantFacts();  // read folder by folder
     QTRY_COMPARE(f.browser.Facts().size(), std::size_t{1200});
     for (const platform::FileFacts& fact : f.browser.Facts()) QCOMPARE(fact.size, 0);
+  }
+
+  // Many files' facts come in pieces, numbered on from the first; only the last says so.
+  void readsFactsInPieces() {
+    PathList files;
+    for (int i = 0; i < 20000; ++i) files.push_back("/no/such/" + std::to_string(i));
+    const auto inbox = std::make_shared<Inbox>([] {});
+    FactReader reader(inbox);
+    reader.Start(1, files, 5);
+    std::size_t next = 5;
+    for (bool last = false; !last;) {
+      QTRY_VERIFY(!inbox->Empty());
+      for (handover::Delivery& delivery : inbox->Take(1)) {
+        const auto& piece = std::get<handover::Facts>(delivery);
+        QVERIFY(piece.first == next && !last && !piece.facts.front().Known());
+        next += piece.facts.size(), last = piece.last;
+      }
+    }
+    QCOMPARE(next, std::size_t{20005});
   }
 
   // A rescan kept to the filter keeps the bar's tags the folder still has, in order, and
