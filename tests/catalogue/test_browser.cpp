@@ -5,6 +5,7 @@
 #include <random>
 
 #include "catalogue/browser.h"
+#include "catalogue/fact_reader.h"
 #include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
@@ -94,7 +95,7 @@ class TestBrowser : public QObject {
   void initTestCase() { qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache_.path())); }
 
   // Handed over in pieces, the load ends as the whole walk: same order, same chips; without
-  // watches left, it says that it is not followed.
+  // watches left, it says that it is not followed. Each file's size is its own.
   void loadsAsTheWalk() {
     Fixture f([] { return std::make_unique<NoWatches>(); });
     for (int d = 0; d < 40; ++d)
@@ -109,6 +110,28 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, chips);
     QCOMPARE(f.browser.Progress().files, std::size_t{1200});
     QTRY_VERIFY(f.browser.Progress().liveOff);
+    f.browser.WantFacts();  // read folder by folder
+    QTRY_COMPARE(f.browser.Facts().size(), std::size_t{1200});
+    for (const platform::FileFacts& fact : f.browser.Facts()) QCOMPARE(fact.size, 0);
+  }
+
+  // Many files' facts come in pieces, numbered on from the first; only the last says so.
+  void readsFactsInPieces() {
+    PathList files;
+    for (int i = 0; i < 20000; ++i) files.push_back("/no/such/" + std::to_string(i));
+    const auto inbox = std::make_shared<Inbox>([] {});
+    FactReader reader(inbox);
+    reader.Start(1, files, 5);
+    std::size_t next = 5;
+    for (bool last = false; !last;) {
+      QTRY_VERIFY(!inbox->Empty());
+      for (handover::Delivery& delivery : inbox->Take(1)) {
+        const auto& piece = std::get<handover::Facts>(delivery);
+        QVERIFY(piece.first == next && !last && !piece.facts.front().Known());
+        next += piece.facts.size(), last = piece.last;
+      }
+    }
+    QCOMPARE(next, std::size_t{20005});
   }
 
   // A rescan kept to the filter keeps the bar's tags the folder still has, in order, and

@@ -63,8 +63,9 @@ class TestFilter : public QObject {
     row("names in several pieces", big + "|" + big + "x|" + big + "|x", "x", true, "13");
     row("whole: a word, not part of one", "Beach.txt|a-b.txt|song.m4a|Data", "a", false, "12",
         "-", true);
-    row("whole: capitals start words", "HolidayPhotos.jpg|holidayphotos|PHOTOS|iPhone", "photos",
-        true, "02", "-", true);
+    row("whole: capitals start words",
+        "HolidayPhotos.jpg|holidayphotos|PHOTOS|iPhone|aZip|zipAlbum|zPhotos", "photos,zip", true,
+        "02456", "-", true);
     row("whole: words in a row", "New York.jpg|NewYork.jpg|new_yorker", "york", true, "01", "-",
         true);
     row("whole: a later match is whole", "beachbeach_beach|beaches|xab_xAb", "beach,xab,ab", true,

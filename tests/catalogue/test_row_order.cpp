@@ -27,8 +27,8 @@ class TestRowOrder : public QObject {
     row("name, not UTF-8, by bytes", "/f/\xE9t\xE9|/f/zed|/f/Eve", SortKey::Name, false, "210");
     row("folder, then name", "/f/b/x|/f/a/y|/f/x0|/f/a/b", SortKey::Folder, false, "2310");
     row("folder down", "/f/b/x|/f/a/y|/f/x0|/f/a/b", SortKey::Folder, true, "0132");
-    row("type, then name; none first", "/f/b.txt|/f/a.TXT|/f/c.jpg|/f/.bashrc|/f/noext",
-        SortKey::Type, false, "34210");
+    row("type, then name; none first", "/f/b.txt|/f/a.TXT|/f/c.jpg|/f/.bashrc|/f/noext|/f/a.png",
+        SortKey::Type, false, "342510");
     row("size: not known first", "/f/a|/f/b|/f/c|/f/d", SortKey::Size, false, "1203", {5, -1, 3, 5});
     row("size down: not known last", "/f/a|/f/b|/f/c|/f/d", SortKey::Size, true, "0321",
         {5, -1, 3, 5});
@@ -62,6 +62,22 @@ class TestRowOrder : public QObject {
     stop.request_stop();
     QVERIFY(SortFiles(MakeSortInput(by, files, FilterIndex(list), list, facts), stop.get_token())
                 .empty());
+  }
+
+  // So many names that two halves are sorted side by side and merged; past eight bytes.
+  void sortsManyAsOne() {
+    PathList list;
+    std::vector<std::pair<std::size_t, std::size_t>> want;  // a number in the name, the file
+    for (std::size_t i = 0; i < 100000; ++i) {
+      want.emplace_back(100000 + i * 7919 % 50000, i);  // each twice, all of one width
+      list.push_back("/f/photo_2020_" + std::to_string(want.back().first));
+    }
+    std::vector<std::size_t> files(list.size());
+    std::iota(files.begin(), files.end(), 0);
+    std::sort(want.begin(), want.end());
+    const auto got = SortFiles(MakeSortInput({SortKey::Name}, files, FilterIndex(list), list, {}));
+    QVERIFY(std::equal(got.begin(), got.end(), want.begin(), want.end(),
+                       [](std::size_t f, const auto& w) { return f == w.second; }));
   }
 };
 

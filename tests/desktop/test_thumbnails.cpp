@@ -42,6 +42,11 @@ class TestThumbnails : public QObject {
     const std::string name = "/" + row.last().toStdString() + ".png";
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Large, path), "/c/large" + name);
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Fail, path), "/c/fail/velmora-1.1" + name);
+    qputenv("XDG_CACHE_HOME", "/x/c");  // the default root; a relative one is not taken
+    QCOMPARE(ThumbnailCache("").PathOf(Kind::Normal, path), "/x/c/thumbnails/normal" + name);
+    qputenv("XDG_CACHE_HOME", "x/c");
+    QCOMPARE(ThumbnailCache("").PathOf(Kind::Normal, path),
+             qgetenv("HOME").toStdString() + "/.cache/thumbnails/normal" + name);
   }
 
   void find_data() {

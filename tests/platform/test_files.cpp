@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "platform/dir_enum.h"
+#include "platform/file_facts.h"
 #include "platform/files.h"
 #include "platform/folder_watch.h"
 #include "platform/paths.h"
@@ -154,6 +155,20 @@ class TestFiles : public QObject {
     QVERIFY(::mkdir(sub.c_str(), 0700) == 0 && w->Watch(sub).status.ok());
     (void)w->Wait(std::chrono::milliseconds(100));
     QVERIFY(w->Unwatch(sub));
+  }
+
+  // Facts of names in a folder: a dangling link as itself, a name gone not known; no fd kept.
+  void readFacts() {
+    TestDir t;
+    t.createFile("d/a", "123"), t.createLink("d/l", "nowhere");
+    const std::size_t open = openDescriptors();
+    const std::string_view names[] = {"a", "l", "gone"};
+    FileFacts facts[3];
+    ReadFacts(t / "d", names, facts);
+    QCOMPARE(openDescriptors(), open);
+    const struct stat a = statOf(t / "d/a");
+    QCOMPARE(facts[0], (FileFacts{3, a.st_mtim.tv_sec * 1'000'000'000 + a.st_mtim.tv_nsec}));
+    QVERIFY(facts[1].size == 7 && !facts[2].Known());
   }
 
   // devtmpfs, which calls itself tmpfs, found in the mount table by its device.
