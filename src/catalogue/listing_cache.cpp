@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <unordered_set>
 #include <utility>
@@ -118,13 +117,6 @@ bool ReadExactly(int fd, std::string& into, std::size_t n) {
   return true;
 }
 
-bool MakeFolders(const std::string& folder) {
-  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
-  const std::string parent = platform::ParentFolder(folder);
-  return errno == ENOENT && parent != folder && MakeFolders(parent) &&
-         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
-}
-
 // Paths of a list, looked up by folder and name without making a string of each.
 using PathKey = std::pair<std::string_view, std::string_view>;
 struct PathHash {
@@ -140,14 +132,7 @@ PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), lis
 }  // namespace
 
 std::string ListingFile(std::string_view folder) {
-  std::string root;
-  // A relative XDG_CACHE_HOME is to be ignored.
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
-    root = platform::JoinPath(cache, "velmora");
-  } else {
-    const char* home = std::getenv("HOME");
-    root = platform::JoinPath(home != nullptr && home[0] != '\0' ? home : "/", ".cache/velmora");
-  }
+  const std::string root = platform::JoinPath(platform::UserCacheFolder(), "velmora");
   char name[24];
   std::snprintf(name, sizeof name, "%016llx.list",
                 static_cast<unsigned long long>(Checksum(folder)));
@@ -161,7 +146,7 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
   const auto failure = [&](int error) {
     return Status(error, "Cannot write " + file + ": " + platform::ErrorText(error));
   };
-  if (!MakeFolders(platform::ParentFolder(file))) return failure(errno);
+  if (!platform::MakePrivateFolders(platform::ParentFolder(file))) return failure(errno);
   const std::string temp =
       file + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
   const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);

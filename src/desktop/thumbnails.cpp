@@ -10,7 +10,6 @@
 #include <QImageWriter>
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
 
 #include "desktop/shell.h"
 #include "platform/file_system.h"
@@ -23,14 +22,6 @@ namespace {
 
 constexpr off_t kMaxPictureBytes = off_t{256} << 20;  // larger files count as failures
 constexpr std::size_t kMaxThumbnailBytes = 8u << 20;
-
-std::string DefaultRoot() {
-  // A relative XDG_CACHE_HOME is to be ignored.
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/')
-    return JoinPath(cache, "thumbnails");
-  const char* home = std::getenv("HOME");
-  return JoinPath(home != nullptr && home[0] != '\0' ? home : "/", ".cache/thumbnails");
-}
 
 QByteArray Suffix(const std::string& path) {
   const std::size_t dot = path.rfind('.');
@@ -67,13 +58,6 @@ QImage Scaled(const std::string& bytes, const QByteArray& format) {
   return image;
 }
 
-// Makes folder and the folders above it that are missing, readable by the user alone.
-bool MakeFolders(const std::string& folder) {
-  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
-  return errno == ENOENT && folder != ParentFolder(folder) && MakeFolders(ParentFolder(folder)) &&
-         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
-}
-
 // Writes image as a PNG at file with the keys that tie it to the file at uri. Through a
 // file beside it, renamed over: a reader never sees half of one. Not flushed to disk: a
 // thumbnail lost in a crash is made again.
@@ -86,7 +70,8 @@ bool Store(QImage image, const std::string& file, const std::string& uri, const 
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!QImageWriter(&buffer, "png").write(image) || !MakeFolders(ParentFolder(file))) return false;
+  if (!QImageWriter(&buffer, "png").write(image) || !MakePrivateFolders(ParentFolder(file)))
+    return false;
   FileSystem& fs = Fs();
   const std::string temp =
       file + ".velmora-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
@@ -101,7 +86,8 @@ bool Store(QImage image, const std::string& file, const std::string& uri, const 
 }  // namespace
 
 ThumbnailCache::ThumbnailCache(std::string root)
-    : root_(root.empty() ? DefaultRoot() : WithoutTrailingSeparator(std::move(root))) {}
+    : root_(root.empty() ? JoinPath(UserCacheFolder(), "thumbnails")
+                         : WithoutTrailingSeparator(std::move(root))) {}
 
 std::string ThumbnailCache::PathOf(Kind kind, const std::string& path) const {
   const QByteArray md5 = QCryptographicHash::hash(QByteArray::fromStdString(DesktopFileUrl(path)),

@@ -172,6 +172,22 @@ std::string ApplicationDirectory() {
   }
 }
 
+bool MakePrivateFolders(const std::string& folder) {
+  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
+  const std::string parent = ParentFolder(folder);
+  return errno == ENOENT && parent != folder && MakePrivateFolders(parent) &&
+         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+}
+
+std::string UserCacheFolder() {
+  // A relative XDG_CACHE_HOME is to be ignored.
+  if (const char* cache = std::getenv("XDG_CACHE_HOME");
+      cache != nullptr && cache[0] == kPathSeparator)
+    return cache;
+  const char* home = std::getenv("HOME");
+  return JoinPath(home != nullptr && home[0] != '\0' ? home : "/", ".cache");
+}
+
 std::string ChooseStoreDirectory(const std::string& appDir, bool portable,
                                  const char* xdgConfigHome, const char* home) {
   if (portable) return appDir;

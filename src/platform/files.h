@@ -56,6 +56,13 @@ Status IsFolder(const std::string& path);
 // for a file in the root.
 std::string ParentFolder(const std::string& path);
 
+// Makes folder, and the folders above it that are missing, readable by the user alone;
+// true when it is there after.
+bool MakePrivateFolders(const std::string& folder);
+
+// The user's cache folder: $XDG_CACHE_HOME when that is absolute, else ~/.cache.
+std::string UserCacheFolder();
+
 // The folder holding the running executable, without a trailing separator.
 std::string ApplicationDirectory();
 
