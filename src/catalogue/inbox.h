@@ -1,7 +1,7 @@
 #pragma once
-// The one place where the session's threads meet. The folder feed's and the tag
-// counter's and the fact reader's threads post what they found here, from any thread; the owner's thread
-// takes it. Nothing else of the session is touched by two threads.
+// The one place where the session's threads meet. The threads of the folder feed, the
+// tag counter, the fact reader and the listing cache post what they found here; the
+// owner's thread takes it. Nothing else of the session is touched by two threads.
 
 #include <cstdint>
 #include <deque>

@@ -307,8 +307,9 @@ void FindTrashed(const std::string& path, const struct stat& source, TrashedAs& 
   const std::string name = path.substr(path.rfind(kPathSeparator) + 1);
   for (const std::string& trash : TrashesFor(path, source.st_dev)) {
     struct stat st;
-    for (int n = 1; fs.Lstat(TrashInfo(trash, TrashEntryName(name, n)).c_str(), &st) == 0; ++n) {
+    for (int n = 1;; ++n) {
       const std::string entry = TrashEntryName(name, n);
+      if (fs.Lstat(TrashInfo(trash, entry).c_str(), &st) != 0) break;
       if (fs.Lstat(TrashFile(trash, entry).c_str(), &st) == 0 && SameFile(st, source)) {
         where = {trash, entry, path, st.st_dev, st.st_ino};
         return;
