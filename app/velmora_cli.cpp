@@ -214,7 +214,7 @@ int main(int argc, char** argv) {
     filter.mode = mode;
     filter.words = wholeWords;
     filter.name = nameText.value_or("");
-    for (const std::size_t i : catalogue::ApplyTagFilter(catalogue::FilterIndex(files), filter))
+    for (const std::size_t i : catalogue::ApplyTagFilter(files.Names(), filter))
       out.Record(files, i);
     return Status(out, complete);
   }

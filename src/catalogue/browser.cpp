@@ -13,10 +13,7 @@ using namespace std::chrono_literals;
 namespace {
 
 // Files set aside to be compared with a kept listing need only their paths.
-void Unindex(handover::Files& files) {
-  files.index = {};
-  files.tags = {};
-}
+void Unindex(handover::Files& files) { files.tags = {}; }
 
 }  // namespace
 

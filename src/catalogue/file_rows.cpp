@@ -38,7 +38,6 @@ std::vector<RowChange> FileRows::Clear(bool filtered) {
   runs_.clear();
   ran_ = 0;
   scattered_ = false;
-  index_ = {};
   tags_ = {};
   gone_.clear();
   goneCount_ = 0;
@@ -55,7 +54,7 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   std::size_t added = files.files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
-    kept = ApplyTagFilter(files.index, filter);
+    kept = ApplyTagFilter(files.files.Names(), filter);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }
@@ -65,9 +64,8 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   if (files_.empty()) {
     files_ = std::move(files.files);
   } else {
-    files_.Append(files.files);
+    files_.Append(std::move(files.files));
   }
-  index_.Append(std::move(files.index));
   if (!gone_.empty()) gone_.resize(files_.size(), 0);
   if (rows_) rows_->insert(rows_->end(), kept.begin(), kept.end());
   if (added > 0) Changed(change);
@@ -229,7 +227,7 @@ std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {
   if (filter.KeepsAll() && gone_.empty()) {
     rows_.reset();
   } else {
-    rows_ = ApplyTagFilter(index_, filter);
+    rows_ = ApplyTagFilter(files_.Names(), filter);
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   Changed(reset);

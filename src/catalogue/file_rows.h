@@ -46,7 +46,7 @@ class FileRows {
   const PathList& Files() const { return files_; }
   // The files, less those gone since they were listed.
   std::size_t FileCount() const { return files_.size() - goneCount_; }
-  const FilterIndex& Index() const { return index_; }
+  const FilterIndex& Index() const { return files_.Names(); }
   const TagCounts& Tags() const { return tags_; }
   // The files kept, by number; none when every file is.
   const std::optional<std::vector<std::size_t>>& Kept() const { return rows_; }
@@ -78,7 +78,6 @@ class FileRows {
 
   RowListener* listener_ = nullptr;
   PathList files_;
-  FilterIndex index_;
   TagCounts tags_;
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on first need
   std::size_t hashed_ = 0;

@@ -4,13 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalogue/filter_index.h"
 #include "catalogue/path_list.h"
 
 namespace velmora::catalogue {
@@ -29,60 +29,6 @@ struct RowFilter {
   bool KeepsAll() const {
     return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty();
   }
-};
-
-// The lower-cased names of a file list, computed once per load so that each change
-// of the filter only searches. Names are stored one after another, each ended by a
-// NUL, which no file name holds, so one pass over a buffer searches every name in it.
-// A list that grows while it is shown keeps its names in pieces, so that growing never
-// copies what is there.
-struct TagHits;
-class FilterIndex {
- public:
-  FilterIndex() = default;
-  explicit FilterIndex(const PathList& paths);
-  // A copy shares the pieces and seals them: neither index grows a piece the other
-  // holds, so a copy can be read on another thread while this one grows.
-  FilterIndex(const FilterIndex& other);
-  FilterIndex& operator=(const FilterIndex& other);
-  FilterIndex(FilterIndex&&) = default;
-  FilterIndex& operator=(FilterIndex&&) = default;
-  // The names of other after these ones.
-  void Append(FilterIndex&& other);
-
-  std::size_t size() const { return count_; }
-  std::string_view Name(std::size_t i) const;
-  // Marks hits[i] for each name that contains needle (already lower-cased); with words,
-  // only where needle starts and ends on the edges of the name's words.
-  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
-                bool words = false) const;
-  // Whether name i contains needle; the same rule for a single name.
-  bool Hits(std::size_t i, std::string_view needle, bool words = false) const;
-
- private:
-  struct Piece {
-    std::size_t first = 0;  // the number of its first name
-    std::string names;
-    std::vector<std::size_t> starts;  // one more than names: the end of the buffer
-    // Where a capital followed a small letter (iPhone): a word's edge lower case hides.
-    std::vector<std::uint32_t> camel;
-    std::size_t size() const { return starts.size() - 1; }
-    std::string_view Name(std::size_t k) const {
-      return std::string_view(names).substr(starts[k], starts[k + 1] - starts[k] - 1);
-    }
-    void Add(std::string_view name);
-    // Whether the m bytes at of name k start and end on edges of its words.
-    bool Whole(std::size_t at, std::size_t m, std::size_t k) const;
-    void MarkHits(std::string_view needle, unsigned char* hits, bool words) const;
-  };
-  const Piece& PieceOf(std::size_t i) const;
-  friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
-                                           std::span<const std::size_t>, std::stop_token, bool);
-
-  // Shared by copies, which are cheap: a shared piece never grows.
-  std::vector<std::shared_ptr<Piece>> pieces_;
-  std::size_t count_ = 0;
-  mutable std::size_t sealed_ = 0;  // pieces_ before this one are shared with a copy
 };
 
 // The indices, in list order, of the files that the tags keep: in All mode those whose

@@ -135,7 +135,7 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
           ScanStream sub;
           sub.stop = stop;
           sub.once = &state.once;
-          sub.files = [&](PathList&& part) { added.Append(part); };
+          sub.files = [&](PathList&& part) { added.Append(std::move(part)); };
           sub.entering = [&](const std::string& dir) {
             if (watcher.Watch(dir).LimitReached()) post(handover::WatchOff{});
           };

@@ -26,8 +26,14 @@ std::uint32_t PathList::AddFolder(std::string_view folder) {
 }
 
 void PathList::AddFile(std::uint32_t folder, std::string_view name) {
-  names_.push_back(text_.Add(name));
+  if (name.size() > kMaxPart) throw std::length_error("name too long for a path list");
+  names_.Add(name);
   folderOf_.push_back(folder);
+}
+
+void PathList::Shrink() {
+  names_.Shrink();
+  folderOf_.shrink_to_fit();
 }
 
 void PathList::push_back(std::string_view path) {
@@ -39,7 +45,7 @@ void PathList::push_back(std::string_view path) {
           path.substr(folder.size()));
 }
 
-void PathList::Append(const PathList& other) {
+void PathList::Append(PathList&& other) {
   // Files that come one by one into the same folder keep its one number.
   std::vector<std::uint32_t> to(other.folders_.size());
   for (std::size_t k = 0; k < other.folders_.size(); ++k) {
@@ -51,7 +57,9 @@ void PathList::Append(const PathList& other) {
       folders_.push_back(text_.Add(text));
     }
   }
-  for (std::size_t i = 0; i < other.size(); ++i) AddFile(to[other.folderOf_[i]], other.Name(i));
+  for (const std::uint32_t k : other.folderOf_) folderOf_.push_back(to[k]);
+  names_.Append(std::move(other.names_));
+  other = {};
 }
 
 std::string PathList::operator[](std::size_t i) const {

@@ -1,7 +1,8 @@
 #pragma once
 // An ordered list of file paths, each kept as its folder (stored once for all the
 // files in it) and its name, packed into large blocks: a million paths cost a few
-// hundred allocations, and about the bytes of their names.
+// hundred allocations, and about the bytes of their names. The names are the filter's
+// index too, and a copy shares them.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/filter_index.h"
 #include "platform/dir_enum.h"
 
 namespace velmora::catalogue {
@@ -37,12 +39,15 @@ class PathList {
   void AddFile(std::uint32_t folder, std::string_view name);
   // Any path: the text up to its last separator is its folder.
   void push_back(std::string_view path);
-  void Append(const PathList& other);
+  void Append(PathList&& other);
   void clear() { *this = PathList(); }
+  // Lets go of the room kept for more files.
+  void Shrink();
 
-  std::size_t size() const { return names_.size(); }
-  bool empty() const { return names_.empty(); }
-  std::string_view Name(std::size_t i) const { return text_.Get(names_[i]); }
+  std::size_t size() const { return folderOf_.size(); }
+  bool empty() const { return folderOf_.empty(); }
+  std::string_view Name(std::size_t i) const { return names_.Name(i); }
+  const FilterIndex& Names() const { return names_; }
   std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
   // The folders, each numbered in the order added; a file's folder by number.
   std::size_t FolderCount() const { return folders_.size(); }
@@ -96,9 +101,9 @@ class PathList {
     std::vector<std::string> blocks_;  // no text straddles two blocks
   };
 
-  Blocks text_;
+  Blocks text_;  // of the folders
   std::vector<std::uint64_t> folders_;   // per folder
-  std::vector<std::uint64_t> names_;     // per file
+  FilterIndex names_;                    // per file
   std::vector<std::uint32_t> folderOf_;  // per file
 };
 

@@ -8,11 +8,11 @@
 namespace velmora::catalogue {
 namespace {
 
-// The first eight bytes as a number that orders as the bytes do.
+// The first eight bytes, capitals made small, as a number that orders as they do.
 std::uint64_t Prefix(std::string_view text) {
   std::uint64_t key = 0;
   for (std::size_t i = 0; i < 8; ++i)
-    key = key << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
+    key = key << 8 | (i < text.size() ? FoldAscii(static_cast<unsigned char>(text[i])) : 0U);
   return key;
 }
 
@@ -75,19 +75,19 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
     std::uint64_t k = 0;
     switch (key) {
       case SortKey::None: k = 0; break;
-      case SortKey::Name: k = Prefix(input.names.Name(f)); break;
-      case SortKey::Type: k = Prefix(Extension(input.names.Name(f))); break;
+      case SortKey::Name: k = Prefix(input.names.Folded(f)); break;
+      case SortKey::Type: k = Prefix(Extension(input.names.Folded(f))); break;
       case SortKey::Folder: k = f < input.folderOf.size() ? rank[input.folderOf[f]] : 0; break;
       case SortKey::Size: k = Ordered(fact(f).size); break;
       case SortKey::Modified: k = Ordered(fact(f).Known() ? fact(f).modified : INT64_MIN); break;
     }
-    entries.push_back({down ? ~k : k, byText ? input.names.Name(f) : std::string_view(), f});
+    entries.push_back({down ? ~k : k, byText ? input.names.Folded(f) : std::string_view(), f});
   }
   if (stop.stop_requested()) return {};
   const auto text = [&](const Entry& a, const Entry& b) {
     if (!byText) return 0;
-    int c = key == SortKey::Type ? Extension(a.text).compare(Extension(b.text)) : 0;
-    if (c == 0) c = a.text.compare(b.text);
+    int c = key == SortKey::Type ? CompareFolded(Extension(a.text), Extension(b.text)) : 0;
+    if (c == 0) c = CompareFolded(a.text, b.text);
     return down ? -c : c;
   };
   const auto less = [&](const Entry& a, const Entry& b) {

@@ -29,7 +29,7 @@ struct SortBy {
 struct SortInput {
   SortBy by;
   std::vector<std::size_t> files;          // the file numbers to order
-  FilterIndex names;                       // lower-cased names: a copy shares their pieces
+  FilterIndex names;                       // a copy shares their pieces
   std::vector<std::uint32_t> folderOf;     // per file, for Folder
   std::vector<std::string> folders;        // by folder number, for Folder
   std::vector<platform::FileFacts> facts;  // per file, for Size and Modified

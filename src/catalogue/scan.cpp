@@ -229,15 +229,14 @@ void ReadOnce::Forget(const std::string& prefix) {
 
 ListedFiles ListedFiles::Of(PathList files) {
   ListedFiles out;
-  out.index = FilterIndex(files);
+  files.Shrink();
   for (std::size_t i = 0; i < files.size(); ++i) out.tags.AddName(files.Name(i));
   out.files = std::move(files);
   return out;
 }
 
 void ListedFiles::Append(ListedFiles&& other) {
-  files.Append(other.files);
-  index.Append(std::move(other.index));
+  files.Append(std::move(other.files));
   std::vector<std::string> added;
   tags.Merge(other.tags, added);
   other = {};

@@ -63,12 +63,11 @@ class ReadOnce {
 
 // Files of a list, with what the filter and the tag panel need of them.
 struct ListedFiles {
-  // Lower-cases the names and counts the tags of files.
+  // Counts the tags of files.
   static ListedFiles Of(PathList files);
   // other's files after these.
   void Append(ListedFiles&& other);
   PathList files;
-  FilterIndex index;
   TagCounts tags;
 };
 

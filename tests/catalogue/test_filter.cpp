@@ -71,6 +71,18 @@ class TestFilter : public QObject {
     row("whole: a later match is whole", "beachbeach_beach|beaches|xab_xAb", "beach,xab,ab", true,
         "02", "-", true);
     row("whole: excluded too", "a.jpg|b.jpeg|jpg.txt|xjpg", "jpg", true, "0", "txt", true);
+    // Capitals beyond ASCII: such names are matched in their lower case, the rest as
+    // they are with ASCII capitals folded.
+    const char* istanbul = "\xC4\xB0STANBUL_Trip.jpg|istanbul.jpg|x\xC4\xB0stanbulTrip";
+    row("capitals beyond ASCII", "R\xC3\x89SUM\xC3\x89.doc|r\xC3\xA9sum\xC3\xA9.txt|RESUME",
+        "r\xC3\xA9sum\xC3\xA9", true, "01");
+    row("lower case beyond ASCII: bytes as lower-cased", "\xC3\x84" "b|\xC3\xA4" "b|x\x84" "b",
+        "\x84" "b", true, "2");
+    row("lower case longer than the name", istanbul, "\xC4\xB0stanbul,trip", false, "02");
+    row("whole: lower case longer than the name", istanbul, "\xC4\xB0stanbul,trip", false, "0",
+        "-", true);
+    row("whole: capitals beyond ASCII", "\xC3\x84rgerBrief|\xC3\x84RGERBRIEF|\xC3\x84rger_brief",
+        "brief", true, "02", "-", true);
     row("whole: not UTF-8 bytes are letters", "caf\xE9.txt|caf\xE9_x", "caf", true, "", "-", true);
     row("find by name with tags", "Beach.JPG|beach.png|sea.jpg", "jpg", false, "0", "-", false,
         "BEA");
@@ -89,14 +101,15 @@ class TestFilter : public QObject {
     PathList list;
     for (const std::string& file : split(names, '|')) list.push_back("/f/" + file);
     const auto mode = any ? MatchMode::Any : MatchMode::All;
-    FilterIndex grown;  // as a shown folder grows: one file at a time
+    PathList grownList;  // as a shown folder grows: one file at a time
     for (std::size_t i = 0; i < list.size(); ++i) {
       PathList one;
       one.push_back(list[i]);
-      grown.Append(FilterIndex(one));
+      grownList.Append(std::move(one));
     }
-    FilterIndex whole(list);
-    for (const FilterIndex* index : {&whole, &grown}) {
+    FilterIndex grown = grownList.Names();  // a copy, to grow further below
+    const FilterIndex* whole = &list.Names();
+    for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       QByteArray got;
       const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
       for (const std::size_t i : ApplyTagFilter(*index, filter))
@@ -106,7 +119,7 @@ class TestFilter : public QObject {
     std::vector<std::size_t> rows;  // the kept rows
     for (const char c : kept) rows.push_back(QByteArray(1, c).toULongLong(nullptr, 36));
     // Counted all at once as filtering by each tag alone counts, also within the rows kept.
-    for (const FilterIndex* index : {&whole, &grown}) {
+    for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       std::vector<TagHits> one;
       for (const std::string& tag : split(tags, ',')) {
         const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, words, {}});
@@ -118,11 +131,11 @@ class TestFilter : public QObject {
     }
     const FilterIndex held = grown;  // as a count holds it: what comes later is not in it
     const auto counted = CountTagHits(held, split(tags, ','), rows, {}, words);
-    grown.Append(FilterIndex(list));
+    grown.Append(FilterIndex(list.Names()));
     QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, words) == counted);
     std::stop_source stop;
     stop.request_stop();
-    QVERIFY(CountTagHits(whole, {"a"}, {}, stop.get_token()).empty());
+    QVERIFY(CountTagHits(*whole, {"a"}, {}, stop.get_token()).empty());
   }
 };
 

@@ -50,17 +50,17 @@ class TestRowOrder : public QObject {
     std::iota(files.begin(), files.end(), 0);
     const SortBy by{static_cast<SortKey>(key), down};
     QByteArray got;
-    for (const std::size_t f : SortFiles(MakeSortInput(by, files, FilterIndex(list), list, facts)))
+    for (const std::size_t f : SortFiles(MakeSortInput(by, files, list.Names(), list, facts)))
       got += QByteArray::number(static_cast<qulonglong>(f));
     QCOMPARE(got, order);
     // Some of the files only, in the order they are given in.
     std::reverse(files.begin(), files.end());
     files.pop_back();
-    const auto some = SortFiles(MakeSortInput(by, files, FilterIndex(list), list, facts));
+    const auto some = SortFiles(MakeSortInput(by, files, list.Names(), list, facts));
     QCOMPARE(some.size(), files.size());
     std::stop_source stop;
     stop.request_stop();
-    QVERIFY(SortFiles(MakeSortInput(by, files, FilterIndex(list), list, facts), stop.get_token())
+    QVERIFY(SortFiles(MakeSortInput(by, files, list.Names(), list, facts), stop.get_token())
                 .empty());
   }
 
@@ -77,7 +77,7 @@ class TestRowOrder : public QObject {
     std::vector<std::size_t> files(list.size());
     std::iota(files.begin(), files.end(), 0);
     std::sort(want.begin(), want.end());
-    const auto got = SortFiles(MakeSortInput({SortKey::Name}, files, FilterIndex(list), list, {}));
+    const auto got = SortFiles(MakeSortInput({SortKey::Name}, files, list.Names(), list, {}));
     QVERIFY(std::equal(got.begin(), got.end(), want.begin(), want.end(),
                        [](std::size_t f, const auto& w) { return f == w.second; }));
   }

@@ -1,0 +1,441 @@
+#include "catalogue/filter_index.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "catalogue/filter.h"
+#include "catalogue/tags.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace velmora::catalogue {
+namespace {
+
+// Offsets are 32-bit: a piece's text stops short of 4 GiB.
+constexpr std::size_t kLargest = std::size_t{UINT32_MAX} - 1;
+
+bool IsSmall(unsigned char c) { return c >= 'a' && c <= 'z'; }
+bool IsCapital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+
+// Calls hit(at) for where needle occurs in text, from the start; hit returns where the
+// search goes on. With kFold, ASCII capitals of text match needle's small letters.
+template <bool kFold, class Hit>
+void Search(std::string_view text, std::string_view needle, Hit&& hit) {
+  const char* data = text.data();
+  const std::size_t size = text.size();
+  const std::size_t m = needle.size();
+  const auto byte = [&](std::size_t at) {
+    const auto c = static_cast<unsigned char>(data[at]);
+    return kFold ? FoldAscii(c) : c;
+  };
+  // Whether the bytes between the first and the last match.
+  const auto middle = [&](std::size_t at) {
+    if (m <= 2) return true;
+    if constexpr (!kFold) return std::memcmp(data + at + 1, needle.data() + 1, m - 2) == 0;
+    for (std::size_t i = 1; i + 1 < m; ++i)
+      if (byte(at + i) != static_cast<unsigned char>(needle[i])) return false;
+    return true;
+  };
+  std::size_t pos = 0;
+#if defined(__SSE2__)
+  // Compare the needle's first and last byte at 16 positions at once; only where both
+  // agree are the bytes between compared. A capital differs from its small letter in
+  // one bit, set in the text's bytes before comparing with a small letter.
+  const auto fold = [](char c) { return static_cast<char>(kFold && IsSmall(c) ? 0x20 : 0); };
+  const __m128i firstByte = _mm_set1_epi8(needle.front());
+  const __m128i lastByte = _mm_set1_epi8(needle.back());
+  const __m128i firstFold = _mm_set1_epi8(fold(needle.front()));
+  const __m128i lastFold = _mm_set1_epi8(fold(needle.back()));
+  while (pos + m - 1 + 16 <= size) {
+    const __m128i a = _mm_or_si128(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos)), firstFold);
+    const __m128i b = _mm_or_si128(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m - 1)), lastFold);
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(a, firstByte), _mm_cmpeq_epi8(b, lastByte))));
+    std::size_t next = pos + 16;
+    while (mask != 0) {
+      const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(mask));
+      if (middle(at)) {
+        next = hit(at);
+        break;
+      }
+      mask &= mask - 1;
+    }
+    pos = next;
+  }
+#endif
+  const auto first = static_cast<unsigned char>(needle.front());
+  const auto last = static_cast<unsigned char>(needle.back());
+  while (pos + m <= size) {
+    if (byte(pos) == first && byte(pos + m - 1) == last && middle(pos))
+      pos = hit(pos);
+    else
+      ++pos;
+  }
+}
+
+}  // namespace
+
+int CompareFolded(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = FoldAscii(static_cast<unsigned char>(a[i]));
+    const unsigned char y = FoldAscii(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+void FilterIndex::Text::Add(std::string_view name) {
+  bytes.append(name);
+  bytes.push_back('\0');
+  starts.push_back(static_cast<std::uint32_t>(bytes.size()));
+}
+
+void FilterIndex::Text::Append(const Text& other) {
+  const std::size_t base = bytes.size();
+  bytes.append(other.bytes);
+  for (std::size_t j = 1; j < other.starts.size(); ++j)
+    starts.push_back(static_cast<std::uint32_t>(base + other.starts[j]));
+}
+
+namespace {
+
+// Whether byte p of name k of text starts or ends a word. camel: where lower case hid
+// an edge in text; none for names as they are, whose capitals show them.
+template <class Text>
+bool Edge(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t p,
+          std::size_t k) {
+  const auto* b = reinterpret_cast<const unsigned char*>(text.bytes.data());
+  if (p == text.starts[k] || p + 1 == text.starts[k + 1]) return true;
+  if (IsDelimiter(b[p - 1]) || IsDelimiter(b[p])) return true;
+  if (camel == nullptr) return IsSmall(b[p - 1]) && IsCapital(b[p]);
+  return std::binary_search(camel->begin(), camel->end(), static_cast<std::uint32_t>(p));
+}
+
+template <class Text>
+bool Whole(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t at,
+           std::size_t m, std::size_t k) {
+  return Edge(text, camel, at, k) && Edge(text, camel, at + m, k);
+}
+
+// Calls mark(k) once for each name k of text that holds needle (whole, with words).
+template <bool kFold, class Text, class Mark>
+void MarkIn(const Text& text, const std::vector<std::uint32_t>* camel, std::string_view needle,
+            bool words, Mark&& mark) {
+  std::size_t file = 0;  // the name holding pos; only moves forward
+  // One hit per name is enough: the search goes on at the next name (at the next byte
+  // for a match inside a word).
+  Search<kFold>(text.bytes, needle, [&](std::size_t pos) {
+    while (text.starts[file + 1] <= pos) ++file;
+    if (words && !Whole(text, camel, pos, needle.size(), file)) return pos + 1;
+    mark(file);
+    return std::size_t{text.starts[file + 1]};
+  });
+}
+
+}  // namespace
+
+const std::uint32_t* FilterIndex::Piece::Odd(std::size_t k) const {
+  if (odd.empty()) return nullptr;
+  const auto at = std::lower_bound(odd.begin(), odd.end(), static_cast<std::uint32_t>(k));
+  return at != odd.end() && *at == k ? &*at : nullptr;
+}
+
+void FilterIndex::Piece::Add(std::string_view name) {
+  names.Add(name);
+  // Only bytes beyond ASCII can have a lower case beyond ASCII's.
+  if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })) return;
+  std::string lowered;
+  AppendLowerCase(name, lowered);
+  if (lowered.size() == name.size() &&
+      std::equal(name.begin(), name.end(), lowered.begin(), [](char a, char b) {
+        return FoldAscii(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+      }))
+    return;
+  odd.push_back(static_cast<std::uint32_t>(names.size() - 1));
+  std::size_t from = 0;
+  for (std::size_t i = 1; i < name.size(); ++i) {
+    if (IsCapital(static_cast<unsigned char>(name[i])) &&
+        IsSmall(static_cast<unsigned char>(name[i - 1]))) {
+      AppendLowerCase(name.substr(from, i - from), lower.bytes);
+      camel.push_back(static_cast<std::uint32_t>(lower.bytes.size()));
+      from = i;
+    }
+  }
+  AppendLowerCase(name.substr(from), lower.bytes);
+  lower.bytes.push_back('\0');
+  lower.starts.push_back(static_cast<std::uint32_t>(lower.bytes.size()));
+}
+
+void FilterIndex::Piece::Append(const Piece& other) {
+  for (const std::uint32_t k : other.odd) odd.push_back(static_cast<std::uint32_t>(size() + k));
+  for (const std::uint32_t c : other.camel)
+    camel.push_back(static_cast<std::uint32_t>(lower.bytes.size() + c));
+  names.Append(other.names);
+  lower.Append(other.lower);
+}
+
+FilterIndex::FilterIndex(const FilterIndex& other) : count_(other.count_) {
+  other.Shrink();  // a piece that will not grow keeps no room to
+  pieces_ = other.pieces_;
+  sealed_ = other.sealed_ = pieces_.size();
+}
+
+FilterIndex& FilterIndex::operator=(const FilterIndex& other) {
+  if (this != &other) *this = FilterIndex(other);
+  return *this;
+}
+
+void FilterIndex::Add(std::string_view name) {
+  // Lower case may take up to three times the bytes (Ⱥ to ⱥ, in the worst case).
+  if (pieces_.size() <= sealed_ || pieces_.back()->names.bytes.size() + name.size() >= kLargest ||
+      pieces_.back()->lower.bytes.size() + 3 * name.size() >= kLargest) {
+    Shrink();
+    pieces_.push_back(std::make_shared<Piece>());
+    pieces_.back()->first = count_;
+  }
+  pieces_.back()->Add(name);
+  ++count_;
+}
+
+void FilterIndex::Append(FilterIndex&& other) {
+  // Small pieces, as files come one by one, join the last piece; large ones stay apart.
+  constexpr std::size_t kSmall = std::size_t{1} << 20;
+  for (std::size_t k = 0; k < other.pieces_.size(); ++k) {
+    std::shared_ptr<Piece>& shared = other.pieces_[k];
+    Piece& piece = *shared;
+    // A piece a copy of this index holds (a count in the background) is left as it is.
+    if (pieces_.size() > sealed_ && k >= other.sealed_ &&
+        pieces_.back()->names.bytes.size() + piece.names.bytes.size() <= kSmall &&
+        pieces_.back()->lower.bytes.size() + piece.lower.bytes.size() <= kSmall) {
+      pieces_.back()->Append(piece);
+    } else {
+      Shrink();
+      piece.first = count_;
+      pieces_.push_back(std::move(shared));
+      if (k < other.sealed_) sealed_ = pieces_.size();
+    }
+    count_ = pieces_.back()->first + pieces_.back()->size();
+  }
+  other = {};
+}
+
+void FilterIndex::Shrink() const {
+  if (pieces_.size() <= sealed_) return;  // a copy may be reading it
+  Piece& piece = *pieces_.back();
+  piece.names.bytes.shrink_to_fit();
+  piece.names.starts.shrink_to_fit();
+  piece.odd.shrink_to_fit();
+  piece.lower.bytes.shrink_to_fit();
+  piece.lower.starts.shrink_to_fit();
+  piece.camel.shrink_to_fit();
+}
+
+const FilterIndex::Piece& FilterIndex::PieceOf(std::size_t i) const {
+  const auto after =
+      std::upper_bound(pieces_.begin(), pieces_.end(), i,
+                       [](std::size_t n, const std::shared_ptr<Piece>& p) { return n < p->first; });
+  return **(after - 1);
+}
+
+std::string_view FilterIndex::Name(std::size_t i) const {
+  const Piece& piece = PieceOf(i);
+  return piece.names.Name(i - piece.first);
+}
+
+std::string_view FilterIndex::Folded(std::size_t i) const {
+  const Piece& piece = PieceOf(i);
+  if (const std::uint32_t* odd = piece.Odd(i - piece.first))
+    return piece.lower.Name(static_cast<std::size_t>(odd - piece.odd.data()));
+  return piece.names.Name(i - piece.first);
+}
+
+void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
+                           bool words) const {
+  for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first, words);
+}
+
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits,
+                                  bool words) const {
+  if (needle.empty()) {
+    for (std::size_t k = 0; k < size(); ++k) hits[k] |= names.starts[k + 1] - names.starts[k] > 1;
+    return;
+  }
+  // A NUL in the needle could match across two names.
+  if (needle.find('\0') != std::string_view::npos) return;
+  MarkIn<true>(names, nullptr, needle, words, [&](std::size_t k) {
+    if (Odd(k) == nullptr) hits[k] = 1;
+  });
+  if (!odd.empty())
+    MarkIn<false>(lower, &camel, needle, words, [&](std::size_t j) { hits[odd[j]] = 1; });
+}
+
+bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words) const {
+  const Piece& piece = PieceOf(i);
+  const std::size_t k = i - piece.first;
+  const std::uint32_t* odd = piece.Odd(k);
+  const Text& text = odd != nullptr ? piece.lower : piece.names;
+  const std::size_t n = odd != nullptr ? static_cast<std::size_t>(odd - piece.odd.data()) : k;
+  const std::vector<std::uint32_t>* camel = odd != nullptr ? &piece.camel : nullptr;
+  const std::string_view name = text.Name(n);
+  if (needle.empty()) return !name.empty();
+  bool found = false;
+  const auto hit = [&](std::size_t at) {
+    if (words && !Whole(text, camel, text.starts[n] + at, needle.size(), n)) return at + 1;
+    found = true;
+    return name.size();
+  };
+  if (odd != nullptr)
+    Search<false>(name, needle, hit);
+  else
+    Search<true>(name, needle, hit);
+  return found;
+}
+
+std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
+                                  std::span<const std::size_t> kept, std::stop_token stop,
+                                  bool words) {
+  // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
+  // Bytes that no tag holds share column 0, which leads back to the start.
+  constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
+  std::vector<std::string> needles;
+  needles.reserve(tags.size());
+  std::array<std::uint32_t, 256> column{};
+  std::uint32_t columns = 1;
+  // Building looks for a stop as often as counting does: the owner waits for a stopped
+  // count, and the automaton of many thousand tags (a panel of /) takes a while to build.
+  for (const std::string& tag : tags) {
+    if (needles.size() % 1024 == 0 && stop.stop_requested()) return {};
+    needles.push_back(LowerCase(tag));
+    for (const unsigned char c : needles.back())
+      if (column[c] == 0) column[c] = columns++;
+  }
+  // Names are read as they are: a capital moves as its small letter does.
+  for (unsigned char c = 'A'; c <= 'Z'; ++c) column[c] = column[FoldAscii(c)];
+  // Each row ends with one more entry, set once the moves are known: the row's out state.
+  const std::uint32_t width = columns + 1;
+  std::vector<std::uint32_t> go(width, 0);  // the root's row; 0 is "no child" while building
+  std::uint32_t states = 1;
+  std::vector<std::uint32_t> depth(1, 0);  // each state's length
+  std::vector<std::uint32_t> nodeOf;       // each tag's state; the root for an empty tag
+  nodeOf.reserve(tags.size());
+  for (const std::string& needle : needles) {
+    if (nodeOf.size() % 1024 == 0 && stop.stop_requested()) return {};
+    if (needle.find('\0') != std::string::npos) {
+      nodeOf.push_back(kNever);
+      continue;
+    }
+    std::uint32_t s = 0;
+    for (const unsigned char c : needle) {
+      std::uint32_t child = go[std::size_t{s} * width + column[c]];
+      if (child == 0) {
+        child = states++;
+        go[std::size_t{s} * width + column[c]] = child;
+        go.resize(std::size_t{states} * width, 0);
+        depth.push_back(depth[s] + 1);
+      }
+      s = child;
+    }
+    nodeOf.push_back(s);
+  }
+  std::vector<unsigned char> ends(states, 0);
+  for (const std::uint32_t s : nodeOf)
+    if (s != kNever && s != 0) ends[s] = 1;
+
+  // out[s]: the nearest state on s's suffix chain, itself first, where a tag ends (0: none);
+  // link[t]: the next such state after the tag end t.
+  std::vector<std::uint32_t> fail(states, 0), out(states, 0), link(states, 0), queue;
+  queue.reserve(states);
+  for (std::uint32_t c = 0; c < columns; ++c)
+    if (go[c] != 0) queue.push_back(go[c]);
+  for (std::size_t q = 0; q < queue.size(); ++q) {
+    if (q % 4096 == 0 && stop.stop_requested()) return {};
+    const std::uint32_t s = queue[q];
+    link[s] = out[fail[s]];
+    out[s] = ends[s] ? s : link[s];
+    std::uint32_t* row = go.data() + std::size_t{s} * width;
+    const std::uint32_t* fallback = go.data() + std::size_t{fail[s]} * width;
+    for (std::uint32_t c = 0; c < columns; ++c) {
+      if (row[c] != 0) {
+        fail[row[c]] = fallback[c];
+        queue.push_back(row[c]);
+      } else {
+        row[c] = fallback[c];
+      }
+    }
+  }
+  // Moves lead to where a state's row starts, saving a multiplication on every byte.
+  for (std::uint32_t s = 0; s < states; ++s) {
+    if (s % 4096 == 0 && stop.stop_requested()) return {};
+    std::uint32_t* row = go.data() + std::size_t{s} * width;
+    for (std::uint32_t c = 0; c < columns; ++c) row[c] *= width;
+    row[columns] = out[s];
+  }
+
+  // Each tag end counts a name once: the first time in it marks it with the name, and a
+  // marked end's chain was followed then.
+  std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
+  std::size_t named = 0, namedKept = 0;  // what an empty tag hits
+  auto nextKept = kept.begin();
+  for (const auto& shared : index.pieces_) {
+    const FilterIndex::Piece& piece = *shared;
+    auto nextOdd = piece.odd.begin();
+    for (std::size_t k = 0; k < piece.size(); ++k) {
+      const std::size_t i = piece.first + k;
+      if (i % 4096 == 0 && stop.stop_requested()) return {};
+      while (nextKept != kept.end() && *nextKept < i) ++nextKept;
+      const bool isKept = nextKept != kept.end() && *nextKept == i;
+      const std::size_t mark = i + 1;
+      // An odd name is walked in its lower case; the others as they are, capitals
+      // moving as small letters do.
+      const bool odd = nextOdd != piece.odd.end() && *nextOdd == k;
+      const FilterIndex::Text& text = odd ? piece.lower : piece.names;
+      const std::size_t n = odd ? static_cast<std::size_t>(nextOdd++ - piece.odd.begin()) : k;
+      const std::vector<std::uint32_t>* camel = odd ? &piece.camel : nullptr;
+      const auto* names = reinterpret_cast<const unsigned char*>(text.bytes.data());
+      const unsigned char* p = names + text.starts[n];
+      const unsigned char* end = names + text.starts[n + 1] - 1;
+      if (p != end) {
+        ++named;
+        namedKept += isKept;
+      }
+      std::uint32_t row = 0;
+      const auto count = [&](std::uint32_t t) {
+        seen[t] = mark;
+        ++all[t];
+        inKept[t] += isKept;
+      };
+      for (; p != end; ++p) {
+        row = go[row + column[*p]];
+        if (!words) {
+          for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t])
+            count(t);
+          continue;
+        }
+        // A shorter tag on the chain may be whole here though it was not before.
+        const auto at = static_cast<std::size_t>(p - names) + 1;
+        for (std::uint32_t t = go[row + columns]; t != 0; t = link[t]) {
+          if (seen[t] != mark && Whole(text, camel, at - depth[t], depth[t], n)) count(t);
+        }
+      }
+    }
+  }
+  std::vector<TagHits> hits;
+  hits.reserve(tags.size());
+  for (const std::uint32_t s : nodeOf) {
+    if (s == kNever)
+      hits.push_back({});
+    else if (s == 0)
+      hits.push_back({named, namedKept});
+    else
+      hits.push_back({all[s], inKept[s]});
+  }
+  return hits;
+}
+
+}  // namespace velmora::catalogue
