@@ -319,10 +319,13 @@ void ListingCache::Write(std::string folder, PathList files) {
   }
   std::string file = ListingFile(folder);
   writer_ = std::jthread([folder = std::move(folder), file = std::move(file),
-                          files = std::move(files)](std::stop_token stop) {
+                          files = std::move(files)](std::stop_token stop) mutable {
     platform::NameThread("velmora-cache");
     platform::YieldToForeground();
     (void)WriteListing(file, folder, files, stop);
+    // The load is over, and its passing pieces with it; this copy goes too.
+    files.clear();
+    platform::GiveBackFreedMemory();
   });
 }
 
