@@ -210,7 +210,7 @@ class Walk {
 
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   const platform::MutexLock lock(mutex_);
-  if (!byId_.try_emplace(id, dir).second) return false;
+  if (!byId_.insert(id).second) return false;
   const auto [at, made] = byDir_.try_emplace(dir, id);
   if (!made) {  // a folder put in place of another
     byId_.erase(at->second);

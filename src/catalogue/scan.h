@@ -6,7 +6,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalogue/filter.h"
@@ -56,8 +56,8 @@ class ReadOnce {
 
  private:
   platform::Mutex mutex_;
-  std::unordered_map<platform::FolderId, std::string, platform::FolderIdHash> byId_
-      GUARDED_BY(mutex_);
+  // Each folder's path once: a tree of /, many thousand folders, holds this per folder.
+  std::unordered_set<platform::FolderId, platform::FolderIdHash> byId_ GUARDED_BY(mutex_);
   std::map<std::string, platform::FolderId> byDir_ GUARDED_BY(mutex_);
 };
 
