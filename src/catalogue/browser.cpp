@@ -350,12 +350,10 @@ void Browser::ReadFacts() {
   if (factsAsked_ == 0) {
     part = files;  // a copy of the blocks, far quicker than path by path
   } else {
-    std::uint32_t folder = 0;
-    for (std::size_t i = factsAsked_; i < files.size(); ++i) {
-      if (i == factsAsked_ || files.FolderOf(i) != files.FolderOf(i - 1))
-        folder = part.AddFolder(files.Folder(i));
-      part.AddFile(folder, files.Name(i));
-    }
+    files.ForEachRun(factsAsked_, files.size(), [&](std::size_t i, std::size_t end, std::uint32_t) {
+      const std::uint32_t folder = part.AddFolder(files.Folder(i));
+      for (; i < end; ++i) part.AddFile(folder, files.Name(i));
+    });
   }
   readingFacts_ = true;
   reader_.Start(generation_, std::move(part), factsAsked_);

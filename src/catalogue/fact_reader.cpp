@@ -24,8 +24,7 @@ void FactReader::Start(std::uint64_t generation, PathList files, std::size_t fir
       piece.facts.resize(end - from);
       // The files of one folder follow one another: each run is read from its folder.
       for (std::size_t i = from; i < end;) {
-        std::size_t j = i + 1;
-        while (j < end && files.FolderOf(j) == files.FolderOf(i)) ++j;
+        const std::size_t j = std::min(end, files.RunEnd(i));
         names.clear();
         for (std::size_t k = i; k < j; ++k) names.push_back(files.Name(k));
         platform::ReadFacts(std::string(files.Folder(i)), names, piece.facts.data() + (i - from));

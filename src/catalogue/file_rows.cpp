@@ -107,16 +107,17 @@ bool FileRows::DropListed(handover::Files& files, std::vector<std::size_t>* agai
 
 void FileRows::FindRuns() {
   runs_.resize(files_.FolderCount());
-  for (; ran_ < files_.size(); ++ran_) {
-    Run& run = runs_[files_.FolderOf(ran_)];
+  files_.ForEachRun(ran_, files_.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    Run& run = runs_[k];
     if (run.first == run.end) {
-      run = {ran_, ran_ + 1};
-    } else if (run.end == ran_) {
-      ++run.end;
+      run = {first, end};
+    } else if (run.end == first) {
+      run.end = end;
     } else {
       scattered_ = true;  // never so today; every file is looked at then
     }
-  }
+  });
+  ran_ = files_.size();
 }
 
 std::vector<std::uint32_t> FileRows::FoldersNamed(std::string_view text) {
@@ -165,18 +166,17 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
     }
   }
   std::vector<std::size_t> dropped;
-  const auto look = [&](std::size_t i) {
-    const std::uint32_t k = files_.FolderOf(i);
-    if (!(folderGone[k] || named[k]) || Gone(i)) return;
-    if (folderGone[k] || names[k].contains(files_.Name(i))) dropped.push_back(i);
+  const auto look = [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    if (!(folderGone[k] || named[k])) return;
+    for (std::size_t i = first; i < end; ++i)
+      if (!Gone(i) && (folderGone[k] || names[k].contains(files_.Name(i)))) dropped.push_back(i);
   };
   // Files gone by name are looked for in their own folders only.
   FindRuns();
   if (anyFolder || scattered_) {
-    for (std::size_t i = 0; i < files_.size(); ++i) look(i);
+    files_.ForEachRun(0, files_.size(), look);
   } else {
-    for (const auto& [k, unused] : names)
-      for (std::size_t i = runs_[k].first; i < runs_[k].end; ++i) look(i);
+    for (const auto& [k, unused] : names) files_.ForEachRun(runs_[k].first, runs_[k].end, look);
     std::sort(dropped.begin(), dropped.end());
   }
   if (dropped.empty()) return made;

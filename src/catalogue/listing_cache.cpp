@@ -165,12 +165,11 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
     if (error != 0) break;
     const std::size_t end = std::min(files.size(), at + (at == 0 ? kFirstPiece : kPiece));
     out.assign(8, '\0');
-    for (std::size_t i = at, j = at; i < end; i = j) {
-      while (j < end && files.FolderOf(j) == files.FolderOf(i)) ++j;
+    files.ForEachRun(at, end, [&](std::size_t i, std::size_t j, std::uint32_t) {
       PutText(out, files.Folder(i));
       PutLength(out, j - i);
       for (std::size_t k = i; k < j; ++k) PutText(out, files.Name(k));
-    }
+    });
     std::string head;
     PutFixed(head, out.size() - 8, 4);
     PutFixed(head, end - at, 4);

@@ -27,13 +27,35 @@ std::uint32_t PathList::AddFolder(std::string_view folder) {
 
 void PathList::AddFile(std::uint32_t folder, std::string_view name) {
   if (name.size() > kMaxPart) throw std::length_error("name too long for a path list");
+  if (runs_.empty() || runs_.back().folder != folder) runs_.push_back({size(), folder});
   names_.Add(name);
-  folderOf_.push_back(folder);
 }
 
 void PathList::Shrink() {
   names_.Shrink();
-  folderOf_.shrink_to_fit();
+  runs_.shrink_to_fit();
+}
+
+std::vector<PathList::Run>::const_iterator PathList::RunOf(std::size_t i) const {
+  // Most look at the files last added, or go file by file.
+  if (i >= runs_.back().first) return runs_.end() - 1;
+  return std::upper_bound(runs_.begin(), runs_.end(), i,
+                          [](std::size_t n, const Run& r) { return n < r.first; }) -
+         1;
+}
+
+std::size_t PathList::RunEnd(std::size_t i) const {
+  const auto r = RunOf(i);
+  return r + 1 == runs_.end() ? size() : (r + 1)->first;
+}
+
+std::vector<std::uint32_t> PathList::FolderNumbers() const {
+  std::vector<std::uint32_t> numbers;
+  numbers.reserve(size());
+  ForEachRun(0, size(), [&](std::size_t first, std::size_t end, std::uint32_t folder) {
+    numbers.insert(numbers.end(), end - first, folder);
+  });
+  return numbers;
 }
 
 void PathList::push_back(std::string_view path) {
@@ -57,7 +79,10 @@ void PathList::Append(PathList&& other) {
       folders_.push_back(text_.Add(text));
     }
   }
-  for (const std::uint32_t k : other.folderOf_) folderOf_.push_back(to[k]);
+  for (const Run& run : other.runs_) {
+    if (runs_.empty() || runs_.back().folder != to[run.folder])
+      runs_.push_back({size() + run.first, to[run.folder]});
+  }
   names_.Append(std::move(other.names_));
   other = {};
 }

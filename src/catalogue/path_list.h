@@ -5,6 +5,7 @@
 // index too, and a copy shares them.
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,16 +45,30 @@ class PathList {
   // Lets go of the room kept for more files.
   void Shrink();
 
-  std::size_t size() const { return folderOf_.size(); }
-  bool empty() const { return folderOf_.empty(); }
+  std::size_t size() const { return names_.size(); }
+  bool empty() const { return names_.size() == 0; }
   std::string_view Name(std::size_t i) const { return names_.Name(i); }
   const FilterIndex& Names() const { return names_; }
-  std::string_view Folder(std::size_t i) const { return text_.Get(folders_[folderOf_[i]]); }
+  std::string_view Folder(std::size_t i) const { return text_.Get(folders_[FolderOf(i)]); }
   // The folders, each numbered in the order added; a file's folder by number.
   std::size_t FolderCount() const { return folders_.size(); }
   std::string_view FolderText(std::size_t k) const { return text_.Get(folders_[k]); }
-  std::uint32_t FolderOf(std::size_t i) const { return folderOf_[i]; }
-  const std::vector<std::uint32_t>& FolderNumbers() const { return folderOf_; }
+  std::uint32_t FolderOf(std::size_t i) const { return RunOf(i)->folder; }
+  // Where the files of i's folder that follow i end.
+  std::size_t RunEnd(std::size_t i) const;
+  // Calls run(first, end, folder) for each stretch of the files from..to-1 of one folder,
+  // in order.
+  template <class F>
+  void ForEachRun(std::size_t from, std::size_t to, F&& run) const {
+    if (from >= to) return;
+    for (auto r = RunOf(from); from < to; ++r) {
+      const std::size_t end = std::min(to, r + 1 == runs_.end() ? size() : (r + 1)->first);
+      run(from, end, r->folder);
+      from = end;
+    }
+  }
+  // Each file's folder number.
+  std::vector<std::uint32_t> FolderNumbers() const;
   std::string operator[](std::size_t i) const;
   void AppendPath(std::size_t i, std::string& out) const;
 
@@ -101,10 +116,17 @@ class PathList {
     std::vector<std::string> blocks_;  // no text straddles two blocks
   };
 
+  // The files of a folder follow one another: a run of them, by its first file.
+  struct Run {
+    std::size_t first = 0;
+    std::uint32_t folder = 0;
+  };
+  std::vector<Run>::const_iterator RunOf(std::size_t i) const;
+
   Blocks text_;  // of the folders
-  std::vector<std::uint64_t> folders_;   // per folder
-  FilterIndex names_;                    // per file
-  std::vector<std::uint32_t> folderOf_;  // per file
+  std::vector<std::uint64_t> folders_;  // per folder
+  FilterIndex names_;                   // per file
+  std::vector<Run> runs_;
 };
 
 }  // namespace velmora::catalogue

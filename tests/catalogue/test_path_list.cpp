@@ -34,6 +34,32 @@ class TestPathList : public QObject {
     QVERIFY_THROWS_EXCEPTION(std::length_error,
                              list.push_back("/" + std::string(PathList::kMaxPart + 1, 'x')));
   }
+
+  // Folders come back again after others, and lists are joined where the first's last
+  // folder goes on; a copy keeps what it held while the list grows on.
+  void foldersByRuns() {
+    PathList list;
+    for (const char* path : {"/a/1", "/a/2", "/b/3", "/a/4", "/c/5", "/c/6"}) list.push_back(path);
+    PathList more;
+    for (const char* path : {"/c/7", "/d/8", "/d/9"}) more.push_back(path);
+    const PathList held = list;
+    list.Append(std::move(more));
+    QVERIFY(more.empty());
+    list.push_back("/d/10");
+    QCOMPARE(held.size(), std::size_t{6});
+    QCOMPARE(held[5], std::string("/c/6"));
+    std::string got;
+    for (std::size_t i = 0; i < list.size(); ++i)
+      got += std::to_string(list.FolderOf(i)) + list[i] + ">" + std::to_string(list.RunEnd(i)) + " ";
+    QCOMPARE(got, std::string("0/a/1>2 0/a/2>2 1/b/3>3 2/a/4>4 3/c/5>7 3/c/6>7 3/c/7>7 "
+                              "4/d/8>10 4/d/9>10 4/d/10>10 "));
+    std::string runs;
+    list.ForEachRun(1, 8, [&](std::size_t first, std::size_t end, std::uint32_t k) {
+      runs += std::to_string(first) + "-" + std::to_string(end) + ":" + std::to_string(k) + " ";
+    });
+    QCOMPARE(runs, std::string("1-2:0 2-3:1 3-4:2 4-7:3 7-8:4 "));
+    QCOMPARE(list.FolderNumbers(), (std::vector<std::uint32_t>{0, 0, 1, 2, 3, 3, 3, 4, 4, 4}));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestPathList)
