@@ -36,7 +36,10 @@ class InotifyWatcher final : public FolderWatcher {
     }
     {
       const MutexLock lock(mutex_);
-      if (folders_.try_emplace(wd, dir).second) paths_[dir] = wd;
+      if (const auto [at, made] = folders_.try_emplace(wd, dir); made) {
+        paths_.erase(std::string_view(dir));  // an older watch of the path, now of another folder
+        paths_.emplace(at->second, wd);
+      }
     }
     // Looked at once watched, so that a change is either seen here or comes as an event.
     struct stat st {};
@@ -49,9 +52,10 @@ class InotifyWatcher final : public FolderWatcher {
     const MutexLock lock(mutex_);
     bool any = false;
     for (auto at = paths_.lower_bound(dir); at != paths_.end() && at->first.starts_with(dir);) {
-      (void)::inotify_rm_watch(fd_, at->second);
-      folders_.erase(at->second);
+      const int wd = at->second;
+      (void)::inotify_rm_watch(fd_, wd);
       at = paths_.erase(at);
+      folders_.erase(wd);  // after: it holds the path's text
       any = true;
     }
     return any;
@@ -78,7 +82,7 @@ class InotifyWatcher final : public FolderWatcher {
         const auto folder = folders_.find(e.wd);
         if (folder == folders_.end()) continue;
         if (e.mask & IN_IGNORED) {
-          if (const auto path = paths_.find(folder->second);
+          if (const auto path = paths_.find(std::string_view(folder->second));
               path != paths_.end() && path->second == e.wd)
             paths_.erase(path);
           folders_.erase(folder);
@@ -111,7 +115,9 @@ class InotifyWatcher final : public FolderWatcher {
   // Watch and Unwatch come from the load's and the watch's threads, Wait from the latter.
   Mutex mutex_;
   std::unordered_map<int, std::string> folders_ GUARDED_BY(mutex_);
-  std::map<std::string, int> paths_ GUARDED_BY(mutex_);  // the same, by path
+  // The same, by path, each path's newest watch; the texts are those of folders_, which
+  // a tree of many thousand folders would otherwise hold twice.
+  std::map<std::string_view, int, std::less<>> paths_ GUARDED_BY(mutex_);
 };
 
 }  // namespace
