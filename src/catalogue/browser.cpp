@@ -348,7 +348,7 @@ void Browser::ReadFacts() {
   }
   PathList part;
   if (factsAsked_ == 0) {
-    part = files;  // a copy of the blocks, far quicker than path by path
+    part = files;  // a copy shares the names
   } else {
     files.ForEachRun(factsAsked_, files.size(), [&](std::size_t i, std::size_t end, std::uint32_t) {
       const std::uint32_t folder = part.AddFolder(files.Folder(i));

@@ -50,8 +50,8 @@ void Search(std::string_view text, std::string_view needle, Hit&& hit) {
   const __m128i firstFold = _mm_set1_epi8(fold(needle.front()));
   const __m128i lastFold = _mm_set1_epi8(fold(needle.back()));
   while (pos + m - 1 + 16 <= size) {
-    const __m128i a = _mm_or_si128(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos)), firstFold);
+    const __m128i a =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos)), firstFold);
     const __m128i b = _mm_or_si128(
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m - 1)), lastFold);
     auto mask = static_cast<unsigned>(_mm_movemask_epi8(
@@ -108,8 +108,7 @@ namespace {
 // Whether byte p of name k of text starts or ends a word. camel: where lower case hid
 // an edge in text; none for names as they are, whose capitals show them.
 template <class Text>
-bool Edge(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t p,
-          std::size_t k) {
+bool Edge(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t p, std::size_t k) {
   const auto* b = reinterpret_cast<const unsigned char*>(text.bytes.data());
   if (p == text.starts[k] || p + 1 == text.starts[k + 1]) return true;
   if (IsDelimiter(b[p - 1]) || IsDelimiter(b[p])) return true;
@@ -118,8 +117,8 @@ bool Edge(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t
 }
 
 template <class Text>
-bool Whole(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t at,
-           std::size_t m, std::size_t k) {
+bool Whole(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t at, std::size_t m,
+           std::size_t k) {
   return Edge(text, camel, at, k) && Edge(text, camel, at + m, k);
 }
 
@@ -260,8 +259,7 @@ void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& 
   for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first, words);
 }
 
-void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits,
-                                  bool words) const {
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, bool words) const {
   if (needle.empty()) {
     for (std::size_t k = 0; k < size(); ++k) hits[k] |= names.starts[k + 1] - names.starts[k] > 1;
     return;

@@ -4,8 +4,8 @@
 // hundred allocations, and about the bytes of their names. The names are the filter's
 // index too, and a copy shares them.
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -123,7 +123,7 @@ class PathList {
   };
   std::vector<Run>::const_iterator RunOf(std::size_t i) const;
 
-  Blocks text_;  // of the folders
+  Blocks text_;                         // of the folders
   std::vector<std::uint64_t> folders_;  // per folder
   FilterIndex names_;                   // per file
   std::vector<Run> runs_;

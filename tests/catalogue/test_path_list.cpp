@@ -50,7 +50,8 @@ class TestPathList : public QObject {
     QCOMPARE(held[5], std::string("/c/6"));
     std::string got;
     for (std::size_t i = 0; i < list.size(); ++i)
-      got += std::to_string(list.FolderOf(i)) + list[i] + ">" + std::to_string(list.RunEnd(i)) + " ";
+      got +=
+          std::to_string(list.FolderOf(i)) + list[i] + ">" + std::to_string(list.RunEnd(i)) + " ";
     QCOMPARE(got, std::string("0/a/1>2 0/a/2>2 1/b/3>3 2/a/4>4 3/c/5>7 3/c/6>7 3/c/7>7 "
                               "4/d/8>10 4/d/9>10 4/d/10>10 "));
     std::string runs;
