@@ -13,6 +13,7 @@
 
 #include "platform/file_system.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/paths.h"
 #include "platform/threads.h"
 

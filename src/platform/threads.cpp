@@ -1,9 +1,6 @@
 #include "platform/threads.h"
 
 #include <pthread.h>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -14,12 +11,6 @@ void NameThread(const char* name) { (void)::pthread_setname_np(::pthread_self(),
 void YieldToForeground() {
   // Linux keeps a nice value per thread; threads started later inherit it.
   (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
-}
-
-void GiveBackFreedMemory() {
-#if defined(__GLIBC__)
-  (void)::malloc_trim(0);
-#endif
 }
 
 }  // namespace velmora::platform

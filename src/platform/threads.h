@@ -8,8 +8,5 @@ void NameThread(const char* name);
 // Lets the calling thread (and the threads it starts) give way to the window's thread,
 // so that background reading never delays an answer to a click.
 void YieldToForeground();
-// Hands back to the system the memory freed in the allocator's pools (one per thread),
-// once a burst of passing allocations is over.
-void GiveBackFreedMemory();
 
 }  // namespace velmora::platform
