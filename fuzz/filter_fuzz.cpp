@@ -73,9 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                : found > 0;
     if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);
   }
-  if (ApplyTagFilter(FilterIndex(paths), tags, mode, excluded) != expected) std::abort();
+  if (ApplyTagFilter(paths.Names(), tags, mode, excluded) != expected) std::abort();
   // Every tag counted in one pass, as the tag panel's tooltips are.
-  std::vector<TagHits> counted = CountTagHits(FilterIndex(paths), tags);
+  std::vector<TagHits> counted = CountTagHits(paths.Names(), tags);
   for (TagHits& h : counted) h.kept = 0;
   if (counted != hits) std::abort();
   // The same names arriving one by one, as a shown folder grows, filter the same.
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < paths.size(); ++i) {
     PathList one;
     one.AddFile(one.AddFolder("/d/"), paths.Name(i));
-    grown.Append(FilterIndex(one));
+    grown.Append(FilterIndex(one.Names()));
   }
   if (ApplyTagFilter(grown, tags, mode, excluded) != expected) std::abort();
 
@@ -91,13 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // as filtering by each tag alone.
   if (excluded.empty()) {
     const RowFilter words{tags, {}, mode, true, {}};
-    const std::vector<std::size_t> kept = ApplyTagFilter(FilterIndex(paths), words);
+    const std::vector<std::size_t> kept = ApplyTagFilter(paths.Names(), words);
     if (!std::includes(expected.begin(), expected.end(), kept.begin(), kept.end())) std::abort();
     if (ApplyTagFilter(grown, words) != kept) std::abort();
     const std::vector<TagHits> wordHits = CountTagHits(grown, tags, {}, {}, true);
     for (std::size_t k = 0; k < tags.size(); ++k) {
       const RowFilter one{{tags[k]}, {}, MatchMode::Any, true, {}};
-      if (wordHits[k].all != ApplyTagFilter(FilterIndex(paths), one).size()) std::abort();
+      if (wordHits[k].all != ApplyTagFilter(paths.Names(), one).size()) std::abort();
     }
   }
   return 0;

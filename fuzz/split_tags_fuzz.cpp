@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PathList paths;
   paths.push_back(name);
   if (fileName && CollectTags(paths).Tags() != tags.Tags()) std::abort();
-  const FilterIndex index(paths);
+  const FilterIndex& index = paths.Names();
   for (const auto& w : words) {
     if (w.empty() || LowerCase(w) != w) std::abort();
     for (const char c : w) {
