@@ -4,17 +4,26 @@
 
 namespace velmora::catalogue {
 
+PathList::Blocks::Blocks(const Blocks& other) : blocks_(other.blocks_) {
+  if (!blocks_.empty()) blocks_.back() = std::make_shared<std::string>(*blocks_.back());
+}
+
+PathList::Blocks& PathList::Blocks::operator=(const Blocks& other) {
+  if (this != &other) *this = Blocks(other);
+  return *this;
+}
+
 std::uint64_t PathList::Blocks::Add(std::string_view text) {
   if (text.size() > kMaxPart) throw std::length_error("name or folder too long for a path list");
   // A block never fills its last byte, so that every text, even an empty one, starts
   // inside it.
-  if (blocks_.empty() || blocks_.back().size() + text.size() >= kBlockSize) {
-    std::string& block = blocks_.emplace_back();
+  if (blocks_.empty() || blocks_.back()->size() + text.size() >= kBlockSize) {
+    std::string& block = *blocks_.emplace_back(std::make_shared<std::string>());
     // Later blocks are made whole at once (grown by doubling, one would end at nearly
     // twice its size); the first grows as needed, so that small lists stay small.
-    if (&block != &blocks_.front()) block.reserve(kBlockSize);
+    if (blocks_.size() > 1) block.reserve(kBlockSize);
   }
-  std::string& block = blocks_.back();
+  std::string& block = *blocks_.back();
   const std::uint64_t start = ((blocks_.size() - 1) << kBlockBits) | block.size();
   block.append(text);
   return start << kLengthBits | text.size();

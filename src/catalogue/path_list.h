@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,10 +102,18 @@ class PathList {
   // Texts packed into 1 MiB blocks; a reference packs block, offset and length.
   class Blocks {
    public:
+    Blocks() = default;
+    // A copy shares the blocks before the last, which never change again, and copies the
+    // last: a list copied for another thread costs little more than its file numbers.
+    Blocks(const Blocks& other);
+    Blocks& operator=(const Blocks& other);
+    Blocks(Blocks&&) = default;
+    Blocks& operator=(Blocks&&) = default;
+
     std::uint64_t Add(std::string_view text);
     std::string_view Get(std::uint64_t ref) const {
       const std::uint64_t start = ref >> kLengthBits;
-      return std::string_view(blocks_[start >> kBlockBits])
+      return std::string_view(*blocks_[start >> kBlockBits])
           .substr(start & kBlockMask, ref & kMaxPart);
     }
 
@@ -113,7 +122,7 @@ class PathList {
     static constexpr unsigned kLengthBits = 20;
     static constexpr std::uint64_t kBlockSize = std::uint64_t{1} << kBlockBits;
     static constexpr std::uint64_t kBlockMask = kBlockSize - 1;
-    std::vector<std::string> blocks_;  // no text straddles two blocks
+    std::vector<std::shared_ptr<std::string>> blocks_;  // no text straddles two blocks
   };
 
   // The files of a folder follow one another: a run of them, by its first file.
