@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <thread>
+
 #include "catalogue/path_list.h"
 
 using velmora::catalogue::PathList;
@@ -60,6 +62,29 @@ class TestPathList : public QObject {
     });
     QCOMPARE(runs, std::string("1-2:0 2-3:1 3-4:2 4-7:3 7-8:4 "));
     QCOMPARE(list.FolderNumbers(), (std::vector<std::uint32_t>{0, 0, 1, 2, 3, 3, 3, 4, 4, 4}));
+  }
+
+  // A copy read on another thread while the list grows on past many blocks of folders and
+  // pieces of names, as the kept-list writer reads the shown list's copy.
+  void copyReadWhileGrowing() {
+    const auto path = [](std::size_t i) {
+      return "/folder " + std::string(40, 'f') + std::to_string(i / 3) + "/Name" + std::to_string(i);
+    };
+    PathList list;
+    for (std::size_t i = 0; i < 30000; ++i) list.push_back(path(i));
+    const PathList copy = list;
+    std::size_t wrong = 0;
+    std::thread reader([&] {
+      for (std::size_t i = 0; i < copy.size(); ++i) wrong += copy[i] != path(i);
+    });
+    for (std::size_t i = 30000; i < 90000; ++i) list.push_back(path(i));
+    PathList more;
+    for (std::size_t i = 90000; i < 100000; ++i) more.push_back(path(i));
+    list.Append(std::move(more));
+    reader.join();
+    QCOMPARE(wrong, std::size_t{0});
+    QCOMPARE(copy.size(), std::size_t{30000});
+    for (std::size_t i = 0; i < list.size(); i += 997) QCOMPARE(list[i], path(i));
   }
 };
 
