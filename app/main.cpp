@@ -15,7 +15,6 @@
 #include "desktop/single_instance.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
-#include "platform/memory.h"
 #include "platform/window_args.h"
 
 namespace {
@@ -60,7 +59,6 @@ int main(int argc, char** argv) {
     case platform::WindowArgs::Action::Open:
       break;
   }
-  platform::GiveLargeBuffersBackWhenFreed();
   // Qt sees its own options only: the folders, "--" and all, are ours.
   std::vector<char*> toolkitArgv;
   for (std::string& arg : args.toolkit) toolkitArgv.push_back(arg.data());

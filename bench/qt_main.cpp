@@ -6,10 +6,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "platform/memory.h"
-
 int main(int argc, char** argv) {
-  velmora::platform::GiveLargeBuffersBackWhenFreed();  // as the window's main() does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

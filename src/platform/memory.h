@@ -1,12 +1,11 @@
 #pragma once
 // How the process's allocator hands memory back to the system. A folder's load allocates
 // and frees hundreds of megabytes in passing; what it frees should not stay resident.
+// (Giving every large buffer a mapping of its own would do that at once, but then each
+// click's buffers would be faulted in afresh, costing a few milliseconds a click.)
 
 namespace velmora::platform {
 
-// Large buffers each get their own mapping, given back as soon as they are freed, rather
-// than a place in the heap that freeing leaves resident. Called once, before threads.
-void GiveLargeBuffersBackWhenFreed();
 // Hands back to the system the memory freed in the allocator's pools (one per thread),
 // once a burst of passing allocations is over.
 void GiveBackFreedMemory();
