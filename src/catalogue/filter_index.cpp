@@ -182,6 +182,7 @@ void FilterIndex::Piece::Append(const Piece& other) {
 FilterIndex::FilterIndex(const FilterIndex& other) : count_(other.count_) {
   other.Shrink();  // a piece that will not grow keeps no room to
   pieces_ = other.pieces_;
+  firsts_ = other.firsts_;
   sealed_ = other.sealed_ = pieces_.size();
 }
 
@@ -196,7 +197,7 @@ void FilterIndex::Add(std::string_view name) {
       pieces_.back()->lower.bytes.size() + 3 * name.size() >= kLargest) {
     Shrink();
     pieces_.push_back(std::make_shared<Piece>());
-    pieces_.back()->first = count_;
+    firsts_.push_back(count_);
   }
   pieces_.back()->Add(name);
   ++count_;
@@ -215,11 +216,11 @@ void FilterIndex::Append(FilterIndex&& other) {
       pieces_.back()->Append(piece);
     } else {
       Shrink();
-      piece.first = count_;
+      firsts_.push_back(count_);
       pieces_.push_back(std::move(shared));
       if (k < other.sealed_) sealed_ = pieces_.size();
     }
-    count_ = pieces_.back()->first + pieces_.back()->size();
+    count_ = firsts_.back() + pieces_.back()->size();
   }
   other = {};
 }
@@ -235,28 +236,30 @@ void FilterIndex::Shrink() const {
   piece.camel.shrink_to_fit();
 }
 
-const FilterIndex::Piece& FilterIndex::PieceOf(std::size_t i) const {
-  const auto after =
-      std::upper_bound(pieces_.begin(), pieces_.end(), i,
-                       [](std::size_t n, const std::shared_ptr<Piece>& p) { return n < p->first; });
-  return **(after - 1);
+std::size_t FilterIndex::PieceAt(std::size_t i) const {
+  return static_cast<std::size_t>(std::upper_bound(firsts_.begin(), firsts_.end(), i) -
+                                  firsts_.begin()) -
+         1;
 }
 
 std::string_view FilterIndex::Name(std::size_t i) const {
-  const Piece& piece = PieceOf(i);
-  return piece.names.Name(i - piece.first);
+  const std::size_t p = PieceAt(i);
+  return pieces_[p]->names.Name(i - firsts_[p]);
 }
 
 std::string_view FilterIndex::Folded(std::size_t i) const {
-  const Piece& piece = PieceOf(i);
-  if (const std::uint32_t* odd = piece.Odd(i - piece.first))
+  const std::size_t p = PieceAt(i);
+  const Piece& piece = *pieces_[p];
+  const std::size_t k = i - firsts_[p];
+  if (const std::uint32_t* odd = piece.Odd(k))
     return piece.lower.Name(static_cast<std::size_t>(odd - piece.odd.data()));
-  return piece.names.Name(i - piece.first);
+  return piece.names.Name(k);
 }
 
 void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
                            bool words) const {
-  for (const auto& piece : pieces_) piece->MarkHits(needle, hits.data() + piece->first, words);
+  for (std::size_t p = 0; p < pieces_.size(); ++p)
+    pieces_[p]->MarkHits(needle, hits.data() + firsts_[p], words);
 }
 
 void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, bool words) const {
@@ -274,8 +277,9 @@ void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, 
 }
 
 bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words) const {
-  const Piece& piece = PieceOf(i);
-  const std::size_t k = i - piece.first;
+  const std::size_t p = PieceAt(i);
+  const Piece& piece = *pieces_[p];
+  const std::size_t k = i - firsts_[p];
   const std::uint32_t* odd = piece.Odd(k);
   const Text& text = odd != nullptr ? piece.lower : piece.names;
   const std::size_t n = odd != nullptr ? static_cast<std::size_t>(odd - piece.odd.data()) : k;
@@ -380,11 +384,11 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
   std::size_t named = 0, namedKept = 0;  // what an empty tag hits
   auto nextKept = kept.begin();
-  for (const auto& shared : index.pieces_) {
-    const FilterIndex::Piece& piece = *shared;
+  for (std::size_t number = 0; number < index.pieces_.size(); ++number) {
+    const FilterIndex::Piece& piece = *index.pieces_[number];
     auto nextOdd = piece.odd.begin();
     for (std::size_t k = 0; k < piece.size(); ++k) {
-      const std::size_t i = piece.first + k;
+      const std::size_t i = index.firsts_[number] + k;
       if (i % 4096 == 0 && stop.stop_requested()) return {};
       while (nextKept != kept.end() && *nextKept < i) ++nextKept;
       const bool isKept = nextKept != kept.end() && *nextKept == i;

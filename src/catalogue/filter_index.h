@@ -68,7 +68,6 @@ class FilterIndex {
     void Append(const Text& other);
   };
   struct Piece {
-    std::size_t first = 0;  // the number of its first name
     Text names;
     // The names whose lower case is more than ASCII's, by number here, ascending; their
     // lower-cased text; and in it, where a capital followed a small letter (iPhone): a
@@ -83,12 +82,15 @@ class FilterIndex {
     void Append(const Piece& other);
     void MarkHits(std::string_view needle, unsigned char* hits, bool words) const;
   };
-  const Piece& PieceOf(std::size_t i) const;
+  // The number of the piece holding name i.
+  std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            std::span<const std::size_t>, std::stop_token, bool);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;
+  // The number of each piece's first name: apart from the pieces, which copies share.
+  std::vector<std::size_t> firsts_;
   std::size_t count_ = 0;
   mutable std::size_t sealed_ = 0;  // pieces_ before this one are shared with a copy
 };

@@ -133,6 +133,9 @@ class TestFilter : public QObject {
     const auto counted = CountTagHits(held, split(tags, ','), rows, {}, words);
     grown.Append(FilterIndex(list.Names()));
     QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, words) == counted);
+    // The list whose pieces another took in still numbers its names from its own start.
+    const RowFilter again{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
+    QVERIFY(ApplyTagFilter(*whole, again) == rows);
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(*whole, {"a"}, {}, stop.get_token()).empty());
