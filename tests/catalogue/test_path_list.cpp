@@ -68,7 +68,8 @@ class TestPathList : public QObject {
   // pieces of names, as the kept-list writer reads the shown list's copy.
   void copyReadWhileGrowing() {
     const auto path = [](std::size_t i) {
-      return "/folder " + std::string(40, 'f') + std::to_string(i / 3) + "/Name" + std::to_string(i);
+      return "/folder " + std::string(40, 'f') + std::to_string(i / 3) + "/Name" +
+             std::to_string(i);
     };
     PathList list;
     for (std::size_t i = 0; i < 30000; ++i) list.push_back(path(i));

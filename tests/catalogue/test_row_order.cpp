@@ -60,8 +60,8 @@ class TestRowOrder : public QObject {
     QCOMPARE(some.size(), files.size());
     std::stop_source stop;
     stop.request_stop();
-    QVERIFY(SortFiles(MakeSortInput(by, files, list.Names(), list, facts), stop.get_token())
-                .empty());
+    QVERIFY(
+        SortFiles(MakeSortInput(by, files, list.Names(), list, facts), stop.get_token()).empty());
   }
 
   // So many names that two halves are sorted side by side and merged, the first half alike
