@@ -15,6 +15,7 @@ using namespace std::chrono_literals;
 void FolderFeed::State::Finished() {
   if (--running > 0) return;
   watcher.reset();
+  once.Clear();
   ended = true;
 }
 

@@ -49,8 +49,8 @@ class FolderFeed {
     ReadOnce once;  // of the load and of the folders that come later
     std::atomic<int> running{0};
     std::atomic<bool> ended{false};
-    // The last thread to end lets the watches go: with tens of thousands of them, that
-    // takes longer than the window may wait.
+    // The last thread to end lets the watches and the folders read go: with tens of
+    // thousands of them, that takes longer than the window may wait.
     void Finished();
   };
   static void Load(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state);

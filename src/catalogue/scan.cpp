@@ -227,6 +227,16 @@ void ReadOnce::Forget(const std::string& prefix) {
   }
 }
 
+void ReadOnce::Clear() {
+  decltype(byId_) ids;
+  decltype(byDir_) dirs;
+  {
+    const platform::MutexLock lock(mutex_);
+    ids.swap(byId_);
+    dirs.swap(byDir_);
+  }
+}
+
 ListedFiles ListedFiles::Of(PathList files) {
   ListedFiles out;
   files.Shrink();

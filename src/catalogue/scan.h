@@ -53,6 +53,8 @@ class ReadOnce {
   bool Insert(const platform::FolderId& id, const std::string& dir) EXCLUDES(mutex_);
   // Forgets the folders reached by paths that start with prefix.
   void Forget(const std::string& prefix) EXCLUDES(mutex_);
+  // Forgets every folder.
+  void Clear() EXCLUDES(mutex_);
 
  private:
   platform::Mutex mutex_;
