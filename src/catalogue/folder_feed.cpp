@@ -14,6 +14,7 @@ using namespace std::chrono_literals;
 
 void FolderFeed::State::Finished() {
   if (--running > 0) return;
+  platform::YieldToForeground();  // the watch thread does not, while it reads events
   watcher.reset();
   once.Clear();
   ended = true;
