@@ -61,11 +61,7 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   const std::size_t first = RowCount();
   const RowChange change{RowChange::Kind::Insert, first, first + added - 1};
   if (added > 0) Changing(change, made);
-  if (files_.empty()) {
-    files_ = std::move(files.files);
-  } else {
-    files_.Append(std::move(files.files));
-  }
+  files_.Append(std::move(files.files));
   if (!gone_.empty()) gone_.resize(files_.size(), 0);
   if (rows_) rows_->insert(rows_->end(), kept.begin(), kept.end());
   if (added > 0) Changed(change);

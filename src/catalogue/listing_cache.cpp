@@ -280,13 +280,7 @@ void ListingCache::Check(std::uint64_t generation, PathList listed, std::vector<
     handover::Checked checked;
     checked.unreadable = unreadable;
     PathList& all = checked.loaded;
-    for (PathList& part : loaded) {
-      if (all.empty()) {
-        all = std::move(part);
-      } else {
-        all.Append(std::exchange(part, {}));
-      }
-    }
+    for (PathList& part : loaded) all.Append(std::move(part));
     // Both are in the walk's order: alike up to the first change, compared as sets after it.
     std::size_t same = 0;
     while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))

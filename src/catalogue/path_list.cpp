@@ -77,6 +77,11 @@ void PathList::push_back(std::string_view path) {
 }
 
 void PathList::Append(PathList&& other) {
+  if (folders_.empty()) {  // nothing to number after: other as it is
+    *this = std::move(other);
+    other = {};
+    return;
+  }
   // Files that come one by one into the same folder keep its one number.
   std::vector<std::uint32_t> to(other.folders_.size());
   for (std::size_t k = 0; k < other.folders_.size(); ++k) {
