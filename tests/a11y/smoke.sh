@@ -14,7 +14,7 @@ cp "$1" "$work/app/velmora"
 touch "$work/Photos/"{"Beach Trip.jpg",beach-party.JPG,notes.txt,2009/"Family Beach Walk.jpg"}
 printf '%s\r\nfamily,\r\n' "$work/Photos" > "$work/app/folders.txt"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & groups+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 & groups+=($!)
 # Until the server answers, not only until it names its display.
 answers() { [[ -s $work/display ]] && DISPLAY=":$(<"$work/display")" xdotool getdisplaygeometry >/dev/null 2>&1; }
 for _ in $(seq 100); do answers && break; sleep 0.1; done
