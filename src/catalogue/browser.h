@@ -92,7 +92,8 @@ class Browser {
   std::optional<std::string> ShownPath() const;
   // Shows record afresh: the bar empties and the folder is read in the background. What
   // its last load listed shows meanwhile when it was kept; the load's result then takes
-  // its place without moving the rows that stay (see ListingCache).
+  // its place without moving the rows that stay (see ListingCache). A record past the end
+  // shows none.
   void Show(std::size_t record);
   // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
   // on, when it keeps its tags that still occur in the folder.

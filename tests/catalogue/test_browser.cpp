@@ -110,7 +110,8 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, chips);
     QCOMPARE(f.browser.Progress().files, std::size_t{1200});
     QTRY_VERIFY(f.browser.Progress().liveOff);
-    f.browser.WantFacts();  // read folder by folder
+    QVERIFY(f.browser.Facts().empty());  // read only when wanted, folder by folder
+    f.browser.WantFacts();
     QTRY_COMPARE(f.browser.Facts().size(), std::size_t{1200});
     for (const platform::FileFacts& fact : f.browser.Facts()) QCOMPARE(fact.size, 0);
   }
@@ -155,6 +156,8 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, (Strings{"beach", "day", "forest"}));
     f.browser.AddBarTag("forest", "auto", true);  // an excluded tag, in either mode
     QCOMPARE(f.names(), Strings{"Beach Day.jpg"});
+    f.browser.SetOrder(ChipOrder::Name);  // shown afresh: none of the bar's
+    QCOMPARE(f.chips, (Strings{"beach", "day"}));
     f.show(f.tree / "b");
     QVERIFY(f.browser.Bar().empty());
     QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));
@@ -190,10 +193,13 @@ class TestBrowser : public QObject {
     f.tree.createFile("u/x");  // another folder shown: the first one's watches go
     f.show(f.tree / "u");
     QTRY_COMPARE(alive.load(), 1);
+    f.browser.Show(f.browser.Store().size());  // none: nothing listed or watched
+    QTRY_COMPARE(alive.load(), 0);
+    QVERIFY(f.rows().empty() && !f.browser.ShownPath());
   }
 
-  // Whatever others do, the rows come to what a fresh walk lists: names made over others,
-  // folders moved in, out or within, filled at once, links to a folder listed (deeper).
+  // Whatever others do, the rows and chips come to what a fresh walk lists: names made over
+  // others, folders moved in, out or within, filled at once, links to a folder listed (deeper).
   void differential() {
     Fixture f;
     f.tree.createFile("out/n/d/a");  // to be moved in
@@ -206,6 +212,7 @@ class TestBrowser : public QObject {
       ChangeTree(f.tree / "t/", f.tree / "out/", step, [&] { return unsigned(random()); });
       const PathList scanned = ScanFolder(f.tree / "t");
       QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
+      QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned).Tags()));
     }
   }
 
