@@ -3,6 +3,7 @@
 // so that every change must be told, in the order the rows change.
 #include <QtTest>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,18 @@ struct RowMirror final : velmora::catalogue::RowListener {
   // count: the rows now; at: the path of a row.
   RowMirror(std::function<std::size_t()> count, std::function<std::string(std::size_t)> at)
       : count_(std::move(count)), at_(std::move(at)) {}
+  // Each change is told before and after, as a view's model must hear it: in pairs, never
+  // nested, never of no rows.
   void RowsChanging(const RowChange& c) override {
+    QVERIFY(!told.has_value());
+    told = c;
+    QVERIFY(c.kind == RowChange::Kind::Reset || c.first <= c.last);
     QVERIFY(c.kind != RowChange::Kind::Remove || c.last < copy.size());
     if (c.kind == RowChange::Kind::Insert) QCOMPARE(c.first, copy.size());
   }
   void RowsChanged(const RowChange& c) override {
+    QVERIFY(told == c);
+    told.reset();
     using Kind = RowChange::Kind;
     const auto first = copy.begin() + static_cast<std::ptrdiff_t>(c.first);
     if (c.kind == Kind::Remove)
@@ -36,6 +44,7 @@ struct RowMirror final : velmora::catalogue::RowListener {
     return rows;
   }
   std::vector<std::string> copy;
+  std::optional<RowChange> told;  // between the two
 
  private:
   std::function<std::size_t()> count_;
