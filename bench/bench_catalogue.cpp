@@ -68,7 +68,7 @@ void BM_Filter(benchmark::State& state, std::vector<std::string> tags, MatchMode
   Index();
   std::size_t kept = 0;
   for (auto _ : state) {
-    const auto result = ApplyTagFilter(Index(), tags, mode);
+    const auto result = ApplyTagFilter(Index(), {tags, {}, mode, false, {}});
     kept = result.size();
     benchmark::DoNotOptimize(result.data());
   }
@@ -86,7 +86,8 @@ BENCHMARK_CAPTURE(BM_Filter, rare_tag, {"zzqx"}, MatchMode::Any)->Unit(benchmark
 // The panel's counts: every tag of the list over every name, and over the files one tag keeps.
 void BM_CountTagHits(benchmark::State& state) {
   const std::vector<std::string> tags = CollectTags(Paths()).Tags();
-  const std::vector<std::size_t> kept = ApplyTagFilter(Index(), {"jpg"}, MatchMode::Any);
+  const std::vector<std::size_t> kept =
+      ApplyTagFilter(Index(), {{"jpg"}, {}, MatchMode::Any, false, {}});
   for (auto _ : state) benchmark::DoNotOptimize(CountTagHits(Index(), tags, kept).data());
   state.counters["tags"] = static_cast<double>(tags.size());
   state.counters["files"] = static_cast<double>(Index().size());

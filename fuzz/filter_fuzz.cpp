@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                : found > 0;
     if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);
   }
-  if (ApplyTagFilter(paths.Names(), tags, mode, excluded) != expected) std::abort();
+  if (ApplyTagFilter(paths.Names(), {tags, excluded, mode, false, {}}) != expected) std::abort();
   // Every tag counted in one pass, as the tag panel's tooltips are.
   std::vector<TagHits> counted = CountTagHits(paths.Names(), tags);
   for (TagHits& h : counted) h.kept = 0;
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     one.AddFile(one.AddFolder("/d/"), paths.Name(i));
     grown.Append(FilterIndex(one.Names()));
   }
-  if (ApplyTagFilter(grown, tags, mode, excluded) != expected) std::abort();
+  if (ApplyTagFilter(grown, {tags, excluded, mode, false, {}}) != expected) std::abort();
 
   // Whole words: never more than anywhere, whole or grown alike; the counts of one pass
   // as filtering by each tag alone.

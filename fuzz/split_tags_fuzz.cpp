@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (IsDelimiter(static_cast<unsigned char>(c))) std::abort();
     }
     // Every word of a name is found in that name by the filter.
-    if (fileName && ApplyTagFilter(index, {w}, MatchMode::All).size() != 1) {
+    if (fileName && ApplyTagFilter(index, {{w}, {}, MatchMode::All, false, {}}).size() != 1) {
       std::abort();
     }
   }

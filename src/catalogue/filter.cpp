@@ -7,16 +7,6 @@
 
 namespace velmora::catalogue {
 
-std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
-                                        const std::vector<std::string>& tags, MatchMode mode,
-                                        const std::vector<std::string>& excluded) {
-  RowFilter filter;
-  filter.tags = tags;
-  filter.excluded = excluded;
-  filter.mode = mode;
-  return ApplyTagFilter(index, filter);
-}
-
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter) {
   const auto& [tags, excluded, mode, words, name] = filter;
   const std::size_t count = index.size();

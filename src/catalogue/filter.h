@@ -31,15 +31,12 @@ struct RowFilter {
   }
 };
 
-// The indices, in list order, of the files that the tags keep: in All mode those whose
-// name contains every tag, in Any mode those containing at least one; in both, less
+// The indices, in list order, of the files that the filter's tags keep: in All mode those
+// whose name contains every tag, in Any mode those containing at least one; in both, less
 // those whose name contains any excluded tag. A tag hits when it occurs anywhere in the
-// lower-cased name, whatever its own case. No tags: All keeps everything, Any nothing,
-// unless tags are excluded: then both keep every file not excluded ("all but these").
-std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index,
-                                        const std::vector<std::string>& tags, MatchMode mode,
-                                        const std::vector<std::string>& excluded = {});
-// The same, with the filter's word rule, and less the files whose names lack its name.
+// lower-cased name, whatever its own case, or by the word rule. No tags: All keeps
+// everything, Any nothing, unless tags are excluded: then both keep every file not
+// excluded ("all but these"). Less, last, the files whose names lack the filter's name.
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter);
 
 // How many files one tag hits, by ApplyTagFilter's rule.
