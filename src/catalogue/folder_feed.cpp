@@ -71,7 +71,7 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   }
   ScanReport report;
   const bool completed = StreamFolder(setup.path, stream, 0, &report);
-  if (completed) post(handover::End{report.unreadable.size(), true});
+  if (completed) post(handover::End{report.unreadable.size()});
   // Watching tens of thousands of folders costs a tenth of the load, so it waits until
   // the window is filled. A folder that changed before its watch is read again, once:
   // that load watches as it reads.

@@ -29,7 +29,6 @@ struct Gone {  // entries removed: files, or folders with everything under them
 };
 struct End {
   std::size_t unreadable = 0;
-  bool completed = true;
 };
 struct WatchOff {};
 struct Vanished {};   // the shown folder itself was removed or renamed
