@@ -1,7 +1,10 @@
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <functional>
 
 #include "catalogue/listing_cache.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using namespace velmora::catalogue;
@@ -91,6 +94,41 @@ class TestListingCache : public QObject {
     QVERIFY(!status.ok() && !status.NotFound());
     QVERIFY2(QString::fromStdString(status.message()).contains(why), status.message().c_str());
     QVERIFY(read.size() <= paths.size() && std::equal(read.begin(), read.end(), paths.begin()));
+  }
+
+  // A write that fails says so and leaves the listing kept before as it was, with no
+  // file of its own left behind.
+  void failedWriteKeepsTheOld_data() {
+    QTest::addColumn<std::string>("faults");
+    for (const char* faults : {"open 0 EACCES", "write 2 ENOSPC", "close 0 EIO", "rename 0 EPERM"})
+      QTest::newRow(faults) << std::string(faults);
+  }
+  void failedWriteKeepsTheOld() {
+    QFETCH(std::string, faults);
+    TestDir dir;
+    const Strings old{"/f/old"};
+    QVERIFY(WriteListing(dir / "f.list", "/f", ListOf(old)).ok());
+    {
+      FaultyFileSystem fs;
+      fs.fail(faults);
+      QVERIFY(!WriteListing(dir / "f.list", "/f", ListOf(Many())).ok());
+    }
+    Strings read;
+    QVERIFY(Read(dir / "f.list", "/f", read).ok());
+    QCOMPARE(read, old);
+    QCOMPARE(entriesOf(dir.path()), Strings{"f.list"});
+  }
+
+  // What is no file is refused unread: a pipe would wait for a writer.
+  void refusesWhatIsNoFile() {
+    TestDir dir;
+    QCOMPARE(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    dir.createFile("folder/f.list");
+    for (const char* name : {"pipe", "folder"}) {
+      Strings read;
+      const auto status = Read(dir / name, "/f", read);
+      QVERIFY2(status.message().ends_with("not a regular file"), name);
+    }
   }
 };
 
