@@ -35,6 +35,8 @@ class TestPathList : public QObject {
     QCOMPARE(DisplayNameOf("/") + DisplayNameOf("/a/photos") + DisplayNameOf("a"), "/photosa");
     QVERIFY_THROWS_EXCEPTION(std::length_error,
                              list.push_back("/" + std::string(PathList::kMaxPart + 1, 'x')));
+    QVERIFY_THROWS_EXCEPTION(std::length_error,
+                             list.AddFolder(std::string(PathList::kMaxPart + 1, '/')));
   }
 
   // Folders come back again after others, and lists are joined where the first's last
