@@ -157,6 +157,30 @@ class TestFiles : public QObject {
     QVERIFY(w->Unwatch(sub));
   }
 
+  // A watched folder removed is told once by its parent, by name, and once by itself.
+  void tellsAFolderGone() {
+    TestDir t;
+    t.createDir("a/sub");
+    const std::unique_ptr<FolderWatcher> w = MakeFolderWatcher();
+    QVERIFY(w->Watch(t / "a/").status.ok() && w->Watch(t / "a/sub/").status.ok());
+    QVERIFY(::rmdir((t / "a/sub").c_str()) == 0);
+    QStringList told;
+    const auto take = [&](std::chrono::milliseconds wait) {
+      for (const FolderEvent& e : w->Wait(wait))
+        told << QString("%1 %2%3 %4")
+                    .arg(int(e.kind))
+                    .arg(e.folder.c_str(), e.name.c_str())
+                    .arg(e.isFolder);
+    };
+    for (int i = 0; i < 3 && told.size() < 2; ++i) take(std::chrono::seconds(2));
+    take(std::chrono::milliseconds(100));  // none more
+    told.sort();
+    using K = FolderEvent::Kind;
+    QCOMPARE(told,
+             (QStringList{QString("%1 %2 1").arg(int(K::Removed)).arg((t / "a/sub").c_str()),
+                          QString("%1 %2 1").arg(int(K::SelfGone)).arg((t / "a/sub/").c_str())}));
+  }
+
   // Facts of names in a folder: a dangling link as itself, a name gone not known; no fd kept.
   void readFacts() {
     TestDir t;
