@@ -213,10 +213,10 @@ class TestFiles : public QObject {
         "Été \xF0\x9F\x93\xB7 inv\xE2\x80\xAEtxt a\xE2\x81\xA6"
         "b\xE2\x80\x8B "
         "\n\t\x1B x\xC2\x85 caf\xE9 \xC0\xAF \xED\xA0\x80 " +
-        std::string(1, '\0') + "a\xE2\x80";
+        std::string(1, '\0') + "a\xE2\x80 \x7F\xE2\x81\xA0";
     QCOMPARE(VisibleText(bytes),
              "Été \xF0\x9F\x93\xB7 inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 "
-             "caf\\xE9 \\xC0\\xAF \\xED\\xA0\\x80 \\u0000a\\xE2\\x80");
+             "caf\\xE9 \\xC0\\xAF \\xED\\xA0\\x80 \\u0000a\\xE2\\x80 \\u007F\\u2060");
   }
 };
 
