@@ -79,8 +79,9 @@ class TestSingleInstance : public QObject {
     row("version", "--version|T/d", "version");
     row("unknown option", "-x|T/d|-y", "bad: unknown option -x");
     row("Qt's option without its value", "T/d|-style", "bad: option -style needs a value");
-    row("Qt's own options go to Qt", "-platform|offscreen|--style=Fusion|-reverse|d",
-        "qt: -platform offscreen --style=Fusion -reverse; open: T/d; ");
+    row("Qt's own options go to Qt, the display kept",
+        "-platform|offscreen|-display|:5|--style=Fusion|-reverse|d",
+        "qt: -platform offscreen -display :5 --style=Fusion -reverse on :5; open: T/d; ");
     row("-- ends the options", "--|-x|--help",
         "qt:; open: T/-x; Not registered:\nT/--help - No such file or directory");
     row("relative, trailing separators, empty", "d/||T/d//|/", "qt:; open: T/d T/d /; ");
@@ -107,7 +108,9 @@ class TestSingleInstance : public QObject {
     std::string out = actions[static_cast<int>(parsed.action)] + parsed.error;
     const CheckedFolders checked = CheckFolders(parsed.paths);
     if (parsed.action == WindowArgs::Action::Open)
-      out = "qt:" + Join(parsed.toolkit, 1) + "; open:" + Join(checked.folders) + "; " +
+      out = "qt:" + Join(parsed.toolkit, 1) +
+            (parsed.display.empty() ? "" : " on " + parsed.display) +
+            "; open:" + Join(checked.folders) + "; " +
             (checked.refused.empty() ? "" : DescribeRefused(checked.refused));
     QCOMPARE(QByteArray::fromStdString(out).replace(t.path(), "T"), result);
     QCOMPARE(CheckFolders({"d"}).refused.at(0).second, "not an absolute path");
@@ -118,6 +121,9 @@ class TestSingleInstance : public QObject {
     const Strings names{DisplayName("xcb", "", "w-1", ":1"), DisplayName("xcb", ":2", "w-1", ":1"),
                         DisplayName("wayland", "", "w-1", ":1"), DisplayName("vnc", "", "", ":1")};
     QCOMPARE(Join(names), " x11::1 x11::2 wayland:w-1 vnc");
+    QCOMPARE(
+        DisplayName("wayland", "", nullptr, nullptr) + DisplayName("xcb", "", nullptr, nullptr),
+        "wayland:wayland-0x11:");
     std::set<std::string> keys{InstanceKey("/p/f:0", ""), InstanceKey("/p/f", ":0")};
     for (const std::string& name : names)
       keys.insert({InstanceKey("/p/f", name), InstanceKey("/q/f", name)});
