@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <QtTest>
 
 #include "platform/dir_enum.h"
@@ -14,6 +17,16 @@
 #include "support/testdir.h"
 
 using namespace velmora::platform;
+
+// Folder watches the kernel holds for this process.
+static int KernelWatches() {
+  int n = 0;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fdinfo")) {
+    std::ifstream in(fd.path());
+    for (std::string line; std::getline(in, line);) n += line.starts_with("inotify wd:");
+  }
+  return n;
+}
 
 class TestFiles : public QObject {
   Q_OBJECT
@@ -140,8 +153,9 @@ class TestFiles : public QObject {
   }
 
   // A watch let go takes only its own events along; one gone with its folder does not
-  // take the watch made again on the same path.
+  // take the watch made again on the same path; the kernel lets go too.
   void watchesLetGo() {
+    const int before = KernelWatches();
     TestDir t;
     t.createDir("a/sub");
     const std::unique_ptr<FolderWatcher> w = MakeFolderWatcher();
@@ -155,6 +169,7 @@ class TestFiles : public QObject {
     QVERIFY(::mkdir(sub.c_str(), 0700) == 0 && w->Watch(sub).status.ok());
     (void)w->Wait(std::chrono::milliseconds(100));
     QVERIFY(w->Unwatch(sub));
+    QCOMPARE(KernelWatches(), before + 1);
   }
 
   // A watched folder removed is told once by its parent, by name, and once by itself.
@@ -179,6 +194,7 @@ class TestFiles : public QObject {
     QCOMPARE(told,
              (QStringList{QString("%1 %2 1").arg(int(K::Removed)).arg((t / "a/sub").c_str()),
                           QString("%1 %2 1").arg(int(K::SelfGone)).arg((t / "a/sub/").c_str())}));
+    QVERIFY(!w->Unwatch(t / "a/sub/"));  // forgotten once gone
   }
 
   // Facts of names in a folder: a dangling link as itself, a name gone not known; no fd kept.
