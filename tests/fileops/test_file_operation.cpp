@@ -66,6 +66,26 @@ class TestFileOperation : public QObject {
       QCOMPARE(S_ISLNK(statOf(home_ / "data/Trash/files/" + name.toStdString()).st_mode),
                name == "dangling");
   }
+
+  // A file that appears in the copy's place while the copy is written is asked about, the
+  // copy's progress window closed, and replaced once the user says so.
+  void targetAppearsWhileCopying() {
+    TestDir dir;
+    dir.createFile("a", "new");
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    platform::Shell shell{dialogs, launcher};
+    dialogs.replace(platform::Answer::Yes);
+    FaultyFileSystem fs;
+    int opens = 0;  // the source's, then the copy's
+    fs.opening = [&](std::string_view) {
+      if (++opens == 2) dir.createFile("b", "old");
+    };
+    fileops::Batch batch;
+    QVERIFY(fileops::ShellCopy(shell, batch, dir / "a", dir / "b").ok());
+    QVERIFY(dialogs.allAnswered());
+    QCOMPARE(dir.read("b"), "new");
+  }
 };
 
 QTEST_GUILESS_MAIN(TestFileOperation)

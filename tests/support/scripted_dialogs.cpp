@@ -4,6 +4,8 @@
 
 std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
   shown_.push_back({kind, text});
+  if (progressOpen_ > 0)  // it would sit over the question, its Cancel live
+    QTest::qFail(("dialog over a progress window: " + text).c_str(), __FILE__, __LINE__);
   if (script_.empty() || script_.front().kind != kind) {
     QTest::qFail(("unexpected " + (kind + (" dialog: " + text))).c_str(), __FILE__, __LINE__);
     return {};  // as if cancelled
@@ -14,7 +16,8 @@ std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
 
 std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(Text, Text) {
   struct Scripted final : velmora::platform::Progress {
-    explicit Scripted(ScriptedDialogs& o) : owner(o) {}
+    explicit Scripted(ScriptedDialogs& o) : owner(o) { ++owner.progressOpen_; }
+    ~Scripted() override { --owner.progressOpen_; }
     bool Update(std::uint64_t done, std::uint64_t total) override {
       if (done > total) QTest::qFail("progress beyond its total", __FILE__, __LINE__);
       return ++owner.updates_ != owner.cancelAt_;

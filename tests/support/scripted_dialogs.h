@@ -50,7 +50,7 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
 
   std::deque<Shown> script_;  // kind and answer
   std::vector<Shown> shown_;
-  int cancelAt_ = -1, updates_ = 0;
+  int cancelAt_ = -1, updates_ = 0, progressOpen_ = 0;
 };
 
 // Records the addresses the program asks the desktop to open, instead of opening them.
