@@ -197,18 +197,21 @@ class TestFiles : public QObject {
     QVERIFY(!w->Unwatch(t / "a/sub/"));  // forgotten once gone
   }
 
-  // Facts of names in a folder: a dangling link as itself, a name gone not known; no fd kept.
+  // Facts of names in a folder: a dangling link as itself; a name gone, empty or holding a
+  // NUL byte not known; no fd kept.
   void readFacts() {
     TestDir t;
     t.createFile("d/a", "123"), t.createLink("d/l", "nowhere");
     const std::size_t open = openDescriptors();
-    const std::string_view names[] = {"a", "l", "gone"};
-    FileFacts facts[3];
+    using namespace std::string_view_literals;
+    const std::string_view names[] = {"", "a\0x"sv, "a", "l", "gone"};
+    FileFacts facts[5];
     ReadFacts(t / "d", names, facts);
     QCOMPARE(openDescriptors(), open);
     const struct stat a = statOf(t / "d/a");
-    QCOMPARE(facts[0], (FileFacts{3, a.st_mtim.tv_sec * 1'000'000'000 + a.st_mtim.tv_nsec}));
-    QVERIFY(facts[1].size == 7 && !facts[2].Known());
+    QVERIFY(!facts[0].Known() && !facts[1].Known());  // never the facts of "a"
+    QCOMPARE(facts[2], (FileFacts{3, a.st_mtim.tv_sec * 1'000'000'000 + a.st_mtim.tv_nsec}));
+    QVERIFY(facts[3].size == 7 && !facts[4].Known());
   }
 
   // devtmpfs, which calls itself tmpfs, found in the mount table by its device.
