@@ -39,6 +39,9 @@ velmora::platform::Status Read(const std::string& file, const std::string& folde
 class TestListingCache : public QObject {
   Q_OBJECT
  private slots:
+  // As a program started without standard input: descriptor 0 is handed out like any other.
+  void initTestCase() { ::close(0); }
+
   void roundTrip_data() {
     QTest::addColumn<Strings>("paths");
     QTest::newRow("empty folder") << Strings{};

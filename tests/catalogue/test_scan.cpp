@@ -60,6 +60,9 @@ void makeChain(const TestDir& t, std::string& path, Strings& files) {
 class TestScan : public QObject {
   Q_OBJECT
  private slots:
+  // As a program started without standard input: descriptor 0 is handed out like any other.
+  void initTestCase() { ::close(0); }
+
   // tree: see layOut, or "chain"; path: in the test's folder unless absolute or blank;
   // files and unreadable folders by "|", sorted.
   void walk_data() {
