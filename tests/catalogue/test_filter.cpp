@@ -109,9 +109,9 @@ class TestFilter : public QObject {
     }
     FilterIndex grown = grownList.Names();  // a copy, to grow further below
     const FilterIndex* whole = &list.Names();
+    const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       QByteArray got;
-      const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
       for (const std::size_t i : ApplyTagFilter(*index, filter))
         got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
@@ -134,8 +134,7 @@ class TestFilter : public QObject {
     grown.Append(FilterIndex(list.Names()));
     QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, words) == counted);
     // The list whose pieces another took in still numbers its names from its own start.
-    const RowFilter again{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
-    QVERIFY(ApplyTagFilter(*whole, again) == rows);
+    QVERIFY(ApplyTagFilter(*whole, filter) == rows);
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(*whole, {"a"}, {}, stop.get_token()).empty());
