@@ -16,10 +16,11 @@ void FactReader::Start(std::uint64_t generation, PathList files, std::size_t fir
     platform::YieldToForeground();
     constexpr std::size_t kPiece = 16384;
     std::vector<std::string_view> names;
-    for (std::size_t from = 0; from < files.size();) {
+    std::size_t from = 0;
+    do {  // no files still end in one empty last piece
       if (stop.stop_requested()) return;
-      handover::Facts piece{first + from, {}, {}, false};
       const std::size_t end = std::min(files.size(), from + kPiece);
+      handover::Facts piece{first + from, {}, {}, end == files.size()};
       if (!numbers.empty()) piece.numbers.assign(numbers.begin() + from, numbers.begin() + end);
       piece.facts.resize(end - from);
       // The files of one folder follow one another: each run is read from its folder.
@@ -31,10 +32,8 @@ void FactReader::Start(std::uint64_t generation, PathList files, std::size_t fir
         i = j;
       }
       from = end;
-      piece.last = from == files.size();
       inbox->Post(generation, std::move(piece));
-    }
-    if (files.empty()) inbox->Post(generation, handover::Facts{first, {}, {}, true});
+    } while (from < files.size());
   });
 }
 

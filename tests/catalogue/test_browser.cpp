@@ -133,6 +133,10 @@ class TestBrowser : public QObject {
       }
     }
     QCOMPARE(next, std::size_t{20005});
+    reader.Start(2, {}, 7);  // no files: one empty last piece
+    QTRY_VERIFY(!inbox->Empty());
+    const auto none = std::get<handover::Facts>(inbox->Take(2).at(0));
+    QVERIFY(none.first == 7 && none.facts.empty() && none.last);
   }
 
   // A rescan kept to the filter keeps the bar's tags the folder still has, in order, and
