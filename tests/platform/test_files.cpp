@@ -236,6 +236,8 @@ class TestFiles : public QObject {
     QCOMPARE(VisibleText(bytes),
              "Été \xF0\x9F\x93\xB7 inv\\u202Etxt a\\u2066b\\u200B \\n\\t\\u001B x\\u0085 "
              "caf\\xE9 \\xC0\\xAF \\xED\\xA0\\x80 \\u0000a\\xE2\\x80 \\u007F\\u2060");
+    const std::string x(119, 'x');  // a long path is cut before the character at its limit
+    QCOMPARE(ShortVisiblePath(x + "\xC3\xA9y"), x + "...");
   }
 };
 
