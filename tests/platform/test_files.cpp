@@ -117,6 +117,7 @@ class TestFiles : public QObject {
     for (const auto& [path, listed] : std::vector<std::pair<std::string, std::string>>{
              {dir, "e"},
              {dir + "e/", "f"},
+             {dir + "/e/", "f"},  // a separator just past the limit
              {t / "x" + dir.substr(t.path().size() + 2) + "e/", "No such file or directory"},
              {"/" + std::string(PATH_MAX + 10, 'n') + "/", "File name too long"},
              {t / "file", "Not a directory"}}) {
