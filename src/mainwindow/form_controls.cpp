@@ -20,12 +20,13 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 #include "desktop/qt_services.h"
+#include "desktop/shell.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
-#include "desktop/shell.h"
 #include "platform/files.h"
 #include "platform/visible_text.h"
 #include "widgets/tag_bar.h"
@@ -187,6 +188,22 @@ QFrame* WhiteBox(QWidget* parent) {
   fill->addWidget(client);
   return box;
 }
+
+// Calls back after each resize of the widget it watches, and goes with it.
+class OnResize final : public QObject {
+ public:
+  OnResize(QWidget& watched, std::function<void()> then)
+      : QObject(&watched), then_(std::move(then)) {
+    watched.installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) then_();
+    return false;
+  }
+
+ private:
+  const std::function<void()> then_;
+};
 
 // The folder list: always one folder once one is picked, so that the folder commands
 // act on the folder shown; a Ctrl+click or Ctrl+Space cannot deselect it.
@@ -458,27 +475,32 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
                      bool scrollToEnd) {
   const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
   if (!range.visible) {
-    panel.move(panel.x(), 0);
     bar.hide();
+    bar.setValue(0);  // shown again, it starts at the top
+    panel.move(panel.x(), 0);
     return;
   }
   bar.show();
   bar.setMinimum(0);
   bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
   bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
-  if (!scrollToEnd) return;
-  // The design lets waiting events run before it jumps to the end, twice: one pass runs
-  // what is queued now (clicks, the repaint at the panel's new height), the second what
-  // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
-  platform::ProcessPendingEvents();
-  platform::ProcessPendingEvents();
-  bar.setValue(bar.maximum());
-  panel.move(panel.x(), -TwipsToWholePixels(bar.value()));
+  if (scrollToEnd) {
+    // The design lets waiting events run before it jumps to the end, twice: one pass runs
+    // what is queued now (clicks, the repaint at the panel's new height), the second what
+    // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
+    platform::ProcessPendingEvents();
+    platform::ProcessPendingEvents();
+    bar.setValue(bar.maximum());
+  }
+  panel.move(panel.x(), -TwipsToWholePixels(bar.value()));  // where the bar says
 }
 
 void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
   QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
                    [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
+  // The window's layout sets the container's height, also after the panel was filled: the
+  // bar's range follows, or the panel would stay scrolled for the height it had.
+  new OnResize(container, [&] { ApplyScrollRule(panel, container, bar, false); });
   QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
                    [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
 }

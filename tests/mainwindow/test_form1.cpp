@@ -228,7 +228,7 @@ class TestForm1 : public QObject {
   }
 
   // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
-  // wheel, through its scroll bar.
+  // wheel, through its scroll bar; its range follows the window's height.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
@@ -246,6 +246,10 @@ class TestForm1 : public QObject {
     QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->value()));
     QTest::keyClick(&w.panel(), Qt::Key_Home);  // the keyboard's chip comes into sight
     QCOMPARE(bar->value(), 0);
+    bar->setValue(bar->maximum());
+    w.form->resize(w.form->width(), w.form->height() + 60);  // taller: the end, no gap below
+    QCOMPARE(w.panel().y() + w.panel().height(), w.find<QFrame>("picTagPanel")->height());
+    QCOMPARE(bar->value(), bar->maximum());
   }
 
   // The status line's rules, without a window: c, e a command starts, ends (longer words: its
