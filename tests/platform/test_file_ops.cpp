@@ -67,6 +67,7 @@ class TestFileOps : public QObject {
              "across file systems:m a dst/a rename 1 EXDEV",
              "link across:m link dst/l rename 1 EXDEV",
              "link across, refused:m link dst/l rename 1 EXDEV, symlink 1 EACCES" + denied,
+             "link across, unreadable:m link dst/l rename 1 EXDEV, readlink 1 EIO" + eio,
              "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on device",
              "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove "
              "it: Permission denied",
