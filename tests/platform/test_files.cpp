@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include <QtTest>
@@ -21,8 +20,8 @@ using namespace velmora::platform;
 // Folder watches the kernel holds for this process.
 static int KernelWatches() {
   int n = 0;
-  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fdinfo")) {
-    std::ifstream in(fd.path());
+  for (const std::string& fd : entriesOf("/proc/self/fdinfo")) {
+    std::ifstream in("/proc/self/fdinfo/" + fd);
     for (std::string line; std::getline(in, line);) n += line.starts_with("inotify wd:");
   }
   return n;
