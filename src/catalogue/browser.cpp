@@ -89,6 +89,7 @@ bool Browser::Stop() {
   Retire();
   cache_.StopReading();
   if (kept_ == Kept::Asked) ListAside();  // what the load found stays listed
+  progress_.unchecked = kept_ == Kept::Shown;
   kept_ = Kept::No;
   aside_.clear();
   ++generation_;
@@ -97,6 +98,7 @@ bool Browser::Stop() {
   progress_.loading = false;
   progress_.checking = false;
   progress_.stopped = true;
+  progress_.files = rows_.FileCount();
   view_.ChipsReset();
   view_.ProgressChanged(progress_);
   return true;
@@ -115,9 +117,13 @@ void Browser::Clear(bool keepFilter, bool sameLoad) {
   ++generation_;
   pending_.clear();
   held_.clear();
-  if (!keepFilter || !shown_) bar_.clear();
+  if (!keepFilter || !shown_) {
+    bar_.clear();
+    find_.clear();
+  }
   // A load shows every file until a tag is chosen, whatever the mode.
-  rows_.Clear(!bar_.empty());
+  if (bar_.empty()) loadedAll_ = true;
+  rows_.Clear(!Filter().KeepsAll());
   reader_.Stop();
   facts_.clear();
   factsAsked_ = 0;
@@ -134,6 +140,7 @@ void Browser::Start(bool keepFilter, bool watchEarly, bool cached) {
   progress_.loading = shown_.has_value();
   Recount();
   view_.ChipsReset();
+  userTagLine_.clear();  // no folder shown, no user tags
   if (shown_) {
     const std::size_t i = store_.Find(*shown_);
     if (i < store_.size()) userTagLine_ = store_.UserTags(i);
@@ -242,8 +249,7 @@ void Browser::Apply(handover::Delivery& delivery) {
       std::copy(facts->facts.begin(), facts->facts.end(),
                 facts_.begin() + static_cast<std::ptrdiff_t>(facts->first));
     }
-    const bool complete =
-        facts->last && factsAsked_ >= rows_.Files().size() && factsAgain_.empty();
+    const bool complete = facts->last && factsAsked_ >= rows_.Files().size() && factsAgain_.empty();
     if (rowListener_) rowListener_->FactsChanged(complete);
     if (facts->last) {
       readingFacts_ = false;
@@ -289,17 +295,18 @@ void Browser::ListAside() {
 }
 
 void Browser::Reconcile(handover::Checked& checked) {
-  // Removed before the new files come: a file may have become a folder of the same path.
-  std::vector<std::string> emptied;
-  if (!checked.gone.empty()) rows_.Remove(checked.gone, false, emptied);
-  if (!checked.added.files.empty()) Append({std::move(checked.added), false});
-  if (autoTags_ && !emptied.empty()) view_.ChipsReset();
+  // The rows and the chips as the load found them, in its order; the rows that stay keep
+  // their selection.
   progress_.checking = false;
+  if (!checked.same) {
+    rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
+    if (autoTags_) view_.ChipsReset();
+  }
   progress_.files = rows_.FileCount();
-  Finish(checked.unreadable, &checked.loaded);
+  Finish(checked.unreadable);
 }
 
-void Browser::Finish(std::size_t unreadable, PathList* loaded) {
+void Browser::Finish(std::size_t unreadable) {
   progress_.loading = false;
   progress_.unreadable = unreadable;
   // A rescan keeps the bar's tags that the folder still has.
@@ -313,6 +320,7 @@ void Browser::Finish(std::size_t unreadable, PathList* loaded) {
   const std::size_t before = bar_.size();
   std::erase_if(bar_, [&](const BarTag& tag) { return !occurs(tag.text); });
   const bool refilter = bar_.size() != before;
+  if (bar_.empty()) loadedAll_ = true;
   if (refilter) {
     Refilter();  // which counts again
     view_.ChipsReset();
@@ -322,7 +330,7 @@ void Browser::Finish(std::size_t unreadable, PathList* loaded) {
   view_.ProgressChanged(progress_);
   if (!refilter) Recount();
   ReadFacts();
-  if (shown_) cache_.Write(shown_->path, loaded ? std::move(*loaded) : rows_.Files());
+  if (shown_) cache_.Write(shown_->path, rows_.Files());
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
@@ -391,16 +399,19 @@ std::optional<TagHits> Browser::Hits(const std::string& tag) const {
 void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
   if (InBar(text)) return;
   bar_.push_back({text, kind, excluded});
+  loadedAll_ = false;
   Refilter();
 }
 
 void Browser::RemoveBarTag(const std::string& text) {
   std::erase_if(bar_, [&](const BarTag& tag) { return tag.text == text; });
+  loadedAll_ = false;
   Refilter();
 }
 
 void Browser::SetMode(MatchMode mode) {
   mode_ = mode;
+  loadedAll_ = false;
   Refilter();
 }
 
@@ -423,7 +434,7 @@ void Browser::SetOrder(ChipOrder order) {
 
 RowFilter Browser::Filter() const {
   RowFilter filter;
-  filter.mode = mode_;
+  filter.mode = bar_.empty() && loadedAll_ ? MatchMode::All : mode_;
   filter.words = words_;
   filter.name = find_;
   for (const BarTag& tag : bar_) (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);

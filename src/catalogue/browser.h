@@ -41,6 +41,7 @@ enum class ChipOrder { FirstSeen, Name, Count };
 struct LoadProgress {
   bool loading = false;
   bool stopped = false;        // the load was stopped before its end
+  bool unchecked = false;      // stopped while checking: listed as an earlier load found them
   bool checking = false;       // the files listed were kept from the last load: being read again
   std::size_t files = 0;       // listed so far
   std::size_t unreadable = 0;  // folders that could not be read, once the load ended
@@ -100,7 +101,8 @@ class Browser {
   void Rescan();
   bool KeepFilter() const { return keepFilter_; }
   void SetKeepFilter(bool on) { keepFilter_ = on; }
-  // Stops a running load; what was listed stays. False when none was running.
+  // Stops a running load; what was listed stays, and the progress says whether it was
+  // checked. False when none was running.
   bool Stop();
   bool AutoTags() const { return autoTags_; }
   void SetAutoTags(bool on);
@@ -113,8 +115,8 @@ class Browser {
   // Tags hit only whole words of names (off: anywhere in them, the default).
   bool WholeTags() const { return words_; }
   void SetWholeTags(bool on);
-  // Text the files' names must hold too, whatever the bar; empty for none. It stays
-  // when another folder is shown.
+  // Text the files' names must hold too, whatever the bar; empty for none. It goes with
+  // the bar's tags when a load empties the bar.
   const std::string& FindText() const { return find_; }
   void SetFindText(const std::string& text);
   // The chips of the folder not in the bar: its auto tags (when shown) in the chip order,
@@ -166,8 +168,7 @@ class Browser {
   void Reconcile(handover::Checked& checked);
   // Lists what the load found while a kept listing was asked for.
   void ListAside();
-  // loaded: what the load found, in its order, when the rows hold a kept listing.
-  void Finish(std::size_t unreadable, PathList* loaded = nullptr);
+  void Finish(std::size_t unreadable);
   void Refilter();
   // Reads the facts of files listed since the last read, unless one runs or a load does.
   void ReadFacts();
@@ -195,6 +196,9 @@ class Browser {
   MatchMode mode_ = MatchMode::All;
   bool words_ = false;
   std::string find_;
+  // A load emptied the bar and no tag or mode was chosen since: every file is listed,
+  // whatever the mode, until the filter is next applied.
+  bool loadedAll_ = true;
   ChipOrder order_ = ChipOrder::FirstSeen;
   FileRows rows_;
   LoadProgress progress_;

@@ -27,12 +27,7 @@ void FileRows::Changed(const RowChange& change) const {
   if (listener_ != nullptr) listener_->RowsChanged(change);
 }
 
-std::vector<RowChange> FileRows::Clear(bool filtered) {
-  std::vector<RowChange> made;
-  const RowChange reset{RowChange::Kind::Reset};
-  Changing(reset, made);
-  // The last load goes before the next one is read, so that two never share memory.
-  files_ = {};
+void FileRows::Forget() {
   folderHashes_.clear();
   hashed_ = 0;
   runs_.clear();
@@ -41,9 +36,33 @@ std::vector<RowChange> FileRows::Clear(bool filtered) {
   tags_ = {};
   gone_.clear();
   goneCount_ = 0;
+}
+
+std::vector<RowChange> FileRows::Clear(bool filtered) {
+  std::vector<RowChange> made;
+  const RowChange reset{RowChange::Kind::Reset};
+  Changing(reset, made);
+  // The last load goes before the next one is read, so that two never share memory.
+  files_ = {};
+  Forget();
   rows_.reset();
   if (filtered) rows_.emplace();
   Changed(reset);
+  return made;
+}
+
+std::vector<RowChange> FileRows::Renumber(ListedFiles&& fresh,
+                                          const std::vector<std::size_t>& numbers,
+                                          const RowFilter& filter) {
+  std::vector<RowChange> made;
+  const RowChange change{RowChange::Kind::Renumber, 0, 0, &numbers};
+  Changing(change, made);
+  files_ = std::move(fresh.files);
+  Forget();
+  tags_ = std::move(fresh.tags);
+  rows_.reset();
+  if (!filter.KeepsAll()) rows_ = ApplyTagFilter(files_.Names(), filter);
+  Changed(change);
   return made;
 }
 

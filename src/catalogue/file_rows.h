@@ -18,12 +18,16 @@
 namespace velmora::catalogue {
 
 // Rows of the file list about to change, and changed: inserted or removed rows first
-// to last, or every row replaced.
+// to last, every row replaced, or the files renumbered: a fresh reading of the folder in
+// place of the files listed, where numbers tells each listed file's number now (or
+// kGone), so that rows that stay keep their selection.
 struct RowChange {
-  enum class Kind { Reset, Insert, Remove };
+  enum class Kind { Reset, Insert, Remove, Renumber };
+  static constexpr std::size_t kGone = SIZE_MAX;
   Kind kind;
   std::size_t first = 0;
   std::size_t last = 0;
+  const std::vector<std::size_t>* numbers = nullptr;  // Renumber only
   friend bool operator==(const RowChange&, const RowChange&) = default;
 };
 
@@ -67,10 +71,16 @@ class FileRows {
   std::vector<RowChange> Remove(const std::vector<std::string>& paths, bool folders,
                                 std::vector<std::string>& emptied);
   std::vector<RowChange> Refilter(const RowFilter& filter);
+  // The files of fresh in place of those listed, with the rows filter keeps of them;
+  // numbers: each listed file's number in fresh, or RowChange::kGone.
+  std::vector<RowChange> Renumber(ListedFiles&& fresh, const std::vector<std::size_t>& numbers,
+                                  const RowFilter& filter);
 
  private:
   void Changing(const RowChange& change, std::vector<RowChange>& made) const;
   void Changed(const RowChange& change) const;
+  // Lets go of what was found of the files listed: folders, runs, tags, files gone.
+  void Forget();
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   // Brings runs_ up to date with the files listed.
   void FindRuns();

@@ -48,10 +48,11 @@ struct Facts {  // sizes and times of files numbered from first, or as numbers s
 struct Cached : ListedFiles {  // files of the folder's last load, kept in a file
   bool found = true;           // false: none were kept, or the file was refused
 };
-struct Checked {                  // how the load differs from the kept listing shown
-  std::vector<std::string> gone;  // listed, not found now
-  ListedFiles added;              // found now, not listed
-  PathList loaded;                // all the load found, in its order
+struct Checked {  // the load that replaces the kept listing shown
+  inline static constexpr std::size_t kGone = SIZE_MAX;
+  bool same = true;    // it found the files listed, in their order: nothing to replace
+  ListedFiles loaded;  // else all it found, in its order
+  std::vector<std::size_t> numbers;  // and each listed file's number in loaded, or kGone
   std::size_t unreadable = 0;
 };
 using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished,

@@ -8,7 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unordered_set>
+#include <numeric>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -126,7 +127,6 @@ struct PathHash {
     return hash(key.first) * 31 + hash(key.second);
   }
 };
-using PathSet = std::unordered_set<PathKey, PathHash>;
 
 PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
 
@@ -279,28 +279,28 @@ void ListingCache::Check(std::uint64_t generation, PathList listed, std::vector<
     platform::YieldToForeground();
     handover::Checked checked;
     checked.unreadable = unreadable;
-    PathList& all = checked.loaded;
+    PathList all;
     for (PathList& part : loaded) all.Append(std::move(part));
-    // Both are in the walk's order: alike up to the first change, compared as sets after it.
+    // Both are in the walk's order: alike up to the first change, looked up by path after it.
     std::size_t same = 0;
     while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))
       ++same;
     if (same < listed.size() || same < all.size()) {
-      PathSet before, now;
-      for (std::size_t i = same; i < listed.size(); ++i) before.insert(KeyOf(listed, i));
-      for (std::size_t i = same; i < all.size(); ++i) now.insert(KeyOf(all, i));
+      std::unordered_map<PathKey, std::size_t, PathHash> now;
+      now.reserve(all.size() - same);
+      for (std::size_t i = same; i < all.size(); ++i) now.emplace(KeyOf(all, i), i);
       if (stop.stop_requested()) return;
-      for (std::size_t i = same; i < listed.size(); ++i)
-        if (!now.contains(KeyOf(listed, i))) checked.gone.push_back(listed[i]);
-      PathList added;
-      std::uint32_t folder = 0;
-      for (std::size_t i = same; i < all.size(); ++i) {
-        if (before.contains(KeyOf(all, i))) continue;
-        if (added.empty() || all.Folder(i) != added.FolderText(folder))
-          folder = added.AddFolder(all.Folder(i));
-        added.AddFile(folder, all.Name(i));
+      checked.numbers.resize(listed.size());
+      std::iota(checked.numbers.begin(),
+                checked.numbers.begin() + static_cast<std::ptrdiff_t>(same), std::size_t{0});
+      for (std::size_t i = same; i < listed.size(); ++i) {
+        const auto found = now.find(KeyOf(listed, i));
+        checked.numbers[i] = found == now.end() ? handover::Checked::kGone : found->second;
       }
-      checked.added = ListedFiles::Of(std::move(added));
+      now = {};
+      if (stop.stop_requested()) return;
+      checked.same = false;
+      checked.loaded = ListedFiles::Of(std::move(all));
     }
     if (!stop.stop_requested()) inbox->Post(generation, std::move(checked));
   });

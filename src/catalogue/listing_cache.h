@@ -48,7 +48,8 @@ class ListingCache {
   // Posts folder's kept listing as Cached pieces, or one Cached that found nothing (a
   // refused file is removed).
   void Read(std::uint64_t generation, std::string folder);
-  // Posts Checked: what of listed the load no longer found, and what it found besides.
+  // Posts Checked: whether the load found listed as it is, else the load in its order and
+  // where each file of listed went in it.
   void Check(std::uint64_t generation, PathList listed, std::vector<PathList> loaded,
              std::size_t unreadable);
   void StopReading();

@@ -57,7 +57,7 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation,
   if (targets.empty()) return std::string("No file to ") + words.verb;
   const std::string folder = shell_.PickFolder("Select a folder", list_.Folder());
   if (folder.empty()) return std::string(words.noun) + " cancelled";
-  if (step) *step = {words.noun, {}};
+  if (step) *step = {words.noun, {}};  // a folder was chosen: files may change
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
     const std::string target = platform::JoinPath(folder, FileNameOf(entry));
@@ -74,8 +74,11 @@ void FileCommands::CopyTo() {
 
 void FileCommands::MoveTo() {
   list_.SetStatus("Start Moving");
-  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove, &undo_);
-  list_.Rescan();
+  UndoStep step;
+  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove, &step);
+  const bool chosen = *step.noun != '\0';
+  if (chosen) undo_ = std::move(step);
+  list_.Rescan(chosen);
   list_.SetStatus(status);
 }
 
@@ -97,7 +100,7 @@ void FileCommands::Delete() {
         if (done.ok() && !change.trashed.entry.empty()) undo_.changes.push_back(change);
         return done;
       });
-  list_.Rescan();
+  list_.Rescan(true);
   list_.SetStatus(status);
 }
 
@@ -117,7 +120,7 @@ void FileCommands::Rename() {
   if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
     undo_.changes.push_back({folder + answer, current, {}});
   // Rescanned either way: a failure may be a file that changed meanwhile.
-  list_.Rescan();
+  list_.Rescan(true);
 }
 
 std::string FileCommands::UndoText() const {
@@ -142,7 +145,7 @@ void FileCommands::Undo() {
         if (!done.ok() && !done.Cancelled()) stayed += "\n" + done.message();
         return done;
       });
-  list_.Rescan();
+  list_.Rescan(true);
   if (!stayed.empty())
     shell_.dialogs().ShowError("These files stayed as they are:" + stayed, "Velmora");
   list_.SetStatus(status);

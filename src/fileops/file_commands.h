@@ -21,8 +21,9 @@ class FileListHost {
   virtual std::string CurrentEntry() const = 0;
   virtual void SelectAll(bool select) = 0;
   virtual void SetStatus(const std::string& text) = 0;
-  // Loads the selected folder again; with none selected, empties the list.
-  virtual void Rescan() = 0;
+  // Loads the selected folder again; with none selected, empties the list. changed: the
+  // command changed files (or may have); when not, a reading of the folder that runs goes on.
+  virtual void Rescan(bool changed) = 0;
   // The folder listed, where a folder picker starts; empty for none.
   virtual std::string Folder() const { return {}; }
 };

@@ -29,12 +29,18 @@ int Rows(std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, INT_M
 
 const char* ColumnTitle(Column column) {
   switch (column) {
-    case Column::Path: return "Path";
-    case Column::Name: return "Name";
-    case Column::Folder: return "Folder";
-    case Column::Size: return "Size";
-    case Column::Modified: return "Modified";
-    case Column::Type: return "Type";
+    case Column::Path:
+      return "Path";
+    case Column::Name:
+      return "Name";
+    case Column::Folder:
+      return "Folder";
+    case Column::Size:
+      return "Size";
+    case Column::Modified:
+      return "Modified";
+    case Column::Type:
+      return "Type";
   }
   return "";
 }
@@ -42,11 +48,16 @@ const char* ColumnTitle(Column column) {
 SortKey SortKeyOf(Column column) {
   switch (column) {
     case Column::Path:
-    case Column::Folder: return SortKey::Folder;
-    case Column::Name: return SortKey::Name;
-    case Column::Size: return SortKey::Size;
-    case Column::Modified: return SortKey::Modified;
-    case Column::Type: return SortKey::Type;
+    case Column::Folder:
+      return SortKey::Folder;
+    case Column::Name:
+      return SortKey::Name;
+    case Column::Size:
+      return SortKey::Size;
+    case Column::Modified:
+      return SortKey::Modified;
+    case Column::Type:
+      return SortKey::Type;
   }
   return SortKey::None;
 }
@@ -68,6 +79,14 @@ void FileListModel::RowsChanging(const catalogue::RowChange& change) {
   if (change.kind == Kind::Insert) return;  // told once they are there
   Announce();  // the rows to remove or replace are among those the views know
   if (change.kind == Kind::Reset) beginResetModel();
+  if (change.kind == Kind::Renumber) {
+    emit Renumbering();
+    emit layoutAboutToBeChanged();
+    renumbering_ = persistentIndexList();
+    renumberingFiles_.clear();
+    for (const QModelIndex& i : renumbering_) renumberingFiles_.push_back(FileAt(i.row()));
+    return;
+  }
   if (change.kind != Kind::Remove) return;
   if (!order_) {
     beginRemoveRows({}, static_cast<int>(change.first), static_cast<int>(change.last));
@@ -84,6 +103,7 @@ void FileListModel::RowsChanged(const catalogue::RowChange& change) {
     if (!announce_.isActive()) announce_.start();
     return;
   }
+  if (change.kind == Kind::Renumber) return Renumber(*change.numbers);
   if (change.kind == Kind::Remove && order_) {
     DropSorted(removing_);
     removing_.clear();
@@ -94,6 +114,47 @@ void FileListModel::RowsChanged(const catalogue::RowChange& change) {
     order_.reset();
     endResetModel();
     if (sort_.key != SortKey::None) Resort();
+  }
+}
+
+void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
+  const auto now = [&](std::size_t f) {
+    return f < numbers.size() ? numbers[f] : catalogue::RowChange::kGone;
+  };
+  const std::size_t files = browser_.Files().size();
+  std::vector<std::size_t> rowOf(files, SIZE_MAX);
+  if (order_) {
+    // The sorted rows that stay keep their places; the rest come after, to be sorted in.
+    std::vector<unsigned char> listed(files, 0), placed(files, 0);
+    for (std::size_t r = 0; r < browser_.RowCount(); ++r) listed[browser_.FileAtRow(r)] = 1;
+    std::vector<std::size_t> next;
+    next.reserve(browser_.RowCount());
+    for (const std::size_t f : *order_) {
+      const std::size_t n = now(f);
+      if (n < files && listed[n]) next.push_back(n), placed[n] = 1;
+    }
+    for (std::size_t r = 0; r < browser_.RowCount(); ++r)
+      if (!placed[browser_.FileAtRow(r)]) next.push_back(browser_.FileAtRow(r));
+    order_ = std::move(next);
+  }
+  shown_ = Rows(browser_.RowCount());
+  for (int r = 0; r < rowCount(); ++r) rowOf[FileAt(r)] = static_cast<std::size_t>(r);
+  QModelIndexList after;
+  after.reserve(renumbering_.size());
+  for (qsizetype k = 0; k < renumbering_.size(); ++k) {
+    const std::size_t n = now(renumberingFiles_[static_cast<std::size_t>(k)]);
+    const std::size_t row = n < files ? rowOf[n] : SIZE_MAX;
+    after.push_back(row == SIZE_MAX ? QModelIndex()
+                                    : createIndex(static_cast<int>(row), renumbering_[k].column()));
+  }
+  changePersistentIndexList(renumbering_, after);
+  renumbering_.clear();
+  renumberingFiles_.clear();
+  emit layoutChanged();
+  emit Renumbered();
+  if (order_) {
+    stale_ = true;  // a sort running had the old numbers
+    Resort();
   }
 }
 
@@ -146,7 +207,8 @@ void FileListModel::Announce() {
   // Sorted: the new rows go at the end for now, and are sorted in soon.
   beginInsertRows({}, static_cast<int>(order_->size()),
                   static_cast<int>(order_->size()) + rows - shown_ - 1);
-  for (int r = shown_; r < rows; ++r) order_->push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
+  for (int r = shown_; r < rows; ++r)
+    order_->push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
   shown_ = rows;
   endInsertRows();
   stale_ = true;
@@ -160,8 +222,8 @@ bool FileListModel::Shows(Column column) const {
 void FileListModel::SetShown(Column column, bool on) {
   if (column == Column::Path || Shows(column) == on) return;
   if (!on) {
-    const int at = static_cast<int>(std::find(columns_.begin(), columns_.end(), column) -
-                                    columns_.begin());
+    const int at =
+        static_cast<int>(std::find(columns_.begin(), columns_.end(), column) - columns_.begin());
     beginRemoveColumns({}, at, at);
     columns_.erase(columns_.begin() + at);
     endRemoveColumns();
@@ -203,8 +265,8 @@ void FileListModel::Resort() {
   files.reserve(static_cast<std::size_t>(rowCount()));
   for (int r = 0; r < rowCount(); ++r) files.push_back(FileAt(r));
   const bool atOnce = files.size() < kSortAtOnce && !browser_.Progress().loading;
-  catalogue::SortInput input = catalogue::MakeSortInput(
-      sort_, std::move(files), browser_.Index(), browser_.Files(), browser_.Facts());
+  catalogue::SortInput input = catalogue::MakeSortInput(sort_, std::move(files), browser_.Index(),
+                                                        browser_.Files(), browser_.Facts());
   if (atOnce) return Reorder(catalogue::SortFiles(input));
   sorting_ = true;
   sorter_.Start(std::move(input), [this, ticket = ticket_](std::vector<std::size_t> order) {
@@ -281,8 +343,7 @@ QModelIndex FileListModel::index(int row, int column, const QModelIndex& parent)
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
-    return {};
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const Column column = columns_[static_cast<std::size_t>(index.column())];
   const bool number = column == Column::Size;
   if (role == Qt::TextAlignmentRole && number)
@@ -298,11 +359,15 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const auto facts = browser_.Facts();
   const platform::FileFacts fact = file < facts.size() ? facts[file] : platform::FileFacts{};
   switch (column) {
-    case Column::Path: return platform::ShownText(files[file]);
-    case Column::Name: return platform::ShownText(files.Name(file));
+    case Column::Path:
+      return platform::ShownText(files[file]);
+    case Column::Name:
+      return platform::ShownText(files.Name(file));
     case Column::Folder:
-      return platform::ShownText(platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
-    case Column::Type: return platform::ShownText(catalogue::Extension(files.Name(file)));
+      return platform::ShownText(
+          platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
+    case Column::Type:
+      return platform::ShownText(catalogue::Extension(files.Name(file)));
     case Column::Size:
       if (!fact.Known()) return QString();
       if (fact.size == 1) return QStringLiteral("1 byte");  // the locale's word is plural only

@@ -67,6 +67,10 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
 
  signals:
   void Sorted();
+  // The rows are about to be put in the order of a fresh reading of the folder, and are:
+  // rows that stay keep their selection and the current row.
+  void Renumbering();
+  void Renumbered();
 
  private:
   // Sorts the rows known again, at once or in the background.
@@ -75,6 +79,8 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   // come since follow.
   void Reorder(std::vector<std::size_t> order);
   void DropSorted(const std::vector<std::size_t>& files);
+  // The rows after the files were numbered afresh: numbers[old] is each file's number now.
+  void Renumber(const std::vector<std::size_t>& numbers);
 
   catalogue::Browser& browser_;
   int shown_ = 0;  // the browser's rows the views know of
@@ -83,11 +89,13 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   catalogue::SortBy sort_;
   // The files of the rows known, in the sort's order; none in the walk's order.
   std::optional<std::vector<std::size_t>> order_;
-  bool stale_ = false;    // rows were added at the end of order_ since it was sorted
-  bool sorting_ = false;  // a sort runs in the background
-  std::uint64_t ticket_ = 0;  // a sort of an older one is dropped
+  bool stale_ = false;                 // rows were added at the end of order_ since it was sorted
+  bool sorting_ = false;               // a sort runs in the background
+  std::uint64_t ticket_ = 0;           // a sort of an older one is dropped
   std::vector<std::size_t> removing_;  // the files of rows about to go
-  catalogue::RowSorter sorter_;  // last: its thread ends before the rest goes
+  QModelIndexList renumbering_;        // the views' rows held while files are renumbered
+  std::vector<std::size_t> renumberingFiles_;  // and their files' numbers before
+  catalogue::RowSorter sorter_;                // last: its thread ends before the rest goes
 };
 
 }  // namespace velmora::mainwindow

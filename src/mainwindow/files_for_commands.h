@@ -24,7 +24,9 @@ class FilesForCommands final : public fileops::FileListHost {
   std::string CurrentEntry() const override;
   void SelectAll(bool select) override;
   void SetStatus(const std::string& text) override { say_(text); }
-  void Rescan() override { browser_.Rescan(); }
+  void Rescan(bool changed) override {
+    if (changed || !browser_.Progress().loading) browser_.Rescan();
+  }
   std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
 
  private:

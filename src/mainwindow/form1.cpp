@@ -226,10 +226,9 @@ void Form1::SetStatus(const std::string& text) {
 }
 
 void Form1::Command(void (fileops::FileCommands::*command)()) {
-  browser_.Stop();
-  status_.CommandStarted();
+  // A load goes on meanwhile: the command took its files' paths before it asks anything,
+  // and reads the folder again once it changed files.
   (commands_.*command)();
-  status_.CommandEnded();
 }
 
 void Form1::lstFolders_Click() {
@@ -247,6 +246,9 @@ void Form1::ChipsReset() {
 
 void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
   const bool ended = status_.Loading() && !progress.loading;
+  // A load that emptied the filter let go of the text looked for too.
+  if (std::exchange(load_, progress.load) != progress.load && browser_.FindText().empty())
+    tools_->CloseFind();
   status_.Progress(progress, ShownText(browser_.ShownPath().value_or(std::string())));
   SayCount();
   if (progress.loading) return;
@@ -331,7 +333,8 @@ void Form1::RestoreState(bool folder) {
     connect(
         this, &Form1::LoadEnded, this,
         [this, path = state->folder] {
-          SetStatus("The folder " + path + " is not there any more");
+          status_.Note(ShownText("The folder " + path + " is not there any more"));
+          ShowStatus();
         },
         Qt::SingleShotConnection);
   }

@@ -13,10 +13,10 @@
 #include "desktop/shell.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
-#include "mainwindow/folder_edits.h"
-#include "mainwindow/list_tools.h"
-#include "mainwindow/form_controls.h"
 #include "mainwindow/files_for_commands.h"
+#include "mainwindow/folder_edits.h"
+#include "mainwindow/form_controls.h"
+#include "mainwindow/list_tools.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/tag_panels.h"
 
@@ -88,7 +88,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   void lstFolders_Click();
   void cmdAddFolder_Click();
   void cmdAddUserTag_Click();
-  // Ends a load before a command acts on the list.
+  // A file command, from a button, a key or the list's menu.
   void Command(void (fileops::FileCommands::*command)());
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
@@ -118,8 +118,9 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   fileops::FileCommands commands_;
   TagPanels tags_;
   std::unique_ptr<ListTools> tools_;  // made with the controls
-  int statusWidth_ = 0;  // the status line's width in the design
+  int statusWidth_ = 0;               // the status line's width in the design
   StatusLine status_;
+  std::uint64_t load_ = 0;  // the load the progress last told of
   int selectionChanges_ = 0;
   int selectionChangesAtPress_ = -1;
 };

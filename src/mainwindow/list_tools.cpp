@@ -1,6 +1,7 @@
 #include "mainwindow/list_tools.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "mainwindow/form_controls.h"
@@ -19,6 +20,26 @@ ListTools::ListTools(FileTable& list, FileListModel& model, catalogue::Browser& 
   header.setSectionsClickable(true);
   connect(&header, &QHeaderView::sectionClicked, this, &ListTools::HeaderClicked);
   connect(&model_, &FileListModel::Sorted, this, &ListTools::ShowHeader);
+  KeepCurrentInPlace();
+}
+
+void ListTools::KeepCurrentInPlace() {
+  connect(&model_, &FileListModel::Renumbering, this, [this] {
+    const QRect row = list_.visualRect(list_.currentIndex());
+    currentTop_ = row.isValid() && list_.viewport()->rect().intersects(row) ? row.top() : -1;
+  });
+  connect(&model_, &FileListModel::Renumbered, this, [this] {
+    const QModelIndex current = list_.currentIndex();
+    if (!current.isValid() || currentTop_ < 0) return;
+    list_.doItemsLayout();  // the bar's range for the rows now
+    // The bar counts rows, or pixels when the list scrolls by pixel.
+    const int moved = list_.visualRect(current).top() - currentTop_;
+    const int unit = list_.verticalScrollMode() == QAbstractItemView::ScrollPerItem
+                         ? std::max(1, list_.rowHeight(current.row()))
+                         : 1;
+    QScrollBar& bar = *list_.verticalScrollBar();
+    bar.setValue(bar.value() + moved / unit);
+  });
 }
 
 void ListTools::SetShown(Column column, bool on) {
@@ -74,8 +95,8 @@ void ListTools::ShowHeader() {
 std::vector<MenuItem> ListTools::MenuItems() {
   std::vector<MenuItem> columns;
   for (const Column c : kExtraColumns) {
-    columns.push_back({QString::fromLatin1(ColumnTitle(c)),
-                       [this, c](bool on) { SetShown(c, on); }, true, model_.Shows(c)});
+    columns.push_back({QString::fromLatin1(ColumnTitle(c)), [this, c](bool on) { SetShown(c, on); },
+                       true, model_.Shows(c)});
   }
   const SortBy now = model_.Sort();
   std::vector<MenuItem> sort;
@@ -91,14 +112,17 @@ std::vector<MenuItem> ListTools::MenuItems() {
   }
   sort.emplace_back();
   sort.push_back({QStringLiteral("Descending"),
-                  [this, now](bool on) { SetSort({now.key, on}); }, now.key != SortKey::None,
-                  now.descending});
+                  [this, now](bool on) {
+                    SetSort({now.key, on});
+                  },
+                  now.key != SortKey::None, now.descending});
   MenuItem columnsMenu(QStringLiteral("Columns"), {});
   columnsMenu.items = std::move(columns);
   MenuItem sortMenu(QStringLiteral("Sort By"), {});
   sortMenu.items = std::move(sort);
   return {{QStringLiteral("Find\u2026"), [this](bool) { OpenFind(); }},
-          std::move(columnsMenu), std::move(sortMenu)};
+          std::move(columnsMenu),
+          std::move(sortMenu)};
 }
 
 ListToolsState ListTools::State() const {

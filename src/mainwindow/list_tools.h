@@ -27,6 +27,8 @@ class ListTools : public QObject {
   ListTools(FileTable& list, FileListModel& model, catalogue::Browser& browser);
 
   void OpenFind() { find_.Open(); }
+  // The browser let go of the text looked for: the field closes without looking again.
+  void CloseFind() { find_.Close(); }
   // The file list menu's entries for them: Find, Columns, Sort By.
   std::vector<MenuItem> MenuItems();
 
@@ -38,6 +40,8 @@ class ListTools : public QObject {
 
  private:
   void HeaderClicked(int section);
+  // The current row stays where it was on screen when the rows take a fresh reading's order.
+  void KeepCurrentInPlace();
   // The header: shown with more than the path, its widths, its sort indicator.
   void ShowHeader();
 
@@ -46,6 +50,7 @@ class ListTools : public QObject {
   catalogue::Browser& browser_;
   FindField find_;
   Column sortColumn_ = Column::Path;  // the column whose header sorted, or that shows the key
+  int currentTop_ = -1;  // the current row's place in the view before, when it was in sight
 };
 
 }  // namespace velmora::mainwindow

@@ -1,9 +1,9 @@
 #pragma once
 // What the status line says. The line belongs to the file commands: a command's words stand
-// until the next command, and the rescan a command starts does not take them back. A load
-// shows its progress over them while it runs, and keeps its own words ("Stopped at 12
-// files") until the next load; a load the user asks for takes a command's words away. How
-// many files are listed is said only when asked for, and only when nothing else speaks.
+// until the next command, and no load takes them back. A load shows its progress over them
+// while it runs, and its own words ("Stopped at 12 files") while they are true, until the
+// next load; the newer of the two shows. How many files are listed is said only when asked
+// for, and only when nothing else speaks.
 
 #include <QString>
 #include <cstddef>
@@ -15,16 +15,21 @@ namespace velmora::mainwindow {
 
 // "3 of 957,650 files"
 QString FilesCount(std::size_t listed, std::size_t all);
+// "1 file", "957,650 files"
+QString Files(std::size_t n);
 // A chip's tooltip after its name: "\n3 files of the folder, 1 of them listed"
 QString HitsText(const catalogue::TagHits& hits);
 
 class StatusLine {
  public:
   // A file command runs between these: the loads it starts are its own.
-  void CommandStarted() { inCommand_ = true; }
-  void CommandEnded() { inCommand_ = false; }
   // A command's words.
-  void Say(const QString& text) { command_ = text; }
+  void Say(const QString& text) {
+    command_ = text;
+    commandAt_ = ++said_;
+  }
+  // Words of the load shown, said until the next load.
+  void Note(const QString& text);
   // folder: the path shown, for when the folder itself went.
   void Progress(const catalogue::LoadProgress& progress, const QString& folder = {});
   void Count(std::size_t listed, std::size_t all) { count_ = FilesCount(listed, all); }
@@ -36,14 +41,16 @@ class StatusLine {
   QString Text() const;
 
  private:
-  bool inCommand_ = false;
   bool loading_ = false;
   bool showCount_ = false;
   bool gone_ = false;
-  std::uint64_t load_ = 0;
   QString command_;
   QString loadWords_;  // the progress while the load runs, its own words once it ended
+  QString note_;       // said of the load shown
+  std::uint64_t load_ = 0;
   QString count_;
+  std::uint64_t said_ = 0;  // counts what was said, so that the newest shows
+  std::uint64_t commandAt_ = 0, loadWordsAt_ = 0;
 };
 
 }  // namespace velmora::mainwindow

@@ -20,13 +20,13 @@ struct FakeList final : fileops::FileListHost {
   std::vector<std::string> rows;
   std::vector<std::size_t> selected;
   std::string current, folder, status;
-  bool rescanned = false;
+  int rescan = -1;
   std::vector<std::size_t> SelectedEntries() const override { return selected; }
   std::string Entry(std::size_t position) const override { return rows.at(position); }
   std::string CurrentEntry() const override { return current; }
   void SelectAll(bool) override {}
   void SetStatus(const std::string& text) override { status = text; }
-  void Rescan() override { rescanned = true; }
+  void Rescan(bool changed) override { rescan = changed; }
   std::string Folder() const override { return folder; }
 };
 
@@ -48,67 +48,64 @@ class TestFileCommands : public QObject {
   // p(ick "out//"), x (cancel the picker), k/K (OK/Cancel to deleting), e(rror; for Open: no
   // program opens the file), ! (Cancel in the progress window), to "Replace it?" y, Y(es to
   // all), n, N(o to all), c(ancel); for Rename first the name typed ("_": a blank, "|": NUL, "-":
-  // none). After ":", Undo: u (undo), a digit (an "old" file made at that row's old place), -
-  // (the folder removed), K (a Delete not confirmed). files: what "out" | the folder hold
-  // after ("*": still old), ">" the row opened.
+  // none). rescan: -1 none, 0 unless the folder is being read, 1 always. After ":", Undo: u (undo),
+  // a digit (an "old" file made at that row's old place), - (the folder removed), K (a Delete not
+  // confirmed). files: what "out" | the folder hold after ("*": still old), ">" the row opened.
   void commands_data() {
     for (const char* column : {"command", "selection", "gone", "waiting", "answers", "status"})
       QTest::addColumn<QString>(column);
     QTest::addColumn<QString>("files");
-    QTest::addColumn<bool>("rescanned");
+    QTest::addColumn<int>("rescan");
     const auto row = [](const char* name, const char* command, const char* selection,
                         const char* gone, const char* waiting, const char* answers,
-                        const char* status, const char* files, bool rescanned) {
+                        const char* status, const char* files, int rescan) {
       QTest::newRow(name) << QString(command) << QString(selection) << QString(gone)
                           << QString(waiting) << QString(answers) << QString(status)
-                          << QString(files) << rescanned;
+                          << QString(files) << rescan;
     };
     row("copy in list order", "copy", "023", "", "0123", "pyyy", "Copy Complete",
-        "a b* c d | a b c d", false);
-    row("copy, the current entry", "copy", "=1", "", "", "p", "Copy Complete", "b | a b c d",
-        false);
-    row("copy, yes to all", "copy", "012", "", "012", "pY", "Copy Complete", "a b c | a b c d",
-        false);
+        "a b* c d | a b c d", -1);
+    row("copy, the current entry", "copy", "=1", "", "", "p", "Copy Complete", "b | a b c d", -1);
+    row("copy, yes to all", "copy", "012", "", "012", "pY", "Copy Complete", "a b c | a b c d", -1);
     row("copy, no to all", "copy", "012", "", "02", "pN", "Copied 1 of 3 files; 2 not copied",
-        "a* b c* | a b c d", false);
+        "a* b c* | a b c d", -1);
     row("copy, cancel", "copy", "012", "", "1", "pc", "Copy cancelled after 1 of 3 files",
-        "a b* | a b c d", false);
+        "a b* | a b c d", -1);
     row("copy, Cancel in progress", "copy", "0", "", "", "p!", "Copy cancelled after 0 of 1 file",
-        "| a b c d", false);
+        "| a b c d", -1);
     row("copy, one vanished", "copy", "01", "0", "", "pe", "Copied 1 of 2 files; 1 not copied",
-        "b | b c d", false);
-    row("copy, picker cancelled", "copy", "0", "", "", "x", "Copy cancelled", "| a b c d", false);
-    row("copy, no file", "copy", "", "", "", "", "No file to copy", "| a b c d", false);
+        "b | b c d", -1);
+    row("copy, picker cancelled", "copy", "0", "", "", "x", "Copy cancelled", "| a b c d", -1);
+    row("copy, no file", "copy", "", "", "", "", "No file to copy", "| a b c d", -1);
     row("move, no then yes", "move", "012", "", "01", "pny", "Moved 2 of 3 files; 1 not moved",
-        "a* b c | a d", true);
-    row("move, picker cancelled", "move", "0", "", "", "x", "Move cancelled", "| a b c d", true);
-    row("delete", "delete", "02", "", "", "k", "Delete Complete", "| b d", true);
+        "a* b c | a d", 1);
+    row("move, picker cancelled", "move", "0", "", "", "x", "Move cancelled", "| a b c d", 0);
+    row("delete", "delete", "02", "", "", "k", "Delete Complete", "| b d", 1);
     row("delete, one vanished", "delete", "01", "0", "", "k", "Deleted 1 of 2 files; 1 not deleted",
-        "| c d", true);
-    row("delete, not confirmed", "delete", "02", "", "", "K", "", "| a b c d", false);
-    row("delete, no file", "delete", "", "", "", "", "No file to delete", "| a b c d", false);
+        "| c d", 1);
+    row("delete, not confirmed", "delete", "02", "", "", "K", "", "| a b c d", -1);
+    row("delete, no file", "delete", "", "", "", "", "No file to delete", "| a b c d", -1);
     row("rename the current entry, blanks kept", "rename", "01=2", "", "", "_new_name_.txt", "",
-        "| _new_name_.txt a b d", true);
-    row("rename, no current entry", "rename", "", "", "", "", "", "| a b c d", false);
-    row("rename, cancelled", "rename", "=2", "", "", "-", "", "| a b c d", false);
-    row("rename to dot", "rename", "=2", "", "", ". e", "", "| a b c d", false);
-    row("rename to dot dot", "rename", "=2", "", "", ".. e", "", "| a b c d", false);
-    row("rename, NUL", "rename", "=2", "", "", "a|b e", "", "| a b c d", false);
-    row("rename into another folder", "rename", "=2", "", "", "../x e", "", "| a b c d", false);
+        "| _new_name_.txt a b d", 1);
+    row("rename, no current entry", "rename", "", "", "", "", "", "| a b c d", -1);
+    row("rename, cancelled", "rename", "=2", "", "", "-", "", "| a b c d", -1);
+    row("rename to dot", "rename", "=2", "", "", ". e", "", "| a b c d", -1);
+    row("rename to dot dot", "rename", "=2", "", "", ".. e", "", "| a b c d", -1);
+    row("rename, NUL", "rename", "=2", "", "", "a|b e", "", "| a b c d", -1);
+    row("rename into another folder", "rename", "=2", "", "", "../x e", "", "| a b c d", -1);
     row("delete, undone but for a file in its place", "delete", "02", "", "", "k:2eu",
-        "Undone 1 of 2 files; 1 not undone", "| a b c* d", true);
+        "Undone 1 of 2 files; 1 not undone", "| a b c* d", 1);
     row("delete, undone, its folder gone", "delete", "0", "", "", "k:-eu",
-        "Undone 0 of 1 file; 1 not undone", "|", true);
-    row("delete, undone twice", "delete", "0", "", "", "k:uu", "Nothing to undo", "| a b c d",
-        true);
+        "Undone 0 of 1 file; 1 not undone", "|", 1);
+    row("delete, undone twice", "delete", "0", "", "", "k:uu", "Nothing to undo", "| a b c d", 1);
     row("move, undone but for a file in its place", "move", "01", "", "", "p:1eu",
-        "Undone 1 of 2 files; 1 not undone", "b | a b* c d", true);
+        "Undone 1 of 2 files; 1 not undone", "b | a b* c d", 1);
     row("move, undone after a Delete not confirmed", "move", "0", "", "", "p:Ku", "Undo Complete",
-        "| a b c d", true);
+        "| a b c d", 1);
     row("rename, undone but for a file in its place", "rename", "=2", "", "", "r :2eu",
-        "Undone 0 of 1 file; 1 not undone", "| a b c* d r", true);
-    row("open the current entry", "open", "0=1", "", "", "", "", "| a b c d >b", false);
-    row("open, no program for it", "open", "=3", "", "", "e", "", "| a b c d >d", false);
+        "Undone 0 of 1 file; 1 not undone", "| a b c* d r", 1);
+    row("open the current entry", "open", "0=1", "", "", "", "", "| a b c d >b", -1);
+    row("open, no program for it", "open", "=3", "", "", "e", "", "| a b c d >d", -1);
   }
   void commands() {
     QFETCH(QString, command);
@@ -188,7 +185,7 @@ class TestFileCommands : public QObject {
       held += " >" + letter(opened.toStdString());
     }
     QTEST(held.simplified(), "files");
-    QTEST(list.rescanned, "rescanned");
+    QTEST(list.rescan, "rescan");
     QString asked;  // one operation per file, in list order: the replace questions show it
     const std::string out = "A file named \"" + dir / "out/";
     for (const auto& shown : dialogs.shown()) {

@@ -252,15 +252,18 @@ class TestForm1 : public QObject {
     QCOMPARE(bar->value(), bar->maximum());
   }
 
-  // The status line's rules, without a window: c, e a command starts, ends (longer words: its
-  // own); L, R a load, a reread starts; fN N files; E, S, G it ends, stops, F went; n counts.
+  // The status line's rules, without a window: a longer word is a command's; L, R a load, a
+  // reread starts; K it checks a kept listing; fN N files more; E, S, U it ends, stops, stops
+  // unchecked; G the folder went; n counts. A load's words show while true; the newer wins.
   void statusLine_data() {
     QTest::addColumn<QString>("row");
     for (const QString& row :
-         QString("progress: c Moved L e f5 = 5 files…;stopped: c Moved L e S = Moved;reread: c "
-                 "Moved L e E R f3 E = Moved;silent: c Moved e c L e E = Moved;after a load: L S c "
-                 "L e E = ;a folder: c Moved e L E = ;count: L f4 S n = Stopped at 4 files;gone: c "
-                 "Moved e G = The folder F is not there any more")
+         QString("progress: Moved L f5 = 5 files…;one: L f1 = 1 file…;stopped: Moved L f1 S = "
+                 "Stopped at 1 file;command after: L f4 S Moved = Moved;kept over loads: Moved L "
+                 "E L f2 E R E = Moved;checking: L K f1 = Checking 1 file listed earlier…;"
+                 "unchecked: Moved L K f3 U = Not checked: 3 files listed as of an earlier "
+                 "reading;next load: L S L = ;count: L f4 E n = 3 of 10 files;gone: Moved G = The "
+                 "folder F is not there any more")
              .split(';'))
       QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
   }
@@ -271,12 +274,13 @@ class TestForm1 : public QObject {
     for (const QString& e : row.section(" = ", 0, 0).split(' ')) {
       const QChar k = e[0];
       if (e.size() > 2) line.Say(e);
-      if (e == "c" || e == "e") e == "c" ? line.CommandStarted() : line.CommandEnded();
       if (e == "n") line.SetShowCount(true), line.Count(3, 10);
       if (k == 'L' || k == 'R') p = {.loading = true, .load = p.load + (k == 'L' ? 1U : 0U)};
-      if (k == 'f' || k == 'E' || k == 'S') p.files += e.mid(1).toUInt(), p.loading = k == 'f';
-      p.stopped = k == 'S', p.gone = k == 'G';
-      if (e.size() <= 2 && QStringLiteral("LRfESG").contains(k)) line.Progress(p, "F");
+      if (k == 'f') p.files += e.mid(1).toUInt();
+      p.checking = p.checking || k == 'K';
+      if (QStringLiteral("ESUG").contains(k) && e.size() == 1)
+        p.loading = false, p.stopped = k != 'E', p.unchecked = k == 'U', p.gone = k == 'G';
+      if (e.size() <= 2 && QStringLiteral("LRKfESUG").contains(k)) line.Progress(p, "F");
     }
     QCOMPARE(line.Text(), row.section(" = ", 1));
   }
