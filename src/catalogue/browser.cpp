@@ -139,11 +139,11 @@ void Browser::Start(bool keepFilter, bool watchEarly, bool cached) {
   Clear(keepFilter, watchEarly);
   progress_.loading = shown_.has_value();
   Recount();
-  view_.ChipsReset();
   userTagLine_.clear();  // no folder shown, no user tags
+  if (shown_ && store_.Find(*shown_) < store_.size())
+    userTagLine_ = store_.UserTags(store_.Find(*shown_));
+  view_.ChipsReset();
   if (shown_) {
-    const std::size_t i = store_.Find(*shown_);
-    if (i < store_.size()) userTagLine_ = store_.UserTags(i);
     if (cached) {
       kept_ = Kept::Asked;
       cache_.Read(generation_, shown_->path);

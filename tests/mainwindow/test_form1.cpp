@@ -9,18 +9,24 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
 
+#include <atomic>
+#include <latch>
+
+#include "catalogue/listing_cache.h"
+#include "catalogue/scan.h"
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
 #include "platform/files.h"
+#include "support/faulty_fs.h"
 
 using namespace velmora;
 using testing::World;
@@ -134,8 +140,9 @@ class TestForm1 : public QObject {
   }
 
   // A command acts on the record selected, not on the first of its path, also after another
-  // program changed the file. ";" ends a line. The store, the record selected, the file as the
-  // other left it, the button, the user tags shown, the file and selection after, "!": error.
+  // program changed the file; a record gone takes its user tags along. ";" ends a line. The store,
+  // the record selected, the file as the other left it, the button, the user tags shown, the file
+  // and selection after, "!": error.
   void samePathRecords_data() {
     QTest::addColumn<QByteArray>("v");
     const auto row = [](const char* name, const char* v) { QTest::newRow(name) << QByteArray(v); };
@@ -161,6 +168,7 @@ class TestForm1 : public QObject {
     w.find<QPushButton>(("cmd" + f[3]).constData())->click();
     QVERIFY(w.dialogs.allAnswered());
     QCOMPARE(w.store() + " " + std::to_string(w.form->SelectedFolder()), text(f[5] + " " + f[6]));
+    if (w.form->SelectedFolder() < 0) QVERIFY(World::chips(w.panel()).empty());  // its tags went
   }
 
   // The keys act on the file list where it has the focus. A command's words stand on the status
@@ -203,6 +211,70 @@ class TestForm1 : public QObject {
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
     QCOMPARE(w.launcher.urls,
              key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+  }
+
+  // A command pressed while the folder is read, or while its kept listing is checked, lets
+  // the reading go on unless it changed files, when the folder is read again: once settled,
+  // the rows are what a fresh walk lists, and the line shows the command's words. answers: p
+  // pick "out", x cancel the picker, k/K OK/Cancel to deleting, "-" no name typed.
+  void commandWhileReading_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("status");
+    for (const char* state : {"reading", "checking", "loaded"}) {
+      for (const auto& [command, answers, status] : {std::tuple{"Open", "", ""},
+                                                     {"Copy", "p", "Copy Complete"},
+                                                     {"Copy", "x", "Copy cancelled"},
+                                                     {"Delete", "K", ""},
+                                                     {"Delete", "k", "Delete Complete"},
+                                                     {"Move", "x", "Move cancelled"},
+                                                     {"Rename", "-", ""}})
+        QTest::addRow("%s, %s %s", state, command, answers)
+            << state << command << answers << status;
+    }
+  }
+  void commandWhileReading() {
+    QFETCH(QString, state);
+    QFETCH(QString, answers);
+    std::atomic<bool> hold = false;
+    std::latch latch{1};
+    FaultyFileSystem fs;
+    fs.opening = [&](std::string_view path) {
+      if (hold && path.ends_with("/slow/")) latch.wait();
+    };
+    std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
+    TestDir tree;
+    for (const char* name : {"t/a", "t/b", "t/s/c", "t/slow/d", "out/o"}) tree.createFile(name);
+    World w(tree / "t" + "\r\n\r\n" + tree / "out" + "\r\n\r\n");
+    if (state != "reading") w.select(0);
+    if (state == "checking") {  // shown before, changed since, chosen again
+      QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(catalogue::ListingFile(tree / "t"))));
+      w.select(1);
+      ::unlink((tree / "t/b").c_str()), tree.createFile("t/new");
+    }
+    hold = state != "loaded";
+    w.find<QListWidget>("lstFolders")->setCurrentRow(0);
+    QTRY_VERIFY(w.form->Files().rowCount() >= 2);
+    QCOMPARE(w.form->Browser().Progress().checking, state == "checking");
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    int row = 0;
+    while (w.form->Files().PathAt(row) != tree / "t/a") ++row;
+    list.selectionModel()->setCurrentIndex(w.form->Files().index(row),
+                                           QItemSelectionModel::NoUpdate);
+    for (const QChar a : answers) {
+      if (a == 'p' || a == 'x') w.dialogs.pickFolder(a == 'p' ? tree / "out" : "");
+      if (a == 'k' || a == 'K') w.dialogs.confirm(a == 'k');
+      if (a == '-') w.dialogs.input("");
+    }
+    QFETCH(QString, command);
+    w.find<QPushButton>(qPrintable("cmd" + command))->click();
+    QVERIFY(w.dialogs.allAnswered());
+    release.reset();
+    const catalogue::PathList fresh = catalogue::ScanFolder(tree / "t");
+    QCOMPARE(w.files(), Strings(fresh.begin(), fresh.end()));
+    QVERIFY(!w.form->Browser().Progress().stopped);
+    QTEST(w.find<QLabel>("lblStatus")->text(), "status");
   }
 
   // The file list's menu chooses the row under it unless it is chosen already, copies the exact
@@ -343,6 +415,50 @@ class TestForm1 : public QObject {
     }
     QVERIFY(w.form->Files().Shows(mainwindow::Column::Size) && w.form->Browser().WholeTags());
     QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
+  }
+
+  // The find field shows what is looked for: a load that empties the bar closes it and lists
+  // everything; a reread kept to the filter keeps it, and files made meanwhile obey it, in
+  // either match mode.
+  void findTextFollowsLoads_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<bool>("kept");
+    for (const char* load : {"another folder", "Show Auto Tags", "Delete", "the same, kept"})
+      QTest::newRow(load) << QString(load) << QString(load).endsWith("kept");
+  }
+  void findTextFollowsLoads() {
+    QFETCH(QString, load);
+    QFETCH(bool, kept);
+    TestDir tree;
+    for (const char* name : {"a/x 2019.jpg", "a/y.jpg", "a/z 2019.png", "b/b 2019"})
+      tree.createFile(name);
+    World w(tree / "a" + "\r\n\r\n" + tree / "b" + "\r\n\r\n");
+    w.find<QRadioButton>("optTagAny")->click();  // a load lists all whatever the mode
+    w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
+    auto* list = w.find<QAbstractItemView>("lstFiles");
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    auto* find = w.find<QLineEdit>("txtFind");
+    QTest::keyClicks(find, "2019");
+    QTRY_COMPARE(w.files().size(), std::size_t{2});
+    if (kept) World::menu(w.bar(), "Keep Filter After Commands");
+    if (load == "another folder") w.select(1);
+    if (load == "Show Auto Tags") w.find<QCheckBox>("chkAutoTags")->click();
+    if (load == "Delete") {
+      w.dialogs.confirm(true);
+      list->setCurrentIndex(w.form->Files().index(0));
+      w.find<QPushButton>("cmdDelete")->click();
+    }
+    if (kept) w.find<QCheckBox>("chkAutoTags")->click();
+    w.settle();
+    QCOMPARE(find->isVisible(), kept);
+    QCOMPARE(find->text(), kept ? "2019" : "");
+    QCOMPARE(w.form->Browser().FindText(), kept ? "2019" : "");
+    const std::size_t listed = w.files().size();
+    QCOMPARE(listed, load == "another folder" ? 1 : kept ? 2 : 3 - (load == "Delete"));
+    QTRY_VERIFY(w.form->Browser().Progress().following);
+    tree.createFile(load == "another folder" ? "b/c" : "a/c 2019"), tree.createFile("a/d");
+    QTRY_COMPARE(w.files().size(), listed + (load == "another folder" || kept ? 1 : 2));
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.
