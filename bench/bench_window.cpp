@@ -195,11 +195,13 @@ void BM_LoadFolder(benchmark::State& state) {
 BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // A folder chosen again, its caches dropped: until the first rows show, and until the
-// load has ended (checked against the kept listing, arg 1, or read alone, arg 0). The
+// load has ended (checked against the kept listing, arg 1, or read alone, arg 0; arg 2: a
+// file made at its top or taken away since, so that the rows take the fresh order). The
 // kept listing's bytes per file.
 void BM_ReopenFolder(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
   const bool kept = state.range(0) != 0;
+  const std::string top = std::string(Tree()) + "/0 made since.txt";
   Window w(Tree());
   w.Loaded();  // the listing kept
   const std::string file = velmora::catalogue::ListingFile(Tree());
@@ -212,6 +214,7 @@ void BM_ReopenFolder(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     if (!kept) ForgetListing();
+    if (state.range(0) == 2 && std::remove(top.c_str()) != 0) std::ofstream{top};
     dropped = DropCaches() && dropped;
     state.ResumeTiming();
     const auto start = Clock::now();
@@ -227,7 +230,7 @@ void BM_ReopenFolder(benchmark::State& state) {
   state.counters["kept_bytes_per_file"] = bytes / std::max(1, w.form->Files().rowCount());
   state.counters["caches_dropped"] = dropped;
 }
-BENCHMARK(BM_ReopenFolder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_ReopenFolder)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // Esc during the load: until the window is idle and every worker has ended.
 void BM_StopLoad(benchmark::State& state) {
