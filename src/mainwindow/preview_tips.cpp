@@ -1,17 +1,48 @@
 #include "mainwindow/preview_tips.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QFile>
 #include <QHelpEvent>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QUrl>
 
 #include "mainwindow/file_list_model.h"
 
 namespace velmora::mainwindow {
+namespace {
+
+// A tooltip is named by its text; the thumbnail in a picture's tip, U+FFFC in the rich
+// text's plain form, is left out of the name.
+class TipAccessible final : public QAccessibleWidget {
+ public:
+  explicit TipAccessible(QLabel& tip) : QAccessibleWidget(&tip, QAccessible::ToolTip) {}
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+      return QAccessibleWidget::text(t);
+    QString text = static_cast<const QLabel*>(widget())->text();
+    if (Qt::mightBeRichText(text)) {
+      QTextDocument rich;
+      rich.setHtml(text);
+      text = rich.toPlainText().remove(QChar::ObjectReplacementCharacter);
+      while (text.startsWith(u'\n')) text.remove(0, 1);
+    }
+    return text;
+  }
+};
+
+QAccessibleInterface* TipInterface(const QString& className, QObject* object) {
+  auto* tip = qobject_cast<QLabel*>(object);
+  return tip != nullptr && className == QLatin1String("QTipLabel") ? new TipAccessible(*tip)
+                                                                   : nullptr;
+}
+
+}  // namespace
 
 QString PreviewTipText(const std::string& thumbnail, const QString& tip) {
   const QUrl image = QUrl::fromLocalFile(QFile::decodeName(thumbnail.c_str()));
@@ -23,6 +54,7 @@ PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* 
     : QObject(parent), view_(view), files_(files) {
   for (const QByteArray& format : QImageReader::supportedImageFormats()) formats_.insert(format);
   connect(&thumbnails_, &platform::Thumbnailer::Ready, this, &PreviewTips::Show);
+  QAccessible::installFactory(TipInterface);  // once for the program, however often asked
   view_.installEventFilter(this);
   view_.viewport()->installEventFilter(this);
 }
