@@ -55,6 +55,10 @@ PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* 
   for (const QByteArray& format : QImageReader::supportedImageFormats()) formats_.insert(format);
   connect(&thumbnails_, &platform::Thumbnailer::Ready, this, &PreviewTips::Show);
   QAccessible::installFactory(TipInterface);  // once for the program, however often asked
+  connect(&files_, &QAbstractItemModel::modelReset, this, [this] { RowsChanged(true); });
+  connect(&files_, &QAbstractItemModel::layoutChanged, this, [this] { RowsChanged(false); });
+  connect(&files_, &QAbstractItemModel::rowsRemoved, this, [this] { RowsChanged(false); });
+  connect(&files_, &QAbstractItemModel::rowsInserted, this, [this] { RowsChanged(false); });
   view_.installEventFilter(this);
   view_.viewport()->installEventFilter(this);
 }
@@ -63,10 +67,13 @@ bool PreviewTips::eventFilter(QObject* watched, QEvent* event) {
   // The type first: while the view is destroyed, its children's going still comes here.
   if (event->type() == QEvent::ToolTip && watched == view_.viewport()) {
     const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = view_.indexAt(help->pos());
     at_ = help->globalPos();
     byKey_ = false;
-    return Ask(view_.indexAt(help->pos()));
+    Noted(index, index.data(Qt::ToolTipRole).toString());  // the view's, unless Ask shows one
+    return Ask(index);
   }
+  if (event->type() == QEvent::ToolTip && watched == &view_) Noted({}, view_.toolTip());
   // On the release: a key pressed hides any tip. The press goes on to the view, which
   // selects the row as before.
   if (event->type() != QEvent::KeyRelease || watched != &view_) return false;
@@ -107,8 +114,20 @@ void PreviewTips::Show(const std::string& path, const std::string& thumbnail) {
 
 void PreviewTips::ShowTip(const QModelIndex& index, const std::string& thumbnail) {
   const QString tip = index.data(Qt::ToolTipRole).toString();
-  QToolTip::showText(at_, thumbnail.empty() ? tip : PreviewTipText(thumbnail, tip),
-                     view_.viewport(), view_.visualRect(index));
+  const QString text = thumbnail.empty() ? tip : PreviewTipText(thumbnail, tip);
+  QToolTip::showText(at_, text, view_.viewport(), view_.visualRect(index));
+  Noted(index, text);
+}
+
+void PreviewTips::Noted(const QModelIndex& index, const QString& text) {
+  tip_ = text;
+  tipRow_ = index;
+  tipAt_ = index.row();
+}
+
+void PreviewTips::RowsChanged(bool replaced) {
+  if (tip_.isEmpty() || !QToolTip::isVisible() || QToolTip::text() != tip_) return;
+  if (replaced || tipRow_.row() != tipAt_) QToolTip::hideText();
 }
 
 }  // namespace velmora::mainwindow

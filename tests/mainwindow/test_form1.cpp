@@ -342,7 +342,8 @@ class TestForm1 : public QObject {
     QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
   }
 
-  // Space shows the current row's tip, a picture's thumbnail joining it, named by its text.
+  // Space shows the current row's tip, a picture's thumbnail joining it, named by its text; the
+  // tip stays while files come in after its row, and goes with its folder.
   void previewTip() {
     TestDir tree;
     tree.createFile("a/b.txt"), tree.createFile("c/d.txt");
@@ -351,6 +352,7 @@ class TestForm1 : public QObject {
     QVERIFY(red.save(QString::fromStdString(tree / "a/red.png")));
     World w(tree / "a" + "\r\n\r\n" + tree / "c" + "\r\n\r\n");
     w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
     auto* list = w.find<QAbstractItemView>("lstFiles");
     const QModelIndex picture =
         list->model()->index(w.files().front() == tree / "a/red.png" ? 0 : 1, 0);
@@ -364,6 +366,11 @@ class TestForm1 : public QObject {
     QVERIFY(tip != tops.end());
     QCOMPARE(QAccessible::queryAccessibleInterface(*tip)->text(QAccessible::Name),
              picture.data(Qt::ToolTipRole).toString());
+    tree.createFile("a/e.txt");
+    QTRY_COMPARE(list->model()->rowCount(), 3);
+    QVERIFY(!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 600));  // a hide takes 300 ms
+    w.select(1);
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.
@@ -396,6 +403,7 @@ class TestForm1 : public QObject {
     tree.createFile("shown/a.jpg");
     World w(tree / "shown" + "\r\n\r\n");
     w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
     QVERIFY(rename ? std::rename((tree / "shown").c_str(), (tree / "new").c_str()) == 0
                    : std::filesystem::remove_all(tree / "shown") == 2);
     QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
