@@ -1,6 +1,10 @@
+#include <sys/stat.h>
+
 #include <QProcess>
 #include <QtTest>
 
+#include "desktop/single_instance.h"
+#include "platform/window_args.h"
 #include "support/testdir.h"
 
 class TestCli : public QObject {
@@ -77,6 +81,48 @@ class TestCli : public QObject {
     QCOMPARE(p.readAllStandardError(), err.replace("T/", t));
     if (out != "*") QCOMPARE(p.readAllStandardOutput(), out.replace("T/", t));
     QCOMPARE(p.exitCode(), code);
+  }
+
+  // velmora hands its folders to the window running for its folder list on its display; its
+  // status says whether all of them were taken.
+  void windowHandOver_data() {
+    QTest::addColumn<QByteArray>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("err");
+    const auto row = [](const char* name, const char* args, int code, const char* err) {
+      QTest::newRow(name) << QByteArray(args) << code << QByteArray(err);
+    };
+    row("a folder", "T/tree", 0, "");
+    row("a path refused", "T/missing|T/tree", 1,
+        "velmora: Not registered:\nT/missing - No such file or directory\n");
+    row("bad arguments: nothing handed", "-x|T/tree", 2,
+        "velmora: unknown option -x\nusage: velmora [--help | --version] [--] [FOLDER...]\n");
+  }
+  void windowHandOver() {
+    QFETCH(QByteArray, args);
+    QFETCH(int, code);
+    QFETCH(QByteArray, err);
+    using namespace velmora::platform;
+    TestDir app;  // a portable copy: its folder list beside it
+    app.createDir("run");
+    QVERIFY(QFile::copy(VELMORA, QString::fromStdString(app / "velmora")) &&
+            ::chmod((app / "run").c_str(), 0700) == 0);
+    SingleInstance running(
+        InstanceAddressIn(app / "run", InstanceKey(app / "folders.txt", "offscreen")));
+    QVERIFY(!running.HandOverOrListen({}));
+    QSignalSpy received(&running, &SingleInstance::Received);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(app / "run"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    QSignalSpy finished(&p, &QProcess::finished);
+    const QByteArray t = QByteArray::fromStdString(t_.path()) + "/";
+    p.start(QString::fromStdString(app / "velmora"), QString(args.replace("T/", t)).split('|'));
+    QVERIFY(finished.wait(30000));  // the hand-over needs this process's event loop
+    QCOMPARE(p.readAllStandardError(), err.replace("T/", t));
+    QCOMPARE(p.exitCode(), code);
+    QTRY_COMPARE(received.size(), code == 2 ? 0 : 1);
   }
 };
 
