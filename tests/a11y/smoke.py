@@ -17,10 +17,6 @@ def find(root, what, test=None, role=None):  # nodes that go away while we look 
     return wait_for(what, lambda: pyatspi.findDescendant(root, test))
 
 
-def keys(*args):
-    subprocess.run(["xdotool", *args], check=True)
-
-
 def click(node):
     x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
@@ -33,12 +29,8 @@ find(app, tag, role=pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
 table = find(app, "Files", role=pyatspi.ROLE_TABLE).queryTable()
 listed = lambda: sorted(table.getAccessibleAt(r, 0).name for r in range(table.nRows))
 wait_for(f"the files {expected}", lambda: listed() == sorted(expected), 10)
-keys("key", "ctrl+f")
-focused = lambda n: n.name == "Find by name" and n.getState().contains(pyatspi.STATE_FOCUSED)
-find(app, "the focused field Find by name", focused)
-keys("type", "party")
-wait_for("the file found", lambda: [n.rsplit("/", 1)[-1] for n in listed()] == ["beach-party.JPG"], 10)
-keys("key", "Escape")
-wait_for(f"the files {expected} again", lambda: listed() == sorted(expected), 10)
+subprocess.run(["xdotool", "key", "ctrl+f", "type", "party"], check=True)
+find(app, "Find by name", lambda n: n.name == "Find by name" and n.getState().contains(pyatspi.STATE_FOCUSED))
+wait_for("the file found", lambda: listed() == [e for e in expected if "party" in e], 10)
 click(find(app, "Add User Defined Tag", role=pyatspi.ROLE_PUSH_BUTTON))
 find(app, "Input User Definded Tag", role=pyatspi.ROLE_DIALOG)  # spelt as the window spells it
