@@ -36,6 +36,7 @@ class TipAccessible final : public QAccessibleWidget {
   }
 };
 
+// For the label QToolTip shows, whose class Qt names QTipLabel.
 QAccessibleInterface* TipInterface(const QString& className, QObject* object) {
   auto* tip = qobject_cast<QLabel*>(object);
   return tip != nullptr && className == QLatin1String("QTipLabel") ? new TipAccessible(*tip)
