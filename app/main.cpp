@@ -79,7 +79,9 @@ int main(int argc, char** argv) {
   platform::SingleInstance instance(platform::InstanceAddressIn(
       platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid()),
       platform::InstanceKey(store, display)));
-  if (instance.HandOverOrListen(args.paths)) return 0;
+  // As said on standard error: 1 once a path was refused, the other folders taken all the same.
+  const int refused = given.refused.empty() ? 0 : 1;
+  if (instance.HandOverOrListen(args.paths)) return refused;
 
   platform::QtDialogs dialogs;
   platform::DesktopUrlLauncher launcher;
@@ -102,5 +104,6 @@ int main(int argc, char** argv) {
   form.RestoreState(given.folders.empty());
   form.show();
   open(given);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : refused;
 }

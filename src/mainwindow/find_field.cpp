@@ -1,5 +1,6 @@
 #include "mainwindow/find_field.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "mainwindow/form_controls.h"
@@ -7,7 +8,7 @@
 namespace velmora::mainwindow {
 
 FindField::FindField(FileTable& list, std::function<void(const std::string&)> find)
-    : QLineEdit(&list), list_(list), find_(std::move(find)) {
+    : QLineEdit(list.parentWidget()), list_(list), find_(std::move(find)) {
   setObjectName(QStringLiteral("txtFind"));
   setAccessibleName(QStringLiteral("Find by name"));
   setPlaceholderText(QStringLiteral("Find by name"));
@@ -20,14 +21,16 @@ FindField::FindField(FileTable& list, std::function<void(const std::string&)> fi
     if (text.isEmpty() && isVisible()) return Close();
     settle_.start();
   });
+  list_.installEventFilter(this);
   list_.viewport()->installEventFilter(this);
 }
 
 void FindField::Open() {
   if (!isVisible()) {
     list_.SetRoomBelow(sizeHint().height());
-    show();
     Place();
+    show();
+    raise();
   }
   setFocus(Qt::ShortcutFocusReason);
   selectAll();
@@ -45,11 +48,14 @@ void FindField::Close() {
 }
 
 void FindField::Place() {
-  const QRect rows = list_.viewport()->geometry();
-  setGeometry(rows.left(), rows.bottom() + 1, rows.width(), sizeHint().height());
+  const QWidget& rows = *list_.viewport();
+  const QPoint below = rows.mapTo(parentWidget(), QPoint(0, rows.height()));
+  setGeometry(below.x(), below.y(), rows.width(), sizeHint().height());
 }
 
 bool FindField::event(QEvent* event) {
+  // Over the list, the list's tooltip (how many files) as anywhere on it.
+  if (event->type() == QEvent::ToolTip) return QCoreApplication::sendEvent(&list_, event);
   // Esc closes the field before the window's own Esc (stop the load) sees it.
   if (event->type() == QEvent::ShortcutOverride &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {

@@ -1,6 +1,7 @@
 #pragma once
 // A one-line field along the lower edge of the file list, over it, that narrows the list
-// to the files whose names hold its text. Closed by Esc, or once emptied.
+// to the files whose names hold its text. Closed by Esc, or once emptied. The window's
+// child rather than the list's: screen readers find a table's cells only, not a field in it.
 
 #include <QLineEdit>
 #include <QTimer>

@@ -32,7 +32,8 @@ Options:
   --         end of options; later arguments are folders
 Qt's own options (-platform NAME, -display NAME, -style NAME, ...) go to Qt.
 
-Exit status: 0 when the window was closed or took the folders, 2 for bad arguments.
+Exit status: 0 when the window was closed or took the folders, 1 when a path was
+refused (the other folders are taken all the same), 2 for bad arguments.
 )";
 
 namespace {

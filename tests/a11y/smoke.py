@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-# As a screen reader user: select a folder, press a tag chip, read the files, ask for a user tag.
+# As a screen reader user: select a folder, press a tag chip, read the files, find one by name
+# in Ctrl+F's field, ask for a user tag.
 import pyatspi, subprocess, sys, time
 
 
@@ -28,5 +29,8 @@ find(app, tag, role=pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
 table = find(app, "Files", role=pyatspi.ROLE_TABLE).queryTable()
 listed = lambda: sorted(table.getAccessibleAt(r, 0).name for r in range(table.nRows))
 wait_for(f"the files {expected}", lambda: listed() == sorted(expected), 10)
+subprocess.run(["xdotool", "key", "ctrl+f", "type", "party"], check=True)
+find(app, "Find by name", lambda n: n.name == "Find by name" and n.getState().contains(pyatspi.STATE_FOCUSED))
+wait_for("the file found", lambda: listed() == [e for e in expected if "party" in e], 10)
 click(find(app, "Add User Defined Tag", role=pyatspi.ROLE_PUSH_BUTTON))
-find(app, "Input User Definded Tag", role=pyatspi.ROLE_DIALOG)  # the design's text, as spelt
+find(app, "Input User Definded Tag", role=pyatspi.ROLE_DIALOG)  # spelt as the window spells it

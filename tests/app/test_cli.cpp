@@ -1,11 +1,14 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "desktop/single_instance.h"
+#include "platform/window_args.h"
 #include "support/testdir.h"
 
 class TestCli : public QObject {
   Q_OBJECT
   TestDir t_;
+  TestDir app_;  // a copy of velmora, its folder list beside it, and its folder "run"
 
  private slots:
   // One file per folder, so that the order is the walk's, not the file system's.
@@ -13,9 +16,12 @@ class TestCli : public QObject {
     for (const char* file : {"tree/Beach Party.JPG", "tree/sub/beach.png", "tree/sub/x/other.txt",
                              "tree/.git/HEAD", "nl/two\nlines"})
       t_.createFile(file);
+    QVERIFY(QFile::copy(VELMORA, QString::fromStdString(app_ / "velmora")) &&
+            ::mkdir((app_ / "run").c_str(), 0700) == 0);
   }
 
-  // args by "|", where "T/" is the test's folder; out "*" is not compared.
+  // args by "|", where "T/" is the test's folder; out "*" is not compared. "W|" first: velmora,
+  // handing the folders to its window running here, with a status that says if all were taken.
   void run_data() {
     QTest::addColumn<QByteArray>("args");
     QTest::addColumn<int>("code");
@@ -60,6 +66,9 @@ class TestCli : public QObject {
         "velmora-cli: /proc: a kernel file system, not listed\n");
     row("output to a full disk", "scan|T/tree", 1, "*",
         "velmora-cli: cannot write the output: No space left on device\n");
+    row("window takes a folder", "W|T/tree", 0, "");
+    row("window, a path refused", "W|T/missing|T/tree", 1, "",
+        "velmora: Not registered:\nT/missing - No such file or directory\n");
   }
   void run() {
     QFETCH(QByteArray, args);
@@ -72,11 +81,24 @@ class TestCli : public QObject {
     QProcess p;
     if (QTest::currentDataTag() == QByteArray("output to a full disk"))
       p.setStandardOutputFile("/dev/full");
-    p.start(QStringLiteral(VELMORA_CLI), args.isEmpty() ? QStringList() : list);
-    QVERIFY(p.waitForFinished(60000));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
+      env.insert(name, QString::fromStdString(app_ / "run"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    using namespace velmora::platform;
+    SingleInstance window(
+        InstanceAddressIn(app_ / "run", InstanceKey(app_ / "folders.txt", "offscreen")));
+    QSignalSpy received(&window, &SingleInstance::Received), finished(&p, &QProcess::finished);
+    const bool handing = list.front() == "W";
+    if (handing) QVERIFY(!window.HandOverOrListen({}));
+    p.start(handing ? QString::fromStdString(app_ / "velmora") : QStringLiteral(VELMORA_CLI),
+            args.isEmpty() ? QStringList() : list.mid(handing ? 1 : 0));
+    QVERIFY(finished.wait(60000));  // the hand-over needs this process's event loop
     QCOMPARE(p.readAllStandardError(), err.replace("T/", t));
     if (out != "*") QCOMPARE(p.readAllStandardOutput(), out.replace("T/", t));
     QCOMPARE(p.exitCode(), code);
+    QTRY_COMPARE(received.size(), handing ? 1 : 0);
   }
 };
 

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include <atomic>
@@ -459,6 +460,33 @@ class TestForm1 : public QObject {
     QTRY_VERIFY(w.form->Browser().Progress().following);
     tree.createFile(load == "another folder" ? "b/c" : "a/c 2019"), tree.createFile("a/d");
     QTRY_COMPARE(w.files().size(), listed + (load == "another folder" || kept ? 1 : 2));
+  }
+
+  // Space shows the current row's tip, a picture's thumbnail joining it, named by its text; the
+  // tip stays while files come in after its row, and goes with its folder.
+  void previewTip() {
+    TestDir tree;
+    tree.createDir("a"), tree.createFile("c/d.txt");
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(QString::fromStdString(tree / "a/red.png")));
+    World w(tree / "a" + "\r\n\r\n" + tree / "c" + "\r\n\r\n");
+    w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
+    auto* list = w.find<QAbstractItemView>("lstFiles");
+    const QModelIndex picture = list->model()->index(0, 0);
+    list->setCurrentIndex(picture);
+    QTest::keyClick(list, Qt::Key_Space);
+    QTRY_VERIFY(QToolTip::text().startsWith("<img"));
+    auto* tip = list->viewport()->findChild<QWidget*>("qtooltip_label");
+    QVERIFY(tip != nullptr);
+    QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
+             picture.data(Qt::ToolTipRole).toString());
+    tree.createFile("a/e.txt");
+    QTRY_COMPARE(list->model()->rowCount(), 2);
+    QVERIFY(!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 600));  // a hide takes 300 ms
+    w.select(1);
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.
