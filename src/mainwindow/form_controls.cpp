@@ -475,8 +475,7 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
                      bool scrollToEnd) {
   const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
   if (!range.visible) {
-    bar.hide();
-    bar.setValue(0);  // shown again, it starts at the top
+    bar.hide();  // its value stays
     panel.move(panel.x(), 0);
     return;
   }
@@ -495,12 +494,27 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
   panel.move(panel.x(), -TwipsToWholePixels(bar.value()));  // where the bar says
 }
 
+namespace {
+// Gives bar the range the panel's chips need in a container that shrank, without moving the
+// panel: shown, its maximum raised. Otherwise nothing changes.
+void KeepReachable(const widgets::TagPanel& panel, const QFrame& container, QScrollBar& bar) {
+  if (panel.Count() == 0) return;
+  const ScrollRange need = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
+  if (!need.visible || (!bar.isHidden() && bar.maximum() >= need.maximum)) return;
+  // A hidden bar's value is stale; shown, it says where the panel stands.
+  if (bar.isHidden()) bar.setValue(static_cast<int>(PixelsToTwips(-panel.y())));
+  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(need.maximum, INT_MAX)));
+  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(need.pageStep, INT_MAX)));
+  bar.show();
+}
+}  // namespace
+
 void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
   QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
                    [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
-  // The window's layout sets the container's height, also after the panel was filled: the
-  // bar's range follows, or the panel would stay scrolled for the height it had.
-  new OnResize(container, [&] { ApplyScrollRule(panel, container, bar, false); });
+  // The window's layout changes the container's height without the rule: bar and panel stay
+  // as they are, unless chips past the container's end could no longer be reached.
+  new OnResize(container, [&] { KeepReachable(panel, container, bar); });
   QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
                    [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
 }

@@ -89,9 +89,9 @@ void ApplyResizeRule(QWidget& form);
 // height; scrollToEnd jumps to the end once waiting events have run.
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                      bool scrollToEnd);
-// Keeps the scroll rule for panel from now on: a change of its height, or of its
-// container's, sets the bar, and the bar (its thumb dragged, each completed change) moves
-// the panel.
+// Keeps the scroll rule for panel from now on: each change of its height sets the bar, a
+// change of its container's keeps its chips in reach, and the bar (its thumb dragged, each
+// completed change) moves the panel.
 void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd);
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name

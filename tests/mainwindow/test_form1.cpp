@@ -227,16 +227,18 @@ class TestForm1 : public QObject {
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
-  // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
-  // wheel, through its scroll bar; its range follows the window's height.
+  // The tag panel's bar shows at start. The panel scrolls to its end when filled and when a chip
+  // leaves it, and with the wheel, through its bar. The window's height moves neither bar nor
+  // panel, but a container too short for the chips gives the bar the range they need.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
       tree.createFile("tag" + std::string{char('a' + i % 26), char('a' + i / 26)});
     World w(tree.path() + "\r\n\r\n");
+    auto* bar = w.find<QScrollBar>("VScroll1");
+    QVERIFY(bar->isVisible());
     w.select(0);
     World::click(w.panel(), "tagab");
-    auto* bar = w.find<QScrollBar>("VScroll1");
     QVERIFY(bar->isVisible() && bar->value() == bar->maximum() && bar->maximum() > 0);
     QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->maximum()));
     QWheelEvent up({5, 5}, w.panel().mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, {},
@@ -246,10 +248,24 @@ class TestForm1 : public QObject {
     QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->value()));
     QTest::keyClick(&w.panel(), Qt::Key_Home);  // the keyboard's chip comes into sight
     QCOMPARE(bar->value(), 0);
-    bar->setValue(bar->maximum());
-    w.form->resize(w.form->width(), w.form->height() + 60);  // taller: the end, no gap below
-    QCOMPARE(w.panel().y() + w.panel().height(), w.find<QFrame>("picTagPanel")->height());
-    QCOMPARE(bar->value(), bar->maximum());
+    const auto state = [&] {
+      return QList<int>{bar->isVisible(), bar->maximum(), bar->value(), w.panel().y()};
+    };
+    const auto past = [&](int chips) {  // how far chips run past the container's end
+      return chips * 300 - int(widgets::PixelsToTwips(w.find<QFrame>("picTagPanel")->height()));
+    };
+    const int height = w.form->height();
+    bar->setValue(600);
+    const QList<int> before = state();
+    w.form->resize(w.form->width(), height + 60);  // taller: nothing moves
+    QCOMPARE(state(), before);
+    w.form->resize(w.form->width(), height - 60);  // shorter: the end in reach, from where it was
+    QCOMPARE(state(), (QList<int>{1, past(59), 600, before[3]}));
+    w.form->resize(w.form->width(), 1400);
+    World::click(w.panel(), "tagac");  // redrawn, it fits: no bar, at the top
+    QVERIFY(!bar->isVisible() && w.panel().y() == 0);
+    w.form->resize(w.form->width(), height);
+    QCOMPARE(state(), (QList<int>{1, past(58), 0, 0}));
   }
 
   // The status line's rules, without a window: c, e a command starts, ends (longer words: its
