@@ -444,30 +444,43 @@ Controls CreateDesignedControls(QWidget& form) {
 
 void ApplyResizeRule(QWidget& form) {
   if (form.isMinimized()) return;
-  const auto find = [&form](const char* name) {
-    return form.findChild<QWidget*>(QString::fromLatin1(name));
-  };
   // The rule measures the outer size, frame and title bar included.
   const QSize frameExtra = form.frameGeometry().size() - form.size();
-  const int outerWidth = static_cast<int>(PixelsToTwips(form.frameGeometry().width()));
-  const int outerHeight = static_cast<int>(PixelsToTwips(form.frameGeometry().height()));
-  const FormSizes s = FormLayout(outerWidth, outerHeight);
   // Never more than the screen holds, or the window could not be brought back onto it.
   QSize least(TwipsToWholePixels(kMinimumWindow), TwipsToWholePixels(kMinimumWindow));
   if (const QScreen* screen = form.screen())
     least = least.boundedTo(screen->availableGeometry().size());
   form.setMinimumSize(least - frameExtra);
-  if (s.windowWidth != outerWidth || s.windowHeight != outerHeight) {
+  const auto twips = [](int pixels) { return static_cast<int>(PixelsToTwips(pixels)); };
+  if (twips(form.frameGeometry().width()) < kMinimumWindow ||
+      twips(form.frameGeometry().height()) < kMinimumWindow) {
     form.resize(std::max(form.width(), form.minimumWidth()),
                 std::max(form.height(), form.minimumHeight()));
   }
-  find("lstFiles")
-      ->resize(TwipsToWholePixels(s.lstFilesWidth), TwipsToWholePixels(s.lstFilesHeight));
-  find("picSelTags")->resize(TwipsToWholePixels(s.picSelTagsWidth), find("picSelTags")->height());
+  // At the size the window has now.
+  const QRect outer = form.frameGeometry();
+  PlaceControls(form, FormLayout(twips(outer.width()), twips(outer.height()), twips(form.width()),
+                                 twips(form.height())));
+}
+
+void PlaceControls(QWidget& form, const FormSizes& s) {
+  for (const Control& c : kControls) {
+    if (c.parent != nullptr) continue;
+    auto* w = form.findChild<QWidget*>(QString::fromLatin1(c.name), Qt::FindDirectChildrenOnly);
+    Box design{c.left, c.top, c.width, c.height};
+    if (c.kind == Kind::Label) {  // as wide as its text, the status line no narrower than designed
+      const QSize text = w->sizeHint();
+      design.width = std::max(c.width, static_cast<int>(PixelsToTwips(text.width())));
+      if (c.height == 0) design.height = static_cast<int>(PixelsToTwips(text.height()));
+    }
+    const Box r = Place(s, c.name, design);
+    w->setGeometry(TwipsToWholePixels(r.x), TwipsToWholePixels(r.y), TwipsToWholePixels(r.width),
+                   TwipsToWholePixels(r.height));
+  }
+  const auto find = [&form](const char* name) {
+    return form.findChild<QWidget*>(QString::fromLatin1(name));
+  };
   find("oTagBar")->resize(TwipsToWholePixels(s.oTagBarWidth), find("oTagBar")->height());
-  find("lstFolders")->resize(find("lstFolders")->width(), TwipsToWholePixels(s.lstFoldersHeight));
-  find("picTagPanel")
-      ->resize(find("picTagPanel")->width(), TwipsToWholePixels(s.picTagPanelHeight));
   find("VScroll1")->resize(find("VScroll1")->width(), TwipsToWholePixels(s.vScroll1Height));
 }
 

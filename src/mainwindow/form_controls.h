@@ -13,6 +13,7 @@
 
 #include "catalogue/store.h"
 #include "desktop/shown_text.h"
+#include "mainwindow/form_layout.h"
 
 class QCheckBox;
 class QDropEvent;
@@ -83,8 +84,10 @@ struct Controls {
 Controls CreateDesignedControls(QWidget& form);
 
 // The design's resize rule: the lists and the filter grow with the window, measured
-// from its outer size.
+// from its outer size; a smaller window than they are placed for keeps them inside.
 void ApplyResizeRule(QWidget& form);
+// Places the controls of form as sizes say.
+void PlaceControls(QWidget& form, const FormSizes& sizes);
 // The design's scroll rule for a tag panel in its container, after the panel changed
 // height; scrollToEnd jumps to the end once waiting events have run.
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
 #include "platform/files.h"
@@ -394,6 +395,44 @@ class TestForm1 : public QObject {
                  QString::fromStdString("The folder " + tree / "shown" + " is not there any more"));
     QVERIFY(w.files().empty() && World::chips(w.panel()).empty());
     QVERIFY(w.form->screen()->availableGeometry().contains(w.form->frameGeometry()));
+  }
+
+  // The layout for an outer size and its client (the first four, twips): the lists' width and
+  // height, the tag panel's and its bar's height. Below a client of 12945 x 8295 the folder list
+  // narrows first and the lists end inside the client. Every control shown stays inside the
+  // client and clear of the command buttons.
+  void layout_data() {
+    QTest::addColumn<QList<int>>("v");
+    const auto row = [](const char* name, QList<int> v) { QTest::newRow(name) << v; };
+    row("design, no frame", {12945, 8295, 12945, 8295, 7720, 5545, 2535, 6640, 6640, 6590});
+    row("13065 x 8700", {13065, 8700, 12945, 8295, 7840, 5950, 2535, 7045, 7045, 6995});
+    row("larger", {19995, 12000, 19875, 11595, 14770, 9250, 2535, 10345, 10345, 10295});
+    row("scale 2, 1600 x 1000", {12000, 7500, 11970, 7305, 7510, 4995, 1800, 6090, 6090, 6040});
+    row("narrowest", {8010, 8010, 7950, 7635, 3520, 5260, 1800, 6355, 6355, 6305});
+    row("screen below the minimum", {9000, 6000, 8880, 5595, 4510, 3285, 1800, 4380, 4380, 4330});
+  }
+  void layout() {
+    QFETCH(QList<int>, v);
+    const mainwindow::FormSizes s = mainwindow::FormLayout(v[0], v[1], v[2], v[3]);
+    QCOMPARE((QList<int>{s.lstFilesWidth, s.lstFilesHeight, s.lstFoldersWidth, s.lstFoldersHeight,
+                         s.picTagPanelHeight, s.vScroll1Height}),
+             v.mid(4));
+    QWidget form;
+    form.setFont(mainwindow::Arial(9));
+    mainwindow::CreateDesignedControls(form);
+    for (const char* name : {"lblHelp", "cmdAddUserTag"})
+      form.findChild<QWidget*>(name)->show();  // once a folder is shown
+    form.resize(v[2] / 15, v[3] / 15);
+    mainwindow::PlaceControls(form, s);
+    QList<QWidget*> buttons;
+    for (const char* name : {"cmdOpen", "cmdCopy", "cmdMove", "cmdRename", "cmdDelete"})
+      buttons.append(form.findChild<QWidget*>(name));
+    for (QWidget* c : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!c->isVisibleTo(&form)) continue;
+      QVERIFY2(form.rect().contains(c->geometry()), qPrintable(c->objectName()));
+      for (QWidget* b : buttons)
+        QVERIFY2(c == b || !c->geometry().intersects(b->geometry()), qPrintable(c->objectName()));
+    }
   }
 
   // The first place of a client of 863 x 553 in a frame of 10 x 30 is cut to the screen's
