@@ -228,14 +228,16 @@ class TestForm1 : public QObject {
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
-  // The tag panel's bar shows at start. The panel scrolls to its end when filled and when a chip
+  // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when filled and when a chip
   // leaves it, and with the wheel, through its bar. The window's height moves neither bar nor
   // panel, but a container too short for the chips gives the bar the range they need.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
       tree.createFile("tag" + std::string{char('a' + i % 26), char('a' + i / 26)});
-    World w(tree.path() + "\r\n\r\n");
+    World w;
+    w.stateFile = w.dir / "window.conf";
+    w.Start(tree.path() + "\r\n\r\n");
     auto* bar = w.find<QScrollBar>("VScroll1");
     QVERIFY(bar->isVisible());
     w.select(0);
