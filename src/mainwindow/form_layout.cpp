@@ -19,6 +19,8 @@ constexpr int kButtonsLeft = 6990, kButtonRow = 5820;  // "Open" to "Delete"
 constexpr int kButtonsMargin = kDesignClientWidth - kButtonsLeft - kButtonRow;
 constexpr std::string_view kButtons[] = {"cmdOpen", "cmdCopy", "cmdMove", "cmdRename", "cmdDelete"};
 constexpr int kEdge = 60;  // as far off the client's edge as the folder list stands
+// "Add User Defined Tag" ends its row; the hint line above holds it where the row cannot.
+constexpr int kAddTagRight = 12045, kAddTagWidth = 2115, kHintTop = 420, kHintHeight = 285;
 }  // namespace
 
 FormSizes FormLayout(int outerWidth, int outerHeight, int clientWidth, int clientHeight) {
@@ -71,6 +73,10 @@ Box Place(const FormSizes& s, std::string_view name, Box r) {
   if (name == "lstFiles") r.width = s.lstFilesWidth, r.height = s.lstFilesHeight;
   if (name == "picSelTags") r.width = s.picSelTagsWidth;
   if (name == "picTagPanel") r.height = s.picTagPanelHeight;
+  if (const bool hop = kAddTagRight - s.shift > s.right; hop && name == "cmdAddUserTag")
+    r.x = s.right - r.width, r.y = kHintTop + (kHintHeight - r.height) / 2;
+  else if (hop && name == "lblHelp")
+    r.width = std::clamp(s.right - kAddTagWidth - kEdge - r.x, 0, r.width);
   if (std::find(std::begin(kButtons), std::end(kButtons), name) != std::end(kButtons)) {
     const int from = r.x + s.shift - kButtonsLeft;
     r.x = kButtonsLeft - s.shift + from * s.buttonRow / kButtonRow;
