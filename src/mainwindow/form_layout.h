@@ -17,9 +17,9 @@ inline constexpr int kDesignClientHeight = 8295;
 // clientHeight. At or above the client size the controls are placed for it is the resize
 // rule: the lists and the filter follow the window, nothing else moves. Below it nothing
 // passes the client's edge: the folder list narrows first and all right of it moves left by
-// as much, then the command buttons narrow, and what still does not fit is cut at the edge;
-// the lists end above the client's lower edge, also where the screen holds no window of the
-// minimum size.
+// as much, then the command buttons narrow and "Add User Defined Tag" goes up beside the
+// hint line, and what still does not fit is cut at the edge; the lists end above the
+// client's lower edge, also where the screen holds no window of the minimum size.
 struct FormSizes {
   int windowWidth;  // W and H after the minimum size
   int windowHeight;
