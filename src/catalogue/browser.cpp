@@ -429,7 +429,7 @@ void Browser::SetFindText(const std::string& text) {
 
 void Browser::SetOrder(ChipOrder order) {
   order_ = order;
-  view_.ChipsReset();
+  if (shown_) view_.ChipsReset();  // without a folder there are no chips to reorder
 }
 
 RowFilter Browser::Filter() const {

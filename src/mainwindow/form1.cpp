@@ -16,6 +16,7 @@
 #include "catalogue/tags.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
+#include "mainwindow/form_layout.h"
 #include "mainwindow/form_menus.h"
 #include "mainwindow/preview_tips.h"
 #include "mainwindow/window_state.h"
@@ -28,9 +29,6 @@ static void InitIcons() { Q_INIT_RESOURCE(icons); }
 namespace velmora::mainwindow {
 
 using widgets::TwipsToWholePixels;
-
-constexpr int kDesignClientWidth = 12945;
-constexpr int kDesignClientHeight = 8295;
 
 Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
     : QWidget(parent),

@@ -444,30 +444,43 @@ Controls CreateDesignedControls(QWidget& form) {
 
 void ApplyResizeRule(QWidget& form) {
   if (form.isMinimized()) return;
-  const auto find = [&form](const char* name) {
-    return form.findChild<QWidget*>(QString::fromLatin1(name));
-  };
   // The rule measures the outer size, frame and title bar included.
   const QSize frameExtra = form.frameGeometry().size() - form.size();
-  const int outerWidth = static_cast<int>(PixelsToTwips(form.frameGeometry().width()));
-  const int outerHeight = static_cast<int>(PixelsToTwips(form.frameGeometry().height()));
-  const FormSizes s = FormLayout(outerWidth, outerHeight);
   // Never more than the screen holds, or the window could not be brought back onto it.
   QSize least(TwipsToWholePixels(kMinimumWindow), TwipsToWholePixels(kMinimumWindow));
   if (const QScreen* screen = form.screen())
     least = least.boundedTo(screen->availableGeometry().size());
   form.setMinimumSize(least - frameExtra);
-  if (s.windowWidth != outerWidth || s.windowHeight != outerHeight) {
+  const auto twips = [](int pixels) { return static_cast<int>(PixelsToTwips(pixels)); };
+  if (twips(form.frameGeometry().width()) < kMinimumWindow ||
+      twips(form.frameGeometry().height()) < kMinimumWindow) {
     form.resize(std::max(form.width(), form.minimumWidth()),
                 std::max(form.height(), form.minimumHeight()));
   }
-  find("lstFiles")
-      ->resize(TwipsToWholePixels(s.lstFilesWidth), TwipsToWholePixels(s.lstFilesHeight));
-  find("picSelTags")->resize(TwipsToWholePixels(s.picSelTagsWidth), find("picSelTags")->height());
+  // At the size the window has now.
+  const QRect outer = form.frameGeometry();
+  PlaceControls(form, FormLayout(twips(outer.width()), twips(outer.height()), twips(form.width()),
+                                 twips(form.height())));
+}
+
+void PlaceControls(QWidget& form, const FormSizes& s) {
+  for (const Control& c : kControls) {
+    if (c.parent != nullptr) continue;
+    auto* w = form.findChild<QWidget*>(QString::fromLatin1(c.name), Qt::FindDirectChildrenOnly);
+    Box design{c.left, c.top, c.width, c.height};
+    if (c.kind == Kind::Label) {  // as wide as its text, the status line no narrower than designed
+      const QSize text = w->sizeHint();
+      design.width = std::max(c.width, static_cast<int>(PixelsToTwips(text.width())));
+      if (c.height == 0) design.height = static_cast<int>(PixelsToTwips(text.height()));
+    }
+    const Box r = Place(s, c.name, design);
+    w->setGeometry(TwipsToWholePixels(r.x), TwipsToWholePixels(r.y), TwipsToWholePixels(r.width),
+                   TwipsToWholePixels(r.height));
+  }
+  const auto find = [&form](const char* name) {
+    return form.findChild<QWidget*>(QString::fromLatin1(name));
+  };
   find("oTagBar")->resize(TwipsToWholePixels(s.oTagBarWidth), find("oTagBar")->height());
-  find("lstFolders")->resize(find("lstFolders")->width(), TwipsToWholePixels(s.lstFoldersHeight));
-  find("picTagPanel")
-      ->resize(find("picTagPanel")->width(), TwipsToWholePixels(s.picTagPanelHeight));
   find("VScroll1")->resize(find("VScroll1")->width(), TwipsToWholePixels(s.vScroll1Height));
 }
 
@@ -475,8 +488,7 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
                      bool scrollToEnd) {
   const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
   if (!range.visible) {
-    bar.hide();
-    bar.setValue(0);  // shown again, it starts at the top
+    bar.hide();  // its value stays
     panel.move(panel.x(), 0);
     return;
   }
@@ -495,12 +507,27 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
   panel.move(panel.x(), -TwipsToWholePixels(bar.value()));  // where the bar says
 }
 
+namespace {
+// Gives bar the range the panel's chips need in a container that shrank, without moving the
+// panel: shown, its maximum raised. Otherwise nothing changes.
+void KeepReachable(const widgets::TagPanel& panel, const QFrame& container, QScrollBar& bar) {
+  if (panel.Count() == 0) return;
+  const ScrollRange need = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
+  if (!need.visible || (!bar.isHidden() && bar.maximum() >= need.maximum)) return;
+  // A hidden bar's value is stale; shown, it says where the panel stands.
+  if (bar.isHidden()) bar.setValue(static_cast<int>(PixelsToTwips(-panel.y())));
+  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(need.maximum, INT_MAX)));
+  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(need.pageStep, INT_MAX)));
+  bar.show();
+}
+}  // namespace
+
 void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
   QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
                    [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
-  // The window's layout sets the container's height, also after the panel was filled: the
-  // bar's range follows, or the panel would stay scrolled for the height it had.
-  new OnResize(container, [&] { ApplyScrollRule(panel, container, bar, false); });
+  // The window's layout changes the container's height without the rule: bar and panel stay
+  // as they are, unless chips past the container's end could no longer be reached.
+  new OnResize(container, [&] { KeepReachable(panel, container, bar); });
   QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
                    [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
 }

@@ -13,6 +13,7 @@
 
 #include "catalogue/store.h"
 #include "desktop/shown_text.h"
+#include "mainwindow/form_layout.h"
 
 class QCheckBox;
 class QDropEvent;
@@ -83,15 +84,17 @@ struct Controls {
 Controls CreateDesignedControls(QWidget& form);
 
 // The design's resize rule: the lists and the filter grow with the window, measured
-// from its outer size.
+// from its outer size; a smaller window than they are placed for keeps them inside.
 void ApplyResizeRule(QWidget& form);
+// Places the controls of form as sizes say.
+void PlaceControls(QWidget& form, const FormSizes& sizes);
 // The design's scroll rule for a tag panel in its container, after the panel changed
 // height; scrollToEnd jumps to the end once waiting events have run.
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                      bool scrollToEnd);
-// Keeps the scroll rule for panel from now on: a change of its height, or of its
-// container's, sets the bar, and the bar (its thumb dragged, each completed change) moves
-// the panel.
+// Keeps the scroll rule for panel from now on: each change of its height sets the bar, a
+// change of its container's keeps its chips in reach, and the bar (its thumb dragged, each
+// completed change) moves the panel.
 void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd);
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name

@@ -24,6 +24,7 @@
 
 #include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
+#include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
 #include "platform/files.h"
@@ -300,16 +301,20 @@ class TestForm1 : public QObject {
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
-  // The tag panel scrolls to its end when filled and when a chip leaves it, and with the
-  // wheel, through its scroll bar; its range follows the window's height.
+  // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when filled and when a chip
+  // leaves it, and with the wheel, through its bar. The window's height moves neither bar nor
+  // panel, but a container too short for the chips gives the bar the range they need.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
       tree.createFile("tag" + std::string{char('a' + i % 26), char('a' + i / 26)});
-    World w(tree.path() + "\r\n\r\n");
+    World w;
+    w.stateFile = w.dir / "window.conf";
+    w.Start(tree.path() + "\r\n\r\n");
+    auto* bar = w.find<QScrollBar>("VScroll1");
+    QVERIFY(bar->isVisible());
     w.select(0);
     World::click(w.panel(), "tagab");
-    auto* bar = w.find<QScrollBar>("VScroll1");
     QVERIFY(bar->isVisible() && bar->value() == bar->maximum() && bar->maximum() > 0);
     QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->maximum()));
     QWheelEvent up({5, 5}, w.panel().mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, {},
@@ -319,10 +324,24 @@ class TestForm1 : public QObject {
     QCOMPARE(w.panel().y(), -widgets::TwipsToWholePixels(bar->value()));
     QTest::keyClick(&w.panel(), Qt::Key_Home);  // the keyboard's chip comes into sight
     QCOMPARE(bar->value(), 0);
-    bar->setValue(bar->maximum());
-    w.form->resize(w.form->width(), w.form->height() + 60);  // taller: the end, no gap below
-    QCOMPARE(w.panel().y() + w.panel().height(), w.find<QFrame>("picTagPanel")->height());
-    QCOMPARE(bar->value(), bar->maximum());
+    const auto state = [&] {
+      return QList<int>{bar->isVisible(), bar->maximum(), bar->value(), w.panel().y()};
+    };
+    const auto past = [&](int chips) {  // how far chips run past the container's end
+      return chips * 300 - int(widgets::PixelsToTwips(w.find<QFrame>("picTagPanel")->height()));
+    };
+    const int height = w.form->height();
+    bar->setValue(600);
+    const QList<int> before = state();
+    w.form->resize(w.form->width(), height + 60);  // taller: nothing moves
+    QCOMPARE(state(), before);
+    w.form->resize(w.form->width(), height - 60);  // shorter: the end in reach, from where it was
+    QCOMPARE(state(), (QList<int>{1, past(59), 600, before[3]}));
+    w.form->resize(w.form->width(), 1400);
+    World::click(w.panel(), "tagac");  // redrawn, it fits: no bar, at the top
+    QVERIFY(!bar->isVisible() && w.panel().y() == 0);
+    w.form->resize(w.form->width(), height);
+    QCOMPARE(state(), (QList<int>{1, past(58), 0, 0}));
   }
 
   // The status line's rules, without a window: a longer word is a command's; L, R a load, a
@@ -526,6 +545,46 @@ class TestForm1 : public QObject {
                  QString::fromStdString("The folder " + tree / "shown" + " is not there any more"));
     QVERIFY(w.files().empty() && World::chips(w.panel()).empty());
     QVERIFY(w.form->screen()->availableGeometry().contains(w.form->frameGeometry()));
+  }
+
+  // The layout for an outer size and its client (the first four, twips): the lists' width and
+  // height, the tag panel's and its bar's height. Below a client of 12945 x 8295 the folder list
+  // narrows first and the lists end inside the client. Every control shown stays inside the
+  // client and clear of the buttons, none of which is cut away.
+  void layout_data() {
+    QTest::addColumn<QList<int>>("v");
+    const auto row = [](const char* name, QList<int> v) { QTest::newRow(name) << v; };
+    row("design, no frame", {12945, 8295, 12945, 8295, 7720, 5545, 2535, 6640, 6640, 6590});
+    row("13065 x 8700", {13065, 8700, 12945, 8295, 7840, 5950, 2535, 7045, 7045, 6995});
+    row("larger", {19995, 12000, 19875, 11595, 14770, 9250, 2535, 10345, 10345, 10295});
+    row("scale 2, 1600 x 1000", {12000, 7500, 11970, 7305, 7510, 4995, 1800, 6090, 6090, 6040});
+    row("narrowest", {8010, 8010, 7950, 7635, 3520, 5260, 1800, 6355, 6355, 6305});
+    row("screen below the minimum", {9000, 6000, 8880, 5595, 4510, 3285, 1800, 4380, 4380, 4330});
+  }
+  void layout() {
+    QFETCH(QList<int>, v);
+    const mainwindow::FormSizes s = mainwindow::FormLayout(v[0], v[1], v[2], v[3]);
+    QCOMPARE((QList<int>{s.lstFilesWidth, s.lstFilesHeight, s.lstFoldersWidth, s.lstFoldersHeight,
+                         s.picTagPanelHeight, s.vScroll1Height}),
+             v.mid(4));
+    QWidget form;
+    form.setFont(mainwindow::Arial(9));
+    mainwindow::CreateDesignedControls(form);
+    for (const char* name : {"lblHelp", "cmdAddUserTag"})
+      form.findChild<QWidget*>(name)->show();  // once a folder is shown
+    form.resize(v[2] / 15, v[3] / 15);
+    mainwindow::PlaceControls(form, s);
+    QList<QWidget*> buttons;
+    for (const char* name :
+         {"cmdOpen", "cmdCopy", "cmdMove", "cmdRename", "cmdDelete", "cmdAddUserTag"})
+      buttons.append(form.findChild<QWidget*>(name));
+    for (QWidget* c : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!c->isVisibleTo(&form)) continue;
+      QVERIFY2(form.rect().contains(c->geometry()), qPrintable(c->objectName()));
+      for (QWidget* b : buttons)
+        QVERIFY2(c == b ? b->width() > 0 : !c->geometry().intersects(b->geometry()),
+                 qPrintable(c->objectName()));
+    }
   }
 
   // The first place of a client of 863 x 553 in a frame of 10 x 30 is cut to the screen's
