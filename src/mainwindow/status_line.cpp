@@ -34,11 +34,12 @@ void StatusLine::Progress(const catalogue::LoadProgress& progress, const QString
       : progress.loading && progress.checking
           ? QStringLiteral("Checking %1 listed earlier\u2026").arg(Files(progress.files))
       : progress.loading   ? (progress.files == 0 ? QString() : Files(progress.files) + u'\u2026')
+      : !note_.isEmpty()   ? note_
       : progress.unchecked ? QStringLiteral("Not checked: %1 listed as of an earlier reading")
                                  .arg(Files(progress.files))
       : progress.stopped ? QStringLiteral("Stopped at %1").arg(Files(progress.files))
       : progress.liveOff ? QStringLiteral("Live refresh is off for this folder")
-      : n == 0           ? note_
+      : n == 0           ? QString()
       : n == 1           ? QStringLiteral("1 folder could not be read")
                          : QStringLiteral("%L1 folders could not be read").arg(n);
   if (words != loadWords_) loadWordsAt_ = ++said_;
