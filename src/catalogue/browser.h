@@ -34,7 +34,7 @@ struct BarTag {
   friend bool operator==(const BarTag&, const BarTag&) = default;
 };
 
-// The order of the panel's auto tags: as first seen (the design's), by name, or by how
+// The order of the panel's auto tags: as first seen (the default), by name, or by how
 // many files have them, most first. User tags follow them as they are.
 enum class ChipOrder { FirstSeen, Name, Count };
 

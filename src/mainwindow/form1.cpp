@@ -272,7 +272,8 @@ void Form1::cmdAddUserTag_Click() {
   const std::size_t shown = browser_.ShownRecord();
   if (shown >= Store().size()) return;
   const catalogue::RecordKey key = Store().KeyOf(shown);
-  // Spelled as the design spells it, prompt and title alike; the accessibility test pins it.
+  // Spelled so, prompt and title alike, as users of the program have always seen it; the
+  // accessibility test pins it.
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
   if (tag.empty()) return;

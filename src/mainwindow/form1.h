@@ -118,7 +118,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   fileops::FileCommands commands_;
   TagPanels tags_;
   std::unique_ptr<ListTools> tools_;  // made with the controls
-  int statusWidth_ = 0;               // the status line's width in the design
+  int statusWidth_ = 0;               // the status line's width as placed
   StatusLine status_;
   std::uint64_t load_ = 0;  // the load the progress last told of
   int selectionChanges_ = 0;

@@ -174,8 +174,8 @@ void Paint(QWidget* widget, const QColor& background) {
   widget->setPalette(fixed);
 }
 
-// A white, bordered picture container. Its controls stand inside the border, as the
-// design measures them, on a client that clips them.
+// A white, bordered picture container. Its controls stand inside the border, measured
+// from there, on a client that clips them.
 QFrame* WhiteBox(QWidget* parent) {
   auto* box = new QFrame(parent);
   box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -221,7 +221,7 @@ class FolderList final : public QListWidget {
   }
 };
 
-// The controls back to front as the design stacks them, at their design places in
+// The controls back to front as the window stacks them, at their own places in
 // twips. A label without a width is sized to its text; a parent's controls stand on its
 // client.
 enum class Kind {
@@ -304,7 +304,7 @@ constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
     {"cmdRemoveFolder", "Remove a Folder"},
 };
 
-// The design's tab order, over the controls that take the focus.
+// The window's tab order, over the controls that take the focus.
 constexpr const char* kTabOrder[] = {
     "lstFiles",  "lstFolders",    "cmdAddFolder", "cmdRemoveFolder", "oTagPanel", "VScroll1",
     "oTagBar",   "cmdAddUserTag", "chkAutoTags",  "cmdOpen",         "cmdCopy",   "cmdMove",
@@ -467,13 +467,13 @@ void PlaceControls(QWidget& form, const FormSizes& s) {
   for (const Control& c : kControls) {
     if (c.parent != nullptr) continue;
     auto* w = form.findChild<QWidget*>(QString::fromLatin1(c.name), Qt::FindDirectChildrenOnly);
-    Box design{c.left, c.top, c.width, c.height};
-    if (c.kind == Kind::Label) {  // as wide as its text, the status line no narrower than designed
+    Box home{c.left, c.top, c.width, c.height};
+    if (c.kind == Kind::Label) {  // as wide as its text, the status line no narrower than placed
       const QSize text = w->sizeHint();
-      design.width = std::max(c.width, static_cast<int>(PixelsToTwips(text.width())));
-      if (c.height == 0) design.height = static_cast<int>(PixelsToTwips(text.height()));
+      home.width = std::max(c.width, static_cast<int>(PixelsToTwips(text.width())));
+      if (c.height == 0) home.height = static_cast<int>(PixelsToTwips(text.height()));
     }
-    const Box r = Place(s, c.name, design);
+    const Box r = Place(s, c.name, home);
     w->setGeometry(TwipsToWholePixels(r.x), TwipsToWholePixels(r.y), TwipsToWholePixels(r.width),
                    TwipsToWholePixels(r.height));
   }
@@ -497,7 +497,7 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
   bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
   bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
   if (scrollToEnd) {
-    // The design lets waiting events run before it jumps to the end, twice: one pass runs
+    // Waiting events run before the panel jumps to the end, twice: one pass runs
     // what is queued now (clicks, the repaint at the panel's new height), the second what
     // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
     platform::ProcessPendingEvents();

@@ -1,5 +1,5 @@
 #pragma once
-// The window's controls as the design places them, and the texts it shows.
+// The window's controls in their places, and the texts it shows.
 
 #include <QFont>
 #include <QIcon>
@@ -79,16 +79,16 @@ struct Controls {
   QLabel* lblStatus = nullptr;
 };
 
-// Creates the window's controls on form, back to front, each named and placed as the
-// design says, with their fonts, accessible names and tab order.
+// Creates the window's controls on form, back to front, each named and in its place,
+// with their fonts, accessible names and tab order.
 Controls CreateDesignedControls(QWidget& form);
 
-// The design's resize rule: the lists and the filter grow with the window, measured
+// The resize rule: the lists and the filter grow with the window, measured
 // from its outer size; a smaller window than they are placed for keeps them inside.
 void ApplyResizeRule(QWidget& form);
 // Places the controls of form as sizes say.
 void PlaceControls(QWidget& form, const FormSizes& sizes);
-// The design's scroll rule for a tag panel in its container, after the panel changed
+// The scroll rule for a tag panel in its container, after the panel changed
 // height; scrollToEnd jumps to the end once waiting events have run.
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
                      bool scrollToEnd);

@@ -7,7 +7,7 @@
 namespace velmora::mainwindow {
 
 namespace {
-// Design positions the rule measures from.
+// The full-size positions the rule measures from.
 constexpr int kFilesLeft = 5025, kFilesTop = 2250;
 constexpr int kSelTagsLeft = 5040;
 constexpr int kFoldersTop = 1155, kTagPanelTop = 1155;

@@ -43,8 +43,8 @@ struct Box {
   friend bool operator==(const Box&, const Box&) = default;
 };
 // Where the layout puts a control of the window's client whose place in a full-size client
-// is design (a label as wide as its text).
-Box Place(const FormSizes& sizes, std::string_view name, Box design);
+// is home (a label as wide as its text).
+Box Place(const FormSizes& sizes, std::string_view name, Box home);
 
 // Where the window first goes in the screen's available area: x and y are the frame's
 // top left, centred there and never outside it; width and height the client size, cut

@@ -1,5 +1,5 @@
 #pragma once
-// What the file list offers beyond the design, each only when asked for: the find field,
+// What the file list offers beyond its plain rows, each only when asked for: the find field,
 // more columns with a header, and sorting by a column (a header click sorts, a second
 // click the other way round, a third back to the walk's order).
 

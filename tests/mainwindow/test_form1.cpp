@@ -554,7 +554,7 @@ class TestForm1 : public QObject {
   void layout_data() {
     QTest::addColumn<QList<int>>("v");
     const auto row = [](const char* name, QList<int> v) { QTest::newRow(name) << v; };
-    row("design, no frame", {12945, 8295, 12945, 8295, 7720, 5545, 2535, 6640, 6640, 6590});
+    row("full size, no frame", {12945, 8295, 12945, 8295, 7720, 5545, 2535, 6640, 6640, 6590});
     row("13065 x 8700", {13065, 8700, 12945, 8295, 7840, 5950, 2535, 7045, 7045, 6995});
     row("larger", {19995, 12000, 19875, 11595, 14770, 9250, 2535, 10345, 10345, 10295});
     row("scale 2, 1600 x 1000", {12000, 7500, 11970, 7305, 7510, 4995, 1800, 6090, 6090, 6040});
