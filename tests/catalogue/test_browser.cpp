@@ -10,7 +10,6 @@
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "support/faulty_fs.h"
-#include "support/no_watches.h"
 #include "support/row_mirror.h"
 #include "support/testdir.h"
 #include "support/tree_changes.h"
@@ -20,6 +19,14 @@ using namespace velmora::catalogue;
 using Strings = std::vector<std::string>;
 
 namespace {
+
+class NoWatches final : public platform::FolderWatcher {
+  platform::WatchResult Watch(const std::string&) override {
+    return {platform::Status(ENOSPC, "")};
+  }
+  bool Unwatch(const std::string&) override { return false; }
+  std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
+};
 
 // The system's watches, counted, but a file is made as the first is: a change no event
 // reports.

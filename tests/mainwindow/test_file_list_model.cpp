@@ -2,16 +2,10 @@
 #include <QMimeData>
 #include <QtTest>
 
-#include <latch>
-
 #include "catalogue/browser.h"
-#include "catalogue/listing_cache.h"
-#include "catalogue/scan.h"
 #include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
-#include "support/faulty_fs.h"
-#include "support/no_watches.h"
 #include "support/testdir.h"
 
 using namespace velmora;
@@ -21,11 +15,9 @@ namespace {
 
 // The model over a browser's rows, checked by Qt's model tester on every change.
 struct Fixture : catalogue::BrowserView {
-  explicit Fixture(catalogue::Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
-      : browser(
-            tree / "folders.txt", *this,
-            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); },
-            std::move(watchers)) {}
+  Fixture()
+      : browser(tree / "folders.txt", *this,
+                [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }) {}
   void ChipsAdded(const Strings&) override {}
   void ChipsReset() override {}
   void ProgressChanged(const catalogue::LoadProgress& p) override {
@@ -34,7 +26,7 @@ struct Fixture : catalogue::BrowserView {
   void show(const std::string& folder) {
     QVERIFY(browser.Commit([&](catalogue::FolderStore& s) { return s.Append(folder, ""); }).ok());
     browser.Show(0);
-    QTRY_VERIFY(browser.Progress().following || browser.Progress().liveOff);
+    QTRY_VERIFY(browser.Progress().following);
   }
 
   QObject context;  // outlives the browser's threads, which post to it
@@ -48,11 +40,7 @@ struct Fixture : catalogue::BrowserView {
 
 class TestFileListModel : public QObject {
   Q_OBJECT
-  TestDir cache_;  // the kept listings
-
  private slots:
-  void initTestCase() { qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache_.path())); }
-
   // A load, a filter and files made and removed by others: each change as views expect.
   void followsTheRows() {
     Fixture f;
@@ -105,59 +93,6 @@ class TestFileListModel : public QObject {
     for (int r = 0; r < f.model.rowCount(); ++r)
       QCOMPARE(f.model.PathAt(r),
                f.browser.Files()[f.browser.FileAtRow(static_cast<std::size_t>(r))]);
-  }
-
-  // A kept listing shown while the folder is read takes the order of the reading in one
-  // change: the rows chosen and the current row that are still there stay so, sorted or not.
-  void keptListingTakesTheFreshOrder_data() {
-    QTest::addColumn<bool>("sorted");
-    QTest::newRow("walk's order") << false;
-    QTest::newRow("sorted by name") << true;
-  }
-  void keptListingTakesTheFreshOrder() {
-    QFETCH(bool, sorted);
-    std::atomic<bool> hold = false;
-    std::latch latch{1};
-    FaultyFileSystem fs;
-    fs.opening = [&](std::string_view path) {
-      if (hold && path.ends_with("/k/")) latch.wait();
-    };
-    Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
-    std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
-    for (const char* name : {"k/b", "k/gone", "k/s/y", "k/s/t/z", "o/o"}) f.tree.createFile(name);
-    if (sorted) f.model.SetSort({catalogue::SortKey::Name, false});
-    f.show(f.tree / "k");
-    QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(catalogue::ListingFile(f.tree / "k"))));
-    QVERIFY(f.browser.Commit([&](catalogue::FolderStore& s) { return s.Append(f.tree / "o", ""); })
-                .ok());
-    f.browser.Show(1);
-    std::remove((f.tree / "k/gone").c_str());
-    for (const char* name : {"k/a top", "k/s/t/deep"}) f.tree.createFile(name);
-    hold = true;
-    f.browser.Show(0);
-    QTRY_VERIFY(f.browser.Progress().checking);
-    QTRY_COMPARE(f.model.rowCount(), 4);
-    QItemSelectionModel chosen(&f.model);
-    const auto rowOf = [&](const std::string& name) {
-      for (int r = 0; r < f.model.rowCount(); ++r)
-        if (f.model.PathAt(r) == f.tree / name) return f.model.index(r, 0);
-      return QModelIndex();
-    };
-    for (const char* name : {"k/gone", "k/s/y"})
-      chosen.select(rowOf(name), QItemSelectionModel::Select);
-    chosen.setCurrentIndex(rowOf("k/s/t/z"), QItemSelectionModel::NoUpdate);
-    release.reset();
-    QTRY_VERIFY(!f.browser.Progress().loading && f.model.InOrder());
-    Strings rows, fresh;
-    for (int r = 0; r < f.model.rowCount(); ++r) rows.push_back(f.model.PathAt(r));
-    for (const std::string& path : catalogue::ScanFolder(f.tree / "k")) fresh.push_back(path);
-    if (sorted)
-      std::sort(fresh.begin(), fresh.end(), [](const std::string& a, const std::string& b) {
-        return catalogue::FileNameOf(a) < catalogue::FileNameOf(b);
-      });
-    QCOMPARE(rows, fresh);
-    QCOMPARE(chosen.selectedRows(), QModelIndexList{rowOf("k/s/y")});
-    QCOMPARE(chosen.currentIndex(), rowOf("k/s/t/z"));
   }
 
   // Rows dragged out name their files by the exact bytes; of addresses dropped, the local

@@ -217,14 +217,15 @@ class TestForm1 : public QObject {
 
   // A command pressed while the folder is read, or while its kept listing is checked, lets
   // the reading go on unless it changed files, when the folder is read again: once settled,
-  // the rows are what a fresh walk lists, and the line shows the command's words. answers: p
-  // pick "out", x cancel the picker, k/K OK/Cancel to deleting, "-" no name typed.
+  // the rows are what a fresh walk lists (a kept listing in the reading's order, sorted or
+  // not), the row chosen stays chosen unless the folder was read again (as a Move To given
+  // up does when no reading runs), and the line shows
+  // the command's words. answers: p pick "out", x cancel the picker, k/K OK/Cancel to
+  // deleting, "-" no name typed.
   void commandWhileReading_data() {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QString>("status");
-    for (const char* state : {"reading", "checking", "loaded"}) {
+    for (const char* column : {"state", "command", "answers", "status"})
+      QTest::addColumn<QString>(column);
+    for (const char* state : {"reading", "checking", "checking, sorted", "loaded"}) {
       for (const auto& [command, answers, status] : {std::tuple{"Open", "", ""},
                                                      {"Copy", "p", "Copy Complete"},
                                                      {"Copy", "x", "Copy cancelled"},
@@ -249,21 +250,28 @@ class TestForm1 : public QObject {
     TestDir tree;
     for (const char* name : {"t/a", "t/b", "t/s/c", "t/slow/d", "out/o"}) tree.createFile(name);
     World w(tree / "t" + "\r\n\r\n" + tree / "out" + "\r\n\r\n");
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    const bool sorted = state.endsWith("sorted"), checking = state.startsWith("checking");
+    if (sorted) World::menu(list, "Sort By/Name");
     if (state != "reading") w.select(0);
-    if (state == "checking") {  // shown before, changed since, chosen again
+    if (checking) {  // shown before, changed since, chosen again
       QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(catalogue::ListingFile(tree / "t"))));
       w.select(1);
       ::unlink((tree / "t/b").c_str()), tree.createFile("t/new");
+      // Changed a while ago: not a change just before its watch, which reads it again.
+      std::filesystem::last_write_time(
+          tree / "t", std::filesystem::last_write_time(tree / "t") - std::chrono::hours(1));
     }
     hold = state != "loaded";
     w.find<QListWidget>("lstFolders")->setCurrentRow(0);
     QTRY_VERIFY(w.form->Files().rowCount() >= 2);
-    QCOMPARE(w.form->Browser().Progress().checking, state == "checking");
-    auto& list = *w.find<QAbstractItemView>("lstFiles");
-    int row = 0;
-    while (w.form->Files().PathAt(row) != tree / "t/a") ++row;
-    list.selectionModel()->setCurrentIndex(w.form->Files().index(row),
-                                           QItemSelectionModel::NoUpdate);
+    QCOMPARE(w.form->Browser().Progress().checking, checking);
+    const auto rowOf = [&](const std::string& path) {
+      for (int r = 0; r < w.form->Files().rowCount(); ++r)
+        if (w.form->Files().PathAt(r) == path) return w.form->Files().index(r);
+      return QModelIndex();
+    };
+    list.selectionModel()->setCurrentIndex(rowOf(tree / "t/a"), QItemSelectionModel::Select);
     for (const QChar a : answers) {
       if (a == 'p' || a == 'x') w.dialogs.pickFolder(a == 'p' ? tree / "out" : "");
       if (a == 'k' || a == 'K') w.dialogs.confirm(a == 'k');
@@ -273,10 +281,21 @@ class TestForm1 : public QObject {
     w.find<QPushButton>(qPrintable("cmd" + command))->click();
     QVERIFY(w.dialogs.allAnswered());
     release.reset();
-    const catalogue::PathList fresh = catalogue::ScanFolder(tree / "t");
-    QCOMPARE(w.files(), Strings(fresh.begin(), fresh.end()));
+    const catalogue::PathList scanned = catalogue::ScanFolder(tree / "t");
+    Strings fresh(scanned.begin(), scanned.end());
+    if (sorted)
+      std::sort(fresh.begin(), fresh.end(), [](const std::string& x, const std::string& y) {
+        return catalogue::FileNameOf(x) < catalogue::FileNameOf(y);
+      });
+    w.settle();
+    QTRY_VERIFY(w.form->Files().InOrder());
+    QCOMPARE(w.files(), fresh);
     QVERIFY(!w.form->Browser().Progress().stopped);
     QTEST(w.find<QLabel>("lblStatus")->text(), "status");
+    const bool reread = answers == "k" || (command == "Move" && state == "loaded");
+    QCOMPARE(list.selectionModel()->selectedRows(),
+             reread ? QModelIndexList{} : QModelIndexList{rowOf(tree / "t/a")});
+    if (!reread) QCOMPARE(list.currentIndex(), rowOf(tree / "t/a"));
   }
 
   // The file list's menu chooses the row under it unless it is chosen already, copies the exact
@@ -301,9 +320,10 @@ class TestForm1 : public QObject {
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
   }
 
-  // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when filled and when a chip
-  // leaves it, and with the wheel, through its bar. The window's height moves neither bar nor
-  // panel, but a container too short for the chips gives the bar the range they need.
+  // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when
+  // filled and when a chip leaves it, and with the wheel, through its bar. The window's height
+  // moves neither bar nor panel, but a container too short for the chips gives the bar the range
+  // they need.
   void scrollsToTheEnd() {
     TestDir tree;
     for (int i = 0; i < 60; ++i)
