@@ -98,7 +98,6 @@ bool Browser::Stop() {
   progress_.loading = false;
   progress_.checking = false;
   progress_.stopped = true;
-  progress_.files = rows_.FileCount();
   view_.ChipsReset();
   view_.ProgressChanged(progress_);
   return true;
@@ -399,7 +398,6 @@ std::optional<TagHits> Browser::Hits(const std::string& tag) const {
 void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
   if (InBar(text)) return;
   bar_.push_back({text, kind, excluded});
-  loadedAll_ = false;
   Refilter();
 }
 

@@ -55,7 +55,8 @@ std::vector<RowChange> FileRows::Renumber(ListedFiles&& fresh,
                                           const std::vector<std::size_t>& numbers,
                                           const RowFilter& filter) {
   std::vector<RowChange> made;
-  const RowChange change{RowChange::Kind::Renumber, 0, 0, &numbers};
+  RowChange change{RowChange::Kind::Renumber};
+  change.numbers = &numbers;
   Changing(change, made);
   files_ = std::move(fresh.files);
   Forget();

@@ -80,7 +80,6 @@ void FileListModel::RowsChanging(const catalogue::RowChange& change) {
   Announce();  // the rows to remove or replace are among those the views know
   if (change.kind == Kind::Reset) beginResetModel();
   if (change.kind == Kind::Renumber) {
-    emit Renumbering();
     emit layoutAboutToBeChanged();
     renumbering_ = persistentIndexList();
     renumberingFiles_.clear();
@@ -135,6 +134,14 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
     }
     for (std::size_t r = 0; r < browser_.RowCount(); ++r)
       if (!placed[browser_.FileAtRow(r)]) next.push_back(browser_.FileAtRow(r));
+    // A sort running had the old numbers. A few rows are sorted at once, in this change.
+    ++ticket_;
+    sorter_.Stop();
+    sorting_ = false;
+    stale_ = next.size() >= kSortAtOnce;
+    if (!stale_)
+      next = catalogue::SortFiles(catalogue::MakeSortInput(sort_, std::move(next), browser_.Index(),
+                                                           browser_.Files(), browser_.Facts()));
     order_ = std::move(next);
   }
   shown_ = Rows(browser_.RowCount());
@@ -151,11 +158,7 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
   renumbering_.clear();
   renumberingFiles_.clear();
   emit layoutChanged();
-  emit Renumbered();
-  if (order_) {
-    stale_ = true;  // a sort running had the old numbers
-    Resort();
-  }
+  if (order_ && stale_) Resort();
 }
 
 void FileListModel::DropSorted(const std::vector<std::size_t>& files) {

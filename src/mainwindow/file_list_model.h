@@ -67,10 +67,6 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
 
  signals:
   void Sorted();
-  // The rows are about to be put in the order of a fresh reading of the folder, and are:
-  // rows that stay keep their selection and the current row.
-  void Renumbering();
-  void Renumbered();
 
  private:
   // Sorts the rows known again, at once or in the background.

@@ -24,11 +24,11 @@ ListTools::ListTools(FileTable& list, FileListModel& model, catalogue::Browser& 
 }
 
 void ListTools::KeepCurrentInPlace() {
-  connect(&model_, &FileListModel::Renumbering, this, [this] {
+  connect(&model_, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] {
     const QRect row = list_.visualRect(list_.currentIndex());
     currentTop_ = row.isValid() && list_.viewport()->rect().intersects(row) ? row.top() : -1;
   });
-  connect(&model_, &FileListModel::Renumbered, this, [this] {
+  connect(&model_, &QAbstractItemModel::layoutChanged, this, [this] {
     const QModelIndex current = list_.currentIndex();
     if (!current.isValid() || currentTop_ < 0) return;
     list_.doItemsLayout();  // the bar's range for the rows now

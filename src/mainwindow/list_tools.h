@@ -40,7 +40,8 @@ class ListTools : public QObject {
 
  private:
   void HeaderClicked(int section);
-  // The current row stays where it was on screen when the rows take a fresh reading's order.
+  // The current row stays where it was on screen when the rows take another order: a sort,
+  // or a fresh reading's.
   void KeepCurrentInPlace();
   // The header: shown with more than the path, its widths, its sort indicator.
   void ShowHeader();

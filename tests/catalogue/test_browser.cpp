@@ -164,7 +164,7 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, (Strings{"beach", "day"}));
     f.show(f.tree / "b");
     QVERIFY(f.browser.Bar().empty());
-    QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));
+    QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));  // loaded: all, in either mode
     f.browser.SetOrder(ChipOrder::Count);  // the chips in another order
     QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
     f.browser.SetOrder(ChipOrder::Name);
@@ -172,6 +172,10 @@ class TestBrowser : public QObject {
     f.browser.AddBarTag("aa", "auto");  // counted in the background: of all, of those listed
     QTRY_VERIFY(f.browser.Counted());
     QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
+    f.browser.AddBarTag("bb", "auto");  // Any, as chosen before the load
+    QCOMPARE(f.names(), (Strings{"cc bb", "cc bb aa"}));
+    f.browser.RemoveBarTag("aa"), f.browser.RemoveBarTag("bb");  // Any of no tag keeps none
+    QVERIFY(f.rows().empty());
   }
 
   // Files made by anyone show, also when made after the folder was read and before it
@@ -271,15 +275,19 @@ class TestBrowser : public QObject {
       QCOMPARE(f.rows(), before);
       return;
     }
+    f.browser.AddBarTag("y", "auto");  // a filter chosen meanwhile holds
     release.reset();
     f.settle();
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);
+    QCOMPARE(f.rows(), Strings{f.tree / "k/s/y"});
     const PathList scanned = ScanFolder(f.tree / "k");
-    const Strings fresh(scanned.begin(), scanned.end());
-    QCOMPARE(f.rows(), fresh);
     Strings chips = CollectTags(scanned).Tags();
+    std::erase(chips, "y");  // in the bar
     chips.push_back("u");
     QCOMPARE(f.chips, chips);
+    f.browser.RemoveBarTag("y");
+    const Strings fresh(scanned.begin(), scanned.end());
+    QCOMPARE(f.rows(), fresh);
     const auto keptNow = [&] {  // kept again, in the load's order
       Strings read;
       const auto status = ReadListing(kept, f.tree / "k", [&](PathList&& piece) {

@@ -160,6 +160,7 @@ class TestFileCommands : public QObject {
     (commands.*
      std::array{&FC::CopyTo, &FC::MoveTo, &FC::Delete, &FC::Rename, &FC::Open}.at(which))();
     std::string stayed = list.current;
+    if (answers.contains(':')) list.rescan = -1;  // from here, Undo's own
     for (const QChar step : answers.section(':', 1)) {
       if (step.isDigit())
         dir.createFile("tree/" + name(step), "old"), stayed = dir / "tree/" + name(step);

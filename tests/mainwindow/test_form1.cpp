@@ -241,7 +241,8 @@ class TestForm1 : public QObject {
     };
     std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
     TestDir tree;
-    for (const char* name : {"t/a", "t/b", "t/s/c", "t/slow/d", "out/o"}) tree.createFile(name);
+    for (const char* name : {"t/a", "t/b", "t/s/c", "t/s/slow/d", "out/o"}) tree.createFile(name);
+    for (int i = 0; i < 200; ++i) tree.createFile("t/s/f" + std::to_string(i));  // to scroll
     World w(tree / "t" + "\r\n\r\n" + tree / "out" + "\r\n\r\n");
     auto& list = *w.find<QAbstractItemView>("lstFiles");
     const bool sorted = state.endsWith("sorted"), checking = state.startsWith("checking");
@@ -250,20 +251,24 @@ class TestForm1 : public QObject {
     if (checking) {  // shown before, changed since (not just before its watch), chosen again
       QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(catalogue::ListingFile(tree / "t"))));
       w.select(1);
-      ::unlink((tree / "t/b").c_str()), tree.createFile("t/new");
+      ::unlink((tree / "t/b").c_str()), tree.createFile("t/0new"), tree.createFile("t/0new2");
       namespace fs = std::filesystem;
       fs::last_write_time(tree / "t", fs::last_write_time(tree / "t") - std::chrono::hours(1));
     }
     hold = state != "loaded";
     w.find<QListWidget>("lstFolders")->setCurrentRow(0);
-    QTRY_VERIFY(w.form->Files().rowCount() >= 2);
-    QCOMPARE(w.form->Browser().Progress().checking, checking);
-    const auto a = [&] {  // the row of t/a
+    // The row chosen: of t/s/c, which a fresh reading moves, else of t/a, read first.
+    const std::string chosen = tree / (state == "reading" ? "t/a" : "t/s/c");
+    const auto c = [&] {
       int r = 0;
-      while (r < w.form->Files().rowCount() && w.form->Files().PathAt(r) != tree / "t/a") ++r;
+      while (r < w.form->Files().rowCount() && w.form->Files().PathAt(r) != chosen) ++r;
       return w.form->Files().index(r);
     };
-    list.selectionModel()->setCurrentIndex(a(), QItemSelectionModel::Select);
+    QTRY_VERIFY(c().isValid() && w.form->Files().InOrder());
+    QCOMPARE(w.form->Browser().Progress().checking, checking);
+    list.selectionModel()->setCurrentIndex(c(), QItemSelectionModel::Select);
+    list.scrollTo(c(), QAbstractItemView::PositionAtCenter);
+    const int top = list.visualRect(c()).top();
     if (answers == "p" || answers == "x") w.dialogs.pickFolder(answers == "p" ? tree / "out" : "");
     if (answers.toLower() == "k") w.dialogs.confirm(answers == "k");
     if (answers == "-") w.dialogs.input("");
@@ -284,8 +289,9 @@ class TestForm1 : public QObject {
     QTEST(w.find<QLabel>("lblStatus")->text(), "status");
     const bool reread = answers == "k" || (command == "Move" && state == "loaded");
     QCOMPARE(list.selectionModel()->selectedRows(),
-             reread ? QModelIndexList{} : QModelIndexList{a()});
-    QCOMPARE(list.currentIndex(), reread ? list.currentIndex() : a());
+             reread ? QModelIndexList{} : QModelIndexList{c()});
+    QCOMPARE(list.currentIndex(), reread ? list.currentIndex() : c());
+    QCOMPARE(list.visualRect(c()).top(), reread ? list.visualRect(c()).top() : top);  // in place
   }
 
   // The file list's menu chooses the row under it unless it is chosen already, copies the exact
@@ -356,7 +362,8 @@ class TestForm1 : public QObject {
 
   // The status line's rules, without a window: a longer word is a command's; L, R a load, a
   // reread starts; K it checks a kept listing; fN N files more; E, S, U it ends, stops, stops
-  // unchecked; G the folder went; n counts. A load's words show while true; the newer wins.
+  // unchecked; G the folder went; n counts; N notes of the load. A load's words show while
+  // true; the newer wins.
   void statusLine_data() {
     QTest::addColumn<QString>("row");
     for (const QString& row :
@@ -365,7 +372,8 @@ class TestForm1 : public QObject {
                  "E L f2 E R E = Moved;checking: L K f1 = Checking 1 file listed earlier…;"
                  "unchecked: Moved L K f3 U = Not checked: 3 files listed as of an earlier "
                  "reading;next load: L S L = ;count: L f4 E n = 3 of 10 files;gone: Moved G = The "
-                 "folder F is not there any more")
+                 "folder F is not there any more;noted: L E N = Noted;note of the last: L E N L E "
+                 "= ")
              .split(';'))
       QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
   }
@@ -377,6 +385,7 @@ class TestForm1 : public QObject {
       const QChar k = e[0];
       if (e.size() > 2) line.Say(e);
       if (e == "n") line.SetShowCount(true), line.Count(3, 10);
+      if (e == "N") line.Note("Noted");
       if (k == 'L' || k == 'R') p = {.loading = true, .load = p.load + (k == 'L' ? 1U : 0U)};
       if (k == 'f') p.files += e.mid(1).toUInt();
       p.checking = p.checking || k == 'K';
