@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "catalogue/scan.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/memory.h"
@@ -31,7 +32,6 @@ constexpr char kMagic[8] = {'V', 'L', 'M', 'L', 'I', 'S', 'T', '\n'};
 constexpr std::uint32_t kVersion = 1;
 constexpr std::size_t kFirstPiece = 2048;  // small, so that the first rows come at once
 constexpr std::size_t kPiece = 65536;
-constexpr std::uint32_t kMaxRuns = 256u << 20;
 
 std::uint64_t Checksum(std::string_view bytes) {
   // Every step maps the sum one to one, so a change in one word always changes it.
@@ -91,17 +91,37 @@ bool GetText(std::string_view in, std::size_t& at, std::string_view& text) {
   return true;
 }
 
-// The runs of a piece of count files; false when they do not add up to exactly that.
-bool Decode(std::string_view runs, std::size_t count, PathList& out) {
+// A name a folder can hold: not empty, ".", ".." nor holding a separator or NUL.
+bool IsName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+// Whether dir (ending with a separator) lies inside root (the same), by names alone: a
+// listing someone else wrote must not name a file elsewhere.
+bool Inside(std::string_view dir, std::string_view root) {
+  if (!dir.starts_with(root) || !dir.ends_with(platform::kPathSeparator)) return false;
+  for (dir.remove_prefix(root.size()); !dir.empty();) {
+    const std::size_t end = dir.find(platform::kPathSeparator);
+    if (!IsName(dir.substr(0, end))) return false;
+    dir.remove_prefix(end + 1);
+  }
+  return true;
+}
+
+// The runs of a piece of count files, each inside root; false when they do not add up to
+// exactly that, or one is not.
+bool Decode(std::string_view runs, std::size_t count, std::string_view root, PathList& out) {
   std::size_t at = 0;
   std::string_view text;
   while (out.size() < count) {
     std::size_t n = 0;
-    if (!GetText(runs, at, text) || !GetLength(runs, at, count - out.size(), n) || n == 0)
+    if (!GetText(runs, at, text) || !Inside(text, root) ||
+        !GetLength(runs, at, count - out.size(), n) || n == 0)
       return false;
     const std::uint32_t folder = out.AddFolder(text);
     for (; n > 0; --n) {
-      if (!GetText(runs, at, text)) return false;
+      if (!GetText(runs, at, text) || !IsName(text)) return false;
       out.AddFile(folder, text);
     }
   }
@@ -130,6 +150,14 @@ struct PathHash {
 
 PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
 
+// Said once a run: the program works on without kept listings.
+void SayOnce(const Status& status) {
+  static std::atomic<bool> said = false;
+  if (!said.exchange(true))
+    std::fprintf(stderr, "velmora: %s; folders are read without the lists kept of them\n",
+                 status.message().c_str());
+}
+
 }  // namespace
 
 std::string ListingFile(std::string_view folder) {
@@ -147,11 +175,19 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
   const auto failure = [&](int error) {
     return Status(error, "Cannot write " + file + ": " + platform::ErrorText(error));
   };
-  if (!platform::MakePrivateFolders(platform::ParentFolder(file))) return failure(errno);
+  int dir = -1;
+  if (Status own = platform::OpenOwnFolder(platform::ParentFolder(file), dir); !own.ok())
+    return own;
+  const std::string name(FileNameOf(file));
   const std::string temp =
-      file + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
-  const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return failure(errno);
+      name + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+  const int fd =
+      fs.OpenAt(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    const int error = errno;
+    fs.Close(dir);
+    return failure(error);
+  }
 
   std::string out(kMagic, sizeof kMagic);
   PutFixed(out, kVersion, 4);
@@ -181,61 +217,78 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
   } while (at < files.size());
   // Not flushed to disk: a file cut short by a crash fails its checksums and is removed.
   if (fs.Close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && fs.Rename(temp.c_str(), file.c_str()) != 0) error = errno;
-  if (error == 0) return {};
-  fs.Unlink(temp.c_str());
-  return failure(error);
+  if (error == 0 && fs.RenameAt2(dir, temp.c_str(), dir, name.c_str(), 0) != 0) error = errno;
+  if (error != 0) fs.UnlinkAt(dir, temp.c_str(), 0);
+  fs.Close(dir);
+  return error == 0 ? Status() : failure(error);
 }
 
 Status ReadListing(const std::string& file, std::string_view folder,
                    const std::function<bool(PathList&&)>& piece) {
   platform::FileSystem& fs = Fs();
-  const int fd = fs.Open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
+  int dir = -1;
+  if (Status own = platform::OpenOwnFolder(platform::ParentFolder(file), dir); !own.ok())
+    return own;
+  const std::string name(FileNameOf(file));
+  const int fd = fs.OpenAt(dir, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
+  if (fd < 0 && errno != ELOOP) {
     const int error = errno;
+    fs.Close(dir);
     return {error, "Cannot read " + file + ": " + platform::ErrorText(error)};
   }
+  // What is refused goes: it is in the user's own folder.
   const auto refused = [&](const char* why) {
-    fs.Close(fd);
+    if (fd >= 0) fs.Close(fd);
+    fs.UnlinkAt(dir, name.c_str(), 0);
+    fs.Close(dir);
     return Status::Refusal("Cannot use " + file + ": " + why);
   };
   struct stat st {};
+  if (fd < 0) return refused("a link");
   if (fs.Fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return refused("not a regular file");
+  // Every length is held to what the file has left, so that none asks for more memory.
+  auto left = static_cast<std::uint64_t>(st.st_size);
+  const auto take = [&](std::string& into, std::uint64_t n) {
+    if (n > left || !ReadExactly(fd, into, static_cast<std::size_t>(n))) return false;
+    left -= n;
+    return true;
+  };
   std::string bytes;
-  if (!ReadExactly(fd, bytes, 24)) return refused("cut short");
+  if (!take(bytes, 24)) return refused("cut short");
   if (bytes.compare(0, 8, kMagic, 8) != 0) return refused("not a listing");
   if (GetFixed(bytes, 8, 4) != kVersion) return refused("another version");
   const std::size_t folderSize = GetFixed(bytes, 12, 4);
   const std::uint64_t total = GetFixed(bytes, 16, 8);
   std::string rest;
-  if (folderSize > PathList::kMaxPart || !ReadExactly(fd, rest, folderSize + 8))
-    return refused("cut short");
+  if (!take(rest, std::uint64_t{folderSize} + 8)) return refused("cut short");
   bytes += rest;
   const std::size_t sumAt = bytes.size() - 8;
   if (GetFixed(bytes, sumAt, 8) != Checksum(std::string_view(bytes).substr(0, sumAt)))
     return refused("damaged");
   if (std::string_view(bytes).substr(24, folderSize) != folder) return refused("another folder");
+  const std::string root = NormaliseFolder(folder);
   std::uint64_t read = 0;
   do {
-    if (!ReadExactly(fd, bytes, 8)) return refused("cut short");
+    if (!take(bytes, 8)) return refused("cut short");
     const std::size_t runs = GetFixed(bytes, 0, 4);
     const std::size_t count = GetFixed(bytes, 4, 4);
-    if (runs > kMaxRuns || count > total - read) return refused("damaged");
-    if (!ReadExactly(fd, rest, runs + 8)) return refused("cut short");
+    if (count > total - read) return refused("damaged");
+    if (!take(rest, std::uint64_t{runs} + 8)) return refused("cut short");
     bytes += rest;
     const std::string_view all(bytes);
     if (GetFixed(all, runs + 8, 8) != Checksum(all.substr(0, runs + 8))) return refused("damaged");
     PathList files;
-    if (!Decode(all.substr(8, runs), count, files)) return refused("damaged");
+    if (!Decode(all.substr(8, runs), count, root, files)) return refused("damaged");
     read += count;
     if (!piece(std::move(files))) {
       fs.Close(fd);
+      fs.Close(dir);
       return Status::Cancellation();
     }
   } while (read < total);
-  char more = 0;
-  if (fs.Read(fd, &more, 1) != 0) return refused("damaged");
+  if (left != 0) return refused("damaged");
   fs.Close(fd);
+  fs.Close(dir);
   return {};
 }
 
@@ -265,7 +318,7 @@ void ListingCache::Read(std::uint64_t generation, std::string folder) {
       found = true;
       return true;
     });
-    if (!read.ok() && !read.NotFound() && !read.Cancelled()) Fs().Unlink(file.c_str());
+    if (read.Untrusted()) SayOnce(read);
     if (!found) inbox->Post(generation, handover::Cached{{}, false});
   });
 }
@@ -316,7 +369,8 @@ void ListingCache::Write(std::string folder, PathList files) {
                           files = std::move(files)](std::stop_token stop) mutable {
     platform::NameThread("velmora-cache");
     platform::YieldToForeground();
-    (void)WriteListing(file, folder, files, stop);
+    if (const Status written = WriteListing(file, folder, files, stop); written.Untrusted())
+      SayOnce(written);
     // The load is over, and its passing pieces with it; this copy goes too.
     files.clear();
     platform::GiveBackFreedMemory();

@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 
 #include "desktop/shell.h"
 #include "platform/file_system.h"
@@ -29,8 +30,25 @@ QByteArray Suffix(const std::string& path) {
   return QByteArray::fromStdString(path.substr(dot + 1)).toLower();
 }
 
-// Whether the PNG at file was made from the file at uri as it was at mtime.
+// The folder of file, when it is the user's own (said once when it is not: previews are
+// then neither read from nor kept there); -1 otherwise.
+int OwnFolderOf(const std::string& file) {
+  int dir = -1;
+  if (const Status own = OpenOwnFolder(ParentFolder(file), dir); own.Untrusted()) {
+    static std::atomic<bool> said = false;
+    if (!said.exchange(true))
+      std::fprintf(stderr, "velmora: %s; pictures are shown without previews\n",
+                   own.message().c_str());
+  }
+  return dir;
+}
+
+// Whether the PNG at file, in a folder of the user's own, was made from the file at uri
+// as it was at mtime, and is no larger than its folder's size.
 bool Fresh(const std::string& file, const std::string& uri, time_t mtime) {
+  const int dir = OwnFolderOf(file);
+  if (dir < 0) return false;
+  Fs().Close(dir);
   std::string bytes;
   if (!ReadWholeFile(file, bytes, kMaxThumbnailBytes).ok()) return false;
   QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -38,7 +56,8 @@ bool Fresh(const std::string& file, const std::string& uri, time_t mtime) {
   const QImage png = QImage::fromData(data, "png");
   bool number = false;
   const qlonglong time = png.text(QStringLiteral("Thumb::MTime")).toLongLong(&number);
-  return number && time == mtime && png.text(QStringLiteral("Thumb::URI")).toStdString() == uri;
+  return number && time == mtime && png.text(QStringLiteral("Thumb::URI")).toStdString() == uri &&
+         png.width() <= ThumbnailCache::kLargeSize && png.height() <= ThumbnailCache::kLargeSize;
 }
 
 // The picture in bytes, within the large size, never enlarged.
@@ -70,16 +89,20 @@ bool Store(QImage image, const std::string& file, const std::string& uri, const 
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!QImageWriter(&buffer, "png").write(image) || !MakePrivateFolders(ParentFolder(file)))
-    return false;
+  if (!QImageWriter(&buffer, "png").write(image)) return false;
+  const int dir = OwnFolderOf(file);
+  if (dir < 0) return false;
   FileSystem& fs = Fs();
+  const std::string name = file.substr(file.rfind('/') + 1);
   const std::string temp =
-      file + ".velmora-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
-  const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  bool written = fs.WriteAll(fd, std::string_view(png.constData(), png.size())) == 0;
-  written = fs.Close(fd) == 0 && written && fs.Rename(temp.c_str(), file.c_str()) == 0;
-  if (!written) fs.Unlink(temp.c_str());
+      name + ".velmora-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+  const int fd =
+      fs.OpenAt(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  bool written = fd >= 0 && fs.WriteAll(fd, std::string_view(png.constData(), png.size())) == 0;
+  written = fd >= 0 && fs.Close(fd) == 0 && written &&
+            fs.RenameAt2(dir, temp.c_str(), dir, name.c_str(), 0) == 0;
+  if (!written) fs.UnlinkAt(dir, temp.c_str(), 0);
+  fs.Close(dir);
   return written;
 }
 

@@ -15,6 +15,7 @@
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/visible_text.h"
 
 namespace velmora::platform {
 namespace {
@@ -177,6 +178,35 @@ bool MakePrivateFolders(const std::string& folder) {
   const std::string parent = ParentFolder(folder);
   return errno == ENOENT && parent != folder && MakePrivateFolders(parent) &&
          (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+}
+
+Status OpenOwnFolder(const std::string& folder, int& fd) {
+  fd = -1;
+  FileSystem& fs = Fs();
+  const auto failure = [&](const char* doing) {
+    const int error = errno;
+    return Status(error, std::string(doing) + folder + ": " + ErrorText(error));
+  };
+  if (!MakePrivateFolders(folder)) return failure("Cannot make ");
+  const int dir =
+      fs.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
+  const auto distrust = [&](const char* why) {
+    if (dir >= 0) fs.Close(dir);
+    return Status::Distrust("Not using " + VisibleText(folder) + ": " + why);
+  };
+  // A link is refused with ELOOP, or ENOTDIR when a folder is asked for.
+  if (dir < 0 && (errno == ELOOP || errno == ENOTDIR)) return distrust("it is a link or a file");
+  if (dir < 0) return failure("Cannot open ");
+  struct stat st {};
+  if (fs.Fstat(dir, &st) != 0) {
+    const Status status = failure("Cannot open ");
+    fs.Close(dir);
+    return status;
+  }
+  if (st.st_uid != ::geteuid()) return distrust("it belongs to another user");
+  if ((st.st_mode & 0022) != 0) return distrust("others may write to it");
+  fd = dir;
+  return {};
 }
 
 std::string UserCacheFolder() {

@@ -60,6 +60,13 @@ std::string ParentFolder(const std::string& path);
 // true when it is there after.
 bool MakePrivateFolders(const std::string& folder);
 
+// A folder of the user's own for files the program keeps and trusts (made, with the
+// folders above it, when missing), opened into fd (O_DIRECTORY, O_NOFOLLOW). Refused, fd
+// -1, unless it is a real folder, not a link, of this user, that nobody else may write
+// to (Untrusted()): another user could plant files there that the program would act on,
+// or read what it writes. Files in it are then opened through fd.
+Status OpenOwnFolder(const std::string& folder, int& fd);
+
 // The user's cache folder: $XDG_CACHE_HOME when that is absolute, else ~/.cache.
 std::string UserCacheFolder();
 

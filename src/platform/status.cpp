@@ -8,6 +8,7 @@ namespace velmora::platform {
 Status Status::Refusal(std::string message) { return {EINVAL, std::move(message)}; }
 Status Status::Absence(std::string message) { return {ENOENT, std::move(message)}; }
 Status Status::Cancellation() { return {ECANCELED, "Cancelled"}; }
+Status Status::Distrust(std::string message) { return {EPERM, std::move(message)}; }
 
 bool Status::NotFound() const { return error_ == ENOENT; }
 bool Status::NotAFolder() const { return error_ == ENOTDIR; }
@@ -17,6 +18,7 @@ bool Status::Busy() const { return error_ == EWOULDBLOCK; }
 // Trash (file_ops.cpp) gives this number when no trash takes a file.
 bool Status::NoTrash() const { return error_ == ENOTRECOVERABLE; }
 bool Status::NoRoom() const { return error_ == ENOSPC; }
+bool Status::Untrusted() const { return error_ == EPERM; }
 
 std::string ErrorText(int error) {
   char buffer[256];

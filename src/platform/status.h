@@ -20,6 +20,7 @@ class [[nodiscard]] Status {
   static Status Refusal(std::string message);
   static Status Absence(std::string message);
   static Status Cancellation();
+  static Status Distrust(std::string message);
 
   bool ok() const { return error_ == 0; }
   const std::string& message() const { return message_; }
@@ -33,6 +34,7 @@ class [[nodiscard]] Status {
   bool Busy() const;        // another process holds the lock
   bool NoTrash() const;     // no trash takes the file
   bool NoRoom() const;      // the system ran out of room: a full disk, a per-user limit
+  bool Untrusted() const;   // a folder others could change, which the program does not use
 
  private:
   int error_ = 0;

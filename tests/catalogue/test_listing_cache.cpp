@@ -28,6 +28,18 @@ Strings Many() {
   return paths;
 }
 
+// The bytes of a listing of folder "/f" holding files, as written.
+std::string Written(const PathList& files) {
+  TestDir dir;
+  return WriteListing(dir / "f.list", "/f", files).ok() ? dir.read("f.list") : std::string();
+}
+
+PathList OneFile(const char* folder, const char* name) {
+  PathList list;
+  list.AddFile(list.AddFolder(folder), name);
+  return list;
+}
+
 velmora::platform::Status Read(const std::string& file, const std::string& folder, Strings& out) {
   return ReadListing(file, folder, [&](PathList&& piece) {
     return out.insert(out.end(), piece.begin(), piece.end()), true;
@@ -79,6 +91,11 @@ class TestListingCache : public QObject {
     row("a bit flipped in a name", "damaged", [](std::string& b) { b[b.size() / 2] ^= 1; });
     row("a count changed", "damaged", [](std::string& b) { b[17] ^= 1; });
     row("a version from the future", "another version", [](std::string& b) { b[8] = 2; });
+    row("a piece larger than the file", "cut short", [](std::string& b) { b[37] = 0x0f; });
+    row("a folder outside", "damaged", [](std::string& b) { b = Written(ListOf({"/f/../g/x"})); });
+    row("a name with a separator", "damaged",
+        [](std::string& b) { b = Written(OneFile("/f/", "../x")); });
+    row("an empty name", "damaged", [](std::string& b) { b = Written(OneFile("/f/s/", "")); });
     QTest::newRow("another folder's")
         << Edit([](std::string&) {}) << std::string("/g") << QString("another folder");
   }
@@ -114,6 +131,24 @@ class TestListingCache : public QObject {
       Strings read;
       QVERIFY(Read(dir / "f.list", "/f", read).ok() && read == Strings{"/f/old"});
       QCOMPARE(entriesOf(dir.path()), Strings{"f.list"});
+    }
+  }
+
+  // A folder others may write to, or a link to one, is not used: nothing is read, written or
+  // removed there.
+  void untrustedFolder() {
+    TestDir dir;
+    QVERIFY(WriteListing(dir / "c/f.list", "/f", ListOf({"/f/a"})).ok());
+    QCOMPARE(::symlink("c", (dir / "l").c_str()), 0);
+    for (const char* folder : {"c", "l"}) {
+      QCOMPARE(::chmod((dir / "c").c_str(), folder == std::string("c") ? 0777 : 0700), 0);
+      Strings read;
+      QVERIFY2(
+          Read(dir / (folder + std::string("/f.list")), "/f", read).Untrusted() && read.empty(),
+          folder);
+      QVERIFY(WriteListing(dir / (folder + std::string("/f.list")), "/f", ListOf({"/f/b"}))
+                  .Untrusted());
+      QCOMPARE(entriesOf(dir / "c"), Strings{"f.list"});
     }
   }
 

@@ -59,7 +59,9 @@ class TestThumbnails : public QObject {
                     "again|large time|600x300|256x128;another file's: made again|large url|600x300"
                     "|256x128;a normal alone: large made|normal|600x300|256x128;failed: not tried "
                     "again|fail|600x300|0x0;failed, file changed since|fail time|600x300|256x128;"
-                    "not a picture: recorded as failed||0x0|0x0")
+                    "not a picture: recorded as failed||0x0|0x0;larger than its folder's: made "
+                    "again|large big|600x300|256x128;large a link elsewhere: not used|large "
+                    "link|600x300|0x0")
              .split(';'))
       QTest::newRow(row.left(row.indexOf('|'))) << row.split('|').mid(1);
   }
@@ -76,15 +78,23 @@ class TestThumbnails : public QObject {
     const ThumbnailCache cache(dir / "cache");
     const time_t mtime = statOf(file).st_mtim.tv_sec;
     if (const QList<QByteArray> plant = row[0].split(' '); !row[0].isEmpty()) {
-      QImage thumbnail(7, 7, QImage::Format_RGB32);
+      const int side = plant.contains("big") ? 300 : 7;
+      QImage thumbnail(side, side, QImage::Format_RGB32);
       thumbnail.setText("Thumb::URI",
                         QString::fromStdString(url) + (plant.contains("url") ? "x" : ""));
       thumbnail.setText("Thumb::MTime", QString::number(mtime - plant.contains("time")));
       const auto kind = Kind(QByteArrayList{"normal", "large", "fail"}.indexOf(plant[0]));
       const QString at = QString::fromStdString(cache.PathOf(kind, file));
       QVERIFY(QDir().mkpath(QFileInfo(at).path()) && thumbnail.save(at, "png"));
+      if (plant.contains("link"))  // another user's folder, say, open to all
+        QVERIFY(QDir().rename(QFileInfo(at).path(), QString::fromStdString(dir / "other")) &&
+                ::symlink((dir / "other").c_str(), (dir / "cache/large").c_str()) == 0);
     }
     const std::optional<std::string> got = cache.Find(file);
+    if (row[0].contains("link")) {  // nothing read or written there
+      QVERIFY(!got && entriesOf(dir / "other").size() == 1);
+      return;
+    }
     const std::string large = cache.PathOf(Kind::Large, file);
     QCOMPARE(QImage(QString::fromStdString(got.value_or(""))).size(), Size(row[2]));
     QCOMPARE(got.value_or(large), large);
