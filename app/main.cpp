@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "desktop/single_instance.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
+#include "platform/threads.h"
 #include "platform/window_args.h"
 
 namespace {
@@ -88,22 +90,33 @@ int main(int argc, char** argv) {
   platform::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  mainwindow::Form1 form(
-      {store, FindReadme(appDir), (config + QStringLiteral("/velmora/window.conf")).toStdString()},
-      shell);
-  const auto open = [&form](const platform::CheckedFolders& checked) {
-    form.OpenFolders(checked.folders, checked.refused.empty()
-                                          ? std::string()
-                                          : platform::DescribeRefused(checked.refused));
-  };
-  QObject::connect(&instance, &platform::SingleInstance::Received, &form,
-                   [&form, &open](const std::vector<std::string>& more) {
-                     platform::RaiseWindow(form);
-                     open(platform::CheckFolders(more));
-                   });
-  form.RestoreState(given.folders.empty());
-  form.show();
-  open(given);
-  const int status = QApplication::exec();
-  return status != 0 ? status : refused;
+  int status = 0;
+  {
+    mainwindow::Form1 form({store, FindReadme(appDir),
+                            (config + QStringLiteral("/velmora/window.conf")).toStdString()},
+                           shell);
+    const auto open = [&form](const platform::CheckedFolders& checked) {
+      form.OpenFolders(checked.folders, checked.refused.empty()
+                                            ? std::string()
+                                            : platform::DescribeRefused(checked.refused));
+    };
+    QObject::connect(&instance, &platform::SingleInstance::Received, &form,
+                     [&form, &open](const std::vector<std::string>& more) {
+                       platform::RaiseWindow(form);
+                       open(platform::CheckFolders(more));
+                     });
+    form.RestoreState(given.folders.empty());
+    form.show();
+    open(given);
+    status = QApplication::exec();
+  }  // the window's background work is asked to stop, and waited for by nobody
+  const int code = status != 0 ? status : refused;
+  // A thread blocked in the file system (a file on a share whose server is gone) would
+  // hold the process for as long: what it would bring is not needed any more, and every
+  // change the user made was saved when it was made.
+  if (!platform::WorkersEnded(std::chrono::milliseconds(300))) {
+    std::fflush(nullptr);
+    std::_Exit(code);
+  }
+  return code;
 }

@@ -28,6 +28,7 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       cache_(inbox_) {}
 
 Browser::~Browser() {
+  inbox_->Close();  // threads let go of post on to no one
   Retire();
   for (auto& feed : retired_) feed->Stop();
   retired_.clear();  // waits for their threads

@@ -9,10 +9,9 @@ namespace velmora::catalogue {
 
 void FactReader::Start(std::uint64_t generation, PathList files, std::size_t first,
                        std::vector<std::size_t> numbers) {
-  Stop();
-  thread_ = std::jthread([inbox = inbox_, generation, files = std::move(files), first,
-                          numbers = std::move(numbers)](std::stop_token stop) {
-    platform::NameThread("velmora-facts");
+  thread_ = platform::Worker("velmora-facts", [inbox = inbox_, generation, files = std::move(files),
+                                               first,
+                                               numbers = std::move(numbers)](std::stop_token stop) {
     platform::YieldToForeground();
     constexpr std::size_t kPiece = 16384;
     std::vector<std::string_view> names;
@@ -35,12 +34,6 @@ void FactReader::Start(std::uint64_t generation, PathList files, std::size_t fir
       inbox->Post(generation, std::move(piece));
     } while (from < files.size());
   });
-}
-
-void FactReader::Stop() {
-  if (!thread_.joinable()) return;
-  thread_.request_stop();
-  thread_.join();
 }
 
 }  // namespace velmora::catalogue

@@ -3,13 +3,17 @@
 namespace velmora::catalogue {
 
 void Inbox::Post(std::uint64_t generation, handover::Delivery delivery) {
-  bool first = false;
-  {
-    const platform::MutexLock lock(mutex_);
-    first = posted_.empty();
-    posted_.emplace_back(generation, std::move(delivery));
-  }
-  if (first) wake_();
+  // Woken under the lock, so that Close returns only once no wake can reach the owner.
+  const platform::MutexLock lock(mutex_);
+  if (closed_) return;
+  posted_.emplace_back(generation, std::move(delivery));
+  if (posted_.size() == 1) wake_();
+}
+
+void Inbox::Close() {
+  const platform::MutexLock lock(mutex_);
+  closed_ = true;
+  posted_.clear();
 }
 
 std::deque<handover::Delivery> Inbox::Take(std::uint64_t current) {

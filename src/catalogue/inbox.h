@@ -73,11 +73,15 @@ class Inbox {
   bool Empty() EXCLUDES(mutex_);
   // Asks the owner to Take again, as a Post does.
   void Wake() const { wake_(); }
+  // The owner goes: what is posted from now on is dropped, and wakes nobody. Threads let
+  // go of may still post.
+  void Close() EXCLUDES(mutex_);
 
  private:
   const std::function<void()> wake_;
   platform::Mutex mutex_;
   std::deque<std::pair<std::uint64_t, handover::Delivery>> posted_ GUARDED_BY(mutex_);
+  bool closed_ GUARDED_BY(mutex_) = false;
 };
 
 }  // namespace velmora::catalogue

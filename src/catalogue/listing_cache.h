@@ -10,12 +10,12 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "catalogue/inbox.h"
 #include "catalogue/path_list.h"
 #include "platform/status.h"
+#include "platform/threads.h"
 
 namespace velmora::catalogue {
 
@@ -35,13 +35,13 @@ platform::Status ReadListing(const std::string& file, std::string_view folder,
                              const std::function<bool(PathList&&)>& piece);
 
 // The cache's threads, owned by the browser: one reads a listing and then compares it
-// with the load, the other writes. Each posts to the inbox only and is waited for when
-// it is stopped or replaced, and when the object goes; both look at their stop token
-// between pieces, so waiting is short.
+// with the load, the other writes. Each posts to the inbox only; stopped or replaced, it
+// is asked to stop and let go, never waited for, and looks at its stop token between
+// pieces.
 class ListingCache {
  public:
   explicit ListingCache(std::shared_ptr<Inbox> inbox) : inbox_(std::move(inbox)) {}
-  ~ListingCache();
+  ~ListingCache() = default;
   ListingCache(const ListingCache&) = delete;
   ListingCache& operator=(const ListingCache&) = delete;
 
@@ -52,14 +52,14 @@ class ListingCache {
   // where each file of listed went in it.
   void Check(std::uint64_t generation, PathList listed, std::vector<PathList> loaded,
              std::size_t unreadable);
-  void StopReading();
+  void StopReading() { reader_.Stop(); }
   // Keeps files as folder's listing; a write still running is stopped first.
   void Write(std::string folder, PathList files);
 
  private:
   const std::shared_ptr<Inbox> inbox_;
-  std::jthread reader_;
-  std::jthread writer_;
+  platform::Worker reader_;
+  platform::Worker writer_;
 };
 
 }  // namespace velmora::catalogue

@@ -145,47 +145,51 @@ std::optional<std::string> ThumbnailCache::Find(const std::string& path) const {
   return large;
 }
 
-Thumbnailer::Thumbnailer(ThumbnailCache cache, QObject* parent)
-    : QObject(parent), cache_(std::move(cache)), worker_([this] { Run(); }) {}
+Thumbnailer::Thumbnailer(ThumbnailCache cache, QObject* parent) : QObject(parent) {
+  {
+    MutexLock lock(queue_->mutex);
+    queue_->owner = this;
+  }
+  worker_ = Worker("velmora-thumbs", [queue = queue_, cache = std::move(cache)](std::stop_token) {
+    YieldToForeground();
+    for (;;) {
+      std::string path;
+      {
+        MutexLock lock(queue->mutex);
+        while (queue->owner != nullptr && !queue->wanted) queue->wake.Wait(queue->mutex);
+        if (queue->owner == nullptr) return;
+        path = std::move(*queue->wanted);
+        queue->wanted.reset();
+      }
+      std::string thumbnail = cache.Find(path).value_or(std::string());
+      // Posted under the lock: the owner cannot go meanwhile, and is told only while it is
+      // there; a call still queued when it goes is dropped with it.
+      MutexLock lock(queue->mutex);
+      if (queue->owner == nullptr) return;
+      QMetaObject::invokeMethod(
+          queue->owner,
+          [owner = queue->owner, path = std::move(path), thumbnail = std::move(thumbnail)] {
+            emit owner->Ready(path, thumbnail);
+          },
+          Qt::QueuedConnection);
+    }
+  });
+}
 
 Thumbnailer::~Thumbnailer() {
   {
-    MutexLock lock(mutex_);
-    stopping_ = true;
+    MutexLock lock(queue_->mutex);
+    queue_->owner = nullptr;
   }
-  wake_.NotifyAll();
-  worker_.join();
+  queue_->wake.NotifyAll();
 }
 
 void Thumbnailer::Request(const std::string& path) {
   {
-    MutexLock lock(mutex_);
-    wanted_ = path;
+    MutexLock lock(queue_->mutex);
+    queue_->wanted = path;
   }
-  wake_.NotifyAll();
-}
-
-void Thumbnailer::Run() {
-  NameThread("velmora-thumbs");
-  YieldToForeground();
-  for (;;) {
-    std::string path;
-    {
-      MutexLock lock(mutex_);
-      while (!stopping_ && !wanted_) wake_.Wait(mutex_);
-      if (stopping_) return;
-      path = std::move(*wanted_);
-      wanted_.reset();
-    }
-    std::string thumbnail = cache_.Find(path).value_or(std::string());
-    // Queued to this object's thread; dropped there if it is gone by then.
-    QMetaObject::invokeMethod(
-        this,
-        [this, path = std::move(path), thumbnail = std::move(thumbnail)] {
-          emit Ready(path, thumbnail);
-        },
-        Qt::QueuedConnection);
-  }
+  queue_->wake.NotifyAll();
 }
 
 }  // namespace velmora::platform

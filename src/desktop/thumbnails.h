@@ -4,11 +4,12 @@
 // trusted only while its Thumb::URI and Thumb::MTime still match the file.
 
 #include <QObject>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "platform/mutex.h"
+#include "platform/threads.h"
 
 namespace velmora::platform {
 
@@ -35,8 +36,8 @@ class ThumbnailCache {
 
 // Finds thumbnails on a thread of its own, the newest request first. Made, asked and
 // destroyed on one thread, where Ready is emitted; Request never waits. A request not
-// begun when a newer one comes is dropped unanswered; the destructor waits for the one
-// under way.
+// begun when a newer one comes is dropped unanswered. The destructor waits for nothing: a
+// find under way (a picture on a share whose server is gone) ends on its own, unheard.
 class Thumbnailer : public QObject {
   Q_OBJECT
  public:
@@ -49,14 +50,15 @@ class Thumbnailer : public QObject {
   void Ready(const std::string& path, const std::string& thumbnail);
 
  private:
-  void Run();
-
-  const ThumbnailCache cache_;
-  Mutex mutex_;
-  CondVar wake_;
-  std::optional<std::string> wanted_ GUARDED_BY(mutex_);
-  bool stopping_ GUARDED_BY(mutex_) = false;
-  std::thread worker_;  // last: it starts once the rest is made
+  // Shared with the thread, which may outlive this object.
+  struct Queue {
+    Mutex mutex;
+    CondVar wake;
+    std::optional<std::string> wanted GUARDED_BY(mutex);
+    Thumbnailer* owner GUARDED_BY(mutex) = nullptr;  // none once it went
+  };
+  const std::shared_ptr<Queue> queue_ = std::make_shared<Queue>();
+  Worker worker_;
 };
 
 }  // namespace velmora::platform

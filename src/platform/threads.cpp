@@ -4,6 +4,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 namespace velmora::platform {
 
 void NameThread(const char* name) { (void)::pthread_setname_np(::pthread_self(), name); }
@@ -11,6 +15,59 @@ void NameThread(const char* name) { (void)::pthread_setname_np(::pthread_self(),
 void YieldToForeground() {
   // Linux keeps a nice value per thread; threads started later inherit it.
   (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+}
+
+namespace {
+
+// The Workers' works still running. Never destroyed: a work may end after the program's
+// own objects are gone.
+struct LiveWorks {
+  std::mutex mutex;
+  std::condition_variable ended;
+  int count = 0;
+};
+LiveWorks& Works() {
+  static auto* running = new LiveWorks;
+  return *running;
+}
+
+}  // namespace
+
+Worker::Worker(const char* name, std::function<void(std::stop_token)> work)
+    : stop_(), ended_(std::make_shared<std::atomic<bool>>(false)) {
+  LiveWorks& works = Works();
+  {
+    const std::lock_guard lock(works.mutex);
+    ++works.count;
+  }
+  std::thread([name, work = std::move(work), stop = stop_.get_token(), ended = ended_] {
+    NameThread(name);
+    work(stop);
+    LiveWorks& running = Works();
+    const std::lock_guard lock(running.mutex);
+    ended->store(true);
+    --running.count;
+    running.ended.notify_all();
+  }).detach();
+}
+
+Worker& Worker::operator=(Worker&& other) noexcept {
+  if (this != &other) {
+    Stop();
+    stop_ = std::move(other.stop_);
+    ended_ = std::move(other.ended_);
+  }
+  return *this;
+}
+
+void Worker::Stop() {
+  if (stop_.stop_possible()) stop_.request_stop();
+}
+
+bool WorkersEnded(std::chrono::milliseconds timeout) {
+  LiveWorks& works = Works();
+  std::unique_lock lock(works.mutex);
+  return works.ended.wait_for(lock, timeout, [&] { return works.count == 0; });
 }
 
 }  // namespace velmora::platform

@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <atomic>
 #include <cstdio>
-#include <latch>
 #include <random>
 
 #include "catalogue/browser.h"
@@ -165,7 +164,7 @@ class TestBrowser : public QObject {
     f.show(f.tree / "b");
     QVERIFY(f.browser.Bar().empty());
     QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));  // loaded: all, in either mode
-    f.browser.SetOrder(ChipOrder::Count);  // the chips in another order
+    f.browser.SetOrder(ChipOrder::Count);                       // the chips in another order
     QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
     f.browser.SetOrder(ChipOrder::Name);
     QCOMPARE(f.chips, (Strings{"aa", "bb", "cc"}));
@@ -240,14 +239,10 @@ class TestBrowser : public QObject {
   void reopensFromTheKeptListing() {
     QFETCH(QString, how);
     const bool damaged = how == "kept file damaged";
-    std::atomic<bool> hold = false;
-    std::latch latch{1};
     FaultyFileSystem fs;
-    fs.opening = [&](std::string_view path) {
-      if (hold && path.ends_with("/k/")) latch.wait();
-    };
+    HeldCalls held("/k/");
+    fs.opening = held.Hook();
     Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
-    std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
     for (const char* name : {"k/a b", "k/gone", "k/old", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
       f.tree.createFile(name);
     f.show(f.tree / "k", "u,");
@@ -260,7 +255,7 @@ class TestBrowser : public QObject {
     QVERIFY(QDir(QString::fromStdString(f.tree / "k/s")).removeRecursively());
     for (const char* name : {"k/made top", "k/s/y", "k/s/w", "k/s/t/deep"}) f.tree.createFile(name);
     if (damaged) std::fclose(std::fopen(kept.c_str(), "w"));
-    hold = true;
+    held.Hold();
     f.browser.Show(0);
     if (damaged) {
       QTRY_VERIFY(statOf(kept).st_mode == 0);
@@ -276,7 +271,7 @@ class TestBrowser : public QObject {
       return;
     }
     f.browser.AddBarTag("y", "auto");  // a filter chosen meanwhile holds
-    release.reset();
+    held.Release();
     f.settle();
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);
     QCOMPARE(f.rows(), Strings{f.tree / "k/s/y"});
@@ -298,6 +293,35 @@ class TestBrowser : public QObject {
     QTRY_COMPARE(keptNow(), fresh);
   }
 
+  // The owner's thread never waits for a thread held in the file system (a stat or an open
+  // that does not return, as on a share whose server is gone): not to show another folder,
+  // to read the folder again, nor to close.
+  void neverWaitsForTheFileSystem_data() {
+    QTest::addColumn<QString>("held");  // a file's stat for its facts, or a folder's open
+    QTest::addColumn<QString>("then");
+    for (const char* held : {"facts", "walk"})
+      for (const char* then : {"switch", "rescan", "close"})
+        QTest::addRow("%s, %s", held, then) << QString(held) << QString(then);
+  }
+  void neverWaitsForTheFileSystem() {
+    QFETCH(QString, held);
+    QFETCH(QString, then);
+    FaultyFileSystem fs;
+    HeldCalls calls(held == "facts" ? "stuck" : "/d/");
+    (held == "facts" ? fs.stating : fs.opening) = calls.Hook();
+    auto f = std::make_unique<Fixture>();
+    f->tree.createFile("d/stuck"), f->tree.createFile("o/x");
+    if (held == "walk") calls.Hold();
+    QVERIFY(f->browser.Commit([&](FolderStore& s) { return s.Append(f->tree / "d", ""); }).ok());
+    f->browser.Show(0);
+    if (held == "facts") f->settle(), calls.Hold(), f->browser.WantFacts();
+    QTRY_VERIFY(calls.Waiting());
+    if (then == "switch") f->show(f->tree / "o");
+    if (then == "rescan") f->browser.Rescan();
+    if (then == "close") f.reset();
+    QVERIFY(!calls.Late());
+  }
+
   // Stopping, or removing the folder, ends a load that waits on a folder at once; what
   // was listed stays, or goes with the folder.
   void stopsWithoutWaiting_data() {
@@ -307,11 +331,11 @@ class TestBrowser : public QObject {
   }
   void stopsWithoutWaiting() {
     QFETCH(bool, remove);
-    std::latch latch{1};  // folders named "slow" wait for it
     FaultyFileSystem fs;
-    fs.opening = [&](std::string_view path) { path.ends_with("/slow/") ? latch.wait() : void(); };
+    HeldCalls held("/slow/");  // folders named "slow" wait
+    fs.opening = held.Hook();
+    held.Hold();
     Fixture f;
-    std::shared_ptr<void> opened(nullptr, [&](void*) { latch.count_down(); });
     f.tree.createFile("g/first.txt");
     f.tree.createFile("g/slow/never.txt");
     QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "g", ""); }).ok());
@@ -331,7 +355,7 @@ class TestBrowser : public QObject {
     f.tree.createFile("h/x");  // another folder, shown at once: the stopped load is not waited for
     f.show(f.tree / "h");
     QCOMPARE(f.names(), Strings{"x"});
-    opened.reset();  // read again, whole: the stop is forgotten
+    held.Release();  // read again, whole: the stop is forgotten
     f.browser.Show(0);
     f.settle();
     QVERIFY(!f.browser.Progress().stopped && f.names().size() == 2);

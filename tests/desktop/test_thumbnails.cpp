@@ -3,6 +3,7 @@
 
 #include "desktop/shell.h"
 #include "desktop/thumbnails.h"
+#include "support/faulty_fs.h"
 #include "support/testdir.h"
 
 using velmora::platform::ThumbnailCache;
@@ -105,6 +106,21 @@ class TestThumbnails : public QObject {
              std::vector<std::string>{large.substr(large.rfind('/') + 1)});
     QCOMPARE(statOf(large).st_mode & 0777, 0600u);
     if (row[0].isEmpty()) QCOMPARE(statOf(dir / "cache/large").st_mode & 0777, 0700u);
+  }
+
+  // Going while a picture's read is held in the file system, the finder waits for nothing.
+  void goesWithoutWaiting() {
+    TestDir dir;
+    dir.createFile("stuck.png");
+    FaultyFileSystem fs;
+    HeldCalls calls("stuck.png");
+    fs.opening = calls.Hook();
+    calls.Hold();
+    auto finder = std::make_unique<velmora::platform::Thumbnailer>(ThumbnailCache(dir / "cache"));
+    finder->Request(dir / "stuck.png");
+    QTRY_VERIFY(calls.Waiting());
+    finder.reset();
+    QVERIFY(!calls.Late());
   }
 };
 

@@ -19,9 +19,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <atomic>
-#include <latch>
-
 #include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
 #include "mainwindow/form_controls.h"
@@ -233,13 +230,9 @@ class TestForm1 : public QObject {
   void commandWhileReading() {
     QFETCH(QString, state);
     QFETCH(QString, answers);
-    std::atomic<bool> hold = false;
-    std::latch latch{1};
     FaultyFileSystem fs;
-    fs.opening = [&](std::string_view path) {
-      hold&& path.ends_with("/slow/") ? latch.wait() : void();
-    };
-    std::shared_ptr<void> release(nullptr, [&](void*) { latch.count_down(); });
+    HeldCalls held("/slow/");
+    fs.opening = held.Hook();
     TestDir tree;
     for (const char* name : {"t/a", "t/b", "t/s/c", "t/s/slow/d", "out/o"}) tree.createFile(name);
     for (int i = 0; i < 200; ++i) tree.createFile("t/s/f" + std::to_string(i));  // to scroll
@@ -255,7 +248,7 @@ class TestForm1 : public QObject {
       namespace fs = std::filesystem;
       fs::last_write_time(tree / "t", fs::last_write_time(tree / "t") - std::chrono::hours(1));
     }
-    hold = state != "loaded";
+    if (state != "loaded") held.Hold();
     w.find<QListWidget>("lstFolders")->setCurrentRow(0);
     // The row chosen: of t/s/c, which a fresh reading moves, else of t/a, read first.
     const std::string chosen = tree / (state == "reading" ? "t/a" : "t/s/c");
@@ -275,7 +268,7 @@ class TestForm1 : public QObject {
     QFETCH(QString, command);
     w.find<QPushButton>(qPrintable("cmd" + command))->click();
     QVERIFY(w.dialogs.allAnswered());
-    release.reset();
+    held.Release();
     const catalogue::PathList scanned = catalogue::ScanFolder(tree / "t");
     Strings fresh(scanned.begin(), scanned.end());
     if (sorted)

@@ -3,13 +3,21 @@
 // calls with chosen errors: full disks, read errors, refused permissions, other devices.
 #include <dirent.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <latch>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/threads.h"
 
 // A call that fails when a rule says so, else is the real one's.
 #define VELMORA_FAULTY(type, name, call, params, args) \
@@ -21,7 +29,11 @@
 class FaultyFileSystem final : public velmora::platform::FileSystem {
  public:
   FaultyFileSystem() : real_(*velmora::platform::SetFileSystem(this)) {}
-  ~FaultyFileSystem() override { velmora::platform::SetFileSystem(&real_); }
+  // The program's threads it let go of may still be in a call: gone before this goes.
+  ~FaultyFileSystem() override {
+    (void)velmora::platform::WorkersEnded(std::chrono::seconds(60));
+    velmora::platform::SetFileSystem(&real_);
+  }
 
   // "write 3 ENOSPC, read 0 EIO": the third write from now fails with ENOSPC, and every
   // read with EIO. Error 0 makes a read or write return 0, as at the end of a file or on
@@ -41,6 +53,7 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   bool shortWrites = false;  // each write takes half of what it is given
   bool untyped = false;      // folder reads leave every entry's type unknown
   std::function<void(std::string_view path)> opening;  // called before each open
+  std::function<void(std::string_view path)> stating;  // and stat
 
   int OpenAt(int d, const char* p, int f, mode_t m) override {
     if (opening) opening(p);
@@ -71,7 +84,11 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   VELMORA_FAULTY(ssize_t, ReadLink, "readlink", (const char* p, char* b, std::size_t n), (p, b, n))
   VELMORA_FAULTY(int, UnlinkAt, "unlink", (int d, const char* p, int f), (d, p, f))
   VELMORA_FAULTY(int, Mkdir, "mkdir", (const char* p, mode_t m), (p, m))
-  VELMORA_FAULTY(int, StatAt, "stat", (int d, const char* p, struct stat* s, int f), (d, p, s, f))
+  int StatAt(int d, const char* p, struct stat* s, int f) override {
+    if (stating) stating(p);
+    if (const auto failed = hit("stat", p)) return *failed;
+    return real_.StatAt(d, p, s, f);
+  }
   VELMORA_FAULTY(int, Fstatfs, "statfs", (int fd, struct statfs* s), (fd, s))
   VELMORA_FAULTY(int, AccessAt, "access", (int d, const char* p, int m, int f), (d, p, m, f))
   VELMORA_FAULTY(int, Flock, "flock", (int fd, int o), (fd, o))
@@ -95,4 +112,47 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
 
   velmora::platform::FileSystem& real_;
   std::vector<Rule> rules_;
+};
+
+// Holds the calls whose paths end with suffix, on any thread, as a share whose server is
+// gone would, from Hold() until released (by Release() or as it goes); a watchdog releases
+// them after 10 s and says so (Late()): no thread of the test may have waited that long.
+// Hook() goes into a FaultyFileSystem's opening or stating; declare this after it.
+class HeldCalls {
+ public:
+  explicit HeldCalls(std::string suffix) : s_(std::make_shared<State>()) {
+    s_->suffix = std::move(suffix);
+    watchdog_ = std::jthread([s = s_](std::stop_token stop) {
+      std::mutex m;
+      std::unique_lock lock(m);
+      (void)std::condition_variable_any().wait_for(lock, stop, std::chrono::seconds(10),
+                                                   [] { return false; });
+      if (stop.stop_requested() || s->released.exchange(true)) return;
+      s->late = true;
+      s->latch.count_down();
+    });
+  }
+  ~HeldCalls() { Release(); }
+  std::function<void(std::string_view)> Hook() const {
+    return [s = s_](std::string_view path) {
+      if (!s->held || s->released || !path.ends_with(s->suffix)) return;
+      s->waiting = true;
+      s->latch.wait();
+    };
+  }
+  void Hold() { s_->held = true; }
+  bool Waiting() const { return s_->waiting; }
+  bool Late() const { return s_->late; }
+  void Release() {
+    if (!s_->released.exchange(true)) s_->latch.count_down();
+  }
+
+ private:
+  struct State {
+    std::string suffix;
+    std::latch latch{1};
+    std::atomic<bool> held = false, waiting = false, released = false, late = false;
+  };
+  std::shared_ptr<State> s_;
+  std::jthread watchdog_;  // last: stopped first
 };
