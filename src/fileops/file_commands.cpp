@@ -62,7 +62,7 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation,
   return Each(words, targets, [&](const std::string& entry) {
     const std::string target = platform::JoinPath(folder, FileNameOf(entry));
     const Status status = operation(shell_, batch, entry, target);
-    if (step && status.ok()) step->changes.push_back({target, entry, {}});
+    if (step && status.ok()) Record(*step, target, entry);
     return status;
   });
 }
@@ -118,9 +118,15 @@ void FileCommands::Rename() {
   }
   undo_ = {"Rename", {}};
   if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
-    undo_.changes.push_back({folder + answer, current, {}});
+    Record(undo_, folder + answer, current);
   // Rescanned either way: a failure may be a file that changed meanwhile.
   list_.Rescan(true);
+}
+
+void FileCommands::Record(UndoStep& step, const std::string& now, const std::string& was) {
+  // A file whose place cannot be read now has nothing to come back from.
+  if (platform::Moved moved = platform::MarkMoved(now, was); !moved.now.empty())
+    step.changes.push_back({std::move(moved), {}});
 }
 
 std::string FileCommands::UndoText() const {
@@ -139,9 +145,7 @@ void FileCommands::Undo() {
   const std::string status =
       Each({"Undo", "Undone", "undone", "undo"}, step.changes, [&](const Change& change) {
         const Status done = !change.trashed.entry.empty() ? platform::Untrash(change.trashed)
-                            : step.noun == std::string_view("Rename")
-                                ? platform::Rename(change.now, change.was)
-                                : ShellMoveBack(shell_, change.now, change.was);
+                                                          : ShellMoveBack(shell_, change.moved);
         if (!done.ok() && !done.Cancelled()) stayed += "\n" + done.message();
         return done;
       });

@@ -39,7 +39,8 @@ class FileCommands {
   void Delete();
   void Rename();
   // Takes back the last Delete, Move To or Rename that acted on files, as far as that
-  // replaces nothing; one level. The files that stay are named in one error window.
+  // replaces nothing; one level. Only the files the command left go back, and only into
+  // the folders they came from; the files that stay are named in one error window.
   void Undo();
   // The words of the Undo entry: "Undo Delete of 3 files"; empty when nothing is to undo.
   std::string UndoText() const;
@@ -53,9 +54,10 @@ class FileCommands {
     const char* verb;
   };
   using ToFolder = Status (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
-  // One file a command changed: where it is now and where it was, or where in the trash.
+  // One file a command changed: where it is now and where it was, or where in the trash,
+  // marked so that Undo takes back that file alone.
   struct Change {
-    std::string now, was;
+    platform::Moved moved;
     platform::TrashedAs trashed;
   };
   // What the last command that acted on files changed. A command stopped before it acted
@@ -65,6 +67,8 @@ class FileCommands {
     std::vector<Change> changes;
   };
 
+  // Adds to step the file Move To or Rename put at now from was, marked.
+  static void Record(UndoStep& step, const std::string& now, const std::string& was);
   // The selected entries, or the current entry alone when none is selected; none
   // when there is no current entry either.
   std::vector<std::string> Targets() const;

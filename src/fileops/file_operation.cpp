@@ -90,9 +90,9 @@ Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
   return Replacing(shell, batch, from, to, platform::Move);
 }
 
-Status ShellMoveBack(platform::Shell& shell, const std::string& from, const std::string& to) {
+Status ShellMoveBack(platform::Shell& shell, const platform::Moved& moved) {
   std::unique_ptr<platform::Progress> window;
-  return platform::Move(from, to, false, InWindow(shell, window, to));
+  return platform::MoveBack(moved, InWindow(shell, window, moved.was));
 }
 
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {

@@ -31,9 +31,9 @@ Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
 Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
-// Moves from back to to, never replacing and without a question; a failure is left to the
-// caller to tell.
-Status ShellMoveBack(platform::Shell& shell, const std::string& from, const std::string& to);
+// Moves the file a Move To or Rename moved back (platform::MoveBack), never replacing and
+// without a question; a failure is left to the caller to tell.
+Status ShellMoveBack(platform::Shell& shell, const platform::Moved& moved);
 // Never replaces an existing file.
 Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to);
 

@@ -8,6 +8,12 @@
 
 namespace velmora::platform {
 
+FileFacts FactsOf(const struct stat& st) {
+  return {static_cast<std::int64_t>(st.st_size),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
+              static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
+}
+
 void ReadFacts(const std::string& folder, std::span<const std::string_view> names,
                FileFacts* out) {
   // Names relative to the folder opened once: the path is not walked again for each.
@@ -21,9 +27,7 @@ void ReadFacts(const std::string& folder, std::span<const std::string_view> name
     if (Fs().StatAt(dir, name.c_str(), &st, 0) != 0 &&
         (errno != ENOENT || Fs().StatAt(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0))
       continue;
-    out[i].size = static_cast<std::int64_t>(st.st_size);
-    out[i].modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                      static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    out[i] = FactsOf(st);
   }
   if (dir >= 0) Fs().Close(dir);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // What the file list can show of a file beside its path: its size and when it changed.
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <cstdint>
 #include <span>
@@ -15,6 +17,9 @@ struct FileFacts {
   bool Known() const { return size >= 0; }
   friend bool operator==(const FileFacts&, const FileFacts&) = default;
 };
+
+// The facts stat gave.
+FileFacts FactsOf(const struct stat& st);
 
 // The facts of each of names in folder into out, one stat each: a link as what it leads
 // to, a dangling one as itself; unknown for what cannot be read.

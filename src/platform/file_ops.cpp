@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <ctime>
 #include <set>
@@ -30,9 +31,19 @@ namespace {
 constexpr std::string_view kTempPrefix = ".velmora-copy-";
 constexpr time_t kStaleAfter = 24 * 60 * 60;
 
+// A folder opened to act in with the *at calls, never to read.
+constexpr int kFolderPath = O_PATH | O_DIRECTORY | O_CLOEXEC;
+
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
+
+FileMark MarkOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+          FactsOf(st)};
+}
+
+std::string NameOf(const std::string& path) { return path.substr(path.rfind(kPathSeparator) + 1); }
 
 // "<what>: <reason>", the reason the system's text for error unless given.
 Status Fail(const std::string& what, int error, const std::string& reason = {}) {
@@ -118,20 +129,25 @@ int LinkOpenFile(int fd, const std::string& path) {
   return fs.LinkAt(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
 }
 
-// Renames without ever replacing an existing target: EEXIST when there is one.
-int RenameNoReplace(const std::string& from, const std::string& to) {
+// Renames from in the folder fromDir to to in toDir without ever replacing an existing
+// target: EEXIST when there is one.
+int RenameNoReplaceAt(int fromDir, const char* from, int toDir, const char* to) {
   FileSystem& fs = Fs();
-  if (fs.RenameAt2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (fs.RenameAt2(fromDir, from, toDir, to, RENAME_NOREPLACE) == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
   // File systems without it: a hard link fails atomically when the target exists.
-  if (fs.Link(from.c_str(), to.c_str()) == 0) {
-    fs.Unlink(from.c_str());
+  if (fs.LinkAt(fromDir, from, toDir, to, 0) == 0) {
+    fs.UnlinkAt(fromDir, from, 0);
     return 0;
   }
   if (errno == EEXIST) return EEXIST;
   struct stat st;
-  if (fs.Lstat(to.c_str(), &st) == 0) return EEXIST;
-  return fs.Rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+  if (fs.StatAt(toDir, to, &st, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
+  return fs.RenameAt2(fromDir, from, toDir, to, 0) == 0 ? 0 : errno;
+}
+
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  return RenameNoReplaceAt(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str());
 }
 
 // Moves the named temp to target (over a file there only when replace). temp is
@@ -256,13 +272,104 @@ Status MoveAcross(const std::string& from, const std::string& to, const struct s
     Status status;
     const int in = OpenSource(from, what, opened, status);
     if (in < 0) return status;
-    error = CopyInto(in, opened, to, replace, progress);
+    // Only the file looked at: another put in its place meanwhile is not moved.
+    error = SameFile(opened, source) ? CopyInto(in, opened, to, replace, progress) : EAGAIN;
     fs.Close(in);
+    if (error == EAGAIN) return Fail(what, error, "another file took its place meanwhile");
   }
   if (error != 0) return Fail(what, error);
   if (fs.Unlink(from.c_str()) != 0)
     return Fail("Copied " + Quoted(from) + " but cannot remove it", errno);
   return {};
+}
+
+// The folder of path as it is now, links followed: its real path as the system reads it
+// back from the open folder (the path as given where /proc is not mounted), and which
+// folder it is. An empty folder when it cannot be opened.
+Origin OriginOf(const std::string& path) {
+  FileSystem& fs = Fs();
+  const std::string folder = ParentFolder(path);
+  const int dir = fs.Open(folder.c_str(), kFolderPath);
+  struct stat st;
+  Origin origin;
+  if (dir >= 0 && fs.Fstat(dir, &st) == 0) {
+    std::string real(PATH_MAX, '\0');
+    const ssize_t n =
+        fs.ReadLink(("/proc/self/fd/" + std::to_string(dir)).c_str(), real.data(), real.size());
+    real.resize(n > 0 && n < PATH_MAX ? static_cast<std::size_t>(n) : 0);
+    origin = {real.starts_with(kPathSeparator) ? real : folder, {st.st_dev, st.st_ino}};
+  }
+  if (dir >= 0) fs.Close(dir);
+  return origin;
+}
+
+// Opens the folder origin names, one part of its path at a time following no link, to act
+// in; -1 with status saying why (what first) when it is gone or no longer that folder.
+int OpenOrigin(const Origin& origin, const std::string& original, const std::string& what,
+               Status& status) {
+  FileSystem& fs = Fs();
+  const std::string& path = origin.folder;
+  int dir = path.empty() ? -1 : fs.Open(path.starts_with(kPathSeparator) ? "/" : ".", kFolderPath);
+  int error = path.empty() ? ENOTDIR : dir < 0 ? errno : 0;
+  for (std::size_t at = 0; dir >= 0 && at < path.size();) {
+    const std::size_t end = std::min(path.find(kPathSeparator, at), path.size());
+    const std::string part = path.substr(at, end - at);
+    at = end + 1;
+    if (part.empty()) continue;
+    const int next = fs.OpenAt(dir, part.c_str(), kFolderPath | O_NOFOLLOW, 0);
+    error = next < 0 ? errno : 0;
+    fs.Close(dir);
+    dir = next;
+  }
+  struct stat st;
+  if (dir >= 0) {
+    error = fs.Fstat(dir, &st) != 0                       ? errno
+            : FolderId{st.st_dev, st.st_ino} == origin.id ? 0
+                                                          : ENOTDIR;
+    if (error == 0) return dir;
+    fs.Close(dir);
+  }
+  // A link in the path, opened without being followed, is no folder.
+  const bool other = error == ENOTDIR || error == ELOOP;
+  status = error == ENOENT
+               ? Fail(what, error, "its folder " + Quoted(ParentFolder(original)) + " is gone")
+               : Fail(what, error, other ? "its folder is no longer the folder it came from" : "");
+  return -1;
+}
+
+// Moves the file moved marks from its place now back to its old path, into the folder it
+// came from, never replacing. absent: the reason when nothing is at its place now;
+// replaced: when another file is.
+Status PutBack(const Moved& moved, const std::string& what, const std::string& absent,
+               const std::string& replaced, const CopyProgress& progress) {
+  FileSystem& fs = Fs();
+  const std::string from = NameOf(moved.now), to = NameOf(moved.was);
+  const int source = fs.Open(ParentFolder(moved.now).c_str(), kFolderPath);
+  int target = -1;
+  struct stat st;
+  Status status;
+  if (source < 0 || fs.StatAt(source, from.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    status = Fail(what, errno, errno == ENOENT ? absent : "");
+  } else if (const FileMark mark = MarkOf(st); mark != moved.file) {
+    const bool same = mark.device == moved.file.device && mark.inode == moved.file.inode;
+    status = Fail(what, EINVAL, same ? "it has been changed since" : replaced);
+  } else if ((target = OpenOrigin(moved.from, moved.was, what, status)) >= 0) {
+    struct stat there;
+    int error = fs.StatAt(target, to.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0
+                    ? EEXIST
+                    : RenameNoReplaceAt(source, from.c_str(), target, to.c_str());
+    // Across file systems, copied into the folder the descriptor holds, whatever its path.
+    if (error == EXDEV) {
+      status = MoveAcross(moved.now, "/proc/self/fd/" + std::to_string(target) + "/" + to, st,
+                          false, what, progress);
+      error = status.InTheWay() ? EEXIST : 0;
+    }
+    if (error != 0)
+      status = Fail(what, error, error == EEXIST ? "a file of that name is there now" : "");
+  }
+  for (const int dir : {source, target})
+    if (dir >= 0) fs.Close(dir);
+  return status;
 }
 
 std::string TrashFile(const std::string& trash, const std::string& entry) {
@@ -311,7 +418,8 @@ void FindTrashed(const std::string& path, const struct stat& source, TrashedAs& 
       const std::string entry = TrashEntryName(name, n);
       if (fs.Lstat(TrashInfo(trash, entry).c_str(), &st) != 0) break;
       if (fs.Lstat(TrashFile(trash, entry).c_str(), &st) == 0 && SameFile(st, source)) {
-        where = {trash, entry, path, st.st_dev, st.st_ino};
+        if (Origin from = OriginOf(path); !from.folder.empty())
+          where = {trash, entry, path, MarkOf(st), std::move(from)};
         return;
       }
     }
@@ -388,29 +496,29 @@ Status Trash(const std::string& path, TrashedAs* where) {
   return {ENOTRECOVERABLE, Quoted(path) + " cannot be moved to the trash (" + reason + ")"};
 }
 
+Moved MarkMoved(const std::string& now, const std::string& was) {
+  Moved moved{{}, was, {}, OriginOf(was)};
+  struct stat st;
+  if (!moved.from.folder.empty() && Fs().Lstat(now.c_str(), &st) == 0)
+    moved.now = now, moved.file = MarkOf(st);
+  return moved;
+}
+
+Status MoveBack(const Moved& moved, const CopyProgress& progress) {
+  return PutBack(moved, "Cannot put " + Quoted(moved.now) + " back as " + Quoted(moved.was),
+                 "it is not there any more", "another file is at its place now", progress);
+}
+
 Status Untrash(const TrashedAs& trashed) {
   const std::string what = "Cannot put " + Quoted(trashed.original) + " back from the trash";
-  const std::string there = "a file of that name is there now";
-  FileSystem& fs = Fs();
-  const std::string file = TrashFile(trashed.trash, trashed.entry);
-  struct stat st;
-  // Anything at the place, even a dangling link, stays.
-  if (fs.Lstat(trashed.original.c_str(), &st) == 0) return Fail(what, EEXIST, there);
-  if (trashed.entry.empty() || fs.Lstat(file.c_str(), &st) != 0 || st.st_dev != trashed.device ||
-      st.st_ino != trashed.inode) {
-    return Fail(what, ENOENT, "it is no longer in the trash");
-  }
-  const int error = RenameNoReplace(file, trashed.original);
-  if (error == EXDEV) {
-    if (Status moved = Move(file, trashed.original, false); !moved.ok()) return moved;
-  } else if (error == ENOENT) {  // the entry is there: the folder is not
-    return Fail(what, error, "its folder " + Quoted(ParentFolder(trashed.original)) + " is gone");
-  } else if (error != 0) {
-    return Fail(what, error, error == EEXIST ? there : "");
-  }
+  const std::string gone = "it is no longer in the trash";
+  if (trashed.entry.empty()) return Fail(what, ENOENT, gone);
+  const Status status = PutBack(
+      {TrashFile(trashed.trash, trashed.entry), trashed.original, trashed.file, trashed.from}, what,
+      gone, gone, {});
   // The file is back whatever comes of this: a leftover entry only shows broken in the trash.
-  fs.Unlink(TrashInfo(trashed.trash, trashed.entry).c_str());
-  return {};
+  if (status.ok()) Fs().Unlink(TrashInfo(trashed.trash, trashed.entry).c_str());
+  return status;
 }
 
 Status Delete(const std::string& path) {

@@ -49,7 +49,9 @@ class TestFileCommands : public QObject {
   // program opens the file), ! (Cancel in the progress window), to "Replace it?" y, Y(es to
   // all), n, N(o to all), c(ancel); for Rename first the name typed ("_": a blank, "|": NUL, "-":
   // none). rescan: -1 none, 0 unless the folder is being read, 1 always. After ":", Undo: u (undo),
-  // a digit (an "old" file made at that row's old place), - (the folder removed), K (a Delete not
+  // a digit (an "old" file made at that row's old place; after +, another program's "old" file
+  // put in the place the command gave that row's file; after %, that file written over), -
+  // (the folder removed), @ (the folder replaced by a link to "out"), K (a Delete not
   // confirmed). files: what "out" | the folder hold after ("*": still old), ">" the row opened.
   void commands_data() {
     for (const char* column : {"command", "selection", "gone", "waiting", "answers", "status"})
@@ -97,13 +99,21 @@ class TestFileCommands : public QObject {
         "Undone 1 of 2 files; 1 not undone", "| a b c* d", 1);
     row("delete, undone, its folder gone", "delete", "0", "", "", "k:-eu",
         "Undone 0 of 1 file; 1 not undone", "|", 1);
+    row("delete, undone, its folder now a link", "delete", "02", "", "", "k:@eu",
+        "Undone 0 of 2 files; 2 not undone", "|", 1);
     row("delete, undone twice", "delete", "0", "", "", "k:uu", "Nothing to undo", "| a b c d", 1);
     row("move, undone but for a file in its place", "move", "01", "", "", "p:1eu",
         "Undone 1 of 2 files; 1 not undone", "b | a b* c d", 1);
+    row("move, undone but for a file put in the place of one", "move", "01", "", "", "p:+0eu",
+        "Undone 1 of 2 files; 1 not undone", "a* | b c d", 1);
+    row("move, undone but for a file changed since", "move", "01", "", "", "p:%1eu",
+        "Undone 1 of 2 files; 1 not undone", "b* | a c d", 1);
     row("move, undone after a Delete not confirmed", "move", "0", "", "", "p:Ku", "Undo Complete",
         "| a b c d", 1);
     row("rename, undone but for a file in its place", "rename", "=2", "", "", "r :2eu",
         "Undone 0 of 1 file; 1 not undone", "| a b c* d r", 1);
+    row("rename, undone but for a file put in its place", "rename", "=2", "", "", "r :+2eu",
+        "Undone 0 of 1 file; 1 not undone", "| a b d r*", 1);
     row("open the current entry", "open", "0=1", "", "", "", "", "| a b c d >b", -1);
     row("open, no program for it", "open", "=3", "", "", "e", "", "| a b c d >d", -1);
   }
@@ -161,12 +171,28 @@ class TestFileCommands : public QObject {
      std::array{&FC::CopyTo, &FC::MoveTo, &FC::Delete, &FC::Rename, &FC::Open}.at(which))();
     std::string stayed = list.current;
     if (answers.contains(':')) list.rescan = -1;  // from here, Undo's own
+    // Where the command put row r's file.
+    const auto put = [&](QChar r) {
+      return command == "rename" ? "tree/" + typing.toStdString() : "out/" + name(r);
+    };
+    std::string reason;  // why the file that stayed did, in the error window
+    QChar before;
     for (const QChar step : answers.section(':', 1)) {
-      if (step.isDigit())
+      const bool moved = step.isDigit() && (before == '+' || before == '%');
+      if (moved) stayed = list.rows.at(step.digitValue());
+      if (moved && before == '+')  // a new file of its own, as an editor saves
+        dir.createFile("new", "old"), std::filesystem::rename(dir / "new", dir / put(step)),
+            reason = "another file is at its place now";
+      if (moved && before == '%') dir.createFile(put(step), "old"), reason = "changed since";
+      if (step.isDigit() && !moved)
         dir.createFile("tree/" + name(step), "old"), stayed = dir / "tree/" + name(step);
+      if (step == '@')
+        std::filesystem::remove_all(dir / "tree"), dir.createLink("tree", "out"),
+            reason = "its folder is no longer the folder it came from";
       if (step == '-') std::filesystem::remove_all(dir / "tree");
       if (step == 'K') commands.Delete();
       if (step == 'u') commands.Undo();
+      before = step;
     }
     if (answers.endsWith('u')) QCOMPARE(commands.UndoText(), "");  // nothing left to undo
     QVERIFY(dialogs.allAnswered());
@@ -193,8 +219,10 @@ class TestFileCommands : public QObject {
       if (shown.kind == "replace") asked += letter(shown.text.substr(out.size()));
       if (shown.kind == "error" && command == "open")
         QVERIFY(shown.text.ends_with(": no program is set to open this kind of file"));
-      if (shown.kind == "error" && answers.contains(':'))  // naming the file that stayed
-        QVERIFY(shown.text.find(platform::Quoted(stayed)) != std::string::npos);
+      if (shown.kind == "error" && answers.contains(':'))  // naming the file that stayed, and why
+        QVERIFY2(shown.text.find(platform::Quoted(stayed)) != std::string::npos &&
+                     shown.text.find(reason) != std::string::npos,
+                 shown.text.c_str());
       if (shown.kind == "input")  // it starts from the current entry's name
         QCOMPARE(shown.text, "please input new file name [" + name(selection.back()) + "]");
     }

@@ -25,8 +25,9 @@ class TestFileOps : public QObject {
   // As a program started without standard input: descriptor 0 is handed out like any other.
   void initTestCase() { ::close(0); }
 
-  // c(opy), m(ove) or r(ename) FROM TO ("|": a NUL byte), faults (FaultyFileSystem), then
-  // " = " and how the error message ends, "+" when the target is made all the same.
+  // c(opy), m(ove), r(ename) or b(ack: moved back by Undo as if a Move To had put it at FROM)
+  // FROM TO ("|": a NUL byte), faults (FaultyFileSystem), then " = " and how the error message
+  // ends, "+" when the target is made all the same.
   // A failure names the file, and leaves the source as it was and nothing else behind.
   void operations_data() {
     QTest::addColumn<QString>("op");
@@ -71,6 +72,12 @@ class TestFileOps : public QObject {
              "across, full:m a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on device",
              "across, source stays:m a dst/a rename 1 EXDEV, unlink 0 EACCES = +but cannot remove "
              "it: Permission denied",
+             "back:b a dst/a",
+             "back, no no-replace renames:b a dst/a rename 1 EINVAL",
+             "back across file systems, into the folder it came from:b a dst/a rename 1 EXDEV",
+             "link back across:b link dst/l rename 1 EXDEV",
+             "back across, full:b a dst/a rename 1 EXDEV, write 2 ENOSPC = : No space left on "
+             "device",
              "rename:r a b",
              "to itself:r a a",
              "no no-replace renames:r a b rename 1 EINVAL",
@@ -108,12 +115,14 @@ class TestFileOps : public QObject {
     std::string from = d / part[1].toStdString(), to = d / part[2].toStdString();
     for (std::string* path : {&from, &to}) std::replace(path->begin(), path->end(), '|', '\0');
     QStringList after = tree();
+    const Moved marked = part[0] == "b" ? MarkMoved(from, to) : Moved{};
     const std::size_t open = openDescriptors();
     FaultyFileSystem fs;
     fs.shortWrites = call.endsWith("short");
     fs.fail(call.section(' ', 3).toStdString());
-    const Status status =
-        part[0] == "r" ? Rename(from, to) : (part[0] == "m" ? Move : Copy)(from, to, false, {});
+    const Status status = part[0] == "r"   ? Rename(from, to)
+                          : part[0] == "b" ? MoveBack(marked)
+                                           : (part[0] == "m" ? Move : Copy)(from, to, false, {});
     QCOMPARE(status.ok(), reason.isEmpty());
     QCOMPARE(openDescriptors(), open);
     if (status.ok() || reason.startsWith('+')) after << part[2];
