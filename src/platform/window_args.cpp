@@ -67,8 +67,6 @@ bool OneOf(std::string_view name, const std::string_view (&names)[N], bool prefi
   return false;
 }
 
-constexpr std::size_t kShownPaths = 5;
-
 }  // namespace
 
 WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd) {
@@ -125,16 +123,6 @@ CheckedFolders CheckFolders(const std::vector<std::string>& paths) {
     }
   }
   return out;
-}
-
-std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused) {
-  std::string text = "Not registered:";
-  for (std::size_t i = 0; i < refused.size() && i < kShownPaths; ++i) {
-    text += "\n" + ShortVisiblePath(refused[i].first) + " - " + refused[i].second;
-  }
-  if (refused.size() > kShownPaths)
-    text += "\nand " + std::to_string(refused.size() - kShownPaths) + " more";
-  return text;
 }
 
 std::string DisplayName(const std::string& platform, const std::string& explicitX11,

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/visible_text.h"  // DescribeRefused, for what CheckFolders refuses
+
 namespace velmora::platform {
 
 extern const char* const kWindowUsage;  // one line, for a refused command line
@@ -34,10 +36,6 @@ struct CheckedFolders {
   std::vector<std::pair<std::string, std::string>> refused;
 };
 CheckedFolders CheckFolders(const std::vector<std::string>& paths);
-
-// The refused paths for a person: each shortened to its start, a handful at most and
-// how many more, so that a flood of long arguments stays a short message.
-std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused);
 
 // The display a window opens on for Qt's platform: the Wayland socket, the X display
 // (-display first), or the platform itself for one without a server (offscreen, vnc).
