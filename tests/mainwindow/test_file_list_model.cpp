@@ -96,7 +96,7 @@ class TestFileListModel : public QObject {
   }
 
   // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
-  // folders are taken.
+  // folders are taken, spelled plainly.
   void dragAndDrop() {
     Fixture f;
     const std::string file = f.tree / "d/caf\xE9 #1.txt";
@@ -108,8 +108,9 @@ class TestFileListModel : public QObject {
     QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
     QMimeData in;
     const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
-    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
-                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
+    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder +
+                                    "../d/.//\r\nfile://host" + folder + "\nhttps://x/\n" + url +
+                                    "file:///%zz\n");
     QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
   }
 };
