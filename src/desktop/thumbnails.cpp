@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 
+#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
@@ -156,12 +157,9 @@ void Thumbnailer::Run() {
     }
     std::string thumbnail = cache_.Find(path).value_or(std::string());
     // Queued to this object's thread; dropped there if it is gone by then.
-    QMetaObject::invokeMethod(
-        this,
-        [this, path = std::move(path), thumbnail = std::move(thumbnail)] {
-          emit Ready(path, thumbnail);
-        },
-        Qt::QueuedConnection);
+    QueueCall(this, [this, path = std::move(path), thumbnail = std::move(thumbnail)] {
+      emit Ready(path, thumbnail);
+    });
   }
 }
 

@@ -9,6 +9,7 @@
 #include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
+#include "desktop/queued_call.h"
 #include "support/faulty_fs.h"
 #include "support/row_mirror.h"
 #include "support/testdir.h"
@@ -51,7 +52,7 @@ struct Fixture : BrowserView {
   explicit Fixture(Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
-            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); },
+            [this] { velmora::platform::QueueCall(&context, [this] { browser.Poll(); }); },
             std::move(watchers)) {
     browser.SetRowListener(&mirror);
   }
@@ -165,7 +166,7 @@ class TestBrowser : public QObject {
     f.show(f.tree / "b");
     QVERIFY(f.browser.Bar().empty());
     QCOMPARE(f.names(), (Strings{"cc", "cc bb", "cc bb aa"}));  // loaded: all, in either mode
-    f.browser.SetOrder(ChipOrder::Count);  // the chips in another order
+    f.browser.SetOrder(ChipOrder::Count);                       // the chips in another order
     QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
     f.browser.SetOrder(ChipOrder::Name);
     QCOMPARE(f.chips, (Strings{"aa", "bb", "cc"}));

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "catalogue/browser.h"
+#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
@@ -17,7 +18,7 @@ namespace {
 struct Fixture : catalogue::BrowserView {
   Fixture()
       : browser(tree / "folders.txt", *this,
-                [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }) {}
+                [this] { platform::QueueCall(&context, [this] { browser.Poll(); }); }) {}
   void ChipsAdded(const Strings&) override {}
   void ChipsReset() override {}
   void ProgressChanged(const catalogue::LoadProgress& p) override {
