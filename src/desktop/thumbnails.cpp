@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
@@ -166,12 +167,10 @@ Thumbnailer::Thumbnailer(ThumbnailCache cache, QObject* parent) : QObject(parent
       // there; a call still queued when it goes is dropped with it.
       MutexLock lock(queue->mutex);
       if (queue->owner == nullptr) return;
-      QMetaObject::invokeMethod(
-          queue->owner,
-          [owner = queue->owner, path = std::move(path), thumbnail = std::move(thumbnail)] {
-            emit owner->Ready(path, thumbnail);
-          },
-          Qt::QueuedConnection);
+      QueueCall(queue->owner,
+                [owner = queue->owner, path = std::move(path), thumbnail = std::move(thumbnail)] {
+                  emit owner->Ready(path, thumbnail);
+                });
     }
   });
 }

@@ -141,17 +141,18 @@ void FileCommands::Undo() {
     return;
   }
   list_.SetStatus("Start Undoing");
-  std::string stayed;
+  std::vector<std::string> stayed;
   const std::string status =
       Each({"Undo", "Undone", "undone", "undo"}, step.changes, [&](const Change& change) {
         const Status done = !change.trashed.entry.empty() ? platform::Untrash(change.trashed)
                                                           : ShellMoveBack(shell_, change.moved);
-        if (!done.ok() && !done.Cancelled()) stayed += "\n" + done.message();
+        if (!done.ok() && !done.Cancelled()) stayed.push_back(done.message());
         return done;
       });
   list_.Rescan(true);
   if (!stayed.empty())
-    shell_.dialogs().ShowError("These files stayed as they are:" + stayed, "Velmora");
+    shell_.dialogs().ShowError(platform::ShortList("These files stayed as they are:", stayed),
+                               "Velmora");
   list_.SetStatus(status);
 }
 

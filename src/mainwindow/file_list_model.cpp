@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "desktop/shown_text.h"
 #include "mainwindow/status_line.h"
@@ -273,15 +274,12 @@ void FileListModel::Resort() {
   if (atOnce) return Reorder(catalogue::SortFiles(input));
   sorting_ = true;
   sorter_.Start(std::move(input), [this, ticket = ticket_](std::vector<std::size_t> order) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, ticket, order = std::move(order)]() mutable {
-          if (ticket != ticket_) return;
-          sorting_ = false;
-          Reorder(std::move(order));
-          if (stale_) Resort();  // rows came while it sorted
-        },
-        Qt::QueuedConnection);
+    platform::QueueCall(this, [this, ticket, order = std::move(order)]() mutable {
+      if (ticket != ticket_) return;
+      sorting_ = false;
+      Reorder(std::move(order));
+      if (stale_) Resort();  // rows came while it sorted
+    });
   });
 }
 

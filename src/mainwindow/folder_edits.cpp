@@ -7,7 +7,7 @@ namespace velmora::mainwindow {
 namespace {
 
 platform::Status NoLongerListed(const std::string& path) {
-  return platform::Status::Refusal(platform::VisibleText(path) +
+  return platform::Status::Refusal(platform::ShortVisiblePath(path) +
                                    " is no longer in the folder list.");
 }
 
@@ -15,14 +15,13 @@ platform::Status NoLongerListed(const std::string& path) {
 
 std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::string>& paths,
                           bool skipListed) {
-  std::string refused;
+  std::vector<std::pair<std::string, std::string>> refused;
   for (const std::string& path : paths) {
     if (skipListed && store.Find(path) < store.size()) continue;
     if (const platform::Status added = store.Append(path, ""); !added.ok())
-      refused +=
-          (refused.empty() ? "" : "\n") + platform::VisibleText(path) + ": " + added.message();
+      refused.emplace_back(path, added.message());
   }
-  return refused;
+  return refused.empty() ? std::string() : platform::DescribeRefused(refused);
 }
 
 platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::RecordKey& key) {
@@ -91,11 +90,11 @@ std::string UserTagProblem(const std::string& tag) {
 std::string RefusedRecordsText(const std::string& storeFile,
                                const std::vector<catalogue::RefusedRecord>& refused) {
   if (refused.empty()) return {};
-  std::string text =
-      "These folders of " + storeFile + " cannot be used; they stay in the file as they are:";
-  for (const catalogue::RefusedRecord& r : refused)
-    text += "\n" + platform::ShortVisiblePath(r.path) + " - " + r.reason;
-  return text;
+  std::vector<std::pair<std::string, std::string>> paths;
+  for (const catalogue::RefusedRecord& r : refused) paths.emplace_back(r.path, r.reason);
+  return platform::DescribeRefused(paths,
+                                   "These folders of " + platform::VisibleText(storeFile) +
+                                       " cannot be used; they stay in the file as they are:");
 }
 
 }  // namespace velmora::mainwindow

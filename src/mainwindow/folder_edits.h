@@ -12,8 +12,8 @@
 
 namespace velmora::mainwindow {
 
-// Appends each of paths; with skipListed, not those listed already. Returns a line for
-// each path refused: the path, readable, and why.
+// Appends each of paths; with skipListed, not those listed already. Returns the paths
+// refused and why, as DescribeRefused words them, or empty.
 std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::string>& paths,
                           bool skipListed);
 // The record of key's path and rank, as the file now holds it, removed or given tag.

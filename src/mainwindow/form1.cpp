@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "catalogue/tags.h"
+#include "desktop/queued_call.h"
 #include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
@@ -36,13 +37,10 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
       shell_(shell),
       browser_(settings_.storeFile, *this,
                [this] {
-                 QMetaObject::invokeMethod(
-                     this,
-                     [this] {
-                       browser_.Poll();
-                       SayCount();
-                     },
-                     Qt::QueuedConnection);
+                 platform::QueueCall(this, [this] {
+                   browser_.Poll();
+                   SayCount();
+                 });
                }),
       files_(browser_, this),
       placement_(*this),

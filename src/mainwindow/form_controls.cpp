@@ -78,7 +78,7 @@ std::vector<std::string> DroppedFolders(const QMimeData& data) {
     if (url.isEmpty() || url.startsWith('#')) continue;
     std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
     if (!path) continue;
-    *path = platform::WithoutTrailingSeparator(std::move(*path));
+    *path = platform::PlainPath(*path);
     // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
     if (path->find('\0') != std::string::npos || platform::IsFolder(*path).ok())
       folders.push_back(std::move(*path));

@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <QPoint>
 #include <QSize>
-#include <QTableView>
 #include <QString>
+#include <QTableView>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,7 +100,8 @@ void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
 using platform::ShownText;
-// The local folders named by dropped addresses, without trailing separators.
+// The local folders named by dropped addresses, spelled plainly (PlainPath), so that a
+// folder listed already is found.
 std::vector<std::string> DroppedFolders(const QMimeData& data);
 // A drag is taken when it brings folders; the folders of a drop taken.
 std::vector<std::string> TakeFolderDrop(QDropEvent& drop);

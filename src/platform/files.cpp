@@ -101,8 +101,14 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t ma
 }
 
 ExclusiveLock::ExclusiveLock(const std::string& path, const LockWait& wait) {
-  fd_ = Fs().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  // Never through a link: whoever planted one would have the file it names made.
+  fd_ = Fs().Open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
   int error = fd_ < 0 ? errno : 0;
+  if (error == ELOOP) {
+    status_ =
+        Status(error, "Cannot lock " + path + ": it is a symbolic link, which is not followed");
+    return;
+  }
   // Never blocks: a lock held by a process that hangs would hang the caller with it.
   const auto until = std::chrono::steady_clock::now() + wait.limit;
   while (error == 0 && Fs().Flock(fd_, LOCK_EX | LOCK_NB) != 0) {

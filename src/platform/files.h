@@ -31,9 +31,9 @@ struct LockWait {
   std::function<void()> meanwhile;
 };
 
-// An exclusive flock on the file at path (created when missing), held until the object
-// goes. status() is ok() when it is held, Busy() when another process held it all through
-// wait.limit; its message names path.
+// An exclusive flock on the file at path (created when missing; a symbolic link at path
+// is refused, never followed), held until the object goes. status() is ok() when it is
+// held, Busy() when another process held it all through wait.limit; its message names path.
 class ExclusiveLock {
  public:
   explicit ExclusiveLock(const std::string& path, const LockWait& wait = {});

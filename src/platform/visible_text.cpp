@@ -81,4 +81,18 @@ std::string ShortVisiblePath(std::string_view path) {
   return VisibleText(path.substr(0, cut)) + (cut < path.size() ? "..." : "");
 }
 
+std::string ShortList(std::string heading, const std::vector<std::string>& lines) {
+  constexpr std::size_t kShown = 5;
+  for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) heading += "\n" + lines[i];
+  if (lines.size() > kShown) heading += "\nand " + std::to_string(lines.size() - kShown) + " more";
+  return heading;
+}
+
+std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused,
+                            std::string heading) {
+  std::vector<std::string> lines;
+  for (const auto& [path, why] : refused) lines.push_back(ShortVisiblePath(path) + " - " + why);
+  return ShortList(std::move(heading), lines);
+}
+
 }  // namespace velmora::platform

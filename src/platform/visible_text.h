@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -15,5 +17,13 @@ std::string VisibleText(std::string_view bytes);
 // A path for a message: VisibleText of its first 120 bytes, cut between characters, and
 // "..." when there was more, so that a very long path stays one line of a message.
 std::string ShortVisiblePath(std::string_view path);
+
+// A message of many lines: heading, then the first five lines, and how many more, so
+// that it stays short however many there are.
+std::string ShortList(std::string heading, const std::vector<std::string>& lines);
+// Paths refused, each with why: "PATH - why" under heading, each path cut short as
+// ShortVisiblePath does and listed as ShortList does.
+std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused,
+                            std::string heading = "Not registered:");
 
 }  // namespace velmora::platform

@@ -67,8 +67,6 @@ bool OneOf(std::string_view name, const std::string_view (&names)[N], bool prefi
   return false;
 }
 
-constexpr std::size_t kShownPaths = 5;
-
 }  // namespace
 
 WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd) {
@@ -79,8 +77,7 @@ WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::stri
     const std::string& a = args[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
       if (a.empty()) continue;
-      out.paths.push_back(
-          WithoutTrailingSeparator(a[0] == kPathSeparator || cwd.empty() ? a : JoinPath(cwd, a)));
+      out.paths.push_back(PlainPath(a, cwd));
       continue;
     }
     const std::string_view name = std::string_view(a).substr(a[1] == '-' ? 2 : 1);
@@ -114,27 +111,18 @@ CheckedFolders CheckFolders(const std::vector<std::string>& paths) {
   CheckedFolders out;
   for (const std::string& path : paths) {
     struct stat st {};
-    if (path.empty() || path.front() != '/') {
+    const std::string plain = PlainPath(path);
+    if (path.empty() || path.front() != kPathSeparator) {
       out.refused.emplace_back(path, "not an absolute path");
-    } else if (Fs().Stat(path.c_str(), &st) != 0) {
+    } else if (Fs().Stat(plain.c_str(), &st) != 0) {
       out.refused.emplace_back(path, ErrorText(errno));
     } else if (!S_ISDIR(st.st_mode)) {
       out.refused.emplace_back(path, "not a folder");
     } else {
-      out.folders.push_back(path);
+      out.folders.push_back(plain);
     }
   }
   return out;
-}
-
-std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused) {
-  std::string text = "Not registered:";
-  for (std::size_t i = 0; i < refused.size() && i < kShownPaths; ++i) {
-    text += "\n" + ShortVisiblePath(refused[i].first) + " - " + refused[i].second;
-  }
-  if (refused.size() > kShownPaths)
-    text += "\nand " + std::to_string(refused.size() - kShownPaths) + " more";
-  return text;
 }
 
 std::string DisplayName(const std::string& platform, const std::string& explicitX11,

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/visible_text.h"  // DescribeRefused, for what CheckFolders refuses
+
 namespace velmora::platform {
 
 extern const char* const kWindowUsage;  // one line, for a refused command line
@@ -16,7 +18,8 @@ extern const char* const kWindowHelp;   // --help
 // What a command line asks for. Qt's own options (-platform NAME, -style=NAME, ...) are
 // kept with their values for the toolkit; any other option is refused; "--" ends the
 // options. Every other argument is a path, made absolute from cwd (left relative when
-// cwd is empty) without a trailing separator; empty ones are dropped.
+// cwd is empty) and spelled plainly (PlainPath), so that the window it goes to finds the
+// folder listed already whatever the spelling; empty ones are dropped.
 struct WindowArgs {
   enum class Action { Open, Help, Version, Bad };
   Action action = Action::Open;
@@ -27,17 +30,13 @@ struct WindowArgs {
 };
 WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd);
 
-// Paths split into the absolute paths of existing folders, kept in order, and the others
-// with the reason each is refused.
+// Paths split into the absolute paths of existing folders, spelled plainly and kept in
+// order, and the others with the reason each is refused.
 struct CheckedFolders {
   std::vector<std::string> folders;
   std::vector<std::pair<std::string, std::string>> refused;
 };
 CheckedFolders CheckFolders(const std::vector<std::string>& paths);
-
-// The refused paths for a person: each shortened to its start, a handful at most and
-// how many more, so that a flood of long arguments stays a short message.
-std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused);
 
 // The display a window opens on for Qt's platform: the Wayland socket, the X display
 // (-display first), or the platform itself for one without a server (offscreen, vnc).

@@ -8,6 +8,7 @@
 #include "catalogue/listing_cache.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
+#include "desktop/queued_call.h"
 #include "support/faulty_fs.h"
 #include "support/row_mirror.h"
 #include "support/testdir.h"
@@ -50,7 +51,7 @@ struct Fixture : BrowserView {
   explicit Fixture(Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
-            [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); },
+            [this] { velmora::platform::QueueCall(&context, [this] { browser.Poll(); }); },
             std::move(watchers)) {
     browser.SetRowListener(&mirror);
   }

@@ -80,6 +80,8 @@ class TestStore : public QObject {
                     "link loop|link readlink 0 ELOOP = write: Too many levels of symbolic links;"
                     "no lock file|plain open 1 EROFS = lock.lock: Read-only file system;"
                     "no lock|plain flock 1 EIO = lock.lock: Input/output error;"
+                    "lock file a link|plain lock-link = lock.lock: it is a symbolic link, which "
+                    "is not followed;"
                     "lock held by another open of it|plain held = lock.lock: the folder list is "
                     "being changed by another program. Try again in a moment: nothing was changed.;"
                     "read-only file|plain access 1 EACCES = write: Permission denied;"
@@ -104,6 +106,7 @@ class TestStore : public QObject {
     if (kind == "plain" || kind == "link" || kind == "big")
       t.createFile(real, old), ::chmod((t / real).c_str(), 0640);
     if (kind == "big") ::truncate(file.c_str(), 16 * 1024 * 1024 + 1);
+    if (setup.contains("lock-link")) t.createLink("folders.txt.lock", "planted");
     FolderStore now;
     std::optional<velmora::platform::ExclusiveLock> held;  // as another process would
     if (setup.contains("held")) held.emplace(file + ".lock");
@@ -124,6 +127,7 @@ class TestStore : public QObject {
     if (kind == "plain" || kind == "link")
       QVERIFY(std::filesystem::status(t / real).permissions() == std::filesystem::perms(0640) &&
               std::filesystem::is_symlink(file) == (kind == "link"));
+    QVERIFY(!std::filesystem::exists(t / "planted"));
     for (const auto& name : entriesOf(kind == "link" ? t / "real" : t.path()))
       QVERIFY2(name.find(".tmp") == std::string::npos, name.c_str());
   }

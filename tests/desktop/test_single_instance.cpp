@@ -84,7 +84,8 @@ class TestSingleInstance : public QObject {
         "qt: -platform offscreen -display :5 --style=Fusion -reverse on :5; open: T/d; ");
     row("-- ends the options", "--|-x|--help",
         "qt:; open: T/-x; Not registered:\nT/--help - No such file or directory");
-    row("relative, trailing separators, empty", "d/||T/d//|/", "qt:; open: T/d T/d /; ");
+    row("one folder however spelled, empty dropped", "d/||T/d//|T//./d|T/-x/../d|/../T/d/.|/",
+        "qt:; open: T/d T/d T/d T/d T/d /; ");
     row("missing, a file", "T/missing|f|T/d",
         "qt:; open: T/d; Not registered:\nT/missing - No such file or directory\nT/f - not a "
         "folder");
@@ -113,7 +114,9 @@ class TestSingleInstance : public QObject {
             "; open:" + Join(checked.folders) + "; " +
             (checked.refused.empty() ? "" : DescribeRefused(checked.refused));
     QCOMPARE(QByteArray::fromStdString(out).replace(t.path(), "T"), result);
-    QCOMPARE(CheckFolders({"d"}).refused.at(0).second, "not an absolute path");
+    const CheckedFolders handed = CheckFolders({"d", t / "-x/../d/"});  // from any sender
+    QVERIFY(handed.folders == Strings{t / "d"} &&
+            handed.refused.at(0).second == "not an absolute path");
   }
 
   // One window per store file and display: X (-display first), Wayland, or the platform.

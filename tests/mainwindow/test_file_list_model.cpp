@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "catalogue/browser.h"
+#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/form_controls.h"
@@ -17,7 +18,7 @@ namespace {
 struct Fixture : catalogue::BrowserView {
   Fixture()
       : browser(tree / "folders.txt", *this,
-                [this] { QMetaObject::invokeMethod(&context, [this] { browser.Poll(); }); }) {}
+                [this] { platform::QueueCall(&context, [this] { browser.Poll(); }); }) {}
   void ChipsAdded(const Strings&) override {}
   void ChipsReset() override {}
   void ProgressChanged(const catalogue::LoadProgress& p) override {
@@ -96,7 +97,7 @@ class TestFileListModel : public QObject {
   }
 
   // Rows dragged out name their files by the exact bytes; of addresses dropped, the local
-  // folders are taken.
+  // folders are taken, spelled plainly.
   void dragAndDrop() {
     Fixture f;
     const std::string file = f.tree / "d/caf\xE9 #1.txt";
@@ -108,8 +109,9 @@ class TestFileListModel : public QObject {
     QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
     QMimeData in;
     const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
-    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder + "\r\nfile://host" +
-                                    folder + "\nhttps://x/\n" + url + "file:///%zz\n");
+    in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder +
+                                    "../d/.//\r\nfile://host" + folder + "\nhttps://x/\n" + url +
+                                    "file:///%zz\n");
     QCOMPARE(mainwindow::DroppedFolders(in), Strings{f.tree / "d"});
   }
 };

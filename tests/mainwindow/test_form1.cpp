@@ -131,6 +131,11 @@ class TestForm1 : public QObject {
     QTimer::singleShot(50, [&] { w.form->OpenFolders({tree / "sub"}), held.reset(); });
     w.find<QPushButton>("cmdRemoveFolder")->click();  // waits; folders given meanwhile come after
     QCOMPARE(w.store(), two + tree.path() + "\r\n\r\n" + tree / "sub" + "\r\n\r\n" + refused);
+    w.dialogs.error();  // a flood of refused paths, each long, stays a short message
+    w.form->OpenFolders(Strings(100, tree / (std::string(5000, 'x') + "\n")));
+    const std::string& flood = w.dialogs.shown().back().text;
+    QVERIFY2(flood.size() < 1000 && flood.ends_with("cannot be stored.\nand 95 more"),
+             flood.c_str());
     ::unlink((w.dir / "folders.txt").c_str());
     w.dir.createDir("folders.txt");
     w.dialogs.pickFolder("/new").error();
