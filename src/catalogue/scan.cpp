@@ -31,8 +31,8 @@ struct Node {
   bool ready = false;
 };
 
-// Reads one folder into its node. Touches nothing but the node.
-void EnumFolder(Node& node, FolderListing& listing) {
+// Reads one folder into its node. Touches nothing but the node, and tells of its links.
+void EnumFolder(Node& node, FolderListing& listing, const ScanStream* stream) {
   node.status = platform::ReadFolder(node.dir, listing);
   if (!node.status.ok()) return;
   node.id = listing.id;
@@ -40,6 +40,8 @@ void EnumFolder(Node& node, FolderListing& listing) {
   for (std::size_t i = 0; i < listing.size(); ++i) {
     // Names are used exactly as the system gives them: a leading blank is part of the name.
     const std::string_view name = TrimAtNul(listing.NameField(i));
+    if (listing.Link(i) && stream != nullptr && stream->link)
+      stream->link(node.dir + std::string(name), listing.Kind(i) == EntryKind::Folder);
     if (listing.Kind(i) == EntryKind::Folder) {
       if (name.empty() || name.front() == '.') continue;
       std::string& sub = node.subfolders.emplace_back(node.dir);
@@ -78,7 +80,7 @@ class Walk {
         Node& node = nodes_[nextRead_++];
         mutex_.Unlock();
         if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
-        EnumFolder(node, listing);
+        EnumFolder(node, listing, stream_);
         mutex_.Lock();
         node.ready = true;
         bool joined = false;

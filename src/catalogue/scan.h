@@ -89,6 +89,9 @@ struct ScanStream {
   std::function<void(const std::string&)> folder;
   // Each folder just before it is read, on the thread that reads it.
   std::function<void(const std::string&)> entering;
+  // Each link among a folder's entries as the folder is read, on the thread that reads
+  // it, with whether it leads to a folder; also of folders read that list nothing.
+  std::function<void(const std::string& path, bool folder)> link;
   // Shared with other walks; without it, the walk keeps its own.
   ReadOnce* once = nullptr;
 };

@@ -106,9 +106,10 @@ class InotifyWatcher final : public FolderWatcher {
                           (e.mask & IN_ISDIR) != 0};
         if (event.kind == FolderEvent::Kind::Added && !event.isFolder) {
           // A link to a folder is walked as a folder.
+          const std::string path = event.folder + event.name;
           struct stat st {};
-          event.isFolder =
-              Fs().Stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+          event.link = Fs().Lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+          event.isFolder = event.link && Fs().Stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
         events.push_back(std::move(event));
       }

@@ -22,6 +22,7 @@ struct FolderEvent {
   std::string folder;  // the watched folder, ending with a separator
   std::string name;
   bool isFolder = false;  // a folder, or a link to one
+  bool link = false;      // Added only: the entry is a link, whatever it leads to
 };
 
 struct WatchResult {
