@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/paths.h"
 
 namespace velmora::catalogue {
@@ -212,12 +213,22 @@ class Walk {
 
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   const platform::MutexLock lock(mutex_);
-  if (!byId_.insert(id).second) return false;
+  if (const auto seen = byId_.find(id); seen != byId_.end()) {
+    struct stat st {};
+    const std::string& first = seen->second->first;
+    if (first == dir || (platform::Fs().Stat(first.c_str(), &st) == 0 &&
+                         id == platform::FolderId{static_cast<std::uint64_t>(st.st_dev),
+                                                  static_cast<std::uint64_t>(st.st_ino)}))
+      return false;
+    byDir_.erase(seen->second);
+    byId_.erase(seen);
+  }
   const auto [at, made] = byDir_.try_emplace(dir, id);
   if (!made) {  // a folder put in place of another
     byId_.erase(at->second);
     at->second = id;
   }
+  byId_.emplace(id, at);
   return true;
 }
 
