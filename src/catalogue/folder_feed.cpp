@@ -102,10 +102,12 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   }
   ScanReport report;
   const bool completed = StreamFolder(setup.path, stream, 0, &report);
+  const bool unsound = state.followed && state.changedFolders;
   if (completed) post(handover::End{report.unreadable.size()});
   // Watching tens of thousands of folders costs a tenth of the load, so it waits until
   // the window is filled. A folder that changed before its watch is read again, once:
-  // that load watches as it reads.
+  // that load watches as it reads. So is one whose watch followed folders made or gone
+  // while the walk had not yet met the link to a folder that makes that unsound.
   bool changed = false;
   for (std::size_t at = 0, end = 0; at < read.size(); at = end + 1) {
     end = read.find('\0', at);
@@ -113,8 +115,8 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   }
   std::string().swap(read);
   if (completed && watching && !stop.stop_requested())
-    post(changed ? handover::Delivery{handover::Reread{}}
-                 : handover::Delivery{handover::Following{}});
+    post(changed || unsound ? handover::Delivery{handover::Reread{}}
+                            : handover::Delivery{handover::Following{}});
   state.Finished();
 }
 
@@ -152,6 +154,7 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
                         [&](const std::string& dir) { return e.folder.starts_with(dir); }))
           continue;
         // A link that led to a folder, or any folder once one did: see State::links.
+        if (e.isFolder) state.changedFolders = true;
         if (state.DropLinks(path) || (e.isFolder && (e.link || state.followed))) {
           reread();
           continue;

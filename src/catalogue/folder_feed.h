@@ -57,6 +57,9 @@ class FolderFeed {
     platform::Mutex linksMutex;
     std::map<std::string, bool> links GUARDED_BY(linksMutex);
     std::atomic<bool> followed{false};
+    // The watch has followed a folder made or gone by itself: during a load's walk, before
+    // the walk met a link that makes that unsound.
+    std::atomic<bool> changedFolders{false};
     void AddLink(const std::string& path, bool folder) EXCLUDES(linksMutex);
     // Whether path is a link that led to a folder; links at or under it are forgotten.
     bool DropLinks(const std::string& path) EXCLUDES(linksMutex);
