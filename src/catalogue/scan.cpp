@@ -1,6 +1,7 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -216,9 +217,11 @@ bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   if (const auto seen = byId_.find(id); seen != byId_.end()) {
     struct stat st {};
     const std::string& first = seen->second->first;
-    if (first == dir || (platform::Fs().Stat(first.c_str(), &st) == 0 &&
-                         id == platform::FolderId{static_cast<std::uint64_t>(st.st_dev),
-                                                  static_cast<std::uint64_t>(st.st_ino)}))
+    // The first path keeps it while it leads there or cannot be looked at.
+    if (first == dir || (platform::Fs().Stat(first.c_str(), &st) == 0
+                             ? id == platform::FolderId{static_cast<std::uint64_t>(st.st_dev),
+                                                        static_cast<std::uint64_t>(st.st_ino)}
+                             : errno != ENOENT && errno != ENOTDIR))
       return false;
     byDir_.erase(seen->second);
     byId_.erase(seen);

@@ -18,10 +18,11 @@
 namespace velmora::platform {
 namespace {
 
-// Whether path still leads to the folder of st.
+// Whether path still leads to the folder of st, or cannot be looked at.
 bool Leads(const std::string& path, const struct stat& st) {
   struct stat now {};
-  return Fs().Stat(path.c_str(), &now) == 0 && now.st_dev == st.st_dev && now.st_ino == st.st_ino;
+  if (Fs().Stat(path.c_str(), &now) != 0) return errno != ENOENT && errno != ENOTDIR;
+  return now.st_dev == st.st_dev && now.st_ino == st.st_ino;
 }
 
 class InotifyWatcher final : public FolderWatcher {
