@@ -1,6 +1,6 @@
-// Changes by other programs under a followed folder, chosen by the input: after each, the
-// rows come to what a fresh walk lists. At the end the load is stopped or the folder
-// removed, so that every thread of the session is started and ended.
+// Changes by other programs under a followed folder, chosen by the input, a few at a time:
+// after each few, the rows come to what a fresh walk lists. At the end the load is stopped
+// or the folder removed, so that every thread of the session is started and ended.
 #include <unistd.h>
 
 #include <chrono>
@@ -86,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto next = [&]() -> unsigned { return at < size ? data[at++] : 0; };
     for (int step = 0; at < size && step < 64; ++step) {
       ChangeTree(t, out, step, next);
+      if (at < size && step < 63 && next() % 4 != 0) continue;  // more changes in flight
       const PathList walked = ScanFolder(t);
       const Strings expected = Sorted(Strings(walked.begin(), walked.end()));
       if (!owner.PollUntil(

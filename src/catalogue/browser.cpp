@@ -56,7 +56,7 @@ platform::Status Browser::Commit(const StoreChange& change, const platform::Lock
     const std::size_t i = status.ok() ? store_.Followed() : store_.Find(*shown_);
     if (i == store_.size()) {
       shown_.reset();
-      Start(false, false);
+      Start(false);
     } else {
       shown_ = store_.KeyOf(i);
       userTagLine_ = store_.UserTags(i);
@@ -75,10 +75,10 @@ std::optional<std::string> Browser::ShownPath() const {
 void Browser::Show(std::size_t record) {
   shown_.reset();
   if (record < store_.size()) shown_ = store_.KeyOf(record);
-  Start(false, false, true);
+  Start(false, true);
 }
 
-void Browser::Rescan() { Start(keepFilter_, false); }
+void Browser::Rescan() { Start(keepFilter_); }
 
 void Browser::SetAutoTags(bool on) {
   autoTags_ = on;
@@ -112,7 +112,7 @@ void Browser::Retire() {
   std::erase_if(retired_, [](const auto& feed) { return feed->Ended(); });
 }
 
-void Browser::Clear(bool keepFilter, bool sameLoad) {
+void Browser::Clear(bool keepFilter) {
   Retire();
   ++generation_;
   pending_.clear();
@@ -132,11 +132,11 @@ void Browser::Clear(bool keepFilter, bool sameLoad) {
   cache_.StopReading();
   kept_ = Kept::No;
   aside_.clear();
-  progress_ = {.load = sameLoad ? progress_.load : generation_};
+  progress_ = {.load = generation_};
 }
 
-void Browser::Start(bool keepFilter, bool watchEarly, bool cached) {
-  Clear(keepFilter, watchEarly);
+void Browser::Start(bool keepFilter, bool cached) {
+  Clear(keepFilter);
   progress_.loading = shown_.has_value();
   Recount();
   userTagLine_.clear();  // no folder shown, no user tags
@@ -148,8 +148,8 @@ void Browser::Start(bool keepFilter, bool watchEarly, bool cached) {
       kept_ = Kept::Asked;
       cache_.Read(generation_, shown_->path);
     }
-    feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_, watchEarly},
-                                         inbox_, watchers_ ? watchers_() : nullptr);
+    feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_}, inbox_,
+                                         watchers_ ? watchers_() : nullptr);
   }
   view_.ProgressChanged(progress_);
 }
@@ -159,6 +159,25 @@ void Browser::Vanish() {
   progress_.gone = true;
   Recount(false);
   view_.ChipsReset();
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::Reread() {
+  Retire();
+  ++generation_;
+  pending_.clear();
+  held_.clear();
+  reader_.Stop();
+  readingFacts_ = false;
+  cache_.StopReading();
+  aside_.clear();
+  kept_ = Kept::Shown;
+  progress_ = {
+      .loading = true, .checking = true, .files = rows_.FileCount(), .load = progress_.load};
+  Recount(false);
+  view_.ChipsReset();  // the user tags come back with the load's end, as after any load
+  feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_, true}, inbox_,
+                                       watchers_ ? watchers_() : nullptr);
   view_.ProgressChanged(progress_);
 }
 
@@ -258,8 +277,13 @@ void Browser::Apply(handover::Delivery& delivery) {
   } else if (std::holds_alternative<handover::Following>(delivery)) {
     progress_.following = true;
     view_.ProgressChanged(progress_);
-  } else {
-    Start(true, true);
+  } else if (!progress_.loading) {
+    Reread();
+  } else if (std::none_of(held_.begin(), held_.end(), [](const handover::Delivery& d) {
+               return std::holds_alternative<handover::Reread>(d);
+             })) {
+    // One reading at a time, or a folder always busy would never be listed.
+    held_.push_back(std::move(delivery));
   }
 }
 
@@ -299,8 +323,21 @@ void Browser::Reconcile(handover::Checked& checked) {
   // their selection.
   progress_.checking = false;
   if (!checked.same) {
+    if (!facts_.empty()) {  // read before a reread: they go with their files
+      std::vector<platform::FileFacts> moved(checked.loaded.files.size());
+      for (std::size_t i = 0; i < std::min(facts_.size(), checked.numbers.size()); ++i)
+        if (checked.numbers[i] != handover::Checked::kGone) moved[checked.numbers[i]] = facts_[i];
+      facts_ = std::move(moved);
+    }
     rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
     if (autoTags_) view_.ChipsReset();
+  }
+  if (!facts_.empty()) {  // those not read yet are read next
+    facts_.resize(rows_.Files().size());
+    factsAgain_.clear();
+    for (std::size_t i = 0; i < facts_.size(); ++i)
+      if (!facts_[i].Known()) factsAgain_.push_back(i);
+    factsAsked_ = facts_.size();
   }
   progress_.files = rows_.FileCount();
   Finish(checked.unreadable);

@@ -155,12 +155,14 @@ class Browser {
 
  private:
   // cached: the folder's kept listing shows while it is read.
-  void Start(bool keepFilter, bool watchEarly, bool cached = false);
-  // Lets go of the files listed, and of the bar unless keepFilter; the folder's own
-  // rereads keep the load's number (sameLoad).
-  void Clear(bool keepFilter, bool sameLoad = false);
+  void Start(bool keepFilter, bool cached = false);
+  // Lets go of the files listed, and of the bar unless keepFilter.
+  void Clear(bool keepFilter);
   // The shown folder is no longer there: nothing is listed or watched.
   void Vanish();
+  // Reads the shown folder again, watching as it reads, while the rows stay: the load
+  // then takes their place as it does a kept listing's.
+  void Reread();
   void Retire();
   void Apply(handover::Delivery& delivery);
   void Append(handover::Files&& files);

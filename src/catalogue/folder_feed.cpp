@@ -1,10 +1,13 @@
 #include "catalogue/folder_feed.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <utility>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/threads.h"
 
@@ -18,6 +21,33 @@ void FolderFeed::State::Finished() {
   watcher.reset();
   once.Clear();
   ended = true;
+}
+
+void FolderFeed::State::AddLink(const std::string& path, bool folder) {
+  if (folder) followed = true;
+  const platform::MutexLock lock(linksMutex);
+  links[path] = folder;
+}
+
+bool FolderFeed::State::DropLinks(const std::string& path) {
+  const platform::MutexLock lock(linksMutex);
+  const auto at = links.find(path);
+  const bool led = at != links.end() && at->second;
+  for (auto under = links.lower_bound(path);
+       under != links.end() && under->first.starts_with(path) &&
+       (under->first.size() == path.size() ||
+        under->first[path.size()] == platform::kPathSeparator);)
+    under = links.erase(under);
+  return led;
+}
+
+bool FolderFeed::State::LinkLeadsToFolder() {
+  const platform::MutexLock lock(linksMutex);
+  return std::any_of(links.begin(), links.end(), [](const auto& link) {
+    struct stat st {};
+    return platform::Fs().Lstat(link.first.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+           platform::Fs().Stat(link.first.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  });
 }
 
 FolderFeed::FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
@@ -61,6 +91,7 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   stream.stop = stop;
   stream.once = &state.once;
   stream.listed = [&](ListedFiles&& files) { post(handover::Files{std::move(files), false}); };
+  stream.link = [&](const std::string& path, bool folder) { state.AddLink(path, folder); };
   // Folders read and not watched yet, each ended by a NUL: one block. Written under the
   // walk's lock, read once the walk has ended.
   std::string read;
@@ -71,10 +102,12 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   }
   ScanReport report;
   const bool completed = StreamFolder(setup.path, stream, 0, &report);
+  const bool unsound = state.followed && state.changedFolders;
   if (completed) post(handover::End{report.unreadable.size()});
   // Watching tens of thousands of folders costs a tenth of the load, so it waits until
   // the window is filled. A folder that changed before its watch is read again, once:
-  // that load watches as it reads.
+  // that load watches as it reads. So is one whose watch followed folders made or gone
+  // while the walk had not yet met the link to a folder that makes that unsound.
   bool changed = false;
   for (std::size_t at = 0, end = 0; at < read.size(); at = end + 1) {
     end = read.find('\0', at);
@@ -82,8 +115,8 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   }
   std::string().swap(read);
   if (completed && watching && !stop.stop_requested())
-    post(changed ? handover::Delivery{handover::Reread{}}
-                 : handover::Delivery{handover::Following{}});
+    post(changed || unsound ? handover::Delivery{handover::Reread{}}
+                            : handover::Delivery{handover::Following{}});
   state.Finished();
 }
 
@@ -102,35 +135,57 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
   };
   platform::FolderWatcher& watcher = *state.watcher;
   std::vector<std::string> unwatched;  // events under these came by watches now let go
+  // The folder is to be read again, by another feed: what comes now is of no use.
+  bool rereading = false;
+  const auto link = [&](const std::string& path, bool folder) { state.AddLink(path, folder); };
+  const auto reread = [&] {
+    flush();
+    post(handover::Reread{});
+    rereading = true;
+  };
   while (!stop.stop_requested()) {
     unwatched.clear();
     for (platform::FolderEvent& e : watcher.Wait(50ms)) {
       using Kind = platform::FolderEvent::Kind;
+      if (rereading) break;
+      const std::string path = e.folder + e.name;
       if (e.kind != Kind::Lost && e.kind != Kind::SelfGone) {
         if (std::any_of(unwatched.begin(), unwatched.end(),
                         [&](const std::string& dir) { return e.folder.starts_with(dir); }))
           continue;
+        // A link that led to a folder, or any folder once one did: see State::links.
+        if (e.isFolder) state.changedFolders = true;
+        if (state.DropLinks(path) || (e.isFolder && (e.link || state.followed))) {
+          reread();
+          continue;
+        }
+        if (e.link) state.AddLink(path, false);
         // What was watched or read by this path was of an entry now gone or replaced.
-        const std::string dir = e.folder + e.name + platform::kPathSeparator;
+        const std::string dir = path + platform::kPathSeparator;
         if (watcher.Unwatch(dir) || e.isFolder) unwatched.push_back(dir);
         state.once.Forget(dir);
       }
       if (e.kind == Kind::Lost) {
-        flush();
-        post(handover::Reread{});
+        reread();
       } else if (e.kind == Kind::SelfGone) {
-        // Only the shown folder's own going matters: a subfolder's is told by its parent.
-        if (e.folder != root) continue;
-        flush();
-        post(handover::Vanished{});
+        // The shown folder's own going, or of one a link led to: a subfolder's is told by
+        // its parent.
+        if (e.folder == root) {
+          flush();
+          post(handover::Vanished{});
+        } else if (state.followed) {
+          reread();
+        }
       } else if (e.kind == Kind::Removed) {
         if (!added.empty()) flush();
-        gone.paths.push_back(e.folder + e.name);
+        gone.paths.push_back(path);
         gone.folders = gone.folders || e.isFolder;
       } else {
         if (!gone.paths.empty()) flush();
-        if (!e.isFolder) {
-          added.push_back(e.folder + e.name);
+        if (e.isFolder && state.LinkLeadsToFolder()) {
+          reread();
+        } else if (!e.isFolder) {
+          added.push_back(path);
         } else if (!e.name.empty() && e.name.front() != '.') {
           // A folder made or moved in: what it holds already, and watched from now on.
           // Each folder is watched before it is read, so that nothing made meanwhile is missed.
@@ -141,11 +196,13 @@ void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, S
           sub.entering = [&](const std::string& dir) {
             if (watcher.Watch(dir).LimitReached()) post(handover::WatchOff{});
           };
-          (void)StreamFolder(e.folder + e.name, sub, 1);
+          sub.link = link;
+          (void)StreamFolder(path, sub, 1);
+          if (state.followed) reread();
         }
       }
     }
-    flush();
+    if (!rereading) flush();
   }
   state.Finished();
 }

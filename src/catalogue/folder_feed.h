@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <stop_token>
 #include <string>
@@ -15,6 +16,7 @@
 #include "catalogue/inbox.h"
 #include "catalogue/scan.h"
 #include "platform/folder_watch.h"
+#include "platform/mutex.h"
 
 namespace velmora::catalogue {
 
@@ -49,6 +51,20 @@ class FolderFeed {
     ReadOnce once;  // of the load and of the folders that come later
     std::atomic<int> running{0};
     std::atomic<bool> ended{false};
+    // The links met in the folders read, by path, and whether each led to a folder. Once
+    // one did, the first path that reaches a folder may change with the link and with any
+    // folder made or gone: the shown folder is then read again, by the walk's rules.
+    platform::Mutex linksMutex;
+    std::map<std::string, bool> links GUARDED_BY(linksMutex);
+    std::atomic<bool> followed{false};
+    // The watch has followed a folder made or gone by itself: during a load's walk, before
+    // the walk met a link that makes that unsound.
+    std::atomic<bool> changedFolders{false};
+    void AddLink(const std::string& path, bool folder) EXCLUDES(linksMutex);
+    // Whether path is a link that led to a folder; links at or under it are forgotten.
+    bool DropLinks(const std::string& path) EXCLUDES(linksMutex);
+    // Whether a link that led to no folder leads to one now.
+    bool LinkLeadsToFolder() EXCLUDES(linksMutex);
     // The last thread to end lets the watches and the folders read go: with tens of
     // thousands of them, that takes longer than the window may wait.
     void Finished();

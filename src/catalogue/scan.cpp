@@ -1,6 +1,7 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -8,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/paths.h"
 
 namespace velmora::catalogue {
@@ -31,8 +33,8 @@ struct Node {
   bool ready = false;
 };
 
-// Reads one folder into its node. Touches nothing but the node.
-void EnumFolder(Node& node, FolderListing& listing) {
+// Reads one folder into its node. Touches nothing but the node, and tells of its links.
+void EnumFolder(Node& node, FolderListing& listing, const ScanStream* stream) {
   node.status = platform::ReadFolder(node.dir, listing);
   if (!node.status.ok()) return;
   node.id = listing.id;
@@ -40,6 +42,8 @@ void EnumFolder(Node& node, FolderListing& listing) {
   for (std::size_t i = 0; i < listing.size(); ++i) {
     // Names are used exactly as the system gives them: a leading blank is part of the name.
     const std::string_view name = TrimAtNul(listing.NameField(i));
+    if (listing.Link(i) && stream != nullptr && stream->link)
+      stream->link(node.dir + std::string(name), listing.Kind(i) == EntryKind::Folder);
     if (listing.Kind(i) == EntryKind::Folder) {
       if (name.empty() || name.front() == '.') continue;
       std::string& sub = node.subfolders.emplace_back(node.dir);
@@ -78,7 +82,7 @@ class Walk {
         Node& node = nodes_[nextRead_++];
         mutex_.Unlock();
         if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
-        EnumFolder(node, listing);
+        EnumFolder(node, listing, stream_);
         mutex_.Lock();
         node.ready = true;
         bool joined = false;
@@ -210,12 +214,24 @@ class Walk {
 
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   const platform::MutexLock lock(mutex_);
-  if (!byId_.insert(id).second) return false;
+  if (const auto seen = byId_.find(id); seen != byId_.end()) {
+    struct stat st {};
+    const std::string& first = seen->second->first;
+    // The first path keeps it while it leads there or cannot be looked at.
+    if (first == dir || (platform::Fs().Stat(first.c_str(), &st) == 0
+                             ? id == platform::FolderId{static_cast<std::uint64_t>(st.st_dev),
+                                                        static_cast<std::uint64_t>(st.st_ino)}
+                             : errno != ENOENT && errno != ENOTDIR))
+      return false;
+    byDir_.erase(seen->second);
+    byId_.erase(seen);
+  }
   const auto [at, made] = byDir_.try_emplace(dir, id);
   if (!made) {  // a folder put in place of another
     byId_.erase(at->second);
     at->second = id;
   }
+  byId_.emplace(id, at);
   return true;
 }
 

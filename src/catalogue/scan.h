@@ -6,7 +6,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/filter.h"
@@ -49,7 +49,9 @@ PathList ScanFolder(std::string_view path, unsigned threads = 0, ScanReport* rep
 // Any thread: the walks of a load and of the watch share it.
 class ReadOnce {
  public:
-  // True the first time id is offered; dir is the path that reached it.
+  // True the first time id is offered; dir is the path that reached it. Also true when
+  // the path that reached it first no longer leads to it: the folder moved, and its move
+  // is yet to be heard of; dir takes that path's place.
   bool Insert(const platform::FolderId& id, const std::string& dir) EXCLUDES(mutex_);
   // Forgets the folders reached by paths that start with prefix.
   void Forget(const std::string& prefix) EXCLUDES(mutex_);
@@ -59,8 +61,10 @@ class ReadOnce {
  private:
   platform::Mutex mutex_;
   // Each folder's path once: a tree of /, many thousand folders, holds this per folder.
-  std::unordered_set<platform::FolderId, platform::FolderIdHash> byId_ GUARDED_BY(mutex_);
-  std::map<std::string, platform::FolderId> byDir_ GUARDED_BY(mutex_);
+  using ByDir = std::map<std::string, platform::FolderId>;
+  ByDir byDir_ GUARDED_BY(mutex_);
+  std::unordered_map<platform::FolderId, ByDir::iterator, platform::FolderIdHash> byId_
+      GUARDED_BY(mutex_);
 };
 
 // Files of a list, with what the filter and the tag panel need of them.
@@ -89,6 +93,9 @@ struct ScanStream {
   std::function<void(const std::string&)> folder;
   // Each folder just before it is read, on the thread that reads it.
   std::function<void(const std::string&)> entering;
+  // Each link among a folder's entries as the folder is read, on the thread that reads
+  // it, with whether it leads to a folder; also of folders read that list nothing.
+  std::function<void(const std::string& path, bool folder)> link;
   // Shared with other walks; without it, the walk keeps its own.
   ReadOnce* once = nullptr;
 };

@@ -27,18 +27,19 @@ bool IsDotOrDotDot(const char* name) {
 
 // d_type answers for almost every entry; only links and file systems that leave it
 // unknown cost a stat.
-EntryKind KindOf(int dirFd, const char* name, unsigned char type) {
+EntryKind KindOf(int dirFd, const char* name, unsigned char type, bool& link) {
   struct stat st;
   switch (type) {
     case DT_DIR:
       return EntryKind::Folder;
     case DT_LNK:
+      link = true;
       return Fs().StatAt(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode) ? EntryKind::Folder
                                                                           : EntryKind::File;
     case DT_UNKNOWN:
       if (Fs().StatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
       if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
-      if (S_ISLNK(st.st_mode)) return KindOf(dirFd, name, DT_LNK);
+      if (S_ISLNK(st.st_mode)) return KindOf(dirFd, name, DT_LNK, link);
       return EntryKind::File;
     default:
       return EntryKind::File;
@@ -153,8 +154,9 @@ Status ReadFolder(const std::string& dir, FolderListing& out) {
       const auto* d = reinterpret_cast<const dirent64*>(buffer + pos);
       pos += d->d_reclen;
       if (IsDotOrDotDot(d->d_name)) continue;
-      out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)},
-              KindOf(fd, d->d_name, d->d_type));
+      bool link = false;
+      const EntryKind kind = KindOf(fd, d->d_name, d->d_type, link);
+      out.Add({d->d_name, d->d_reclen - offsetof(dirent64, d_name)}, kind, link);
     }
   }
   fs.Close(fd);

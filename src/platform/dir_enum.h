@@ -33,8 +33,9 @@ enum class EntryKind : std::uint8_t { File, Folder };
 
 // The entries of one folder in the file system's own order, without "." and "..".
 // A link to a folder is a Folder; every other entry (a file, a dangling link, a
-// device, a pipe) is a File. Each name field is kept as the system filled it: the name,
-// possibly followed by NUL padding. Fields share one buffer to spare an allocation per entry.
+// device, a pipe) is a File; Link tells which entries are links, whatever they lead to.
+// Each name field is kept as the system filled it: the name, possibly followed by NUL
+// padding. Fields share one buffer to spare an allocation per entry.
 class FolderListing {
  public:
   void Clear() {
@@ -43,8 +44,8 @@ class FolderListing {
     id.reset();
     pseudo = false;
   }
-  void Add(std::string_view nameField, EntryKind kind) {
-    entries_.push_back({names_.size(), nameField.size(), kind});
+  void Add(std::string_view nameField, EntryKind kind, bool link = false) {
+    entries_.push_back({names_.size(), nameField.size(), kind, link});
     names_.append(nameField);
   }
   std::size_t size() const { return entries_.size(); }
@@ -52,6 +53,7 @@ class FolderListing {
     return std::string_view(names_).substr(entries_[i].offset, entries_[i].length);
   }
   EntryKind Kind(std::size_t i) const { return entries_[i].kind; }
+  bool Link(std::size_t i) const { return entries_[i].link; }
 
   std::optional<FolderId> id;  // unknown when the system cannot say
   // The folder lies on a kernel file system (proc, sysfs, devtmpfs...): its entries are
@@ -64,6 +66,7 @@ class FolderListing {
     std::size_t offset;
     std::size_t length;
     EntryKind kind;
+    bool link;
   };
   std::string names_;
   std::vector<Entry> entries_;

@@ -18,6 +18,13 @@
 namespace velmora::platform {
 namespace {
 
+// Whether path still leads to the folder of st, or cannot be looked at.
+bool Leads(const std::string& path, const struct stat& st) {
+  struct stat now {};
+  if (Fs().Stat(path.c_str(), &now) != 0) return errno != ENOENT && errno != ENOTDIR;
+  return now.st_dev == st.st_dev && now.st_ino == st.st_ino;
+}
+
 class InotifyWatcher final : public FolderWatcher {
  public:
   explicit InotifyWatcher(int fd) : fd_(fd) {
@@ -42,17 +49,25 @@ class InotifyWatcher final : public FolderWatcher {
       const int error = errno;
       return {Status(error, "Cannot watch " + dir + ": " + ErrorText(error))};
     }
+    // Looked at once watched, so that a change is either seen here or comes as an event.
+    struct stat st {};
+    const bool there = Fs().Stat(dir.c_str(), &st) == 0;
     {
       const MutexLock lock(mutex_);
-      if (const auto [at, made] = folders_.try_emplace(wd, dir); made) {
+      const auto [at, made] = folders_.try_emplace(wd, dir);
+      if (!made && at->second != dir && there && !Leads(at->second, st)) {
+        if (const auto path = paths_.find(std::string_view(at->second));
+            path != paths_.end() && path->second == wd)
+          paths_.erase(path);
+        at->second = dir;
+      }
+      if (made || at->second == dir) {
         paths_.erase(std::string_view(dir));  // an older watch of the path, now of another folder
         paths_.emplace(at->second, wd);
       }
     }
-    // Looked at once watched, so that a change is either seen here or comes as an event.
-    struct stat st {};
     return {{},
-            Fs().Stat(dir.c_str(), &st) != 0 || st.st_mtim.tv_sec > made_.tv_sec ||
+            !there || st.st_mtim.tv_sec > made_.tv_sec ||
                 (st.st_mtim.tv_sec == made_.tv_sec && st.st_mtim.tv_nsec >= made_.tv_nsec)};
   }
 
@@ -106,9 +121,10 @@ class InotifyWatcher final : public FolderWatcher {
                           (e.mask & IN_ISDIR) != 0};
         if (event.kind == FolderEvent::Kind::Added && !event.isFolder) {
           // A link to a folder is walked as a folder.
+          const std::string path = event.folder + event.name;
           struct stat st {};
-          event.isFolder =
-              Fs().Stat((event.folder + event.name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+          event.link = Fs().Lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+          event.isFolder = event.link && Fs().Stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
         events.push_back(std::move(event));
       }

@@ -22,6 +22,7 @@ struct FolderEvent {
   std::string folder;  // the watched folder, ending with a separator
   std::string name;
   bool isFolder = false;  // a folder, or a link to one
+  bool link = false;      // Added only: the entry is a link, whatever it leads to
 };
 
 struct WatchResult {
@@ -37,7 +38,8 @@ class FolderWatcher {
  public:
   virtual ~FolderWatcher() = default;
   // Watches the entries of dir itself, not of its subfolders. Any thread.
-  // A folder watched already (reached again through a link) keeps its first path.
+  // A folder watched already (reached again through a link) keeps its first path while
+  // that path still leads to it; one moved (its move not heard of yet) takes dir.
   virtual WatchResult Watch(const std::string& dir) = 0;
   // Stops watching dir and every folder watched by a path under it: a folder moved away
   // would go on reporting under a path no longer its own. True when any was watched.

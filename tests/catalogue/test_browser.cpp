@@ -206,22 +206,33 @@ class TestBrowser : public QObject {
     QVERIFY(f.rows().empty() && !f.browser.ShownPath());
   }
 
-  // Whatever others do, the rows and chips come to what a fresh walk lists: names made over
-  // others, folders moved in, out or within, filled at once, links to a folder listed (deeper).
+  // Whatever others do, several changes at a time, the rows and chips come to what a fresh
+  // walk lists (see ChangeTree), in turns without links and with them. VELMORA_BURSTS and
+  // VELMORA_SEED run it longer.
   void differential() {
+    namespace fs = std::filesystem;
     Fixture f;
     f.tree.createFile("out/n/d/a");  // to be moved in
-    f.tree.createFile("t/keep/k");   // where links lead
+    f.tree.createFile("t/keep/k");
     f.show(f.tree / "t");
     QTRY_VERIFY(f.browser.Progress().following);
     const auto sorted = [](Strings v) { return std::sort(v.begin(), v.end()), v; };
-    std::mt19937 random(7);
-    for (int step = 0; step < 45; ++step) {
-      ChangeTree(f.tree / "t/", f.tree / "out/", step, [&] { return unsigned(random()); });
+    const int bursts = std::max(qEnvironmentVariableIntValue("VELMORA_BURSTS"), 8);
+    std::mt19937 random(qEnvironmentVariableIntValue("VELMORA_SEED"));
+    for (int burst = 0, step = 0; burst < bursts; ++burst) {
+      const bool links = burst % 8 >= 4;
+      std::vector<fs::path> made;  // none in the turns without
+      for (const auto& e : fs::recursive_directory_iterator(f.tree / "t"))
+        if (!links && e.is_symlink()) made.push_back(e.path());
+      for (const fs::path& link : made) fs::remove(link);
+      for (int k = burst % 4 == 0 ? 1 : 25; k > 0; --k)
+        ChangeTree(
+            f.tree / "t/", f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
       const PathList scanned = ScanFolder(f.tree / "t");
-      QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
+      QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())),
+                                20000);
       QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned).Tags()));
-      if (step % 15 == 14) {  // read afresh: what the rows kept of the last load goes
+      if (burst % 4 == 3) {  // read afresh: what the rows kept of the last load goes
         f.browser.Rescan();
         QTRY_VERIFY(f.browser.Progress().following);
       }
