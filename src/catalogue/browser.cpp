@@ -29,9 +29,6 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
 
 Browser::~Browser() {
   inbox_->Close();  // threads let go of post on to no one
-  Retire();
-  for (auto& feed : retired_) feed->Stop();
-  retired_.clear();  // waits for their threads
 }
 
 platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
@@ -104,13 +101,7 @@ bool Browser::Stop() {
   return true;
 }
 
-void Browser::Retire() {
-  if (feed_) {
-    feed_->Stop();
-    retired_.push_back(std::move(feed_));
-  }
-  std::erase_if(retired_, [](const auto& feed) { return feed->Ended(); });
-}
+void Browser::Retire() { feed_.reset(); }
 
 void Browser::Clear(bool keepFilter) {
   Retire();
@@ -195,7 +186,6 @@ void Browser::Poll() {
         pending_.push_back(std::move(d));
       }
     }
-    std::erase_if(retired_, [](const auto& feed) { return feed->Ended(); });
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;
     while (!pending_.empty() && std::chrono::steady_clock::now() < until) {

@@ -222,9 +222,9 @@ class Browser {
   enum class Kept { No, Asked, Shown } kept_ = Kept::No;
   std::vector<handover::Files> aside_;
 
-  // The threads, each owned by one object that waits for them when it goes.
+  // The threads, each owned by one object; those that touch the file system are let go,
+  // not waited for, when it goes.
   std::unique_ptr<FolderFeed> feed_;
-  std::vector<std::unique_ptr<FolderFeed>> retired_;  // stopped, let go once ended
   TagCounter counter_;
   FactReader reader_;
   ListingCache cache_;

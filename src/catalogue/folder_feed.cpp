@@ -20,7 +20,6 @@ void FolderFeed::State::Finished() {
   platform::YieldToForeground();  // the watch thread does not, while it reads events
   watcher.reset();
   once.Clear();
-  ended = true;
 }
 
 void FolderFeed::State::AddLink(const std::string& path, bool folder) {
@@ -52,31 +51,35 @@ bool FolderFeed::State::LinkLeadsToFolder() {
 
 FolderFeed::FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
                        std::unique_ptr<platform::FolderWatcher> watcher)
-    : setup_(std::move(setup)), inbox_(std::move(inbox)) {
-  state_.watcher = std::move(watcher);
-  state_.running = state_.watcher ? 2 : 1;
-  load_ = std::jthread(
-      [this](std::stop_token stop) { Load(std::move(stop), setup_, *inbox_, state_); });
-  if (state_.watcher) {
-    watch_ = std::jthread(
-        [this](std::stop_token stop) { Watch(std::move(stop), setup_, *inbox_, state_); });
+    : state_(std::make_shared<State>()) {
+  state_->setup = std::move(setup);
+  state_->inbox = std::move(inbox);
+  state_->watcher = std::move(watcher);
+  state_->running = state_->watcher ? 2 : 1;
+  load_ = platform::Worker("velmora-load", [state = state_](std::stop_token stop) {
+    Load(std::move(stop), *state);
+  });
+  if (state_->watcher) {
+    watch_ = platform::Worker("velmora-watch", [state = state_](std::stop_token stop) {
+      Watch(std::move(stop), *state);
+    });
   }
 }
 
 FolderFeed::~FolderFeed() { Stop(); }
 
 void FolderFeed::Stop() {
-  load_.request_stop();
-  watch_.request_stop();
+  load_.Stop();
+  watch_.Stop();
 }
 
-void FolderFeed::StopWatching() { watch_.request_stop(); }
+void FolderFeed::StopWatching() { watch_.Stop(); }
 
-void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state) {
-  platform::NameThread("velmora-load");
+void FolderFeed::Load(std::stop_token stop, State& state) {
   platform::YieldToForeground();
+  const Setup& setup = state.setup;
   const auto post = [&](handover::Delivery delivery) {
-    inbox.Post(setup.generation, std::move(delivery));
+    state.inbox->Post(setup.generation, std::move(delivery));
   };
   // Set by the walk's threads when the watch limit is reached.
   std::atomic<bool> watching = state.watcher != nullptr;
@@ -120,11 +123,11 @@ void FolderFeed::Load(std::stop_token stop, const Setup& setup, Inbox& inbox, St
   state.Finished();
 }
 
-void FolderFeed::Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state) {
+void FolderFeed::Watch(std::stop_token stop, State& state) {
+  const Setup& setup = state.setup;
   const std::string root = platform::JoinPath(setup.path, "");
-  platform::NameThread("velmora-watch");
   const auto post = [&](handover::Delivery delivery) {
-    inbox.Post(setup.generation, std::move(delivery));
+    state.inbox->Post(setup.generation, std::move(delivery));
   };
   PathList added;
   handover::Gone gone;

@@ -2,8 +2,9 @@
 // Lists a shown folder in the background and follows what others change in it. Two
 // threads: the load, which walks the folder (with the walk's helpers) and then watches
 // what it read, and the watch, which turns the system's events into files made and
-// gone. They post only to the inbox, stamped with the feed's generation, and hold no
-// pointer to the session: a feed can be let go while its threads end.
+// gone. They post only to the inbox, stamped with the feed's generation, and share with
+// the feed only what they own together: letting the feed go asks them to stop and waits
+// for nothing, so a thread held by a dead share holds up nobody. Owner: one thread.
 
 #include <atomic>
 #include <cstdint>
@@ -11,12 +12,12 @@
 #include <memory>
 #include <stop_token>
 #include <string>
-#include <thread>
 
 #include "catalogue/inbox.h"
 #include "catalogue/scan.h"
 #include "platform/folder_watch.h"
 #include "platform/mutex.h"
+#include "platform/threads.h"
 
 namespace velmora::catalogue {
 
@@ -32,7 +33,7 @@ class FolderFeed {
   // Without a watcher, the folder is read and not followed.
   FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
              std::unique_ptr<platform::FolderWatcher> watcher);
-  // Stops both threads and waits for them.
+  // Asks both threads to stop and lets them go.
   ~FolderFeed();
   FolderFeed(const FolderFeed&) = delete;
   FolderFeed& operator=(const FolderFeed&) = delete;
@@ -40,17 +41,16 @@ class FolderFeed {
   void Stop();
   // The watch limit was reached: the events that come are no longer the whole story.
   void StopWatching();
-  // Both threads have ended: letting the feed go waits for nothing.
-  bool Ended() const { return state_.ended.load(); }
-
  private:
-  // Made before the threads start and shared by them: the watcher and the read-once set
-  // guard themselves, the counters are atomic.
+  // Made before the threads start and owned by them and the feed together, the last to
+  // go lets it go: the watcher and the read-once set guard themselves, the counters are
+  // atomic, the rest is set before the threads start.
   struct State {
+    Setup setup;
+    std::shared_ptr<Inbox> inbox;
     std::unique_ptr<platform::FolderWatcher> watcher;
     ReadOnce once;  // of the load and of the folders that come later
     std::atomic<int> running{0};
-    std::atomic<bool> ended{false};
     // The links met in the folders read, by path, and whether each led to a folder. Once
     // one did, the first path that reaches a folder may change with the link and with any
     // folder made or gone: the shown folder is then read again, by the walk's rules.
@@ -69,14 +69,12 @@ class FolderFeed {
     // thousands of them, that takes longer than the window may wait.
     void Finished();
   };
-  static void Load(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state);
-  static void Watch(std::stop_token stop, const Setup& setup, Inbox& inbox, State& state);
+  static void Load(std::stop_token stop, State& state);
+  static void Watch(std::stop_token stop, State& state);
 
-  const Setup setup_;
-  const std::shared_ptr<Inbox> inbox_;
-  State state_;
-  std::jthread load_;  // last: they end before what they use goes
-  std::jthread watch_;
+  const std::shared_ptr<State> state_;
+  platform::Worker load_;
+  platform::Worker watch_;
 };
 
 }  // namespace velmora::catalogue

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -27,7 +28,12 @@ struct LiveWorks {
   int count = 0;
 };
 LiveWorks& Works() {
-  static auto* running = new LiveWorks;
+  static auto* running = [] {
+    // A work still ending at a plain exit may use what exit destroys: give it a moment
+    // (the window does not come here with one held by the file system).
+    std::atexit([] { (void)WorkersEnded(std::chrono::seconds(5)); });
+    return new LiveWorks;
+  }();
   return *running;
 }
 
@@ -40,9 +46,10 @@ Worker::Worker(const char* name, std::function<void(std::stop_token)> work)
     const std::lock_guard lock(works.mutex);
     ++works.count;
   }
-  std::thread([name, work = std::move(work), stop = stop_.get_token(), ended = ended_] {
+  std::thread([name, work = std::move(work), stop = stop_.get_token(), ended = ended_]() mutable {
     NameThread(name);
     work(stop);
+    work = nullptr;  // what it owns goes before it counts as ended
     LiveWorks& running = Works();
     const std::lock_guard lock(running.mutex);
     ended->store(true);
