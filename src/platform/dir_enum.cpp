@@ -116,13 +116,14 @@ bool IsPseudoFileSystem(int fd, dev_t device) {
 
 // Asked once per device: a walk meets few devices and many folders.
 bool Pseudo(int fd, dev_t device) {
-  // Walks read on several threads at once.
-  static struct {
+  // Walks read on several threads at once, and may still at exit: never destroyed.
+  struct Known {
     Mutex mutex;
     std::unordered_map<dev_t, bool> byDevice GUARDED_BY(mutex);
-  } known;
-  const MutexLock lock(known.mutex);
-  const auto [it, added] = known.byDevice.try_emplace(device, false);
+  };
+  static auto* known = new Known;
+  const MutexLock lock(known->mutex);
+  const auto [it, added] = known->byDevice.try_emplace(device, false);
   if (added) it->second = IsPseudoFileSystem(fd, device);
   return it->second;
 }

@@ -106,15 +106,16 @@ void RemoveStaleTemps(const std::string& folder) {
 // needed, and once per folder while the program runs: reading a folder of 200,000
 // entries for each of 100 files copied into it would take seconds.
 std::string NamedTemp(const std::string& folder) {
-  // Any thread may copy or move.
-  static struct {
+  // Any thread may copy or move, and may still at exit: never destroyed.
+  struct Swept {
     Mutex mutex;
     std::set<std::string> folders GUARDED_BY(mutex);
-  } swept;
+  };
+  static auto* swept = new Swept;
   bool first = false;
   {
-    const MutexLock lock(swept.mutex);
-    first = swept.folders.insert(folder).second;
+    const MutexLock lock(swept->mutex);
+    first = swept->folders.insert(folder).second;
   }
   if (first) RemoveStaleTemps(folder);
   return TempName(folder);

@@ -85,8 +85,8 @@ int FileSystem::WriteAll(int fd, std::string_view bytes) {
 }
 
 FileSystem& SystemFileSystem() {
-  static PosixFileSystem instance;
-  return instance;
+  static auto* instance = new PosixFileSystem;  // used by threads that may outlive main
+  return *instance;
 }
 
 FileSystem& Fs() {
