@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <numeric>
 
 #include "catalogue/user_tags.h"
 
@@ -322,11 +323,12 @@ void Browser::Reconcile(handover::Checked& checked) {
     rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
     if (autoTags_) view_.ChipsReset();
   }
-  if (!facts_.empty()) {  // those not read yet are read next
+  if (!facts_.empty()) {
+    // Writes made while the folder was read again went unheard: every file's facts are
+    // read again, those known showing meanwhile.
     facts_.resize(rows_.Files().size());
-    factsAgain_.clear();
-    for (std::size_t i = 0; i < facts_.size(); ++i)
-      if (!facts_[i].Known()) factsAgain_.push_back(i);
+    factsAgain_.resize(facts_.size());
+    std::iota(factsAgain_.begin(), factsAgain_.end(), std::size_t{0});
     factsAsked_ = facts_.size();
   }
   progress_.files = rows_.FileCount();

@@ -156,6 +156,13 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
         if (std::any_of(unwatched.begin(), unwatched.end(),
                         [&](const std::string& dir) { return e.folder.starts_with(dir); }))
           continue;
+        if (e.kind == Kind::Written) {
+          // Told as a file made again where it is listed: its facts are read anew. A
+          // burst of writes comes as one.
+          if (!gone.paths.empty()) flush();
+          if (added.empty() || added[added.size() - 1] != path) added.push_back(path);
+          continue;
+        }
         // A link that led to a folder, or any folder once one did: see State::links.
         if (e.isFolder) state.changedFolders = true;
         if (state.DropLinks(path) || (e.isFolder && (e.link || state.followed))) {

@@ -43,7 +43,8 @@ class InotifyWatcher final : public FolderWatcher {
 
   WatchResult Watch(const std::string& dir) override {
     constexpr std::uint32_t kMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
+                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_MODIFY | IN_CLOSE_WRITE |
+                                    IN_ATTRIB | IN_ONLYDIR | IN_EXCL_UNLINK;
     const int wd = ::inotify_add_watch(fd_, dir.c_str(), kMask);
     if (wd < 0) {
       const int error = errno;
@@ -113,6 +114,12 @@ class InotifyWatcher final : public FolderWatcher {
         }
         if (e.mask & (IN_DELETE_SELF | IN_MOVE_SELF)) {
           events.push_back({FolderEvent::Kind::SelfGone, folder->second, {}, true});
+          continue;
+        }
+        if (e.mask & (IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB)) {
+          if (!(e.mask & IN_ISDIR) && e.len > 0)  // not the folder's own, nor a subfolder's
+            events.push_back({FolderEvent::Kind::Written, folder->second,
+                              std::string(name, ::strnlen(name, e.len)), false});
           continue;
         }
         FolderEvent event{(e.mask & (IN_CREATE | IN_MOVED_TO)) ? FolderEvent::Kind::Added

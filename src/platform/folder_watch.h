@@ -17,6 +17,7 @@ struct FolderEvent {
     Removed,   // deleted, or moved out
     Lost,      // the system dropped events: what is watched must be read again
     SelfGone,  // the watched folder itself was removed or moved away; name is empty
+    Written,   // a file written, or its times or mode set: its size and times may differ
   };
   Kind kind;
   std::string folder;  // the watched folder, ending with a separator

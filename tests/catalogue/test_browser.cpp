@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <atomic>
 #include <cstdio>
@@ -207,8 +209,8 @@ class TestBrowser : public QObject {
   }
 
   // Whatever others do, several changes at a time, the rows and chips come to what a fresh
-  // walk lists (see ChangeTree), in turns without links and with them. VELMORA_BURSTS and
-  // VELMORA_SEED run it longer.
+  // walk lists (see ChangeTree), in turns without links and with them, and each file's
+  // facts to what a stat gives. VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential() {
     namespace fs = std::filesystem;
     Fixture f;
@@ -216,7 +218,19 @@ class TestBrowser : public QObject {
     f.tree.createFile("t/keep/k");
     f.show(f.tree / "t");
     QTRY_VERIFY(f.browser.Progress().following);
+    f.browser.WantFacts();
     const auto sorted = [](Strings v) { return std::sort(v.begin(), v.end()), v; };
+    const auto stale = [&] {
+      int n = 0;
+      for (std::size_t r = 0; r < f.browser.RowCount(); ++r) {
+        const std::size_t i = f.browser.FileAtRow(r);
+        const std::string path = f.browser.Files()[i];
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 || ::lstat(path.c_str(), &st) == 0)
+          n += i >= f.browser.Facts().size() || f.browser.Facts()[i] != platform::FactsOf(st);
+      }
+      return n;
+    };
     const int bursts = std::max(qEnvironmentVariableIntValue("VELMORA_BURSTS"), 8);
     std::mt19937 random(qEnvironmentVariableIntValue("VELMORA_SEED"));
     for (int burst = 0, step = 0; burst < bursts; ++burst) {
@@ -232,6 +246,13 @@ class TestBrowser : public QObject {
       QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())),
                                 20000);
       QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned).Tags()));
+      QTRY_COMPARE(stale(), 0);
+      for (std::size_t i = burst % 3; i < scanned.size(); i += 3)  // as logs are written to
+        if (FILE* log = fs::is_regular_file(fs::symlink_status(scanned[i]))
+                            ? std::fopen(scanned[i].c_str(), "a")
+                            : nullptr)
+          std::fputs("x", log), std::fclose(log);
+      QTRY_COMPARE(stale(), 0);
       if (burst % 4 == 3) {  // read afresh: what the rows kept of the last load goes
         f.browser.Rescan();
         QTRY_VERIFY(f.browser.Progress().following);

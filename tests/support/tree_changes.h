@@ -1,6 +1,6 @@
 #pragma once
 // What other programs do to a followed folder t (both folders end with a separator):
-// one change chosen by next(), among files made, renamed (over others too) or removed,
+// one change chosen by next(), among files made, written, renamed (over others too) or removed,
 // folders moved in from out, out to it (perhaps copied back), or within, made full, made
 // and another moved into it at once, removed, and with links, links to folders of t or
 // out made, moved, removed and pointed elsewhere. A change that cannot be made is skipped.
@@ -35,8 +35,11 @@ inline void ChangeTree(const std::string& t, const std::string& out, int step,
   const bool coin = next() % 2 != 0, folder = d.size() > 0, some = file != t;
   const std::string target = coin || gone.empty() ? t + any(folders) : any(gone);
   switch (next() % (links ? 11 : 9)) {
-    case 0:
-      touch(to + name);
+    case 0:  // perhaps written to, as a log is
+      if (FILE* log = coin && some ? std::fopen(file.c_str(), "a") : nullptr)
+        std::fputs(n.c_str(), log), std::fclose(log);
+      else
+        touch(to + name);
       break;
     case 1:
       if (some) fs::rename(file, to + name, error);
