@@ -140,8 +140,9 @@ void Browser::Start(bool keepFilter, bool cached) {
       kept_ = Kept::Asked;
       cache_.Read(generation_, shown_->path);
     }
-    feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_}, inbox_,
-                                         watchers_ ? watchers_() : nullptr);
+    feed_ = std::make_unique<FolderFeed>(
+        FolderFeed::Setup{shown_->path, generation_, false, recheckLeast_}, inbox_,
+        watchers_ ? watchers_() : nullptr);
   }
   view_.ProgressChanged(progress_);
 }
@@ -164,12 +165,16 @@ void Browser::Reread() {
   cache_.StopReading();
   aside_.clear();
   kept_ = Kept::Shown;
-  progress_ = {
-      .loading = true, .checking = true, .files = rows_.FileCount(), .load = progress_.load};
+  progress_ = {.loading = true,
+               .checking = true,
+               .files = rows_.FileCount(),
+               .load = progress_.load,
+               .recheck = progress_.recheck};  // still true while it reads
   Recount(false);
   view_.ChipsReset();  // the user tags come back with the load's end, as after any load
-  feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, generation_, true}, inbox_,
-                                       watchers_ ? watchers_() : nullptr);
+  feed_ = std::make_unique<FolderFeed>(
+      FolderFeed::Setup{shown_->path, generation_, true, recheckLeast_}, inbox_,
+      watchers_ ? watchers_() : nullptr);
   view_.ProgressChanged(progress_);
 }
 
@@ -265,8 +270,9 @@ void Browser::Apply(handover::Delivery& delivery) {
       readingFacts_ = false;
       ReadFacts();
     }
-  } else if (std::holds_alternative<handover::Following>(delivery)) {
+  } else if (auto* following = std::get_if<handover::Following>(&delivery)) {
     progress_.following = true;
+    progress_.recheck = following->recheck;
     view_.ProgressChanged(progress_);
   } else if (!progress_.loading) {
     Reread();

@@ -49,6 +49,9 @@ struct LoadProgress {
   bool following = false;      // every folder read is watched: changes show as they come
   bool gone = false;           // the folder itself was removed or renamed: nothing is listed
   std::uint64_t load = 0;      // new for each load asked for; the folder's own rereads keep it
+  // Following, and some folders lie where changes by other computers are not told: they
+  // are checked every so many seconds.
+  std::uint32_t recheck = 0;
 };
 
 // Hears of the panel's chips and the load's progress; the rows have a listener of their own.
@@ -101,6 +104,9 @@ class Browser {
   void Rescan();
   bool KeepFilter() const { return keepFilter_; }
   void SetKeepFilter(bool on) { keepFilter_ = on; }
+  // The least time between checks of folders whose changes by other computers are not
+  // told; from the next load on.
+  void SetRecheckLeast(std::chrono::milliseconds least) { recheckLeast_ = least; }
   // Stops a running load; what was listed stays, and the progress says whether it was
   // checked. False when none was running.
   bool Stop();
@@ -184,6 +190,7 @@ class Browser {
   const std::string storeFile_;
   BrowserView& view_;
   const WatcherFactory watchers_;
+  std::chrono::milliseconds recheckLeast_{5000};
   // Shared with the threads that post to it; they end before the session goes.
   const std::shared_ptr<Inbox> inbox_;
 

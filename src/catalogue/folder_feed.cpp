@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -40,6 +42,35 @@ bool FolderFeed::State::DropLinks(const std::string& path) {
   return led;
 }
 
+void FolderFeed::State::Stamped(const std::string& dir, const platform::FolderStamp& stamp) {
+  const platform::MutexLock lock(recheckMutex);
+  const auto [device, added] = unheard.try_emplace(stamp.device, false);
+  if (added) device->second = platform::ChangesUnheard(dir);
+  if (!device->second) return;
+  // Changed within the last second, it may change again in the same tick of its clock and
+  // keep its stamp: such a folder counts as changed at the next check, which reads again.
+  const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                       .count();
+  platform::FolderStamp kept = stamp;
+  if (stamp.modified > now - 1'000'000'000) kept.modified = -1;
+  rechecked.emplace_back(dir, kept);
+}
+
+bool FolderFeed::State::Changed(const std::stop_token& stop, bool& any) {
+  std::pair<std::string, platform::FolderStamp> folder;
+  for (std::size_t i = 0; !stop.stop_requested(); ++i) {
+    {  // not held over the stat: a share may take its time, the watch adds meanwhile
+      const platform::MutexLock lock(recheckMutex);
+      any = !rechecked.empty();
+      if (i >= rechecked.size()) return false;
+      folder = rechecked[i];
+    }
+    if (platform::StampOf(folder.first) != folder.second) return true;
+  }
+  return false;
+}
+
 bool FolderFeed::State::LinkLeadsToFolder() {
   const platform::MutexLock lock(linksMutex);
   return std::any_of(links.begin(), links.end(), [](const auto& link) {
@@ -56,9 +87,8 @@ FolderFeed::FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
   state_->inbox = std::move(inbox);
   state_->watcher = std::move(watcher);
   state_->running = state_->watcher ? 2 : 1;
-  load_ = platform::Worker("velmora-load", [state = state_](std::stop_token stop) {
-    Load(std::move(stop), *state);
-  });
+  load_ = platform::Worker(
+      "velmora-load", [state = state_](std::stop_token stop) { Load(std::move(stop), *state); });
   if (state_->watcher) {
     watch_ = platform::Worker("velmora-watch", [state = state_](std::stop_token stop) {
       Watch(std::move(stop), *state);
@@ -98,11 +128,12 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   // Folders read and not watched yet, each ended by a NUL: one block. Written under the
   // walk's lock, read once the walk has ended.
   std::string read;
-  if (setup.watchEarly) {
-    stream.entering = [&](const std::string& dir) { (void)watch(dir); };
-  } else if (watching) {
-    stream.folder = [&](const std::string& dir) { read.append(dir).push_back('\0'); };
-  }
+  if (setup.watchEarly) stream.entering = [&](const std::string& dir) { (void)watch(dir); };
+  const bool late = !setup.watchEarly && watching;
+  stream.folder = [&](const std::string& dir, const platform::FolderStamp& stamp) {
+    if (late) read.append(dir).push_back('\0');
+    state.Stamped(dir, stamp);
+  };
   ScanReport report;
   const bool completed = StreamFolder(setup.path, stream, 0, &report);
   const bool unsound = state.followed && state.changedFolders;
@@ -117,10 +148,52 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
     changed = watch(read.substr(at, end - at)) || changed;
   }
   std::string().swap(read);
-  if (completed && watching && !stop.stop_requested())
-    post(changed || unsound ? handover::Delivery{handover::Reread{}}
-                            : handover::Delivery{handover::Following{}});
+  if (completed && watching && !stop.stop_requested()) {
+    if (changed || unsound)
+      post(handover::Reread{});
+    else
+      Recheck(stop, state);
+  }
   state.Finished();
+}
+
+void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
+  const auto post = [&](handover::Delivery delivery) {
+    state.inbox->Post(state.setup.generation, std::move(delivery));
+  };
+  // A check at most every 50 times what one takes, so that a big share costs little;
+  // the first also catches what changed while the walk read.
+  const auto check = [&](std::chrono::milliseconds& every) {
+    bool any = false;
+    const auto start = std::chrono::steady_clock::now();
+    const bool changed = state.Changed(stop, any);
+    every =
+        std::max(state.setup.recheckLeast, std::chrono::ceil<std::chrono::milliseconds>(
+                                               50 * (std::chrono::steady_clock::now() - start)));
+    if (changed) post(handover::Reread{});
+    return !changed && any;
+  };
+  std::chrono::milliseconds every{};
+  if (!check(every)) {
+    if (!stop.stop_requested()) post(handover::Following{});
+    return;
+  }
+  const auto seconds = [](std::chrono::milliseconds t) {
+    return static_cast<std::uint32_t>(
+        std::max<std::int64_t>(1, std::chrono::ceil<std::chrono::seconds>(t).count()));
+  };
+  std::uint32_t told = seconds(every);
+  post(handover::Following{told});
+  std::mutex mutex;
+  std::condition_variable_any never;
+  for (;;) {
+    {
+      std::unique_lock lock(mutex);
+      (void)never.wait_for(lock, stop, every, [] { return false; });
+    }
+    if (stop.stop_requested() || !check(every)) return;
+    if (seconds(every) != told) post(handover::Following{told = seconds(every)});
+  }
 }
 
 void FolderFeed::Watch(std::stop_token stop, State& state) {
@@ -207,6 +280,9 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
             if (watcher.Watch(dir).LimitReached()) post(handover::WatchOff{});
           };
           sub.link = link;
+          sub.folder = [&](const std::string& dir, const platform::FolderStamp& stamp) {
+            state.Stamped(dir, stamp);
+          };
           (void)StreamFolder(path, sub, 1);
           if (state.followed) reread();
         }

@@ -7,11 +7,15 @@
 // for nothing, so a thread held by a dead share holds up nobody. Owner: one thread.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <stop_token>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "catalogue/inbox.h"
 #include "catalogue/scan.h"
@@ -29,6 +33,9 @@ class FolderFeed {
     // Each folder is watched before it is read, not after the load: for a reread after
     // changes were lost, so that a folder always busy cannot keep it rereading.
     bool watchEarly = false;
+    // The least time between two checks of the folders whose changes by other computers
+    // are not told (see State::Stamped).
+    std::chrono::milliseconds recheckLeast{5000};
   };
   // Without a watcher, the folder is read and not followed.
   FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
@@ -41,6 +48,7 @@ class FolderFeed {
   void Stop();
   // The watch limit was reached: the events that come are no longer the whole story.
   void StopWatching();
+
  private:
   // Made before the threads start and owned by them and the feed together, the last to
   // go lets it go: the watcher and the read-once set guard themselves, the counters are
@@ -65,12 +73,23 @@ class FolderFeed {
     bool DropLinks(const std::string& path) EXCLUDES(linksMutex);
     // Whether a link that led to no folder leads to one now.
     bool LinkLeadsToFolder() EXCLUDES(linksMutex);
+    // The folders read that lie on file systems whose changes by other computers are not
+    // told (a share, a FUSE mount), with their stamps as read: they are checked every so
+    // often instead. Devices are asked once.
+    platform::Mutex recheckMutex;
+    std::unordered_map<std::uint64_t, bool> unheard GUARDED_BY(recheckMutex);
+    std::vector<std::pair<std::string, platform::FolderStamp>> rechecked GUARDED_BY(recheckMutex);
+    void Stamped(const std::string& dir, const platform::FolderStamp& stamp) EXCLUDES(recheckMutex);
+    // A stat of each of them: true when one changed or went; false too when there are none.
+    bool Changed(const std::stop_token& stop, bool& any) EXCLUDES(recheckMutex);
     // The last thread to end lets the watches and the folders read go: with tens of
     // thousands of them, that takes longer than the window may wait.
     void Finished();
   };
   static void Load(std::stop_token stop, State& state);
   static void Watch(std::stop_token stop, State& state);
+  // After a load: follows the folders rechecked until one changes, then asks for a reread.
+  static void Recheck(const std::stop_token& stop, State& state);
 
   const std::shared_ptr<State> state_;
   platform::Worker load_;

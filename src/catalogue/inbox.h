@@ -31,10 +31,14 @@ struct End {
   std::size_t unreadable = 0;
 };
 struct WatchOff {};
-struct Vanished {};   // the shown folder itself was removed or renamed
-struct Following {};  // every folder read is watched
-struct Reread {};     // changes were lost
-struct Counts {       // what the panel's tags hit
+struct Vanished {};  // the shown folder itself was removed or renamed
+struct Following {   // every folder read is watched
+  // Seconds between checks of the folders whose changes by other computers are not told;
+  // 0 when there are none.
+  std::uint32_t recheck = 0;
+};
+struct Reread {};  // changes were lost
+struct Counts {    // what the panel's tags hit
   std::uint64_t counting = 0;
   std::vector<std::string> tags;
   std::vector<TagHits> hits;

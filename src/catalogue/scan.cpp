@@ -27,6 +27,7 @@ struct Node {
   std::optional<platform::FolderId> id;
   platform::Status status;
   bool pseudo = false;
+  platform::FolderStamp stamp;
   std::string fileNames;
   std::vector<std::size_t> nameEnds;
   std::vector<std::string> subfolders;
@@ -39,6 +40,7 @@ void EnumFolder(Node& node, FolderListing& listing, const ScanStream* stream) {
   if (!node.status.ok()) return;
   node.id = listing.id;
   node.pseudo = listing.pseudo;
+  node.stamp = listing.stamp;
   for (std::size_t i = 0; i < listing.size(); ++i) {
     // Names are used exactly as the system gives them: a leading blank is part of the name.
     const std::string_view name = TrimAtNul(listing.NameField(i));
@@ -161,7 +163,7 @@ class Walk {
              node.status.ok() ? platform::Status::Refusal("a kernel file system, not listed")
                               : std::move(node.status)});
     } else if (!node.pseudo && (!node.id || FirstTime(*node.id, node.dir))) {
-      if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir);
+      if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir, node.stamp);
       Add(node);
       Flush(false);
     }

@@ -89,8 +89,9 @@ struct ScanStream {
   // In place of files: the pieces as ListedFiles, made on the walk's threads outside its
   // lock, several at once, and handed over in order.
   std::function<void(ListedFiles&&)> listed;
-  // Each folder as the walk lists it (ending with a separator), before its files are handed over.
-  std::function<void(const std::string&)> folder;
+  // Each folder as the walk lists it (ending with a separator), with its stamp as it was
+  // read, before its files are handed over.
+  std::function<void(const std::string&, const platform::FolderStamp&)> folder;
   // Each folder just before it is read, on the thread that reads it.
   std::function<void(const std::string&)> entering;
   // Each link among a folder's entries as the folder is read, on the thread that reads

@@ -306,9 +306,13 @@ void Form1::ShowFileMenu(const QPoint& at) {
 
 void Form1::SayCount() {
   status_.Count(browser_.RowCount(), browser_.FileCount());
-  if (const QString& count = status_.CountText(); count != ui_.lstFiles->toolTip()) {
-    ui_.lstFiles->setToolTip(count);  // over the list's blank; a row's tooltip adds it to the path
-    ui_.lstFiles->setAccessibleDescription(count);
+  // Over the list's blank; a row's tooltip adds the count to the path.
+  QString tip = status_.CountText();
+  if (const std::uint32_t every = browser_.Progress().recheck; every > 0)
+    tip += QStringLiteral("\nChanges made elsewhere are checked every %1 s").arg(every);
+  if (tip != ui_.lstFiles->toolTip()) {
+    ui_.lstFiles->setToolTip(tip);
+    ui_.lstFiles->setAccessibleDescription(tip);
   }
   ShowStatus();
 }

@@ -7,6 +7,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstddef>
@@ -97,6 +98,30 @@ constexpr unsigned long kPseudoMagics[] = {
 };
 constexpr unsigned long kTmpfsMagic = 0x01021994;
 
+// f_type of the file systems that others change out of this computer's hearing.
+constexpr unsigned long kSharedMagics[] = {
+    0x6969,      // nfs
+    0x517b,      // smb
+    0xff534d42,  // cifs
+    0xfe534d42,  // smb2
+    0x65735546,  // fuse (sshfs, rclone, bindfs...)
+    0x01021997,  // 9p
+    0x00c36400,  // ceph
+    0x5346414f,  // afs
+    0x6b414653,  // kafs
+    0x73757245,  // coda
+    0x564c,      // ncp
+    0x01161970,  // gfs2
+    0x7461636f,  // ocfs2
+    0x0bd00bd0,  // lustre
+};
+
+FolderStamp StampFrom(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+          static_cast<std::uint64_t>(st.st_nlink)};
+}
+
 // devtmpfs reports the tmpfs magic; the mount table tells them apart.
 bool IsDevtmpfs(dev_t device) {
   std::string table;
@@ -132,6 +157,22 @@ Status Failure(int error) { return {error, ErrorText(error)}; }
 
 }  // namespace
 
+FolderStamp StampOf(const std::string& path) {
+  struct stat st {};
+  return Fs().Stat(path.c_str(), &st) == 0 ? StampFrom(st) : FolderStamp{};
+}
+
+bool ChangesUnheard(const std::string& dir) {
+  const int fd = OpenFolder(dir);
+  if (fd < 0) return false;
+  struct statfs fs {};
+  const bool shared = Fs().Fstatfs(fd, &fs) == 0 &&
+                      std::find(std::begin(kSharedMagics), std::end(kSharedMagics),
+                                static_cast<unsigned long>(fs.f_type)) != std::end(kSharedMagics);
+  Fs().Close(fd);
+  return shared;
+}
+
 Status ReadFolder(const std::string& dir, FolderListing& out) {
   out.Clear();
   const int fd = OpenFolder(dir);
@@ -140,6 +181,7 @@ Status ReadFolder(const std::string& dir, FolderListing& out) {
   struct stat st;
   if (fs.Fstat(fd, &st) == 0) {
     out.id = FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    out.stamp = StampFrom(st);
     out.pseudo = Pseudo(fd, st.st_dev);
     if (out.pseudo) {
       fs.Close(fd);

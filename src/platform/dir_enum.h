@@ -29,6 +29,21 @@ struct FolderIdHash {
   }
 };
 
+// What a stat of a folder says of its entries: any made, removed or renamed changes it.
+struct FolderStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t modified = 0;  // nanoseconds since the epoch
+  std::uint64_t links = 0;
+  friend bool operator==(const FolderStamp&, const FolderStamp&) = default;
+};
+// The stamp of path now, through Fs(); all zero when it cannot be looked at.
+FolderStamp StampOf(const std::string& path);
+
+// Whether dir lies on a file system whose changes by other computers this one is not
+// told of (NFS, SMB, FUSE, 9p...): its notifications tell only this computer's own.
+bool ChangesUnheard(const std::string& dir);
+
 enum class EntryKind : std::uint8_t { File, Folder };
 
 // The entries of one folder in the file system's own order, without "." and "..".
@@ -43,6 +58,7 @@ class FolderListing {
     entries_.clear();
     id.reset();
     pseudo = false;
+    stamp = {};
   }
   void Add(std::string_view nameField, EntryKind kind, bool link = false) {
     entries_.push_back({names_.size(), nameField.size(), kind, link});
@@ -60,6 +76,7 @@ class FolderListing {
   // processes, devices and settings, not files, and some trees there never end. Such a
   // folder is listed without entries.
   bool pseudo = false;
+  FolderStamp stamp;  // as the folder was opened to be read
 
  private:
   struct Entry {

@@ -52,6 +52,7 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
   }
   bool shortWrites = false;  // each write takes half of what it is given
   bool untyped = false;      // folder reads leave every entry's type unknown
+  long statfsType = 0;       // when set, every file system says it is of this type
   std::function<void(std::string_view path)> opening;  // called before each open
   std::function<void(std::string_view path)> stating;  // and stat
 
@@ -89,7 +90,12 @@ class FaultyFileSystem final : public velmora::platform::FileSystem {
     if (const auto failed = hit("stat", p)) return *failed;
     return real_.StatAt(d, p, s, f);
   }
-  VELMORA_FAULTY(int, Fstatfs, "statfs", (int fd, struct statfs* s), (fd, s))
+  int Fstatfs(int fd, struct statfs* s) override {
+    if (const auto failed = hit("statfs")) return *failed;
+    const int result = real_.Fstatfs(fd, s);
+    if (result == 0 && statfsType != 0) s->f_type = statfsType;
+    return result;
+  }
   VELMORA_FAULTY(int, AccessAt, "access", (int d, const char* p, int m, int f), (d, p, m, f))
   VELMORA_FAULTY(int, Flock, "flock", (int fd, int o), (fd, o))
   VELMORA_FAULTY(int, Fchmod, "chmod", (int fd, mode_t m), (fd, m))
