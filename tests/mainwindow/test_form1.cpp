@@ -552,6 +552,19 @@ class TestForm1 : public QObject {
     QVERIFY(w.form->screen()->availableGeometry().contains(w.form->frameGeometry()));
   }
 
+  // On a share, the list's tooltip says how often changes made elsewhere are looked for.
+  void shareTip() {
+    FaultyFileSystem fs;
+    fs.statfsType = 0x6969;  // NFS
+    TestDir tree;
+    tree.createFile("shown/a.jpg");
+    World w(tree / "shown" + "\r\n\r\n");
+    w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
+    QCOMPARE(w.find<QAbstractItemView>("lstFiles")->toolTip(),
+             "1 of 1 file\nChanges made elsewhere are checked every 5 s");
+  }
+
   // The layout for an outer size and its client (the first four, twips): the lists' width and
   // height, the tag panel's and its bar's height. Below a client of 12945 x 8295 the folder list
   // narrows first and the lists end inside the client. Every control shown stays inside the
