@@ -9,6 +9,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
+#include "platform/dir_enum.h"
 
 using namespace velmora::catalogue;
 
@@ -96,5 +97,18 @@ void BM_CountTagHits(benchmark::State& state) {
 BENCHMARK(BM_CountTagHits)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// One check of a share's folders: a stat of each folder of the tree. At a check every 5 s,
+// or every 50 rounds' time when slower, the share costs round / 5 s of one core.
+void BM_RecheckRound(benchmark::State& state) {
+  const PathList& paths = Paths();
+  for (auto _ : state) {
+    paths.ForEachRun(0, paths.size(), [&](std::size_t i, std::size_t, std::uint32_t) {
+      benchmark::DoNotOptimize(velmora::platform::StampOf(std::string(paths.Folder(i))));
+    });
+  }
+  state.counters["folders"] = static_cast<double>(paths.FolderCount());
+}
+BENCHMARK(BM_RecheckRound)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
