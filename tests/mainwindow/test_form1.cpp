@@ -209,7 +209,7 @@ class TestForm1 : public QObject {
     if (undo == "Ctrl+Z") w.settle(), QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
     if (undo.startsWith("Undo ")) w.settle(), World::menu(list, qPrintable(undo));
     QVERIFY(w.dialogs.allAnswered());
-    QTRY_VERIFY(w.form->Browser().Progress().following);  // a reread too has ended
+    QTRY_VERIFY(w.form->Browser().Progress().following && !w.form->Loading());  // a reread too
     QTEST(w.find<QLabel>("lblStatus")->text(), "status");
     QTEST(entriesOf(tree.path()), "left");
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
