@@ -104,11 +104,9 @@ struct Fixture : BrowserView {
 
 class TestBrowser : public QObject {
   Q_OBJECT
-  TestDir cache_;  // the kept listings
+  TestHome home_;  // the kept listings in its cache
 
  private slots:
-  void initTestCase() { qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache_.path())); }
-
   // Handed over in pieces, the load ends as the whole walk: same order, same chips; without
   // watches left, it says that it is not followed. Each file's size is its own.
   void loadsAsTheWalk() {

@@ -41,15 +41,9 @@ std::string exampleStore(const TestDir& tree) {
 
 class TestForm1 : public QObject {
   Q_OBJECT
-  TestDir home_;  // HOME and XDG_DATA_HOME, for the trash: GLib reads them once
+  TestHome home_;
 
  private slots:
-  void initTestCase() {
-    qputenv("HOME", QByteArray::fromStdString(home_.path()));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(home_ / "cache"));
-  }
-
   // A load says what could not be read; chips move between the panel and the filter bar, and
   // the list (its tooltip: how many) follows them, the match mode and user tags.
   void loadAndFilter() {

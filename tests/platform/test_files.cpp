@@ -50,8 +50,7 @@ class TestFiles : public QObject {
   }
   // An installed copy (its metainfo file found) makes its folder, parents first.
   void installedStoreDirectoryIsMade() {
-    TestDir home;
-    qputenv("HOME", QByteArray::fromStdString(home.path()));
+    TestHome home;
     qunsetenv("XDG_CONFIG_HOME");
     FaultyFileSystem fs;
     fs.fail("access 1 0");
