@@ -36,12 +36,12 @@ class TestFiles : public QObject {
   // Whether the copy is portable, XDG_CONFIG_HOME, HOME ("-": unset), and the folder chosen.
   void storeDirectory_data() {
     QTest::addColumn<QByteArrayList>("v");
-    QTest::newRow("portable copy") << QByteArray("portable /x /h /opt/v").split(' ');
-    QTest::newRow("XDG set") << QByteArray("- /cfg /h /cfg/velmora").split(' ');
-    QTest::newRow("default") << QByteArray("- - /h /h/.config/velmora").split(' ');
-    QTest::newRow("relative XDG ignored") << QByteArray("- cfg /h /h/.config/velmora").split(' ');
-    QTest::newRow("nowhere else") << QByteArray("- - - /opt/v").split(' ');
-    QTest::newRow("home is the root") << QByteArray("- - / /.config/velmora").split(' ');
+    for (const QByteArray& row :
+         QByteArray("portable copy: portable /x /h /opt/v;XDG set: - /cfg /h /cfg/velmora;default: "
+                    "- - /h /h/.config/velmora;relative XDG ignored: - cfg /h /h/.config/velmora;"
+                    "nowhere else: - - - /opt/v;home is the root: - - / /.config/velmora")
+             .split(';'))
+      QTest::newRow(row.split(':')[0]) << row.mid(row.indexOf(": ") + 2).split(' ');
   }
   void storeDirectory() {
     QFETCH(QByteArrayList, v);
