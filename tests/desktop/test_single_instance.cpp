@@ -96,7 +96,6 @@ class TestSingleInstance : public QObject {
   }
   void commandLine() {
     QFETCH(QByteArray, args);
-    QFETCH(QByteArray, result);
     TestDir t;
     for (const char* dir : {"d", "-x"}) t.createDir(dir);
     t.createFile("f");
@@ -113,7 +112,7 @@ class TestSingleInstance : public QObject {
             (parsed.display.empty() ? "" : " on " + parsed.display) +
             "; open:" + Join(checked.folders) + "; " +
             (checked.refused.empty() ? "" : DescribeRefused(checked.refused));
-    QCOMPARE(QByteArray::fromStdString(out).replace(t.path(), "T"), result);
+    QTEST(QByteArray::fromStdString(out).replace(t.path(), "T"), "result");
     const CheckedFolders handed = CheckFolders({"d", t / "-x/../d/"});  // from any sender
     QVERIFY(handed.folders == Strings{t / "d"} &&
             handed.refused.at(0).second == "not an absolute path");

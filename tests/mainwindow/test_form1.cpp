@@ -31,13 +31,10 @@ using namespace velmora;
 using testing::World;
 using Strings = std::vector<std::string>;
 
-namespace {
-std::string exampleStore(const TestDir& tree) {
-  tree.createFile("Beach Trip.jpg");
-  tree.createFile("sub/beach-party.JPG");
+static std::string exampleStore(const TestDir& tree) {
+  tree.createFile("Beach Trip.jpg"), tree.createFile("sub/beach-party.JPG");
   return tree.path() + "\r\nfamily,trip,\r\n";
 }
-}  // namespace
 
 class TestForm1 : public QObject {
   Q_OBJECT
@@ -271,9 +268,7 @@ class TestForm1 : public QObject {
     const catalogue::PathList scanned = catalogue::ScanFolder(tree / "t");
     Strings fresh(scanned.begin(), scanned.end());
     if (sorted)
-      std::sort(fresh.begin(), fresh.end(), [](const std::string& x, const std::string& y) {
-        return catalogue::FileNameOf(x) < catalogue::FileNameOf(y);
-      });
+      std::ranges::stable_sort(fresh, {}, [](auto& p) { return catalogue::FileNameOf(p); });
     w.settle();
     QTRY_VERIFY(w.form->Files().InOrder());
     QCOMPARE(w.files(), fresh);

@@ -76,9 +76,7 @@ class TestFiles : public QObject {
     QFETCH(QString, fault);
     QFETCH(QString, listed);
     TestDir t;
-    t.createFile("file");
-    t.createFile("..a");  // not the parent
-    t.createDir("sub");
+    t.createFile("file"), t.createFile("..a"), t.createDir("sub");  // ..a: not the parent
     for (const auto& [link, target] :
          {std::pair{"tofile", "file"}, {"tosub", "sub"}, {"dangling", "x"}})
       t.createLink(link, target);
