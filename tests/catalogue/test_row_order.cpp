@@ -29,7 +29,8 @@ class TestRowOrder : public QObject {
     row("folder down", "/f/b/x|/f/a/y|/f/x0|/f/a/b", SortKey::Folder, true, "0132");
     row("type, then name; none first", "/f/b.txt|/f/a.TXT|/f/c.jpg|/f/.bashrc|/f/noext|/f/a.png",
         SortKey::Type, false, "342510");
-    row("size: not known first", "/f/a|/f/b|/f/c|/f/d", SortKey::Size, false, "1203", {5, -1, 3, 5});
+    row("size: not known first", "/f/a|/f/b|/f/c|/f/d", SortKey::Size, false, "1203",
+        {5, -1, 3, 5});
     row("size down: not known last", "/f/a|/f/b|/f/c|/f/d", SortKey::Size, true, "0321",
         {5, -1, 3, 5});
     row("time", "/f/a|/f/b|/f/c", SortKey::Modified, false, "201", {7, 9, -1});
