@@ -11,59 +11,45 @@ class TestFileRows : public QObject {
  private slots:
   // What others change comes as files made ("+path") and entries gone ("-path", a folder
   // "-path/"); the rows and the tags follow, told to the listener as they change.
+  // Fields by ";", each a list by blanks: the files listed, the tag in the bar, the events,
+  // the rows after and the tags counted (none: not compared).
   void followsChanges_data() {
-    QTest::addColumn<Strings>("start");
-    QTest::addColumn<QString>("tag");  // in the bar
-    QTest::addColumn<Strings>("events");
-    QTest::addColumn<Strings>("rows");
-    QTest::addColumn<Strings>("tags");
-    const Strings abc{"/t/a.jpg", "/t/b.txt", "/t/c.jpg"};
-    QTest::newRow("made") << abc << "" << Strings{"+/t/d.png"}
-                          << Strings{"/t/a.jpg", "/t/b.txt", "/t/c.jpg", "/t/d.png"}
-                          << Strings{"a", "b", "c", "d", "jpg", "png", "txt"};
-    QTest::newRow("renamed over a listed one: one row")
-        << abc << "" << Strings{"-/t/a.jpg", "+/t/c.jpg"} << Strings{"/t/b.txt", "/t/c.jpg"}
-        << Strings{"b", "c", "jpg", "txt"};
-    QTest::newRow("made again once gone")
-        << abc << "" << Strings{"-/t/a.jpg", "+/t/a.jpg"}
-        << Strings{"/t/b.txt", "/t/c.jpg", "/t/a.jpg"} << Strings{"a", "b", "c", "jpg", "txt"};
-    QTest::newRow("the same name elsewhere stays")
-        << Strings{"/t/a", "/t/s/a"} << "" << Strings{"-/t/s/a", "+/t/s/a", "-/t/s/a"}
-        << Strings{"/t/a"} << Strings{"a"};
-    const Strings tree{"/t/a", "/t/d/x", "/t/d/e/y", "/t/dd/z"};
-    QTest::newRow("a folder goes with what is under it")
-        << tree << "" << Strings{"-/t/d/"} << Strings{"/t/a", "/t/dd/z"} << Strings{"a", "z"};
-    QTest::newRow("so does a link to a listed folder")
-        << tree << "" << Strings{"-/t/d"} << Strings{"/t/a", "/t/dd/z"} << Strings{"a", "z"};
-    QTest::newRow("filtered: made files obey the bar")
-        << abc << "jpg" << Strings{"+/t/d.jpg", "+/t/e.txt", "-/t/a.jpg"}
-        << Strings{"/t/c.jpg", "/t/d.jpg"} << Strings{"b", "c", "d", "e", "jpg", "txt"};
-    QTest::newRow("filtered: a row not kept goes unseen")
-        << abc << "jpg" << Strings{"-/t/b.txt"} << Strings{"/t/a.jpg", "/t/c.jpg"}
-        << Strings{"a", "c", "jpg"};
-    Strings many, left;
-    std::string gone = "-";
-    for (int i = 0; i < 200; ++i) {
-      many.push_back("/t/f" + std::to_string(i));
-      if (i % 2)
-        gone += many.back() + (i < 199 ? "|" : "");
-      else
-        left.push_back(many.back());
-    }
-    QTest::newRow("many runs gone at once") << many << "" << Strings{gone} << left << Strings{};
+    QTest::addColumn<QString>("v");
+    const auto row = [](const char* name, QString v) {
+      QTest::newRow(name) << v.replace("ABC", "/t/a.jpg /t/b.txt /t/c.jpg")
+                                 .replace("TREE", "/t/a /t/d/x /t/d/e/y /t/dd/z");
+    };
+    row("made", "ABC;; +/t/d.png; ABC /t/d.png; a b c d jpg png txt");
+    row("renamed over a listed one: one row",
+        "ABC;; -/t/a.jpg +/t/c.jpg; /t/b.txt /t/c.jpg; b c jpg txt");
+    row("made again once gone",
+        "ABC;; -/t/a.jpg +/t/a.jpg; /t/b.txt /t/c.jpg /t/a.jpg; a b c jpg txt");
+    row("the same name elsewhere stays", "/t/a /t/s/a;; -/t/s/a +/t/s/a -/t/s/a; /t/a; a");
+    row("a folder goes with what is under it", "TREE;; -/t/d/; /t/a /t/dd/z; a z");
+    row("so does a link to a listed folder", "TREE;; -/t/d; /t/a /t/dd/z; a z");
+    row("filtered: made files obey the bar",
+        "ABC; jpg; +/t/d.jpg +/t/e.txt -/t/a.jpg; /t/c.jpg /t/d.jpg; b c d e jpg txt");
+    row("filtered: a row not kept goes unseen", "ABC; jpg; -/t/b.txt; /t/a.jpg /t/c.jpg; a c jpg");
+    QString many, gone = "-", left;
+    for (int i = 0; i < 200; ++i)
+      many += QString(" /t/f%1").arg(i),
+          (i % 2 ? gone : left) += QString("/t/f%1%2").arg(i).arg(i % 2 ? "|" : " ");
+    row("many runs gone at once", many + ";; " + gone.chopped(1) + "; " + left + ";");
   }
   void followsChanges() {
-    QFETCH(Strings, start);
-    QFETCH(QString, tag);
-    QFETCH(Strings, events);
-    QFETCH(Strings, rows);
-    QFETCH(Strings, tags);
+    QFETCH(QString, v);
+    const auto field = [&](int i) {
+      Strings out;
+      for (const QString& item : v.section(';', i, i).split(' ', Qt::SkipEmptyParts))
+        out.push_back(item.toStdString());
+      return out;
+    };
+    const Strings start = field(0), events = field(2), rows = field(3), tags = field(4);
     FileRows files;
     RowMirror mirror([&] { return files.RowCount(); },
                      [&](std::size_t r) { return files.Files()[files.FileAtRow(r)]; });
     files.SetListener(&mirror);
-    RowFilter filter;
-    if (!tag.isEmpty()) filter.tags.push_back(tag.toStdString());
+    const RowFilter filter{.tags = field(1), .excluded = {}, .name = {}};
     const auto listed = [](const Strings& paths, bool live) {
       PathList list;
       for (const std::string& path : paths) list.push_back(path);
@@ -87,7 +73,7 @@ class TestFileRows : public QObject {
       files.Remove(paths, folders, fresh);
     }
     QCOMPARE(mirror.Rows(), rows);
-    if (tag.isEmpty()) QCOMPARE(files.FileCount(), rows.size());
+    if (filter.tags.empty()) QCOMPARE(files.FileCount(), rows.size());
     Strings counted;
     for (std::size_t i = 0; i < files.Tags().Tags().size(); ++i)
       if (files.Tags().Count(i) > 0) counted.push_back(files.Tags().Tags()[i]);

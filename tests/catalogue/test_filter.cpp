@@ -61,8 +61,8 @@ class TestFilter : public QObject {
     row("wide search: one byte", wide.chopped(1), "b", true, "02468acegikmoqsuwy");
     const QByteArray big(600000, 'n');  // two of them are more than one piece holds
     row("names in several pieces", big + "|" + big + "x|" + big + "|x", "x", true, "13");
-    row("whole: a word, not part of one", "Beach.txt|a-b.txt|song.m4a|Data", "a", false, "12",
-        "-", true);
+    row("whole: a word, not part of one", "Beach.txt|a-b.txt|song.m4a|Data", "a", false, "12", "-",
+        true);
     row("whole: capitals start words",
         "HolidayPhotos.jpg|holidayphotos|PHOTOS|iPhone|aZip|zipAlbum|zPhotos", "photos,zip", true,
         "02456", "-", true);
@@ -98,15 +98,12 @@ class TestFilter : public QObject {
     QFETCH(QByteArray, excluded);
     QFETCH(bool, words);
     QFETCH(QByteArray, name);
-    PathList list;
-    for (const std::string& file : split(names, '|')) list.push_back("/f/" + file);
-    const auto mode = any ? MatchMode::Any : MatchMode::All;
-    PathList grownList;  // as a shown folder grows: one file at a time
-    for (std::size_t i = 0; i < list.size(); ++i) {
+    PathList list, grownList;  // the second as a shown folder grows: one file at a time
+    for (const std::string& file : split(names, '|')) {
       PathList one;
-      one.push_back(list[i]);
-      grownList.Append(std::move(one));
+      one.push_back("/f/" + file), list.push_back("/f/" + file), grownList.Append(std::move(one));
     }
+    const auto mode = any ? MatchMode::Any : MatchMode::All;
     FilterIndex grown = grownList.Names();  // a copy, to grow further below
     const FilterIndex* whole = &list.Names();
     const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};

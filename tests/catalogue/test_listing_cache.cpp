@@ -12,16 +12,14 @@ using Strings = std::vector<std::string>;
 using Edit = std::function<void(std::string&)>;
 Q_DECLARE_METATYPE(Edit)
 
-namespace {
-
-PathList ListOf(const Strings& paths) {
+static PathList ListOf(const Strings& paths) {
   PathList list;
   for (const std::string& path : paths) list.push_back(path);
   return list;
 }
 
 // Past the first piece, with a folder split across two.
-Strings Many() {
+static Strings Many() {
   Strings paths;
   for (int i = 0; i < 5000; ++i)
     paths.push_back("/f/d" + std::to_string(i / 3000) + "/n" + std::to_string(i));
@@ -29,24 +27,22 @@ Strings Many() {
 }
 
 // The bytes of a listing of folder "/f" holding files, as written.
-std::string Written(const PathList& files) {
+static std::string Written(const PathList& files) {
   TestDir dir;
   return WriteListing(dir / "f.list", "/f", files).ok() ? dir.read("f.list") : std::string();
 }
 
-PathList OneFile(const char* folder, const char* name) {
+static PathList OneFile(const char* folder, const char* name) {
   PathList list;
   list.AddFile(list.AddFolder(folder), name);
   return list;
 }
 
-velmora::platform::Status Read(const std::string& file, const std::string& folder, Strings& out) {
+static auto Read(const std::string& file, const std::string& folder, Strings& out) {
   return ReadListing(file, folder, [&](PathList&& piece) {
     return out.insert(out.end(), piece.begin(), piece.end()), true;
   });
 }
-
-}  // namespace
 
 class TestListingCache : public QObject {
   Q_OBJECT
@@ -140,14 +136,12 @@ class TestListingCache : public QObject {
     TestDir dir;
     QVERIFY(WriteListing(dir / "c/f.list", "/f", ListOf({"/f/a"})).ok());
     QCOMPARE(::symlink("c", (dir / "l").c_str()), 0);
-    for (const char* folder : {"c", "l"}) {
-      QCOMPARE(::chmod((dir / "c").c_str(), folder == std::string("c") ? 0777 : 0700), 0);
+    for (const std::string folder : {"c", "l"}) {
+      QCOMPARE(::chmod((dir / "c").c_str(), folder == "c" ? 0777 : 0700), 0);
       Strings read;
-      QVERIFY2(
-          Read(dir / (folder + std::string("/f.list")), "/f", read).Untrusted() && read.empty(),
-          folder);
-      QVERIFY(WriteListing(dir / (folder + std::string("/f.list")), "/f", ListOf({"/f/b"}))
-                  .Untrusted());
+      QVERIFY2(Read(dir / folder + "/f.list", "/f", read).Untrusted() && read.empty(),
+               folder.c_str());
+      QVERIFY(WriteListing(dir / folder + "/f.list", "/f", ListOf({"/f/b"})).Untrusted());
       QCOMPARE(entriesOf(dir / "c"), Strings{"f.list"});
     }
   }

@@ -28,8 +28,7 @@ class TestPathList : public QObject {
     QVERIFY(list.Name(count + 2).empty());
     PathList full;  // a block filled to its last byte, then an empty name
     const std::uint32_t root = full.AddFolder("/");
-    full.AddFile(root, std::string(PathList::kMaxPart, 'n'));
-    full.AddFile(root, "");
+    full.AddFile(root, std::string(PathList::kMaxPart, 'n')), full.AddFile(root, "");
     QCOMPARE(full[1], std::string("/"));
     using velmora::catalogue::DisplayNameOf;
     QCOMPARE(DisplayNameOf("/") + DisplayNameOf("/a/photos") + DisplayNameOf("a"), "/photosa");

@@ -43,9 +43,8 @@ class TestQtServices : public QObject {
     QFETCH(QByteArray, act);
     QFETCH(QByteArray, result);
     const QByteArray kind = act.left(act.indexOf(' ')), action = act.mid(kind.size() + 1);
-    TestDir home;  // for the picker: a folder not UTF-8, a hidden one, a file
+    TestHome home;  // for the picker: a folder not UTF-8, a hidden one, a file
     home.createDir("\xFF"), home.createDir(".hidden"), home.createFile("file.txt");
-    qputenv("HOME", QByteArray::fromStdString(home.path()));
     QTimer timer;  // acts on the modal dialog once it is up, as a person would
     connect(&timer, &QTimer::timeout, [&timer, action] {
       QWidget* dialog = QApplication::activeModalWidget();

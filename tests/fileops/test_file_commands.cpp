@@ -34,14 +34,9 @@ struct FakeList final : fileops::FileListHost {
 
 class TestFileCommands : public QObject {
   Q_OBJECT
-  TestDir home_;  // HOME and XDG_DATA_HOME: GLib reads them once
+  TestHome home_;
 
  private slots:
-  void initTestCase() {
-    qputenv("HOME", QByteArray::fromStdString(home_.path()));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
-  }
-
   // A folder of four files, listed as rows a to d, and "out" beside it. selection: the rows
   // selected, the last also current ("01=3": 0 and 1 selected, 3 current only); gone: rows
   // deleted since the list was made; waiting: rows whose names "out" holds, as "old". answers:

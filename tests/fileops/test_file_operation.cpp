@@ -11,14 +11,9 @@ using namespace velmora;
 
 class TestFileOperation : public QObject {
   Q_OBJECT
-  TestDir home_;  // HOME and XDG_DATA_HOME for the whole run: GLib reads them once
+  TestHome home_;
 
  private slots:
-  void initTestCase() {
-    qputenv("HOME", QByteArray::fromStdString(home_.path()));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
-  }
-
   // Into the home trash; where no trash takes the file, deleted only when the user says
   // so. What is no file is skipped without a word. The name ("shm/...": where no trash is;
   // "|": a NUL byte); the answer to "Delete it permanently?" ("-": not asked), faults and

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 #include "mainwindow/form1.h"
@@ -18,7 +17,6 @@ namespace velmora::testing {
 
 struct World {
   explicit World(const std::string& storeText = {}) { Start(storeText); }
-  explicit World(const std::function<std::string(const TestDir&)>& setup) { Start(setup(dir)); }
   void Start(const std::string& storeText) {
     if (!storeText.empty()) dir.createFile("folders.txt", storeText);
     form = std::make_unique<mainwindow::Form1>(

@@ -50,8 +50,7 @@ class TestFileListModel : public QObject {
     f.show(f.tree / "t");
     f.browser.AddBarTag("f1", "auto");
     QCOMPARE(f.model.rowCount(), 111);
-    f.tree.createFile("t/f1new.jpg");
-    f.tree.createFile("t/new.jpg");
+    f.tree.createFile("t/f1new.jpg"), f.tree.createFile("t/new.jpg");
     std::remove((f.tree / "t/d1/f1.jpg").c_str());
     QTRY_COMPARE(f.model.PathAt(110), f.tree / "t/f1new.jpg");
     f.browser.RemoveBarTag("f1");

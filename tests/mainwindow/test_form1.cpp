@@ -31,25 +31,16 @@ using namespace velmora;
 using testing::World;
 using Strings = std::vector<std::string>;
 
-namespace {
-std::string exampleStore(const TestDir& tree) {
-  tree.createFile("Beach Trip.jpg");
-  tree.createFile("sub/beach-party.JPG");
+static std::string exampleStore(const TestDir& tree) {
+  tree.createFile("Beach Trip.jpg"), tree.createFile("sub/beach-party.JPG");
   return tree.path() + "\r\nfamily,trip,\r\n";
 }
-}  // namespace
 
 class TestForm1 : public QObject {
   Q_OBJECT
-  TestDir home_;  // HOME and XDG_DATA_HOME, for the trash: GLib reads them once
+  TestHome home_;
 
  private slots:
-  void initTestCase() {
-    qputenv("HOME", QByteArray::fromStdString(home_.path()));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home_ / "data"));
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(home_ / "cache"));
-  }
-
   // A load says what could not be read; chips move between the panel and the filter bar, and
   // the list (its tooltip: how many) follows them, the match mode and user tags.
   void loadAndFilter() {
@@ -277,9 +268,7 @@ class TestForm1 : public QObject {
     const catalogue::PathList scanned = catalogue::ScanFolder(tree / "t");
     Strings fresh(scanned.begin(), scanned.end());
     if (sorted)
-      std::sort(fresh.begin(), fresh.end(), [](const std::string& x, const std::string& y) {
-        return catalogue::FileNameOf(x) < catalogue::FileNameOf(y);
-      });
+      std::ranges::stable_sort(fresh, {}, [](auto& p) { return catalogue::FileNameOf(p); });
     w.settle();
     QTRY_VERIFY(w.form->Files().InOrder());
     QCOMPARE(w.files(), fresh);
@@ -293,12 +282,17 @@ class TestForm1 : public QObject {
   }
 
   // The file list's menu chooses the row under it unless it is chosen already, copies the exact
-  // bytes of the paths chosen, and puts the count in the status line.
-  void fileMenu() {
+  // bytes of the paths chosen, and puts the count in the status line. Space shows the current
+  // row's tip, a picture's thumbnail joining it, named by its text; the tip goes with its folder.
+  void fileMenuAndTip() {
     TestDir tree;
-    tree.createFile("a\xff b"), tree.createFile("c");
-    World w(tree.path() + "\r\n\r\n");
+    tree.createFile("a/a\xff b"), tree.createFile("c/d.txt");
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(QString::fromStdString(tree / "a/red.png")));
+    World w(tree / "a" + "\r\n\r\n" + tree / "c" + "\r\n\r\n");
     w.select(0);
+    QTRY_VERIFY(w.form->Browser().Progress().following);
     auto& list = *w.find<QAbstractItemView>("lstFiles");
     const QPoint second = list.visualRect(w.form->Files().index(1, 0)).center();
     const auto copied = [] {
@@ -312,6 +306,16 @@ class TestForm1 : public QObject {
     QCOMPARE(copied(), w.files()[0] + "\n" + w.files()[1]);
     World::menu(list, "Show Count in Status Line", second);
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
+    const QModelIndex picture = w.form->Files().index(w.files()[0] != tree / "a/red.png");
+    list.setCurrentIndex(picture);
+    QTest::keyClick(&list, Qt::Key_Space);
+    QTRY_VERIFY(QToolTip::text().startsWith("<img"));
+    auto* tip = list.viewport()->findChild<QWidget*>("qtooltip_label");
+    QVERIFY(tip != nullptr);
+    QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
+             picture.data(Qt::ToolTipRole).toString());
+    w.select(1);
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when
@@ -394,9 +398,13 @@ class TestForm1 : public QObject {
     QCOMPARE(line.Text(), row.section(" = ", 1));
   }
 
-  // The next start comes back at the size, folder and count in the status line it closed with.
-  void keepsItsSizeAndFolder() {
+  // The next start comes back at the size, folder and count in the status line it closed with,
+  // the chips' order, the filter kept, the columns, the rows' order and whole-tag matching.
+  // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column.
+  void keepsItsState() {
     TestDir tree;
+    tree.createFile("b.txt", "12"), tree.createFile("a-BEACH.txt", "123");
+    tree.createFile("beaches.txt", "1");
     World w;
     w.stateFile = w.dir / "config/window.conf";
     w.dir.createFile("config/window.conf", "[General]\ncountInStatus=true\n");
@@ -405,37 +413,10 @@ class TestForm1 : public QObject {
       w.Start(tree.path() + "\r\n\r\n" + tree / "gone" + "\r\n\r\n");
       w.settle();
       if (run > 0) break;
-      w.form->resize(700, 500), w.select(1), closed = w.form->size();
-      World::menu(w.panel(), "A to Z", {1, 1000});  // below the chips: their order
-      World::menu(w.bar(), "Keep Filter After Commands");
-      w.form->close();
-    }
-    QVERIFY(w.form->Browser().Order() == catalogue::ChipOrder::Name &&
-            w.form->Browser().KeepFilter());
-    QCOMPARE(w.form->size(), closed);
-    QCOMPARE(w.form->SelectedFolder(), 1);
-    QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
-                 QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
-    w.select(0);
-    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("0 of 0 files"));
-  }
-
-  // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column,
-  // and the columns, the order and whole-tag matching are kept for the next run.
-  void listTools() {
-    TestDir tree;
-    tree.createFile("b.txt", "12"), tree.createFile("a-BEACH.txt", "123");
-    tree.createFile("beaches.txt", "1");
-    World w;
-    w.stateFile = w.dir / "window.conf";
-    for (int run = 0; run < 2; ++run) {
-      w.Start(tree.path() + "\r\n\r\n");
-      w.select(0);
-      if (run > 0) break;
+      w.form->resize(700, 500), w.select(0), closed = w.form->size();
       auto* list = w.find<QAbstractItemView>("lstFiles");
       QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
       auto* find = w.find<QLineEdit>("txtFind");
-      QVERIFY(find->isVisible());
       QTest::keyClicks(find, "beach");
       QTRY_COMPARE(w.files().size(), std::size_t{2});
       QTest::keyClick(find, Qt::Key_Escape);
@@ -444,13 +425,22 @@ class TestForm1 : public QObject {
       World::menu(*list, "Columns/Size");
       World::menu(*list, "Sort By/Name");
       QCOMPARE(w.files(), (Strings{tree / "a-BEACH.txt", tree / "b.txt", tree / "beaches.txt"}));
-      auto* header = static_cast<QTableView*>(list)->horizontalHeader();
-      emit header->sectionClicked(1);
+      emit static_cast<QTableView*>(list)->horizontalHeader()->sectionClicked(1);
       QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
+      World::menu(w.panel(), "A to Z", {1, 1000});  // below the chips: their order
+      World::menu(w.bar(), "Keep Filter After Commands");
       World::menu(w.bar(), "Match Whole Tags");
-      w.form->close();
+      w.select(1), w.form->close();
     }
-    QVERIFY(w.form->Files().Shows(mainwindow::Column::Size) && w.form->Browser().WholeTags());
+    const catalogue::Browser& kept = w.form->Browser();
+    QVERIFY(kept.Order() == catalogue::ChipOrder::Name && kept.KeepFilter() && kept.WholeTags());
+    QVERIFY(w.form->Files().Shows(mainwindow::Column::Size));
+    QCOMPARE(w.form->size(), closed);
+    QCOMPARE(w.form->SelectedFolder(), 1);
+    QTRY_COMPARE(w.find<QLabel>("lblStatus")->text(),
+                 QString::fromStdString("The folder " + tree / "gone" + " is not there any more"));
+    w.select(0);
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("3 of 3 files"));
     QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
   }
 
@@ -487,30 +477,6 @@ class TestForm1 : public QObject {
     QCOMPARE(listed, other ? 1 : kept ? 2 : 3 - (load == "Delete"));
     tree.createFile(other ? "b/c" : "a/c 2019"), tree.createFile("a/d");
     QTRY_COMPARE(w.files().size(), listed + (other || kept ? 1 : 2));
-  }
-
-  // Space shows the current row's tip, a picture's thumbnail joining it, named by its text; the
-  // tip goes with its folder.
-  void previewTip() {
-    TestDir tree;
-    tree.createDir("a"), tree.createFile("c/d.txt");
-    QImage red(8, 8, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    QVERIFY(red.save(QString::fromStdString(tree / "a/red.png")));
-    World w(tree / "a" + "\r\n\r\n" + tree / "c" + "\r\n\r\n");
-    w.select(0);
-    QTRY_VERIFY(w.form->Browser().Progress().following);
-    auto* list = w.find<QAbstractItemView>("lstFiles");
-    const QModelIndex picture = list->model()->index(0, 0);
-    list->setCurrentIndex(picture);
-    QTest::keyClick(list, Qt::Key_Space);
-    QTRY_VERIFY(QToolTip::text().startsWith("<img"));
-    auto* tip = list->viewport()->findChild<QWidget*>("qtooltip_label");
-    QVERIFY(tip != nullptr);
-    QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
-             picture.data(Qt::ToolTipRole).toString());
-    w.select(1);
-    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   // A state file that is no regular file of a sane size is passed over, never waited on.

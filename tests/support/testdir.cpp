@@ -28,6 +28,12 @@ TestDir::~TestDir() {  // leaves nothing unreadable behind for the removal
   if (std::system(command.c_str()) != 0) qWarning("could not remove %s", path_.c_str());
 }
 
+TestHome::TestHome() {
+  qputenv("HOME", QByteArray::fromStdString(path()));
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(*this / "data"));
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(*this / "cache"));
+}
+
 // Straight to the system, as all below: a test's own files never meet the faults it plants.
 void TestDir::createFile(const std::string& relative, const std::string& content) const {
   createDir(fs::path(relative).parent_path());

@@ -30,6 +30,12 @@ class TestDir {
   std::string path_;
 };
 
+// A home for the whole run, HOME and XDG_DATA_HOME (the trash) and XDG_CACHE_HOME under it:
+// GLib reads them once, and no test touches the real ones.
+struct TestHome : TestDir {
+  TestHome();
+};
+
 // The names in folder dir, sorted, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& dir);
 // lstat's answer: st_mode is 0 when nothing is there.

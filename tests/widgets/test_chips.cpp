@@ -25,69 +25,58 @@ struct Chips {
 class TestChips : public QObject {
   Q_OBJECT
  private slots:
-  // What a point (twips from a chip's corner) falls on: "label" shows the tooltip, "chip" takes
-  // a click, "reach" is within the widest chip only.
+  // What a point (twips from a chip's corner, after the label's width) falls on: "label" shows
+  // the tooltip, "chip" takes a click, "reach" is within the widest chip only.
   void parts_data() {
-    QTest::addColumn<int>("label");
-    QTest::addColumn<QPointF>("at");
-    QTest::addColumn<QString>("part");
-    QTest::newRow("label's first twip") << 100 << QPointF(250, 15) << "label";
-    QTest::newRow("chip's first twip") << 100 << QPointF(0, 0) << "chip";
-    QTest::newRow("before the label") << 100 << QPointF(249.5, 100) << "chip";
-    QTest::newRow("after the label") << 100 << QPointF(350, 100) << "chip";
-    QTest::newRow("above the label") << 100 << QPointF(300, 14) << "chip";
-    QTest::newRow("below the label") << 100 << QPointF(300, 240) << "chip";
-    QTest::newRow("chip's last twip") << 100 << QPointF(599, 254) << "chip";
-    QTest::newRow("past the chip") << 100 << QPointF(600, 100) << "reach";
-    QTest::newRow("past the widest") << 100 << QPointF(1500, 100) << "none";
-    QTest::newRow("below") << 100 << QPointF(300, 255) << "none";
-    QTest::newRow("long label before the cap") << 2000 << QPointF(1379, 100) << "label";
-    QTest::newRow("long label under the cap") << 2000 << QPointF(1380, 100) << "chip";
+    QTest::addColumn<QString>("v");
+    for (const QString& row :
+         QString("label's first twip: 100 250 15 label;chip's first twip: 100 0 0 chip;before the "
+                 "label: 100 249.5 100 chip;after the label: 100 350 100 chip;above the label: 100 "
+                 "300 14 chip;below the label: 100 300 240 chip;chip's last twip: 100 599 254 chip;"
+                 "past the chip: 100 600 100 reach;past the widest: 100 1500 100 none;below: 100 "
+                 "300 255 none;long label before the cap: 2000 1379 100 label;long label under the "
+                 "cap: 2000 1380 100 chip")
+             .split(';'))
+      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
   }
   void parts() {
-    QFETCH(int, label);
-    QFETCH(QPointF, at);
+    QFETCH(QString, v);
+    const QStringList n = v.split(' ');
     ChipGeometry g = ChipGeometry::Template(1000);  // top 120
-    g.SetLabelWidth(label);
-    const double x = 1000 + at.x(), y = 120 + at.y();
+    g.SetLabelWidth(n[0].toInt());
+    const double x = 1000 + n[1].toDouble(), y = 120 + n[2].toDouble();
     const int part = g.OnLabel(x, y) ? 0 : g.Contains(x, y) ? 1 : g.MayContain(x, y) ? 2 : 3;
-    QTEST(QStringList({"label", "chip", "reach", "none"})[part], "part");
+    QCOMPARE(QStringList({"label", "chip", "reach", "none"})[part], n[3]);
   }
 
-  // Keys, a press and release, or a hover from the first point to the second: the tags raised
+  // Keys; or a press with the left or right button (l, r) or a hover (h) at a point and the
+  // release or hover at a second: the tags raised, "at y" where the keyboard moves to a chip,
   // and the tooltip left showing.
   void input_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QLine>("at");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QStringList>("events");
-    using L = QStringList;
-    constexpr int left = Qt::LeftButton, right = Qt::RightButton, hover = 0;
-    const L down{"at 20", "at 40", "Bc"};
-    QTest::newRow("next") << "Down, Right, Return" << QLine() << 0 << down;
-    QTest::newRow("back to the first") << "Down, Up, Left, Space" << QLine() << 0
-                                       << L{"at 20", "at 0", "a"};
-    QTest::newRow("not past the last") << "End, Down, Enter" << QLine() << 0 << L{"at 40", "Bc"};
-    QTest::newRow("Home") << "End, Home, Space" << QLine() << 0 << L{"at 40", "at 0", "a"};
-    QTest::newRow("the new last") << "End, Space, Space" << QLine() << 0 << L{"at 40", "Bc", "b"};
-    QTest::newRow("other keys") << "F2, Space" << QLine() << 0 << L{"a"};
-    QTest::newRow("typed: first chip it starts") << "B, Return" << QLine() << 0 << L{"at 20", "b"};
-    QTest::newRow("typed on") << "B, C, Space" << QLine() << 0 << down;
-    QTest::newRow("typed again goes round") << "B, B, B, Enter" << QLine() << 0
-                                            << L{"at 20", "at 40", "at 20", "b"};
-    QTest::newRow("typed anew: after the chip") << "Down, B, Space" << QLine() << 0 << down;
-    QTest::newRow("typed, no match stays") << "End, Z, Space" << QLine() << 0 << L{"at 40", "Bc"};
-    QTest::newRow("a chip") << "" << QLine(30, 25, 30, 25) << left << L{"b"};
-    QTest::newRow("released on another") << "" << QLine(30, 25, 30, 5) << left << L{};
-    QTest::newRow("right button") << "" << QLine(30, 25, 30, 25) << right << L{};
-    QTest::newRow("a label") << "" << QLine(19, 28, 19, 28) << hover << L{"tip b"};
-    QTest::newRow("past the chips") << "" << QLine(19, 28, 19, 61) << hover << L{};
+    QTest::addColumn<QString>("v");
+    for (const QString& row :
+         QString(
+             "next: Down, Right, Return = at 20|at 40|Bc;back to the first: Down, Up, Left, "
+             "Space = at 20|at 0|a;not past the last: End, Down, Enter = at 40|Bc;Home: End, "
+             "Home, Space = at 40|at 0|a;the new last: End, Space, Space = at 40|Bc|b;other "
+             "keys: F2, Space = a;typed, first chip it starts: B, Return = at 20|b;typed on: B, "
+             "C, Space = at 20|at 40|Bc;typed again goes round: B, B, B, Enter = at 20|at 40|at "
+             "20|b;typed anew, after the chip: Down, B, Space = at 20|at 40|Bc;typed, no match "
+             "stays: End, Z, Space = at 40|Bc;a chip: l 30 25 30 25 = b;released on another: l "
+             "30 25 30 5 = ;right button: r 30 25 30 25 = ;a label: h 19 28 19 28 = tip b;past "
+             "the chips: h 19 28 19 61 = ")
+             .split(';'))
+      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
   }
   void input() {
-    QFETCH(QString, keys);
-    QFETCH(QLine, at);
-    QFETCH(int, button);
-    QFETCH(QStringList, events);
+    QFETCH(QString, v);
+    const QString act = v.section(" = ", 0, 0);
+    const QStringList n = act.split(' ');
+    const bool mouse = n[0].size() == 1 && n[0][0].isLower();
+    const QLine at =
+        mouse ? QLine(n[1].toInt(), n[2].toInt(), n[3].toInt(), n[4].toInt()) : QLine();
+    const int button = !mouse || n[0] == "h" ? 0 : n[0] == "l" ? 1 : 2;  // Qt::MouseButton
+    const QString keys = mouse ? QString() : act;
     Chips c;
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
@@ -104,7 +93,7 @@ class TestChips : public QObject {
     }
     QTRY_COMPARE(
         QToolTip::isVisible() ? c.events + QStringList{"tip " + QToolTip::text()} : c.events,
-        events);
+        v.section(" = ", 1).split('|', Qt::SkipEmptyParts));
   }
 
   // The panel is as high as its rows. A click that arrives while the first is yielding completes
