@@ -222,7 +222,11 @@ class TestBrowser : public QObject {
     if (fuse && (qEnvironmentVariableIsEmpty("VELMORA_FUSE") || ::access("/dev/fuse", R_OK) != 0))
       QSKIP("a FUSE mount of its own");
     std::optional<FaultyFileSystem> share;
-    if (where == "share") share.emplace().statfsType = 0x6969;  // NFS
+    std::atomic<int> rounds = 0;  // of the recheck, counted by the stats of the shown folder
+    if (where == "share") {
+      share.emplace().statfsType = 0x6969;  // NFS
+      share->stating = [&](std::string_view path) { rounds += path.ends_with("/t/"); };
+    }
     Fixture f(where == "share" ? [] { return std::unique_ptr<platform::FolderWatcher>(new Deaf); }
                                : Browser::WatcherFactory(platform::MakeFolderWatcher));
     f.browser.SetRecheckLeast(std::chrono::milliseconds(100));
@@ -257,6 +261,10 @@ class TestBrowser : public QObject {
     const int bursts = std::max(qEnvironmentVariableIntValue("VELMORA_BURSTS"), 8);
     std::mt19937 random(qEnvironmentVariableIntValue("VELMORA_SEED"));
     for (int burst = 0, step = 0; burst < bursts; ++burst) {
+      if (share) {  // the shown folder is rechecked, and on and on
+        const int before = rounds;
+        QTRY_VERIFY(rounds >= before + 2);
+      }
       const bool links = !fuse && burst % 8 >= 4;
       std::vector<fs::path> made;  // none in the turns without
       for (const auto& e : fs::recursive_directory_iterator(f.tree / "t"))
