@@ -25,22 +25,18 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-class NoWatches final : public platform::FolderWatcher {
+// Watches refused (the system's limit reached), or deaf: watching and hearing nothing, as on
+// a share that others change.
+struct NoWatches final : platform::FolderWatcher {
+  explicit NoWatches(bool hearsNothing = false) : deaf(hearsNothing) {}
   platform::WatchResult Watch(const std::string&) override {
-    return {platform::Status(ENOSPC, "")};
+    return {deaf ? platform::Status() : platform::Status(ENOSPC, "")};
   }
-  bool Unwatch(const std::string&) override { return false; }
-  std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds) override { return {}; }
-};
-
-// Watches that hear nothing, as on a share that others change.
-class Deaf final : public platform::FolderWatcher {
-  platform::WatchResult Watch(const std::string&) override { return {}; }
   bool Unwatch(const std::string&) override { return false; }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds timeout) override {
-    std::this_thread::sleep_for(timeout);
-    return {};
+    return std::this_thread::sleep_for(timeout), std::vector<platform::FolderEvent>{};
   }
+  const bool deaf;
 };
 
 // The system's watches, counted, but a file is made as the first is: a change no event
@@ -227,8 +223,9 @@ class TestBrowser : public QObject {
       share.emplace().statfsType = 0x6969;  // NFS
       share->stating = [&](std::string_view path) { rounds += path.ends_with("/t/"); };
     }
-    Fixture f(where == "share" ? [] { return std::unique_ptr<platform::FolderWatcher>(new Deaf); }
-                               : Browser::WatcherFactory(platform::MakeFolderWatcher));
+    Fixture f(where == "share"
+                  ? [] { return std::unique_ptr<platform::FolderWatcher>(new NoWatches(true)); }
+                  : Browser::WatcherFactory(platform::MakeFolderWatcher));
     f.browser.SetRecheckLeast(std::chrono::milliseconds(100));
     f.tree.createFile("out/n/d/a");  // to be moved in
     f.tree.createFile("t/keep/k");
@@ -261,10 +258,8 @@ class TestBrowser : public QObject {
     const int bursts = std::max(qEnvironmentVariableIntValue("VELMORA_BURSTS"), 8);
     std::mt19937 random(qEnvironmentVariableIntValue("VELMORA_SEED"));
     for (int burst = 0, step = 0; burst < bursts; ++burst) {
-      if (share) {  // the shown folder is rechecked, and on and on
-        const int before = rounds;
+      if (const int before = rounds; share)  // the shown folder is rechecked, and on and on
         QTRY_VERIFY(rounds >= before + 2);
-      }
       const bool links = !fuse && burst % 8 >= 4;
       std::vector<fs::path> made;  // none in the turns without
       for (const auto& e : fs::recursive_directory_iterator(f.tree / "t"))
