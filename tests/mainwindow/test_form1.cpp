@@ -367,23 +367,20 @@ class TestForm1 : public QObject {
   // unchecked; G the folder went; n counts; N notes of the load. A load's words show while
   // true; the newer wins.
   void statusLine_data() {
-    QTest::addColumn<QString>("row");
-    for (const QString& row :
-         QString("progress: Moved L f5 = 5 files…;one: L f1 = 1 file…;stopped: Moved L f1 S = "
-                 "Stopped at 1 file;command after: L f4 S Moved = Moved;kept over loads: Moved L "
-                 "E L f2 E R E = Moved;checking: L K f1 = Checking 1 file listed earlier…;"
-                 "unchecked: Moved L K f3 U = Not checked: 3 files listed as of an earlier "
-                 "reading;next load: L S L = ;count: L f4 E n = 3 of 10 files;gone: Moved G = The "
-                 "folder F is not there any more;noted: L E N = Noted;note of the last: L E N L E "
-                 "= ")
-             .split(';'))
-      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+    TextRows(
+        "progress: Moved L f5 = 5 files…;one: L f1 = 1 file…;stopped: Moved L f1 S = "
+        "Stopped at 1 file;command after: L f4 S Moved = Moved;kept over loads: Moved L "
+        "E L f2 E R E = Moved;checking: L K f1 = Checking 1 file listed earlier…;"
+        "unchecked: Moved L K f3 U = Not checked: 3 files listed as of an earlier "
+        "reading;next load: L S L = ;count: L f4 E n = 3 of 10 files;gone: Moved G = The "
+        "folder F is not there any more;noted: L E N = Noted;note of the last: L E N L E "
+        "= ");
   }
   void statusLine() {
-    QFETCH(QString, row);
+    QFETCH(QString, v);
     mainwindow::StatusLine line;
     catalogue::LoadProgress p;
-    for (const QString& e : row.section(" = ", 0, 0).split(' ')) {
+    for (const QString& e : v.section(" = ", 0, 0).split(' ')) {
       const QChar k = e[0];
       if (e.size() > 2) line.Say(e);
       if (e == "n") line.SetShowCount(true), line.Count(3, 10);
@@ -395,7 +392,7 @@ class TestForm1 : public QObject {
         p.loading = false, p.stopped = k != 'E', p.unchecked = k == 'U', p.gone = k == 'G';
       if (e.size() <= 2 && QStringLiteral("LRKfESUG").contains(k)) line.Progress(p, "F");
     }
-    QCOMPARE(line.Text(), row.section(" = ", 1));
+    QCOMPARE(line.Text(), v.section(" = ", 1));
   }
 
   // The next start comes back at the size, folder and count in the status line it closed with,

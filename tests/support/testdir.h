@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -38,6 +39,13 @@ struct TestHome : TestDir {
 
 // The names in folder dir, sorted, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& dir);
+
+// A table of rows "name: value", parted by ';', into one column v.
+inline void TextRows(const QString& rows) {
+  QTest::addColumn<QString>("v");
+  for (const QString& row : rows.split(';'))
+    QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+}
 // lstat's answer: st_mode is 0 when nothing is there.
 inline struct stat statOf(const std::string& path) {
   struct stat st {};

@@ -2,6 +2,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "support/testdir.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -28,16 +29,13 @@ class TestChips : public QObject {
   // What a point (twips from a chip's corner, after the label's width) falls on: "label" shows
   // the tooltip, "chip" takes a click, "reach" is within the widest chip only.
   void parts_data() {
-    QTest::addColumn<QString>("v");
-    for (const QString& row :
-         QString("label's first twip: 100 250 15 label;chip's first twip: 100 0 0 chip;before the "
-                 "label: 100 249.5 100 chip;after the label: 100 350 100 chip;above the label: 100 "
-                 "300 14 chip;below the label: 100 300 240 chip;chip's last twip: 100 599 254 chip;"
-                 "past the chip: 100 600 100 reach;past the widest: 100 1500 100 none;below: 100 "
-                 "300 255 none;long label before the cap: 2000 1379 100 label;long label under the "
-                 "cap: 2000 1380 100 chip")
-             .split(';'))
-      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+    TextRows(
+        "label's first twip: 100 250 15 label;chip's first twip: 100 0 0 chip;before the "
+        "label: 100 249.5 100 chip;after the label: 100 350 100 chip;above the label: 100 "
+        "300 14 chip;below the label: 100 300 240 chip;chip's last twip: 100 599 254 chip;"
+        "past the chip: 100 600 100 reach;past the widest: 100 1500 100 none;below: 100 "
+        "300 255 none;long label before the cap: 2000 1379 100 label;long label under the "
+        "cap: 2000 1380 100 chip");
   }
   void parts() {
     QFETCH(QString, v);
@@ -53,20 +51,16 @@ class TestChips : public QObject {
   // release or hover at a second: the tags raised, "at y" where the keyboard moves to a chip,
   // and the tooltip left showing.
   void input_data() {
-    QTest::addColumn<QString>("v");
-    for (const QString& row :
-         QString(
-             "next: Down, Right, Return = at 20|at 40|Bc;back to the first: Down, Up, Left, "
-             "Space = at 20|at 0|a;not past the last: End, Down, Enter = at 40|Bc;Home: End, "
-             "Home, Space = at 40|at 0|a;the new last: End, Space, Space = at 40|Bc|b;other "
-             "keys: F2, Space = a;typed, first chip it starts: B, Return = at 20|b;typed on: B, "
-             "C, Space = at 20|at 40|Bc;typed again goes round: B, B, B, Enter = at 20|at 40|at "
-             "20|b;typed anew, after the chip: Down, B, Space = at 20|at 40|Bc;typed, no match "
-             "stays: End, Z, Space = at 40|Bc;a chip: l 30 25 30 25 = b;released on another: l "
-             "30 25 30 5 = ;right button: r 30 25 30 25 = ;a label: h 19 28 19 28 = tip b;past "
-             "the chips: h 19 28 19 61 = ")
-             .split(';'))
-      QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+    TextRows(
+        "next: Down, Right, Return = at 20|at 40|Bc;back to the first: Down, Up, Left, "
+        "Space = at 20|at 0|a;not past the last: End, Down, Enter = at 40|Bc;Home: End, "
+        "Home, Space = at 40|at 0|a;the new last: End, Space, Space = at 40|Bc|b;other "
+        "keys: F2, Space = a;typed, first chip it starts: B, Return = at 20|b;typed on: B, "
+        "C, Space = at 20|at 40|Bc;typed again goes round: B, B, B, Enter = at 20|at 40|at "
+        "20|b;typed anew, after the chip: Down, B, Space = at 20|at 40|Bc;typed, no match "
+        "stays: End, Z, Space = at 40|Bc;a chip: l 30 25 30 25 = b;released on another: l "
+        "30 25 30 5 = ;right button: r 30 25 30 25 = ;a label: h 19 28 19 28 = tip b;past "
+        "the chips: h 19 28 19 61 = ");
   }
   void input() {
     QFETCH(QString, v);
