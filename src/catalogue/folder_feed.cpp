@@ -162,11 +162,13 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
     state.inbox->Post(state.setup.generation, std::move(delivery));
   };
   // A check at most every 50 times what one takes, so that a big share costs little;
-  // the first also catches what changed while the walk read.
+  // the first also catches what changed while the walk read. A change asks for a reread,
+  // which follows the folder in this feed's place.
+  bool changed = false;
   const auto check = [&](std::chrono::milliseconds& every) {
     bool any = false;
     const auto start = std::chrono::steady_clock::now();
-    const bool changed = state.Changed(stop, any);
+    changed = state.Changed(stop, any);
     every =
         std::max(state.setup.recheckLeast, std::chrono::ceil<std::chrono::milliseconds>(
                                                50 * (std::chrono::steady_clock::now() - start)));
@@ -175,7 +177,7 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
   };
   std::chrono::milliseconds every{};
   if (!check(every)) {
-    if (!stop.stop_requested()) post(handover::Following{});
+    if (!changed && !stop.stop_requested()) post(handover::Following{});
     return;
   }
   const auto seconds = [](std::chrono::milliseconds t) {

@@ -241,7 +241,7 @@ class TestBrowser : public QObject {
     });
     f.show(shown);
     QTRY_VERIFY(f.browser.Progress().following);
-    QCOMPARE(f.browser.Progress().recheck, told ? 0u : 1u);
+    QCOMPARE(f.browser.Progress().recheck > 0, !told);
     f.browser.WantFacts();
     const auto sorted = [](Strings v) { return std::sort(v.begin(), v.end()), v; };
     const auto stale = [&] {
@@ -259,7 +259,7 @@ class TestBrowser : public QObject {
     std::mt19937 random(qEnvironmentVariableIntValue("VELMORA_SEED"));
     for (int burst = 0, step = 0; burst < bursts; ++burst) {
       if (const int before = rounds; share)  // the shown folder is rechecked, and on and on
-        QTRY_VERIFY(rounds >= before + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(rounds >= before + 2, 20000);
       const bool links = !fuse && burst % 8 >= 4;
       std::vector<fs::path> made;  // none in the turns without
       for (const auto& e : fs::recursive_directory_iterator(f.tree / "t"))
