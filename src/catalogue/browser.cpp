@@ -271,6 +271,8 @@ void Browser::Apply(handover::Delivery& delivery) {
       ReadFacts();
     }
   } else if (auto* following = std::get_if<handover::Following>(&delivery)) {
+    // Said once the rows are the reading's: a kept listing's check may still run.
+    if (progress_.loading) return held_.push_back(std::move(delivery));
     progress_.following = true;
     progress_.recheck = following->recheck;
     view_.ProgressChanged(progress_);
