@@ -102,13 +102,25 @@ bool Browser::Stop() {
   return true;
 }
 
-void Browser::Retire() { feed_.reset(); }
-
-void Browser::Clear(bool keepFilter) {
-  Retire();
+void Browser::Retire() {
+  feed_.reset();
   ++generation_;
   pending_.clear();
   held_.clear();
+  reader_.Stop();
+  readingFacts_ = false;
+  cache_.StopReading();
+  aside_.clear();
+}
+
+void Browser::Follow(bool watchEarly) {
+  feed_ = std::make_unique<FolderFeed>(
+      FolderFeed::Setup{shown_->path, generation_, watchEarly, recheckLeast_}, inbox_,
+      watchers_ ? watchers_() : nullptr);
+}
+
+void Browser::Clear(bool keepFilter) {
+  Retire();
   if (!keepFilter || !shown_) {
     bar_.clear();
     find_.clear();
@@ -116,14 +128,10 @@ void Browser::Clear(bool keepFilter) {
   // A load shows every file until a tag is chosen, whatever the mode.
   if (bar_.empty()) loadedAll_ = true;
   rows_.Clear(!Filter().KeepsAll());
-  reader_.Stop();
   facts_.clear();
   factsAsked_ = 0;
   factsAgain_.clear();
-  readingFacts_ = false;
-  cache_.StopReading();
   kept_ = Kept::No;
-  aside_.clear();
   progress_ = {.load = generation_};
 }
 
@@ -140,9 +148,7 @@ void Browser::Start(bool keepFilter, bool cached) {
       kept_ = Kept::Asked;
       cache_.Read(generation_, shown_->path);
     }
-    feed_ = std::make_unique<FolderFeed>(
-        FolderFeed::Setup{shown_->path, generation_, false, recheckLeast_}, inbox_,
-        watchers_ ? watchers_() : nullptr);
+    Follow(false);
   }
   view_.ProgressChanged(progress_);
 }
@@ -157,13 +163,6 @@ void Browser::Vanish() {
 
 void Browser::Reread() {
   Retire();
-  ++generation_;
-  pending_.clear();
-  held_.clear();
-  reader_.Stop();
-  readingFacts_ = false;
-  cache_.StopReading();
-  aside_.clear();
   kept_ = Kept::Shown;
   progress_ = {.loading = true,
                .checking = true,
@@ -172,9 +171,7 @@ void Browser::Reread() {
                .recheck = progress_.recheck};  // still true while it reads
   Recount(false);
   view_.ChipsReset();  // the user tags come back with the load's end, as after any load
-  feed_ = std::make_unique<FolderFeed>(
-      FolderFeed::Setup{shown_->path, generation_, true, recheckLeast_}, inbox_,
-      watchers_ ? watchers_() : nullptr);
+  Follow(true);
   view_.ProgressChanged(progress_);
 }
 

@@ -169,7 +169,10 @@ class Browser {
   // Reads the shown folder again, watching as it reads, while the rows stay: the load
   // then takes their place as it does a kept listing's.
   void Reread();
+  // Lets go of the shown folder's background work, and forgets what it posted.
   void Retire();
+  // Reads and follows the shown folder; watchEarly as for FolderFeed.
+  void Follow(bool watchEarly);
   void Apply(handover::Delivery& delivery);
   void Append(handover::Files&& files);
   void ShowKept(handover::Cached& kept);

@@ -108,22 +108,21 @@ void FolderFeed::StopWatching() { watch_.Stop(); }
 void FolderFeed::Load(std::stop_token stop, State& state) {
   platform::YieldToForeground();
   const Setup& setup = state.setup;
-  const auto post = [&](handover::Delivery delivery) {
-    state.inbox->Post(setup.generation, std::move(delivery));
-  };
   // Set by the walk's threads when the watch limit is reached.
   std::atomic<bool> watching = state.watcher != nullptr;
   const auto watch = [&](const std::string& dir) {
     if (!watching || stop.stop_requested()) return false;
     const platform::WatchResult r = state.watcher->Watch(dir);
-    if (r.LimitReached() && watching.exchange(false)) post(handover::WatchOff{});
+    if (r.LimitReached() && watching.exchange(false)) state.Post(handover::WatchOff{});
     return r.changed;
   };
 
   ScanStream stream;
   stream.stop = stop;
   stream.once = &state.once;
-  stream.listed = [&](ListedFiles&& files) { post(handover::Files{std::move(files), false}); };
+  stream.listed = [&](ListedFiles&& files) {
+    state.Post(handover::Files{std::move(files), false});
+  };
   stream.link = [&](const std::string& path, bool folder) { state.AddLink(path, folder); };
   // Folders read and not watched yet, each ended by a NUL: one block. Written under the
   // walk's lock, read once the walk has ended.
@@ -137,7 +136,7 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   ScanReport report;
   const bool completed = StreamFolder(setup.path, stream, 0, &report);
   const bool unsound = state.followed && state.changedFolders;
-  if (completed) post(handover::End{report.unreadable.size()});
+  if (completed) state.Post(handover::End{report.unreadable.size()});
   // Watching tens of thousands of folders costs a tenth of the load, so it waits until
   // the window is filled. A folder that changed before its watch is read again, once:
   // that load watches as it reads. So is one whose watch followed folders made or gone
@@ -150,7 +149,7 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   std::string().swap(read);
   if (completed && watching && !stop.stop_requested()) {
     if (changed || unsound)
-      post(handover::Reread{});
+      state.Post(handover::Reread{});
     else
       Recheck(stop, state);
   }
@@ -158,9 +157,6 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
 }
 
 void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
-  const auto post = [&](handover::Delivery delivery) {
-    state.inbox->Post(state.setup.generation, std::move(delivery));
-  };
   // A check at most every 50 times what one takes, so that a big share costs little;
   // the first also catches what changed while the walk read. A change asks for a reread,
   // which follows the folder in this feed's place.
@@ -172,12 +168,12 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
     every =
         std::max(state.setup.recheckLeast, std::chrono::ceil<std::chrono::milliseconds>(
                                                50 * (std::chrono::steady_clock::now() - start)));
-    if (changed) post(handover::Reread{});
+    if (changed) state.Post(handover::Reread{});
     return !changed && any;
   };
   std::chrono::milliseconds every{};
   if (!check(every)) {
-    if (!changed && !stop.stop_requested()) post(handover::Following{});
+    if (!changed && !stop.stop_requested()) state.Post(handover::Following{});
     return;
   }
   const auto seconds = [](std::chrono::milliseconds t) {
@@ -185,7 +181,7 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
         std::max<std::int64_t>(1, std::chrono::ceil<std::chrono::seconds>(t).count()));
   };
   std::uint32_t told = seconds(every);
-  post(handover::Following{told});
+  state.Post(handover::Following{told});
   std::mutex mutex;
   std::condition_variable_any never;
   for (;;) {
@@ -194,22 +190,20 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
       (void)never.wait_for(lock, stop, every, [] { return false; });
     }
     if (stop.stop_requested() || !check(every)) return;
-    if (seconds(every) != told) post(handover::Following{told = seconds(every)});
+    if (seconds(every) != told) state.Post(handover::Following{told = seconds(every)});
   }
 }
 
 void FolderFeed::Watch(std::stop_token stop, State& state) {
   const Setup& setup = state.setup;
   const std::string root = platform::JoinPath(setup.path, "");
-  const auto post = [&](handover::Delivery delivery) {
-    state.inbox->Post(setup.generation, std::move(delivery));
-  };
   PathList added;
   handover::Gone gone;
   // Not lowered: a watch read too late loses its events once the system's queue is full.
   const auto flush = [&] {
-    if (!added.empty()) post(handover::Files{ListedFiles::Of(std::exchange(added, {})), true});
-    if (!gone.paths.empty()) post(std::exchange(gone, {}));
+    if (!added.empty())
+      state.Post(handover::Files{ListedFiles::Of(std::exchange(added, {})), true});
+    if (!gone.paths.empty()) state.Post(std::exchange(gone, {}));
   };
   platform::FolderWatcher& watcher = *state.watcher;
   std::vector<std::string> unwatched;  // events under these came by watches now let go
@@ -218,7 +212,7 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
   const auto link = [&](const std::string& path, bool folder) { state.AddLink(path, folder); };
   const auto reread = [&] {
     flush();
-    post(handover::Reread{});
+    state.Post(handover::Reread{});
     rereading = true;
   };
   while (!stop.stop_requested()) {
@@ -257,7 +251,7 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
         // its parent.
         if (e.folder == root) {
           flush();
-          post(handover::Vanished{});
+          state.Post(handover::Vanished{});
         } else if (state.followed) {
           reread();
         }
@@ -279,7 +273,7 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
           sub.once = &state.once;
           sub.files = [&](PathList&& part) { added.Append(std::move(part)); };
           sub.entering = [&](const std::string& dir) {
-            if (watcher.Watch(dir).LimitReached()) post(handover::WatchOff{});
+            if (watcher.Watch(dir).LimitReached()) state.Post(handover::WatchOff{});
           };
           sub.link = link;
           sub.folder = [&](const std::string& dir, const platform::FolderStamp& stamp) {

@@ -68,6 +68,8 @@ class FolderFeed {
     // The watch has followed a folder made or gone by itself: during a load's walk, before
     // the walk met a link that makes that unsound.
     std::atomic<bool> changedFolders{false};
+    // To the inbox, stamped with the feed's generation.
+    void Post(handover::Delivery delivery) { inbox->Post(setup.generation, std::move(delivery)); }
     void AddLink(const std::string& path, bool folder) EXCLUDES(linksMutex);
     // Whether path is a link that led to a folder; links at or under it are forgotten.
     bool DropLinks(const std::string& path) EXCLUDES(linksMutex);

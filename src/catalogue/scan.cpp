@@ -1,7 +1,6 @@
 #include "catalogue/scan.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -9,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/file_system.h"
 #include "platform/paths.h"
 
 namespace velmora::catalogue {
@@ -217,14 +215,8 @@ class Walk {
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   const platform::MutexLock lock(mutex_);
   if (const auto seen = byId_.find(id); seen != byId_.end()) {
-    struct stat st {};
     const std::string& first = seen->second->first;
-    // The first path keeps it while it leads there or cannot be looked at.
-    if (first == dir || (platform::Fs().Stat(first.c_str(), &st) == 0
-                             ? id == platform::FolderId{static_cast<std::uint64_t>(st.st_dev),
-                                                        static_cast<std::uint64_t>(st.st_ino)}
-                             : errno != ENOENT && errno != ENOTDIR))
-      return false;
+    if (first == dir || platform::StillLeadsTo(first, id)) return false;
     byDir_.erase(seen->second);
     byId_.erase(seen);
   }

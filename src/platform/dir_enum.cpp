@@ -157,6 +157,13 @@ Status Failure(int error) { return {error, ErrorText(error)}; }
 
 }  // namespace
 
+bool StillLeadsTo(const std::string& path, const FolderId& id) {
+  struct stat st {};
+  if (Fs().Stat(path.c_str(), &st) != 0) return errno != ENOENT && errno != ENOTDIR;
+  return id ==
+         FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 FolderStamp StampOf(const std::string& path) {
   struct stat st {};
   return Fs().Stat(path.c_str(), &st) == 0 ? StampFrom(st) : FolderStamp{};

@@ -23,6 +23,10 @@ struct FolderId {
   friend bool operator==(const FolderId&, const FolderId&) = default;
 };
 
+// Whether path still leads to the folder id, or cannot be looked at for another reason
+// than its being gone: the path that reached a folder first keeps it until then.
+bool StillLeadsTo(const std::string& path, const FolderId& id);
+
 struct FolderIdHash {
   std::size_t operator()(const FolderId& id) const {
     return std::hash<std::uint64_t>()(id.inode * 0x9E3779B97F4A7C15u ^ id.device);

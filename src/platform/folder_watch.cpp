@@ -12,18 +12,12 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/mutex.h"
 
 namespace velmora::platform {
 namespace {
-
-// Whether path still leads to the folder of st, or cannot be looked at.
-bool Leads(const std::string& path, const struct stat& st) {
-  struct stat now {};
-  if (Fs().Stat(path.c_str(), &now) != 0) return errno != ENOENT && errno != ENOTDIR;
-  return now.st_dev == st.st_dev && now.st_ino == st.st_ino;
-}
 
 class InotifyWatcher final : public FolderWatcher {
  public:
@@ -56,7 +50,9 @@ class InotifyWatcher final : public FolderWatcher {
     {
       const MutexLock lock(mutex_);
       const auto [at, made] = folders_.try_emplace(wd, dir);
-      if (!made && at->second != dir && there && !Leads(at->second, st)) {
+      if (!made && at->second != dir && there &&
+          !StillLeadsTo(at->second, {static_cast<std::uint64_t>(st.st_dev),
+                                     static_cast<std::uint64_t>(st.st_ino)})) {
         if (const auto path = paths_.find(std::string_view(at->second));
             path != paths_.end() && path->second == wd)
           paths_.erase(path);

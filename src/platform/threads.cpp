@@ -39,20 +39,18 @@ LiveWorks& Works() {
 
 }  // namespace
 
-Worker::Worker(const char* name, std::function<void(std::stop_token)> work)
-    : stop_(), ended_(std::make_shared<std::atomic<bool>>(false)) {
+Worker::Worker(const char* name, std::function<void(std::stop_token)> work) : stop_() {
   LiveWorks& works = Works();
   {
     const std::lock_guard lock(works.mutex);
     ++works.count;
   }
-  std::thread([name, work = std::move(work), stop = stop_.get_token(), ended = ended_]() mutable {
+  std::thread([name, work = std::move(work), stop = stop_.get_token()]() mutable {
     NameThread(name);
     work(stop);
     work = nullptr;  // what it owns goes before it counts as ended
     LiveWorks& running = Works();
     const std::lock_guard lock(running.mutex);
-    ended->store(true);
     --running.count;
     running.ended.notify_all();
   }).detach();
@@ -62,7 +60,6 @@ Worker& Worker::operator=(Worker&& other) noexcept {
   if (this != &other) {
     Stop();
     stop_ = std::move(other.stop_);
-    ended_ = std::move(other.ended_);
   }
   return *this;
 }

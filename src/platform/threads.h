@@ -2,10 +2,8 @@
 // Background threads: what one tells the system about itself, and the threads the program
 // lets go of instead of waiting for them.
 
-#include <atomic>
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <stop_token>
 
 namespace velmora::platform {
@@ -31,12 +29,9 @@ class Worker {
   Worker& operator=(const Worker&) = delete;
 
   void Stop();
-  // Started, and its work not ended yet.
-  bool Running() const { return ended_ != nullptr && !ended_->load(); }
 
  private:
   std::stop_source stop_{std::nostopstate};
-  std::shared_ptr<std::atomic<bool>> ended_;
 };
 
 // Waits until every Worker's work has ended, at most timeout: the program gives them a
