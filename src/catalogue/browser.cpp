@@ -1,9 +1,7 @@
 #include "catalogue/browser.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <numeric>
 
 #include "catalogue/user_tags.h"
 
@@ -13,8 +11,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Files set aside to be compared with a kept listing need only their paths.
-void Unindex(handover::Files& files) { files.tags = {}; }
+// Changes heard while a load runs wait for its end: the load's rows come first.
+bool WaitsForLoad(const handover::Delivery& d) {
+  const auto* files = std::get_if<handover::Files>(&d);
+  return (files && files->live) || std::holds_alternative<handover::Gone>(d) ||
+         std::holds_alternative<handover::Following>(d) ||
+         std::holds_alternative<handover::Reread>(d);
+}
 
 }  // namespace
 
@@ -25,8 +28,8 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       watchers_(std::move(watchers)),
       inbox_(std::make_shared<Inbox>(std::move(wake))),
       counter_(inbox_),
-      reader_(inbox_),
-      cache_(inbox_) {}
+      facts_(inbox_),
+      kept_(inbox_) {}
 
 Browser::~Browser() {
   inbox_->Close();  // threads let go of post on to no one
@@ -35,6 +38,7 @@ Browser::~Browser() {
 platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
 
 platform::Status Browser::Commit(const StoreChange& change, const platform::LockWait& wait) {
+  owner_.Check();
   // Waiting for the lock lets the window answer events; one of them must not commit too.
   if (committing_)
     return platform::Status::Refusal("The folder list is being saved; try again in a moment.");
@@ -71,29 +75,33 @@ std::optional<std::string> Browser::ShownPath() const {
 }
 
 void Browser::Show(std::size_t record) {
+  owner_.Check();
   shown_.reset();
   if (record < store_.size()) shown_ = store_.KeyOf(record);
   Start(false, true);
 }
 
-void Browser::Rescan() { Start(keepFilter_); }
+void Browser::Rescan() {
+  owner_.Check();
+  Start(keepFilter_);
+}
 
 void Browser::SetAutoTags(bool on) {
+  owner_.Check();
   autoTags_ = on;
   Rescan();
 }
 
 bool Browser::Stop() {
+  owner_.Check();
   if (!progress_.loading) return false;
+  progress_.unchecked = kept_.Shown();
+  std::vector<handover::Files> found = kept_.Release();
   Retire();
-  cache_.StopReading();
-  if (kept_ == Kept::Asked) ListAside();  // what the load found stays listed
-  progress_.unchecked = kept_ == Kept::Shown;
-  kept_ = Kept::No;
-  aside_.clear();
-  ++generation_;
-  pending_.clear();
-  held_.clear();
+  if (!found.empty()) {  // what the load found stays listed
+    for (handover::Files& files : found) Append(std::move(files));
+    progress_.files = rows_.Files().size();
+  }
   progress_.loading = false;
   progress_.checking = false;
   progress_.stopped = true;
@@ -104,19 +112,14 @@ bool Browser::Stop() {
 
 void Browser::Retire() {
   feed_.reset();
-  ++generation_;
-  pending_.clear();
   held_.clear();
-  reader_.Stop();
-  readingFacts_ = false;
-  cache_.StopReading();
-  aside_.clear();
+  facts_.Stop();
+  kept_.Release();
 }
 
 void Browser::Follow(bool watchEarly) {
-  feed_ = std::make_unique<FolderFeed>(
-      FolderFeed::Setup{shown_->path, generation_, watchEarly, recheckLeast_}, inbox_,
-      watchers_ ? watchers_() : nullptr);
+  feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_},
+                                       inbox_, watchers_ ? watchers_() : nullptr);
 }
 
 void Browser::Clear(bool keepFilter) {
@@ -128,11 +131,8 @@ void Browser::Clear(bool keepFilter) {
   // A load shows every file until a tag is chosen, whatever the mode.
   if (bar_.empty()) loadedAll_ = true;
   rows_.Clear(!Filter().KeepsAll());
-  facts_.clear();
-  factsAsked_ = 0;
-  factsAgain_.clear();
-  kept_ = Kept::No;
-  progress_ = {.load = generation_};
+  facts_.Clear();
+  progress_ = {.load = ++loads_};
 }
 
 void Browser::Start(bool keepFilter, bool cached) {
@@ -144,10 +144,7 @@ void Browser::Start(bool keepFilter, bool cached) {
     userTagLine_ = store_.UserTags(store_.Find(*shown_));
   view_.ChipsReset();
   if (shown_) {
-    if (cached) {
-      kept_ = Kept::Asked;
-      cache_.Read(generation_, shown_->path);
-    }
+    if (cached) kept_.Ask(shown_->path);
     Follow(false);
   }
   view_.ProgressChanged(progress_);
@@ -163,7 +160,7 @@ void Browser::Vanish() {
 
 void Browser::Reread() {
   Retire();
-  kept_ = Kept::Shown;
+  kept_.Hold();
   progress_ = {.loading = true,
                .checking = true,
                .files = rows_.FileCount(),
@@ -176,23 +173,26 @@ void Browser::Reread() {
 }
 
 void Browser::Poll() {
+  owner_.Check();
   if (!polling_) {
     polling_ = true;
-    for (handover::Delivery& d : inbox_->Take(generation_)) {
+    for (Inbox::Posted& p : inbox_->Take()) {
       // A burst by other programs comes a few files at a time: one piece is checked
       // against the listed files once, not once per file.
-      auto* made = std::get_if<handover::Files>(&d);
-      auto* last = pending_.empty() ? nullptr : std::get_if<handover::Files>(&pending_.back());
+      auto* made = std::get_if<handover::Files>(&p.delivery);
+      auto* last = pending_.empty() || pending_.back().stamp != p.stamp
+                       ? nullptr
+                       : std::get_if<handover::Files>(&pending_.back().delivery);
       if (made && last && made->live && last->live) {
         last->Append(std::move(*made));
       } else {
-        pending_.push_back(std::move(d));
+        pending_.push_back(std::move(p));
       }
     }
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;
     while (!pending_.empty() && std::chrono::steady_clock::now() < until) {
-      handover::Delivery next = std::move(pending_.front());
+      Inbox::Posted next = std::move(pending_.front());
       pending_.pop_front();
       Apply(next);
     }
@@ -201,86 +201,98 @@ void Browser::Poll() {
   if (!pending_.empty() || !inbox_->Empty()) inbox_->Wake();
 }
 
-void Browser::Apply(handover::Delivery& delivery) {
-  if (auto* files = std::get_if<handover::Files>(&delivery)) {
-    if (files->live && progress_.loading) return held_.push_back(std::move(delivery));
-    if (!files->live && kept_ != Kept::No) {
-      aside_.push_back(std::move(*files));
-      if (kept_ == Kept::Shown) Unindex(aside_.back());
-      return;
-    }
-    const std::size_t again = factsAgain_.size();
-    if (files->live && !rows_.DropListed(*files, wantFacts_ ? &factsAgain_ : nullptr)) {
-      if (factsAgain_.size() > again) ReadFacts();
-      return;
-    }
-    const bool live = files->live;
-    Append(std::move(*files));
-    if (live) {
-      ReadFacts();
-      return Recount(false);
-    }
-    progress_.files = rows_.Files().size();
-    view_.ProgressChanged(progress_);
-  } else if (auto* gone = std::get_if<handover::Gone>(&delivery)) {
-    if (progress_.loading) return held_.push_back(std::move(delivery));
-    std::vector<std::string> emptied;
-    rows_.Remove(gone->paths, gone->folders, emptied);
-    if (autoTags_ && !emptied.empty()) view_.ChipsReset();
-    Recount(false);
-  } else if (auto* end = std::get_if<handover::End>(&delivery)) {
-    if (kept_ == Kept::Asked) ListAside();
-    if (kept_ == Kept::No) return Finish(end->unreadable);
-    kept_ = Kept::No;
-    std::vector<PathList> loaded;
-    for (handover::Files& piece : std::exchange(aside_, {}))
-      loaded.push_back(std::move(piece.files));
-    cache_.Check(generation_, rows_.Files(), std::move(loaded), end->unreadable);
-  } else if (auto* kept = std::get_if<handover::Cached>(&delivery)) {
-    ShowKept(*kept);
-  } else if (auto* checked = std::get_if<handover::Checked>(&delivery)) {
-    Reconcile(*checked);
-  } else if (std::holds_alternative<handover::WatchOff>(delivery)) {
-    if (feed_) feed_->StopWatching();
-    progress_.liveOff = true;
-    view_.ProgressChanged(progress_);
-  } else if (auto* counts = std::get_if<handover::Counts>(&delivery)) {
-    if (counts->counting != counting_) return;
-    for (std::size_t i = 0; i < counts->tags.size(); ++i)
-      hits_[std::move(counts->tags[i])] = counts->hits[i];
-    counted_ = true;
-  } else if (std::holds_alternative<handover::Vanished>(delivery)) {
-    Vanish();
-  } else if (auto* facts = std::get_if<handover::Facts>(&delivery)) {
-    if (!facts->numbers.empty()) {
-      for (std::size_t k = 0; k < facts->numbers.size(); ++k)
-        if (facts->numbers[k] < facts_.size()) facts_[facts->numbers[k]] = facts->facts[k];
-    } else {
-      const std::size_t upTo = facts->first + facts->facts.size();
-      if (facts_.size() < upTo) facts_.resize(upTo);
-      std::copy(facts->facts.begin(), facts->facts.end(),
-                facts_.begin() + static_cast<std::ptrdiff_t>(facts->first));
-    }
-    const bool complete = facts->last && factsAsked_ >= rows_.Files().size() && factsAgain_.empty();
-    if (rowListener_) rowListener_->FactsChanged(complete);
-    if (facts->last) {
-      readingFacts_ = false;
-      ReadFacts();
-    }
-  } else if (auto* following = std::get_if<handover::Following>(&delivery)) {
-    // Said once the rows are the reading's: a kept listing's check may still run.
-    if (progress_.loading) return held_.push_back(std::move(delivery));
-    progress_.following = true;
-    progress_.recheck = following->recheck;
-    view_.ProgressChanged(progress_);
-  } else if (!progress_.loading) {
-    Reread();
-  } else if (std::none_of(held_.begin(), held_.end(), [](const handover::Delivery& d) {
-               return std::holds_alternative<handover::Reread>(d);
-             })) {
+void Browser::Apply(Inbox::Posted& posted) {
+  if (!inbox_->Live(posted.stamp)) return;  // its work was let go since
+  if (progress_.loading && WaitsForLoad(posted.delivery)) {
     // One reading at a time, or a folder always busy would never be listed.
-    held_.push_back(std::move(delivery));
+    const auto reread = [](const Inbox::Posted& p) {
+      return std::holds_alternative<handover::Reread>(p.delivery);
+    };
+    if (!reread(posted) || std::none_of(held_.begin(), held_.end(), reread))
+      held_.push_back(std::move(posted));
+    return;
   }
+  std::visit([this](auto& delivery) { On(delivery); }, posted.delivery);
+}
+
+void Browser::On(handover::Files& files) {
+  if (!files.live && kept_.SetAside(files)) return;
+  if (files.live) {
+    if (rows_.DropListed(files, facts_.Again())) {
+      Append(std::move(files));
+      Recount(false);
+    }
+    return ReadFacts();
+  }
+  Append(std::move(files));
+  progress_.files = rows_.Files().size();
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::On(handover::Gone& gone) {
+  std::vector<std::string> emptied;
+  rows_.Remove(gone.paths, gone.folders, emptied);
+  if (autoTags_ && !emptied.empty()) view_.ChipsReset();
+  Recount(false);
+}
+
+void Browser::On(handover::End& end) {
+  if (!kept_.Shown()) ListAside();
+  if (!kept_.Compare(rows_.Files(), end.unreadable)) Finish(end.unreadable);
+}
+
+void Browser::On(handover::WatchOff&) {
+  if (feed_) feed_->StopWatching();
+  progress_.liveOff = true;
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::On(handover::Following& following) {
+  progress_.following = true;
+  progress_.recheck = following.recheck;
+  view_.ProgressChanged(progress_);
+}
+
+void Browser::On(handover::Reread&) { Reread(); }
+
+void Browser::On(handover::Counts& counts) { counter_.Take(counts); }
+
+void Browser::On(handover::Vanished&) { Vanish(); }
+
+void Browser::On(handover::Facts& facts) {
+  const bool complete = facts_.Take(facts, rows_.Files().size());
+  if (rowListener_) rowListener_->FactsChanged(complete);
+  if (facts.last) ReadFacts();
+}
+
+void Browser::On(handover::Cached& kept) {
+  switch (kept_.Take(kept)) {
+    case KeptListing::Piece::Late:
+      return;
+    case KeptListing::Piece::NoneKept:
+      return ListAside();
+    case KeptListing::Piece::Show:
+      progress_.checking = true;
+      Append({std::move(static_cast<ListedFiles&>(kept)), false});
+      progress_.files = rows_.Files().size();
+      return view_.ProgressChanged(progress_);
+  }
+}
+
+void Browser::On(handover::Checked& checked) {
+  // The rows and the chips as the load found them, in its order; the rows that stay keep
+  // their selection.
+  progress_.checking = false;
+  if (!checked.same) {
+    const std::size_t files = checked.loaded.files.size();
+    facts_.Renumber(checked.numbers, files);
+    rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
+    if (autoTags_) view_.ChipsReset();
+  } else {
+    facts_.Renumber({}, rows_.Files().size());
+  }
+  progress_.files = rows_.FileCount();
+  Finish(checked.unreadable);
 }
 
 void Browser::Append(handover::Files&& files) {
@@ -294,50 +306,12 @@ void Browser::Append(handover::Files&& files) {
   view_.ChipsReset();
 }
 
-void Browser::ShowKept(handover::Cached& kept) {
-  if (kept_ == Kept::No) return;  // too late: the load is listed, or was stopped
-  if (!kept.found) return ListAside();
-  if (kept_ == Kept::Asked) {
-    kept_ = Kept::Shown;
-    progress_.checking = true;
-    for (handover::Files& files : aside_) Unindex(files);
-  }
-  Append({std::move(static_cast<ListedFiles&>(kept)), false});
-  progress_.files = rows_.Files().size();
-  view_.ProgressChanged(progress_);
-}
-
 void Browser::ListAside() {
-  kept_ = Kept::No;
-  for (handover::Files& files : std::exchange(aside_, {})) Append(std::move(files));
+  std::vector<handover::Files> found = kept_.Release();
+  if (found.empty()) return;
+  for (handover::Files& files : found) Append(std::move(files));
   progress_.files = rows_.Files().size();
   view_.ProgressChanged(progress_);
-}
-
-void Browser::Reconcile(handover::Checked& checked) {
-  // The rows and the chips as the load found them, in its order; the rows that stay keep
-  // their selection.
-  progress_.checking = false;
-  if (!checked.same) {
-    if (!facts_.empty()) {  // read before a reread: they go with their files
-      std::vector<platform::FileFacts> moved(checked.loaded.files.size());
-      for (std::size_t i = 0; i < std::min(facts_.size(), checked.numbers.size()); ++i)
-        if (checked.numbers[i] != handover::Checked::kGone) moved[checked.numbers[i]] = facts_[i];
-      facts_ = std::move(moved);
-    }
-    rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
-    if (autoTags_) view_.ChipsReset();
-  }
-  if (!facts_.empty()) {
-    // Writes made while the folder was read again went unheard: every file's facts are
-    // read again, those known showing meanwhile.
-    facts_.resize(rows_.Files().size());
-    factsAgain_.resize(facts_.size());
-    std::iota(factsAgain_.begin(), factsAgain_.end(), std::size_t{0});
-    factsAsked_ = facts_.size();
-  }
-  progress_.files = rows_.FileCount();
-  Finish(checked.unreadable);
 }
 
 void Browser::Finish(std::size_t unreadable) {
@@ -364,42 +338,20 @@ void Browser::Finish(std::size_t unreadable) {
   view_.ProgressChanged(progress_);
   if (!refilter) Recount();
   ReadFacts();
-  if (shown_) cache_.Write(shown_->path, rows_.Files());
+  if (shown_) kept_.Write(shown_->path, rows_.Files());
   // What changed meanwhile comes next, within the poll's budget.
   for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
   held_.clear();
 }
 
 void Browser::WantFacts() {
-  if (wantFacts_) return;
-  wantFacts_ = true;
+  owner_.Check();
+  facts_.Want();
   ReadFacts();
 }
 
 void Browser::ReadFacts() {
-  const PathList& files = rows_.Files();
-  if (!wantFacts_ || readingFacts_ || progress_.loading) return;
-  if (factsAsked_ >= files.size()) {
-    // Files made again where they were listed (a save by renaming over): read anew.
-    if (factsAgain_.empty()) return;
-    PathList again;
-    for (const std::size_t i : factsAgain_) again.push_back(files[i]);
-    readingFacts_ = true;
-    reader_.Start(generation_, std::move(again), 0, std::exchange(factsAgain_, {}));
-    return;
-  }
-  PathList part;
-  if (factsAsked_ == 0) {
-    part = files;  // a copy shares the names
-  } else {
-    files.ForEachRun(factsAsked_, files.size(), [&](std::size_t i, std::size_t end, std::uint32_t) {
-      const std::uint32_t folder = part.AddFolder(files.Folder(i));
-      for (; i < end; ++i) part.AddFile(folder, files.Name(i));
-    });
-  }
-  readingFacts_ = true;
-  reader_.Start(generation_, std::move(part), factsAsked_);
-  factsAsked_ = files.size();
+  if (!progress_.loading) facts_.ReadMore(rows_.Files());
 }
 
 void Browser::Refilter() {
@@ -408,59 +360,54 @@ void Browser::Refilter() {
 }
 
 void Browser::Recount(bool start) {
-  ++counting_;
-  counted_ = false;
-  hits_.clear();
   counter_.Stop();
   // Files made or removed by others come in bursts of thousands of pieces: the counts
   // they spoil come again with the next change of the filter or load.
   if (!start || progress_.loading || !shown_) return;
-  counter_.Start({.generation = generation_,
-                  .counting = counting_,
-                  .index = rows_.Index(),
+  counter_.Start({.index = rows_.Index(),
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
                   .all = !rows_.Kept(),
                   .words = words_});
 }
 
-std::optional<TagHits> Browser::Hits(const std::string& tag) const {
-  const auto found = hits_.find(tag);
-  if (found == hits_.end()) return std::nullopt;
-  return found->second;
-}
-
 void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
+  owner_.Check();
   if (InBar(text)) return;
   bar_.push_back({text, kind, excluded});
   Refilter();
 }
 
 void Browser::RemoveBarTag(const std::string& text) {
+  owner_.Check();
   std::erase_if(bar_, [&](const BarTag& tag) { return tag.text == text; });
   loadedAll_ = false;
   Refilter();
 }
 
 void Browser::SetMode(MatchMode mode) {
+  owner_.Check();
   mode_ = mode;
   loadedAll_ = false;
   Refilter();
 }
 
 void Browser::SetWholeTags(bool on) {
+  owner_.Check();
   if (on == words_) return;
   words_ = on;
   Refilter();
 }
 
 void Browser::SetFindText(const std::string& text) {
+  owner_.Check();
   if (text == find_) return;
   find_ = text;
   Refilter();
 }
 
 void Browser::SetOrder(ChipOrder order) {
+  owner_.Check();
   order_ = order;
   if (shown_) view_.ChipsReset();  // without a folder there are no chips to reorder
 }

@@ -10,7 +10,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "catalogue/fact_reader.h"
@@ -18,11 +17,12 @@
 #include "catalogue/filter.h"
 #include "catalogue/folder_feed.h"
 #include "catalogue/inbox.h"
-#include "catalogue/listing_cache.h"
+#include "catalogue/kept_listing.h"
 #include "catalogue/store.h"
 #include "catalogue/tag_counter.h"
 #include "platform/dir_enum.h"
 #include "platform/folder_watch.h"
+#include "platform/owner_thread.h"
 #include "platform/status.h"
 
 namespace velmora::catalogue {
@@ -65,12 +65,14 @@ class BrowserView {
   virtual void ProgressChanged(const LoadProgress& progress) = 0;
 };
 
-// The session, on its owner's thread: the store, the folder shown, the bar, the mode,
-// the order and the load's progress. The background work (a folder feed per folder
-// shown, the tag counter) reaches it only through the inbox, which Poll empties.
-// Re-entrancy: a listener may run the window's event loop (a dialog, a wait for the
-// lock), and that may call Poll again; a nested Poll applies nothing and only asks to be
-// called again, so deliveries are applied one at a time, in order.
+// The session, on its owner's thread (the thread that made it; every entry checks in
+// builds with checks): the store, the folder shown, the bar, the mode, the order and the
+// load's progress. The background work (a folder feed per folder shown, the tag counter,
+// the fact reader, the kept listing's jobs) reaches it only through the inbox, which Poll
+// empties, each kind of delivery to a handler of its own. Re-entrancy: a listener may run the
+// window's event loop (a dialog, a wait for the lock), and that may call Poll again; a nested Poll
+// applies nothing and only asks to be called again, so deliveries are applied one at a time, in
+// order.
 class Browser {
  public:
   using WatcherFactory = std::function<std::unique_ptr<platform::FolderWatcher>()>;
@@ -110,11 +112,9 @@ class Browser {
   // Stops a running load; what was listed stays, and the progress says whether it was
   // checked. False when none was running.
   bool Stop();
-  bool AutoTags() const { return autoTags_; }
   void SetAutoTags(bool on);
 
   const std::vector<BarTag>& Bar() const { return bar_; }
-  MatchMode Mode() const { return mode_; }
   void AddBarTag(const std::string& text, const std::string& kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
@@ -131,8 +131,8 @@ class Browser {
   // How many files a panel chip's tag hits by the filter's rule, of the folder and of the
   // files listed: counted in the background after a load and each change of the filter;
   // none meanwhile, nor after files changed until the next such change.
-  std::optional<TagHits> Hits(const std::string& tag) const;
-  bool Counted() const { return counted_; }
+  std::optional<TagHits> Hits(const std::string& tag) const { return counter_.Hits(tag); }
+  bool Counted() const { return counter_.Counted(); }
   ChipOrder Order() const { return order_; }
   void SetOrder(ChipOrder order);
 
@@ -152,8 +152,7 @@ class Browser {
   // load ends, and for files that come later. Unknown until read; the row listener hears
   // when some come in.
   void WantFacts();
-  bool FactsWanted() const { return wantFacts_; }
-  std::span<const platform::FileFacts> Facts() const { return facts_; }
+  std::span<const platform::FileFacts> Facts() const { return facts_.Facts(); }
 
   // Takes in what the background work found; call on the owner's thread after wake.
   // Returns after about 10 ms with work left, and calls wake again.
@@ -173,10 +172,20 @@ class Browser {
   void Retire();
   // Reads and follows the shown folder; watchEarly as for FolderFeed.
   void Follow(bool watchEarly);
-  void Apply(handover::Delivery& delivery);
+  void Apply(Inbox::Posted& posted);
+  // One handler for each kind of delivery.
+  void On(handover::Files& files);
+  void On(handover::Gone& gone);
+  void On(handover::End& end);
+  void On(handover::WatchOff& off);
+  void On(handover::Following& following);
+  void On(handover::Reread& reread);
+  void On(handover::Counts& counts);
+  void On(handover::Vanished& vanished);
+  void On(handover::Facts& facts);
+  void On(handover::Cached& kept);
+  void On(handover::Checked& checked);
   void Append(handover::Files&& files);
-  void ShowKept(handover::Cached& kept);
-  void Reconcile(handover::Checked& checked);
   // Lists what the load found while a kept listing was asked for.
   void ListAside();
   void Finish(std::size_t unreadable);
@@ -190,11 +199,12 @@ class Browser {
   // The folder's user tags not in the bar, in either case.
   std::vector<std::string> UserChips() const;
 
+  const platform::OwnerThread owner_;
   const std::string storeFile_;
   BrowserView& view_;
   const WatcherFactory watchers_;
   std::chrono::milliseconds recheckLeast_{5000};
-  // Shared with the threads that post to it; they end before the session goes.
+  // Shared with the threads that post to it.
   const std::shared_ptr<Inbox> inbox_;
 
   // Owner thread only.
@@ -214,30 +224,18 @@ class Browser {
   ChipOrder order_ = ChipOrder::FirstSeen;
   FileRows rows_;
   LoadProgress progress_;
-  std::deque<handover::Delivery> pending_;  // taken from the inbox, not yet applied
-  std::vector<handover::Delivery> held_;    // live changes that came while loading
-  std::uint64_t generation_ = 0;            // deliveries of an older one are dropped
-  bool polling_ = false;                    // Poll is applying: a nested Poll takes nothing
-  std::unordered_map<std::string, TagHits> hits_;
-  std::uint64_t counting_ = 0;  // counts of an older one are dropped
-  bool counted_ = false;
+  std::uint64_t loads_ = 0;
+  std::deque<Inbox::Posted> pending_;  // taken from the inbox, not yet applied
+  std::vector<Inbox::Posted> held_;    // live changes that came while loading
+  bool polling_ = false;               // Poll is applying: a nested Poll takes nothing
   RowListener* rowListener_ = nullptr;
-  bool wantFacts_ = false;
-  std::vector<platform::FileFacts> facts_;  // by file number
-  std::size_t factsAsked_ = 0;              // files whose facts were asked for
-  std::vector<std::size_t> factsAgain_;     // files made again since their facts were read
-  bool readingFacts_ = false;
-  // The kept listing: asked for, and the load's files set aside until it answers; shown,
-  // and the load's files set aside until they are compared with it.
-  enum class Kept { No, Asked, Shown } kept_ = Kept::No;
-  std::vector<handover::Files> aside_;
 
-  // The threads, each owned by one object; those that touch the file system are let go,
-  // not waited for, when it goes.
+  // The background work, each job owned by one object; those that touch the file system
+  // are let go, not waited for, when it goes.
   std::unique_ptr<FolderFeed> feed_;
   TagCounter counter_;
-  FactReader reader_;
-  ListingCache cache_;
+  FactReader facts_;
+  KeptListing kept_;
 };
 
 }  // namespace velmora::catalogue

@@ -82,9 +82,9 @@ bool FolderFeed::State::LinkLeadsToFolder() {
 
 FolderFeed::FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
                        std::unique_ptr<platform::FolderWatcher> watcher)
-    : state_(std::make_shared<State>()) {
+    : inbox_(std::move(inbox)), stamp_(inbox_->Open()), state_(std::make_shared<State>()) {
   state_->setup = std::move(setup);
-  state_->inbox = std::move(inbox);
+  state_->post.emplace(inbox_, stamp_);
   state_->watcher = std::move(watcher);
   state_->running = state_->watcher ? 2 : 1;
   load_ = platform::Worker(
@@ -101,6 +101,7 @@ FolderFeed::~FolderFeed() { Stop(); }
 void FolderFeed::Stop() {
   load_.Stop();
   watch_.Stop();
+  inbox_->Drop(stamp_);
 }
 
 void FolderFeed::StopWatching() { watch_.Stop(); }

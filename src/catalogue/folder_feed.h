@@ -2,7 +2,7 @@
 // Lists a shown folder in the background and follows what others change in it. Two
 // threads: the load, which walks the folder (with the walk's helpers) and then watches
 // what it read, and the watch, which turns the system's events into files made and
-// gone. They post only to the inbox, stamped with the feed's generation, and share with
+// gone. They post only to the inbox, under the feed's stamp, and share with
 // the feed only what they own together: letting the feed go asks them to stop and waits
 // for nothing, so a thread held by a dead share holds up nobody. Owner: one thread.
 
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <unordered_map>
@@ -29,7 +30,6 @@ class FolderFeed {
  public:
   struct Setup {
     std::string path;
-    std::uint64_t generation = 0;
     // Each folder is watched before it is read, not after the load: for a reread after
     // changes were lost, so that a folder always busy cannot keep it rereading.
     bool watchEarly = false;
@@ -40,7 +40,7 @@ class FolderFeed {
   // Without a watcher, the folder is read and not followed.
   FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,
              std::unique_ptr<platform::FolderWatcher> watcher);
-  // Asks both threads to stop and lets them go.
+  // Asks both threads to stop, lets them go, and drops what they posted.
   ~FolderFeed();
   FolderFeed(const FolderFeed&) = delete;
   FolderFeed& operator=(const FolderFeed&) = delete;
@@ -55,7 +55,7 @@ class FolderFeed {
   // atomic, the rest is set before the threads start.
   struct State {
     Setup setup;
-    std::shared_ptr<Inbox> inbox;
+    std::optional<Poster> post;  // set before the threads start
     std::unique_ptr<platform::FolderWatcher> watcher;
     ReadOnce once;  // of the load and of the folders that come later
     std::atomic<int> running{0};
@@ -68,8 +68,7 @@ class FolderFeed {
     // The watch has followed a folder made or gone by itself: during a load's walk, before
     // the walk met a link that makes that unsound.
     std::atomic<bool> changedFolders{false};
-    // To the inbox, stamped with the feed's generation.
-    void Post(handover::Delivery delivery) { inbox->Post(setup.generation, std::move(delivery)); }
+    void Post(handover::Delivery delivery) const { (*post)(std::move(delivery)); }
     void AddLink(const std::string& path, bool folder) EXCLUDES(linksMutex);
     // Whether path is a link that led to a folder; links at or under it are forgotten.
     bool DropLinks(const std::string& path) EXCLUDES(linksMutex);
@@ -93,6 +92,8 @@ class FolderFeed {
   // After a load: follows the folders rechecked until one changes, then asks for a reread.
   static void Recheck(const std::stop_token& stop, State& state);
 
+  const std::shared_ptr<Inbox> inbox_;
+  const Stamp stamp_;
   const std::shared_ptr<State> state_;
   platform::Worker load_;
   platform::Worker watch_;

@@ -1,31 +1,46 @@
 #include "catalogue/inbox.h"
 
+#include <algorithm>
+
 namespace velmora::catalogue {
 
-void Inbox::Post(std::uint64_t generation, handover::Delivery delivery) {
+Stamp Inbox::Open() {
+  const platform::MutexLock lock(mutex_);
+  open_.push_back(++last_);
+  return last_;
+}
+
+void Inbox::Drop(Stamp stamp) {
+  const platform::MutexLock lock(mutex_);
+  std::erase(open_, stamp);
+  std::erase_if(posted_, [stamp](const Posted& p) { return p.stamp == stamp; });
+}
+
+bool Inbox::Live(Stamp stamp) {
+  const platform::MutexLock lock(mutex_);
+  return std::find(open_.begin(), open_.end(), stamp) != open_.end();
+}
+
+void Inbox::Post(Stamp stamp, handover::Delivery delivery) {
   // Woken under the lock, so that Close returns only once no wake can reach the owner.
   const platform::MutexLock lock(mutex_);
-  if (closed_) return;
-  posted_.emplace_back(generation, std::move(delivery));
+  if (closed_ || std::find(open_.begin(), open_.end(), stamp) == open_.end()) return;
+  posted_.push_back({stamp, std::move(delivery)});
   if (posted_.size() == 1) wake_();
 }
 
 void Inbox::Close() {
   const platform::MutexLock lock(mutex_);
   closed_ = true;
+  open_.clear();
   posted_.clear();
 }
 
-std::deque<handover::Delivery> Inbox::Take(std::uint64_t current) {
-  std::deque<std::pair<std::uint64_t, handover::Delivery>> posted;
-  {
-    const platform::MutexLock lock(mutex_);
-    posted.swap(posted_);
-  }
-  std::deque<handover::Delivery> taken;
-  for (auto& [generation, delivery] : posted)
-    if (generation == current) taken.push_back(std::move(delivery));
-  return taken;
+std::deque<Inbox::Posted> Inbox::Take() {
+  std::deque<Posted> posted;
+  const platform::MutexLock lock(mutex_);
+  posted.swap(posted_);
+  return posted;
 }
 
 bool Inbox::Empty() {

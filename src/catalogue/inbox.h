@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <variant>
@@ -39,7 +40,6 @@ struct Following {   // every folder read is watched
 };
 struct Reread {};  // changes were lost
 struct Counts {    // what the panel's tags hit
-  std::uint64_t counting = 0;
   std::vector<std::string> tags;
   std::vector<TagHits> hits;
 };
@@ -63,17 +63,32 @@ using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Cou
                               Facts, Cached, Checked>;
 }  // namespace handover
 
+// Each run of background work posts under a stamp of its own, open from its start until
+// its owner lets it go: what a run let go of posts, or posted and was not yet applied, is
+// dropped, so that no word of stale work reaches the session.
+using Stamp = std::uint64_t;
+
 class Inbox {
  public:
   // wake is called from the posting thread when the inbox was empty; it must only
   // arrange for the owner to Take soon.
   explicit Inbox(std::function<void()> wake) : wake_(std::move(wake)) {}
 
-  // Any thread. generation says which job the delivery belongs to.
-  void Post(std::uint64_t generation, handover::Delivery delivery) EXCLUDES(mutex_);
-  // The owner's thread: what was posted since, in order, less what an older generation
-  // than current posted.
-  std::deque<handover::Delivery> Take(std::uint64_t current) EXCLUDES(mutex_);
+  // The owner's thread: a stamp for a new run, open until Drop.
+  Stamp Open() EXCLUDES(mutex_);
+  // The owner's thread: what stamp's run posted and will post is dropped.
+  void Drop(Stamp stamp) EXCLUDES(mutex_);
+  // The owner's thread: whether what stamp's run posted still counts.
+  bool Live(Stamp stamp) EXCLUDES(mutex_);
+
+  // Any thread.
+  void Post(Stamp stamp, handover::Delivery delivery) EXCLUDES(mutex_);
+  struct Posted {
+    Stamp stamp = 0;
+    handover::Delivery delivery;
+  };
+  // The owner's thread: what open runs posted since, in order.
+  std::deque<Posted> Take() EXCLUDES(mutex_);
   bool Empty() EXCLUDES(mutex_);
   // Asks the owner to Take again, as a Post does.
   void Wake() const { wake_(); }
@@ -84,8 +99,21 @@ class Inbox {
  private:
   const std::function<void()> wake_;
   platform::Mutex mutex_;
-  std::deque<std::pair<std::uint64_t, handover::Delivery>> posted_ GUARDED_BY(mutex_);
+  std::deque<Posted> posted_ GUARDED_BY(mutex_);
+  std::vector<Stamp> open_ GUARDED_BY(mutex_);  // a few: one per job running
+  Stamp last_ GUARDED_BY(mutex_) = 0;
   bool closed_ GUARDED_BY(mutex_) = false;
+};
+
+// What one run's threads post through: the inbox, under the run's stamp.
+class Poster {
+ public:
+  Poster(std::shared_ptr<Inbox> inbox, Stamp stamp) : inbox_(std::move(inbox)), stamp_(stamp) {}
+  void operator()(handover::Delivery delivery) const { inbox_->Post(stamp_, std::move(delivery)); }
+
+ private:
+  std::shared_ptr<Inbox> inbox_;
+  Stamp stamp_;
 };
 
 }  // namespace velmora::catalogue

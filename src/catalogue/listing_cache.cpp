@@ -8,16 +8,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <numeric>
-#include <unordered_map>
 #include <utility>
 
 #include "catalogue/scan.h"
 #include "platform/file_system.h"
 #include "platform/files.h"
-#include "platform/memory.h"
 #include "platform/paths.h"
-#include "platform/threads.h"
 
 namespace velmora::catalogue {
 namespace {
@@ -137,25 +133,6 @@ bool ReadExactly(int fd, std::string& into, std::size_t n) {
     got += static_cast<std::size_t>(r);
   }
   return true;
-}
-
-// Paths of a list, looked up by folder and name without making a string of each.
-using PathKey = std::pair<std::string_view, std::string_view>;
-struct PathHash {
-  std::size_t operator()(const PathKey& key) const {
-    const std::hash<std::string_view> hash;
-    return hash(key.first) * 31 + hash(key.second);
-  }
-};
-
-PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
-
-// Said once a run: the program works on without kept listings.
-void SayOnce(const Status& status) {
-  static std::atomic<bool> said = false;
-  if (!said.exchange(true))
-    std::fprintf(stderr, "velmora: %s; folders are read without the lists kept of them\n",
-                 status.message().c_str());
 }
 
 }  // namespace
@@ -290,75 +267,6 @@ Status ReadListing(const std::string& file, std::string_view folder,
   fs.Close(fd);
   fs.Close(dir);
   return {};
-}
-
-void ListingCache::Read(std::uint64_t generation, std::string folder) {
-  std::string file = ListingFile(folder);
-  reader_ =
-      platform::Worker("velmora-cache", [inbox = inbox_, generation, folder = std::move(folder),
-                                         file = std::move(file)](std::stop_token stop) {
-        bool found = false;
-        const Status read = ReadListing(file, folder, [&](PathList&& files) {
-          if (stop.stop_requested()) return false;
-          handover::Cached cached;
-          static_cast<ListedFiles&>(cached) = ListedFiles::Of(std::move(files));
-          inbox->Post(generation, std::move(cached));
-          found = true;
-          return true;
-        });
-        if (read.Untrusted()) SayOnce(read);
-        if (!found) inbox->Post(generation, handover::Cached{{}, false});
-      });
-}
-
-void ListingCache::Check(std::uint64_t generation, PathList listed, std::vector<PathList> loaded,
-                         std::size_t unreadable) {
-  reader_ = platform::Worker(
-      "velmora-cache", [inbox = inbox_, generation, listed = std::move(listed),
-                        loaded = std::move(loaded), unreadable](std::stop_token stop) mutable {
-        platform::YieldToForeground();
-        handover::Checked checked;
-        checked.unreadable = unreadable;
-        PathList all;
-        for (PathList& part : loaded) all.Append(std::move(part));
-        // Both are in the walk's order: alike up to the first change, looked up by path after it.
-        std::size_t same = 0;
-        while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))
-          ++same;
-        if (same < listed.size() || same < all.size()) {
-          std::unordered_map<PathKey, std::size_t, PathHash> now;
-          now.reserve(all.size() - same);
-          for (std::size_t i = same; i < all.size(); ++i) now.emplace(KeyOf(all, i), i);
-          if (stop.stop_requested()) return;
-          checked.numbers.resize(listed.size());
-          std::iota(checked.numbers.begin(),
-                    checked.numbers.begin() + static_cast<std::ptrdiff_t>(same), std::size_t{0});
-          for (std::size_t i = same; i < listed.size(); ++i) {
-            const auto found = now.find(KeyOf(listed, i));
-            checked.numbers[i] = found == now.end() ? handover::Checked::kGone : found->second;
-          }
-          now = {};
-          if (stop.stop_requested()) return;
-          checked.same = false;
-          checked.loaded = ListedFiles::Of(std::move(all));
-        }
-        if (!stop.stop_requested()) inbox->Post(generation, std::move(checked));
-      });
-}
-
-void ListingCache::Write(std::string folder, PathList files) {
-  std::string file = ListingFile(folder);
-  // A write still running is let go: each writes a file of its own, renamed over the listing.
-  writer_ =
-      platform::Worker("velmora-cache", [folder = std::move(folder), file = std::move(file),
-                                         files = std::move(files)](std::stop_token stop) mutable {
-        platform::YieldToForeground();
-        if (const Status written = WriteListing(file, folder, files, stop); written.Untrusted())
-          SayOnce(written);
-        // The load is over, and its passing pieces with it; this copy goes too.
-        files.clear();
-        platform::GiveBackFreedMemory();
-      });
 }
 
 }  // namespace velmora::catalogue

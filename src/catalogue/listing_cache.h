@@ -6,16 +6,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "catalogue/inbox.h"
 #include "catalogue/path_list.h"
 #include "platform/status.h"
-#include "platform/threads.h"
 
 namespace velmora::catalogue {
 
@@ -33,33 +30,5 @@ platform::Status WriteListing(const std::string& file, std::string_view folder,
 // (not NotFound()), after the pieces before the fault: the caller removes it.
 platform::Status ReadListing(const std::string& file, std::string_view folder,
                              const std::function<bool(PathList&&)>& piece);
-
-// The cache's threads, owned by the browser: one reads a listing and then compares it
-// with the load, the other writes. Each posts to the inbox only; stopped or replaced, it
-// is asked to stop and let go, never waited for, and looks at its stop token between
-// pieces.
-class ListingCache {
- public:
-  explicit ListingCache(std::shared_ptr<Inbox> inbox) : inbox_(std::move(inbox)) {}
-  ~ListingCache() = default;
-  ListingCache(const ListingCache&) = delete;
-  ListingCache& operator=(const ListingCache&) = delete;
-
-  // Posts folder's kept listing as Cached pieces, or one Cached that found nothing (a
-  // refused file is removed).
-  void Read(std::uint64_t generation, std::string folder);
-  // Posts Checked: whether the load found listed as it is, else the load in its order and
-  // where each file of listed went in it.
-  void Check(std::uint64_t generation, PathList listed, std::vector<PathList> loaded,
-             std::size_t unreadable);
-  void StopReading() { reader_.Stop(); }
-  // Keeps files as folder's listing; a write still running is stopped first.
-  void Write(std::string folder, PathList files);
-
- private:
-  const std::shared_ptr<Inbox> inbox_;
-  platform::Worker reader_;
-  platform::Worker writer_;
-};
 
 }  // namespace velmora::catalogue

@@ -1,14 +1,15 @@
 #pragma once
-// Counts what the panel's tags hit, on a thread of its own, one count at a time. The
-// count is posted to the inbox; a count stopped is waited for before the next starts,
-// and when the counter goes, so that no thread outlives it.
+// Counts what the panel's tags hit, in the background, one count at a time, and keeps the
+// last count's hits. The count runs as a BackgroundJob and looks at its stop token every
+// few thousand names. Owner: one thread.
 
-#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
-#include <thread>
+#include <unordered_map>
 #include <vector>
 
+#include "catalogue/background_job.h"
 #include "catalogue/filter.h"
 #include "catalogue/inbox.h"
 
@@ -17,27 +18,28 @@ namespace velmora::catalogue {
 class TagCounter {
  public:
   struct Count {
-    std::uint64_t generation = 0;  // of the load counted
-    std::uint64_t counting = 0;    // handed back with the hits
-    FilterIndex index;             // a copy: it shares its pieces
+    FilterIndex index;  // a copy: it shares its pieces
     std::vector<std::string> tags;
     std::vector<std::size_t> kept;  // the rows kept, when not all
     bool all = true;                // every file is kept
     bool words = false;             // tags hit whole words only
   };
-  explicit TagCounter(std::shared_ptr<Inbox> inbox) : inbox_(std::move(inbox)) {}
-  ~TagCounter() { Stop(); }
-  TagCounter(const TagCounter&) = delete;
-  TagCounter& operator=(const TagCounter&) = delete;
+  explicit TagCounter(std::shared_ptr<Inbox> inbox) : job_("velmora-count", std::move(inbox)) {}
 
-  // Stops the count running, if any, and starts this one.
+  // Forgets the hits, lets the count running go, and starts this one.
   void Start(Count count);
-  // Stops the count running and waits for it: it looks every few thousand names.
+  // Forgets the hits and lets the count running go.
   void Stop();
+  // The count came in.
+  void Take(handover::Counts& counts);
+  // What tag hits, once counted.
+  std::optional<TagHits> Hits(const std::string& tag) const;
+  bool Counted() const { return counted_; }
 
  private:
-  const std::shared_ptr<Inbox> inbox_;
-  std::jthread thread_;
+  BackgroundJob job_;
+  std::unordered_map<std::string, TagHits> hits_;
+  bool counted_ = false;
 };
 
 }  // namespace velmora::catalogue

@@ -124,21 +124,18 @@ class TestBrowser : public QObject {
     PathList files;
     for (int i = 0; i < 20000; ++i) files.push_back("/no/such/" + std::to_string(i));
     const auto inbox = std::make_shared<Inbox>([] {});
-    FactReader reader(inbox);
-    reader.Start(1, files, 5);
+    const Poster post(inbox, inbox->Open());
+    ReadFactsOf(files, 5, {}, {}, post);
     std::size_t next = 5;
-    for (bool last = false; !last;) {
-      QTRY_VERIFY(!inbox->Empty());
-      for (handover::Delivery& delivery : inbox->Take(1)) {
-        const auto& piece = std::get<handover::Facts>(delivery);
-        QVERIFY(piece.first == next && !last && !piece.facts.front().Known());
-        next += piece.facts.size(), last = piece.last;
-      }
+    bool last = false;
+    for (Inbox::Posted& posted : inbox->Take()) {
+      const auto& piece = std::get<handover::Facts>(posted.delivery);
+      QVERIFY(piece.first == next && !last && !piece.facts.front().Known());
+      next += piece.facts.size(), last = piece.last;
     }
-    QCOMPARE(next, std::size_t{20005});
-    reader.Start(2, {}, 7);  // no files: one empty last piece
-    QTRY_VERIFY(!inbox->Empty());
-    const auto none = std::get<handover::Facts>(inbox->Take(2).at(0));
+    QVERIFY(last && next == 20005);
+    ReadFactsOf({}, 7, {}, {}, post);  // no files: one empty last piece
+    const auto none = std::get<handover::Facts>(inbox->Take().at(0).delivery);
     QVERIFY(none.first == 7 && none.facts.empty() && none.last);
   }
 

@@ -1,0 +1,149 @@
+#include "catalogue/kept_listing.h"
+
+#include <atomic>
+#include <cstdio>
+#include <numeric>
+#include <unordered_map>
+#include <utility>
+
+#include "catalogue/listing_cache.h"
+#include "platform/memory.h"
+#include "platform/status.h"
+
+namespace velmora::catalogue {
+namespace {
+
+using platform::Status;
+
+// Paths of a list, looked up by folder and name without making a string of each.
+using PathKey = std::pair<std::string_view, std::string_view>;
+struct PathHash {
+  std::size_t operator()(const PathKey& key) const {
+    const std::hash<std::string_view> hash;
+    return hash(key.first) * 31 + hash(key.second);
+  }
+};
+
+PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
+
+// Said once a run: the program works on without kept listings.
+void SayOnce(const Status& status) {
+  static std::atomic<bool> said = false;
+  if (!said.exchange(true))
+    std::fprintf(stderr, "velmora: %s; folders are read without the lists kept of them\n",
+                 status.message().c_str());
+}
+
+// Files set aside to be compared with rows shown need only their paths.
+void Unindex(handover::Files& files) { files.tags = {}; }
+
+// Where each file of listed went in all, both in the walk's order: alike up to the first
+// change, looked up by path after it.
+std::optional<handover::Checked> Compared(const PathList& listed, PathList all,
+                                          const std::stop_token& stop) {
+  handover::Checked checked;
+  std::size_t same = 0;
+  while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))
+    ++same;
+  if (same == listed.size() && same == all.size()) return checked;
+  std::unordered_map<PathKey, std::size_t, PathHash> now;
+  now.reserve(all.size() - same);
+  for (std::size_t i = same; i < all.size(); ++i) now.emplace(KeyOf(all, i), i);
+  if (stop.stop_requested()) return std::nullopt;
+  checked.numbers.resize(listed.size());
+  std::iota(checked.numbers.begin(), checked.numbers.begin() + static_cast<std::ptrdiff_t>(same),
+            std::size_t{0});
+  for (std::size_t i = same; i < listed.size(); ++i) {
+    const auto found = now.find(KeyOf(listed, i));
+    checked.numbers[i] = found == now.end() ? handover::Checked::kGone : found->second;
+  }
+  now = {};
+  if (stop.stop_requested()) return std::nullopt;
+  checked.same = false;
+  checked.loaded = ListedFiles::Of(std::move(all));
+  return checked;
+}
+
+}  // namespace
+
+void KeptListing::Ask(std::string folder) {
+  state_ = State::Asked;
+  std::string file = ListingFile(folder);
+  reader_.Start([folder = std::move(folder), file = std::move(file)](std::stop_token stop,
+                                                                     const Poster& post) {
+    bool found = false;
+    const Status read = ReadListing(file, folder, [&](PathList&& files) {
+      if (stop.stop_requested()) return false;
+      handover::Cached cached;
+      static_cast<ListedFiles&>(cached) = ListedFiles::Of(std::move(files));
+      post(std::move(cached));
+      found = true;
+      return true;
+    });
+    if (read.Untrusted()) SayOnce(read);
+    if (!found) post(handover::Cached{{}, false});
+  });
+}
+
+void KeptListing::Hold() {
+  Release();
+  state_ = State::Shown;
+}
+
+bool KeptListing::SetAside(handover::Files& files) {
+  if (state_ == State::No) return false;
+  aside_.push_back(std::move(files));
+  if (state_ == State::Shown) Unindex(aside_.back());
+  return true;
+}
+
+KeptListing::Piece KeptListing::Take(const handover::Cached& piece) {
+  if (state_ == State::No) return Piece::Late;
+  if (!piece.found) return Piece::NoneKept;
+  if (state_ == State::Asked) {
+    state_ = State::Shown;
+    for (handover::Files& files : aside_) Unindex(files);
+  }
+  return Piece::Show;
+}
+
+std::vector<handover::Files> KeptListing::Release() {
+  reader_.Stop();
+  std::vector<handover::Files> found = std::exchange(aside_, {});
+  if (std::exchange(state_, State::No) != State::Asked) found.clear();
+  return found;
+}
+
+bool KeptListing::Compare(const PathList& rows, std::size_t unreadable) {
+  if (state_ != State::Shown) return false;
+  state_ = State::No;
+  std::vector<handover::Files> loaded = std::exchange(aside_, {});
+  reader_.Start([listed = rows, loaded = std::move(loaded), unreadable](
+                    std::stop_token stop, const Poster& post) mutable {
+    platform::YieldToForeground();
+    PathList all;
+    for (handover::Files& part : loaded) all.Append(std::move(part.files));
+    loaded = {};
+    std::optional<handover::Checked> checked = Compared(listed, std::move(all), stop);
+    if (!checked || stop.stop_requested()) return;
+    checked->unreadable = unreadable;
+    post(std::move(*checked));
+  });
+  return true;
+}
+
+void KeptListing::Write(std::string folder, PathList files) {
+  std::string file = ListingFile(folder);
+  // Each write makes a file of its own, renamed over the listing: one let go harms none.
+  writer_.Start([folder = std::move(folder), file = std::move(file), files = std::move(files)](
+                    std::stop_token stop, const Poster&) mutable {
+    platform::YieldToForeground();
+    if (const Status written = WriteListing(file, folder, files, stop); written.Untrusted())
+      SayOnce(written);
+    // The load is over, and its passing pieces with it; this copy goes too.
+    files.clear();
+    platform::GiveBackFreedMemory();
+  });
+}
+
+}  // namespace velmora::catalogue

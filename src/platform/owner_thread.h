@@ -1,0 +1,29 @@
+#pragma once
+// The thread that owns an object: recorded when the object is made, and checked at the
+// entries only the owner may call, in builds with checks (debug, and the project's own
+// test builds): a call from another thread ends the program at once, naming the entry.
+
+#include <cstdio>
+#include <cstdlib>
+#include <source_location>
+#include <thread>
+
+namespace velmora::platform {
+
+class OwnerThread {
+ public:
+  void Check(const std::source_location where = std::source_location::current()) const {
+#ifdef VELMORA_CHECK_OWNER
+    if (std::this_thread::get_id() == id_) return;
+    std::fprintf(stderr, "velmora: %s called off its owner's thread\n", where.function_name());
+    std::abort();
+#else
+    (void)where;
+#endif
+  }
+
+ private:
+  const std::thread::id id_ = std::this_thread::get_id();
+};
+
+}  // namespace velmora::platform
