@@ -29,7 +29,8 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       inbox_(std::make_shared<Inbox>(std::move(wake))),
       counter_(inbox_),
       facts_(inbox_),
-      kept_(inbox_) {}
+      kept_(inbox_),
+      sorted_(inbox_) {}
 
 Browser::~Browser() {
   inbox_->Close();  // threads let go of post on to no one
@@ -293,6 +294,11 @@ void Browser::On(handover::Checked& checked) {
   }
   progress_.files = rows_.FileCount();
   Finish(checked.unreadable);
+}
+
+void Browser::On(handover::Sorted& sorted) {
+  std::vector<std::size_t> order = sorted_.Take(sorted);
+  if (rowListener_) rowListener_->SortEnded(std::move(order));
 }
 
 void Browser::Append(handover::Files&& files) {

@@ -18,6 +18,7 @@
 #include "catalogue/folder_feed.h"
 #include "catalogue/inbox.h"
 #include "catalogue/kept_listing.h"
+#include "catalogue/row_order.h"
 #include "catalogue/store.h"
 #include "catalogue/tag_counter.h"
 #include "platform/dir_enum.h"
@@ -153,6 +154,10 @@ class Browser {
   // when some come in.
   void WantFacts();
   std::span<const platform::FileFacts> Facts() const { return facts_.Facts(); }
+  // The rows in a sort's order, kept by the file list's model; its sorts in the background
+  // come to the row listener.
+  RowOrder& SortedRows() { return sorted_; }
+  const RowOrder& SortedRows() const { return sorted_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
   // Returns after about 10 ms with work left, and calls wake again.
@@ -185,6 +190,7 @@ class Browser {
   void On(handover::Facts& facts);
   void On(handover::Cached& kept);
   void On(handover::Checked& checked);
+  void On(handover::Sorted& sorted);
   void Append(handover::Files&& files);
   // Lists what the load found while a kept listing was asked for.
   void ListAside();
@@ -236,6 +242,7 @@ class Browser {
   TagCounter counter_;
   FactReader facts_;
   KeptListing kept_;
+  RowOrder sorted_;
 };
 
 }  // namespace velmora::catalogue

@@ -38,6 +38,8 @@ class RowListener {
   virtual void RowsChanged(const RowChange& change) = 0;
   // Sizes and times came in; complete: every file listed has them now.
   virtual void FactsChanged(bool complete) { static_cast<void>(complete); }
+  // A sort in the background ended: the files of the rows it was given, in its order.
+  virtual void SortEnded(std::vector<std::size_t> order) { static_cast<void>(order); }
 };
 
 class FileRows {

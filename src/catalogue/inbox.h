@@ -59,8 +59,11 @@ struct Checked {  // the load that replaces the kept listing shown
   std::vector<std::size_t> numbers;  // and each listed file's number in loaded, or kGone
   std::size_t unreadable = 0;
 };
+struct Sorted {  // the files of the rows known, in a sort's order
+  std::vector<std::size_t> order;
+};
 using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished,
-                              Facts, Cached, Checked>;
+                              Facts, Cached, Checked, Sorted>;
 }  // namespace handover
 
 // Each run of background work posts under a stamp of its own, open from its start until

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <thread>
 
 #include "platform/threads.h"
 
@@ -74,12 +75,24 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
   for (const std::size_t f : input.files) {
     std::uint64_t k = 0;
     switch (key) {
-      case SortKey::None: k = 0; break;
-      case SortKey::Name: k = Prefix(input.names.Folded(f)); break;
-      case SortKey::Type: k = Prefix(Extension(input.names.Folded(f))); break;
-      case SortKey::Folder: k = f < input.folderOf.size() ? rank[input.folderOf[f]] : 0; break;
-      case SortKey::Size: k = Ordered(fact(f).size); break;
-      case SortKey::Modified: k = Ordered(fact(f).Known() ? fact(f).modified : INT64_MIN); break;
+      case SortKey::None:
+        k = 0;
+        break;
+      case SortKey::Name:
+        k = Prefix(input.names.Folded(f));
+        break;
+      case SortKey::Type:
+        k = Prefix(Extension(input.names.Folded(f)));
+        break;
+      case SortKey::Folder:
+        k = f < input.folderOf.size() ? rank[input.folderOf[f]] : 0;
+        break;
+      case SortKey::Size:
+        k = Ordered(fact(f).size);
+        break;
+      case SortKey::Modified:
+        k = Ordered(fact(f).Known() ? fact(f).modified : INT64_MIN);
+        break;
     }
     entries.push_back({down ? ~k : k, byText ? input.names.Folded(f) : std::string_view(), f});
   }
@@ -112,20 +125,98 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
   return order;
 }
 
-void RowSorter::Start(SortInput input, std::function<void(std::vector<std::size_t>)> done) {
-  Stop();
-  thread_ = std::jthread(
-      [input = std::move(input), done = std::move(done)](std::stop_token stop) {
-        platform::NameThread("velmora-sort");
-        std::vector<std::size_t> order = SortFiles(input, stop);
-        if (!stop.stop_requested()) done(std::move(order));
-      });
+void RowOrder::SetBy(SortBy by) {
+  by_ = by;
+  job_.Stop();
 }
 
-void RowSorter::Stop() {
-  if (!thread_.joinable()) return;
-  thread_.request_stop();
-  thread_.join();
+void RowOrder::Forget() {
+  job_.Stop();
+  order_.reset();
+  stale_ = false;
+}
+
+std::optional<std::vector<std::size_t>> RowOrder::Sort(SortInput input, bool atOnce) {
+  job_.Stop();
+  if (atOnce) return SortFiles(input);
+  job_.Start([input = std::move(input)](std::stop_token stop, const Poster& post) {
+    std::vector<std::size_t> order = SortFiles(input, stop);
+    if (!stop.stop_requested()) post(handover::Sorted{std::move(order)});
+  });
+  return std::nullopt;
+}
+
+std::vector<std::size_t> RowOrder::Take(handover::Sorted& sorted) {
+  job_.Stop();
+  return std::move(sorted.order);
+}
+
+std::vector<std::size_t> RowOrder::Place(const std::vector<std::size_t>& order,
+                                         const std::vector<std::size_t>& rows, std::size_t files) {
+  std::vector<std::size_t> rowOf(files, SIZE_MAX);
+  for (std::size_t r = 0; r < rows.size(); ++r) rowOf[rows[r]] = r;
+  std::vector<std::size_t> next;
+  next.reserve(rows.size());
+  for (const std::size_t f : order) {
+    if (f < files && rowOf[f] != SIZE_MAX) {
+      next.push_back(f);
+      rowOf[f] = SIZE_MAX;
+    }
+  }
+  const std::size_t seen = next.size();
+  for (const std::size_t f : rows)
+    if (rowOf[f] != SIZE_MAX) next.push_back(f);
+  for (std::size_t r = 0; r < next.size(); ++r) rowOf[next[r]] = r;
+  stale_ = next.size() > seen;
+  order_ = std::move(next);
+  return rowOf;
+}
+
+void RowOrder::Add(std::size_t file) {
+  order_->push_back(file);
+  stale_ = true;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> RowOrder::RunsOf(
+    const std::vector<std::size_t>& going, std::size_t files) const {
+  std::vector<unsigned char> goes(files, 0);
+  for (const std::size_t f : going) goes[f] = 1;
+  std::vector<std::pair<std::size_t, std::size_t>> runs;
+  for (std::size_t r = 0; r < order_->size(); ++r) {
+    if (!goes[(*order_)[r]]) continue;
+    if (!runs.empty() && runs.back().second + 1 == r) {
+      runs.back().second = r;
+    } else {
+      runs.emplace_back(r, r);
+    }
+  }
+  return runs;
+}
+
+void RowOrder::Erase(std::size_t first, std::size_t last) {
+  order_->erase(order_->begin() + static_cast<std::ptrdiff_t>(first),
+                order_->begin() + static_cast<std::ptrdiff_t>(last + 1));
+}
+
+bool RowOrder::Renumber(
+    const std::vector<std::size_t>& numbers, const std::vector<std::size_t>& rows,
+    std::size_t files,
+    const std::function<std::vector<std::size_t>(std::vector<std::size_t>)>& sort) {
+  std::vector<unsigned char> listed(files, 0), placed(files, 0);
+  for (const std::size_t f : rows) listed[f] = 1;
+  std::vector<std::size_t> next;
+  next.reserve(rows.size());
+  for (const std::size_t f : *order_) {
+    const std::size_t n = f < numbers.size() ? numbers[f] : SIZE_MAX;
+    if (n < files && listed[n]) next.push_back(n), placed[n] = 1;
+  }
+  for (const std::size_t f : rows)
+    if (!placed[f]) next.push_back(f);
+  // A sort running had the old numbers.
+  job_.Stop();
+  stale_ = next.size() >= kSortAtOnce;
+  order_ = stale_ ? std::move(next) : sort(std::move(next));
+  return stale_;
 }
 
 }  // namespace velmora::catalogue

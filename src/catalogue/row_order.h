@@ -4,14 +4,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
+#include "catalogue/background_job.h"
 #include "catalogue/filter.h"
+#include "catalogue/inbox.h"
 #include "catalogue/path_list.h"
 #include "platform/file_facts.h"
 
@@ -46,17 +49,56 @@ std::string_view Extension(std::string_view name);
 // is requested.
 std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop = {});
 
-// Sorts on a thread of its own, one sort at a time; done runs on that thread, and not at
-// all for a sort stopped.
-class RowSorter {
+// Fewer rows than this are sorted at once, on the owner's thread: a few milliseconds.
+inline constexpr std::size_t kSortAtOnce = 50000;
+
+// The rows the views know, in a sort's order: sorted at once when few, else in the
+// background (a BackgroundJob that posts Sorted), rows that come meanwhile following at
+// the end until sorted in. Holds no order while the rows are in the walk's. Owner: one
+// thread; the file list's model tells the views of each change it makes here.
+class RowOrder {
  public:
-  ~RowSorter() { Stop(); }
-  void Start(SortInput input, std::function<void(std::vector<std::size_t>)> done);
-  // Stops the sort running and waits for it.
-  void Stop();
+  explicit RowOrder(std::shared_ptr<Inbox> inbox) : job_("velmora-sort", std::move(inbox)) {}
+
+  SortBy By() const { return by_; }
+  // Lets a sort running go; the order stays until Forget.
+  void SetBy(SortBy by);
+  // The files of the rows in order; none in the walk's order.
+  const std::optional<std::vector<std::size_t>>& Files() const { return order_; }
+  // Rows were added at the end since the order was sorted.
+  bool Stale() const { return stale_; }
+  bool InOrder() const { return by_.key == SortKey::None || (order_ && !stale_); }
+  bool Sorting() const { return job_.Started(); }
+  // Lets a sort running go, and its order.
+  void Forget();
+
+  // Sorts input's files, the rows known: at once, returning the order, or in the
+  // background (Sorted comes, for Place) returning none.
+  std::optional<std::vector<std::size_t>> Sort(SortInput input, bool atOnce);
+  // A sort posted its order.
+  std::vector<std::size_t> Take(handover::Sorted& sorted);
+  // order's files first, in its order, then the rows known (rows, by file) it has not
+  // seen; of files in all. Returns each file's row now, SIZE_MAX for none.
+  std::vector<std::size_t> Place(const std::vector<std::size_t>& order,
+                                 const std::vector<std::size_t>& rows, std::size_t files);
+  // Rows added at the end, to be sorted in.
+  void Add(std::size_t file);
+  // The runs of rows, first to last, whose files go.
+  std::vector<std::pair<std::size_t, std::size_t>> RunsOf(const std::vector<std::size_t>& going,
+                                                          std::size_t files) const;
+  void Erase(std::size_t first, std::size_t last);
+  // The files were numbered afresh (numbers[old], or RowChange::kGone): the sorted rows
+  // that stay keep their places and the rest of rows come after; a few are sorted at once
+  // (sort), more are sorted in the background after (true).
+  bool Renumber(const std::vector<std::size_t>& numbers, const std::vector<std::size_t>& rows,
+                std::size_t files,
+                const std::function<std::vector<std::size_t>(std::vector<std::size_t>)>& sort);
 
  private:
-  std::jthread thread_;
+  SortBy by_;
+  std::optional<std::vector<std::size_t>> order_;
+  bool stale_ = false;
+  BackgroundJob job_;
 };
 
 }  // namespace velmora::catalogue

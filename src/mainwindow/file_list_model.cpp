@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "desktop/queued_call.h"
 #include "desktop/shell.h"
 #include "desktop/shown_text.h"
 #include "mainwindow/status_line.h"
@@ -19,8 +18,6 @@ using Kind = catalogue::RowChange::Kind;
 
 namespace {
 
-// Fewer rows than this are sorted at once, on the window's thread: a few milliseconds.
-constexpr std::size_t kSortAtOnce = 50000;
 // More removed runs than this reset the views: one signal per run costs more.
 constexpr std::size_t kMostRuns = 64;
 
@@ -72,7 +69,7 @@ FileListModel::FileListModel(catalogue::Browser& browser, QObject* parent)
 }
 
 FileListModel::~FileListModel() {
-  sorter_.Stop();
+  browser_.SortedRows().Forget();
   browser_.SetRowListener(nullptr);
 }
 
@@ -88,7 +85,7 @@ void FileListModel::RowsChanging(const catalogue::RowChange& change) {
     return;
   }
   if (change.kind != Kind::Remove) return;
-  if (!order_) {
+  if (!browser_.SortedRows().Files()) {
     beginRemoveRows({}, static_cast<int>(change.first), static_cast<int>(change.last));
     return;
   }
@@ -104,16 +101,17 @@ void FileListModel::RowsChanged(const catalogue::RowChange& change) {
     return;
   }
   if (change.kind == Kind::Renumber) return Renumber(*change.numbers);
-  if (change.kind == Kind::Remove && order_) {
+  const bool sorted = browser_.SortedRows().Files().has_value();
+  if (change.kind == Kind::Remove && sorted) {
     DropSorted(removing_);
     removing_.clear();
   }
   shown_ = Rows(browser_.RowCount());
-  if (change.kind == Kind::Remove && !order_) endRemoveRows();
+  if (change.kind == Kind::Remove && !sorted) endRemoveRows();
   if (change.kind == Kind::Reset) {
-    order_.reset();
+    browser_.SortedRows().Forget();
     endResetModel();
-    if (sort_.key != SortKey::None) Resort();
+    if (Sort().key != SortKey::None) Resort();
   }
 }
 
@@ -122,29 +120,18 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
     return f < numbers.size() ? numbers[f] : catalogue::RowChange::kGone;
   };
   const std::size_t files = browser_.Files().size();
-  std::vector<std::size_t> rowOf(files, SIZE_MAX);
-  if (order_) {
-    // The sorted rows that stay keep their places; the rest come after, to be sorted in.
-    std::vector<unsigned char> listed(files, 0), placed(files, 0);
-    for (std::size_t r = 0; r < browser_.RowCount(); ++r) listed[browser_.FileAtRow(r)] = 1;
-    std::vector<std::size_t> next;
-    next.reserve(browser_.RowCount());
-    for (const std::size_t f : *order_) {
-      const std::size_t n = now(f);
-      if (n < files && listed[n]) next.push_back(n), placed[n] = 1;
-    }
-    for (std::size_t r = 0; r < browser_.RowCount(); ++r)
-      if (!placed[browser_.FileAtRow(r)]) next.push_back(browser_.FileAtRow(r));
-    // A sort running had the old numbers. A few rows are sorted at once, in this change.
-    ++ticket_;
-    sorter_.Stop();
-    sorting_ = false;
-    stale_ = next.size() >= kSortAtOnce;
-    if (!stale_)
-      next = catalogue::SortFiles(catalogue::MakeSortInput(sort_, std::move(next), browser_.Index(),
-                                                           browser_.Files(), browser_.Facts()));
-    order_ = std::move(next);
+  catalogue::RowOrder& order = browser_.SortedRows();
+  bool stale = false;
+  if (order.Files()) {
+    std::vector<std::size_t> rows;
+    rows.reserve(browser_.RowCount());
+    for (std::size_t r = 0; r < browser_.RowCount(); ++r) rows.push_back(browser_.FileAtRow(r));
+    stale = order.Renumber(numbers, rows, files, [&](std::vector<std::size_t> next) {
+      return catalogue::SortFiles(catalogue::MakeSortInput(
+          order.By(), std::move(next), browser_.Index(), browser_.Files(), browser_.Facts()));
+    });
   }
+  std::vector<std::size_t> rowOf(files, SIZE_MAX);
   shown_ = Rows(browser_.RowCount());
   for (int r = 0; r < rowCount(); ++r) rowOf[FileAt(r)] = static_cast<std::size_t>(r);
   QModelIndexList after;
@@ -159,29 +146,17 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
   renumbering_.clear();
   renumberingFiles_.clear();
   emit layoutChanged();
-  if (order_ && stale_) Resort();
+  if (stale) Resort();
 }
 
 void FileListModel::DropSorted(const std::vector<std::size_t>& files) {
-  std::vector<unsigned char> going(browser_.Files().size(), 0);
-  for (const std::size_t f : files) going[f] = 1;
-  std::vector<std::size_t> rows;  // where they are now, ascending
-  for (std::size_t r = 0; r < order_->size(); ++r)
-    if (going[(*order_)[r]]) rows.push_back(r);
-  std::vector<std::pair<std::size_t, std::size_t>> runs;
-  for (const std::size_t r : rows) {
-    if (!runs.empty() && runs.back().second + 1 == r) {
-      runs.back().second = r;
-    } else {
-      runs.emplace_back(r, r);
-    }
-  }
+  catalogue::RowOrder& order = browser_.SortedRows();
+  const auto runs = order.RunsOf(files, browser_.Files().size());
   const bool reset = runs.size() > kMostRuns;
   if (reset) beginResetModel();
   for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
     if (!reset) beginRemoveRows({}, static_cast<int>(run->first), static_cast<int>(run->second));
-    order_->erase(order_->begin() + static_cast<std::ptrdiff_t>(run->first),
-                  order_->begin() + static_cast<std::ptrdiff_t>(run->second + 1));
+    order.Erase(run->first, run->second);
     if (!reset) endRemoveRows();
   }
   if (reset) endResetModel();
@@ -195,28 +170,33 @@ void FileListModel::FactsChanged(bool complete) {
     emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
   }
   // Sorted by them once all are in: a sort per piece would never rest.
-  if ((sort_.key == SortKey::Size || sort_.key == SortKey::Modified) && complete) Resort();
+  const SortKey key = Sort().key;
+  if ((key == SortKey::Size || key == SortKey::Modified) && complete) Resort();
+}
+
+void FileListModel::SortEnded(std::vector<std::size_t> order) {
+  Reorder(std::move(order));
+  if (browser_.SortedRows().Stale()) Resort();  // rows came while it sorted
 }
 
 void FileListModel::Announce() {
   announce_.stop();
   const int rows = Rows(browser_.RowCount());
   if (rows <= shown_) return;
-  if (!order_) {
+  catalogue::RowOrder& order = browser_.SortedRows();
+  if (!order.Files()) {
     beginInsertRows({}, shown_, rows - 1);
     shown_ = rows;
     endInsertRows();
     return;
   }
   // Sorted: the new rows go at the end for now, and are sorted in soon.
-  beginInsertRows({}, static_cast<int>(order_->size()),
-                  static_cast<int>(order_->size()) + rows - shown_ - 1);
-  for (int r = shown_; r < rows; ++r)
-    order_->push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
+  const int known = rowCount();
+  beginInsertRows({}, known, known + rows - shown_ - 1);
+  for (int r = shown_; r < rows; ++r) order.Add(browser_.FileAtRow(static_cast<std::size_t>(r)));
   shown_ = rows;
   endInsertRows();
-  stale_ = true;
-  if (!sorting_) Resort();
+  if (!order.Sorting()) Resort();
 }
 
 bool FileListModel::Shows(Column column) const {
@@ -246,68 +226,43 @@ void FileListModel::SetShown(Column column, bool on) {
 }
 
 void FileListModel::SetSort(catalogue::SortBy by) {
-  sort_ = by;
+  catalogue::RowOrder& order = browser_.SortedRows();
+  order.SetBy(by);
   if (by.key == SortKey::Size || by.key == SortKey::Modified) browser_.WantFacts();
   if (by.key != SortKey::None) return Resort();
-  ++ticket_;
-  sorter_.Stop();
-  sorting_ = false;
-  if (!order_) return emit Sorted();
+  if (!order.Files()) return emit Sorted();
   Announce();
   std::vector<std::size_t> walk;
   walk.reserve(static_cast<std::size_t>(shown_));
   for (int r = 0; r < shown_; ++r) walk.push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
   Reorder(std::move(walk));
-  order_.reset();
+  order.Forget();
 }
 
 void FileListModel::Resort() {
-  ++ticket_;
-  sorter_.Stop();
-  sorting_ = false;
   std::vector<std::size_t> files;
   files.reserve(static_cast<std::size_t>(rowCount()));
   for (int r = 0; r < rowCount(); ++r) files.push_back(FileAt(r));
-  const bool atOnce = files.size() < kSortAtOnce && !browser_.Progress().loading;
-  catalogue::SortInput input = catalogue::MakeSortInput(sort_, std::move(files), browser_.Index(),
-                                                        browser_.Files(), browser_.Facts());
-  if (atOnce) return Reorder(catalogue::SortFiles(input));
-  sorting_ = true;
-  sorter_.Start(std::move(input), [this, ticket = ticket_](std::vector<std::size_t> order) {
-    platform::QueueCall(this, [this, ticket, order = std::move(order)]() mutable {
-      if (ticket != ticket_) return;
-      sorting_ = false;
-      Reorder(std::move(order));
-      if (stale_) Resort();  // rows came while it sorted
-    });
-  });
+  const bool atOnce = files.size() < catalogue::kSortAtOnce && !browser_.Progress().loading;
+  catalogue::RowOrder& order = browser_.SortedRows();
+  std::optional<std::vector<std::size_t>> sorted =
+      order.Sort(catalogue::MakeSortInput(order.By(), std::move(files), browser_.Index(),
+                                          browser_.Files(), browser_.Facts()),
+                 atOnce);
+  if (sorted) Reorder(std::move(*sorted));
 }
 
 void FileListModel::Reorder(std::vector<std::size_t> order) {
-  const std::size_t files = browser_.Files().size();
-  // Rows as they are: those in order first, in its order, then those it has not seen.
-  std::vector<std::size_t> rowOf(files, SIZE_MAX);
-  for (int r = 0; r < rowCount(); ++r) rowOf[FileAt(r)] = static_cast<std::size_t>(r);
-  std::vector<std::size_t> next;
-  next.reserve(static_cast<std::size_t>(rowCount()));
-  for (const std::size_t f : order) {
-    if (f < files && rowOf[f] != SIZE_MAX) {
-      next.push_back(f);
-      rowOf[f] = SIZE_MAX;
-    }
-  }
-  const std::size_t seen = next.size();
-  for (int r = 0; r < rowCount(); ++r)
-    if (rowOf[FileAt(r)] != SIZE_MAX) next.push_back(FileAt(r));
-
+  std::vector<std::size_t> rows;
+  rows.reserve(static_cast<std::size_t>(rowCount()));
+  for (int r = 0; r < rowCount(); ++r) rows.push_back(FileAt(r));
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();
   std::vector<std::size_t> beforeFiles;
   beforeFiles.reserve(static_cast<std::size_t>(before.size()));
   for (const QModelIndex& i : before) beforeFiles.push_back(FileAt(i.row()));
-  for (std::size_t r = 0; r < next.size(); ++r) rowOf[next[r]] = r;
-  stale_ = next.size() > seen;
-  order_ = std::move(next);
+  const std::vector<std::size_t> rowOf =
+      browser_.SortedRows().Place(order, rows, browser_.Files().size());
   QModelIndexList after;
   after.reserve(before.size());
   for (qsizetype k = 0; k < before.size(); ++k)
@@ -320,7 +275,8 @@ void FileListModel::Reorder(std::vector<std::size_t> order) {
 
 std::size_t FileListModel::FileAt(int row) const {
   const auto r = static_cast<std::size_t>(row);
-  return order_ ? (*order_)[r] : browser_.FileAtRow(r);
+  const auto& order = browser_.SortedRows().Files();
+  return order ? (*order)[r] : browser_.FileAtRow(r);
 }
 
 std::string FileListModel::PathAt(int row) const {
@@ -330,7 +286,8 @@ std::string FileListModel::PathAt(int row) const {
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
-  return order_ ? Rows(order_->size()) : shown_;
+  const auto& order = browser_.SortedRows().Files();
+  return order ? Rows(order->size()) : shown_;
 }
 
 int FileListModel::columnCount(const QModelIndex& parent) const {

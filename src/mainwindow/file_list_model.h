@@ -1,7 +1,8 @@
 #pragma once
 // The file list as a model over the browser's rows: it hears the rows' changes and passes
 // them on, so that selection and scrolling survive them. Its one column, the path, may
-// be joined by others, and its rows put in a column's order.
+// be joined by others, and its rows put in a column's order (the browser's RowOrder,
+// which sorts in the background). Owner: the window's thread; no thread of its own.
 
 #include <QAbstractTableModel>
 #include <QTimer>
@@ -31,6 +32,7 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   void RowsChanging(const catalogue::RowChange& change) override;
   void RowsChanged(const catalogue::RowChange& change) override;
   void FactsChanged(bool complete) override;
+  void SortEnded(std::vector<std::size_t> order) override;
   // While a folder loads, rows added at the end are told to the views together, at most
   // every tenth of a second (the first at once): a view's bookkeeping for an insertion
   // grows with the rows it has. Call when the load ends.
@@ -43,9 +45,9 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   // background, Sorted telling when it is in place. Rows that come meanwhile are added at
   // the end and sorted in again soon after. Size and Modified read the files' facts.
   void SetSort(catalogue::SortBy by);
-  catalogue::SortBy Sort() const { return sort_; }
+  catalogue::SortBy Sort() const { return browser_.SortedRows().By(); }
   // Whether the rows are in the sort's order now.
-  bool InOrder() const { return sort_.key == catalogue::SortKey::None || (order_ && !stale_); }
+  bool InOrder() const { return browser_.SortedRows().InOrder(); }
 
   // The number of the file at row, and the exact bytes of its path; the empty text for a
   // row that is not there.
@@ -82,16 +84,9 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   int shown_ = 0;  // the browser's rows the views know of
   QTimer announce_;
   std::vector<Column> columns_{Column::Path};
-  catalogue::SortBy sort_;
-  // The files of the rows known, in the sort's order; none in the walk's order.
-  std::optional<std::vector<std::size_t>> order_;
-  bool stale_ = false;                 // rows were added at the end of order_ since it was sorted
-  bool sorting_ = false;               // a sort runs in the background
-  std::uint64_t ticket_ = 0;           // a sort of an older one is dropped
-  std::vector<std::size_t> removing_;  // the files of rows about to go
-  QModelIndexList renumbering_;        // the views' rows held while files are renumbered
+  std::vector<std::size_t> removing_;          // the files of rows about to go
+  QModelIndexList renumbering_;                // the views' rows held while files are renumbered
   std::vector<std::size_t> renumberingFiles_;  // and their files' numbers before
-  catalogue::RowSorter sorter_;                // last: its thread ends before the rest goes
 };
 
 }  // namespace velmora::mainwindow
