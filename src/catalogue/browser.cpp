@@ -430,7 +430,7 @@ std::optional<TagHits> Browser::Hits(const std::string& tag) const {
   return found->second;
 }
 
-void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
+void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {
   if (InBar(text)) return;
   bar_.push_back({text, kind, excluded});
   Refilter();

@@ -27,9 +27,12 @@
 
 namespace velmora::catalogue {
 
+// The panel a chip of the bar came from, and goes back to when it leaves the bar.
+enum class TagKind { Auto, User };
+
 struct BarTag {
   std::string text;
-  std::string kind;       // "auto" or "user", handed back when the tag leaves the bar
+  TagKind kind = TagKind::Auto;
   bool excluded = false;  // files whose names hold it are left out
   friend bool operator==(const BarTag&, const BarTag&) = default;
 };
@@ -115,7 +118,7 @@ class Browser {
 
   const std::vector<BarTag>& Bar() const { return bar_; }
   MatchMode Mode() const { return mode_; }
-  void AddBarTag(const std::string& text, const std::string& kind, bool excluded = false);
+  void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
   // Tags hit only whole words of names (off: anywhere in them, the default).

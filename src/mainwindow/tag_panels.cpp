@@ -8,20 +8,13 @@
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_menus.h"
 #include "mainwindow/status_line.h"
-#include "widgets/chip_painter.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
 namespace velmora::mainwindow {
-namespace {
 
-// A chip's kind in the bar: the panel it came from, marked when it leaves files out.
-std::string BarKind(const std::string& kind, bool excluded) {
-  return (excluded ? std::string(widgets::kExcludedKind) : "") + kind;
-}
-
-}  // namespace
+using catalogue::TagKind;
 
 TagPanels::TagPanels(catalogue::Browser& browser, const Controls& ui, std::function<void()> moved)
     : browser_(browser), ui_(ui), moved_(std::move(moved)) {
@@ -35,13 +28,12 @@ void TagPanels::Connect(QObject& context) {
   for (auto* panel : {ui_.oTagPanel, ui_.oTagUser}) {
     QObject::connect(panel, &widgets::TagPanel::TagSelected, &context,
                      [this, panel](const std::string& text) {
-                       ToBar(text, panel == ui_.oTagPanel ? "auto" : "user",
+                       ToBar(text, panel == ui_.oTagPanel ? TagKind::Auto : TagKind::User,
                              panel->ClickModifiers().testFlag(Qt::ControlModifier));
                      });
   }
-  QObject::connect(
-      ui_.oTagBar, &widgets::TagBar::TagSelected, &context,
-      [this](const std::string& text, const std::string& kind) { FromBar(text, kind); });
+  QObject::connect(ui_.oTagBar, &widgets::TagBar::TagSelected, &context,
+                   [this](const std::string& text) { FromBar(text); });
   ui_.oTagPanel->SetTipMore([this](const std::string& tag) {
     const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
     return hits ? HitsText(*hits) : QString();
@@ -71,24 +63,21 @@ void TagPanels::Connect(QObject& context) {
   }
 }
 
-void TagPanels::PutInBar(const std::string& text, const std::string& kind, bool excluded) {
-  ui_.oTagBar->AddItem(text, BarKind(kind, excluded));
+void TagPanels::PutInBar(const std::string& text, TagKind kind, bool excluded) {
+  ui_.oTagBar->AddItem(text, excluded);
   ui_.oTagBar->Redraw();
   browser_.AddBarTag(text, kind, excluded);
 }
 
-void TagPanels::ToBar(const std::string& text, const std::string& kind, bool excluded) {
+void TagPanels::ToBar(const std::string& text, TagKind kind, bool excluded) {
   PutInBar(text, kind, excluded);
   moved_();
 }
 
-void TagPanels::FromBar(const std::string& text, const std::string& kind) {
-  const std::string_view home_kind =
-      widgets::IsExcluded(kind) ? std::string_view(kind).substr(widgets::kExcludedKind.size())
-                                : kind;
-  widgets::TagPanel* home = home_kind == "auto"   ? ui_.oTagPanel
-                            : home_kind == "user" ? ui_.oTagUser
-                                                  : nullptr;
+void TagPanels::FromBar(const std::string& text) {
+  widgets::TagPanel* home = nullptr;
+  for (const catalogue::BarTag& tag : browser_.Bar())
+    if (tag.text == text) home = tag.kind == TagKind::Auto ? ui_.oTagPanel : ui_.oTagUser;
   if (home != nullptr) {
     home->AddItem(text);
     home->Redraw();
@@ -116,8 +105,7 @@ void TagPanels::Reset() {
   timer_.stop();
   Added(browser_.PanelChips());
   ui_.oTagBar->Clear();
-  for (const catalogue::BarTag& tag : browser_.Bar())
-    ui_.oTagBar->AddItem(tag.text, BarKind(tag.kind, tag.excluded));
+  for (const catalogue::BarTag& tag : browser_.Bar()) ui_.oTagBar->AddItem(tag.text, tag.excluded);
   ui_.oTagBar->Redraw();
 }
 

@@ -20,8 +20,8 @@ class TagPanels {
   // The chips' clicks, tooltips, scrolling and menus, once the controls are made; context
   // holds the connections.
   void Connect(QObject& context);
-  // A chip into the filter bar, of kind "auto" or "user".
-  void PutInBar(const std::string& text, const std::string& kind, bool excluded = false);
+  // A chip into the filter bar, of the panel it is handed back to.
+  void PutInBar(const std::string& text, catalogue::TagKind kind, bool excluded = false);
   // What the browser tells: chips for the panel, or the panel and the bar afresh.
   void Added(const std::vector<std::string>& chips);
   void Reset();
@@ -29,9 +29,9 @@ class TagPanels {
   void LoadEnded();
 
  private:
-  void ToBar(const std::string& text, const std::string& kind, bool excluded);
+  void ToBar(const std::string& text, catalogue::TagKind kind, bool excluded);
   // A chip taken out of the filter bar, back to its panel.
-  void FromBar(const std::string& text, const std::string& kind);
+  void FromBar(const std::string& text);
   void Redraw();
 
   catalogue::Browser& browser_;

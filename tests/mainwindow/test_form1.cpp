@@ -195,7 +195,7 @@ class TestForm1 : public QObject {
                                            QItemSelectionModel::Select);
     if (key == Qt::Key_Delete) w.dialogs.confirm(true);
     if (key == Qt::Key_F2) w.dialogs.input("c");
-    w.bar().AddItem("marker", "auto");
+    w.bar().AddItem("marker");
     list.setFocus(), QTest::keyClick(&list, Qt::Key(key));
     if (undo == "Ctrl+Z") w.settle(), QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
     if (undo.startsWith("Undo ")) w.settle(), World::menu(list, qPrintable(undo));
