@@ -432,14 +432,20 @@ std::optional<TagHits> Browser::Hits(const std::string& tag) const {
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {
   if (InBar(text)) return;
-  bar_.push_back({text, kind, excluded});
+  const BarTag tag{text, kind, excluded};
+  bar_.push_back(tag);
   Refilter();
+  view_.BarChanged(tag, true);
 }
 
 void Browser::RemoveBarTag(const std::string& text) {
-  std::erase_if(bar_, [&](const BarTag& tag) { return tag.text == text; });
+  std::optional<BarTag> left;
+  const auto at =
+      std::find_if(bar_.begin(), bar_.end(), [&](const BarTag& tag) { return tag.text == text; });
+  if (at != bar_.end()) left = *at, bar_.erase(at);
   loadedAll_ = false;
   Refilter();
+  if (left) view_.BarChanged(*left, false);
 }
 
 void Browser::SetMode(MatchMode mode) {

@@ -65,6 +65,9 @@ class BrowserView {
   virtual void ChipsAdded(const std::vector<std::string>& chips) = 0;
   // The panel's chips are PanelChips() now, the bar's Bar(): show them afresh.
   virtual void ChipsReset() = 0;
+  // tag came into the bar (in) or left it, and the bar is Bar() now. One that came leaves
+  // the panel of its kind, if it is there; one that left goes back to the end of it.
+  virtual void BarChanged(const BarTag& tag, bool in) { (void)tag, (void)in; }
   virtual void ProgressChanged(const LoadProgress& progress) = 0;
 };
 
@@ -118,6 +121,7 @@ class Browser {
 
   const std::vector<BarTag>& Bar() const { return bar_; }
   MatchMode Mode() const { return mode_; }
+  // Each tells the view which tag came or went; a text in the bar already adds nothing.
   void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);

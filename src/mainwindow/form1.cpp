@@ -277,7 +277,7 @@ void Form1::cmdAddUserTag_Click() {
   if (tag.empty()) return;
   if (const std::string problem = UserTagProblem(tag); !problem.empty()) return ShowError(problem);
   const std::string lower = catalogue::LowerCase(tag);
-  tags_.PutInBar(lower, catalogue::TagKind::Auto);
+  browser_.AddBarTag(lower, catalogue::TagKind::Auto);
   folders_.AddUserTag(key, tag);
 }
 

@@ -102,6 +102,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   // What the browser tells.
   void ChipsAdded(const std::vector<std::string>& chips) override { tags_.Added(chips); }
   void ChipsReset() override;
+  void BarChanged(const catalogue::BarTag& tag, bool in) override { tags_.BarChanged(tag, in); }
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
   void ShowStore();

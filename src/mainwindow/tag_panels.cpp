@@ -26,14 +26,14 @@ TagPanels::TagPanels(catalogue::Browser& browser, const Controls& ui, std::funct
 void TagPanels::Connect(QObject& context) {
   // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
   for (auto* panel : {ui_.oTagPanel, ui_.oTagUser}) {
-    QObject::connect(panel, &widgets::TagPanel::TagSelected, &context,
-                     [this, panel](const std::string& text) {
-                       ToBar(text, panel == ui_.oTagPanel ? TagKind::Auto : TagKind::User,
+    QObject::connect(
+        panel, &widgets::TagPanel::TagSelected, &context, [this, panel](const std::string& text) {
+          browser_.AddBarTag(text, panel == ui_.oTagPanel ? TagKind::Auto : TagKind::User,
                              panel->ClickModifiers().testFlag(Qt::ControlModifier));
-                     });
+        });
   }
   QObject::connect(ui_.oTagBar, &widgets::TagBar::TagSelected, &context,
-                   [this](const std::string& text) { FromBar(text); });
+                   [this](const std::string& text) { browser_.RemoveBarTag(text); });
   ui_.oTagPanel->SetTipMore([this](const std::string& tag) {
     const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
     return hits ? HitsText(*hits) : QString();
@@ -63,26 +63,18 @@ void TagPanels::Connect(QObject& context) {
   }
 }
 
-void TagPanels::PutInBar(const std::string& text, TagKind kind, bool excluded) {
-  ui_.oTagBar->AddItem(text, excluded);
-  ui_.oTagBar->Redraw();
-  browser_.AddBarTag(text, kind, excluded);
-}
-
-void TagPanels::ToBar(const std::string& text, TagKind kind, bool excluded) {
-  PutInBar(text, kind, excluded);
-  moved_();
-}
-
-void TagPanels::FromBar(const std::string& text) {
-  widgets::TagPanel* home = nullptr;
-  for (const catalogue::BarTag& tag : browser_.Bar())
-    if (tag.text == text) home = tag.kind == TagKind::Auto ? ui_.oTagPanel : ui_.oTagUser;
-  if (home != nullptr) {
-    home->AddItem(text);
+void TagPanels::BarChanged(const catalogue::BarTag& tag, bool in) {
+  widgets::TagPanel* home = tag.kind == TagKind::Auto ? ui_.oTagPanel : ui_.oTagUser;
+  if (in) {
+    ui_.oTagBar->AddItem(tag.text, tag.excluded);
+    // A chip clicked has left its panel already; one chosen otherwise leaves it now.
+    if (home->RemoveChip(tag.text)) home->Redraw();
+  } else {
+    ui_.oTagBar->RemoveChip(tag.text);  // gone already when clicked
+    home->AddItem(tag.text);
     home->Redraw();
   }
-  browser_.RemoveBarTag(text);
+  ui_.oTagBar->Redraw();
   moved_();
 }
 
