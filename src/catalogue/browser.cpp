@@ -377,18 +377,24 @@ void Browser::Recount(bool start) {
                   .words = words_});
 }
 
-void Browser::AddBarTag(const std::string& text, const std::string& kind, bool excluded) {
+void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {
   owner_.Check();
   if (InBar(text)) return;
-  bar_.push_back({text, kind, excluded});
+  const BarTag tag{text, kind, excluded};
+  bar_.push_back(tag);
   Refilter();
+  view_.BarChanged(tag, true);
 }
 
 void Browser::RemoveBarTag(const std::string& text) {
   owner_.Check();
-  std::erase_if(bar_, [&](const BarTag& tag) { return tag.text == text; });
+  std::optional<BarTag> left;
+  const auto at =
+      std::find_if(bar_.begin(), bar_.end(), [&](const BarTag& tag) { return tag.text == text; });
+  if (at != bar_.end()) left = *at, bar_.erase(at);
   loadedAll_ = false;
   Refilter();
+  if (left) view_.BarChanged(*left, false);
 }
 
 void Browser::SetMode(MatchMode mode) {

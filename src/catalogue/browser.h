@@ -28,9 +28,12 @@
 
 namespace velmora::catalogue {
 
+// The panel a chip of the bar came from, and goes back to when it leaves the bar.
+enum class TagKind { Auto, User };
+
 struct BarTag {
   std::string text;
-  std::string kind;       // "auto" or "user", handed back when the tag leaves the bar
+  TagKind kind = TagKind::Auto;
   bool excluded = false;  // files whose names hold it are left out
   friend bool operator==(const BarTag&, const BarTag&) = default;
 };
@@ -63,6 +66,9 @@ class BrowserView {
   virtual void ChipsAdded(const std::vector<std::string>& chips) = 0;
   // The panel's chips are PanelChips() now, the bar's Bar(): show them afresh.
   virtual void ChipsReset() = 0;
+  // tag came into the bar (in) or left it, and the bar is Bar() now. One that came leaves
+  // the panel of its kind, if it is there; one that left goes back to the end of it.
+  virtual void BarChanged(const BarTag& tag, bool in) { (void)tag, (void)in; }
   virtual void ProgressChanged(const LoadProgress& progress) = 0;
 };
 
@@ -116,7 +122,8 @@ class Browser {
   void SetAutoTags(bool on);
 
   const std::vector<BarTag>& Bar() const { return bar_; }
-  void AddBarTag(const std::string& text, const std::string& kind, bool excluded = false);
+  // Each tells the view which tag came or went; a text in the bar already adds nothing.
+  void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
   // Tags hit only whole words of names (off: anywhere in them, the default).

@@ -16,4 +16,8 @@ std::vector<std::string> UserTagPieces(std::string_view line);
 // it (an exact, case-sensitive search: "ar" is found in "bar,").
 std::optional<std::string> WithUserTag(std::string_view line, std::string_view tag);
 
+// Why a typed tag cannot be stored, or empty: a line break would shift every later
+// record of the file.
+std::string UserTagProblem(std::string_view tag);
+
 }  // namespace velmora::catalogue

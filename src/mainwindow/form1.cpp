@@ -13,9 +13,8 @@
 #include <QTableView>
 #include <utility>
 
-#include "catalogue/tags.h"
+#include "catalogue/folder_edits.h"
 #include "desktop/queued_call.h"
-#include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_menus.h"
@@ -162,7 +161,8 @@ void Form1::Form_Load() {
     // Every save reads the file first, so it is never written while it cannot be read.
     ShowError(status.message() + "\nFolder changes cannot be saved while it cannot be read.");
   }
-  if (const std::string refused = RefusedRecordsText(settings_.storeFile, Store().Refused());
+  if (const std::string refused =
+          catalogue::RefusedRecordsText(settings_.storeFile, Store().Refused());
       !refused.empty())
     ShowError(refused);
   ShowStore();
@@ -267,18 +267,13 @@ void Form1::OpenFolders(const std::vector<std::string>& paths, const std::string
 }
 
 void Form1::cmdAddUserTag_Click() {
-  const std::size_t shown = browser_.ShownRecord();
-  if (shown >= Store().size()) return;
-  const catalogue::RecordKey key = Store().KeyOf(shown);
+  const std::optional<catalogue::RecordKey> key = folders_.Shown();
+  if (!key) return;
   // Spelled so, prompt and title alike, as users of the program have always seen it; the
   // accessibility test pins it.
   const std::string tag =
       shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
-  if (tag.empty()) return;
-  if (const std::string problem = UserTagProblem(tag); !problem.empty()) return ShowError(problem);
-  const std::string lower = catalogue::LowerCase(tag);
-  tags_.PutInBar(lower, "auto");
-  folders_.AddUserTag(key, tag);
+  if (!tag.empty()) folders_.AddUserTag(*key, tag);
 }
 
 void Form1::ShowStore() {

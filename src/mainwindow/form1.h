@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "catalogue/browser.h"
+#include "catalogue/folder_edits.h"
 #include "desktop/shell.h"
 #include "fileops/file_commands.h"
 #include "mainwindow/file_list_model.h"
 #include "mainwindow/files_for_commands.h"
-#include "mainwindow/folder_edits.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/list_tools.h"
 #include "mainwindow/status_line.h"
@@ -102,6 +102,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   // What the browser tells.
   void ChipsAdded(const std::vector<std::string>& chips) override { tags_.Added(chips); }
   void ChipsReset() override;
+  void BarChanged(const catalogue::BarTag& tag, bool in) override { tags_.BarChanged(tag, in); }
   void ProgressChanged(const catalogue::LoadProgress& progress) override;
 
   void ShowStore();
@@ -113,7 +114,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   catalogue::Browser browser_;
   FileListModel files_;
   Placement placement_;
-  FolderEdits folders_;
+  catalogue::FolderEdits folders_;
   FilesForCommands listed_;
   fileops::FileCommands commands_;
   TagPanels tags_;

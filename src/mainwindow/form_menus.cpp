@@ -90,12 +90,12 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
   std::vector<MenuItem> items;
   if (const long chip = panel.ChipAt(at); chip >= 0) {
     const std::string text = panel.TextAt(static_cast<std::size_t>(chip));
-    items.push_back(
-        {QStringLiteral("Exclude \u201C%1\u201D").arg(ShownText(text)), [&panel, text](bool) {
-           // Found again by its text: live changes may have moved it meanwhile.
-           for (std::size_t p = 0; p < panel.Count(); ++p)
-             if (panel.TextAt(p) == text) return panel.ClickChip(p, Qt::ControlModifier);
-         }});
+    items.push_back({QStringLiteral("Exclude \u201C%1\u201D").arg(ShownText(text)),
+                     [&panel, &browser, text](bool) {
+                       // Unless live changes took it from the panel meanwhile.
+                       if (panel.Holds(text))
+                         browser.AddBarTag(text, catalogue::TagKind::Auto, true);
+                     }});
     items.emplace_back();
   }
   using catalogue::ChipOrder;

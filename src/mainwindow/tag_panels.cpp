@@ -8,20 +8,13 @@
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_menus.h"
 #include "mainwindow/status_line.h"
-#include "widgets/chip_painter.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
 namespace velmora::mainwindow {
-namespace {
 
-// A chip's kind in the bar: the panel it came from, marked when it leaves files out.
-std::string BarKind(const std::string& kind, bool excluded) {
-  return (excluded ? std::string(widgets::kExcludedKind) : "") + kind;
-}
-
-}  // namespace
+using catalogue::TagKind;
 
 TagPanels::TagPanels(catalogue::Browser& browser, const Controls& ui, std::function<void()> moved)
     : browser_(browser), ui_(ui), moved_(std::move(moved)) {
@@ -33,15 +26,14 @@ TagPanels::TagPanels(catalogue::Browser& browser, const Controls& ui, std::funct
 void TagPanels::Connect(QObject& context) {
   // Ctrl with a click (or the panel's menu) puts the tag in the bar as one that excludes.
   for (auto* panel : {ui_.oTagPanel, ui_.oTagUser}) {
-    QObject::connect(panel, &widgets::TagPanel::TagSelected, &context,
-                     [this, panel](const std::string& text) {
-                       ToBar(text, panel == ui_.oTagPanel ? "auto" : "user",
+    QObject::connect(
+        panel, &widgets::TagPanel::TagSelected, &context, [this, panel](const std::string& text) {
+          browser_.AddBarTag(text, panel == ui_.oTagPanel ? TagKind::Auto : TagKind::User,
                              panel->ClickModifiers().testFlag(Qt::ControlModifier));
-                     });
+        });
   }
-  QObject::connect(
-      ui_.oTagBar, &widgets::TagBar::TagSelected, &context,
-      [this](const std::string& text, const std::string& kind) { FromBar(text, kind); });
+  QObject::connect(ui_.oTagBar, &widgets::TagBar::TagSelected, &context,
+                   [this](const std::string& text) { browser_.RemoveBarTag(text); });
   ui_.oTagPanel->SetTipMore([this](const std::string& tag) {
     const std::optional<catalogue::TagHits> hits = browser_.Hits(tag);
     return hits ? HitsText(*hits) : QString();
@@ -71,29 +63,18 @@ void TagPanels::Connect(QObject& context) {
   }
 }
 
-void TagPanels::PutInBar(const std::string& text, const std::string& kind, bool excluded) {
-  ui_.oTagBar->AddItem(text, BarKind(kind, excluded));
-  ui_.oTagBar->Redraw();
-  browser_.AddBarTag(text, kind, excluded);
-}
-
-void TagPanels::ToBar(const std::string& text, const std::string& kind, bool excluded) {
-  PutInBar(text, kind, excluded);
-  moved_();
-}
-
-void TagPanels::FromBar(const std::string& text, const std::string& kind) {
-  const std::string_view home_kind =
-      widgets::IsExcluded(kind) ? std::string_view(kind).substr(widgets::kExcludedKind.size())
-                                : kind;
-  widgets::TagPanel* home = home_kind == "auto"   ? ui_.oTagPanel
-                            : home_kind == "user" ? ui_.oTagUser
-                                                  : nullptr;
-  if (home != nullptr) {
-    home->AddItem(text);
+void TagPanels::BarChanged(const catalogue::BarTag& tag, bool in) {
+  widgets::TagPanel* home = tag.kind == TagKind::Auto ? ui_.oTagPanel : ui_.oTagUser;
+  if (in) {
+    ui_.oTagBar->AddItem(tag.text, tag.excluded);
+    // A chip clicked has left its panel already; one chosen otherwise leaves it now.
+    if (home->RemoveChip(tag.text)) home->Redraw();
+  } else {
+    ui_.oTagBar->RemoveChip(tag.text);  // gone already when clicked
+    home->AddItem(tag.text);
     home->Redraw();
   }
-  browser_.RemoveBarTag(text);
+  ui_.oTagBar->Redraw();
   moved_();
 }
 
@@ -116,8 +97,7 @@ void TagPanels::Reset() {
   timer_.stop();
   Added(browser_.PanelChips());
   ui_.oTagBar->Clear();
-  for (const catalogue::BarTag& tag : browser_.Bar())
-    ui_.oTagBar->AddItem(tag.text, BarKind(tag.kind, tag.excluded));
+  for (const catalogue::BarTag& tag : browser_.Bar()) ui_.oTagBar->AddItem(tag.text, tag.excluded);
   ui_.oTagBar->Redraw();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The tag panels and the filter bar: a chip clicked moves between them, and the panel shows
-// the chips the browser hands over, laid out a few times a second while a folder loads.
+// The tag panels and the filter bar, as the browser tells: a chip clicked goes to the browser,
+// which says where it went; the panel shows the chips the browser hands over, laid out a few
+// times a second while a folder loads.
 
 #include <QTimer>
 #include <functional>
@@ -14,24 +15,21 @@ namespace velmora::mainwindow {
 
 class TagPanels {
  public:
-  // moved: a chip went into or out of the bar, so the list's count is to be said again.
+  // moved: a tag went into or out of the bar, so the list's count is to be said again.
   TagPanels(catalogue::Browser& browser, const Controls& ui, std::function<void()> moved);
 
   // The chips' clicks, tooltips, scrolling and menus, once the controls are made; context
   // holds the connections.
   void Connect(QObject& context);
-  // A chip into the filter bar, of kind "auto" or "user".
-  void PutInBar(const std::string& text, const std::string& kind, bool excluded = false);
-  // What the browser tells: chips for the panel, or the panel and the bar afresh.
+  // What the browser tells: chips for the panel, a tag into or out of the bar, or the
+  // panel and the bar afresh.
   void Added(const std::vector<std::string>& chips);
+  void BarChanged(const catalogue::BarTag& tag, bool in);
   void Reset();
   // A load ended: a layout of the panel still waiting is made now.
   void LoadEnded();
 
  private:
-  void ToBar(const std::string& text, const std::string& kind, bool excluded);
-  // A chip taken out of the filter bar, back to its panel.
-  void FromBar(const std::string& text, const std::string& kind);
   void Redraw();
 
   catalogue::Browser& browser_;

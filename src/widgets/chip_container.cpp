@@ -37,14 +37,24 @@ void ChipContainer::Clear() {
   Changed();
 }
 
-void ChipContainer::AddChip(const std::string& text, const std::string& kind) {
+void ChipContainer::AddChip(const std::string& text, bool excluded) {
   if (texts_.count(text) != 0) return;
   // The label is measured when the chip is first laid out or painted: the same
   // result, without measuring thousands of chips nobody sees.
-  auto entry = std::make_unique<Entry>(Entry{text, kind, ++lastIndex_, template_});
+  auto entry = std::make_unique<Entry>(Entry{text, excluded, ++lastIndex_, template_});
   texts_.insert(entry->text);
   chips_.push_back(std::move(entry));
   Changed();
+}
+
+bool ChipContainer::RemoveChip(const std::string& text) {
+  if (texts_.count(text) == 0) return false;
+  const auto at = std::find_if(chips_.begin(), chips_.end(),
+                               [&](const std::unique_ptr<Entry>& e) { return e->text == text; });
+  texts_.erase((*at)->text);
+  chips_.erase(at);
+  Changed();
+  return true;
 }
 
 const ChipContainer::Entry& ChipContainer::Measured(std::size_t position) const {
@@ -58,7 +68,7 @@ const ChipContainer::Entry& ChipContainer::Measured(std::size_t position) const 
 
 ChipInfo ChipContainer::Chip(std::size_t position) const {
   const Entry& e = Measured(position);
-  return {e.text, e.kind, e.index, e.geometry};
+  return {e.text, e.excluded, e.index, e.geometry};
 }
 
 void ChipContainer::Place(std::size_t position, int left, int top) {
@@ -116,7 +126,7 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
       continue;
     const Entry& e = Measured(p);
     PaintChip(painter, e.geometry, platform::ShownText(e.text),
-              keyboard_ && hasFocus() && p == current_, IsExcluded(e.kind));
+              keyboard_ && hasFocus() && p == current_, e.excluded);
   }
 }
 
@@ -140,7 +150,6 @@ void ChipContainer::mouseReleaseEvent(QMouseEvent* event) {
 void ChipContainer::ClickChip(std::size_t position, Qt::KeyboardModifiers modifiers) {
   // Copies first: the chip is gone before its event is raised.
   const std::string text = chips_[position]->text;
-  const std::string kind = chips_[position]->kind;
   texts_.erase(chips_[position]->text);
   chips_.erase(chips_.begin() + static_cast<std::ptrdiff_t>(position));
   Changed();
@@ -148,7 +157,7 @@ void ChipContainer::ClickChip(std::size_t position, Qt::KeyboardModifiers modifi
   // A click on another chip handled here completes, event and all, before this one's.
   QApplication::processEvents();
   clickModifiers_ = modifiers;
-  Selected(text, kind);
+  Selected(text);
   clickModifiers_ = {};
 }
 

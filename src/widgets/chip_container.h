@@ -22,7 +22,7 @@ namespace velmora::widgets {
 // What a container shows of one chip, for its host and for tests.
 struct ChipInfo {
   std::string text;
-  std::string kind;
+  bool excluded;       // its tag leaves files out: struck through, in red
   std::int64_t index;  // 1 for the first chip the container ever made
   ChipGeometry geometry;
 };
@@ -37,6 +37,10 @@ class ChipContainer : public QWidget {
   std::size_t Count() const { return chips_.size(); }
   ChipInfo Chip(std::size_t position) const;
   const std::string& TextAt(std::size_t position) const { return chips_[position]->text; }
+  bool Holds(const std::string& text) const { return texts_.count(text) != 0; }
+  // Takes out the chip with exactly this text, if there, without a layout or an event.
+  // False, and at once, when none has it.
+  bool RemoveChip(const std::string& text);
   // The chip position under a point in pixels, or -1.
   long ChipAt(QPointF point) const;
   // Where the chip at position is drawn, in pixels of the container.
@@ -65,13 +69,13 @@ class ChipContainer : public QWidget {
   ChipContainer(QWidget* parent, ChipGeometry templateChip);
 
   // Adds a chip unless one with exactly this text is there; no layout, no event.
-  void AddChip(const std::string& text, const std::string& kind);
+  void AddChip(const std::string& text, bool excluded);
   void Place(std::size_t position, int left, int top);
   // Repaints, and tells assistive technology that the chips changed.
   void Changed();
   int WidthOf(std::size_t position) const { return Measured(position).geometry.width; }
   // Raises the container's own event for a chip that has left it.
-  virtual void Selected(const std::string& text, const std::string& kind) = 0;
+  virtual void Selected(const std::string& text) = 0;
 
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -82,7 +86,7 @@ class ChipContainer : public QWidget {
  private:
   struct Entry {
     std::string text;
-    std::string kind;
+    bool excluded;
     std::int64_t index;
     ChipGeometry geometry;
     bool measured = false;

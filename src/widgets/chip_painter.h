@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QPainter>
 #include <string>
-#include <string_view>
 
 #include "widgets/chip_geometry.h"
 
@@ -19,10 +18,6 @@ int MeasureLabel(const std::string& text);
 // What a key does on a chip.
 enum class ChipKey { Other, Previous, Next, First, Last, Click };
 ChipKey ChipKeyOf(int key);
-
-// A chip in the filter bar whose tag leaves files out has a kind that begins so.
-inline constexpr std::string_view kExcludedKind = "not ";
-inline bool IsExcluded(const std::string& kind) { return kind.starts_with(kExcludedKind); }
 
 // Paints a chip at its geometry (twips, relative to the painter's origin); an excluded
 // tag struck through, in red.

@@ -20,8 +20,6 @@ void TagBar::Redraw() {
   Changed();
 }
 
-void TagBar::Selected(const std::string& text, const std::string& kind) {
-  emit TagSelected(text, kind);
-}
+void TagBar::Selected(const std::string& text) { emit TagSelected(text); }
 
 }  // namespace velmora::widgets

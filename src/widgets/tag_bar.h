@@ -1,6 +1,6 @@
 #pragma once
-// The filter bar: chosen tags as chips in one row, each with a kind that is handed
-// back when the tag leaves the bar.
+// The filter bar: chosen tags as chips in one row, those that leave files out struck
+// through.
 
 #include "widgets/chip_container.h"
 
@@ -15,16 +15,16 @@ class TagBar : public ChipContainer {
 
   // The texts in the order added; a new list each call.
   std::vector<std::string> GetTags() const;
-  // Adds an item unless its text is there already (the first kind then stays).
-  void AddItem(const std::string& text, const std::string& kind) { AddChip(text, kind); }
+  // Adds an item unless its text is there already (the first then stays as it is).
+  void AddItem(const std::string& text, bool excluded = false) { AddChip(text, excluded); }
   // Left to right from the left edge with 30-twip gaps; nothing wraps.
   void Redraw() override;
 
  signals:
-  void TagSelected(std::string text, std::string kind);
+  void TagSelected(std::string text);
 
  protected:
-  void Selected(const std::string& text, const std::string& kind) override;
+  void Selected(const std::string& text) override;
 };
 
 }  // namespace velmora::widgets

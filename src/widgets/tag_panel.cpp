@@ -19,6 +19,6 @@ void TagPanel::Redraw() {
   emit Resize();
 }
 
-void TagPanel::Selected(const std::string& text, const std::string&) { emit TagSelected(text); }
+void TagPanel::Selected(const std::string& text) { emit TagSelected(text); }
 
 }  // namespace velmora::widgets

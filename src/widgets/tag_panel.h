@@ -14,7 +14,7 @@ class TagPanel : public ChipContainer {
 
   explicit TagPanel(QWidget* parent = nullptr);
 
-  void AddItem(const std::string& text) { AddChip(text, {}); }
+  void AddItem(const std::string& text) { AddChip(text, false); }
   // One chip per row from the top; the panel becomes as high as its rows (an empty
   // panel keeps its height). Raises Resize.
   void Redraw() override;
@@ -26,7 +26,7 @@ class TagPanel : public ChipContainer {
   void Resize();
 
  protected:
-  void Selected(const std::string& text, const std::string& kind) override;
+  void Selected(const std::string& text) override;
 
  private:
   int height_;

@@ -147,18 +147,19 @@ class TestBrowser : public QObject {
          {"a/Beach Day.jpg", "a/beach night.png", "a/Forest.jpg", "b/cc", "b/cc bb", "b/cc bb aa"})
       f.tree.createFile(name);
     f.show(f.tree / "a", "family,");
-    for (const char* tag : {"jpg", "family", "png"}) f.browser.AddBarTag(tag, "auto");
+    for (const char* tag : {"jpg", "family", "png"}) f.browser.AddBarTag(tag, TagKind::Auto);
     f.browser.SetMode(MatchMode::Any);
     QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg", "beach night.png"}));
     std::remove((f.tree / "a/beach night.png").c_str());
     f.browser.SetKeepFilter(true);
     f.browser.Rescan();
     f.settle();
-    QCOMPARE(f.browser.Bar(), (std::vector<BarTag>{{"jpg", "auto"}, {"family", "auto"}}));
+    QCOMPARE(f.browser.Bar(),
+             (std::vector<BarTag>{{"jpg", TagKind::Auto}, {"family", TagKind::Auto}}));
     QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg"}));
     std::sort(f.chips.begin(), f.chips.end());
     QCOMPARE(f.chips, (Strings{"beach", "day", "forest"}));
-    f.browser.AddBarTag("forest", "auto", true);  // an excluded tag, in either mode
+    f.browser.AddBarTag("forest", TagKind::Auto, true);  // an excluded tag, in either mode
     QCOMPARE(f.names(), Strings{"Beach Day.jpg"});
     f.browser.SetOrder(ChipOrder::Name);  // shown afresh: none of the bar's
     QCOMPARE(f.chips, (Strings{"beach", "day"}));
@@ -169,10 +170,10 @@ class TestBrowser : public QObject {
     QCOMPARE(f.chips, (Strings{"cc", "bb", "aa"}));
     f.browser.SetOrder(ChipOrder::Name);
     QCOMPARE(f.chips, (Strings{"aa", "bb", "cc"}));
-    f.browser.AddBarTag("aa", "auto");  // counted in the background: of all, of those listed
+    f.browser.AddBarTag("aa", TagKind::Auto);  // counted in the background: of all, of those listed
     QTRY_VERIFY(f.browser.Counted());
     QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
-    f.browser.AddBarTag("bb", "auto");  // Any, as chosen before the load
+    f.browser.AddBarTag("bb", TagKind::Auto);  // Any, as chosen before the load
     QCOMPARE(f.names(), (Strings{"cc bb", "cc bb aa"}));
     f.browser.RemoveBarTag("aa"), f.browser.RemoveBarTag("bb");  // Any of no tag keeps none
     QVERIFY(f.rows().empty());
@@ -328,7 +329,7 @@ class TestBrowser : public QObject {
       QCOMPARE(f.rows(), before);
       return;
     }
-    f.browser.AddBarTag("y", "auto");  // a filter chosen meanwhile holds
+    f.browser.AddBarTag("y", TagKind::Auto);  // a filter chosen meanwhile holds
     held.Release();
     f.settle();
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);

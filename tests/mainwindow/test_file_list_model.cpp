@@ -48,7 +48,7 @@ class TestFileListModel : public QObject {
     for (int i = 0; i < 300; ++i)
       f.tree.createFile("t/d" + std::to_string(i % 3) + "/f" + std::to_string(i) + ".jpg");
     f.show(f.tree / "t");
-    f.browser.AddBarTag("f1", "auto");
+    f.browser.AddBarTag("f1", catalogue::TagKind::Auto);
     QCOMPARE(f.model.rowCount(), 111);
     f.tree.createFile("t/f1new.jpg"), f.tree.createFile("t/new.jpg");
     std::remove((f.tree / "t/d1/f1.jpg").c_str());

@@ -64,6 +64,12 @@ class TestForm1 : public QObject {
     World::click(w.bar(), "party");  // back to the end of the panel
     QCOMPARE(World::chips(w.panel()), (Strings{"beach", "jpg", "family", "party"}));
     QCOMPARE(w.files(), Strings{tree / "Beach Trip.jpg"});
+    // Excluded from the panel's menu: struck through, it leaves files out.
+    World::menu(w.panel(), "Exclude \u201Cbeach\u201D", {5, 5});
+    QVERIFY(w.bar().Chip(1).excluded &&
+            World::chips(w.panel()) == (Strings{"jpg", "family", "party"}));
+    QCOMPARE(w.files(), Strings{});
+    World::click(w.bar(), "beach");
     // A user tag: into the bar lower-cased, the store as typed; "" cancels, "\n" is refused.
     w.dialogs.input("PARTY").input("").input("a\nb").error();
     for (int i = 0; i < 3; ++i) w.find<QPushButton>("cmdAddUserTag")->click();
@@ -195,7 +201,7 @@ class TestForm1 : public QObject {
                                            QItemSelectionModel::Select);
     if (key == Qt::Key_Delete) w.dialogs.confirm(true);
     if (key == Qt::Key_F2) w.dialogs.input("c");
-    w.bar().AddItem("marker", "auto");
+    w.bar().AddItem("marker");
     list.setFocus(), QTest::keyClick(&list, Qt::Key(key));
     if (undo == "Ctrl+Z") w.settle(), QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
     if (undo.startsWith("Undo ")) w.settle(), World::menu(list, qPrintable(undo));

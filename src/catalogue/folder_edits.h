@@ -1,8 +1,10 @@
 #pragma once
-// The changes the window's folder buttons make to the folder list, and what it says of
-// them, apart from any widget. Each change returns why it failed.
+// The changes the window's folder buttons make to the folder list, and what is said of
+// them, apart from any toolkit. Each change returns why it failed. Owner thread only: the
+// browser's.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,21 +12,18 @@
 #include "catalogue/browser.h"
 #include "catalogue/store.h"
 
-namespace velmora::mainwindow {
+namespace velmora::catalogue {
 
 // Appends each of paths; with skipListed, not those listed already. Returns the paths
 // refused and why, as DescribeRefused words them, or empty.
-std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::string>& paths,
+std::string AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
                           bool skipListed);
 // The record of key's path and rank, as the file now holds it, removed or given tag.
-platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::RecordKey& key);
-platform::Status AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey& key,
-                            const std::string& tag);
-// Why a typed tag cannot be stored, or empty.
-std::string UserTagProblem(const std::string& tag);
+platform::Status RemoveFolder(FolderStore& store, const RecordKey& key);
+platform::Status AddUserTag(FolderStore& store, const RecordKey& key, const std::string& tag);
 // The records of storeFile kept aside at start, for a message; empty when there are none.
 std::string RefusedRecordsText(const std::string& storeFile,
-                               const std::vector<catalogue::RefusedRecord>& refused);
+                               const std::vector<RefusedRecord>& refused);
 
 // The folder list's changes, one at a time, each made to the file as it is then: while one
 // waits for another program's lock, folders another start gives wait too, and come in
@@ -37,8 +36,7 @@ class FolderEdits {
     std::function<void(std::size_t)> show;           // a record is to be shown
     std::function<void(const std::string&)> report;  // why something failed
   };
-  FolderEdits(catalogue::Browser& browser, Hooks hooks)
-      : browser_(browser), hooks_(std::move(hooks)) {}
+  FolderEdits(Browser& browser, Hooks hooks) : browser_(browser), hooks_(std::move(hooks)) {}
 
   // Registers each of paths not registered yet, and shows the last; refused (why some
   // given were not) is reported after.
@@ -48,15 +46,20 @@ class FolderEdits {
   // The record shown is the one selected; in the file as it is now, it is the record of
   // the same path and rank, if the file still has that many.
   void RemoveShown();
-  void AddUserTag(const catalogue::RecordKey& key, const std::string& tag);
+  // The record shown, when there is one: what a command asks about first, as it stands now.
+  std::optional<RecordKey> Shown() const;
+  // A tag typed for the record of key: reported when it cannot be stored; else it goes
+  // into the bar at once, lower-cased, and at the end of the record's user tags as typed,
+  // unless the record has it already.
+  void AddUserTag(const RecordKey& key, const std::string& tag);
 
  private:
-  void Commit(const catalogue::StoreChange& change);
+  void Commit(const StoreChange& change);
 
-  catalogue::Browser& browser_;
+  Browser& browser_;
   Hooks hooks_;
   bool committing_ = false;
   std::vector<std::pair<std::vector<std::string>, std::string>> toOpen_;  // came meanwhile
 };
 
-}  // namespace velmora::mainwindow
+}  // namespace velmora::catalogue

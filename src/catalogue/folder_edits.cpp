@@ -1,9 +1,10 @@
-#include "mainwindow/folder_edits.h"
+#include "catalogue/folder_edits.h"
 
+#include "catalogue/tags.h"
 #include "catalogue/user_tags.h"
 #include "platform/visible_text.h"
 
-namespace velmora::mainwindow {
+namespace velmora::catalogue {
 namespace {
 
 platform::Status NoLongerListed(const std::string& path) {
@@ -13,7 +14,7 @@ platform::Status NoLongerListed(const std::string& path) {
 
 }  // namespace
 
-std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::string>& paths,
+std::string AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
                           bool skipListed) {
   std::vector<std::pair<std::string, std::string>> refused;
   for (const std::string& path : paths) {
@@ -24,18 +25,17 @@ std::string AppendFolders(catalogue::FolderStore& store, const std::vector<std::
   return refused.empty() ? std::string() : platform::DescribeRefused(refused);
 }
 
-platform::Status RemoveFolder(catalogue::FolderStore& store, const catalogue::RecordKey& key) {
+platform::Status RemoveFolder(FolderStore& store, const RecordKey& key) {
   const std::size_t i = store.Find(key);
   if (i == store.size()) return NoLongerListed(key.path);
   store.Remove(i);
   return {};
 }
 
-platform::Status AddUserTag(catalogue::FolderStore& store, const catalogue::RecordKey& key,
-                            const std::string& tag) {
+platform::Status AddUserTag(FolderStore& store, const RecordKey& key, const std::string& tag) {
   const std::size_t i = store.Find(key);
   if (i == store.size()) return NoLongerListed(key.path);
-  const auto line = catalogue::WithUserTag(store.UserTags(i), tag);
+  const auto line = WithUserTag(store.UserTags(i), tag);
   return line ? store.SetUserTags(i, *line) : platform::Status();
 }
 
@@ -48,29 +48,37 @@ void FolderEdits::Open(const std::vector<std::string>& paths, const std::string&
 void FolderEdits::Add(const std::vector<std::string>& paths, bool showLast) {
   if (paths.empty()) return;
   std::string refused;
-  Commit([&](catalogue::FolderStore& store) {
+  Commit([&](FolderStore& store) {
     refused = AppendFolders(store, paths, showLast);
     return platform::Status();
   });
   if (!refused.empty()) hooks_.report(refused);
-  const catalogue::FolderStore& store = browser_.Store();
+  const FolderStore& store = browser_.Store();
   if (const std::size_t last = store.Find(paths.back()); showLast && last < store.size())
     hooks_.show(last);
 }
 
 void FolderEdits::RemoveShown() {
-  const std::size_t shown = browser_.ShownRecord();
-  if (shown >= browser_.Store().size()) return;
-  const catalogue::RecordKey key = browser_.Store().KeyOf(shown);
+  const std::optional<RecordKey> key = Shown();
+  if (!key) return;
   // The browser stops reading it; nothing waits for its load.
-  Commit([&](catalogue::FolderStore& store) { return RemoveFolder(store, key); });
+  Commit([&](FolderStore& store) { return RemoveFolder(store, *key); });
 }
 
-void FolderEdits::AddUserTag(const catalogue::RecordKey& key, const std::string& tag) {
-  Commit([&](catalogue::FolderStore& store) { return mainwindow::AddUserTag(store, key, tag); });
+std::optional<RecordKey> FolderEdits::Shown() const {
+  const std::size_t shown = browser_.ShownRecord();
+  if (shown >= browser_.Store().size()) return std::nullopt;
+  return browser_.Store().KeyOf(shown);
 }
 
-void FolderEdits::Commit(const catalogue::StoreChange& change) {
+void FolderEdits::AddUserTag(const RecordKey& key, const std::string& tag) {
+  if (const std::string problem = UserTagProblem(tag); !problem.empty())
+    return hooks_.report(problem);
+  browser_.AddBarTag(LowerCase(tag), TagKind::Auto);
+  Commit([&](FolderStore& store) { return catalogue::AddUserTag(store, key, tag); });
+}
+
+void FolderEdits::Commit(const StoreChange& change) {
   platform::LockWait wait;
   wait.meanwhile = hooks_.meanwhile;
   committing_ = true;
@@ -81,20 +89,14 @@ void FolderEdits::Commit(const catalogue::StoreChange& change) {
   for (auto& [paths, refused] : std::exchange(toOpen_, {})) Open(paths, refused);
 }
 
-std::string UserTagProblem(const std::string& tag) {
-  if (tag.find_first_of("\r\n") != std::string::npos)
-    return "A tag with a line break cannot be stored.";
-  return {};
-}
-
 std::string RefusedRecordsText(const std::string& storeFile,
-                               const std::vector<catalogue::RefusedRecord>& refused) {
+                               const std::vector<RefusedRecord>& refused) {
   if (refused.empty()) return {};
   std::vector<std::pair<std::string, std::string>> paths;
-  for (const catalogue::RefusedRecord& r : refused) paths.emplace_back(r.path, r.reason);
+  for (const RefusedRecord& r : refused) paths.emplace_back(r.path, r.reason);
   return platform::DescribeRefused(paths,
                                    "These folders of " + platform::VisibleText(storeFile) +
                                        " cannot be used; they stay in the file as they are:");
 }
 
-}  // namespace velmora::mainwindow
+}  // namespace velmora::catalogue
