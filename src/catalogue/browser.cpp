@@ -125,13 +125,8 @@ void Browser::Follow(bool watchEarly) {
 
 void Browser::Clear(bool keepFilter) {
   Retire();
-  if (!keepFilter || !shown_) {
-    bar_.clear();
-    find_.clear();
-  }
-  // A load shows every file until a tag is chosen, whatever the mode.
-  if (bar_.empty()) loadedAll_ = true;
-  rows_.Clear(!Filter().KeepsAll());
+  bar_.Clear(keepFilter && shown_);
+  rows_.Clear(!bar_.Filter().KeepsAll());
   facts_.Clear();
   progress_ = {.load = ++loads_};
 }
@@ -287,7 +282,7 @@ void Browser::On(handover::Checked& checked) {
   if (!checked.same) {
     const std::size_t files = checked.loaded.files.size();
     facts_.Renumber(checked.numbers, files);
-    rows_.Renumber(std::move(checked.loaded), checked.numbers, Filter());
+    rows_.Renumber(std::move(checked.loaded), checked.numbers, bar_.Filter());
     if (autoTags_) view_.ChipsReset();
   } else {
     facts_.Renumber({}, rows_.Files().size());
@@ -303,9 +298,9 @@ void Browser::On(handover::Sorted& sorted) {
 
 void Browser::Append(handover::Files&& files) {
   std::vector<std::string> fresh;
-  rows_.Append(std::move(files), Filter(), fresh);
+  rows_.Append(std::move(files), bar_.Filter(), fresh);
   if (!autoTags_) return;
-  std::erase_if(fresh, [this](const std::string& t) { return InBar(t); });
+  std::erase_if(fresh, [this](const std::string& t) { return bar_.Holds(t); });
   if (fresh.empty()) return;
   // Only the first-seen order holds its chips where they are as more come.
   if (order_ == ChipOrder::FirstSeen) return view_.ChipsAdded(fresh);
@@ -331,14 +326,12 @@ void Browser::Finish(std::size_t unreadable) {
       return piece == text || LowerCase(piece) == text;
     });
   };
-  const std::size_t before = bar_.size();
-  std::erase_if(bar_, [&](const BarTag& tag) { return !occurs(tag.text); });
-  const bool refilter = bar_.size() != before;
-  if (bar_.empty()) loadedAll_ = true;
+  const bool refilter = bar_.KeepOnly(occurs);
   if (refilter) {
     Refilter();  // which counts again
     view_.ChipsReset();
-  } else if (std::vector<std::string> user = UserChips(); !user.empty()) {
+  } else if (std::vector<std::string> user = PanelChipsOf(nullptr, order_, &userTagLine_, bar_);
+             !user.empty()) {
     view_.ChipsAdded(user);
   }
   view_.ProgressChanged(progress_);
@@ -361,7 +354,7 @@ void Browser::ReadFacts() {
 }
 
 void Browser::Refilter() {
-  rows_.Refilter(Filter());
+  rows_.Refilter(bar_.Filter());
   Recount();
 }
 
@@ -374,48 +367,38 @@ void Browser::Recount(bool start) {
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
                   .all = !rows_.Kept(),
-                  .words = words_});
+                  .words = bar_.Whole()});
 }
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {
   owner_.Check();
-  if (InBar(text)) return;
   const BarTag tag{text, kind, excluded};
-  bar_.push_back(tag);
+  if (!bar_.Add(tag)) return;
   Refilter();
   view_.BarChanged(tag, true);
 }
 
 void Browser::RemoveBarTag(const std::string& text) {
   owner_.Check();
-  std::optional<BarTag> left;
-  const auto at =
-      std::find_if(bar_.begin(), bar_.end(), [&](const BarTag& tag) { return tag.text == text; });
-  if (at != bar_.end()) left = *at, bar_.erase(at);
-  loadedAll_ = false;
+  const std::optional<BarTag> left = bar_.Remove(text);
   Refilter();
   if (left) view_.BarChanged(*left, false);
 }
 
 void Browser::SetMode(MatchMode mode) {
   owner_.Check();
-  mode_ = mode;
-  loadedAll_ = false;
+  bar_.SetMode(mode);
   Refilter();
 }
 
 void Browser::SetWholeTags(bool on) {
   owner_.Check();
-  if (on == words_) return;
-  words_ = on;
-  Refilter();
+  if (bar_.SetWhole(on)) Refilter();
 }
 
 void Browser::SetFindText(const std::string& text) {
   owner_.Check();
-  if (text == find_) return;
-  find_ = text;
-  Refilter();
+  if (bar_.SetFind(text)) Refilter();
 }
 
 void Browser::SetOrder(ChipOrder order) {
@@ -424,45 +407,9 @@ void Browser::SetOrder(ChipOrder order) {
   if (shown_) view_.ChipsReset();  // without a folder there are no chips to reorder
 }
 
-RowFilter Browser::Filter() const {
-  RowFilter filter;
-  filter.mode = bar_.empty() && loadedAll_ ? MatchMode::All : mode_;
-  filter.words = words_;
-  filter.name = find_;
-  for (const BarTag& tag : bar_) (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
-  return filter;
-}
-
-bool Browser::InBar(const std::string& text) const {
-  return std::any_of(bar_.begin(), bar_.end(), [&](const BarTag& t) { return t.text == text; });
-}
-
 std::vector<std::string> Browser::PanelChips() const {
-  std::vector<std::string> chips;
-  const TagCounts& tags = rows_.Tags();
-  if (autoTags_) {
-    std::vector<std::size_t> shown;
-    for (std::size_t i = 0; i < tags.Tags().size(); ++i) {
-      if (tags.Count(i) > 0 && !InBar(tags.Tags()[i])) shown.push_back(i);
-    }
-    const auto name = [&](std::size_t a, std::size_t b) { return tags.Tags()[a] < tags.Tags()[b]; };
-    const auto count = [&](std::size_t a, std::size_t b) { return tags.Count(a) > tags.Count(b); };
-    if (order_ == ChipOrder::Name) std::sort(shown.begin(), shown.end(), name);
-    if (order_ == ChipOrder::Count) std::stable_sort(shown.begin(), shown.end(), count);
-    for (const std::size_t i : shown) chips.push_back(tags.Tags()[i]);
-  }
-  if (!progress_.loading) {
-    for (std::string& chip : UserChips()) chips.push_back(std::move(chip));
-  }
-  return chips;
-}
-
-std::vector<std::string> Browser::UserChips() const {
-  std::vector<std::string> chips;
-  for (std::string& piece : UserTagPieces(userTagLine_)) {
-    if (!InBar(piece) && !InBar(LowerCase(piece))) chips.push_back(std::move(piece));
-  }
-  return chips;
+  return PanelChipsOf(autoTags_ ? &rows_.Tags() : nullptr, order_,
+                      progress_.loading ? nullptr : &userTagLine_, bar_);
 }
 
 }  // namespace velmora::catalogue

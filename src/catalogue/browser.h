@@ -15,6 +15,7 @@
 #include "catalogue/fact_reader.h"
 #include "catalogue/file_rows.h"
 #include "catalogue/filter.h"
+#include "catalogue/filter_bar.h"
 #include "catalogue/folder_feed.h"
 #include "catalogue/inbox.h"
 #include "catalogue/kept_listing.h"
@@ -27,50 +28,6 @@
 #include "platform/status.h"
 
 namespace velmora::catalogue {
-
-// The panel a chip of the bar came from, and goes back to when it leaves the bar.
-enum class TagKind { Auto, User };
-
-struct BarTag {
-  std::string text;
-  TagKind kind = TagKind::Auto;
-  bool excluded = false;  // files whose names hold it are left out
-  friend bool operator==(const BarTag&, const BarTag&) = default;
-};
-
-// The order of the panel's auto tags: as first seen (the default), by name, or by how
-// many files have them, most first. User tags follow them as they are.
-enum class ChipOrder { FirstSeen, Name, Count };
-
-struct LoadProgress {
-  bool loading = false;
-  bool stopped = false;        // the load was stopped before its end
-  bool unchecked = false;      // stopped while checking: listed as an earlier load found them
-  bool checking = false;       // the files listed were kept from the last load: being read again
-  std::size_t files = 0;       // listed so far
-  std::size_t unreadable = 0;  // folders that could not be read, once the load ended
-  bool liveOff = false;        // the watch limit was reached: no live changes
-  bool following = false;      // every folder read is watched: changes show as they come
-  bool gone = false;           // the folder itself was removed or renamed: nothing is listed
-  std::uint64_t load = 0;      // new for each load asked for; the folder's own rereads keep it
-  // Following, and some folders lie where changes by other computers are not told: they
-  // are checked every so many seconds.
-  std::uint32_t recheck = 0;
-};
-
-// Hears of the panel's chips and the load's progress; the rows have a listener of their own.
-class BrowserView {
- public:
-  virtual ~BrowserView() = default;
-  // Chips to add at the end of the tag panel.
-  virtual void ChipsAdded(const std::vector<std::string>& chips) = 0;
-  // The panel's chips are PanelChips() now, the bar's Bar(): show them afresh.
-  virtual void ChipsReset() = 0;
-  // tag came into the bar (in) or left it, and the bar is Bar() now. One that came leaves
-  // the panel of its kind, if it is there; one that left goes back to the end of it.
-  virtual void BarChanged(const BarTag& tag, bool in) { (void)tag, (void)in; }
-  virtual void ProgressChanged(const LoadProgress& progress) = 0;
-};
 
 // The session, on its owner's thread (the thread that made it; every entry checks in
 // builds with checks): the store, the folder shown, the bar, the mode, the order and the
@@ -121,17 +78,17 @@ class Browser {
   bool Stop();
   void SetAutoTags(bool on);
 
-  const std::vector<BarTag>& Bar() const { return bar_; }
+  const std::vector<BarTag>& Bar() const { return bar_.Tags(); }
   // Each tells the view which tag came or went; a text in the bar already adds nothing.
   void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
   // Tags hit only whole words of names (off: anywhere in them, the default).
-  bool WholeTags() const { return words_; }
+  bool WholeTags() const { return bar_.Whole(); }
   void SetWholeTags(bool on);
   // Text the files' names must hold too, whatever the bar; empty for none. It goes with
   // the bar's tags when a load empties the bar.
-  const std::string& FindText() const { return find_; }
+  const std::string& FindText() const { return bar_.Find(); }
   void SetFindText(const std::string& text);
   // The chips of the folder not in the bar: its auto tags (when shown) in the chip order,
   // then its user tags.
@@ -207,10 +164,6 @@ class Browser {
   void ReadFacts();
   // Stops the count running; starts another unless start is false.
   void Recount(bool start = true);
-  RowFilter Filter() const;
-  bool InBar(const std::string& text) const;
-  // The folder's user tags not in the bar, in either case.
-  std::vector<std::string> UserChips() const;
 
   const platform::OwnerThread owner_;
   const std::string storeFile_;
@@ -227,13 +180,7 @@ class Browser {
   std::string userTagLine_;
   bool autoTags_ = true;
   bool keepFilter_ = false;
-  std::vector<BarTag> bar_;
-  MatchMode mode_ = MatchMode::All;
-  bool words_ = false;
-  std::string find_;
-  // A load emptied the bar and no tag or mode was chosen since: every file is listed,
-  // whatever the mode, until the filter is next applied.
-  bool loadedAll_ = true;
+  FilterBar bar_;
   ChipOrder order_ = ChipOrder::FirstSeen;
   FileRows rows_;
   LoadProgress progress_;

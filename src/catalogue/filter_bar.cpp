@@ -1,0 +1,93 @@
+#include "catalogue/filter_bar.h"
+
+#include <algorithm>
+
+#include "catalogue/user_tags.h"
+
+namespace velmora::catalogue {
+
+bool FilterBar::Holds(const std::string& text) const {
+  return std::any_of(tags_.begin(), tags_.end(), [&](const BarTag& t) { return t.text == text; });
+}
+
+bool FilterBar::Add(const BarTag& tag) {
+  if (Holds(tag.text)) return false;
+  tags_.push_back(tag);
+  return true;
+}
+
+std::optional<BarTag> FilterBar::Remove(const std::string& text) {
+  loadedAll_ = false;
+  const auto at =
+      std::find_if(tags_.begin(), tags_.end(), [&](const BarTag& tag) { return tag.text == text; });
+  if (at == tags_.end()) return std::nullopt;
+  BarTag left = *at;
+  tags_.erase(at);
+  return left;
+}
+
+void FilterBar::SetMode(MatchMode mode) {
+  mode_ = mode;
+  loadedAll_ = false;
+}
+
+bool FilterBar::SetWhole(bool on) { return std::exchange(words_, on) != on; }
+
+bool FilterBar::SetFind(const std::string& text) {
+  if (text == find_) return false;
+  find_ = text;
+  return true;
+}
+
+void FilterBar::Clear(bool keep) {
+  if (!keep) {
+    tags_.clear();
+    find_.clear();
+  }
+  if (tags_.empty()) loadedAll_ = true;
+}
+
+bool FilterBar::KeepOnly(const std::function<bool(const std::string&)>& occurs) {
+  const std::size_t before = tags_.size();
+  std::erase_if(tags_, [&](const BarTag& tag) { return !occurs(tag.text); });
+  if (tags_.empty()) loadedAll_ = true;
+  return tags_.size() != before;
+}
+
+RowFilter FilterBar::Filter() const {
+  RowFilter filter;
+  filter.mode = tags_.empty() && loadedAll_ ? MatchMode::All : mode_;
+  filter.words = words_;
+  filter.name = find_;
+  for (const BarTag& tag : tags_)
+    (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
+  return filter;
+}
+
+std::vector<std::string> PanelChipsOf(const TagCounts* tags, ChipOrder order,
+                                      const std::string* userTagLine, const FilterBar& bar) {
+  std::vector<std::string> chips;
+  if (tags) {
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < tags->Tags().size(); ++i) {
+      if (tags->Count(i) > 0 && !bar.Holds(tags->Tags()[i])) shown.push_back(i);
+    }
+    const auto name = [&](std::size_t a, std::size_t b) {
+      return tags->Tags()[a] < tags->Tags()[b];
+    };
+    const auto count = [&](std::size_t a, std::size_t b) {
+      return tags->Count(a) > tags->Count(b);
+    };
+    if (order == ChipOrder::Name) std::sort(shown.begin(), shown.end(), name);
+    if (order == ChipOrder::Count) std::stable_sort(shown.begin(), shown.end(), count);
+    for (const std::size_t i : shown) chips.push_back(tags->Tags()[i]);
+  }
+  if (userTagLine) {
+    for (std::string& piece : UserTagPieces(*userTagLine)) {
+      if (!bar.Holds(piece) && !bar.Holds(LowerCase(piece))) chips.push_back(std::move(piece));
+    }
+  }
+  return chips;
+}
+
+}  // namespace velmora::catalogue
