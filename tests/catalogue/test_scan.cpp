@@ -141,11 +141,9 @@ class TestScan : public QObject {
         if (threads > 1 && streamed.empty())
           waited =
               entered.wait_for(lock, std::chrono::seconds(20), [&] { return entering >= folders; });
-        for (const std::string file : piece) {
-          const std::string dir = file.substr(0, file.rfind('/') + 1);
-          ordered = ordered && std::find(told.begin(), told.end(), dir) != told.end();
-          streamed.push_back(file);
-        }
+        for (const std::string file : piece)  // its folder told once, before it
+          ordered &= std::count(told.begin(), told.end(), file.substr(0, file.rfind('/') + 1)) == 1,
+              streamed.push_back(file);
       };
       QVERIFY(catalogue::StreamFolder(root, s, threads));
       folders = threads == 1 ? entering : folders;

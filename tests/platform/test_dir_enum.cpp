@@ -13,8 +13,7 @@ using namespace velmora::platform;
 class TestDirEnum : public QObject {
   Q_OBJECT
  private slots:
-  // As a program started without standard input: descriptor 0 is handed out like any other.
-  void initTestCase() { ::close(0); }
+  void initTestCase() { ::close(0); }  // as a program without standard input: 0 is reused
 
   // A folder of files, a folder and links to each and to nowhere: what each entry is, as
   // "name:F" (folder) or "name:f", sorted; or the error. Faults: see FaultyFileSystem.

@@ -8,8 +8,7 @@ using namespace velmora::platform;
 class TestFileFacts : public QObject {
   Q_OBJECT
  private slots:
-  // As a program started without standard input: descriptor 0 is handed out like any other.
-  void initTestCase() { ::close(0); }
+  void initTestCase() { ::close(0); }  // as a program without standard input: 0 is reused
 
   // Facts of names in a folder: a dangling link as itself; a name gone, empty or holding a
   // NUL byte not known; no fd kept.

@@ -16,8 +16,7 @@ Q_DECLARE_METATYPE(StoreCase)
 class TestFiles : public QObject {
   Q_OBJECT
  private slots:
-  // As a program started without standard input: descriptor 0 is handed out like any other.
-  void initTestCase() { ::close(0); }
+  void initTestCase() { ::close(0); }  // as a program without standard input: 0 is reused
 
   // Whether the copy is portable, XDG_CONFIG_HOME, HOME (nullptr: unset), and the folder chosen.
   void storeDirectory_data() {

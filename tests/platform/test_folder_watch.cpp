@@ -20,8 +20,7 @@ static int KernelWatches() {
 class TestFolderWatch : public QObject {
   Q_OBJECT
  private slots:
-  // As a program started without standard input: descriptor 0 is handed out like any other.
-  void initTestCase() { ::close(0); }
+  void initTestCase() { ::close(0); }  // as a program without standard input: 0 is reused
 
   // A watch let go takes only its own events along. A watched folder removed is told once by
   // its parent, by name, and once by itself, and is forgotten; its going does not take the
