@@ -125,8 +125,8 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
     state.Post(handover::Files{std::move(files), false});
   };
   stream.link = [&](const std::string& path, bool folder) { state.AddLink(path, folder); };
-  // Folders read and not watched yet, each ended by a NUL: one block. Written under the
-  // walk's lock, read once the walk has ended.
+  // Folders read and not watched yet, each ended by a NUL: one block. Written by one of the
+  // walk's threads at a time, read once the walk has ended.
   std::string read;
   if (setup.watchEarly) stream.entering = [&](const std::string& dir) { (void)watch(dir); };
   const bool late = !setup.watchEarly && watching;

@@ -56,6 +56,15 @@ void EnumFolder(Node& node, FolderListing& listing, const ScanStream* stream) {
   }
 }
 
+// A folder listed, or a piece of files, waiting to be handed over.
+struct Handover {
+  std::string dir;  // a folder's, ending with a separator; empty for a piece
+  platform::FolderStamp stamp;
+  PathList files;
+  ListedFiles listed;  // the piece made ready, for ScanStream::listed
+  bool ready = true;
+};
+
 // Breadth-first over a queue of folders. Several threads may read folders ahead, but
 // folders join the result (their files, and their subfolders to the queue) strictly in
 // queue order, so the list is the one a single reader would produce. Whether a folder
@@ -91,7 +100,7 @@ class Walk {
           joined = true;
         }
         if (joined) changed_.NotifyAll();
-        HandTaken();
+        Deliver();
       } else if (nextJoin_ == nodes_.size()) {
         changed_.NotifyAll();
         break;
@@ -114,12 +123,12 @@ class Walk {
   void Finish() EXCLUDES(mutex_) {
     const platform::MutexLock lock(mutex_);
     Flush(true);
-    HandTaken();
+    Deliver();
   }
 
  private:
-  // Hands the files gathered so far over when enough have gathered or they waited long
-  // enough; with last, whatever is left.
+  // Queues the files gathered so far for handing over when enough have gathered or they
+  // waited long enough; with last, whatever is left.
   void Flush(bool last) REQUIRES(mutex_) {
     if (stream_ == nullptr || !(stream_->files || stream_->listed) || result_.empty()) return;
     const auto now = std::chrono::steady_clock::now();
@@ -129,26 +138,49 @@ class Walk {
     flushedOnce_ = true;
     flushed_ = now;
     batch_ = std::min<std::size_t>(batch_ * 4, 1 << 14);
-    if (stream_->listed) {
-      taken_.emplace_back(tickets_++, std::exchange(result_, {}));
-    } else {
-      stream_->files(std::exchange(result_, {}));
+    Handover& piece = out_.emplace_back();
+    piece.files = std::exchange(result_, {});
+    piece.ready = !stream_->listed;
+    if (!piece.ready) toMake_.push_back(&piece);
+  }
+
+  // Makes the pieces queued ready outside the lock, several threads at once (ListedFiles),
+  // and hands what is queued over in its order, one thread at a time and outside the lock,
+  // so that a slow receiver never holds up the threads that read.
+  void Deliver() REQUIRES(mutex_) {
+    for (;;) {
+      if (!toMake_.empty()) {
+        Handover& piece = *toMake_.front();  // stays in place: it is not ready
+        toMake_.pop_front();
+        PathList files = std::move(piece.files);
+        mutex_.Unlock();
+        ListedFiles listed = ListedFiles::Of(std::move(files));
+        mutex_.Lock();
+        piece.listed = std::move(listed);
+        piece.ready = true;
+        continue;
+      }
+      if (handing_ || out_.empty() || !out_.front().ready) return;
+      handing_ = true;
+      while (!out_.empty() && out_.front().ready) {
+        Handover next = std::move(out_.front());
+        out_.pop_front();
+        mutex_.Unlock();
+        Hand(next);
+        mutex_.Lock();
+      }
+      handing_ = false;
     }
   }
 
-  // Makes the pieces taken ready outside the lock, several threads at once, and hands
-  // them over in the order they were taken.
-  void HandTaken() REQUIRES(mutex_) {
-    while (!taken_.empty()) {
-      auto [ticket, piece] = std::move(taken_.front());
-      taken_.pop_front();
-      mutex_.Unlock();
-      ListedFiles listed = ListedFiles::Of(std::move(piece));
-      mutex_.Lock();
-      while (handed_ != ticket) changed_.Wait(mutex_);
-      if (!stream_->stop.stop_requested()) stream_->listed(std::move(listed));
-      ++handed_;
-      changed_.NotifyAll();
+  // Outside the lock, by the one thread handing over.
+  void Hand(Handover& h) {
+    if (!h.dir.empty()) {
+      stream_->folder(h.dir, h.stamp);
+    } else if (!stream_->listed) {
+      stream_->files(std::move(h.files));
+    } else if (!stream_->stop.stop_requested()) {
+      stream_->listed(std::move(h.listed));
     }
   }
 
@@ -161,7 +193,11 @@ class Walk {
              node.status.ok() ? platform::Status::Refusal("a kernel file system, not listed")
                               : std::move(node.status)});
     } else if (!node.pseudo && (!node.id || FirstTime(*node.id, node.dir))) {
-      if (stream_ != nullptr && stream_->folder) stream_->folder(node.dir, node.stamp);
+      if (stream_ != nullptr && stream_->folder) {
+        Handover& listed = out_.emplace_back();
+        listed.dir = node.dir;
+        listed.stamp = node.stamp;
+      }
       Add(node);
       Flush(false);
     }
@@ -191,6 +227,8 @@ class Walk {
   ScanReport* report_;  // written under mutex_
   const ScanStream* stream_;
 
+  // Held while a folder joins; taken before a shared ReadOnce's lock (FirstTime), never
+  // held while the stream's callbacks run.
   platform::Mutex mutex_;
   platform::CondVar changed_;  // with mutex_
   // The queue; a deque keeps references stable as it grows.
@@ -205,9 +243,10 @@ class Walk {
   std::chrono::steady_clock::time_point flushed_ GUARDED_BY(mutex_) =
       std::chrono::steady_clock::now();
   bool flushedOnce_ GUARDED_BY(mutex_) = false;
-  std::deque<std::pair<std::uint64_t, PathList>> taken_ GUARDED_BY(mutex_);
-  std::uint64_t tickets_ GUARDED_BY(mutex_) = 0;  // pieces taken
-  std::uint64_t handed_ GUARDED_BY(mutex_) = 0;   // pieces handed over
+  // What is yet to be handed over, in order: folders (dir set) and pieces of files.
+  std::deque<Handover> out_ GUARDED_BY(mutex_);
+  std::deque<Handover*> toMake_ GUARDED_BY(mutex_);  // pieces of out_ no thread makes yet
+  bool handing_ GUARDED_BY(mutex_) = false;          // a thread hands out_'s front over
 };
 
 }  // namespace

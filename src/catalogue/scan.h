@@ -59,6 +59,7 @@ class ReadOnce {
   void Clear() EXCLUDES(mutex_);
 
  private:
+  // Taken under a walk's own lock; takes none itself.
   platform::Mutex mutex_;
   // Each folder's path once: a tree of /, many thousand folders, holds this per folder.
   using ByDir = std::map<std::string, platform::FolderId>;
@@ -78,7 +79,8 @@ struct ListedFiles {
 };
 
 // How a walk hands its files over while it runs. Its callbacks run on the walk's
-// threads; files, listed and folder hold the walk's lock, so they must only hand over.
+// threads. files, listed and folder run one at a time, in the walk's order, and outside
+// its lock: a slow one holds up only the thread that runs it, while the others read on.
 struct ScanStream {
   // Ends the walk early; what was handed over is then the start of the whole list.
   std::stop_token stop;

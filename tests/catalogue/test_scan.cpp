@@ -1,4 +1,6 @@
 #include <QtTest>
+#include <condition_variable>
+#include <mutex>
 
 #include "catalogue/scan.h"
 #include "support/faulty_fs.h"
@@ -102,7 +104,8 @@ class TestScan : public QObject {
     FaultyFileSystem fs;
     tree == "chain" ? makeChain(t, root, expected) : fs.fail(layOut(t, tree));
     std::sort(expected.begin(), expected.end());
-    Strings single;  // as one reader lists them
+    Strings single;           // as one reader lists them
+    std::size_t folders = 0;  // the walk reads, with one reader
     for (const unsigned threads : {1u, 2u, 8u}) {
       catalogue::ScanReport report;
       const std::size_t open = openDescriptors();
@@ -119,6 +122,33 @@ class TestScan : public QObject {
                        .replace(QByteArray::fromStdString(t.path() + "/"), "");
       std::sort(reasons.begin(), reasons.end());
       QTEST(reasons.join('|'), "unreadable");
+      // Streamed: the same files, each after its folder; a receiver that waits holds up only
+      // its own thread, while the others read every folder.
+      std::mutex m;
+      std::condition_variable entered;
+      std::size_t entering = 0;
+      bool waited = true, ordered = true;
+      Strings streamed, told;
+      catalogue::ScanStream s;
+      s.entering = [&](const std::string&) {
+        const std::lock_guard lock(m);
+        ++entering;
+        entered.notify_all();
+      };
+      s.folder = [&](const std::string& dir, const auto&) { told.push_back(dir); };
+      s.files = [&](catalogue::PathList&& piece) {
+        std::unique_lock lock(m);
+        if (threads > 1 && streamed.empty())
+          waited =
+              entered.wait_for(lock, std::chrono::seconds(20), [&] { return entering >= folders; });
+        for (const std::string file : piece)  // its folder told once, before it
+          ordered &= std::count(told.begin(), told.end(), file.substr(0, file.rfind('/') + 1)) == 1,
+              streamed.push_back(file);
+      };
+      QVERIFY(catalogue::StreamFolder(root, s, threads));
+      folders = threads == 1 ? entering : folders;
+      QVERIFY(waited && ordered);
+      QCOMPARE(streamed, single);
     }
     std::stop_source stop;  // a walk stopped before it starts hands nothing over, and says so
     stop.request_stop();

@@ -31,6 +31,18 @@ using namespace velmora;
 using testing::World;
 using Strings = std::vector<std::string>;
 
+// The store ("P": the folder, ";" ends a line), the record selected, the file as another
+// program left it, the button, the user tags shown; the file and selection after, and
+// whether an error window shows.
+struct SamePath {
+  const char* store;
+  int selected;
+  const char *changed, *button, *chips, *after;
+  int selectedAfter;
+  bool error;
+};
+Q_DECLARE_METATYPE(SamePath)
+
 static std::string exampleStore(const TestDir& tree) {
   tree.createFile("Beach Trip.jpg"), tree.createFile("sub/beach-party.JPG");
   return tree.path() + "\r\nfamily,trip,\r\n";
@@ -141,34 +153,36 @@ class TestForm1 : public QObject {
   }
 
   // A command acts on the record selected, not on the first of its path, also after another
-  // program changed the file; a record gone takes its user tags along. ";" ends a line. The store,
-  // the record selected, the file as the other left it, the button, the user tags shown, the file
-  // and selection after, "!": error.
+  // program changed the file; a record gone takes its user tags along.
   void samePathRecords_data() {
-    QTest::addColumn<QByteArray>("v");
-    const auto row = [](const char* name, const char* v) { QTest::newRow(name) << QByteArray(v); };
-    row("tag on the second", "P;u1,;P;u2,; 1 - AddUserTag u2 P;u1,;P;u2,t,; 1");
-    row("remove the second", "P;u1,;P;u2,; 1 - RemoveFolder u2 P;u1,; -1");
-    row("remove the first", "P;u1,;P;u2,;P;; 0 - RemoveFolder u1 P;u2,;P;; -1");
-    row("one gone before it", "Q;;P;u1,;P;u2,; 2 P;u1,;P;u2,; AddUserTag u2 P;u1,;P;u2,t,; 1");
-    row("one of the path gone", "P;u1,;P;u2,; 1 P;u2,; AddUserTag u2 P;u2,; -1 !");
+    QTest::addColumn<SamePath>("c");
+    const auto row = [](const char* name, SamePath c) { QTest::newRow(name) << c; };
+    row("tag on the second",
+        {"P;u1,;P;u2,;", 1, "", "AddUserTag", "u2", "P;u1,;P;u2,t,;", 1, false});
+    row("remove the second", {"P;u1,;P;u2,;", 1, "", "RemoveFolder", "u2", "P;u1,;", -1, false});
+    row("remove the first",
+        {"P;u1,;P;u2,;P;;", 0, "", "RemoveFolder", "u1", "P;u2,;P;;", -1, false});
+    row("one gone before it",
+        {"Q;;P;u1,;P;u2,;", 2, "P;u1,;P;u2,;", "AddUserTag", "u2", "P;u1,;P;u2,t,;", 1, false});
+    row("one of the path gone",
+        {"P;u1,;P;u2,;", 1, "P;u2,;", "AddUserTag", "u2", "P;u2,;", -1, true});
   }
   void samePathRecords() {
-    QFETCH(QByteArray, v);
+    QFETCH(SamePath, c);
     TestDir tree;
-    const auto text = [p = tree / "P"](QByteArray s) {
-      return s.replace(';', "\r\n").replace('P', p.c_str()).toStdString();
+    const auto text = [p = tree / "P"](const char* s) {
+      return QByteArray(s).replace(';', "\r\n").replace('P', p.c_str()).toStdString();
     };
-    const QByteArrayList f = v.split(' ');
-    World w(text(f[0]));
-    w.select(f[1].toInt());
-    QCOMPARE(World::chips(w.panel()), Strings{f[4].toStdString()});
-    if (f[2] != "-") w.dir.createFile("folders.txt", text(f[2]));
-    if (f[3] == "AddUserTag") w.dialogs.input("t");
-    if (f.size() > 7) w.dialogs.error();
-    w.find<QPushButton>(("cmd" + f[3]).constData())->click();
+    World w(text(c.store));
+    w.select(c.selected);
+    QCOMPARE(World::chips(w.panel()), Strings{c.chips});
+    if (*c.changed) w.dir.createFile("folders.txt", text(c.changed));
+    if (c.button == std::string("AddUserTag")) w.dialogs.input("t");
+    if (c.error) w.dialogs.error();
+    w.find<QPushButton>(("cmd" + std::string(c.button)).c_str())->click();
     QVERIFY(w.dialogs.allAnswered());
-    QCOMPARE(w.store() + " " + std::to_string(w.form->SelectedFolder()), text(f[5] + " " + f[6]));
+    QCOMPARE(w.store(), text(c.after));
+    QCOMPARE(w.form->SelectedFolder(), c.selectedAfter);
     if (w.form->SelectedFolder() < 0) QVERIFY(World::chips(w.panel()).empty());  // its tags went
   }
 
@@ -373,20 +387,30 @@ class TestForm1 : public QObject {
   // unchecked; G the folder went; n counts; N notes of the load. A load's words show while
   // true; the newer wins.
   void statusLine_data() {
-    TextRows(
-        "progress: Moved L f5 = 5 files…;one: L f1 = 1 file…;stopped: Moved L f1 S = "
-        "Stopped at 1 file;command after: L f4 S Moved = Moved;kept over loads: Moved L "
-        "E L f2 E R E = Moved;checking: L K f1 = Checking 1 file listed earlier…;"
-        "unchecked: Moved L K f3 U = Not checked: 3 files listed as of an earlier "
-        "reading;next load: L S L = ;count: L f4 E n = 3 of 10 files;gone: Moved G = The "
-        "folder F is not there any more;noted: L E N = Noted;note of the last: L E N L E "
-        "= ");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, const QStringList& events, const char* text) {
+      QTest::newRow(name) << events << QString(text);
+    };
+    row("progress", {"Moved", "L", "f5"}, "5 files…");
+    row("one", {"L", "f1"}, "1 file…");
+    row("stopped", {"Moved", "L", "f1", "S"}, "Stopped at 1 file");
+    row("command after", {"L", "f4", "S", "Moved"}, "Moved");
+    row("kept over loads", {"Moved", "L", "E", "L", "f2", "E", "R", "E"}, "Moved");
+    row("checking", {"L", "K", "f1"}, "Checking 1 file listed earlier…");
+    row("unchecked", {"Moved", "L", "K", "f3", "U"},
+        "Not checked: 3 files listed as of an earlier reading");
+    row("next load", {"L", "S", "L"}, "");
+    row("count", {"L", "f4", "E", "n"}, "3 of 10 files");
+    row("gone", {"Moved", "G"}, "The folder F is not there any more");
+    row("noted", {"L", "E", "N"}, "Noted");
+    row("note of the last", {"L", "E", "N", "L", "E"}, "");
   }
   void statusLine() {
-    QFETCH(QString, v);
+    QFETCH(QStringList, events);
     mainwindow::StatusLine line;
     catalogue::LoadProgress p;
-    for (const QString& e : v.section(" = ", 0, 0).split(' ')) {
+    for (const QString& e : events) {
       const QChar k = e[0];
       if (e.size() > 2) line.Say(e);
       if (e == "n") line.SetShowCount(true), line.Count(3, 10);
@@ -398,7 +422,7 @@ class TestForm1 : public QObject {
         p.loading = false, p.stopped = k != 'E', p.unchecked = k == 'U', p.gone = k == 'G';
       if (e.size() <= 2 && QStringLiteral("LRKfESUG").contains(k)) line.Progress(p, "F");
     }
-    QCOMPARE(line.Text(), v.section(" = ", 1));
+    QTEST(line.Text(), "text");
   }
 
   // The next start comes back at the size, folder and count in the status line it closed with,
