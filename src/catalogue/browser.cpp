@@ -9,18 +9,6 @@ namespace velmora::catalogue {
 
 using namespace std::chrono_literals;
 
-namespace {
-
-// Changes heard while a load runs wait for its end: the load's rows come first.
-bool WaitsForLoad(const handover::Delivery& d) {
-  const auto* files = std::get_if<handover::Files>(&d);
-  return (files && files->live) || std::holds_alternative<handover::Gone>(d) ||
-         std::holds_alternative<handover::Following>(d) ||
-         std::holds_alternative<handover::Reread>(d);
-}
-
-}  // namespace
-
 Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()> wake,
                  WatcherFactory watchers)
     : storeFile_(std::move(storeFile)),
@@ -113,7 +101,7 @@ bool Browser::Stop() {
 
 void Browser::Retire() {
   feed_.reset();
-  held_.clear();
+  deliveries_.DropHeld();
   facts_.Stop();
   kept_.Release();
 }
@@ -172,42 +160,24 @@ void Browser::Poll() {
   owner_.Check();
   if (!polling_) {
     polling_ = true;
-    for (Inbox::Posted& p : inbox_->Take()) {
-      // A burst by other programs comes a few files at a time: one piece is checked
-      // against the listed files once, not once per file.
-      auto* made = std::get_if<handover::Files>(&p.delivery);
-      auto* last = pending_.empty() || pending_.back().stamp != p.stamp
-                       ? nullptr
-                       : std::get_if<handover::Files>(&pending_.back().delivery);
-      if (made && last && made->live && last->live) {
-        last->Append(std::move(*made));
-      } else {
-        pending_.push_back(std::move(p));
-      }
-    }
+    deliveries_.TakeFrom(*inbox_);
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;
-    while (!pending_.empty() && std::chrono::steady_clock::now() < until) {
-      Inbox::Posted next = std::move(pending_.front());
-      pending_.pop_front();
-      Apply(next);
-    }
+    while (std::chrono::steady_clock::now() < until)
+      if (std::optional<Inbox::Posted> next = deliveries_.Next()) {
+        Apply(*next);
+      } else {
+        break;
+      }
     polling_ = false;
   }
-  if (!pending_.empty() || !inbox_->Empty()) inbox_->Wake();
+  if (!deliveries_.Empty() || !inbox_->Empty()) inbox_->Wake();
 }
 
 void Browser::Apply(Inbox::Posted& posted) {
   if (!inbox_->Live(posted.stamp)) return;  // its work was let go since
-  if (progress_.loading && WaitsForLoad(posted.delivery)) {
-    // One reading at a time, or a folder always busy would never be listed.
-    const auto reread = [](const Inbox::Posted& p) {
-      return std::holds_alternative<handover::Reread>(p.delivery);
-    };
-    if (!reread(posted) || std::none_of(held_.begin(), held_.end(), reread))
-      held_.push_back(std::move(posted));
-    return;
-  }
+  if (progress_.loading && Deliveries::WaitsForLoad(posted))
+    return deliveries_.Hold(std::move(posted));
   std::visit([this](auto& delivery) { On(delivery); }, posted.delivery);
 }
 
@@ -338,9 +308,7 @@ void Browser::Finish(std::size_t unreadable) {
   if (!refilter) Recount();
   ReadFacts();
   if (shown_) kept_.Write(shown_->path, rows_.Files());
-  // What changed meanwhile comes next, within the poll's budget.
-  for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
-  held_.clear();
+  deliveries_.Unhold();  // what changed meanwhile comes next, within the poll's budget
 }
 
 void Browser::WantFacts() {

@@ -185,9 +185,8 @@ class Browser {
   FileRows rows_;
   LoadProgress progress_;
   std::uint64_t loads_ = 0;
-  std::deque<Inbox::Posted> pending_;  // taken from the inbox, not yet applied
-  std::vector<Inbox::Posted> held_;    // live changes that came while loading
-  bool polling_ = false;               // Poll is applying: a nested Poll takes nothing
+  Deliveries deliveries_;
+  bool polling_ = false;  // Poll is applying: a nested Poll takes nothing
   RowListener* rowListener_ = nullptr;
 
   // The background work, each job owned by one object; those that touch the file system

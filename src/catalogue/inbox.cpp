@@ -48,4 +48,46 @@ bool Inbox::Empty() {
   return posted_.empty();
 }
 
+void Deliveries::TakeFrom(Inbox& inbox) {
+  for (Inbox::Posted& p : inbox.Take()) {
+    auto* made = std::get_if<handover::Files>(&p.delivery);
+    auto* last = pending_.empty() || pending_.back().stamp != p.stamp
+                     ? nullptr
+                     : std::get_if<handover::Files>(&pending_.back().delivery);
+    if (made && last && made->live && last->live) {
+      last->Append(std::move(*made));
+    } else {
+      pending_.push_back(std::move(p));
+    }
+  }
+}
+
+std::optional<Inbox::Posted> Deliveries::Next() {
+  if (pending_.empty()) return std::nullopt;
+  Inbox::Posted next = std::move(pending_.front());
+  pending_.pop_front();
+  return next;
+}
+
+bool Deliveries::WaitsForLoad(const Inbox::Posted& posted) {
+  const handover::Delivery& d = posted.delivery;
+  const auto* files = std::get_if<handover::Files>(&d);
+  return (files && files->live) || std::holds_alternative<handover::Gone>(d) ||
+         std::holds_alternative<handover::Following>(d) ||
+         std::holds_alternative<handover::Reread>(d);
+}
+
+void Deliveries::Hold(Inbox::Posted&& posted) {
+  const auto reread = [](const Inbox::Posted& p) {
+    return std::holds_alternative<handover::Reread>(p.delivery);
+  };
+  if (!reread(posted) || std::none_of(held_.begin(), held_.end(), reread))
+    held_.push_back(std::move(posted));
+}
+
+void Deliveries::Unhold() {
+  for (auto d = held_.rbegin(); d != held_.rend(); ++d) pending_.push_front(std::move(*d));
+  held_.clear();
+}
+
 }  // namespace velmora::catalogue

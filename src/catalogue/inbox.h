@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -106,6 +107,30 @@ class Inbox {
   std::vector<Stamp> open_ GUARDED_BY(mutex_);  // a few: one per job running
   Stamp last_ GUARDED_BY(mutex_) = 0;
   bool closed_ GUARDED_BY(mutex_) = false;
+};
+
+// The owner's side: what was taken from the inbox and not applied yet, in order, and the
+// live changes held while a load runs, which come first once it ends. Owner: one thread.
+class Deliveries {
+ public:
+  // Takes what was posted. A burst by other programs comes a few files at a time: files
+  // made that follow files made by the same run are joined, to be checked once.
+  void TakeFrom(Inbox& inbox);
+  bool Empty() const { return pending_.empty(); }
+  std::optional<Inbox::Posted> Next();
+  // Whether posted waits for the load's end: live changes do, so that the load's rows
+  // come first.
+  static bool WaitsForLoad(const Inbox::Posted& posted);
+  // Holds posted until Unhold; one reread at most, or a folder always busy would never
+  // be listed.
+  void Hold(Inbox::Posted&& posted);
+  // What was held comes next.
+  void Unhold();
+  void DropHeld() { held_.clear(); }
+
+ private:
+  std::deque<Inbox::Posted> pending_;
+  std::vector<Inbox::Posted> held_;
 };
 
 // What one run's threads post through: the inbox, under the run's stamp.
