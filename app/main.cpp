@@ -78,16 +78,16 @@ int main(int argc, char** argv) {
   const std::string display =
       platform::DisplayName(QGuiApplication::platformName().toStdString(), args.display,
                             std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
-  platform::SingleInstance instance(platform::InstanceAddressIn(
+  desktop::SingleInstance instance(desktop::InstanceAddressIn(
       platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid()),
       platform::InstanceKey(store, display)));
   // As said on standard error: 1 once a path was refused, the other folders taken all the same.
   const int refused = given.refused.empty() ? 0 : 1;
   if (instance.HandOverOrListen(args.paths)) return refused;
 
-  platform::QtDialogs dialogs;
-  platform::DesktopUrlLauncher launcher;
-  platform::Shell shell(dialogs, launcher);
+  desktop::QtDialogs dialogs;
+  desktop::DesktopUrlLauncher launcher;
+  desktop::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   int status = 0;
@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
                                             ? std::string()
                                             : platform::DescribeRefused(checked.refused));
     };
-    QObject::connect(&instance, &platform::SingleInstance::Received, &form,
+    QObject::connect(&instance, &desktop::SingleInstance::Received, &form,
                      [&form, &open](const std::vector<std::string>& more) {
-                       platform::RaiseWindow(form);
+                       desktop::RaiseWindow(form);
                        open(platform::CheckFolders(more));
                      });
     form.RestoreState(given.folders.empty());

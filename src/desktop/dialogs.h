@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 class Progress {
  public:
@@ -51,4 +51,4 @@ class Dialogs {
                                                   const std::string& text) = 0;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

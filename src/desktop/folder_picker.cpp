@@ -25,7 +25,18 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::EntryKind;
+using platform::ErrorText;
+using platform::FolderListing;
+using platform::Fs;
+using platform::JoinPath;
+using platform::kPathSeparator;
+using platform::ParentFolder;
+using platform::ReadFolder;
+using platform::Status;
+
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -194,4 +205,4 @@ std::string PickFolderAt(const std::string& title, const std::string& start, QWi
   return picker.Chosen();
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

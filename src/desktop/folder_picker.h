@@ -13,7 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 class FolderPicker : public QDialog {
   Q_OBJECT
@@ -57,6 +57,6 @@ std::string PickFolderAt(const std::string& title, const std::string& start, QWi
 
 // Makes path and the folders above it that are missing. ok(), or the system's text alone
 // (the caller names the folder).
-Status MakeFolders(const std::string& path);
+platform::Status MakeFolders(const std::string& path);
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -3,7 +3,11 @@
 #include "platform/dir_enum.h"
 #include "platform/paths.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::kPathSeparator;
+using platform::WithoutTrailingSeparator;
+
 namespace {
 
 bool HasScheme(const std::string& text) {
@@ -92,4 +96,4 @@ void Shell::PickFolderLater(const std::string& title, const std::string& start,
   });
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -8,7 +8,7 @@
 
 #include "desktop/dialogs.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 // Hands an address to the desktop's default program for it.
 class UrlLauncher {
@@ -49,4 +49,4 @@ class Shell {
   std::string lastTarget_;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -19,7 +19,21 @@
 #include "platform/paths.h"
 #include "platform/threads.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::FileSystem;
+using platform::Fs;
+using platform::JoinPath;
+using platform::MutexLock;
+using platform::OpenOwnFolder;
+using platform::ParentFolder;
+using platform::ReadWholeFile;
+using platform::Status;
+using platform::UserCacheFolder;
+using platform::WithoutTrailingSeparator;
+using platform::Worker;
+using platform::YieldToForeground;
+
 namespace {
 
 constexpr off_t kMaxPictureBytes = off_t{256} << 20;  // larger files count as failures
@@ -191,4 +205,4 @@ void Thumbnailer::Request(const std::string& path) {
   queue_->wake.NotifyAll();
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

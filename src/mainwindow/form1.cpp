@@ -30,13 +30,13 @@ namespace velmora::mainwindow {
 
 using widgets::TwipsToWholePixels;
 
-Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
+Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
     : QWidget(parent),
       settings_(std::move(settings)),
       shell_(shell),
       browser_(settings_.storeFile, *this,
                [this] {
-                 platform::QueueCall(this, [this] {
+                 desktop::QueueCall(this, [this] {
                    browser_.Poll();
                    SayCount();
                  });

@@ -76,7 +76,7 @@ std::vector<std::string> DroppedFolders(const QMimeData& data) {
   for (const QByteArray& line : data.data(QStringLiteral("text/uri-list")).split('\n')) {
     const QByteArray url = line.trimmed();
     if (url.isEmpty() || url.startsWith('#')) continue;
-    std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
+    std::optional<std::string> path = desktop::PathOfFileUrl(url.toStdString());
     if (!path) continue;
     *path = platform::PlainPath(*path);
     // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
@@ -500,8 +500,8 @@ void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& ba
     // Waiting events run before the panel jumps to the end, twice: one pass runs
     // what is queued now (clicks, the repaint at the panel's new height), the second what
     // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
-    platform::ProcessPendingEvents();
-    platform::ProcessPendingEvents();
+    desktop::ProcessPendingEvents();
+    desktop::ProcessPendingEvents();
     bar.setValue(bar.maximum());
   }
   panel.move(panel.x(), -TwipsToWholePixels(bar.value()));  // where the bar says

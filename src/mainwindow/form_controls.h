@@ -99,7 +99,7 @@ void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, 
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
-using platform::ShownText;
+using desktop::ShownText;
 // The local folders named by dropped addresses, spelled plainly (PlainPath), so that a
 // folder listed already is found.
 std::vector<std::string> DroppedFolders(const QMimeData& data);

@@ -49,7 +49,7 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
 }
 
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
-                  platform::Shell& shell, const FileMenuActions& actions) {
+                  desktop::Shell& shell, const FileMenuActions& actions) {
   const QModelIndex index = list.indexAt(at);
   if (index.isValid() && !list.selectionModel()->isSelected(index)) {
     list.selectionModel()->setCurrentIndex(

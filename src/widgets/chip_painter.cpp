@@ -17,7 +17,7 @@ QFont ChipFont() {
 
 int MeasureLabel(const std::string& text) {
   static const QFontMetricsF metrics(ChipFont());
-  const double pixels = std::ceil(metrics.horizontalAdvance(platform::ShownText(text)));
+  const double pixels = std::ceil(metrics.horizontalAdvance(desktop::ShownText(text)));
   return static_cast<int>(PixelsToTwips(pixels));
 }
 

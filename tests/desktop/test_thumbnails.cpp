@@ -6,7 +6,7 @@
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
 
-using velmora::platform::ThumbnailCache;
+using velmora::desktop::ThumbnailCache;
 using Kind = ThumbnailCache::Kind;
 
 // The keys that tie the PNG at file to a file: "<Thumb::URI> <Thumb::MTime>".
@@ -39,7 +39,7 @@ class TestThumbnails : public QObject {
   void names() {
     QFETCH(QList<QByteArray>, row);
     const std::string path = row.mid(0, row.size() - 2).join('|').toStdString();
-    QCOMPARE(velmora::platform::DesktopFileUrl(path), row[row.size() - 2].toStdString());
+    QCOMPARE(velmora::desktop::DesktopFileUrl(path), row[row.size() - 2].toStdString());
     const std::string name = "/" + row.last().toStdString() + ".png";
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Large, path), "/c/large" + name);
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Fail, path), "/c/fail/velmora-1.1" + name);
@@ -74,8 +74,7 @@ class TestThumbnails : public QObject {
     if (QImage image(Size(row[1]), QImage::Format_RGB32); !image.isNull())
       image.fill(Qt::red), buffer.open(QIODevice::WriteOnly), image.save(&buffer, "png");
     dir.createFile("pic (1) \xE9.png", png.toStdString());
-    const std::string file = dir / "pic (1) \xE9.png",
-                      url = velmora::platform::DesktopFileUrl(file);
+    const std::string file = dir / "pic (1) \xE9.png", url = velmora::desktop::DesktopFileUrl(file);
     const ThumbnailCache cache(dir / "cache");
     const time_t mtime = statOf(file).st_mtim.tv_sec;
     if (const QList<QByteArray> plant = row[0].split(' '); !row[0].isEmpty()) {
@@ -116,7 +115,7 @@ class TestThumbnails : public QObject {
     HeldCalls calls("stuck.png");
     fs.opening = calls.Hook();
     calls.Hold();
-    auto finder = std::make_unique<velmora::platform::Thumbnailer>(ThumbnailCache(dir / "cache"));
+    auto finder = std::make_unique<velmora::desktop::Thumbnailer>(ThumbnailCache(dir / "cache"));
     finder->Request(dir / "stuck.png");
     QTRY_VERIFY(calls.Waiting());
     finder.reset();

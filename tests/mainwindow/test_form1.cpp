@@ -211,7 +211,7 @@ class TestForm1 : public QObject {
     QTEST(entriesOf(tree.path()), "left");
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
     QCOMPARE(w.launcher.urls,
-             key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+             key == Qt::Key_Return ? Strings{desktop::FileUrl(tree / "a")} : Strings{});
   }
 
   // A command pressed while the folder is read, or its kept listing checked (sorted or not),
