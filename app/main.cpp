@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   int toolkitArgc = static_cast<int>(toolkitArgv.size());
   toolkitArgv.push_back(nullptr);
   QApplication app(toolkitArgc, toolkitArgv.data());
-  QApplication::setApplicationName(QStringLiteral("Velmora"));
+  QApplication::setApplicationName(QString::fromLatin1(desktop::kTitle));
   const platform::CheckedFolders given = platform::CheckFolders(args.paths);
   if (!given.refused.empty())
     std::fprintf(stderr, "velmora: %s\n", platform::DescribeRefused(given.refused).c_str());

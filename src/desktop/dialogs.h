@@ -9,6 +9,9 @@
 
 namespace velmora::desktop {
 
+// The program's name as its window and dialogs are titled.
+inline constexpr char kTitle[] = "Velmora";
+
 class Progress {
  public:
   virtual ~Progress() = default;

@@ -49,7 +49,7 @@ void FileCommands::Open() {
       "Cannot open \"" + platform::VisibleText(current) + "\": " +
           (current.find('\0') != std::string::npos ? "the name holds a NUL byte"
                                                    : "no program is set to open this kind of file"),
-      "Velmora");
+      desktop::kTitle);
 }
 
 std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step) {
@@ -152,7 +152,7 @@ void FileCommands::Undo() {
   list_.Rescan(true);
   if (!stayed.empty())
     shell_.dialogs().ShowError(platform::ShortList("These files stayed as they are:", stayed),
-                               "Velmora");
+                               desktop::kTitle);
   list_.SetStatus(status);
 }
 

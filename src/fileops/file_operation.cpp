@@ -6,7 +6,7 @@ namespace {
 using desktop::Answer;
 using platform::Quoted;
 
-constexpr const char* kTitle = "Velmora";
+using desktop::kTitle;
 
 // Shows a failure the user has not chosen; passes the status on.
 Status Shown(desktop::Shell& shell, Status status) {

@@ -166,7 +166,7 @@ void Form1::Form_Load() {
       !refused.empty())
     ShowError(refused);
   ShowStore();
-  setWindowTitle(QString::fromLatin1(kAppTitle));
+  setWindowTitle(QString::fromLatin1(desktop::kTitle));
   ui_.lstFolders->setFocus();  // where a person starts: choosing a folder
 }
 
@@ -283,7 +283,9 @@ void Form1::ShowStore() {
     ui_.lstFolders->setCurrentRow(static_cast<int>(browser_.ShownRecord()));
 }
 
-void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
+void Form1::ShowError(const std::string& text) {
+  shell_.dialogs().ShowError(text, desktop::kTitle);
+}
 
 void Form1::ShowFileMenu(const QPoint& at) {
   mainwindow::ShowFileMenu(

@@ -24,8 +24,6 @@ class QAbstractButton;
 
 namespace velmora::mainwindow {
 
-inline constexpr const char* kAppTitle = "Velmora";
-
 // A label that reports clicks, for the credit line.
 class ClickLabel : public QLabel {
   Q_OBJECT

@@ -52,7 +52,7 @@ QString Caption(std::string_view path) {
   QString tail;
   if (path.size() <= 2 * kEndBytes) {
     head = ShownText(path);
-    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(kAppTitle) + " - " + head;
+    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(desktop::kTitle) + " - " + head;
     tail = head.right(kEnd);
     head.truncate(kEnd);
   } else {
@@ -61,7 +61,7 @@ QString Caption(std::string_view path) {
   }
   if (head.back().isHighSurrogate()) head.chop(1);
   if (tail.front().isLowSurrogate()) tail.remove(0, 1);
-  return QString::fromLatin1(kAppTitle) + " - " + head + QChar(0x2026) + tail;
+  return QString::fromLatin1(desktop::kTitle) + " - " + head + QChar(0x2026) + tail;
 }
 
 QFont Arial(double points, bool bold) {
@@ -254,7 +254,7 @@ constexpr Control kControls[] = {
     {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
     {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
     {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
-    {"Label6", Kind::Label, "Velmora", 1140, 0, 0, 0, "Picture1", 12},
+    {"Label6", Kind::Label, desktop::kTitle, 1140, 0, 0, 0, "Picture1", 12},
     {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
     {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
     {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
