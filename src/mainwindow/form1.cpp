@@ -62,7 +62,7 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
   setFont(Arial(9));
   InitIcons();
   setWindowIcon(AppIcon());
-  resize(TwipsToWholePixels(kDesignClientWidth), TwipsToWholePixels(kDesignClientHeight));
+  resize(TwipsToWholePixels(kFullClientWidth), TwipsToWholePixels(kFullClientHeight));
   CreateControls();
   ConnectFolders();
   ConnectTags();
@@ -74,7 +74,7 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::CreateControls() {
-  ui_ = CreateDesignedControls(*this);
+  ui_ = MakeControls(*this);
   statusWidth_ = ui_.lblStatus->width();
   ui_.vScroll1->setSingleStep(widgets::TagPanel::kRowHeight);
   ui_.lstFolders->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -556,7 +556,7 @@ class TestForm1 : public QObject {
              v.mid(4));
     QWidget form;
     form.setFont(mainwindow::Arial(9));
-    mainwindow::CreateDesignedControls(form);
+    mainwindow::MakeControls(form);
     for (const char* name : {"lblHelp", "cmdAddUserTag"})
       form.findChild<QWidget*>(name)->show();  // once a folder is shown
     form.resize(v[2] / 15, v[3] / 15);
