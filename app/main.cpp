@@ -46,8 +46,13 @@ std::string CurrentFolder() {
 int main(int argc, char** argv) {
   using namespace velmora;
   // Answered before anything needs a display.
-  platform::WindowArgs args =
-      platform::ParseWindowArgs(std::vector<std::string>(argv, argv + argc), CurrentFolder());
+  platform::WindowArgs args;
+  if (const platform::Status parsed = platform::ParseWindowArgs(
+          std::vector<std::string>(argv, argv + argc), CurrentFolder(), args);
+      !parsed.ok()) {
+    std::fprintf(stderr, "velmora: %s\n%s\n", parsed.message().c_str(), platform::kWindowUsage);
+    return 2;
+  }
   switch (args.action) {
     case platform::WindowArgs::Action::Help:
       std::fputs(platform::kWindowHelp, stdout);
@@ -55,9 +60,6 @@ int main(int argc, char** argv) {
     case platform::WindowArgs::Action::Version:
       std::puts("velmora " VELMORA_VERSION);
       return 0;
-    case platform::WindowArgs::Action::Bad:
-      std::fprintf(stderr, "velmora: %s\n%s\n", args.error.c_str(), platform::kWindowUsage);
-      return 2;
     case platform::WindowArgs::Action::Open:
       break;
   }
@@ -78,9 +80,12 @@ int main(int argc, char** argv) {
   const std::string display =
       platform::DisplayName(QGuiApplication::platformName().toStdString(), args.display,
                             std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
-  desktop::SingleInstance instance(desktop::InstanceAddressIn(
-      platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid()),
-      platform::InstanceKey(store, display)));
+  // Without a private folder the window runs on its own, as the only one: nothing to say.
+  std::string privateFolder;
+  (void)platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid(),
+                                privateFolder);
+  desktop::SingleInstance instance(
+      desktop::InstanceAddressIn(privateFolder, platform::InstanceKey(store, display)));
   // As said on standard error: 1 once a path was refused, the other folders taken all the same.
   const int refused = given.refused.empty() ? 0 : 1;
   if (instance.HandOverOrListen(args.paths)) return refused;

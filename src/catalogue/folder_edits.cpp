@@ -72,8 +72,8 @@ std::optional<RecordKey> FolderEdits::Shown() const {
 }
 
 void FolderEdits::AddUserTag(const RecordKey& key, const std::string& tag) {
-  if (const std::string problem = UserTagProblem(tag); !problem.empty())
-    return hooks_.report(problem);
+  if (const platform::Status typed = CheckUserTag(tag); !typed.ok())
+    return hooks_.report(typed.message());
   browser_.AddBarTag(LowerCase(tag), TagKind::Auto);
   Commit([&](FolderStore& store) { return catalogue::AddUserTag(store, key, tag); });
 }

@@ -91,7 +91,7 @@ QAbstractButton* Form1::Button(const char* name) const {
 
 void Form1::ConnectFolders() {
   connect(ui_.label8, &ClickLabel::clicked, this,
-          [this] { shell_.OpenDocument(settings_.creditTarget); });
+          [this] { (void)shell_.OpenDocument(settings_.creditTarget); });
   connect(Button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
   connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this,
           [this] { folders_.RemoveShown(); });

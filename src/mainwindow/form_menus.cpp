@@ -62,7 +62,7 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   };
   const auto openFolder = [&files, &shell](bool) {
     if (const std::string file = files.CurrentEntry(); !file.empty())
-      shell.OpenDocument(platform::ParentFolder(file));
+      (void)shell.OpenDocument(platform::ParentFolder(file));
   };
   const auto copyPaths = [&files](bool) {
     std::vector<std::string> paths;

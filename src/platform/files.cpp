@@ -179,11 +179,22 @@ std::string ApplicationDirectory() {
   }
 }
 
-bool MakePrivateFolders(const std::string& folder) {
-  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
+namespace {
+// 0, or the error number of the first folder that could not be made.
+int MakeFoldersPrivately(const std::string& folder) {
+  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return 0;
+  const int error = errno;
   const std::string parent = ParentFolder(folder);
-  return errno == ENOENT && parent != folder && MakePrivateFolders(parent) &&
-         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+  if (error != ENOENT || parent == folder) return error;
+  if (const int above = MakeFoldersPrivately(parent); above != 0) return above;
+  return Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+}  // namespace
+
+Status MakePrivateFolders(const std::string& folder) {
+  const int error = MakeFoldersPrivately(folder);
+  if (error == 0) return {};
+  return {error, "Cannot make " + folder + ": " + ErrorText(error)};
 }
 
 Status OpenOwnFolder(const std::string& folder, int& fd) {
@@ -193,7 +204,7 @@ Status OpenOwnFolder(const std::string& folder, int& fd) {
     const int error = errno;
     return Status(error, std::string(doing) + folder + ": " + ErrorText(error));
   };
-  if (!MakePrivateFolders(folder)) return failure("Cannot make ");
+  if (Status made = MakePrivateFolders(folder); !made.ok()) return made;
   const int dir =
       fs.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
   const auto distrust = [&](const char* why) {

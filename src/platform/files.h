@@ -57,8 +57,8 @@ Status IsFolder(const std::string& path);
 std::string ParentFolder(const std::string& path);
 
 // Makes folder, and the folders above it that are missing, readable by the user alone;
-// true when it is there after.
-bool MakePrivateFolders(const std::string& folder);
+// ok when it is there after, else "Cannot make <folder>: <reason>".
+Status MakePrivateFolders(const std::string& folder);
 
 // A folder of the user's own for files the program keeps and trusts (made, with the
 // folders above it, when missing), opened into fd (O_DIRECTORY, O_NOFOLLOW). Refused, fd

@@ -104,11 +104,13 @@ class TestSingleInstance : public QObject {
     for (const QByteArray& arg : args.split('|'))
       given.push_back(arg == "L" ? kLong
                                  : QByteArray(arg).replace("T/", t.path() + "/").toStdString());
-    const WindowArgs parsed = ParseWindowArgs(given, t.path());
-    const char* const actions[] = {"", "help", "version", "bad: "};
-    std::string out = actions[static_cast<int>(parsed.action)] + parsed.error;
+    WindowArgs parsed;
+    const Status status = ParseWindowArgs(given, t.path(), parsed);
+    const char* const actions[] = {"", "help", "version"};
+    std::string out =
+        status.ok() ? actions[static_cast<int>(parsed.action)] : "bad: " + status.message();
     const CheckedFolders checked = CheckFolders(parsed.paths);
-    if (parsed.action == WindowArgs::Action::Open)
+    if (status.ok() && parsed.action == WindowArgs::Action::Open)
       out = "qt:" + Join(parsed.toolkit, 1) +
             (parsed.display.empty() ? "" : " on " + parsed.display) +
             "; open:" + Join(checked.folders) + "; " +
@@ -162,9 +164,11 @@ class TestSingleInstance : public QObject {
     if (planted.endsWith("nobody")) QCOMPARE(::chown(tmp.c_str(), 65534, 65534), 0);
     FaultyFileSystem fs;
     if (planted.startsWith('!')) fs.fail(planted.mid(1).toStdString());
-    const std::string got =
-        PrivateFolder(runtime > 0 ? run.c_str() : nullptr, t.path().c_str(), geteuid());
+    std::string got = "?";
+    const Status status =
+        PrivateFolder(runtime > 0 ? run.c_str() : nullptr, t.path().c_str(), geteuid(), got);
     QCOMPARE(got, chosen == "run" ? run : chosen == "tmp" ? tmp : "");
+    QCOMPARE(status.ok(), !got.empty());
   }
 };
 
