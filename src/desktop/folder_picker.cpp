@@ -89,11 +89,12 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
   list_->installEventFilter(this);
 }
 
-bool FolderPicker::Open(const std::string& folder) {
+Status FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
   if (const Status read = ReadFolder(folder, listing); !read.ok()) {
-    Say(folder + ": " + read.message());  // what was typed stays, to be put right
-    return false;
+    const Status said = read.Retold(folder + ": " + read.message());
+    Say(said.message());  // what was typed stays, to be put right
+    return said;
   }
   problem_->hide();
   offered_.clear();
@@ -120,7 +121,7 @@ bool FolderPicker::Open(const std::string& folder) {
     list_->addItem(up);
   }
   for (const auto& [text, path] : folders) list_->addItem(Item(text, path));
-  return true;
+  return {};
 }
 
 std::string FolderPicker::Chosen() const {
@@ -141,7 +142,7 @@ bool FolderPicker::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FolderPicker::Enter(QListWidgetItem* item) {
-  Open(item->data(kPathRole).toByteArray().toStdString());
+  (void)Open(item->data(kPathRole).toByteArray().toStdString());
 }
 
 void FolderPicker::accept() {
@@ -165,7 +166,7 @@ bool FolderPicker::GoToTyped(bool make) {
       return false;
     }
   }
-  return Open(path);
+  return Open(path).ok();
 }
 
 void FolderPicker::StartNewFolder() {
@@ -195,7 +196,8 @@ Status MakeFolders(const std::string& path) {
 }
 
 void OpenFirst(FolderPicker& picker, const std::string& start) {
-  if ((start.empty() || !picker.Open(start)) && !picker.Open(HomeFolder())) picker.Open("/");
+  if ((start.empty() || !picker.Open(start).ok()) && !picker.Open(HomeFolder()).ok())
+    (void)picker.Open("/");
 }
 
 std::string PickFolderAt(const std::string& title, const std::string& start, QWidget* parent) {

@@ -20,8 +20,9 @@ class FolderPicker : public QDialog {
  public:
   FolderPicker(const std::string& title, QWidget* parent = nullptr);
 
-  // Lists the subfolders of folder; false, and the listing stays, when it cannot be read.
-  bool Open(const std::string& folder);
+  // Lists the subfolders of folder. One that cannot be read leaves the listing as it was;
+  // the failure, naming folder, is said on the picker and returned.
+  platform::Status Open(const std::string& folder);
   // The folder listed.
   const std::string& Folder() const { return folder_; }
   // What OK chooses: the selected subfolder, else the folder listed.
