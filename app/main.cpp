@@ -46,8 +46,13 @@ std::string CurrentFolder() {
 int main(int argc, char** argv) {
   using namespace velmora;
   // Answered before anything needs a display.
-  platform::WindowArgs args =
-      platform::ParseWindowArgs(std::vector<std::string>(argv, argv + argc), CurrentFolder());
+  platform::WindowArgs args;
+  if (const platform::Status parsed = platform::ParseWindowArgs(
+          std::vector<std::string>(argv, argv + argc), CurrentFolder(), args);
+      !parsed.ok()) {
+    std::fprintf(stderr, "velmora: %s\n%s\n", parsed.message().c_str(), platform::kWindowUsage);
+    return 2;
+  }
   switch (args.action) {
     case platform::WindowArgs::Action::Help:
       std::fputs(platform::kWindowHelp, stdout);
@@ -55,9 +60,6 @@ int main(int argc, char** argv) {
     case platform::WindowArgs::Action::Version:
       std::puts("velmora " VELMORA_VERSION);
       return 0;
-    case platform::WindowArgs::Action::Bad:
-      std::fprintf(stderr, "velmora: %s\n%s\n", args.error.c_str(), platform::kWindowUsage);
-      return 2;
     case platform::WindowArgs::Action::Open:
       break;
   }
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
   int toolkitArgc = static_cast<int>(toolkitArgv.size());
   toolkitArgv.push_back(nullptr);
   QApplication app(toolkitArgc, toolkitArgv.data());
-  QApplication::setApplicationName(QStringLiteral("Velmora"));
+  QApplication::setApplicationName(QString::fromLatin1(desktop::kTitle));
   const platform::CheckedFolders given = platform::CheckFolders(args.paths);
   if (!given.refused.empty())
     std::fprintf(stderr, "velmora: %s\n", platform::DescribeRefused(given.refused).c_str());
@@ -78,16 +80,19 @@ int main(int argc, char** argv) {
   const std::string display =
       platform::DisplayName(QGuiApplication::platformName().toStdString(), args.display,
                             std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
-  platform::SingleInstance instance(platform::InstanceAddressIn(
-      platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid()),
-      platform::InstanceKey(store, display)));
+  // Without a private folder the window runs on its own, as the only one: nothing to say.
+  std::string privateFolder;
+  (void)platform::PrivateFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), geteuid(),
+                                privateFolder);
+  desktop::SingleInstance instance(
+      desktop::InstanceAddressIn(privateFolder, platform::InstanceKey(store, display)));
   // As said on standard error: 1 once a path was refused, the other folders taken all the same.
   const int refused = given.refused.empty() ? 0 : 1;
   if (instance.HandOverOrListen(args.paths)) return refused;
 
-  platform::QtDialogs dialogs;
-  platform::DesktopUrlLauncher launcher;
-  platform::Shell shell(dialogs, launcher);
+  desktop::QtDialogs dialogs;
+  desktop::DesktopUrlLauncher launcher;
+  desktop::Shell shell(dialogs, launcher);
   const std::string appDir = platform::ApplicationDirectory();
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   int status = 0;
@@ -100,9 +105,9 @@ int main(int argc, char** argv) {
                                             ? std::string()
                                             : platform::DescribeRefused(checked.refused));
     };
-    QObject::connect(&instance, &platform::SingleInstance::Received, &form,
+    QObject::connect(&instance, &desktop::SingleInstance::Received, &form,
                      [&form, &open](const std::vector<std::string>& more) {
-                       platform::RaiseWindow(form);
+                       desktop::RaiseWindow(form);
                        open(platform::CheckFolders(more));
                      });
     form.RestoreState(given.folders.empty());

@@ -14,7 +14,7 @@
 #include "desktop/thumbnails.h"
 #include "mainwindow/preview_tips.h"
 
-using velmora::platform::ThumbnailCache;
+using velmora::desktop::ThumbnailCache;
 
 namespace {
 
@@ -40,10 +40,10 @@ void FirstThumbnail(benchmark::State& state, const char* format, bool cached) {
   QTemporaryDir dir;
   const std::string picture = Picture(dir, format);
   const ThumbnailCache cache(dir.filePath(QStringLiteral("cache")).toStdString());
-  velmora::platform::Thumbnailer thumbnails(cache);
+  velmora::desktop::Thumbnailer thumbnails(cache);
   QEventLoop loop;
   std::string thumbnail;
-  QObject::connect(&thumbnails, &velmora::platform::Thumbnailer::Ready,
+  QObject::connect(&thumbnails, &velmora::desktop::Thumbnailer::Ready,
                    [&](const std::string&, const std::string& made) {
                      thumbnail = made;
                      loop.quit();

@@ -127,9 +127,9 @@ struct Window {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   QTemporaryDir dir;
-  velmora::platform::QtDialogs dialogs;
-  velmora::platform::DesktopUrlLauncher launcher;
-  velmora::platform::Shell shell{dialogs, launcher};
+  velmora::desktop::QtDialogs dialogs;
+  velmora::desktop::DesktopUrlLauncher launcher;
+  velmora::desktop::Shell shell{dialogs, launcher};
   std::unique_ptr<velmora::mainwindow::Form1> form;
   QPixmap frame;
 };

@@ -7,7 +7,7 @@
 
 #include "desktop/shell.h"
 
-using namespace velmora::platform;
+using namespace velmora::desktop;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

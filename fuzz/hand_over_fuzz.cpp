@@ -7,7 +7,7 @@
 
 #include "desktop/single_instance.h"
 
-using namespace velmora::platform;
+using namespace velmora::desktop;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

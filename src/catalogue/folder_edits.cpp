@@ -14,15 +14,16 @@ platform::Status NoLongerListed(const std::string& path) {
 
 }  // namespace
 
-std::string AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
-                          bool skipListed) {
+platform::Status AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
+                               bool skipListed) {
   std::vector<std::pair<std::string, std::string>> refused;
   for (const std::string& path : paths) {
     if (skipListed && store.Find(path) < store.size()) continue;
     if (const platform::Status added = store.Append(path, ""); !added.ok())
       refused.emplace_back(path, added.message());
   }
-  return refused.empty() ? std::string() : platform::DescribeRefused(refused);
+  if (refused.empty()) return {};
+  return platform::Status::Refusal(platform::DescribeRefused(refused));
 }
 
 platform::Status RemoveFolder(FolderStore& store, const RecordKey& key) {
@@ -47,12 +48,12 @@ void FolderEdits::Open(const std::vector<std::string>& paths, const std::string&
 
 void FolderEdits::Add(const std::vector<std::string>& paths, bool showLast) {
   if (paths.empty()) return;
-  std::string refused;
+  platform::Status appended;
   Commit([&](FolderStore& store) {
-    refused = AppendFolders(store, paths, showLast);
+    appended = AppendFolders(store, paths, showLast);
     return platform::Status();
   });
-  if (!refused.empty()) hooks_.report(refused);
+  if (!appended.ok()) hooks_.report(appended.message());
   const FolderStore& store = browser_.Store();
   if (const std::size_t last = store.Find(paths.back()); showLast && last < store.size())
     hooks_.show(last);
@@ -72,8 +73,8 @@ std::optional<RecordKey> FolderEdits::Shown() const {
 }
 
 void FolderEdits::AddUserTag(const RecordKey& key, const std::string& tag) {
-  if (const std::string problem = UserTagProblem(tag); !problem.empty())
-    return hooks_.report(problem);
+  if (const platform::Status typed = CheckUserTag(tag); !typed.ok())
+    return hooks_.report(typed.message());
   browser_.AddBarTag(LowerCase(tag), TagKind::Auto);
   Commit([&](FolderStore& store) { return catalogue::AddUserTag(store, key, tag); });
 }

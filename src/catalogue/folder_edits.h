@@ -14,10 +14,11 @@
 
 namespace velmora::catalogue {
 
-// Appends each of paths; with skipListed, not those listed already. Returns the paths
-// refused and why, as DescribeRefused words them, or empty.
-std::string AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
-                          bool skipListed);
+// Appends each of paths; with skipListed, not those listed already. The others are
+// appended all the same when some are refused: a refusal then names them and says why, as
+// DescribeRefused words them.
+platform::Status AppendFolders(FolderStore& store, const std::vector<std::string>& paths,
+                               bool skipListed);
 // The record of key's path and rank, as the file now holds it, removed or given tag.
 platform::Status RemoveFolder(FolderStore& store, const RecordKey& key);
 platform::Status AddUserTag(FolderStore& store, const RecordKey& key, const std::string& tag);

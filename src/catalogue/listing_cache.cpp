@@ -147,57 +147,41 @@ std::string ListingFile(std::string_view folder) {
 
 Status WriteListing(const std::string& file, std::string_view folder, const PathList& files,
                     std::stop_token stop) {
-  static std::atomic<unsigned> counter{0};
-  platform::FileSystem& fs = Fs();
-  const auto failure = [&](int error) {
-    return Status(error, "Cannot write " + file + ": " + platform::ErrorText(error));
-  };
   int dir = -1;
   if (Status own = platform::OpenOwnFolder(platform::ParentFolder(file), dir); !own.ok())
     return own;
-  const std::string name(FileNameOf(file));
-  const std::string temp =
-      name + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
-  const int fd =
-      fs.OpenAt(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    const int error = errno;
-    fs.Close(dir);
-    return failure(error);
-  }
-
-  std::string out(kMagic, sizeof kMagic);
-  PutFixed(out, kVersion, 4);
-  PutFixed(out, folder.size(), 4);
-  PutFixed(out, files.size(), 8);
-  out.append(folder);
-  PutFixed(out, Checksum(out), 8);
-  int error = fs.WriteAll(fd, out) == 0 ? 0 : errno;
-  std::size_t at = 0;
-  do {  // one piece at least, so that an empty folder is kept too
-    if (stop.stop_requested()) error = ECANCELED;
-    if (error != 0) break;
-    const std::size_t end = std::min(files.size(), at + (at == 0 ? kFirstPiece : kPiece));
-    out.assign(8, '\0');
-    files.ForEachRun(at, end, [&](std::size_t i, std::size_t j, std::uint32_t) {
-      PutText(out, files.Folder(i));
-      PutLength(out, j - i);
-      for (std::size_t k = i; k < j; ++k) PutText(out, files.Name(k));
-    });
-    std::string head;
-    PutFixed(head, out.size() - 8, 4);
-    PutFixed(head, end - at, 4);
-    out.replace(0, 8, head);
-    PutFixed(out, Checksum(out), 8);
-    if (fs.WriteAll(fd, out) != 0) error = errno;
-    at = end;
-  } while (at < files.size());
   // Not flushed to disk: a file cut short by a crash fails its checksums and is removed.
-  if (fs.Close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && fs.RenameAt2(dir, temp.c_str(), dir, name.c_str(), 0) != 0) error = errno;
-  if (error != 0) fs.UnlinkAt(dir, temp.c_str(), 0);
-  fs.Close(dir);
-  return error == 0 ? Status() : failure(error);
+  const platform::Replacement how{0600, false, false};
+  const Status written = platform::ReplaceFile(
+      dir, std::string(FileNameOf(file)), file,
+      [&](const platform::PutBytes& put) {
+        std::string out(kMagic, sizeof kMagic);
+        PutFixed(out, kVersion, 4);
+        PutFixed(out, folder.size(), 4);
+        PutFixed(out, files.size(), 8);
+        out.append(folder);
+        PutFixed(out, Checksum(out), 8);
+        if (!put(out)) return;
+        std::size_t at = 0;
+        do {  // one piece at least, so that an empty folder is kept too
+          const std::size_t end = std::min(files.size(), at + (at == 0 ? kFirstPiece : kPiece));
+          out.assign(8, '\0');
+          files.ForEachRun(at, end, [&](std::size_t i, std::size_t j, std::uint32_t) {
+            PutText(out, files.Folder(i));
+            PutLength(out, j - i);
+            for (std::size_t k = i; k < j; ++k) PutText(out, files.Name(k));
+          });
+          std::string head;
+          PutFixed(head, out.size() - 8, 4);
+          PutFixed(head, end - at, 4);
+          out.replace(0, 8, head);
+          PutFixed(out, Checksum(out), 8);
+          at = end;
+        } while (put(out) && at < files.size());
+      },
+      std::move(stop), how);
+  Fs().Close(dir);
+  return written;
 }
 
 Status ReadListing(const std::string& file, std::string_view folder,

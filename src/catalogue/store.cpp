@@ -120,7 +120,7 @@ platform::Status LoadFolders(FolderStore& store, const std::string& file) {
 }
 
 platform::Status SaveFolders(const FolderStore& store, const std::string& file) {
-  return platform::WriteFileAtomically(file, FormatFolders(store));
+  return platform::ReplaceFile(file, FormatFolders(store));
 }
 
 platform::Status UpdateFolders(const std::string& file, const StoreChange& change,

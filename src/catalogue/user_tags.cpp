@@ -18,9 +18,9 @@ std::optional<std::string> WithUserTag(std::string_view line, std::string_view t
   return std::string(line) + entry;
 }
 
-std::string UserTagProblem(std::string_view tag) {
+platform::Status CheckUserTag(std::string_view tag) {
   if (tag.find_first_of("\r\n") != std::string_view::npos)
-    return "A tag with a line break cannot be stored.";
+    return platform::Status::Refusal("A tag with a line break cannot be stored.");
   return {};
 }
 

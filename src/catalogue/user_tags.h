@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
+
 namespace velmora::catalogue {
 
 // The user tags of a line: the pieces between commas, without the text after the last
@@ -16,8 +18,8 @@ std::vector<std::string> UserTagPieces(std::string_view line);
 // it (an exact, case-sensitive search: "ar" is found in "bar,").
 std::optional<std::string> WithUserTag(std::string_view line, std::string_view tag);
 
-// Why a typed tag cannot be stored, or empty: a line break would shift every later
-// record of the file.
-std::string UserTagProblem(std::string_view tag);
+// Whether a typed tag can be stored; a refusal says why: a line break would shift every
+// later record of the file.
+platform::Status CheckUserTag(std::string_view tag);
 
 }  // namespace velmora::catalogue

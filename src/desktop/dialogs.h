@@ -7,7 +7,10 @@
 #include <memory>
 #include <string>
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+// The program's name as its window and dialogs are titled.
+inline constexpr char kTitle[] = "Velmora";
 
 class Progress {
  public:
@@ -51,4 +54,4 @@ class Dialogs {
                                                   const std::string& text) = 0;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -25,7 +25,18 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::EntryKind;
+using platform::ErrorText;
+using platform::FolderListing;
+using platform::Fs;
+using platform::JoinPath;
+using platform::kPathSeparator;
+using platform::ParentFolder;
+using platform::ReadFolder;
+using platform::Status;
+
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -78,11 +89,12 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
   list_->installEventFilter(this);
 }
 
-bool FolderPicker::Open(const std::string& folder) {
+Status FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
   if (const Status read = ReadFolder(folder, listing); !read.ok()) {
-    Say(folder + ": " + read.message());  // what was typed stays, to be put right
-    return false;
+    const Status said = read.Retold(folder + ": " + read.message());
+    Say(said.message());  // what was typed stays, to be put right
+    return said;
   }
   problem_->hide();
   offered_.clear();
@@ -109,7 +121,7 @@ bool FolderPicker::Open(const std::string& folder) {
     list_->addItem(up);
   }
   for (const auto& [text, path] : folders) list_->addItem(Item(text, path));
-  return true;
+  return {};
 }
 
 std::string FolderPicker::Chosen() const {
@@ -130,7 +142,7 @@ bool FolderPicker::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FolderPicker::Enter(QListWidgetItem* item) {
-  Open(item->data(kPathRole).toByteArray().toStdString());
+  (void)Open(item->data(kPathRole).toByteArray().toStdString());
 }
 
 void FolderPicker::accept() {
@@ -154,7 +166,7 @@ bool FolderPicker::GoToTyped(bool make) {
       return false;
     }
   }
-  return Open(path);
+  return Open(path).ok();
 }
 
 void FolderPicker::StartNewFolder() {
@@ -184,7 +196,8 @@ Status MakeFolders(const std::string& path) {
 }
 
 void OpenFirst(FolderPicker& picker, const std::string& start) {
-  if ((start.empty() || !picker.Open(start)) && !picker.Open(HomeFolder())) picker.Open("/");
+  if ((start.empty() || !picker.Open(start).ok()) && !picker.Open(HomeFolder()).ok())
+    (void)picker.Open("/");
 }
 
 std::string PickFolderAt(const std::string& title, const std::string& start, QWidget* parent) {
@@ -194,4 +207,4 @@ std::string PickFolderAt(const std::string& title, const std::string& start, QWi
   return picker.Chosen();
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

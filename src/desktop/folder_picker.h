@@ -13,15 +13,16 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 class FolderPicker : public QDialog {
   Q_OBJECT
  public:
   FolderPicker(const std::string& title, QWidget* parent = nullptr);
 
-  // Lists the subfolders of folder; false, and the listing stays, when it cannot be read.
-  bool Open(const std::string& folder);
+  // Lists the subfolders of folder. One that cannot be read leaves the listing as it was;
+  // the failure, naming folder, is said on the picker and returned.
+  platform::Status Open(const std::string& folder);
   // The folder listed.
   const std::string& Folder() const { return folder_; }
   // What OK chooses: the selected subfolder, else the folder listed.
@@ -57,6 +58,6 @@ std::string PickFolderAt(const std::string& title, const std::string& start, QWi
 
 // Makes path and the folders above it that are missing. ok(), or the system's text alone
 // (the caller names the folder).
-Status MakeFolders(const std::string& path);
+platform::Status MakeFolders(const std::string& path);
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -12,7 +12,7 @@
 
 #include "desktop/folder_picker.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
 namespace {
 
 QString Text(const std::string& s) {
@@ -134,4 +134,4 @@ bool DesktopUrlLauncher::OpenUrl(const std::string& url) {
 
 void ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

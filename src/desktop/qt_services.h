@@ -4,7 +4,7 @@
 #include "desktop/dialogs.h"
 #include "desktop/shell.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 class QtDialogs final : public Dialogs {
  public:
@@ -30,4 +30,4 @@ class DesktopUrlLauncher final : public UrlLauncher {
 // Runs the window events that are waiting, then returns.
 void ProcessPendingEvents();
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -19,7 +19,7 @@ extern "C" void __tsan_ignore_thread_begin();
 extern "C" void __tsan_ignore_thread_end();
 #endif
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 // Runs call on receiver's thread once that thread gets to it; dropped with receiver. Qt's
 // queue runs it after all the caller did before, but ThreadSanitizer cannot see into Qt,
@@ -52,4 +52,4 @@ void QueueCall(QObject* receiver, F call) {
 #endif
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -2,8 +2,13 @@
 
 #include "platform/dir_enum.h"
 #include "platform/paths.h"
+#include "platform/visible_text.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::kPathSeparator;
+using platform::WithoutTrailingSeparator;
+
 namespace {
 
 bool HasScheme(const std::string& text) {
@@ -71,11 +76,17 @@ std::optional<std::string> PathOfFileUrl(std::string_view url) {
   return std::nullopt;
 }
 
-bool Shell::OpenDocument(const std::string& pathOrAddress) {
-  if (pathOrAddress.empty()) return true;
-  if (pathOrAddress.find('\0') != std::string::npos) return false;
+platform::Status Shell::OpenDocument(const std::string& pathOrAddress) {
+  if (pathOrAddress.empty()) return {};
+  const auto refused = [&](const char* why) {
+    return platform::Status::Refusal("Cannot open \"" + platform::VisibleText(pathOrAddress) +
+                                     "\": " + why);
+  };
+  if (pathOrAddress.find('\0') != std::string::npos) return refused("the name holds a NUL byte");
   const bool address = pathOrAddress.front() != kPathSeparator && HasScheme(pathOrAddress);
-  return launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress));
+  if (!launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress)))
+    return refused("no program is set to open this kind of file");
+  return {};
 }
 
 std::string Shell::PickFolder(const std::string& title, const std::string& start) {
@@ -92,4 +103,4 @@ void Shell::PickFolderLater(const std::string& title, const std::string& start,
   });
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "desktop/dialogs.h"
+#include "platform/status.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 // Hands an address to the desktop's default program for it.
 class UrlLauncher {
@@ -32,9 +33,9 @@ class Shell {
  public:
   Shell(Dialogs& dialogs, UrlLauncher& launcher) : dialogs_(dialogs), launcher_(launcher) {}
 
-  // A path, or an address with a scheme ("https:..."). False, showing nothing, when
-  // the desktop has no program for it or the path holds a NUL byte; true for an empty text.
-  bool OpenDocument(const std::string& pathOrAddress);
+  // A path, or an address with a scheme ("https:..."). Showing nothing, a failure when the
+  // desktop has no program for it or the path holds a NUL byte; ok for an empty text.
+  platform::Status OpenDocument(const std::string& pathOrAddress);
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
   // The picker lists the folder last chosen here first, else start.
   std::string PickFolder(const std::string& title, const std::string& start);
@@ -49,4 +50,4 @@ class Shell {
   std::string lastTarget_;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

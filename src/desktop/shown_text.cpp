@@ -2,8 +2,10 @@
 
 #include "platform/visible_text.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::VisibleText;
 
 QString ShownText(std::string_view bytes) { return QString::fromStdString(VisibleText(bytes)); }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -4,9 +4,9 @@
 #include <QString>
 #include <string_view>
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 // VisibleText of bytes, as a QString: the exact bytes stay with the caller.
 QString ShownText(std::string_view bytes);
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -14,7 +14,10 @@
 
 #include "platform/file_system.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::Fs;
+
 namespace {
 
 constexpr int kWaitMs = 4000;  // for the whole hand-over, then this start runs on alone
@@ -160,4 +163,4 @@ void SingleInstance::Accept() {
   }
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 // Where the running window listens, velmora-KEY.socket in a private folder (see
 // PrivateFolder and InstanceKey), and the lock file beside it that says whether a
@@ -55,4 +55,4 @@ class SingleInstance : public QObject {
   QLocalServer server_;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

@@ -19,7 +19,20 @@
 #include "platform/paths.h"
 #include "platform/threads.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
+
+using platform::Fs;
+using platform::JoinPath;
+using platform::MutexLock;
+using platform::OpenOwnFolder;
+using platform::ParentFolder;
+using platform::ReadWholeFile;
+using platform::Status;
+using platform::UserCacheFolder;
+using platform::WithoutTrailingSeparator;
+using platform::Worker;
+using platform::YieldToForeground;
+
 namespace {
 
 constexpr off_t kMaxPictureBytes = off_t{256} << 20;  // larger files count as failures
@@ -78,11 +91,10 @@ QImage Scaled(const std::string& bytes, const QByteArray& format) {
   return image;
 }
 
-// Writes image as a PNG at file with the keys that tie it to the file at uri. Through a
-// file beside it, renamed over: a reader never sees half of one. Not flushed to disk: a
-// thumbnail lost in a crash is made again.
+// Writes image as a PNG at file with the keys that tie it to the file at uri. Replaced
+// whole: a reader never sees half of one. Not flushed to disk: a thumbnail lost in a crash
+// is made again.
 bool Store(QImage image, const std::string& file, const std::string& uri, const struct stat& st) {
-  static std::atomic<unsigned> counter{0};
   image.setText(QStringLiteral("Thumb::URI"), QString::fromStdString(uri));
   image.setText(QStringLiteral("Thumb::MTime"), QString::number(st.st_mtim.tv_sec));
   image.setText(QStringLiteral("Thumb::Size"), QString::number(st.st_size));
@@ -93,17 +105,13 @@ bool Store(QImage image, const std::string& file, const std::string& uri, const 
   if (!QImageWriter(&buffer, "png").write(image)) return false;
   const int dir = OwnFolderOf(file);
   if (dir < 0) return false;
-  FileSystem& fs = Fs();
-  const std::string name = file.substr(file.rfind('/') + 1);
-  const std::string temp =
-      name + ".velmora-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
-  const int fd =
-      fs.OpenAt(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  bool written = fd >= 0 && fs.WriteAll(fd, std::string_view(png.constData(), png.size())) == 0;
-  written = fd >= 0 && fs.Close(fd) == 0 && written &&
-            fs.RenameAt2(dir, temp.c_str(), dir, name.c_str(), 0) == 0;
-  if (!written) fs.UnlinkAt(dir, temp.c_str(), 0);
-  fs.Close(dir);
+  const bool written = platform::ReplaceFile(dir, file.substr(file.rfind('/') + 1), file,
+                                             [&png](const platform::PutBytes& put) {
+                                               put(std::string_view(png.constData(), png.size()));
+                                             },
+                                             {}, {0600, false, false})
+                           .ok();
+  Fs().Close(dir);
   return written;
 }
 
@@ -191,4 +199,4 @@ void Thumbnailer::Request(const std::string& path) {
   queue_->wake.NotifyAll();
 }
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

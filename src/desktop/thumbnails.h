@@ -11,7 +11,7 @@
 #include "platform/mutex.h"
 #include "platform/threads.h"
 
-namespace velmora::platform {
+namespace velmora::desktop {
 
 class ThumbnailCache {
  public:
@@ -52,13 +52,13 @@ class Thumbnailer : public QObject {
  private:
   // Shared with the thread, which may outlive this object.
   struct Queue {
-    Mutex mutex;
-    CondVar wake;
+    platform::Mutex mutex;
+    platform::CondVar wake;
     std::optional<std::string> wanted GUARDED_BY(mutex);
     Thumbnailer* owner GUARDED_BY(mutex) = nullptr;  // none once it went
   };
   const std::shared_ptr<Queue> queue_ = std::make_shared<Queue>();
-  Worker worker_;
+  platform::Worker worker_;
 };
 
-}  // namespace velmora::platform
+}  // namespace velmora::desktop

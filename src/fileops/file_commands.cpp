@@ -43,13 +43,8 @@ std::string FileCommands::Each(const Words& words, const std::vector<Target>& ta
 }
 
 void FileCommands::Open() {
-  const std::string current = list_.CurrentEntry();
-  if (shell_.OpenDocument(current)) return;
-  shell_.dialogs().ShowError(
-      "Cannot open \"" + platform::VisibleText(current) + "\": " +
-          (current.find('\0') != std::string::npos ? "the name holds a NUL byte"
-                                                   : "no program is set to open this kind of file"),
-      "Velmora");
+  if (const Status opened = shell_.OpenDocument(list_.CurrentEntry()); !opened.ok())
+    shell_.dialogs().ShowError(opened.message(), desktop::kTitle);
 }
 
 std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step) {
@@ -152,7 +147,7 @@ void FileCommands::Undo() {
   list_.Rescan(true);
   if (!stayed.empty())
     shell_.dialogs().ShowError(platform::ShortList("These files stayed as they are:", stayed),
-                               "Velmora");
+                               desktop::kTitle);
   list_.SetStatus(status);
 }
 

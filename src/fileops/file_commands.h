@@ -30,7 +30,7 @@ class FileListHost {
 
 class FileCommands {
  public:
-  FileCommands(FileListHost& list, platform::Shell& shell) : list_(list), shell_(shell) {}
+  FileCommands(FileListHost& list, desktop::Shell& shell) : list_(list), shell_(shell) {}
 
   void SelectAll(bool select) { list_.SelectAll(select); }
   void Open();
@@ -53,7 +53,7 @@ class FileCommands {
     const char* pastLower;
     const char* verb;
   };
-  using ToFolder = Status (*)(platform::Shell&, Batch&, const std::string&, const std::string&);
+  using ToFolder = Status (*)(desktop::Shell&, Batch&, const std::string&, const std::string&);
   // One file a command changed: where it is now and where it was, or where in the trash,
   // marked so that Undo takes back that file alone.
   struct Change {
@@ -82,7 +82,7 @@ class FileCommands {
                           Operation operation);
 
   FileListHost& list_;
-  platform::Shell& shell_;
+  desktop::Shell& shell_;
   UndoStep undo_;
 };
 

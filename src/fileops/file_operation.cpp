@@ -3,20 +3,20 @@
 namespace velmora::fileops {
 namespace {
 
-using platform::Answer;
+using desktop::Answer;
 using platform::Quoted;
 
-constexpr const char* kTitle = "Velmora";
+using desktop::kTitle;
 
 // Shows a failure the user has not chosen; passes the status on.
-Status Shown(platform::Shell& shell, Status status) {
+Status Shown(desktop::Shell& shell, Status status) {
   if (!status.ok() && !status.Cancelled()) shell.dialogs().ShowError(status.message(), kTitle);
   return status;
 }
 
 // Whether target, which is in the way, may be replaced: ok() to replace it, a refusal to
 // keep it, Cancelled() to end the batch.
-Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& target) {
+Status MayReplace(desktop::Shell& shell, Batch& batch, const std::string& target) {
   const Status keep = Status::Refusal("Kept " + Quoted(target));
   if (batch.replace != Batch::Replace::Ask)
     return batch.replace == Batch::Replace::All ? Status() : keep;
@@ -39,7 +39,7 @@ Status MayReplace(platform::Shell& shell, Batch& batch, const std::string& targe
 }
 
 // A copy's progress to to, shown in window, which opens as the copy starts.
-platform::CopyProgress InWindow(platform::Shell& shell, std::unique_ptr<platform::Progress>& window,
+platform::CopyProgress InWindow(desktop::Shell& shell, std::unique_ptr<desktop::Progress>& window,
                                 const std::string& to) {
   return [&shell, &window, to](std::uint64_t done, std::uint64_t total) {
     if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
@@ -49,10 +49,10 @@ platform::CopyProgress InWindow(platform::Shell& shell, std::unique_ptr<platform
 
 // Copy or Move: once more with the user's leave when a file is in the way.
 template <class Operation>
-Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
+Status Replacing(desktop::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to, Operation operation) {
   if (from.empty()) return Status::Absence("Nothing to act on");
-  std::unique_ptr<platform::Progress> window;
+  std::unique_ptr<desktop::Progress> window;
   const platform::CopyProgress progress = InWindow(shell, window, to);
   Status status = operation(from, to, false, progress);
   // The target may also appear while a copy is written: it is asked about then.
@@ -67,7 +67,7 @@ Status Replacing(platform::Shell& shell, Batch& batch, const std::string& from,
 
 }  // namespace
 
-Status ShellDelete(platform::Shell& shell, const std::string& path, platform::TrashedAs* trashed) {
+Status ShellDelete(desktop::Shell& shell, const std::string& path, platform::TrashedAs* trashed) {
   if (trashed) *trashed = {};
   // A name holding a NUL byte goes on, to be refused aloud.
   if (!platform::IsNonFolder(path) && path.find('\0') == std::string::npos)
@@ -80,22 +80,22 @@ Status ShellDelete(platform::Shell& shell, const std::string& path, platform::Tr
   return Shown(shell, platform::Delete(path));
 }
 
-Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
+Status ShellCopy(desktop::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to) {
   return Replacing(shell, batch, from, to, platform::Copy);
 }
 
-Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
+Status ShellMove(desktop::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to) {
   return Replacing(shell, batch, from, to, platform::Move);
 }
 
-Status ShellMoveBack(platform::Shell& shell, const platform::Moved& moved) {
-  std::unique_ptr<platform::Progress> window;
+Status ShellMoveBack(desktop::Shell& shell, const platform::Moved& moved) {
+  std::unique_ptr<desktop::Progress> window;
   return platform::MoveBack(moved, InWindow(shell, window, moved.was));
 }
 
-Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to) {
+Status ShellRename(desktop::Shell& shell, const std::string& from, const std::string& to) {
   return Shown(shell, platform::Rename(from, to));
 }
 

@@ -24,17 +24,17 @@ struct Batch {
 // batch); a file no trash takes is deleted only if the user says so. Skips, silently,
 // a folder and a path where nothing is (platform::IsNonFolder). trashed, when given, says
 // where in the trash the file went; its entry stays empty unless it went there.
-Status ShellDelete(platform::Shell& shell, const std::string& path,
+Status ShellDelete(desktop::Shell& shell, const std::string& path,
                    platform::TrashedAs* trashed = nullptr);
 // Copies or moves from to the full target path, asking before a file is replaced.
-Status ShellCopy(platform::Shell& shell, Batch& batch, const std::string& from,
+Status ShellCopy(desktop::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
-Status ShellMove(platform::Shell& shell, Batch& batch, const std::string& from,
+Status ShellMove(desktop::Shell& shell, Batch& batch, const std::string& from,
                  const std::string& to);
 // Moves the file a Move To or Rename moved back (platform::MoveBack), never replacing and
 // without a question; a failure is left to the caller to tell.
-Status ShellMoveBack(platform::Shell& shell, const platform::Moved& moved);
+Status ShellMoveBack(desktop::Shell& shell, const platform::Moved& moved);
 // Never replaces an existing file.
-Status ShellRename(platform::Shell& shell, const std::string& from, const std::string& to);
+Status ShellRename(desktop::Shell& shell, const std::string& from, const std::string& to);
 
 }  // namespace velmora::fileops

@@ -311,21 +311,21 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const catalogue::PathList& files = browser_.Files();
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
   if (role == Qt::ToolTipRole) {
-    return platform::ShownText(files[file]) + u'\n' +
+    return desktop::ShownText(files[file]) + u'\n' +
            FilesCount(browser_.RowCount(), browser_.FileCount());
   }
   const auto facts = browser_.Facts();
   const platform::FileFacts fact = file < facts.size() ? facts[file] : platform::FileFacts{};
   switch (column) {
     case Column::Path:
-      return platform::ShownText(files[file]);
+      return desktop::ShownText(files[file]);
     case Column::Name:
-      return platform::ShownText(files.Name(file));
+      return desktop::ShownText(files.Name(file));
     case Column::Folder:
-      return platform::ShownText(
+      return desktop::ShownText(
           platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
     case Column::Type:
-      return platform::ShownText(catalogue::Extension(files.Name(file)));
+      return desktop::ShownText(catalogue::Extension(files.Name(file)));
     case Column::Size:
       if (!fact.Known()) return QString();
       if (fact.size == 1) return QStringLiteral("1 byte");  // the locale's word is plural only
@@ -360,7 +360,7 @@ QMimeData* FileListModel::mimeData(const QModelIndexList& indexes) const {
   for (const QModelIndex& index : indexes) {
     if (index.column() != 0) continue;  // a row once, however many columns it has
     const std::string path = PathAt(index.row());
-    urls += QByteArray::fromStdString(platform::FileUrl(path)) + "\r\n";
+    urls += QByteArray::fromStdString(desktop::FileUrl(path)) + "\r\n";
     paths += QByteArray::fromStdString(path) + '\n';
   }
   auto* data = new QMimeData;

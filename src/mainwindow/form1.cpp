@@ -30,13 +30,13 @@ namespace velmora::mainwindow {
 
 using widgets::TwipsToWholePixels;
 
-Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
+Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
     : QWidget(parent),
       settings_(std::move(settings)),
       shell_(shell),
       browser_(settings_.storeFile, *this,
                [this] {
-                 platform::QueueCall(this, [this] {
+                 desktop::QueueCall(this, [this] {
                    browser_.Poll();
                    SayCount();
                  });
@@ -62,7 +62,7 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
   setFont(Arial(9));
   InitIcons();
   setWindowIcon(AppIcon());
-  resize(TwipsToWholePixels(kDesignClientWidth), TwipsToWholePixels(kDesignClientHeight));
+  resize(TwipsToWholePixels(kFullClientWidth), TwipsToWholePixels(kFullClientHeight));
   CreateControls();
   ConnectFolders();
   ConnectTags();
@@ -74,7 +74,7 @@ Form1::Form1(FormSettings settings, platform::Shell& shell, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::CreateControls() {
-  ui_ = CreateDesignedControls(*this);
+  ui_ = MakeControls(*this);
   statusWidth_ = ui_.lblStatus->width();
   ui_.vScroll1->setSingleStep(widgets::TagPanel::kRowHeight);
   ui_.lstFolders->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,7 +91,7 @@ QAbstractButton* Form1::Button(const char* name) const {
 
 void Form1::ConnectFolders() {
   connect(ui_.label8, &ClickLabel::clicked, this,
-          [this] { shell_.OpenDocument(settings_.creditTarget); });
+          [this] { (void)shell_.OpenDocument(settings_.creditTarget); });
   connect(Button("cmdAddFolder"), &QPushButton::clicked, this, &Form1::cmdAddFolder_Click);
   connect(Button("cmdRemoveFolder"), &QPushButton::clicked, this,
           [this] { folders_.RemoveShown(); });
@@ -166,7 +166,7 @@ void Form1::Form_Load() {
       !refused.empty())
     ShowError(refused);
   ShowStore();
-  setWindowTitle(QString::fromLatin1(kAppTitle));
+  setWindowTitle(QString::fromLatin1(desktop::kTitle));
   ui_.lstFolders->setFocus();  // where a person starts: choosing a folder
 }
 
@@ -283,7 +283,9 @@ void Form1::ShowStore() {
     ui_.lstFolders->setCurrentRow(static_cast<int>(browser_.ShownRecord()));
 }
 
-void Form1::ShowError(const std::string& text) { shell_.dialogs().ShowError(text, kAppTitle); }
+void Form1::ShowError(const std::string& text) {
+  shell_.dialogs().ShowError(text, desktop::kTitle);
+}
 
 void Form1::ShowFileMenu(const QPoint& at) {
   mainwindow::ShowFileMenu(

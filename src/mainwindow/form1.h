@@ -24,8 +24,6 @@ class QAbstractButton;
 
 namespace velmora::mainwindow {
 
-inline constexpr const char* kAppTitle = "Velmora";
-
 // A label that reports clicks, for the credit line.
 class ClickLabel : public QLabel {
   Q_OBJECT
@@ -47,7 +45,7 @@ struct FormSettings {
 class Form1 : public QWidget, private catalogue::BrowserView {
   Q_OBJECT
  public:
-  Form1(FormSettings settings, platform::Shell& shell, QWidget* parent = nullptr);
+  Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent = nullptr);
   ~Form1() override;
 
   const catalogue::Browser& Browser() const { return browser_; }
@@ -109,7 +107,7 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   void ShowError(const std::string& text);
 
   FormSettings settings_;
-  platform::Shell& shell_;
+  desktop::Shell& shell_;
   Controls ui_;  // null until made
   catalogue::Browser browser_;
   FileListModel files_;

@@ -14,16 +14,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <functional>
 #include <utility>
 
-#include "desktop/qt_services.h"
 #include "desktop/shell.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form_layout.h"
@@ -35,7 +31,6 @@
 
 namespace velmora::mainwindow {
 
-using widgets::PixelsToTwips;
 using widgets::TwipsToWholePixels;
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -52,7 +47,7 @@ QString Caption(std::string_view path) {
   QString tail;
   if (path.size() <= 2 * kEndBytes) {
     head = ShownText(path);
-    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(kAppTitle) + " - " + head;
+    if (head.size() <= 2 * kEnd + 1) return QString::fromLatin1(desktop::kTitle) + " - " + head;
     tail = head.right(kEnd);
     head.truncate(kEnd);
   } else {
@@ -61,7 +56,7 @@ QString Caption(std::string_view path) {
   }
   if (head.back().isHighSurrogate()) head.chop(1);
   if (tail.front().isLowSurrogate()) tail.remove(0, 1);
-  return QString::fromLatin1(kAppTitle) + " - " + head + QChar(0x2026) + tail;
+  return QString::fromLatin1(desktop::kTitle) + " - " + head + QChar(0x2026) + tail;
 }
 
 QFont Arial(double points, bool bold) {
@@ -76,7 +71,7 @@ std::vector<std::string> DroppedFolders(const QMimeData& data) {
   for (const QByteArray& line : data.data(QStringLiteral("text/uri-list")).split('\n')) {
     const QByteArray url = line.trimmed();
     if (url.isEmpty() || url.startsWith('#')) continue;
-    std::optional<std::string> path = platform::PathOfFileUrl(url.toStdString());
+    std::optional<std::string> path = desktop::PathOfFileUrl(url.toStdString());
     if (!path) continue;
     *path = platform::PlainPath(*path);
     // A name holding NUL goes on, to be refused by the folder list as "+" refuses it.
@@ -127,34 +122,6 @@ void SetStatusText(QLabel& line, const QString& text, int leastWidth) {
   QAccessible::updateAccessibility(&changed);
 }
 
-void Placement::Shown() {
-  if (centred_) return;
-  centred_ = true;
-  recentre_ = true;
-  Centre();
-}
-
-void Placement::Centre() {
-  // Cut to the screen first: a large scale must not leave the title bar out of reach.
-  if (const QScreen* screen = form_.screen()) {
-    const QRect a = screen->availableGeometry();
-    const QRect frame = form_.frameGeometry();
-    const Box place =
-        FirstPlace({a.x(), a.y(), a.width(), a.height()}, form_.width(), form_.height(),
-                   frame.width() - form_.width(), frame.height() - form_.height());
-    form_.resize(place.width, place.height);
-    form_.move(place.x, place.y);
-  }
-}
-
-void Placement::FrameCheck() {
-  const QSize extra = form_.frameGeometry().size() - form_.size();
-  if (extra == frameExtra_) return;
-  frameExtra_ = extra;
-  Resized();
-  if (std::exchange(recentre_, false)) Centre();
-}
-
 QIcon AppIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256})
@@ -188,22 +155,6 @@ QFrame* WhiteBox(QWidget* parent) {
   fill->addWidget(client);
   return box;
 }
-
-// Calls back after each resize of the widget it watches, and goes with it.
-class OnResize final : public QObject {
- public:
-  OnResize(QWidget& watched, std::function<void()> then)
-      : QObject(&watched), then_(std::move(then)) {
-    watched.installEventFilter(this);
-  }
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) then_();
-    return false;
-  }
-
- private:
-  const std::function<void()> then_;
-};
 
 // The folder list: always one folder once one is picked, so that the folder commands
 // act on the folder shown; a Ctrl+click or Ctrl+Space cannot deselect it.
@@ -254,7 +205,7 @@ constexpr Control kControls[] = {
     {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
     {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
     {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
-    {"Label6", Kind::Label, "Velmora", 1140, 0, 0, 0, "Picture1", 12},
+    {"Label6", Kind::Label, desktop::kTitle, 1140, 0, 0, 0, "Picture1", 12},
     {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
     {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
     {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
@@ -364,7 +315,7 @@ QWidget* Make(const Control& c, QWidget* parent) {
 
 }  // namespace
 
-Controls CreateDesignedControls(QWidget& form) {
+Controls MakeControls(QWidget& form) {
   for (const Control& c : kControls) {
     QWidget* parent = &form;
     if (c.parent != nullptr) {
@@ -442,94 +393,16 @@ Controls CreateDesignedControls(QWidget& form) {
   return c;
 }
 
-void ApplyResizeRule(QWidget& form) {
-  if (form.isMinimized()) return;
-  // The rule measures the outer size, frame and title bar included.
-  const QSize frameExtra = form.frameGeometry().size() - form.size();
-  // Never more than the screen holds, or the window could not be brought back onto it.
-  QSize least(TwipsToWholePixels(kMinimumWindow), TwipsToWholePixels(kMinimumWindow));
-  if (const QScreen* screen = form.screen())
-    least = least.boundedTo(screen->availableGeometry().size());
-  form.setMinimumSize(least - frameExtra);
-  const auto twips = [](int pixels) { return static_cast<int>(PixelsToTwips(pixels)); };
-  if (twips(form.frameGeometry().width()) < kMinimumWindow ||
-      twips(form.frameGeometry().height()) < kMinimumWindow) {
-    form.resize(std::max(form.width(), form.minimumWidth()),
-                std::max(form.height(), form.minimumHeight()));
-  }
-  // At the size the window has now.
-  const QRect outer = form.frameGeometry();
-  PlaceControls(form, FormLayout(twips(outer.width()), twips(outer.height()), twips(form.width()),
-                                 twips(form.height())));
-}
-
-void PlaceControls(QWidget& form, const FormSizes& s) {
-  for (const Control& c : kControls) {
-    if (c.parent != nullptr) continue;
-    auto* w = form.findChild<QWidget*>(QString::fromLatin1(c.name), Qt::FindDirectChildrenOnly);
-    Box home{c.left, c.top, c.width, c.height};
-    if (c.kind == Kind::Label) {  // as wide as its text, the status line no narrower than placed
-      const QSize text = w->sizeHint();
-      home.width = std::max(c.width, static_cast<int>(PixelsToTwips(text.width())));
-      if (c.height == 0) home.height = static_cast<int>(PixelsToTwips(text.height()));
+const std::vector<HomePlace>& HomePlaces() {
+  static const std::vector<HomePlace> places = [] {
+    std::vector<HomePlace> out;
+    for (const Control& c : kControls) {
+      if (c.parent == nullptr)
+        out.push_back({c.name, {c.left, c.top, c.width, c.height}, c.kind == Kind::Label});
     }
-    const Box r = Place(s, c.name, home);
-    w->setGeometry(TwipsToWholePixels(r.x), TwipsToWholePixels(r.y), TwipsToWholePixels(r.width),
-                   TwipsToWholePixels(r.height));
-  }
-  const auto find = [&form](const char* name) {
-    return form.findChild<QWidget*>(QString::fromLatin1(name));
-  };
-  find("oTagBar")->resize(TwipsToWholePixels(s.oTagBarWidth), find("oTagBar")->height());
-  find("VScroll1")->resize(find("VScroll1")->width(), TwipsToWholePixels(s.vScroll1Height));
-}
-
-void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
-                     bool scrollToEnd) {
-  const ScrollRange range = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
-  if (!range.visible) {
-    bar.hide();  // its value stays
-    panel.move(panel.x(), 0);
-    return;
-  }
-  bar.show();
-  bar.setMinimum(0);
-  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(range.maximum, INT_MAX)));
-  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(range.pageStep, INT_MAX)));
-  if (scrollToEnd) {
-    // Waiting events run before the panel jumps to the end, twice: one pass runs
-    // what is queued now (clicks, the repaint at the panel's new height), the second what
-    // that pass posted in turn, so the jump comes last, after a chip clicked meanwhile.
-    platform::ProcessPendingEvents();
-    platform::ProcessPendingEvents();
-    bar.setValue(bar.maximum());
-  }
-  panel.move(panel.x(), -TwipsToWholePixels(bar.value()));  // where the bar says
-}
-
-namespace {
-// Gives bar the range the panel's chips need in a container that shrank, without moving the
-// panel: shown, its maximum raised. Otherwise nothing changes.
-void KeepReachable(const widgets::TagPanel& panel, const QFrame& container, QScrollBar& bar) {
-  if (panel.Count() == 0) return;
-  const ScrollRange need = ScrollRule(panel.HeightTwips(), PixelsToTwips(container.height()));
-  if (!need.visible || (!bar.isHidden() && bar.maximum() >= need.maximum)) return;
-  // A hidden bar's value is stale; shown, it says where the panel stands.
-  if (bar.isHidden()) bar.setValue(static_cast<int>(PixelsToTwips(-panel.y())));
-  bar.setMaximum(static_cast<int>(std::min<std::int64_t>(need.maximum, INT_MAX)));
-  bar.setPageStep(static_cast<int>(std::min<std::int64_t>(need.pageStep, INT_MAX)));
-  bar.show();
-}
-}  // namespace
-
-void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd) {
-  QObject::connect(&panel, &widgets::TagPanel::Resize, &container,
-                   [&, scrollToEnd] { ApplyScrollRule(panel, container, bar, scrollToEnd); });
-  // The window's layout changes the container's height without the rule: bar and panel stay
-  // as they are, unless chips past the container's end could no longer be reached.
-  new OnResize(container, [&] { KeepReachable(panel, container, bar); });
-  QObject::connect(&bar, &QScrollBar::valueChanged, &panel,
-                   [&panel](int value) { panel.move(panel.x(), -TwipsToWholePixels(value)); });
+    return out;
+  }();
+  return places;
 }
 
 FileTable::FileTable(QWidget* parent) : QTableView(parent) {

@@ -1,5 +1,6 @@
 #pragma once
-// The window's controls in their places, and the texts it shows.
+// The window's controls: which there are, their names, texts and looks, and the texts it
+// shows.
 
 #include <QFont>
 #include <QIcon>
@@ -13,6 +14,7 @@
 
 #include "catalogue/store.h"
 #include "desktop/shown_text.h"
+#include "mainwindow/form_geometry.h"  // the layout rule that places them
 #include "mainwindow/form_layout.h"
 
 class QCheckBox;
@@ -81,25 +83,20 @@ struct Controls {
 
 // Creates the window's controls on form, back to front, each named and in its place,
 // with their fonts, accessible names and tab order.
-Controls CreateDesignedControls(QWidget& form);
+Controls MakeControls(QWidget& form);
 
-// The resize rule: the lists and the filter grow with the window, measured
-// from its outer size; a smaller window than they are placed for keeps them inside.
-void ApplyResizeRule(QWidget& form);
-// Places the controls of form as sizes say.
-void PlaceControls(QWidget& form, const FormSizes& sizes);
-// The scroll rule for a tag panel in its container, after the panel changed
-// height; scrollToEnd jumps to the end once waiting events have run.
-void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,
-                     bool scrollToEnd);
-// Keeps the scroll rule for panel from now on: each change of its height sets the bar, a
-// change of its container's keeps its chips in reach, and the bar (its thumb dragged, each
-// completed change) moves the panel.
-void KeepScrolled(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar, bool scrollToEnd);
+// Each control straight on the window, at its place in a full-size client in twips; a
+// label is as wide as its text, and as high where its height is 0.
+struct HomePlace {
+  const char* name;
+  Box home;
+  bool label;
+};
+const std::vector<HomePlace>& HomePlaces();
 
 // Paths and names as text that nothing in them can reorder or hide (a U+202E in a name
 // would otherwise show "gpj.exe" as "exe.jpg"); the commands keep the exact bytes.
-using platform::ShownText;
+using desktop::ShownText;
 // The local folders named by dropped addresses, spelled plainly (PlainPath), so that a
 // folder listed already is found.
 std::vector<std::string> DroppedFolders(const QMimeData& data);
@@ -118,27 +115,6 @@ std::vector<std::size_t> SelectedRows(const QItemSelection& selection);
 // text into the status line, which grows to the right as far as it needs and no less
 // than leastWidth; screen readers hear each change.
 void SetStatusText(QLabel& line, const QString& text, int leastWidth);
-
-// The window's place and layout: centred on its screen at the first show unless a kept
-// place came back, and laid out by the resize rule whenever its size or frame changes.
-class Placement {
- public:
-  explicit Placement(QWidget& form) : form_(form) {}
-  void Restored() { centred_ = true; }  // a kept place came back: no centring
-  void Shown();
-  void Resized() { ApplyResizeRule(form_); }
-  // A window manager's frame is known only once the window is up (no event tells when):
-  // the layout, which measures the outer size, is made again by it, and the first
-  // centring corrected.
-  void FrameCheck();
-
- private:
-  void Centre();
-  QWidget& form_;
-  bool centred_ = false;
-  bool recentre_ = false;  // once the frame is known
-  QSize frameExtra_;
-};
 
 // The program's icon at every size it ships in, so that it stays crisp at any scale.
 QIcon AppIcon();

@@ -16,7 +16,7 @@ constexpr int kRightMargin = 200, kBottomMargin = 500, kScrollShorter = 50;
 // "Folders:" label left of its "+" and "-", which move with its right edge.
 constexpr int kFoldersWidth = 2535, kLeastFoldersWidth = 1800;
 constexpr int kButtonsLeft = 6990, kButtonRow = 5820;  // "Open" to "Delete"
-constexpr int kButtonsMargin = kDesignClientWidth - kButtonsLeft - kButtonRow;
+constexpr int kButtonsMargin = kFullClientWidth - kButtonsLeft - kButtonRow;
 constexpr std::string_view kButtons[] = {"cmdOpen", "cmdCopy", "cmdMove", "cmdRename", "cmdDelete"};
 constexpr int kEdge = 60;  // as far off the client's edge as the folder list stands
 // "Add User Defined Tag" ends its row; the hint line above holds it where the row cannot.
@@ -39,8 +39,8 @@ FormSizes FormLayout(int outerWidth, int outerHeight, int clientWidth, int clien
   s.lstFoldersWidth = kFoldersWidth;
   s.buttonRow = kButtonRow;
   s.right = INT_MAX;
-  if (clientWidth < kDesignClientWidth) {
-    s.shift = std::min(kDesignClientWidth - clientWidth, kFoldersWidth - kLeastFoldersWidth);
+  if (clientWidth < kFullClientWidth) {
+    s.shift = std::min(kFullClientWidth - clientWidth, kFoldersWidth - kLeastFoldersWidth);
     s.lstFoldersWidth -= s.shift;
     s.right = clientWidth - kEdge;
     s.buttonRow = std::clamp(clientWidth - kButtonsMargin - kButtonsLeft + s.shift, 0, kButtonRow);
@@ -51,7 +51,7 @@ FormSizes FormLayout(int outerWidth, int outerHeight, int clientWidth, int clien
     s.lstFilesWidth = fit(kFilesLeft, s.lstFilesWidth);
     s.picSelTagsWidth = s.oTagBarWidth = fit(kSelTagsLeft, s.picSelTagsWidth);
   }
-  if (clientHeight < kDesignClientHeight) {
+  if (clientHeight < kFullClientHeight) {
     const int bottom = clientHeight - kEdge;
     const auto fit = [bottom](int top, int height) {
       return std::clamp(height, 0, std::max(0, bottom - top));

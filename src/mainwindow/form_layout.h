@@ -10,8 +10,8 @@ namespace velmora::mainwindow {
 
 inline constexpr int kMinimumWindow = 8000;
 // The client area the controls are placed for.
-inline constexpr int kDesignClientWidth = 12945;
-inline constexpr int kDesignClientHeight = 8295;
+inline constexpr int kFullClientWidth = 12945;
+inline constexpr int kFullClientHeight = 8295;
 
 // What the layout gives for an outer window size W x H whose client is clientWidth x
 // clientHeight. At or above the client size the controls are placed for it is the resize

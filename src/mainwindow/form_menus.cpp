@@ -49,7 +49,7 @@ void PopUpMenu(QWidget& parent, const char* name, QPoint global,
 }
 
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
-                  platform::Shell& shell, const FileMenuActions& actions) {
+                  desktop::Shell& shell, const FileMenuActions& actions) {
   const QModelIndex index = list.indexAt(at);
   if (index.isValid() && !list.selectionModel()->isSelected(index)) {
     list.selectionModel()->setCurrentIndex(
@@ -62,7 +62,7 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   };
   const auto openFolder = [&files, &shell](bool) {
     if (const std::string file = files.CurrentEntry(); !file.empty())
-      shell.OpenDocument(platform::ParentFolder(file));
+      (void)shell.OpenDocument(platform::ParentFolder(file));
   };
   const auto copyPaths = [&files](bool) {
     std::vector<std::string> paths;

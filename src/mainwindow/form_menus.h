@@ -53,7 +53,7 @@ struct FileMenuActions {
 // greyed when there is nothing to undo) and the count in the status line. A row not
 // chosen is chosen alone first.
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
-                  platform::Shell& shell, const FileMenuActions& actions);
+                  desktop::Shell& shell, const FileMenuActions& actions);
 
 // The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);

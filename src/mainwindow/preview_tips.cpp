@@ -54,7 +54,7 @@ QString PreviewTipText(const std::string& thumbnail, const QString& tip) {
 PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* parent)
     : QObject(parent), view_(view), files_(files) {
   for (const QByteArray& format : QImageReader::supportedImageFormats()) formats_.insert(format);
-  connect(&thumbnails_, &platform::Thumbnailer::Ready, this, &PreviewTips::Show);
+  connect(&thumbnails_, &desktop::Thumbnailer::Ready, this, &PreviewTips::Show);
   QAccessible::installFactory(TipInterface);  // once for the program, however often asked
   connect(&files_, &QAbstractItemModel::modelReset, this, [this] { RowsChanged(true); });
   connect(&files_, &QAbstractItemModel::layoutChanged, this, [this] { RowsChanged(false); });

@@ -43,7 +43,7 @@ class PreviewTips : public QObject {
 
   QTableView& view_;
   const FileListModel& files_;
-  platform::Thumbnailer thumbnails_;
+  desktop::Thumbnailer thumbnails_;
   QSet<QByteArray> formats_;  // the suffixes of the pictures Qt reads
   std::string wanted_;        // the last picture asked for
   QPoint at_;                 // where its tip goes

@@ -127,36 +127,51 @@ ExclusiveLock::~ExclusiveLock() {
   if (fd_ >= 0) Fs().Close(fd_);  // releases the lock
 }
 
-Status WriteFileAtomically(const std::string& linkOrFile, std::string_view bytes) {
+Status ReplaceFile(int dirFd, const std::string& name, const std::string& shown,
+                   const std::function<void(const PutBytes&)>& write, std::stop_token stop,
+                   const Replacement& how) {
   static std::atomic<unsigned> counter{0};
+  FileSystem& fs = Fs();
+  const std::string temp =
+      name + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+  const int fd = fs.OpenAt(dirFd, temp.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, how.mode);
+  if (fd < 0) return WriteFailure(shown, errno);
+  if (how.exactMode) (void)fs.Fchmod(fd, how.mode);  // the umask may have narrowed it
+  int error = 0;
+  write([&](std::string_view bytes) {
+    if (error == 0 && stop.stop_requested()) error = ECANCELED;
+    if (error == 0 && fs.WriteAll(fd, bytes) != 0) error = errno;
+    return error == 0;
+  });
+  if (error == 0 && stop.stop_requested()) error = ECANCELED;
+  if (error == 0 && how.flush && fs.Fsync(fd) != 0) error = errno;
+  if (fs.Close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && fs.RenameAt2(dirFd, temp.c_str(), dirFd, name.c_str(), 0) != 0) error = errno;
+  if (error == 0) return {};
+  fs.UnlinkAt(dirFd, temp.c_str(), 0);
+  return WriteFailure(shown, error);
+}
+
+Status ReplaceFile(const std::string& linkOrFile, std::string_view bytes) {
   FileSystem& fs = Fs();
   // Renaming over a link would replace the link and detach the file it leads to.
   std::string path;
   if (const int error = ResolveLinks(linkOrFile, path); error != 0)
     return WriteFailure(linkOrFile, error);
-  const std::string temp =
-      path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
   // Keep the permissions of the file being replaced; a new one gets the usual 0666 & ~umask.
-  mode_t mode = 0666;
+  Replacement how{0666, false, true};
   struct stat old;
-  const bool hadOld = fs.Stat(path.c_str(), &old) == 0;
-  if (hadOld) mode = old.st_mode & 07777;
-  // The rename would go through a read-only file; the user meant it to stay as it is.
-  if (hadOld && fs.AccessAt(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
-    return WriteFailure(linkOrFile, errno);
-
-  const int fd = fs.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return WriteFailure(linkOrFile, errno);
-  if (hadOld) (void)fs.Fchmod(fd, mode);  // the umask may have narrowed it
-
-  int error = fs.WriteAll(fd, bytes) == 0 ? 0 : errno;
-  if (error == 0 && fs.Fsync(fd) != 0) error = errno;
-  if (fs.Close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && fs.Rename(temp.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    fs.Unlink(temp.c_str());
-    return WriteFailure(linkOrFile, error);
+  if (fs.Stat(path.c_str(), &old) == 0) {
+    how = {static_cast<mode_t>(old.st_mode & 07777), true, true};
+    // The rename would go through a read-only file; the user meant it to stay as it is.
+    if (fs.AccessAt(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+      return WriteFailure(linkOrFile, errno);
   }
+  if (Status written = ReplaceFile(
+          AT_FDCWD, path, linkOrFile, [bytes](const PutBytes& put) { put(bytes); }, {}, how);
+      !written.ok())
+    return written;
   // Make the rename itself durable; a failure here leaves a complete file either way.
   const int dirFd = fs.Open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
@@ -179,11 +194,22 @@ std::string ApplicationDirectory() {
   }
 }
 
-bool MakePrivateFolders(const std::string& folder) {
-  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return true;
+namespace {
+// 0, or the error number of the first folder that could not be made.
+int MakeFoldersPrivately(const std::string& folder) {
+  if (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return 0;
+  const int error = errno;
   const std::string parent = ParentFolder(folder);
-  return errno == ENOENT && parent != folder && MakePrivateFolders(parent) &&
-         (Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+  if (error != ENOENT || parent == folder) return error;
+  if (const int above = MakeFoldersPrivately(parent); above != 0) return above;
+  return Fs().Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+}  // namespace
+
+Status MakePrivateFolders(const std::string& folder) {
+  const int error = MakeFoldersPrivately(folder);
+  if (error == 0) return {};
+  return {error, "Cannot make " + folder + ": " + ErrorText(error)};
 }
 
 Status OpenOwnFolder(const std::string& folder, int& fd) {
@@ -193,7 +219,7 @@ Status OpenOwnFolder(const std::string& folder, int& fd) {
     const int error = errno;
     return Status(error, std::string(doing) + folder + ": " + ErrorText(error));
   };
-  if (!MakePrivateFolders(folder)) return failure("Cannot make ");
+  if (Status made = MakePrivateFolders(folder); !made.ok()) return made;
   const int dir =
       fs.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
   const auto distrust = [&](const char* why) {

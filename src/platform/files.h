@@ -1,8 +1,11 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes.
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <functional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -16,13 +19,32 @@ namespace velmora::platform {
 // empty.
 Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
-// Replaces the file at path with bytes so that a reader sees either the old file or
-// the new one, never a mix: the bytes go to a temporary file beside it, which is
-// flushed to disk and renamed over the old one. A symbolic link at path is followed:
-// the file it leads to is replaced and the link stays. A file its owner made read-only
-// is not replaced. On failure ("Cannot write <path>: <reason>") the old file
-// is untouched and no temporary file is left.
-Status WriteFileAtomically(const std::string& path, std::string_view bytes);
+// Puts the bytes of a file being written, in pieces of any size; false once writing
+// failed or was stopped, when the rest is not wanted.
+using PutBytes = std::function<bool(std::string_view)>;
+
+// How ReplaceFile makes the new file: its permissions, set exactly (whatever the umask)
+// when exactMode, and whether it is flushed to disk before it takes the old one's place
+// (a file the program can make again need not be).
+struct Replacement {
+  mode_t mode = 0600;
+  bool exactMode = false;
+  bool flush = true;
+};
+
+// Replaces the file name in the folder open as dirFd (AT_FDCWD: name is a path) so that a
+// reader sees either the old file or the new one, never a mix: write puts the bytes into
+// a temporary file beside it (never through a link), which is renamed over the old one.
+// Stopping, or a failure ("Cannot write <shown>: <reason>"; Cancelled() when stopped),
+// leaves the old file as it was and no temporary file.
+Status ReplaceFile(int dirFd, const std::string& name, const std::string& shown,
+                   const std::function<void(const PutBytes&)>& write, std::stop_token stop = {},
+                   const Replacement& how = {});
+
+// Replaces the file at path with bytes as above, flushed to disk, the rename too. A
+// symbolic link at path is followed: the file it leads to is replaced and the link stays.
+// The file keeps its permissions; one its owner made read-only is not replaced.
+Status ReplaceFile(const std::string& path, std::string_view bytes);
 
 // How long to try for a lock another process holds, and what to do meanwhile (a
 // window answers its events, so that it does not freeze).
@@ -57,8 +79,8 @@ Status IsFolder(const std::string& path);
 std::string ParentFolder(const std::string& path);
 
 // Makes folder, and the folders above it that are missing, readable by the user alone;
-// true when it is there after.
-bool MakePrivateFolders(const std::string& folder);
+// ok when it is there after, else "Cannot make <folder>: <reason>".
+Status MakePrivateFolders(const std::string& folder);
 
 // A folder of the user's own for files the program keeps and trusts (made, with the
 // folders above it, when missing), opened into fd (O_DIRECTORY, O_NOFOLLOW). Refused, fd

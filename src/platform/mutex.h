@@ -14,7 +14,6 @@
 #define CAPABILITY(x) VELMORA_THREAD_ANNOTATION(capability(x))
 #define SCOPED_CAPABILITY VELMORA_THREAD_ANNOTATION(scoped_lockable)
 #define GUARDED_BY(x) VELMORA_THREAD_ANNOTATION(guarded_by(x))
-#define PT_GUARDED_BY(x) VELMORA_THREAD_ANNOTATION(pt_guarded_by(x))
 #define REQUIRES(...) VELMORA_THREAD_ANNOTATION(requires_capability(__VA_ARGS__))
 #define EXCLUDES(...) VELMORA_THREAD_ANNOTATION(locks_excluded(__VA_ARGS__))
 #define ACQUIRE(...) VELMORA_THREAD_ANNOTATION(acquire_capability(__VA_ARGS__))

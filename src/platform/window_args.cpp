@@ -69,8 +69,10 @@ bool OneOf(std::string_view name, const std::string_view (&names)[N], bool prefi
 
 }  // namespace
 
-WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd) {
-  WindowArgs out;
+Status ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd,
+                       WindowArgs& out) {
+  out = {};
+  Status refused;
   if (!args.empty()) out.toolkit.push_back(args.front());
   bool optionsDone = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -85,26 +87,20 @@ WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::stri
       optionsDone = true;
     } else if (a == "--help" || a == "-h" || a == "--version") {
       out.action = a == "--version" ? WindowArgs::Action::Version : WindowArgs::Action::Help;
-      out.error.clear();  // answered whatever else is wrong
-      return out;
+      return {};  // answered whatever else is wrong
     } else if (OneOf(name, kQtWithValue)) {
-      if (i + 1 == args.size()) {
-        out.action = WindowArgs::Action::Bad;
-        out.error = "option " + a + " needs a value";
-        return out;
-      }
+      if (i + 1 == args.size()) return Status::Refusal("option " + a + " needs a value");
       if (name == "display") out.display = args[i + 1];
       out.toolkit.push_back(a);
       out.toolkit.push_back(args[++i]);
     } else if (OneOf(name, kQtAlone) || OneOf(name, kQtJoined, true)) {
       out.toolkit.push_back(a);
-    } else if (out.action != WindowArgs::Action::Bad) {
+    } else if (refused.ok()) {
       // --help later on still answers; the first unknown option is the one named.
-      out.action = WindowArgs::Action::Bad;
-      out.error = "unknown option " + ShortVisiblePath(a);
+      refused = Status::Refusal("unknown option " + ShortVisiblePath(a));
     }
   }
-  return out;
+  return refused;
 }
 
 CheckedFolders CheckFolders(const std::vector<std::string>& paths) {
@@ -158,13 +154,23 @@ bool IsPrivateFolder(const std::string& path, uid_t uid) {
 
 }  // namespace
 
-std::string PrivateFolder(const char* xdgRuntimeDir, const char* tmpDir, uid_t uid) {
-  if (xdgRuntimeDir != nullptr && xdgRuntimeDir[0] == '/' && IsPrivateFolder(xdgRuntimeDir, uid))
-    return xdgRuntimeDir;
-  const std::string folder = std::string(tmpDir != nullptr && tmpDir[0] == '/' ? tmpDir : "/tmp") +
-                             "/velmora-" + std::to_string(uid);
-  if (Fs().Mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
-  return IsPrivateFolder(folder, uid) ? folder : std::string();
+Status PrivateFolder(const char* xdgRuntimeDir, const char* tmpDir, uid_t uid,
+                     std::string& folder) {
+  folder.clear();
+  if (xdgRuntimeDir != nullptr && xdgRuntimeDir[0] == '/' && IsPrivateFolder(xdgRuntimeDir, uid)) {
+    folder = xdgRuntimeDir;
+    return {};
+  }
+  const std::string made = std::string(tmpDir != nullptr && tmpDir[0] == '/' ? tmpDir : "/tmp") +
+                           "/velmora-" + std::to_string(uid);
+  if (Fs().Mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+    const int error = errno;
+    return {error, "Cannot make " + made + ": " + ErrorText(error)};
+  }
+  if (!IsPrivateFolder(made, uid))
+    return Status::Distrust("Not using " + VisibleText(made) + ": it is not a private folder");
+  folder = made;
+  return {};
 }
 
 }  // namespace velmora::platform

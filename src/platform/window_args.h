@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/status.h"
 #include "platform/visible_text.h"  // DescribeRefused, for what CheckFolders refuses
 
 namespace velmora::platform {
@@ -21,14 +22,15 @@ extern const char* const kWindowHelp;   // --help
 // cwd is empty) and spelled plainly (PlainPath), so that the window it goes to finds the
 // folder listed already whatever the spelling; empty ones are dropped.
 struct WindowArgs {
-  enum class Action { Open, Help, Version, Bad };
+  enum class Action { Open, Help, Version };
   Action action = Action::Open;
   std::vector<std::string> toolkit;  // the program's name and Qt's own options
   std::vector<std::string> paths;
   std::string display;  // the value of -display, the X server asked for
-  std::string error;    // Bad: why, without the program's name
 };
-WindowArgs ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd);
+// A refused command line is a refusal saying why, without the program's name.
+Status ParseWindowArgs(const std::vector<std::string>& args, const std::string& cwd,
+                       WindowArgs& out);
 
 // Paths split into the absolute paths of existing folders, spelled plainly and kept in
 // order, and the others with the reason each is refused.
@@ -49,7 +51,8 @@ std::string InstanceKey(const std::string& storeFile, const std::string& display
 // A folder nobody else can enter, for the lock and the socket: $XDG_RUNTIME_DIR when it
 // is one, else velmora-UID in tmpDir (/tmp unless absolute), made mode 0700 when
 // missing. Either must be a real folder owned by uid with mode 0700, never a link.
-// Empty when neither will do: then there is no hand-over at all.
-std::string PrivateFolder(const char* xdgRuntimeDir, const char* tmpDir, uid_t uid);
+// When neither will do folder is empty and the status says why: then there is no
+// hand-over at all.
+Status PrivateFolder(const char* xdgRuntimeDir, const char* tmpDir, uid_t uid, std::string& folder);
 
 }  // namespace velmora::platform

@@ -30,7 +30,7 @@ class ChipAccessible final : public QAccessibleInterface, public QAccessibleActi
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid()) return {};
     const ChipInfo chip = container_->Chip(static_cast<std::size_t>(Position()));
-    return (chip.excluded ? QStringLiteral("not ") : QString()) + platform::ShownText(chip.text);
+    return (chip.excluded ? QStringLiteral("not ") : QString()) + desktop::ShownText(chip.text);
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

@@ -125,7 +125,7 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
     if (!chips_[p]->placed || g.top < top || g.top > bottom || g.left < left || g.left > right)
       continue;
     const Entry& e = Measured(p);
-    PaintChip(painter, e.geometry, platform::ShownText(e.text),
+    PaintChip(painter, e.geometry, desktop::ShownText(e.text),
               keyboard_ && hasFocus() && p == current_, e.excluded);
   }
 }
@@ -263,7 +263,7 @@ bool ChipContainer::event(QEvent* event) {
         chip->geometry.OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
       QToolTip::showText(
           help->globalPos(),
-          platform::ShownText(chip->text) + (tipMore_ ? tipMore_(chip->text) : QString()), this);
+          desktop::ShownText(chip->text) + (tipMore_ ? tipMore_(chip->text) : QString()), this);
     } else {
       QToolTip::hideText();
     }

@@ -17,7 +17,7 @@ QFont ChipFont() {
 
 int MeasureLabel(const std::string& text) {
   static const QFontMetricsF metrics(ChipFont());
-  const double pixels = std::ceil(metrics.horizontalAdvance(platform::ShownText(text)));
+  const double pixels = std::ceil(metrics.horizontalAdvance(desktop::ShownText(text)));
   return static_cast<int>(PixelsToTwips(pixels));
 }
 
@@ -57,7 +57,7 @@ void PaintChip(QPainter& painter, const ChipGeometry& chip, const QString& text,
   painter.setClipRect(area);  // a chip lower than the images cuts them off
   painter.setRenderHint(QPainter::Antialiasing);
   // Half-elliptic ends: the body's left end just inside the first column, the cap's
-  // right end a little tighter, as the original images are drawn.
+  // right end a little tighter: the shape of the chip images.
   constexpr double kLeftInset = 0.15, kLeftRadius = 8.35, kRightRadius = 7.0;
   const double left = x + kLeftInset;
   const double right = x + w;

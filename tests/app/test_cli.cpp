@@ -87,6 +87,7 @@ class TestCli : public QObject {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
     using namespace velmora::platform;
+    using namespace velmora::desktop;
     SingleInstance window(
         InstanceAddressIn(app_ / "run", InstanceKey(app_ / "folders.txt", "offscreen")));
     QSignalSpy received(&window, &SingleInstance::Received), finished(&p, &QProcess::finished);

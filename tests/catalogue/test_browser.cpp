@@ -62,7 +62,7 @@ struct Fixture : BrowserView {
   explicit Fixture(Browser::WatcherFactory watchers = platform::MakeFolderWatcher)
       : browser(
             tree / "folders.txt", *this,
-            [this] { velmora::platform::QueueCall(&context, [this] { browser.Poll(); }); },
+            [this] { velmora::desktop::QueueCall(&context, [this] { browser.Poll(); }); },
             std::move(watchers)) {
     browser.SetRowListener(&mirror);
   }

@@ -112,17 +112,20 @@ class TestListingCache : public QObject {
     QVERIFY(read.size() <= paths.size() && std::equal(read.begin(), read.end(), paths.begin()));
   }
 
-  // A write that fails says so and leaves the listing kept before as it was, with no
-  // file of its own left behind.
+  // A write that fails or is stopped says so and leaves the listing kept before as it was,
+  // with no file of its own left behind.
   void failedWriteKeepsTheOld() {
     for (const char* faults :
-         {"open 0 EACCES", "write 2 ENOSPC", "close 0 EIO", "rename 0 EPERM"}) {
+         {"open 0 EACCES", "write 2 ENOSPC", "close 0 EIO", "rename 0 EPERM", "stopped"}) {
       TestDir dir;
       QVERIFY(WriteListing(dir / "f.list", "/f", ListOf({"/f/old"})).ok());
       {
         FaultyFileSystem fs;
-        fs.fail(faults);
-        QVERIFY2(!WriteListing(dir / "f.list", "/f", ListOf(Many())).ok(), faults);
+        fs.fail(faults);  // "stopped" plants no fault
+        std::stop_source stop;
+        if (std::string_view(faults) == "stopped") stop.request_stop();
+        QVERIFY2(!WriteListing(dir / "f.list", "/f", ListOf(Many()), stop.get_token()).ok(),
+                 faults);
       }
       Strings read;
       QVERIFY(Read(dir / "f.list", "/f", read).ok() && read == Strings{"/f/old"});

@@ -73,7 +73,7 @@ class TestQtServices : public QObject {
         QTest::keyClick(dialog, action == "esc" ? Qt::Key_Escape : Qt::Key_Return);
     });
     timer.start(10);
-    velmora::platform::QtDialogs dialogs;
+    velmora::desktop::QtDialogs dialogs;
     const std::string got = kind == "confirm" ? std::to_string(dialogs.Confirm("Go on?", "V"))
                             : kind == "yesno" ? std::to_string(dialogs.AskYesNo("Replace it?", "V"))
                             : kind == "replace"
@@ -88,7 +88,7 @@ class TestQtServices : public QObject {
 
   // "+"'s picker leaves the window usable.
   void pickerWithoutWaiting() {
-    velmora::platform::QtDialogs().PickFolderLater("Pick", "/", [](const std::string&) {});
+    velmora::desktop::QtDialogs().PickFolderLater("Pick", "/", [](const std::string&) {});
     QWidget* p = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) p = w->isVisible() ? w : p;
     QVERIFY(p && p->objectName() == "FolderPicker" && !QApplication::activeModalWidget());

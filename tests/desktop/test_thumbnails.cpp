@@ -6,7 +6,7 @@
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
 
-using velmora::platform::ThumbnailCache;
+using velmora::desktop::ThumbnailCache;
 using Kind = ThumbnailCache::Kind;
 
 // The keys that tie the PNG at file to a file: "<Thumb::URI> <Thumb::MTime>".
@@ -37,7 +37,7 @@ class TestThumbnails : public QObject {
   void names() {
     QFETCH(std::string, path);
     QFETCH(std::string, md5);
-    QTEST(velmora::platform::DesktopFileUrl(path), "url");
+    QTEST(velmora::desktop::DesktopFileUrl(path), "url");
     const std::string name = "/" + md5 + ".png";
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Large, path), "/c/large" + name);
     QCOMPARE(ThumbnailCache("/c/").PathOf(Kind::Fail, path), "/c/fail/velmora-1.1" + name);
@@ -80,8 +80,7 @@ class TestThumbnails : public QObject {
     if (QImage image(picture, QImage::Format_RGB32); !image.isNull())
       image.fill(Qt::red), buffer.open(QIODevice::WriteOnly), image.save(&buffer, "png");
     dir.createFile("pic (1) \xE9.png", png.toStdString());
-    const std::string file = dir / "pic (1) \xE9.png",
-                      url = velmora::platform::DesktopFileUrl(file);
+    const std::string file = dir / "pic (1) \xE9.png", url = velmora::desktop::DesktopFileUrl(file);
     const ThumbnailCache cache(dir / "cache");
     const time_t mtime = statOf(file).st_mtim.tv_sec;
     if (!plant.isEmpty()) {
@@ -122,7 +121,7 @@ class TestThumbnails : public QObject {
     HeldCalls calls("stuck.png");
     fs.opening = calls.Hook();
     calls.Hold();
-    auto finder = std::make_unique<velmora::platform::Thumbnailer>(ThumbnailCache(dir / "cache"));
+    auto finder = std::make_unique<velmora::desktop::Thumbnailer>(ThumbnailCache(dir / "cache"));
     finder->Request(dir / "stuck.png");
     QTRY_VERIFY(calls.Waiting());
     finder.reset();

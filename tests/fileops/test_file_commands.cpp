@@ -147,7 +147,7 @@ class TestFileCommands : public QObject {
 
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    platform::Shell shell(dialogs, launcher);
+    desktop::Shell shell(dialogs, launcher);
     const bool typed = command == "rename" && !answers.isEmpty();
     QString typing = answers.section(' ', 0, 0).remove('-').replace('_', ' ');
     if (typed) dialogs.input(typing.replace('|', QChar(0)).toStdString());
@@ -157,7 +157,7 @@ class TestFileCommands : public QObject {
       if (step == 'e') dialogs.error(), launcher.opens = false;
       if (step == '!') dialogs.cancelProgressAt(2);
       if (const auto answer = QString("yYnNc").indexOf(step); answer >= 0)
-        dialogs.replace(platform::Answer(answer));
+        dialogs.replace(desktop::Answer(answer));
     }
     using FC = fileops::FileCommands;
     FC commands(list, shell);

@@ -35,7 +35,7 @@ class TestFileOperation : public QObject {
     TestDir dir;
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    platform::Shell shell{dialogs, launcher};
+    desktop::Shell shell{dialogs, launcher};
     QTemporaryDir shm("/dev/shm/velmora-test-XXXXXX");
     const bool noTrash = name.startsWith("shm/"), made = name != "gone" && !name.contains('\0');
     if (noTrash && statOf(shm.path().toStdString()).st_dev == statOf(dir.path()).st_dev)
@@ -69,8 +69,8 @@ class TestFileOperation : public QObject {
     dir.createFile("a", "new");
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    platform::Shell shell{dialogs, launcher};
-    dialogs.replace(platform::Answer::Yes);
+    desktop::Shell shell{dialogs, launcher};
+    dialogs.replace(desktop::Answer::Yes);
     FaultyFileSystem fs;
     int opens = 0;  // the source's, then the copy's
     fs.opening = [&](std::string_view) {

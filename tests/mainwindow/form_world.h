@@ -74,7 +74,7 @@ struct World {
   std::string stateFile;
   ScriptedDialogs dialogs;
   RecordingLauncher launcher;
-  platform::Shell shell{dialogs, launcher};
+  desktop::Shell shell{dialogs, launcher};
   std::unique_ptr<mainwindow::Form1> form;
 };
 

@@ -18,7 +18,7 @@ namespace {
 struct Fixture : catalogue::BrowserView {
   Fixture()
       : browser(tree / "folders.txt", *this,
-                [this] { platform::QueueCall(&context, [this] { browser.Poll(); }); }) {}
+                [this] { desktop::QueueCall(&context, [this] { browser.Poll(); }); }) {}
   void ChipsAdded(const Strings&) override {}
   void ChipsReset() override {}
   void ProgressChanged(const catalogue::LoadProgress& p) override {
@@ -105,7 +105,7 @@ class TestFileListModel : public QObject {
     const std::unique_ptr<QMimeData> out(f.model.mimeData({f.model.index(0)}));
     const QByteArray url = out->data("text/uri-list");
     QVERIFY2(url.startsWith("file:///") && url.endsWith("/d/caf%E9%20%231.txt\r\n"), url);
-    QCOMPARE(platform::PathOfFileUrl(url.trimmed().toStdString()), file);
+    QCOMPARE(desktop::PathOfFileUrl(url.trimmed().toStdString()), file);
     QMimeData in;
     const QByteArray folder = url.left(url.lastIndexOf('/') + 1).mid(7);
     in.setData("text/uri-list", "# comment\r\nfile://localhost" + folder +

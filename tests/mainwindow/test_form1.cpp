@@ -225,7 +225,7 @@ class TestForm1 : public QObject {
     QTEST(entriesOf(tree.path()), "left");
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
     QCOMPARE(w.launcher.urls,
-             key == Qt::Key_Return ? Strings{platform::FileUrl(tree / "a")} : Strings{});
+             key == Qt::Key_Return ? Strings{desktop::FileUrl(tree / "a")} : Strings{});
   }
 
   // A command pressed while the folder is read, or its kept listing checked (sorted or not),
@@ -580,7 +580,7 @@ class TestForm1 : public QObject {
              v.mid(4));
     QWidget form;
     form.setFont(mainwindow::Arial(9));
-    mainwindow::CreateDesignedControls(form);
+    mainwindow::MakeControls(form);
     for (const char* name : {"lblHelp", "cmdAddUserTag"})
       form.findChild<QWidget*>(name)->show();  // once a folder is shown
     form.resize(v[2] / 15, v[3] / 15);

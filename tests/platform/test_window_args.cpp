@@ -68,11 +68,13 @@ class TestWindowArgs : public QObject {
       given.push_back(
           arg == "L" ? kLong
                      : QByteArray::fromStdString(arg).replace("T/", t.path() + "/").toStdString());
-    const WindowArgs parsed = ParseWindowArgs(given, t.path());
-    const char* const actions[] = {"", "help", "version", "bad: "};
-    std::string out = actions[static_cast<int>(parsed.action)] + parsed.error;
+    WindowArgs parsed;
+    const Status status = ParseWindowArgs(given, t.path(), parsed);
+    const char* const actions[] = {"", "help", "version"};
+    std::string out =
+        status.ok() ? actions[static_cast<int>(parsed.action)] : "bad: " + status.message();
     const CheckedFolders checked = CheckFolders(parsed.paths);
-    if (parsed.action == WindowArgs::Action::Open)
+    if (status.ok() && parsed.action == WindowArgs::Action::Open)
       out = "qt:" + Join(parsed.toolkit, 1) +
             (parsed.display.empty() ? "" : " on " + parsed.display) +
             "; open:" + Join(checked.folders) + "; " +
@@ -124,9 +126,11 @@ class TestWindowArgs : public QObject {
     if (planted == "of nobody") QCOMPARE(::chown(tmp.c_str(), 65534, 65534), 0);
     FaultyFileSystem fs;
     fs.fail(c.fault);
-    const std::string got =
-        PrivateFolder(c.runtime > 0 ? run.c_str() : nullptr, t.path().c_str(), geteuid());
+    std::string got = "?";
+    const Status status =
+        PrivateFolder(c.runtime > 0 ? run.c_str() : nullptr, t.path().c_str(), geteuid(), got);
     QCOMPARE(got, chosen == "run" ? run : chosen == "tmp" ? tmp : "");
+    QCOMPARE(status.ok(), !got.empty());
   }
 };
 

@@ -14,8 +14,8 @@ std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
   return script_.pop_front(), reply;
 }
 
-std::unique_ptr<velmora::platform::Progress> ScriptedDialogs::StartProgress(Text, Text) {
-  struct Scripted final : velmora::platform::Progress {
+std::unique_ptr<velmora::desktop::Progress> ScriptedDialogs::StartProgress(Text, Text) {
+  struct Scripted final : velmora::desktop::Progress {
     explicit Scripted(ScriptedDialogs& o) : owner(o) { ++owner.progressOpen_; }
     ~Scripted() override { --owner.progressOpen_; }
     bool Update(std::uint64_t done, std::uint64_t total) override {

@@ -9,9 +9,9 @@
 #include "desktop/dialogs.h"
 #include "desktop/shell.h"
 
-class ScriptedDialogs final : public velmora::platform::Dialogs {
+class ScriptedDialogs final : public velmora::desktop::Dialogs {
  public:
-  using Answer = velmora::platform::Answer;
+  using Answer = velmora::desktop::Answer;
   using Text = const std::string&;
   struct Shown {
     std::string kind, text;
@@ -40,7 +40,7 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
   }
   void ShowError(Text text, Text) override { answer("error", text); }
   std::string PickFolder(Text title, Text) override { return answer("pick", title); }
-  std::unique_ptr<velmora::platform::Progress> StartProgress(Text, Text) override;
+  std::unique_ptr<velmora::desktop::Progress> StartProgress(Text, Text) override;
 
  private:
   ScriptedDialogs& expect(const char* kind, std::string a) {
@@ -54,7 +54,7 @@ class ScriptedDialogs final : public velmora::platform::Dialogs {
 };
 
 // Records the addresses the program asks the desktop to open, instead of opening them.
-class RecordingLauncher final : public velmora::platform::UrlLauncher {
+class RecordingLauncher final : public velmora::desktop::UrlLauncher {
  public:
   bool OpenUrl(const std::string& url) override { return urls.push_back(url), opens; }
   std::vector<std::string> urls;
