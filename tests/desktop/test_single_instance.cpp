@@ -12,6 +12,7 @@
 #include "support/testdir.h"
 
 using namespace velmora::platform;
+using namespace velmora::desktop;
 using Strings = std::vector<std::string>;
 
 const std::string kLong = "/" + std::string(128 * 1024 - 2, 'x');  // as long as an argument gets
