@@ -32,35 +32,12 @@ platform::Status Browser::Commit(const StoreChange& change, const platform::Lock
   if (committing_)
     return platform::Status::Refusal("The folder list is being saved; try again in a moment.");
   committing_ = true;
-  FolderStore now = store_;
-  // The shown record is the same-ranked one of its path in the file as read.
-  const platform::Status status = UpdateFolders(
-      storeFile_,
-      [&](FolderStore& fresh) {
-        if (shown_) fresh.Follow(fresh.Find(*shown_));
-        return change(fresh);
-      },
-      now, wait);
+  const bool shown = shown_.has_value();
+  const platform::Status status = UpdateFollowing(storeFile_, change, store_, shown_, wait);
   committing_ = false;
-  store_ = std::move(now);
-  if (shown_) {
-    const std::size_t i = status.ok() ? store_.Followed() : store_.Find(*shown_);
-    if (i == store_.size()) {
-      shown_.reset();
-      Start(false);
-    } else {
-      shown_ = store_.KeyOf(i);
-      userTagLine_ = store_.UserTags(i);
-    }
-  }
+  if (shown_) userTagLine_ = store_.UserTags(store_.Find(*shown_));
+  if (shown && !shown_) Start(false);
   return status;
-}
-
-std::size_t Browser::ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
-
-std::optional<std::string> Browser::ShownPath() const {
-  if (!shown_) return std::nullopt;
-  return shown_->path;
 }
 
 void Browser::Show(std::size_t record) {
@@ -85,12 +62,8 @@ bool Browser::Stop() {
   owner_.Check();
   if (!progress_.loading) return false;
   progress_.unchecked = kept_.Shown();
-  std::vector<handover::Files> found = kept_.Release();
+  ListAside();  // what the load found stays listed
   Retire();
-  if (!found.empty()) {  // what the load found stays listed
-    for (handover::Files& files : found) Append(std::move(files));
-    progress_.files = rows_.Files().size();
-  }
   progress_.loading = false;
   progress_.checking = false;
   progress_.stopped = true;
@@ -123,9 +96,8 @@ void Browser::Start(bool keepFilter, bool cached) {
   Clear(keepFilter);
   progress_.loading = shown_.has_value();
   Recount();
-  userTagLine_.clear();  // no folder shown, no user tags
-  if (shown_ && store_.Find(*shown_) < store_.size())
-    userTagLine_ = store_.UserTags(store_.Find(*shown_));
+  const std::size_t record = ShownRecord();  // none: no user tags
+  userTagLine_ = record < store_.size() ? store_.UserTags(record) : std::string();
   view_.ChipsReset();
   if (shown_) {
     if (cached) kept_.Ask(shown_->path);
@@ -134,7 +106,7 @@ void Browser::Start(bool keepFilter, bool cached) {
   view_.ProgressChanged(progress_);
 }
 
-void Browser::Vanish() {
+void Browser::On(handover::Vanished&) {  // nothing is listed or watched
   Clear(false);
   progress_.gone = true;
   Recount(false);
@@ -142,7 +114,7 @@ void Browser::Vanish() {
   view_.ProgressChanged(progress_);
 }
 
-void Browser::Reread() {
+void Browser::On(handover::Reread&) {  // changes were lost: the rows stay while it reads
   Retire();
   kept_.Hold();
   progress_ = {.loading = true,
@@ -163,12 +135,8 @@ void Browser::Poll() {
     deliveries_.TakeFrom(*inbox_);
     // Bounded, so that the window paints and answers between pieces.
     const auto until = std::chrono::steady_clock::now() + 8ms;
-    while (std::chrono::steady_clock::now() < until)
-      if (std::optional<Inbox::Posted> next = deliveries_.Next()) {
-        Apply(*next);
-      } else {
-        break;
-      }
+    std::optional<Inbox::Posted> next;
+    while (std::chrono::steady_clock::now() < until && (next = deliveries_.Next())) Apply(*next);
     polling_ = false;
   }
   if (!deliveries_.Empty() || !inbox_->Empty()) inbox_->Wake();
@@ -219,11 +187,7 @@ void Browser::On(handover::Following& following) {
   view_.ProgressChanged(progress_);
 }
 
-void Browser::On(handover::Reread&) { Reread(); }
-
 void Browser::On(handover::Counts& counts) { counter_.Take(counts); }
-
-void Browser::On(handover::Vanished&) { Vanish(); }
 
 void Browser::On(handover::Facts& facts) {
   const bool complete = facts_.Take(facts, rows_.Files().size());
@@ -290,13 +254,11 @@ void Browser::Finish(std::size_t unreadable) {
   progress_.unreadable = unreadable;
   // A rescan keeps the bar's tags that the folder still has.
   const std::vector<std::string> pieces = UserTagPieces(userTagLine_);
-  const auto occurs = [&](const std::string& text) {
-    if (autoTags_ && rows_.Tags().Holds(text)) return true;
-    return std::any_of(pieces.begin(), pieces.end(), [&](const std::string& piece) {
-      return piece == text || LowerCase(piece) == text;
-    });
-  };
-  const bool refilter = bar_.KeepOnly(occurs);
+  const bool refilter = bar_.KeepOnly([&](const std::string& text) {
+    return (autoTags_ && rows_.Tags().Holds(text)) ||
+           std::any_of(pieces.begin(), pieces.end(),
+                       [&](const std::string& p) { return p == text || LowerCase(p) == text; });
+  });
   if (refilter) {
     Refilter();  // which counts again
     view_.ChipsReset();

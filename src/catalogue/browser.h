@@ -4,7 +4,6 @@
 // the files the filter keeps. Listeners are told of every change, on the owner's thread.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,7 +13,6 @@
 
 #include "catalogue/fact_reader.h"
 #include "catalogue/file_rows.h"
-#include "catalogue/filter.h"
 #include "catalogue/filter_bar.h"
 #include "catalogue/folder_feed.h"
 #include "catalogue/inbox.h"
@@ -58,8 +56,10 @@ class Browser {
   platform::Status Commit(const StoreChange& change, const platform::LockWait& wait = {});
 
   // The record shown, or Store().size().
-  std::size_t ShownRecord() const;
-  std::optional<std::string> ShownPath() const;
+  std::size_t ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
+  std::optional<std::string> ShownPath() const {
+    return shown_ ? std::optional(shown_->path) : std::nullopt;
+  }
   // Shows record afresh: the bar empties and the folder is read in the background. What
   // its last load listed shows meanwhile when it was kept; the load's result then takes
   // its place without moving the rows that stay (see ListingCache). A record past the end
@@ -132,11 +132,6 @@ class Browser {
   void Start(bool keepFilter, bool cached = false);
   // Lets go of the files listed, and of the bar unless keepFilter.
   void Clear(bool keepFilter);
-  // The shown folder is no longer there: nothing is listed or watched.
-  void Vanish();
-  // Reads the shown folder again, watching as it reads, while the rows stay: the load
-  // then takes their place as it does a kept listing's.
-  void Reread();
   // Lets go of the shown folder's background work, and forgets what it posted.
   void Retire();
   // Reads and follows the shown folder; watchEarly as for FolderFeed.
@@ -148,9 +143,11 @@ class Browser {
   void On(handover::End& end);
   void On(handover::WatchOff& off);
   void On(handover::Following& following);
+  // The shown folder is read again, watching as it reads, while the rows stay: the load
+  // then takes their place as it does a kept listing's.
   void On(handover::Reread& reread);
   void On(handover::Counts& counts);
-  void On(handover::Vanished& vanished);
+  void On(handover::Vanished& vanished);  // the shown folder itself went
   void On(handover::Facts& facts);
   void On(handover::Cached& kept);
   void On(handover::Checked& checked);

@@ -142,4 +142,24 @@ platform::Status UpdateFolders(const std::string& file, const StoreChange& chang
   return {};
 }
 
+platform::Status UpdateFollowing(const std::string& file, const StoreChange& change,
+                                 FolderStore& store, std::optional<RecordKey>& key,
+                                 const platform::LockWait& wait) {
+  FolderStore now = store;
+  const platform::Status status = UpdateFolders(
+      file,
+      [&](FolderStore& fresh) {
+        if (key) fresh.Follow(fresh.Find(*key));
+        return change(fresh);
+      },
+      now, wait);
+  store = std::move(now);
+  if (key) {
+    const std::size_t i = status.ok() ? store.Followed() : store.Find(*key);
+    key.reset();
+    if (i < store.size()) key = store.KeyOf(i);
+  }
+  return status;
+}
+
 }  // namespace velmora::catalogue

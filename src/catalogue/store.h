@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,5 +105,11 @@ using StoreChange = std::function<platform::Status(FolderStore&)>;
 // first failure (read, change or save); nothing is written then.
 platform::Status UpdateFolders(const std::string& file, const StoreChange& change,
                                FolderStore& result, const platform::LockWait& wait = {});
+// UpdateFolders into store, following the record key names through the change: key names
+// the same-ranked record of its path in the file as read, afterwards the record it became,
+// or none once it is gone.
+platform::Status UpdateFollowing(const std::string& file, const StoreChange& change,
+                                 FolderStore& store, std::optional<RecordKey>& key,
+                                 const platform::LockWait& wait = {});
 
 }  // namespace velmora::catalogue

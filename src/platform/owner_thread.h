@@ -5,17 +5,17 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <source_location>
 #include <thread>
 
 namespace velmora::platform {
 
 class OwnerThread {
  public:
-  void Check(const std::source_location where = std::source_location::current()) const {
+  // where: the calling entry, filled in by the compiler.
+  void Check(const char* where = __builtin_FUNCTION()) const {
 #ifdef VELMORA_CHECK_OWNER
     if (std::this_thread::get_id() == id_) return;
-    std::fprintf(stderr, "velmora: %s called off its owner's thread\n", where.function_name());
+    std::fprintf(stderr, "velmora: %s called off its owner's thread\n", where);
     std::abort();
 #else
     (void)where;
