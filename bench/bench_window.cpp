@@ -89,7 +89,8 @@ struct Window {
     kept.write("[General]\n" + state);
     kept.close();
     form = std::make_unique<velmora::mainwindow::Form1>(
-        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(), {},
+        velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(),
+                                          {},
                                           dir.filePath("window.conf").toStdString()},
         shell);
     form->RestoreState(false);
@@ -230,7 +231,13 @@ void BM_ReopenFolder(benchmark::State& state) {
   state.counters["kept_bytes_per_file"] = bytes / std::max(1, w.form->Files().rowCount());
   state.counters["caches_dropped"] = dropped;
 }
-BENCHMARK(BM_ReopenFolder)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_ReopenFolder)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 // Esc during the load: until the window is idle and every worker has ended.
 void BM_StopLoad(benchmark::State& state) {
@@ -261,7 +268,12 @@ void BM_ClickChip(benchmark::State& state) {
   }
   state.counters["shown"] = w.form->Files().rowCount();
 }
-BENCHMARK(BM_ClickChip)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ClickChip)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 // A key typed in the find field (Ctrl+F): until the list is narrowed and painted. Keys
 // of "beach" one by one, then back to the whole list.

@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       found += hit;
       hits[k].all += hit;
     }
-    const bool kept = tags.empty() ? mode == MatchMode::All || !excluded.empty()
+    const bool kept = tags.empty()             ? mode == MatchMode::All || !excluded.empty()
                       : mode == MatchMode::All ? found == tags.size()
                                                : found > 0;
     if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);

@@ -50,7 +50,7 @@ struct TagHits {
 // in index), in one pass over the names however many tags there are. Empty when stop
 // is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
-                                  std::span<const std::size_t> kept = {},
-                                  std::stop_token stop = {}, bool words = false);
+                                  std::span<const std::size_t> kept = {}, std::stop_token stop = {},
+                                  bool words = false);
 
 }  // namespace velmora::catalogue

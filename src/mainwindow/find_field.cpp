@@ -67,12 +67,15 @@ bool FindField::event(QEvent* event) {
 
 void FindField::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape: return Close();
+    case Qt::Key_Escape:
+      return Close();
     // On to the rows found, as in a file manager's filter bar.
     case Qt::Key_Down:
     case Qt::Key_Return:
-    case Qt::Key_Enter: return list_.setFocus(Qt::OtherFocusReason);
-    default: QLineEdit::keyPressEvent(event);
+    case Qt::Key_Enter:
+      return list_.setFocus(Qt::OtherFocusReason);
+    default:
+      QLineEdit::keyPressEvent(event);
   }
 }
 

@@ -69,18 +69,19 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
     for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
     CopyPaths(paths);
   };
-  std::vector<MenuItem> items{{"Open", command(&FC::Open), any},
-             {"Open Containing Folder", openFolder, any},
-             {"Copy Path", copyPaths, any},
-             {},
-             {"Copy To", command(&FC::CopyTo), any},
-             {"Move To", command(&FC::MoveTo), any},
-             {"Rename", command(&FC::Rename), any},
-             {"Delete", command(&FC::Delete), any},
-             {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
-              command(&FC::Undo), !actions.undo.empty()},
-             {},
-             {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
+  std::vector<MenuItem> items{
+      {"Open", command(&FC::Open), any},
+      {"Open Containing Folder", openFolder, any},
+      {"Copy Path", copyPaths, any},
+      {},
+      {"Copy To", command(&FC::CopyTo), any},
+      {"Move To", command(&FC::MoveTo), any},
+      {"Rename", command(&FC::Rename), any},
+      {"Delete", command(&FC::Delete), any},
+      {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
+       command(&FC::Undo), !actions.undo.empty()},
+      {},
+      {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
   if (!actions.more.empty()) items.emplace_back();
   items.insert(items.end(), actions.more.begin(), actions.more.end());
   PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at), items);

@@ -16,7 +16,7 @@ struct WindowState {
   catalogue::ChipOrder order = catalogue::ChipOrder::FirstSeen;
   bool keepFilter = false;
   bool countInStatus = false;
-  std::string folder;  // the path shown, or empty
+  std::string folder;    // the path shown, or empty
   unsigned columns = 0;  // the file list's columns beyond the path, as ListToolsState has them
   catalogue::SortBy sort;
   bool wholeTags = false;

@@ -14,8 +14,7 @@ FileFacts FactsOf(const struct stat& st) {
               static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
 }
 
-void ReadFacts(const std::string& folder, std::span<const std::string_view> names,
-               FileFacts* out) {
+void ReadFacts(const std::string& folder, std::span<const std::string_view> names, FileFacts* out) {
   // Names relative to the folder opened once: the path is not walked again for each.
   const int dir = Fs().Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   std::string name;

@@ -23,7 +23,6 @@ FileFacts FactsOf(const struct stat& st);
 
 // The facts of each of names in folder into out, one stat each: a link as what it leads
 // to, a dangling one as itself; unknown for what cannot be read.
-void ReadFacts(const std::string& folder, std::span<const std::string_view> names,
-               FileFacts* out);
+void ReadFacts(const std::string& folder, std::span<const std::string_view> names, FileFacts* out);
 
 }  // namespace velmora::platform
