@@ -71,6 +71,7 @@ struct Fixture : BrowserView {
   }
   void ChipsReset() override { chips = browser.PanelChips(); }
   void ProgressChanged(const LoadProgress&) override {}
+  void BarChanged(const BarTag&, bool) override { ++barTold; }
 
   void show(const std::string& folder, const std::string& userTags = {}) {
     QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
@@ -88,6 +89,7 @@ struct Fixture : BrowserView {
   QObject context;  // outlives the browser's threads, which post to it
   TestDir tree;
   Strings chips;
+  int barTold = 0;
   Browser browser;
   RowMirror mirror{[this] { return browser.RowCount(); },
                    [this](std::size_t r) { return browser.Files()[browser.FileAtRow(r)]; }};
@@ -146,8 +148,9 @@ class TestBrowser : public QObject {
     for (const char* name :
          {"a/Beach Day.jpg", "a/beach night.png", "a/Forest.jpg", "b/cc", "b/cc bb", "b/cc bb aa"})
       f.tree.createFile(name);
-    f.show(f.tree / "a", "family,");
-    for (const char* tag : {"jpg", "family", "png"}) f.browser.AddBarTag(tag, TagKind::Auto);
+    f.show(f.tree / "a", "Family,");  // in the bar lower-cased, it leaves the panel
+    for (const char* tag : {"jpg", "family", "png", "jpg"}) f.browser.AddBarTag(tag, TagKind::Auto);
+    QCOMPARE(f.barTold, 3);  // one in the bar already changes nothing
     f.browser.SetMode(MatchMode::Any);
     QCOMPARE(f.names(), (Strings{"Beach Day.jpg", "Forest.jpg", "beach night.png"}));
     std::remove((f.tree / "a/beach night.png").c_str());
