@@ -8,7 +8,8 @@
 namespace velmora::catalogue {
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter) {
-  const auto& [tags, excluded, mode, words, name, digits] = filter;
+  const auto& [tags, excluded, mode, words, name, rule] = filter;
+  const Digits digits = rule;  // not every compiler lets a lambda capture a binding
   const std::size_t count = index.size();
   // Only excluding means every file but those.
   const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
