@@ -25,9 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (const char c : w) {
         if (IsDelimiter(static_cast<unsigned char>(c), digits)) std::abort();
       }
-      // Every word of a name is found in that name by the filter.
-      if (fileName && ApplyTagFilter(index, {{w}, {}, MatchMode::All, false, {}}).size() != 1)
-        std::abort();
+      // Every word of a name is found in that name by the filter, and as a whole word by
+      // the same rule for digits: the split and the filter agree on the words' edges.
+      for (const bool whole : {false, true}) {
+        if (fileName &&
+            ApplyTagFilter(index, {{w}, {}, MatchMode::All, whole, {}, digits}).size() != 1)
+          std::abort();
+      }
     }
   }
   return 0;
