@@ -18,8 +18,8 @@ namespace {
 using namespace velmora;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli [-0] scan DIR | tags NAME... | tags --folder DIR | "
-    "filter [--all|--any] [--words] [--not TAG]... [--name TEXT] DIR TAG...";
+    "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR | "
+    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -28,11 +28,11 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       breadth-first, folders in the order found, folders named ".*" not entered.
       Links to folders are followed; a folder reached again through another link is
       listed once. Kernel file systems (/proc, /sys, /dev) are not entered.
-  velmora-cli tags NAME...
+  velmora-cli tags [--digits] NAME...
       The words of each NAME, one record per name, words separated by a blank.
-  velmora-cli tags --folder DIR
+  velmora-cli tags [--digits] --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] [--words] [--not TAG]... [--name TEXT] DIR TAG...
+  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
@@ -43,6 +43,8 @@ Options:
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
   --words   tags match whole words of names (filter)
+  --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
+            not mp (tags; filter with --words)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
   --version the program's name and version
@@ -133,6 +135,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> excluded;
   std::optional<std::string> nameText;
   bool wholeWords = false;
+  catalogue::Digits digits = catalogue::Digits::Split;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -160,6 +163,8 @@ int main(int argc, char** argv) {
       nameText = argv[i];
     } else if (a == "--words") {
       wholeWords = true;
+    } else if (a == "--digits") {
+      digits = catalogue::Digits::Keep;
     } else {
       std::fprintf(stderr, "velmora-cli: unknown option %s\n", argv[i]);
       return Usage();
@@ -171,7 +176,8 @@ int main(int argc, char** argv) {
   Output out(end);
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords)
+    if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
+        digits == catalogue::Digits::Keep)
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
     catalogue::ScanReport report = ReportFor(args[0]);
@@ -188,14 +194,14 @@ int main(int argc, char** argv) {
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
-      for (const std::string& tag : catalogue::CollectTags(Scan(args[0], complete))) {
+      for (const std::string& tag : catalogue::CollectTags(Scan(args[0], complete), digits)) {
         out.Record(tag);
       }
       return Status(out, complete);
     }
     if (args.empty()) return Usage();
     for (const std::string& name : args) {
-      const std::vector<std::string> words = catalogue::SplitTags(name);
+      const std::vector<std::string> words = catalogue::SplitTags(name, digits);
       for (std::size_t i = 0; i < words.size(); ++i) {
         if (i > 0) out.Blank();
         out.Field(words[i]);
@@ -213,6 +219,7 @@ int main(int argc, char** argv) {
     filter.excluded = excluded;
     filter.mode = mode;
     filter.words = wholeWords;
+    filter.digits = digits;
     filter.name = nameText.value_or("");
     for (const std::size_t i : catalogue::ApplyTagFilter(files.Names(), filter))
       out.Record(files, i);

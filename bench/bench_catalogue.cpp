@@ -50,11 +50,12 @@ const FilterIndex& Index() {
   return index;
 }
 
-void BM_CollectTags(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(CollectTags(Paths()));
+void BM_CollectTags(benchmark::State& state, Digits digits) {
+  for (auto _ : state) benchmark::DoNotOptimize(CollectTags(Paths(), digits));
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * Paths().size()));
 }
-BENCHMARK(BM_CollectTags)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CollectTags, digits_split, Digits::Split)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CollectTags, digits_kept, Digits::Keep)->Unit(benchmark::kMillisecond);
 
 void BM_SplitTagsEachName(benchmark::State& state) {
   for (auto _ : state) {

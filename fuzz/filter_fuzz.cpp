@@ -90,13 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Whole words: never more than anywhere, whole or grown alike; the counts of one pass
   // as filtering by each tag alone.
   if (excluded.empty()) {
-    const RowFilter words{tags, {}, mode, true, {}};
+    const Digits digits = (data[0] & 4) != 0 ? Digits::Keep : Digits::Split;
+    const RowFilter words{tags, {}, mode, true, {}, digits};
     const std::vector<std::size_t> kept = ApplyTagFilter(paths.Names(), words);
     if (!std::includes(expected.begin(), expected.end(), kept.begin(), kept.end())) std::abort();
     if (ApplyTagFilter(grown, words) != kept) std::abort();
-    const std::vector<TagHits> wordHits = CountTagHits(grown, tags, {}, {}, true);
+    const std::vector<TagHits> wordHits = CountTagHits(grown, tags, {}, {}, true, digits);
     for (std::size_t k = 0; k < tags.size(); ++k) {
-      const RowFilter one{{tags[k]}, {}, MatchMode::Any, true, {}};
+      const RowFilter one{{tags[k]}, {}, MatchMode::Any, true, {}, digits};
       if (wordHits[k].all != ApplyTagFilter(paths.Names(), one).size()) std::abort();
     }
   }

@@ -58,6 +58,17 @@ void Browser::SetAutoTags(bool on) {
   Rescan();
 }
 
+void Browser::SetKeepDigits(bool on) {
+  owner_.Check();
+  const Digits digits = on ? Digits::Keep : Digits::Split;
+  if (digits == digits_) return;
+  digits_ = digits;
+  rows_.SetDigits(digits);
+  bar_.SetDigits(digits);
+  kept_.SetDigits(digits);
+  if (shown_) Rescan();  // the tags are cut anew
+}
+
 bool Browser::Stop() {
   owner_.Check();
   if (!progress_.loading) return false;
@@ -80,8 +91,9 @@ void Browser::Retire() {
 }
 
 void Browser::Follow(bool watchEarly) {
-  feed_ = std::make_unique<FolderFeed>(FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_},
-                                       inbox_, watchers_ ? watchers_() : nullptr);
+  feed_ = std::make_unique<FolderFeed>(
+      FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_, digits_}, inbox_,
+      watchers_ ? watchers_() : nullptr);
 }
 
 void Browser::Clear(bool keepFilter) {
@@ -297,7 +309,8 @@ void Browser::Recount(bool start) {
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
                   .all = !rows_.Kept(),
-                  .words = bar_.Whole()});
+                  .words = bar_.Whole(),
+                  .digits = digits_});
 }
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {

@@ -77,6 +77,10 @@ class Browser {
   // checked. False when none was running.
   bool Stop();
   void SetAutoTags(bool on);
+  // Digits belong to the words of names (mp3), rather than end them (mp, the default):
+  // for the tags, their counts and whole tags; the folder shown is read again.
+  bool KeepDigits() const { return digits_ == Digits::Keep; }
+  void SetKeepDigits(bool on);
 
   const std::vector<BarTag>& Bar() const { return bar_.Tags(); }
   // Each tells the view which tag came or went; a text in the bar already adds nothing.
@@ -176,6 +180,7 @@ class Browser {
   bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;
+  Digits digits_ = Digits::Split;
   bool keepFilter_ = false;
   FilterBar bar_;
   ChipOrder order_ = ChipOrder::FirstSeen;

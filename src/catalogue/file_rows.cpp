@@ -33,7 +33,7 @@ void FileRows::Forget() {
   runs_.clear();
   ran_ = 0;
   scattered_ = false;
-  tags_ = {};
+  tags_ = TagCounts(digits_);
   gone_.clear();
   goneCount_ = 0;
 }
@@ -117,7 +117,7 @@ bool FileRows::DropListed(handover::Files& files, std::vector<std::size_t>* agai
       dropped = true;
     }
   }
-  if (dropped) files = {ListedFiles::Of(std::move(kept)), files.live};
+  if (dropped) files = {ListedFiles::Of(std::move(kept), digits_), files.live};
   return !files.files.empty();
 }
 

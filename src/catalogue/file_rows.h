@@ -57,6 +57,8 @@ class FileRows {
   // The files kept, by number; none when every file is.
   const std::optional<std::vector<std::size_t>>& Kept() const { return rows_; }
 
+  // How tags are cut from the names of files listed after the next Clear.
+  void SetDigits(Digits digits) { digits_ = digits; }
   // Lets go of every file. Files that come later are kept by the filter given them when
   // filtered, else all of them.
   std::vector<RowChange> Clear(bool filtered);
@@ -90,6 +92,7 @@ class FileRows {
 
   RowListener* listener_ = nullptr;
   PathList files_;
+  Digits digits_ = Digits::Split;
   TagCounts tags_;
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on first need
   std::size_t hashed_ = 0;

@@ -8,7 +8,8 @@
 namespace velmora::catalogue {
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter) {
-  const auto& [tags, excluded, mode, words, name] = filter;
+  const auto& [tags, excluded, mode, words, name, rule] = filter;
+  const Digits digits = rule;  // not every compiler lets a lambda capture a binding
   const std::size_t count = index.size();
   // Only excluding means every file but those.
   const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
@@ -21,12 +22,12 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
       // Few files left: test them one by one rather than search every name again.
       kept = 0;
       for (std::size_t i = 0; i < count; ++i) {
-        if (keep[i]) kept += keep[i] = index.Hits(i, needle, whole) == want;
+        if (keep[i]) kept += keep[i] = index.Hits(i, needle, whole, digits) == want;
       }
       return;
     }
     hits.assign(count, 0);
-    index.MarkHits(needle, hits, whole);
+    index.MarkHits(needle, hits, whole, digits);
     const unsigned char miss = want ? 0 : 1;  // hits are 0 or 1
     kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -41,7 +42,7 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
       continue;
     }
     hits.assign(count, 0);
-    index.MarkHits(needle, hits, words);
+    index.MarkHits(needle, hits, words, digits);
     kept = 0;
     for (std::size_t i = 0; i < count; ++i) {
       keep[i] = keep[i] | hits[i];

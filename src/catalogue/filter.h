@@ -25,7 +25,8 @@ struct RowFilter {
   // A tag hits only whole words of a name (the words its tags are cut into), in a row
   // when it has several, rather than anywhere in it.
   bool words = false;
-  std::string name;  // the name must also hold this text, anywhere, any case
+  std::string name;               // the name must also hold this text, anywhere, any case
+  Digits digits = Digits::Split;  // how the words are cut
   bool KeepsAll() const {
     return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty();
   }
@@ -51,6 +52,6 @@ struct TagHits {
 // is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept = {}, std::stop_token stop = {},
-                                  bool words = false);
+                                  bool words = false, Digits digits = Digits::Split);
 
 }  // namespace velmora::catalogue

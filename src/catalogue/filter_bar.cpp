@@ -58,6 +58,7 @@ RowFilter FilterBar::Filter() const {
   RowFilter filter;
   filter.mode = tags_.empty() && loadedAll_ ? MatchMode::All : mode_;
   filter.words = words_;
+  filter.digits = digits_;
   filter.name = find_;
   for (const BarTag& tag : tags_)
     (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);

@@ -71,6 +71,8 @@ class FilterBar {
   bool Whole() const { return words_; }
   // False when nothing changed.
   bool SetWhole(bool on);
+  // How whole tags find the edges of words; kept through Clear.
+  void SetDigits(Digits digits) { digits_ = digits; }
   const std::string& Find() const { return find_; }
   bool SetFind(const std::string& text);
   // A load: the bar and the find text empty unless keep. While the bar is empty after a
@@ -84,6 +86,7 @@ class FilterBar {
   std::vector<BarTag> tags_;
   MatchMode mode_ = MatchMode::All;
   bool words_ = false;
+  Digits digits_ = Digits::Split;
   std::string find_;
   bool loadedAll_ = true;
 };

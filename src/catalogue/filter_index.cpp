@@ -18,7 +18,6 @@ namespace {
 constexpr std::size_t kLargest = std::size_t{UINT32_MAX} - 1;
 
 bool IsSmall(unsigned char c) { return c >= 'a' && c <= 'z'; }
-bool IsCapital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
 // Calls hit(at) for where needle occurs in text, from the start; hit returns where the
 // search goes on. With kFold, ASCII capitals of text match needle's small letters.
@@ -105,33 +104,49 @@ void FilterIndex::Text::Append(const Text& other) {
 
 namespace {
 
-// Whether byte p of name k of text starts or ends a word. camel: where lower case hid
-// an edge in text; none for names as they are, whose capitals show them.
+// How the words of a text's names are cut: where lower case hid edges in it (after a
+// small letter, after a digit), none for names as they are, whose capitals show them; and
+// the rule for digits.
+struct Cut {
+  const std::vector<std::uint32_t>* camel = nullptr;
+  const std::vector<std::uint32_t>* digitCamel = nullptr;
+  Digits digits = Digits::Split;
+};
+
+// Whether byte p of name k of text starts or ends a word.
 template <class Text>
-bool Edge(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t p, std::size_t k) {
+bool Edge(const Text& text, const Cut& cut, std::size_t p, std::size_t k) {
   const auto* b = reinterpret_cast<const unsigned char*>(text.bytes.data());
   if (p == text.starts[k] || p + 1 == text.starts[k + 1]) return true;
-  if (IsDelimiter(b[p - 1]) || IsDelimiter(b[p])) return true;
-  if (camel == nullptr) return IsSmall(b[p - 1]) && IsCapital(b[p]);
-  return std::binary_search(camel->begin(), camel->end(), static_cast<std::uint32_t>(p));
+  const std::array<bool, 256>& delimiter = Delimiters(cut.digits);
+  if (delimiter[b[p - 1]] || delimiter[b[p]]) return true;
+  if (cut.camel == nullptr) {
+    const std::string_view name(text.bytes.data() + text.starts[k],
+                                text.starts[k + 1] - 1 - text.starts[k]);
+    const std::size_t i = p - text.starts[k];
+    return cut.digits == Digits::Keep ? CamelEdge<Digits::Keep>(name, i)
+                                      : CamelEdge<Digits::Split>(name, i);
+  }
+  const auto at = static_cast<std::uint32_t>(p);
+  return std::binary_search(cut.camel->begin(), cut.camel->end(), at) ||
+         (cut.digits == Digits::Keep &&
+          std::binary_search(cut.digitCamel->begin(), cut.digitCamel->end(), at));
 }
 
 template <class Text>
-bool Whole(const Text& text, const std::vector<std::uint32_t>* camel, std::size_t at, std::size_t m,
-           std::size_t k) {
-  return Edge(text, camel, at, k) && Edge(text, camel, at + m, k);
+bool Whole(const Text& text, const Cut& cut, std::size_t at, std::size_t m, std::size_t k) {
+  return Edge(text, cut, at, k) && Edge(text, cut, at + m, k);
 }
 
 // Calls mark(k) once for each name k of text that holds needle (whole, with words).
 template <bool kFold, class Text, class Mark>
-void MarkIn(const Text& text, const std::vector<std::uint32_t>* camel, std::string_view needle,
-            bool words, Mark&& mark) {
+void MarkIn(const Text& text, const Cut& cut, std::string_view needle, bool words, Mark&& mark) {
   std::size_t file = 0;  // the name holding pos; only moves forward
   // One hit per name is enough: the search goes on at the next name (at the next byte
   // for a match inside a word).
   Search<kFold>(text.bytes, needle, [&](std::size_t pos) {
     while (text.starts[file + 1] <= pos) ++file;
-    if (words && !Whole(text, camel, pos, needle.size(), file)) return pos + 1;
+    if (words && !Whole(text, cut, pos, needle.size(), file)) return pos + 1;
     mark(file);
     return std::size_t{text.starts[file + 1]};
   });
@@ -159,12 +174,11 @@ void FilterIndex::Piece::Add(std::string_view name) {
   odd.push_back(static_cast<std::uint32_t>(names.size() - 1));
   std::size_t from = 0;
   for (std::size_t i = 1; i < name.size(); ++i) {
-    if (IsCapital(static_cast<unsigned char>(name[i])) &&
-        IsSmall(static_cast<unsigned char>(name[i - 1]))) {
-      AppendLowerCase(name.substr(from, i - from), lower.bytes);
-      camel.push_back(static_cast<std::uint32_t>(lower.bytes.size()));
-      from = i;
-    }
+    const bool small = CamelEdge<Digits::Split>(name, i);
+    if (!small && !CamelEdge<Digits::Keep>(name, i)) continue;
+    AppendLowerCase(name.substr(from, i - from), lower.bytes);
+    (small ? camel : digitCamel).push_back(static_cast<std::uint32_t>(lower.bytes.size()));
+    from = i;
   }
   AppendLowerCase(name.substr(from), lower.bytes);
   lower.bytes.push_back('\0');
@@ -175,6 +189,8 @@ void FilterIndex::Piece::Append(const Piece& other) {
   for (const std::uint32_t k : other.odd) odd.push_back(static_cast<std::uint32_t>(size() + k));
   for (const std::uint32_t c : other.camel)
     camel.push_back(static_cast<std::uint32_t>(lower.bytes.size() + c));
+  for (const std::uint32_t c : other.digitCamel)
+    digitCamel.push_back(static_cast<std::uint32_t>(lower.bytes.size() + c));
   names.Append(other.names);
   lower.Append(other.lower);
 }
@@ -234,6 +250,7 @@ void FilterIndex::Shrink() const {
   piece.lower.bytes.shrink_to_fit();
   piece.lower.starts.shrink_to_fit();
   piece.camel.shrink_to_fit();
+  piece.digitCamel.shrink_to_fit();
 }
 
 std::size_t FilterIndex::PieceAt(std::size_t i) const {
@@ -256,39 +273,42 @@ std::string_view FilterIndex::Folded(std::size_t i) const {
   return piece.names.Name(k);
 }
 
-void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
-                           bool words) const {
+void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
+                           Digits digits) const {
   for (std::size_t p = 0; p < pieces_.size(); ++p)
-    pieces_[p]->MarkHits(needle, hits.data() + firsts_[p], words);
+    pieces_[p]->MarkHits(needle, hits.data() + firsts_[p], words, digits);
 }
 
-void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, bool words) const {
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, bool words,
+                                  Digits digits) const {
   if (needle.empty()) {
     for (std::size_t k = 0; k < size(); ++k) hits[k] |= names.starts[k + 1] - names.starts[k] > 1;
     return;
   }
   // A NUL in the needle could match across two names.
   if (needle.find('\0') != std::string_view::npos) return;
-  MarkIn<true>(names, nullptr, needle, words, [&](std::size_t k) {
+  MarkIn<true>(names, Cut{.digits = digits}, needle, words, [&](std::size_t k) {
     if (Odd(k) == nullptr) hits[k] = 1;
   });
   if (!odd.empty())
-    MarkIn<false>(lower, &camel, needle, words, [&](std::size_t j) { hits[odd[j]] = 1; });
+    MarkIn<false>(lower, Cut{&camel, &digitCamel, digits}, needle, words,
+                  [&](std::size_t j) { hits[odd[j]] = 1; });
 }
 
-bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words) const {
+bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words, Digits digits) const {
   const std::size_t p = PieceAt(i);
   const Piece& piece = *pieces_[p];
   const std::size_t k = i - firsts_[p];
   const std::uint32_t* odd = piece.Odd(k);
   const Text& text = odd != nullptr ? piece.lower : piece.names;
   const std::size_t n = odd != nullptr ? static_cast<std::size_t>(odd - piece.odd.data()) : k;
-  const std::vector<std::uint32_t>* camel = odd != nullptr ? &piece.camel : nullptr;
+  const Cut cut =
+      odd != nullptr ? Cut{&piece.camel, &piece.digitCamel, digits} : Cut{.digits = digits};
   const std::string_view name = text.Name(n);
   if (needle.empty()) return !name.empty();
   bool found = false;
   const auto hit = [&](std::size_t at) {
-    if (words && !Whole(text, camel, text.starts[n] + at, needle.size(), n)) return at + 1;
+    if (words && !Whole(text, cut, text.starts[n] + at, needle.size(), n)) return at + 1;
     found = true;
     return name.size();
   };
@@ -301,7 +321,7 @@ bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words) const
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept, std::stop_token stop,
-                                  bool words) {
+                                  bool words, Digits digits) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -398,7 +418,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
       const bool odd = nextOdd != piece.odd.end() && *nextOdd == k;
       const FilterIndex::Text& text = odd ? piece.lower : piece.names;
       const std::size_t n = odd ? static_cast<std::size_t>(nextOdd++ - piece.odd.begin()) : k;
-      const std::vector<std::uint32_t>* camel = odd ? &piece.camel : nullptr;
+      const Cut cut = odd ? Cut{&piece.camel, &piece.digitCamel, digits} : Cut{.digits = digits};
       const auto* names = reinterpret_cast<const unsigned char*>(text.bytes.data());
       const unsigned char* p = names + text.starts[n];
       const unsigned char* end = names + text.starts[n + 1] - 1;
@@ -422,7 +442,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
         // A shorter tag on the chain may be whole here though it was not before.
         const auto at = static_cast<std::size_t>(p - names) + 1;
         for (std::uint32_t t = go[row + columns]; t != 0; t = link[t]) {
-          if (seen[t] != mark && Whole(text, camel, at - depth[t], depth[t], n)) count(t);
+          if (seen[t] != mark && Whole(text, cut, at - depth[t], depth[t], n)) count(t);
         }
       }
     }

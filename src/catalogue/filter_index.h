@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/words.h"
+
 namespace velmora::catalogue {
 
 inline unsigned char FoldAscii(unsigned char c) {
@@ -49,11 +51,13 @@ class FilterIndex {
   // from it only in ASCII capitals (compare it with CompareFolded).
   std::string_view Folded(std::size_t i) const;
   // Marks hits[i] for each name that contains needle (already lower-cased); with words,
-  // only where needle starts and ends on the edges of the name's words.
-  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits,
-                bool words = false) const;
+  // only where needle starts and ends on the edges of the name's words, cut by the rule
+  // digits.
+  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words = false,
+                Digits digits = Digits::Split) const;
   // Whether name i contains needle; the same rule for a single name.
-  bool Hits(std::size_t i, std::string_view needle, bool words = false) const;
+  bool Hits(std::size_t i, std::string_view needle, bool words = false,
+            Digits digits = Digits::Split) const;
 
  private:
   // Names one after another, each ended by a NUL; starts has one entry more: the end.
@@ -71,21 +75,24 @@ class FilterIndex {
     Text names;
     // The names whose lower case is more than ASCII's, by number here, ascending; their
     // lower-cased text; and in it, where a capital followed a small letter (iPhone): a
-    // word's edge that lower case hides.
+    // word's edge that lower case hides; and where one followed a digit (Mp3Player): an
+    // edge when digits are kept.
     std::vector<std::uint32_t> odd;
     Text lower;
     std::vector<std::uint32_t> camel;
+    std::vector<std::uint32_t> digitCamel;
     std::size_t size() const { return names.size(); }
     // The place of name k among the odd ones, or none.
     const std::uint32_t* Odd(std::size_t k) const;
     void Add(std::string_view name);
     void Append(const Piece& other);
-    void MarkHits(std::string_view needle, unsigned char* hits, bool words) const;
+    void MarkHits(std::string_view needle, unsigned char* hits, bool words, Digits digits) const;
   };
   // The number of the piece holding name i.
   std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
-                                           std::span<const std::size_t>, std::stop_token, bool);
+                                           std::span<const std::size_t>, std::stop_token, bool,
+                                           Digits);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;

@@ -121,6 +121,7 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   ScanStream stream;
   stream.stop = stop;
   stream.once = &state.once;
+  stream.digits = setup.digits;
   stream.listed = [&](ListedFiles&& files) {
     state.Post(handover::Files{std::move(files), false});
   };
@@ -203,7 +204,7 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
   // Not lowered: a watch read too late loses its events once the system's queue is full.
   const auto flush = [&] {
     if (!added.empty())
-      state.Post(handover::Files{ListedFiles::Of(std::exchange(added, {})), true});
+      state.Post(handover::Files{ListedFiles::Of(std::exchange(added, {}), setup.digits), true});
     if (!gone.paths.empty()) state.Post(std::exchange(gone, {}));
   };
   platform::FolderWatcher& watcher = *state.watcher;

@@ -41,9 +41,12 @@ class KeptListing {
   bool Compare(const PathList& rows, std::size_t unreadable);
   // Keeps files as folder's listing; a write still running is let go.
   void Write(std::string folder, PathList files);
+  // How the listings read and compared from now on cut their names into tags.
+  void SetDigits(Digits digits) { digits_ = digits; }
 
  private:
   enum class State { No, Asked, Shown } state_ = State::No;
+  Digits digits_ = Digits::Split;
   std::vector<handover::Files> aside_;
   BackgroundJob reader_;
   BackgroundJob writer_;

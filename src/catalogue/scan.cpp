@@ -154,7 +154,7 @@ class Walk {
         toMake_.pop_front();
         PathList files = std::move(piece.files);
         mutex_.Unlock();
-        ListedFiles listed = ListedFiles::Of(std::move(files));
+        ListedFiles listed = ListedFiles::Of(std::move(files), stream_->digits);
         mutex_.Lock();
         piece.listed = std::move(listed);
         piece.ready = true;
@@ -286,8 +286,9 @@ void ReadOnce::Clear() {
   }
 }
 
-ListedFiles ListedFiles::Of(PathList files) {
+ListedFiles ListedFiles::Of(PathList files, Digits digits) {
   ListedFiles out;
+  out.tags = TagCounts(digits);
   files.Shrink();
   for (std::size_t i = 0; i < files.size(); ++i) out.tags.AddName(files.Name(i));
   out.files = std::move(files);

@@ -70,8 +70,8 @@ class ReadOnce {
 
 // Files of a list, with what the filter and the tag panel need of them.
 struct ListedFiles {
-  // Counts the tags of files.
-  static ListedFiles Of(PathList files);
+  // Counts the tags of files, their words cut by the rule digits.
+  static ListedFiles Of(PathList files, Digits digits = Digits::Split);
   // other's files after these.
   void Append(ListedFiles&& other);
   PathList files;
@@ -101,6 +101,8 @@ struct ScanStream {
   std::function<void(const std::string& path, bool folder)> link;
   // Shared with other walks; without it, the walk keeps its own.
   ReadOnce* once = nullptr;
+  // How the pieces for listed cut their names into tags.
+  Digits digits = Digits::Split;
 };
 
 // ScanFolder, handing the files over as they are found. False when stopped.

@@ -23,6 +23,7 @@ class TagCounter {
     std::vector<std::size_t> kept;  // the rows kept, when not all
     bool all = true;                // every file is kept
     bool words = false;             // tags hit whole words only
+    Digits digits = Digits::Split;  // how those words are cut
   };
   explicit TagCounter(std::shared_ptr<Inbox> inbox) : job_("velmora-count", std::move(inbox)) {}
 

@@ -41,9 +41,9 @@ std::string LowerCase(std::string_view text) {
   return out;
 }
 
-std::vector<std::string> SplitTags(std::string_view name) {
+std::vector<std::string> SplitTags(std::string_view name, Digits digits) {
   std::vector<std::string> words;
-  ForEachWord(name, [&](std::string_view w) { words.push_back(LowerCase(w)); });
+  ForEachWord(name, digits, [&](std::string_view w) { words.push_back(LowerCase(w)); });
   return words;
 }
 
@@ -51,8 +51,8 @@ namespace {
 
 // Calls tag(lower) for each word of name, lower-cased into the buffer lower.
 template <class F>
-void ForEachTag(std::string_view name, std::string& lower, F&& tag) {
-  ForEachWord(name, [&](std::string_view word) {
+void ForEachTag(std::string_view name, Digits digits, std::string& lower, F&& tag) {
+  ForEachWord(name, digits, [&](std::string_view word) {
     lower.clear();
     AppendLowerCase(word, lower);
     tag(lower);
@@ -106,11 +106,11 @@ std::size_t TagCounts::Insert(std::string_view tag) {
 }
 
 void TagCounts::AddName(std::string_view name) {
-  ForEachTag(name, lower_, [&](const std::string& tag) { ++counts_[Insert(tag)]; });
+  ForEachTag(name, digits_, lower_, [&](const std::string& tag) { ++counts_[Insert(tag)]; });
 }
 
 void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone) {
-  ForEachTag(name, lower_, [&](const std::string& tag) {
+  ForEachTag(name, digits_, lower_, [&](const std::string& tag) {
     const std::size_t i = tags_.Find(tag);
     if (i < counts_.size() && counts_[i] > 0 && --counts_[i] == 0) gone.push_back(tags_[i]);
   });
@@ -129,11 +129,11 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words) {
   for (const std::string& w : words) tags.Add(w);
 }
 
-TagList CollectTags(const PathList& paths) {
+TagList CollectTags(const PathList& paths, Digits digits) {
   TagList tags;
   std::string lower;
   for (std::size_t i = 0; i < paths.size(); ++i)
-    ForEachTag(paths.Name(i), lower, [&](const std::string& tag) { tags.Add(tag); });
+    ForEachTag(paths.Name(i), digits, lower, [&](const std::string& tag) { tags.Add(tag); });
   return tags;
 }
 

@@ -9,56 +9,16 @@
 #include <vector>
 
 #include "catalogue/path_list.h"
+#include "catalogue/words.h"
 
 namespace velmora::catalogue {
-
-// True for the bytes that end a word: the printable ASCII characters that are not
-// letters (blank, punctuation, digits). Every other byte, including each byte of a
-// non-ASCII or not-UTF-8 character, belongs to a word.
-inline bool IsDelimiter(unsigned char c) {
-  static constexpr auto table = [] {
-    std::array<bool, 256> t{};
-    for (int k = 32; k <= 126; ++k) {
-      t[k] = !((k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'));
-    }
-    return t;
-  }();
-  return table[c];
-}
-
-// Calls word(raw) for each word of name, in order, before lower-casing. A word also
-// ends where an ASCII lower-case letter is followed by an ASCII capital (iPhone: i, Phone).
-template <class F>
-void ForEachWord(std::string_view name, F&& word) {
-  std::size_t start = 0;
-  bool inWord = false;
-  unsigned char prev = 0;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto c = static_cast<unsigned char>(name[i]);
-    if (IsDelimiter(c)) {
-      if (inWord) word(name.substr(start, i - start));
-      inWord = false;
-      prev = 0;
-      continue;
-    }
-    if (!inWord) {
-      start = i;
-      inWord = true;
-    } else if (c >= 'A' && c <= 'Z' && prev >= 'a' && prev <= 'z') {
-      word(name.substr(start, i - start));
-      start = i;
-    }
-    prev = c;
-  }
-  if (inWord) word(name.substr(start));
-}
 
 // Unicode lower case of UTF-8 text; bytes that are not valid UTF-8 pass through unchanged.
 std::string LowerCase(std::string_view text);
 void AppendLowerCase(std::string_view text, std::string& out);
 
 // The words of a file name, lower-cased, in order, repeats kept.
-std::vector<std::string> SplitTags(std::string_view name);
+std::vector<std::string> SplitTags(std::string_view name, Digits digits = Digits::Split);
 
 // Distinct tags in the order first met, with a hash index so that adding stays
 // constant-time however many tags a tree has.
@@ -96,6 +56,10 @@ class TagList {
 // one that goes and comes back keeps its place.
 class TagCounts {
  public:
+  TagCounts() = default;
+  explicit TagCounts(Digits digits) : digits_(digits) {}
+  // How the names' words are cut.
+  Digits digits() const { return digits_; }
   void AddName(std::string_view name);
   // Takes a name that was added away again; appends the tags nothing holds any more.
   void RemoveName(std::string_view name, std::vector<std::string>& gone);
@@ -112,6 +76,7 @@ class TagCounts {
   // The position of tag, appended with no count when absent.
   std::size_t Insert(std::string_view tag);
 
+  Digits digits_ = Digits::Split;
   TagList tags_;
   std::vector<std::size_t> counts_;
   std::string lower_;
@@ -122,6 +87,6 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words);
 
 // The distinct auto tags of every file name in paths, in first-seen order; the same
 // as merging SplitTags of each name, without building the word lists.
-TagList CollectTags(const PathList& paths);
+TagList CollectTags(const PathList& paths, Digits digits = Digits::Split);
 
 }  // namespace velmora::catalogue

@@ -323,6 +323,7 @@ void Form1::RestoreState(bool folder) {
   browser_.SetOrder(state->order);
   browser_.SetKeepFilter(state->keepFilter);
   browser_.SetWholeTags(state->wholeTags);
+  browser_.SetKeepDigits(state->keepDigits);
   tools_->Restore({state->columns, state->sort});
   const std::size_t record = Store().Find(state->folder);
   if (!folder || record == Store().size()) return;
@@ -344,7 +345,7 @@ void Form1::closeEvent(QCloseEvent* event) {
   WriteWindowState(settings_.stateFile,
                    {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(),
                     status_.ShowsCount(), browser_.ShownPath().value_or(std::string()),
-                    list.columns, list.sort, browser_.WholeTags()});
+                    list.columns, list.sort, browser_.WholeTags(), browser_.KeepDigits()});
   QWidget::closeEvent(event);
 }
 

@@ -107,6 +107,9 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
                      [&browser, o = order](bool) { browser.SetOrder(o); }, true,
                      browser.Order() == order});
   }
+  items.emplace_back();
+  items.push_back({QStringLiteral("Keep Digits in Tags"),
+                   [&browser](bool on) { browser.SetKeepDigits(on); }, true, browser.KeepDigits()});
   PopUpMenu(panel, "mnuTags", panel.mapToGlobal(at), items);
 }
 

@@ -55,7 +55,8 @@ struct FileMenuActions {
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
                   desktop::Shell& shell, const FileMenuActions& actions);
 
-// The tag panel's menu at at (in panel): exclude the chip there, and the chips' order.
+// The tag panel's menu at at (in panel): exclude the chip there, the chips' order, and
+// whether digits belong to tags.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
 // The filter bar's menu at at (in bar): whether a command's rescan keeps the filter, and
 // whether tags match whole words only.

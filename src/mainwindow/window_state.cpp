@@ -41,6 +41,7 @@ std::optional<WindowState> ReadWindowState(const std::string& file) {
     state.sort.key = static_cast<catalogue::SortKey>(sort);
   state.sort.descending = kept.value(QStringLiteral("descending")).toBool();
   state.wholeTags = kept.value(QStringLiteral("wholeTags")).toBool();
+  state.keepDigits = kept.value(QStringLiteral("keepDigits")).toBool();
   return state;
 }
 
@@ -56,6 +57,7 @@ void WriteWindowState(const std::string& file, const WindowState& state) {
   kept.setValue(QStringLiteral("sort"), static_cast<int>(state.sort.key));
   kept.setValue(QStringLiteral("descending"), state.sort.descending);
   kept.setValue(QStringLiteral("wholeTags"), state.wholeTags);
+  kept.setValue(QStringLiteral("keepDigits"), state.keepDigits);
 }
 
 }  // namespace velmora::mainwindow

@@ -1,7 +1,8 @@
 #pragma once
 // What the window keeps between runs: its size and place, the chip order, whether a
 // command's rescan keeps the filter, whether the status line counts, the folder shown, the
-// file list's columns and order, and whether tags match whole words.
+// file list's columns and order, whether tags match whole words, and whether digits belong
+// to tags.
 
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@ struct WindowState {
   unsigned columns = 0;  // the file list's columns beyond the path, as ListToolsState has them
   catalogue::SortBy sort;
   bool wholeTags = false;
+  bool keepDigits = false;
 };
 
 // The state kept in file; the defaults when there is no such file yet. Nothing when file

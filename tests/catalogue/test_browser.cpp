@@ -206,16 +206,19 @@ class TestBrowser : public QObject {
   // Whatever others do, several changes at a time, the rows and chips come to what a fresh
   // walk lists (see ChangeTree), in turns without links and with them, and each file's
   // facts to what a stat gives: as the system tells them, and on a share where nothing
-  // is told, found by the recheck (faked, and through a FUSE mount as root).
+  // is told, found by the recheck (faked, and through a FUSE mount as root); with digits kept
+  // in tags, the chips as a walk cuts them so.
   // VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential_data() {
     QTest::addColumn<QString>("where");
-    for (const char* where : {"told", "share", "fuse"}) QTest::newRow(where) << QString(where);
+    for (const char* where : {"told", "share", "fuse", "told, digits kept"})
+      QTest::newRow(where) << QString(where);
   }
   void differential() {
     namespace fs = std::filesystem;
     QFETCH(QString, where);
-    const bool told = where == "told", fuse = where == "fuse";
+    const bool told = where.startsWith("told"), fuse = where == "fuse";
+    const Digits digits = where.endsWith("digits kept") ? Digits::Keep : Digits::Split;
     if (fuse && (qEnvironmentVariableIsEmpty("VELMORA_FUSE") || ::access("/dev/fuse", R_OK) != 0))
       QSKIP("a FUSE mount of its own");
     std::optional<FaultyFileSystem> share;
@@ -228,6 +231,7 @@ class TestBrowser : public QObject {
                   ? [] { return std::unique_ptr<platform::FolderWatcher>(new NoWatches(true)); }
                   : Browser::WatcherFactory(platform::MakeFolderWatcher));
     f.browser.SetRecheckLeast(std::chrono::milliseconds(100));
+    f.browser.SetKeepDigits(digits == Digits::Keep);
     f.tree.createFile("out/n/d/a");  // to be moved in
     f.tree.createFile("t/keep/k");
     const std::string shown = f.tree / (fuse ? "m" : "t");
@@ -269,10 +273,12 @@ class TestBrowser : public QObject {
       for (int k = burst % 4 == 0 ? 1 : 25; k > 0; --k)
         ChangeTree(
             f.tree / "t/", f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
+      if (digits == Digits::Keep)  // names of files made later hold digits too
+        f.tree.createFile("t/v" + std::to_string(burst) + "x.mp3");
       const PathList scanned = ScanFolder(shown);
       QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())),
                                 20000);
-      QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned).Tags()));
+      QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned, digits).Tags()));
       if (told) {  // a file written leaves its folder as it was: on a share, unseen
         QTRY_COMPARE(stale(), 0);
         for (std::size_t i = burst % 3; i < scanned.size(); i += 3)  // as logs are written to
@@ -292,20 +298,23 @@ class TestBrowser : public QObject {
   // A folder chosen again shows its kept listing while it is read; the load then puts the
   // rows and chips in its own order, as a fresh walk lists them. A damaged file is removed,
   // and the folder listed as if none were kept. Stopped while checking, the rows stay as
-  // they were kept and say so.
+  // they were kept and say so. With digits kept, the kept listing's chips are cut so too.
   void reopensFromTheKeptListing_data() {
     QTest::addColumn<QString>("how");
-    for (const char* how : {"changed while not shown", "kept file damaged", "stopped"})
+    for (const char* how : {"changed while not shown", "kept file damaged", "stopped", "digits"})
       QTest::newRow(how) << QString(how);
   }
   void reopensFromTheKeptListing() {
     QFETCH(QString, how);
     const bool damaged = how == "kept file damaged";
+    const Digits digits = how == "digits" ? Digits::Keep : Digits::Split;
     FaultyFileSystem fs;
     HeldCalls held("/k/");
     fs.opening = held.Hook();
     Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
-    for (const char* name : {"k/a b", "k/gone", "k/old", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
+    f.browser.SetKeepDigits(digits == Digits::Keep);
+    for (const char* name :
+         {"k/a b", "k/gone", "k/old", "k/mp3", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
       f.tree.createFile(name);
     f.show(f.tree / "k", "u,");
     const std::string kept = ListingFile(f.tree / "k");
@@ -324,6 +333,7 @@ class TestBrowser : public QObject {
     } else {
       QTRY_VERIFY(f.browser.Progress().checking);
       QTRY_COMPARE(f.rows(), before);
+      QTRY_VERIFY(std::ranges::count(f.chips, digits == Digits::Keep ? "mp3" : "mp") == 1);
     }
     if (how == "stopped") {
       QVERIFY(f.browser.Stop());
@@ -338,7 +348,7 @@ class TestBrowser : public QObject {
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);
     QCOMPARE(f.rows(), Strings{f.tree / "k/s/y"});
     const PathList scanned = ScanFolder(f.tree / "k");
-    Strings chips = CollectTags(scanned).Tags();
+    Strings chips = CollectTags(scanned, digits).Tags();
     std::erase(chips, "y");  // in the bar
     chips.push_back("u");
     QCOMPARE(f.chips, chips);

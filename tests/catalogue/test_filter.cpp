@@ -16,17 +16,18 @@ class TestFilter : public QObject {
   Q_OBJECT
  private slots:
   // names: the files of /f/, by "|"; tags and excluded tags by ","; kept: the positions
-  // of the files kept; words: tags hit whole words; name: what names must hold too.
+  // of the files kept; words: tags hit whole words (2: with digits kept in words); name: what
+  // names must hold too.
   void filter_data() {
     QTest::addColumn<QByteArray>("names");
     QTest::addColumn<QByteArray>("tags");
     QTest::addColumn<bool>("any");
     QTest::addColumn<QByteArray>("kept");
     QTest::addColumn<QByteArray>("excluded");
-    QTest::addColumn<bool>("words");
+    QTest::addColumn<int>("words");
     QTest::addColumn<QByteArray>("name");
     const auto row = [](const char* tag, QByteArray names, QByteArray tags, bool any,
-                        const char* kept, QByteArray excluded = "-", bool words = false,
+                        const char* kept, QByteArray excluded = "-", int words = 0,
                         QByteArray name = "") {
       QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded << words << name;
     };
@@ -83,6 +84,15 @@ class TestFilter : public QObject {
         true);
     row("whole: capitals beyond ASCII", "\xC3\x84rgerBrief|\xC3\x84RGERBRIEF|\xC3\x84rger_brief",
         "brief", true, "02", "-", true);
+    row("whole, digits split: mp in mp3", "song.mp3|song.mp|mp3-mp", "mp", true, "012", "-", 1);
+    row("whole, digits kept: mp3, not mp", "song.mp3|song.mp|mp3-mp|x86.exe|IMG_2019-07-14",
+        "mp3,07,x86", true, "0234", "-", 2);
+    row("whole, digits kept: not mp", "song.mp3|song.mp|mp3-mp", "mp", true, "12", "-", 2);
+    row("whole, digits kept: a capital word after a digit",
+        "Mp3Player|Model3D|Win10Setup|\xC3\x84rger3Brief|\xC3\x84rger3BRIEF|\xC3\x84"
+        "3D",
+        "player,d,setup,brief", true, "023", "-", 2);
+    row("whole, digits kept: excluded too", "a.mp3|b.mp4|c.mp", "-", false, "12", "mp3", 2);
     row("whole: not UTF-8 bytes are letters", "caf\xE9.txt|caf\xE9_x", "caf", true, "", "-", true);
     row("find by name with tags", "Beach.JPG|beach.png|sea.jpg", "jpg", false, "0", "-", false,
         "BEA");
@@ -96,8 +106,10 @@ class TestFilter : public QObject {
     QFETCH(bool, any);
     QFETCH(QByteArray, kept);
     QFETCH(QByteArray, excluded);
-    QFETCH(bool, words);
+    QFETCH(int, words);
     QFETCH(QByteArray, name);
+    const bool byWords = words > 0;
+    const Digits digits = words == 2 ? Digits::Keep : Digits::Split;
     PathList list, grownList;  // the second as a shown folder grows: one file at a time
     for (const std::string& file : split(names, '|')) {
       PathList one;
@@ -106,7 +118,8 @@ class TestFilter : public QObject {
     const auto mode = any ? MatchMode::Any : MatchMode::All;
     FilterIndex grown = grownList.Names();  // a copy, to grow further below
     const FilterIndex* whole = &list.Names();
-    const RowFilter filter{split(tags, ','), split(excluded, ','), mode, words, name.toStdString()};
+    const RowFilter filter{split(tags, ','), split(excluded, ','), mode,
+                           byWords,          name.toStdString(),   digits};
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       QByteArray got;
       for (const std::size_t i : ApplyTagFilter(*index, filter))
@@ -119,17 +132,17 @@ class TestFilter : public QObject {
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       std::vector<TagHits> one;
       for (const std::string& tag : split(tags, ',')) {
-        const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, words, {}});
+        const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, byWords, {}, digits});
         std::size_t inKept = 0;
         for (const std::size_t i : hit) inKept += std::binary_search(rows.begin(), rows.end(), i);
         one.push_back({hit.size(), inKept});
       }
-      QVERIFY(CountTagHits(*index, split(tags, ','), rows, {}, words) == one);
+      QVERIFY(CountTagHits(*index, split(tags, ','), rows, {}, byWords, digits) == one);
     }
     const FilterIndex held = grown;  // as a count holds it: what comes later is not in it
-    const auto counted = CountTagHits(held, split(tags, ','), rows, {}, words);
+    const auto counted = CountTagHits(held, split(tags, ','), rows, {}, byWords, digits);
     grown.Append(FilterIndex(list.Names()));
-    QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, words) == counted);
+    QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, byWords, digits) == counted);
     // The list whose pieces another took in still numbers its names from its own start.
     QVERIFY(ApplyTagFilter(*whole, filter) == rows);
     std::stop_source stop;

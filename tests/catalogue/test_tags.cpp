@@ -11,8 +11,10 @@ class TestTags : public QObject {
   void splitTags_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArrayList>("words");
-    const auto row = [](const char* tag, const char* name, QByteArrayList words) {
-      QTest::newRow(tag) << QByteArray(name) << words;
+    QTest::addColumn<bool>("digits");  // kept in words
+    const auto row = [](const char* tag, const char* name, QByteArrayList words,
+                        bool digits = false) {
+      QTest::newRow(tag) << QByteArray(name) << words << digits;
     };
     row("camel case, digits", "HolidayPhotos2009_Beach.JPG", {"holiday", "photos", "beach", "jpg"});
     row("single letters, capital runs, repeats", "iPhoneX.PNG.png ABCdef fooBAR",
@@ -26,11 +28,30 @@ class TestTags : public QObject {
         {"\xE2\xB1\xA5k"});
     row("not UTF-8 kept", "Caf\xE9_\xFF\xFEX A\xC3Z \xED\xA0\x80",
         {"caf\xE9", "\xFF\xFEx", "a\xC3z", "\xED\xA0\x80"});
+    row("digits kept", "IMG_2019-07-14_Beach.jpg song.mp3 x86-setup.exe DSC01234.JPG",
+        {"img", "2019", "07", "14", "beach", "jpg", "song", "mp3", "x86", "setup", "exe",
+         "dsc01234", "jpg"},
+        true);
+    row("digits kept: a capital word after a digit starts a word",
+        "Mp3Player Model3D 4K H264 Win10Setup iPhone3G 9Ab HolidayPhotos2009_Beach",
+        {"mp3", "player", "model3d", "4k", "h264", "win10", "setup", "i", "phone3g", "9", "ab",
+         "holiday", "photos2009", "beach"},
+        true);
+    row("digits kept, other delimiters stay",
+        " ~!@#$%^&*()_+|{}:<>?`1234567890-=\\[];',./\"a\tb \xC3\x84"
+        "3\xC3\x84rger",
+        {"1234567890", "a\tb",
+         "\xC3\xA4"
+         "3\xC3\xA4rger"},
+        true);
   }
   void splitTags() {
     QFETCH(QByteArray, name);
+    QFETCH(bool, digits);
     QByteArrayList got;
-    for (const std::string& w : SplitTags(name.toStdString())) got << QByteArray::fromStdString(w);
+    for (const std::string& w :
+         SplitTags(name.toStdString(), digits ? Digits::Keep : Digits::Split))
+      got << QByteArray::fromStdString(w);
     QTEST(got, "words");
   }
 
@@ -42,6 +63,9 @@ class TestTags : public QObject {
       paths.push_back(p);
     QCOMPARE(CollectTags(paths).Tags(),
              (Strings{"beach", "trip", "jpg", "party", "r\xC3\xA9sum\xC3\xA9", "doc"}));
+    paths.push_back("/f/song.mp3");
+    QCOMPARE(CollectTags(paths, Digits::Keep).Tags().back(), "mp3");
+    QCOMPARE(CollectTags(paths).Tags().back(), "mp");
     TagList tags;  // far past its first table: every tag still found once
     MergeTags(tags, {"x", "x", "y"});
     for (int i = 0; i < 100000; ++i) tags.Add("w" + std::to_string(i));

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QAccessible>
@@ -426,11 +427,12 @@ class TestForm1 : public QObject {
   }
 
   // The next start comes back at the size, folder and count in the status line it closed with,
-  // the chips' order, the filter kept, the columns, the rows' order and whole-tag matching.
+  // the chips' order, the filter kept, the columns, the rows' order, whole-tag matching and
+  // digits kept in tags (the folder is read again when that changes).
   // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column.
   void keepsItsState() {
     TestDir tree;
-    tree.createFile("b.txt", "12"), tree.createFile("a-BEACH.txt", "123");
+    tree.createFile("b2.txt", "12"), tree.createFile("a-BEACH.txt", "123");
     tree.createFile("beaches.txt", "1");
     World w;
     w.stateFile = w.dir / "config/window.conf";
@@ -451,16 +453,20 @@ class TestForm1 : public QObject {
       QCOMPARE(w.files().size(), std::size_t{3});
       World::menu(*list, "Columns/Size");
       World::menu(*list, "Sort By/Name");
-      QCOMPARE(w.files(), (Strings{tree / "a-BEACH.txt", tree / "b.txt", tree / "beaches.txt"}));
+      QCOMPARE(w.files(), (Strings{tree / "a-BEACH.txt", tree / "b2.txt", tree / "beaches.txt"}));
       emit static_cast<QTableView*>(list)->horizontalHeader()->sectionClicked(1);
       QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
       World::menu(w.panel(), "A to Z", {1, 1000});  // below the chips: their order
       World::menu(w.bar(), "Keep Filter After Commands");
       World::menu(w.bar(), "Match Whole Tags");
+      QVERIFY(std::ranges::count(w.form->Browser().PanelChips(), "b") == 1);
+      World::menu(w.panel(), "Keep Digits in Tags", {1, 1000});
+      QTRY_VERIFY(std::ranges::count(w.form->Browser().PanelChips(), "b2") == 1);
       w.select(1), w.form->close();
     }
     const catalogue::Browser& kept = w.form->Browser();
-    QVERIFY(kept.Order() == catalogue::ChipOrder::Name && kept.KeepFilter() && kept.WholeTags());
+    QVERIFY(kept.Order() == catalogue::ChipOrder::Name && kept.KeepFilter() && kept.WholeTags() &&
+            kept.KeepDigits());
     QVERIFY(w.form->Files().Shows(mainwindow::Column::Size));
     QCOMPARE(w.form->size(), closed);
     QCOMPARE(w.form->SelectedFolder(), 1);
@@ -469,6 +475,7 @@ class TestForm1 : public QObject {
     w.select(0);
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("3 of 3 files"));
     QTRY_COMPARE(w.files().front(), tree / "beaches.txt");
+    QTRY_VERIFY(std::ranges::count(kept.PanelChips(), "b2") == 1);
   }
 
   // The find field shows what is looked for: a load that empties the bar closes it and lists
