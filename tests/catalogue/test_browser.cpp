@@ -180,6 +180,13 @@ class TestBrowser : public QObject {
     QCOMPARE(f.names(), (Strings{"cc bb", "cc bb aa"}));
     f.browser.RemoveBarTag("aa"), f.browser.RemoveBarTag("bb");  // Any of no tag keeps none
     QVERIFY(f.rows().empty());
+    f.browser.AddBarTag("aa", TagKind::Auto);
+    std::remove((f.tree / "b/cc bb aa").c_str());
+    f.browser.Rescan();  // kept to the filter: aa went with its file, and every file shows
+    f.settle();
+    QCOMPARE(f.names(), (Strings{"cc", "cc bb"}));
+    f.browser.SetMode(MatchMode::Any);  // a mode chosen again
+    QVERIFY(f.rows().empty());
   }
 
   // A file made after the folder was read and before it was watched shows; another folder
