@@ -20,11 +20,7 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       kept_(inbox_),
       sorted_(inbox_) {}
 
-Browser::~Browser() {
-  inbox_->Close();  // threads let go of post on to no one
-}
-
-platform::Status Browser::OpenStore() { return LoadFolders(store_, storeFile_); }
+Browser::~Browser() { inbox_->Close(); }  // threads let go of post on to no one
 
 platform::Status Browser::Commit(const StoreChange& change, const platform::LockWait& wait) {
   owner_.Check();
@@ -42,8 +38,7 @@ platform::Status Browser::Commit(const StoreChange& change, const platform::Lock
 
 void Browser::Show(std::size_t record) {
   owner_.Check();
-  shown_.reset();
-  if (record < store_.size()) shown_ = store_.KeyOf(record);
+  shown_ = record < store_.size() ? std::optional(store_.KeyOf(record)) : std::nullopt;
   Start(false, true);
 }
 
@@ -61,11 +56,8 @@ void Browser::SetAutoTags(bool on) {
 void Browser::SetKeepDigits(bool on) {
   owner_.Check();
   const Digits digits = on ? Digits::Keep : Digits::Split;
-  if (digits == digits_) return;
-  digits_ = digits;
-  rows_.SetDigits(digits);
-  bar_.SetDigits(digits);
-  kept_.SetDigits(digits);
+  if (std::exchange(digits_, digits) == digits) return;
+  rows_.SetDigits(digits), bar_.SetDigits(digits), kept_.SetDigits(digits);
   if (shown_) Rescan();  // the tags are cut anew
 }
 
@@ -75,8 +67,7 @@ bool Browser::Stop() {
   progress_.unchecked = kept_.Shown();
   ListAside();  // what the load found stays listed
   Retire();
-  progress_.loading = false;
-  progress_.checking = false;
+  progress_.loading = progress_.checking = false;
   progress_.stopped = true;
   view_.ChipsReset();
   view_.ProgressChanged(progress_);
@@ -208,17 +199,13 @@ void Browser::On(handover::Facts& facts) {
 }
 
 void Browser::On(handover::Cached& kept) {
-  switch (kept_.Take(kept)) {
-    case KeptListing::Piece::Late:
-      return;
-    case KeptListing::Piece::NoneKept:
-      return ListAside();
-    case KeptListing::Piece::Show:
-      progress_.checking = true;
-      Append({std::move(static_cast<ListedFiles&>(kept)), false});
-      progress_.files = rows_.Files().size();
-      return view_.ProgressChanged(progress_);
-  }
+  const KeptListing::Piece piece = kept_.Take(kept);
+  if (piece == KeptListing::Piece::NoneKept) return ListAside();
+  if (piece == KeptListing::Piece::Late) return;
+  progress_.checking = true;
+  Append({std::move(static_cast<ListedFiles&>(kept)), false});
+  progress_.files = rows_.Files().size();
+  view_.ProgressChanged(progress_);
 }
 
 void Browser::On(handover::Checked& checked) {

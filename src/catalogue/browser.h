@@ -20,7 +20,6 @@
 #include "catalogue/row_order.h"
 #include "catalogue/store.h"
 #include "catalogue/tag_counter.h"
-#include "platform/dir_enum.h"
 #include "platform/folder_watch.h"
 #include "platform/owner_thread.h"
 #include "platform/status.h"
@@ -48,7 +47,7 @@ class Browser {
   Browser& operator=(const Browser&) = delete;
 
   // The registered folders. The store is read once; every change is made by Commit.
-  platform::Status OpenStore();
+  platform::Status OpenStore() { return LoadFolders(store_, storeFile_); }
   const FolderStore& Store() const { return store_; }
   // Applies change to the file as it is now (other processes may have changed it) and
   // keeps the result when it could be read. The record shown is followed through the
