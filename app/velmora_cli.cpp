@@ -18,8 +18,9 @@ namespace {
 using namespace velmora;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR | "
-    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...";
+    "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] [--folder-words] "
+    "--folder DIR | filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]... "
+    "[--name TEXT] DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -30,9 +31,10 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       listed once. Kernel file systems (/proc, /sys, /dev) are not entered.
   velmora-cli tags [--digits] NAME...
       The words of each NAME, one record per name, words separated by a blank.
-  velmora-cli tags [--digits] --folder DIR
+  velmora-cli tags [--digits] [--folder-words] --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...
+  velmora-cli filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]...
+                     [--name TEXT] DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
@@ -45,6 +47,8 @@ Options:
   --words   tags match whole words of names (filter)
   --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
             not mp (tags; filter with --words)
+  --folder-words  the words of each file's folders below DIR are its tags too:
+            DIR/Beach 2019/a.jpg has the tags beach, a, jpg (tags --folder; filter)
   --        end of options; later arguments starting with "-" are names or tags
   --help    this text
   --version the program's name and version
@@ -136,6 +140,7 @@ int main(int argc, char** argv) {
   std::optional<std::string> nameText;
   bool wholeWords = false;
   catalogue::Digits digits = catalogue::Digits::Split;
+  bool folderWords = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -165,6 +170,8 @@ int main(int argc, char** argv) {
       wholeWords = true;
     } else if (a == "--digits") {
       digits = catalogue::Digits::Keep;
+    } else if (a == "--folder-words") {
+      folderWords = true;
     } else {
       std::fprintf(stderr, "velmora-cli: unknown option %s\n", argv[i]);
       return Usage();
@@ -177,7 +184,7 @@ int main(int argc, char** argv) {
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
-        digits == catalogue::Digits::Keep)
+        digits == catalogue::Digits::Keep || folderWords)
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
     catalogue::ScanReport report = ReportFor(args[0]);
@@ -194,12 +201,13 @@ int main(int argc, char** argv) {
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
-      for (const std::string& tag : catalogue::CollectTags(Scan(args[0], complete), digits)) {
+      for (const std::string& tag : catalogue::CollectTags(
+               Scan(args[0], complete), catalogue::TagRuleFor(args[0], digits, folderWords))) {
         out.Record(tag);
       }
       return Status(out, complete);
     }
-    if (args.empty()) return Usage();
+    if (args.empty() || folderWords) return Usage();
     for (const std::string& name : args) {
       const std::vector<std::string> words = catalogue::SplitTags(name, digits);
       for (std::size_t i = 0; i < words.size(); ++i) {
@@ -221,7 +229,10 @@ int main(int argc, char** argv) {
     filter.words = wholeWords;
     filter.digits = digits;
     filter.name = nameText.value_or("");
-    for (const std::size_t i : catalogue::ApplyTagFilter(files.Names(), filter))
+    catalogue::FolderWords folders;
+    if (folderWords) folders.Follow(files, catalogue::TagRuleFor(args[0], digits, true));
+    for (const std::size_t i :
+         catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr))
       out.Record(files, i);
     return Status(out, complete);
   }

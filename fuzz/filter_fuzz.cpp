@@ -4,6 +4,8 @@
 // needles that would fit across two of them, are where the two could disagree.
 //
 // Tags that match whole words only are checked against the same rule's weaker promises.
+// With folders' words as tags, a file named \x01 in a folder of each name is kept as
+// the name and its own name would keep it.
 //
 // Input: a mode byte (bit 0: Any), then tags separated by ',' up to the first '/',
 // then file names separated by '/'.
@@ -55,29 +57,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     excluded.push_back(tags.back());
     tags.pop_back();
   }
-  const auto holds = [](const std::string& name, const std::string& tag) {
-    return name.find(LowerCase(tag)) != std::string::npos;
-  };
-  std::vector<std::size_t> expected;
-  std::vector<TagHits> hits(tags.size());
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    const std::string name = LowerCase(paths.Name(i));
-    std::size_t found = 0;
-    for (std::size_t k = 0; k < tags.size(); ++k) {
-      const bool hit = holds(name, tags[k]);
-      found += hit;
-      hits[k].all += hit;
+  const auto expect = [&](bool inFolders, std::vector<TagHits>& hits) {
+    const auto holds = [&](const std::string& name, const std::string& tag) {
+      return name.find(LowerCase(tag)) != std::string::npos ||
+             (inFolders && LowerCase(tag) == "\x01");
+    };
+    std::vector<std::size_t> expected;
+    hits.assign(tags.size(), {});
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+      const std::string name = LowerCase(paths.Name(i));
+      std::size_t found = 0;
+      for (std::size_t k = 0; k < tags.size(); ++k) {
+        const bool hit = holds(name, tags[k]);
+        found += hit;
+        hits[k].all += hit;
+      }
+      const bool kept = tags.empty()             ? mode == MatchMode::All || !excluded.empty()
+                        : mode == MatchMode::All ? found == tags.size()
+                                                 : found > 0;
+      if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);
     }
-    const bool kept = tags.empty()             ? mode == MatchMode::All || !excluded.empty()
-                      : mode == MatchMode::All ? found == tags.size()
-                                               : found > 0;
-    if (kept && (excluded.empty() || !holds(name, excluded[0]))) expected.push_back(i);
-  }
+    return expected;
+  };
+  std::vector<TagHits> hits;
+  const std::vector<std::size_t> expected = expect(false, hits);
   if (ApplyTagFilter(paths.Names(), {tags, excluded, mode, false, {}}) != expected) std::abort();
   // Every tag counted in one pass, as the tag panel's tooltips are.
   std::vector<TagHits> counted = CountTagHits(paths.Names(), tags);
   for (TagHits& h : counted) h.kept = 0;
   if (counted != hits) std::abort();
+  // Each name as a folder's, its file named \x01: a tag hits a folder's words or a name.
+  PathList inFolders;
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    inFolders.AddFile(inFolders.AddFolder("/d/" + std::string(paths.Name(i)) + "/"), "\x01");
+  FolderWords folders;
+  folders.Follow(inFolders, TagRule(Digits::Split, {"/d/"}));
+  std::vector<TagHits> folderHits;
+  if (ApplyTagFilter(inFolders.Names(), {tags, excluded, mode, false, {}}, &folders) !=
+      expect(true, folderHits))
+    std::abort();
+  counted = CountTagHits(inFolders.Names(), tags, {}, {}, false, Digits::Split, &folders);
+  for (TagHits& h : counted) h.kept = 0;
+  if (counted != folderHits) std::abort();
   // The same names arriving one by one, as a shown folder grows, filter the same.
   FilterIndex grown;
   for (std::size_t i = 0; i < paths.size(); ++i) {

@@ -57,8 +57,13 @@ void Browser::SetKeepDigits(bool on) {
   owner_.Check();
   const Digits digits = on ? Digits::Keep : Digits::Split;
   if (std::exchange(digits_, digits) == digits) return;
-  rows_.SetDigits(digits), bar_.SetDigits(digits), kept_.SetDigits(digits);
+  bar_.SetDigits(digits);
   if (shown_) Rescan();  // the tags are cut anew
+}
+
+void Browser::SetFolderWords(bool on) {
+  owner_.Check();
+  if (std::exchange(folderWords_, on) != on && shown_) Rescan();
 }
 
 bool Browser::Stop() {
@@ -83,13 +88,16 @@ void Browser::Retire() {
 
 void Browser::Follow(bool watchEarly) {
   feed_ = std::make_unique<FolderFeed>(
-      FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_, digits_}, inbox_,
-      watchers_ ? watchers_() : nullptr);
+      FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_,
+                        TagRuleFor(shown_->path, digits_, folderWords_)},
+      inbox_, watchers_ ? watchers_() : nullptr);
 }
 
 void Browser::Clear(bool keepFilter) {
   Retire();
   bar_.Clear(keepFilter && shown_);
+  const TagRule rule = shown_ ? TagRuleFor(shown_->path, digits_, folderWords_) : digits_;
+  rows_.SetRule(rule), kept_.SetRule(rule);
   rows_.Clear(!bar_.Filter().KeepsAll());
   facts_.Clear();
   progress_ = {.load = ++loads_};
@@ -297,7 +305,8 @@ void Browser::Recount(bool start) {
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
                   .all = !rows_.Kept(),
                   .words = bar_.Whole(),
-                  .digits = digits_});
+                  .digits = digits_,
+                  .folders = rows_.Folders() ? std::optional(*rows_.Folders()) : std::nullopt});
 }
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {

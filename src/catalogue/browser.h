@@ -80,6 +80,10 @@ class Browser {
   // for the tags, their counts and whole tags; the folder shown is read again.
   bool KeepDigits() const { return digits_ == Digits::Keep; }
   void SetKeepDigits(bool on);
+  // The words of each file's folder below the folder shown are tags of the file too (off:
+  // its name's only, the default); the folder shown is read again.
+  bool FolderWords() const { return folderWords_; }
+  void SetFolderWords(bool on);
 
   const std::vector<BarTag>& Bar() const { return bar_.Tags(); }
   // Each tells the view which tag came or went; a text in the bar already adds nothing.
@@ -180,6 +184,7 @@ class Browser {
   std::string userTagLine_;
   bool autoTags_ = true;
   Digits digits_ = Digits::Split;
+  bool folderWords_ = false;
   bool keepFilter_ = false;
   FilterBar bar_;
   ChipOrder order_ = ChipOrder::FirstSeen;

@@ -33,9 +33,16 @@ void FileRows::Forget() {
   runs_.clear();
   ran_ = 0;
   scattered_ = false;
-  tags_ = TagCounts(digits_);
+  tags_ = TagCounts(rule_.digits);
+  folderWords_.Clear();
   gone_.clear();
   goneCount_ = 0;
+}
+
+const FolderWords* FileRows::Folders() const {
+  if (!rule_.FolderWords()) return nullptr;
+  folderWords_.Follow(files_, rule_);
+  return &folderWords_;
 }
 
 std::vector<RowChange> FileRows::Clear(bool filtered) {
@@ -62,7 +69,7 @@ std::vector<RowChange> FileRows::Renumber(ListedFiles&& fresh,
   Forget();
   tags_ = std::move(fresh.tags);
   rows_.reset();
-  if (!filter.KeepsAll()) rows_ = ApplyTagFilter(files_.Names(), filter);
+  if (!filter.KeepsAll()) rows_ = ApplyTagFilter(files_.Names(), filter, Folders());
   Changed(change);
   return made;
 }
@@ -74,7 +81,9 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   std::size_t added = files.files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
-    kept = ApplyTagFilter(files.files.Names(), filter);
+    FolderWords folders;
+    if (rule_.FolderWords()) folders.Follow(files.files, rule_);
+    kept = ApplyTagFilter(files.files.Names(), filter, rule_.FolderWords() ? &folders : nullptr);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }
@@ -117,7 +126,7 @@ bool FileRows::DropListed(handover::Files& files, std::vector<std::size_t>* agai
       dropped = true;
     }
   }
-  if (dropped) files = {ListedFiles::Of(std::move(kept), digits_), files.live};
+  if (dropped) files = {ListedFiles::Of(std::move(kept), rule_), files.live};
   return !files.files.empty();
 }
 
@@ -199,10 +208,14 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
 
   if (gone_.empty()) gone_.assign(files_.size(), 0);
   goneCount_ += dropped.size();
+  std::unordered_map<std::uint32_t, std::size_t> perFolder;  // files gone, for folder words
   for (const std::size_t i : dropped) {
     gone_[i] = 1;
     tags_.RemoveName(files_.Name(i), emptied);
+    if (rule_.FolderWords()) ++perFolder[files_.FolderOf(i)];
   }
+  for (const auto& [k, n] : perFolder)
+    tags_.RemoveWords(rule_.Below(files_.FolderText(k)), n, emptied);
   if (!rows_) {
     rows_.emplace(files_.size());
     std::iota(rows_->begin(), rows_->end(), std::size_t{0});
@@ -243,7 +256,7 @@ std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {
   if (filter.KeepsAll() && gone_.empty()) {
     rows_.reset();
   } else {
-    rows_ = ApplyTagFilter(files_.Names(), filter);
+    rows_ = ApplyTagFilter(files_.Names(), filter, Folders());
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   Changed(reset);

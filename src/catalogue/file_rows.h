@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "catalogue/filter.h"
@@ -57,8 +58,10 @@ class FileRows {
   // The files kept, by number; none when every file is.
   const std::optional<std::vector<std::size_t>>& Kept() const { return rows_; }
 
-  // How tags are cut from the names of files listed after the next Clear.
-  void SetDigits(Digits digits) { digits_ = digits; }
+  // How tags are cut from the files listed after the next Clear.
+  void SetRule(TagRule rule) { rule_ = std::move(rule); }
+  // The words of the files' folders, when the rule takes them as tags; else none.
+  const FolderWords* Folders() const;
   // Lets go of every file. Files that come later are kept by the filter given them when
   // filtered, else all of them.
   std::vector<RowChange> Clear(bool filtered);
@@ -92,7 +95,8 @@ class FileRows {
 
   RowListener* listener_ = nullptr;
   PathList files_;
-  Digits digits_ = Digits::Split;
+  TagRule rule_;
+  mutable FolderWords folderWords_;  // follows files_ when asked for
   TagCounts tags_;
   std::unordered_multimap<std::size_t, std::uint32_t> folderHashes_;  // made on first need
   std::size_t hashed_ = 0;

@@ -12,6 +12,7 @@
 
 #include "catalogue/filter_index.h"
 #include "catalogue/path_list.h"
+#include "catalogue/tags.h"
 
 namespace velmora::catalogue {
 
@@ -32,13 +33,41 @@ struct RowFilter {
   }
 };
 
+// The words of the files' folders, as tags of the files beside those of their names: each
+// folder's text below the folder it lies in, searched once for all of its files.
+class FolderWords {
+ public:
+  struct Run {
+    std::size_t first = 0, end = 0;  // the files of one folder that follow one another
+    std::uint32_t folder = 0;
+  };
+  // Follows files, which grew since the last call (or is another list after Clear).
+  void Follow(const PathList& files, const TagRule& rule);
+  void Clear() { *this = {}; }
+  // The folders' texts below, by folder number, and the files of each.
+  const FilterIndex& Below() const { return below_; }
+  const std::vector<Run>& Runs() const { return runs_; }
+  // Marks hits[i] for each file i whose folder's text holds needle, by MarkHits' rule.
+  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
+                Digits digits) const;
+  // The same for each folder: hits by folder number.
+  std::vector<unsigned char> FolderHits(std::string_view needle, bool words, Digits digits) const;
+
+ private:
+  FilterIndex below_;
+  std::vector<Run> runs_;
+  std::size_t files_ = 0;  // followed so far
+};
+
 // The indices, in list order, of the files that the filter's tags keep: in All mode those
 // whose name contains every tag, in Any mode those containing at least one; in both, less
 // those whose name contains any excluded tag. A tag hits when it occurs anywhere in the
 // lower-cased name, whatever its own case, or by the word rule. No tags: All keeps
 // everything, Any nothing, unless tags are excluded: then both keep every file not
 // excluded ("all but these"). Less, last, the files whose names lack the filter's name.
-std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter);
+// With folders, a tag also hits the files whose folder's words hold it.
+std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
+                                        const FolderWords* folders = nullptr);
 
 // How many files one tag hits, by ApplyTagFilter's rule.
 struct TagHits {
@@ -52,6 +81,7 @@ struct TagHits {
 // is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept = {}, std::stop_token stop = {},
-                                  bool words = false, Digits digits = Digits::Split);
+                                  bool words = false, Digits digits = Digits::Split,
+                                  const FolderWords* folders = nullptr);
 
 }  // namespace velmora::catalogue

@@ -321,7 +321,7 @@ bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words, Digit
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept, std::stop_token stop,
-                                  bool words, Digits digits) {
+                                  bool words, Digits digits, const FolderWords* folders) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -399,54 +399,88 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
     row[columns] = out[s];
   }
 
-  // Each tag end counts a name once: the first time in it marks it with the name, and a
-  // marked end's chain was followed then.
+  // Calls name(i, text, cut, n) for each name i of ix: name n of text, cut by cut. An odd
+  // name is walked in its lower case; the others as they are, capitals moving as small
+  // letters do.
+  const auto eachName = [&](const FilterIndex& ix, auto&& name) {
+    for (std::size_t number = 0; number < ix.pieces_.size(); ++number) {
+      const FilterIndex::Piece& piece = *ix.pieces_[number];
+      auto nextOdd = piece.odd.begin();
+      for (std::size_t k = 0; k < piece.size(); ++k) {
+        const std::size_t i = ix.firsts_[number] + k;
+        if (i % 4096 == 0 && stop.stop_requested()) return false;
+        const bool odd = nextOdd != piece.odd.end() && *nextOdd == k;
+        const std::size_t n = odd ? static_cast<std::size_t>(nextOdd++ - piece.odd.begin()) : k;
+        name(i, odd ? piece.lower : piece.names,
+             odd ? Cut{&piece.camel, &piece.digitCamel, digits} : Cut{.digits = digits}, n);
+      }
+    }
+    return true;
+  };
+  // Calls hit(t) for each tag end t in name n of text that seen does not mark with mark;
+  // hit marks it. A marked end's chain was followed when it was marked.
+  const auto walk = [&](const FilterIndex::Text& text, const Cut& cut, std::size_t n,
+                        std::size_t mark, const std::vector<std::size_t>& seen, auto&& hit) {
+    const auto* names = reinterpret_cast<const unsigned char*>(text.bytes.data());
+    const unsigned char* end = names + text.starts[n + 1] - 1;
+    std::uint32_t row = 0;
+    for (const unsigned char* p = names + text.starts[n]; p != end; ++p) {
+      row = go[row + column[*p]];
+      if (!words) {
+        for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t]) hit(t);
+        continue;
+      }
+      // A shorter tag on the chain may be whole here though it was not before.
+      const auto at = static_cast<std::size_t>(p - names) + 1;
+      for (std::uint32_t t = go[row + columns]; t != 0; t = link[t]) {
+        if (seen[t] != mark && Whole(text, cut, at - depth[t], depth[t], n)) hit(t);
+      }
+    }
+  };
+
+  // The tag ends each folder's words hold, found once for all of its files.
+  std::vector<std::vector<std::uint32_t>> inFolder;
+  if (folders != nullptr) {
+    inFolder.resize(folders->Below().size());
+    std::vector<std::size_t> seen(states, 0);
+    const bool whole = eachName(folders->Below(), [&](std::size_t f, const FilterIndex::Text& text,
+                                                      const Cut& cut, std::size_t n) {
+      walk(text, cut, n, f + 1, seen, [&](std::uint32_t t) {
+        seen[t] = f + 1;
+        inFolder[f].push_back(t);
+      });
+    });
+    if (!whole) return {};
+  }
+  auto run = folders ? folders->Runs().begin() : std::vector<FolderWords::Run>::const_iterator();
+  const auto runsEnd = folders ? folders->Runs().end() : run;
+
+  // Each tag end counts a name once: the first time in it marks it with the name.
   std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
   std::size_t named = 0, namedKept = 0;  // what an empty tag hits
   auto nextKept = kept.begin();
-  for (std::size_t number = 0; number < index.pieces_.size(); ++number) {
-    const FilterIndex::Piece& piece = *index.pieces_[number];
-    auto nextOdd = piece.odd.begin();
-    for (std::size_t k = 0; k < piece.size(); ++k) {
-      const std::size_t i = index.firsts_[number] + k;
-      if (i % 4096 == 0 && stop.stop_requested()) return {};
-      while (nextKept != kept.end() && *nextKept < i) ++nextKept;
-      const bool isKept = nextKept != kept.end() && *nextKept == i;
-      const std::size_t mark = i + 1;
-      // An odd name is walked in its lower case; the others as they are, capitals
-      // moving as small letters do.
-      const bool odd = nextOdd != piece.odd.end() && *nextOdd == k;
-      const FilterIndex::Text& text = odd ? piece.lower : piece.names;
-      const std::size_t n = odd ? static_cast<std::size_t>(nextOdd++ - piece.odd.begin()) : k;
-      const Cut cut = odd ? Cut{&piece.camel, &piece.digitCamel, digits} : Cut{.digits = digits};
-      const auto* names = reinterpret_cast<const unsigned char*>(text.bytes.data());
-      const unsigned char* p = names + text.starts[n];
-      const unsigned char* end = names + text.starts[n + 1] - 1;
-      if (p != end) {
-        ++named;
-        namedKept += isKept;
-      }
-      std::uint32_t row = 0;
-      const auto count = [&](std::uint32_t t) {
-        seen[t] = mark;
-        ++all[t];
-        inKept[t] += isKept;
-      };
-      for (; p != end; ++p) {
-        row = go[row + column[*p]];
-        if (!words) {
-          for (std::uint32_t t = go[row + columns]; t != 0 && seen[t] != mark; t = link[t])
-            count(t);
-          continue;
+  const bool whole = eachName(
+      index, [&](std::size_t i, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
+        while (nextKept != kept.end() && *nextKept < i) ++nextKept;
+        const bool isKept = nextKept != kept.end() && *nextKept == i;
+        const std::size_t mark = i + 1;
+        if (text.starts[n + 1] - text.starts[n] > 1) {
+          ++named;
+          namedKept += isKept;
         }
-        // A shorter tag on the chain may be whole here though it was not before.
-        const auto at = static_cast<std::size_t>(p - names) + 1;
-        for (std::uint32_t t = go[row + columns]; t != 0; t = link[t]) {
-          if (seen[t] != mark && Whole(text, cut, at - depth[t], depth[t], n)) count(t);
+        const auto count = [&](std::uint32_t t) {
+          seen[t] = mark;
+          ++all[t];
+          inKept[t] += isKept;
+        };
+        while (run != runsEnd && run->end <= i) ++run;
+        if (run != runsEnd && run->first <= i) {
+          for (const std::uint32_t t : inFolder[run->folder])
+            if (seen[t] != mark) count(t);
         }
-      }
-    }
-  }
+        walk(text, cut, n, mark, seen, count);
+      });
+  if (!whole) return {};
   std::vector<TagHits> hits;
   hits.reserve(tags.size());
   for (const std::uint32_t s : nodeOf) {

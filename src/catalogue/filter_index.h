@@ -28,6 +28,7 @@ inline unsigned char FoldAscii(unsigned char c) {
 int CompareFolded(std::string_view a, std::string_view b);
 
 struct TagHits;
+class FolderWords;
 
 class FilterIndex {
  public:
@@ -92,7 +93,7 @@ class FilterIndex {
   std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            std::span<const std::size_t>, std::stop_token, bool,
-                                           Digits);
+                                           Digits, const FolderWords*);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;

@@ -121,7 +121,7 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   ScanStream stream;
   stream.stop = stop;
   stream.once = &state.once;
-  stream.digits = setup.digits;
+  stream.rule = setup.rule;
   stream.listed = [&](ListedFiles&& files) {
     state.Post(handover::Files{std::move(files), false});
   };
@@ -204,7 +204,7 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
   // Not lowered: a watch read too late loses its events once the system's queue is full.
   const auto flush = [&] {
     if (!added.empty())
-      state.Post(handover::Files{ListedFiles::Of(std::exchange(added, {}), setup.digits), true});
+      state.Post(handover::Files{ListedFiles::Of(std::exchange(added, {}), setup.rule), true});
     if (!gone.paths.empty()) state.Post(std::exchange(gone, {}));
   };
   platform::FolderWatcher& watcher = *state.watcher;

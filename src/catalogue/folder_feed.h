@@ -36,8 +36,8 @@ class FolderFeed {
     // The least time between two checks of the folders whose changes by other computers
     // are not told (see State::Stamped).
     std::chrono::milliseconds recheckLeast{5000};
-    // How the files' names are cut into tags.
-    Digits digits = Digits::Split;
+    // How the files are cut into tags.
+    TagRule rule;
   };
   // Without a watcher, the folder is read and not followed.
   FolderFeed(Setup setup, std::shared_ptr<Inbox> inbox,

@@ -39,7 +39,7 @@ void Unindex(handover::Files& files) { files.tags = {}; }
 
 // Where each file of listed went in all, both in the walk's order: alike up to the first
 // change, looked up by path after it.
-std::optional<handover::Checked> Compared(const PathList& listed, PathList all, Digits digits,
+std::optional<handover::Checked> Compared(const PathList& listed, PathList all, const TagRule& rule,
                                           const std::stop_token& stop) {
   handover::Checked checked;
   std::size_t same = 0;
@@ -60,7 +60,7 @@ std::optional<handover::Checked> Compared(const PathList& listed, PathList all, 
   now = {};
   if (stop.stop_requested()) return std::nullopt;
   checked.same = false;
-  checked.loaded = ListedFiles::Of(std::move(all), digits);
+  checked.loaded = ListedFiles::Of(std::move(all), rule);
   return checked;
 }
 
@@ -69,13 +69,13 @@ std::optional<handover::Checked> Compared(const PathList& listed, PathList all, 
 void KeptListing::Ask(std::string folder) {
   state_ = State::Asked;
   std::string file = ListingFile(folder);
-  reader_.Start([folder = std::move(folder), file = std::move(file), digits = digits_](
+  reader_.Start([folder = std::move(folder), file = std::move(file), rule = rule_](
                     std::stop_token stop, const Poster& post) {
     bool found = false;
     const Status read = ReadListing(file, folder, [&](PathList&& files) {
       if (stop.stop_requested()) return false;
       handover::Cached cached;
-      static_cast<ListedFiles&>(cached) = ListedFiles::Of(std::move(files), digits);
+      static_cast<ListedFiles&>(cached) = ListedFiles::Of(std::move(files), rule);
       post(std::move(cached));
       found = true;
       return true;
@@ -118,13 +118,13 @@ bool KeptListing::Compare(const PathList& rows, std::size_t unreadable) {
   if (state_ != State::Shown) return false;
   state_ = State::No;
   std::vector<handover::Files> loaded = std::exchange(aside_, {});
-  reader_.Start([listed = rows, loaded = std::move(loaded), unreadable, digits = digits_](
+  reader_.Start([listed = rows, loaded = std::move(loaded), unreadable, rule = rule_](
                     std::stop_token stop, const Poster& post) mutable {
     platform::YieldToForeground();
     PathList all;
     for (handover::Files& part : loaded) all.Append(std::move(part.files));
     loaded = {};
-    std::optional<handover::Checked> checked = Compared(listed, std::move(all), digits, stop);
+    std::optional<handover::Checked> checked = Compared(listed, std::move(all), rule, stop);
     if (!checked || stop.stop_requested()) return;
     checked->unreadable = unreadable;
     post(std::move(*checked));

@@ -42,11 +42,11 @@ class KeptListing {
   // Keeps files as folder's listing; a write still running is let go.
   void Write(std::string folder, PathList files);
   // How the listings read and compared from now on cut their names into tags.
-  void SetDigits(Digits digits) { digits_ = digits; }
+  void SetRule(TagRule rule) { rule_ = std::move(rule); }
 
  private:
   enum class State { No, Asked, Shown } state_ = State::No;
-  Digits digits_ = Digits::Split;
+  TagRule rule_;
   std::vector<handover::Files> aside_;
   BackgroundJob reader_;
   BackgroundJob writer_;

@@ -154,7 +154,7 @@ class Walk {
         toMake_.pop_front();
         PathList files = std::move(piece.files);
         mutex_.Unlock();
-        ListedFiles listed = ListedFiles::Of(std::move(files), stream_->digits);
+        ListedFiles listed = ListedFiles::Of(std::move(files), stream_->rule);
         mutex_.Lock();
         piece.listed = std::move(listed);
         piece.ready = true;
@@ -286,11 +286,14 @@ void ReadOnce::Clear() {
   }
 }
 
-ListedFiles ListedFiles::Of(PathList files, Digits digits) {
+ListedFiles ListedFiles::Of(PathList files, const TagRule& rule) {
   ListedFiles out;
-  out.tags = TagCounts(digits);
+  out.tags = TagCounts(rule.digits);
   files.Shrink();
-  for (std::size_t i = 0; i < files.size(); ++i) out.tags.AddName(files.Name(i));
+  files.ForEachRun(0, files.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    if (rule.FolderWords()) out.tags.AddWords(rule.Below(files.FolderText(k)), end - first);
+    for (std::size_t i = first; i < end; ++i) out.tags.AddName(files.Name(i));
+  });
   out.files = std::move(files);
   return out;
 }
@@ -308,16 +311,35 @@ std::string_view TrimAtNul(std::string_view text) {
   return text.substr(0, nul);
 }
 
+namespace {
+
+std::string WithSeparator(std::string_view p) {
+  std::string dir(p);
+  if (dir.back() != kPathSeparator) dir.push_back(kPathSeparator);
+  return dir;
+}
+
+// The path as given and trimmed of blanks, each ending with a separator.
+std::pair<std::string, std::string> Spellings(std::string_view path, std::size_t first) {
+  return {WithSeparator(path),
+          WithSeparator(path.substr(first, path.find_last_not_of(' ') - first + 1))};
+}
+
+}  // namespace
+
+TagRule TagRuleFor(std::string_view path, Digits digits, bool folderWords) {
+  const auto first = path.find_first_not_of(' ');
+  if (!folderWords || first == std::string_view::npos) return digits;
+  auto [dir, trimmed] = Spellings(path, first);
+  std::vector<std::string> folders{std::move(dir)};
+  if (trimmed != folders[0]) folders.push_back(std::move(trimmed));
+  return {digits, std::move(folders)};
+}
+
 std::string NormaliseFolder(std::string_view path) {
   const auto first = path.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};  // never the whole file system by accident
-  const auto withSeparator = [](std::string_view p) {
-    std::string dir(p);
-    if (dir.back() != kPathSeparator) dir.push_back(kPathSeparator);
-    return dir;
-  };
-  std::string dir = withSeparator(path);
-  std::string trimmed = withSeparator(path.substr(first, path.find_last_not_of(' ') - first + 1));
+  auto [dir, trimmed] = Spellings(path, first);
   FolderListing probe;
   if (trimmed != dir && platform::ReadFolder(dir, probe).NotFound() &&
       platform::ReadFolder(trimmed, probe).ok())

@@ -70,8 +70,8 @@ class ReadOnce {
 
 // Files of a list, with what the filter and the tag panel need of them.
 struct ListedFiles {
-  // Counts the tags of files, their words cut by the rule digits.
-  static ListedFiles Of(PathList files, Digits digits = Digits::Split);
+  // Counts the tags of files, cut by rule.
+  static ListedFiles Of(PathList files, const TagRule& rule = {});
   // other's files after these.
   void Append(ListedFiles&& other);
   PathList files;
@@ -101,13 +101,17 @@ struct ScanStream {
   std::function<void(const std::string& path, bool folder)> link;
   // Shared with other walks; without it, the walk keeps its own.
   ReadOnce* once = nullptr;
-  // How the pieces for listed cut their names into tags.
-  Digits digits = Digits::Split;
+  // How the pieces for listed cut their files into tags.
+  TagRule rule;
 };
 
 // ScanFolder, handing the files over as they are found. False when stopped.
 bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned threads = 0,
                   ScanReport* report = nullptr);
+
+// The rule that cuts tags from the files of the folder at path: by digits, and with
+// folderWords also from the words of their folders below path, however the walk spells it.
+TagRule TagRuleFor(std::string_view path, Digits digits, bool folderWords);
 
 // The folder path as the walk uses it, ending with a separator: path as given (blanks
 // are part of a name). Only when that does not exist and path has blanks around it, as

@@ -11,7 +11,8 @@ void TagCounter::Start(Count count) {
   job_.Start([count = std::move(count)](std::stop_token stop, const Poster& post) mutable {
     platform::YieldToForeground();
     std::vector<TagHits> hits =
-        CountTagHits(count.index, count.tags, count.kept, stop, count.words, count.digits);
+        CountTagHits(count.index, count.tags, count.kept, stop, count.words, count.digits,
+                     count.folders ? &*count.folders : nullptr);
     if (stop.stop_requested()) return;
     if (count.all)
       for (TagHits& h : hits) h.kept = h.all;

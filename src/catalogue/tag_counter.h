@@ -20,10 +20,11 @@ class TagCounter {
   struct Count {
     FilterIndex index;  // a copy: it shares its pieces
     std::vector<std::string> tags;
-    std::vector<std::size_t> kept;  // the rows kept, when not all
-    bool all = true;                // every file is kept
-    bool words = false;             // tags hit whole words only
-    Digits digits = Digits::Split;  // how those words are cut
+    std::vector<std::size_t> kept;       // the rows kept, when not all
+    bool all = true;                     // every file is kept
+    bool words = false;                  // tags hit whole words only
+    Digits digits = Digits::Split;       // how those words are cut
+    std::optional<FolderWords> folders;  // a copy, when folders' words are tags too
   };
   explicit TagCounter(std::shared_ptr<Inbox> inbox) : job_("velmora-count", std::move(inbox)) {}
 

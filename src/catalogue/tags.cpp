@@ -116,6 +116,20 @@ void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone
   });
 }
 
+void TagCounts::AddWords(std::string_view text, std::size_t times) {
+  ForEachTag(text, digits_, lower_, [&](const std::string& tag) { counts_[Insert(tag)] += times; });
+}
+
+void TagCounts::RemoveWords(std::string_view text, std::size_t times,
+                            std::vector<std::string>& gone) {
+  ForEachTag(text, digits_, lower_, [&](const std::string& tag) {
+    const std::size_t i = tags_.Find(tag);
+    if (i >= counts_.size() || counts_[i] == 0) return;
+    counts_[i] -= std::min(counts_[i], times);
+    if (counts_[i] == 0) gone.push_back(tags_[i]);
+  });
+}
+
 void TagCounts::Merge(const TagCounts& other, std::vector<std::string>& added) {
   for (std::size_t k = 0; k < other.tags_.size(); ++k) {
     if (other.counts_[k] == 0) continue;
@@ -129,11 +143,23 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words) {
   for (const std::string& w : words) tags.Add(w);
 }
 
-TagList CollectTags(const PathList& paths, Digits digits) {
+std::string_view TagRule::Below(std::string_view folder) const {
+  std::size_t longest = 0;
+  bool in = false;
+  for (const std::string& f : folders) {
+    if (folder.starts_with(f) && (!in || f.size() > longest)) longest = f.size(), in = true;
+  }
+  return in ? folder.substr(longest) : std::string_view();
+}
+
+TagList CollectTags(const PathList& paths, const TagRule& rule) {
   TagList tags;
   std::string lower;
-  for (std::size_t i = 0; i < paths.size(); ++i)
-    ForEachTag(paths.Name(i), digits, lower, [&](const std::string& tag) { tags.Add(tag); });
+  const auto add = [&](const std::string& tag) { tags.Add(tag); };
+  paths.ForEachRun(0, paths.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    if (rule.FolderWords()) ForEachTag(rule.Below(paths.FolderText(k)), rule.digits, lower, add);
+    for (std::size_t i = first; i < end; ++i) ForEachTag(paths.Name(i), rule.digits, lower, add);
+  });
   return tags;
 }
 

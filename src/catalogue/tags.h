@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/path_list.h"
@@ -19,6 +20,21 @@ void AppendLowerCase(std::string_view text, std::string& out);
 
 // The words of a file name, lower-cased, in order, repeats kept.
 std::vector<std::string> SplitTags(std::string_view name, Digits digits = Digits::Split);
+
+// How files' tags are cut: the words of each name by the rule digits and, when folders
+// are named, also the words of the file's folder below the one of them it lies in
+// (Holiday/Rome 2018/ below Photos/: holiday, rome).
+struct TagRule {
+  TagRule(Digits d = Digits::Split, std::vector<std::string> below = {})  // NOLINT: a rule of names
+      : digits(d), folders(std::move(below)) {}
+  Digits digits;
+  std::vector<std::string> folders;  // each ending with a separator; none: names only
+  bool FolderWords() const { return !folders.empty(); }
+  // The text of folder (ending with a separator) below the longest of folders it lies
+  // in; empty when it lies in none.
+  std::string_view Below(std::string_view folder) const;
+  friend bool operator==(const TagRule&, const TagRule&) = default;
+};
 
 // Distinct tags in the order first met, with a hash index so that adding stays
 // constant-time however many tags a tree has.
@@ -63,6 +79,9 @@ class TagCounts {
   void AddName(std::string_view name);
   // Takes a name that was added away again; appends the tags nothing holds any more.
   void RemoveName(std::string_view name, std::vector<std::string>& gone);
+  // The words of text, as those of times names.
+  void AddWords(std::string_view text, std::size_t times);
+  void RemoveWords(std::string_view text, std::size_t times, std::vector<std::string>& gone);
   // Adds other's counts; appends the tags that were held by nothing before.
   void Merge(const TagCounts& other, std::vector<std::string>& added);
   const TagList& Tags() const { return tags_; }
@@ -85,8 +104,9 @@ class TagCounts {
 // Appends to tags every word not yet there, in the order of words.
 void MergeTags(TagList& tags, const std::vector<std::string>& words);
 
-// The distinct auto tags of every file name in paths, in first-seen order; the same
-// as merging SplitTags of each name, without building the word lists.
-TagList CollectTags(const PathList& paths, Digits digits = Digits::Split);
+// The distinct auto tags of every file in paths, in first-seen order (a folder's words
+// before its files' names): the same as merging SplitTags of each, without building the
+// word lists.
+TagList CollectTags(const PathList& paths, const TagRule& rule = {});
 
 }  // namespace velmora::catalogue

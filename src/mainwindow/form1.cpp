@@ -324,6 +324,7 @@ void Form1::RestoreState(bool folder) {
   browser_.SetKeepFilter(state->keepFilter);
   browser_.SetWholeTags(state->wholeTags);
   browser_.SetKeepDigits(state->keepDigits);
+  browser_.SetFolderWords(state->folderWords);
   tools_->Restore({state->columns, state->sort});
   const std::size_t record = Store().Find(state->folder);
   if (!folder || record == Store().size()) return;
@@ -342,10 +343,11 @@ void Form1::RestoreState(bool folder) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   const ListToolsState list = tools_->State();
-  WriteWindowState(settings_.stateFile,
-                   {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(),
-                    status_.ShowsCount(), browser_.ShownPath().value_or(std::string()),
-                    list.columns, list.sort, browser_.WholeTags(), browser_.KeepDigits()});
+  WriteWindowState(
+      settings_.stateFile,
+      {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(), status_.ShowsCount(),
+       browser_.ShownPath().value_or(std::string()), list.columns, list.sort, browser_.WholeTags(),
+       browser_.KeepDigits(), browser_.FolderWords()});
   QWidget::closeEvent(event);
 }
 

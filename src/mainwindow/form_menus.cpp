@@ -108,6 +108,9 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
                      browser.Order() == order});
   }
   items.emplace_back();
+  items.push_back({QStringLiteral("Tags from Folder Names"),
+                   [&browser](bool on) { browser.SetFolderWords(on); }, true,
+                   browser.FolderWords()});
   items.push_back({QStringLiteral("Keep Digits in Tags"),
                    [&browser](bool on) { browser.SetKeepDigits(on); }, true, browser.KeepDigits()});
   PopUpMenu(panel, "mnuTags", panel.mapToGlobal(at), items);

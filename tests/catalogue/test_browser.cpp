@@ -71,7 +71,10 @@ struct Fixture : BrowserView {
   }
   void ChipsReset() override { chips = browser.PanelChips(); }
   void ProgressChanged(const LoadProgress&) override {}
-  void BarChanged(const BarTag&, bool) override { ++barTold; }
+  void BarChanged(const BarTag& tag, bool in) override {
+    ++barTold;
+    if (in) std::erase(chips, tag.text);
+  }
 
   void show(const std::string& folder, const std::string& userTags = {}) {
     QVERIFY(browser.Commit([&](FolderStore& s) { return s.Append(folder, userTags); }).ok());
@@ -214,11 +217,12 @@ class TestBrowser : public QObject {
   // walk lists (see ChangeTree), in turns without links and with them, and each file's
   // facts to what a stat gives: as the system tells them, and on a share where nothing
   // is told, found by the recheck (faked, and through a FUSE mount as root); with digits kept
-  // in tags, the chips as a walk cuts them so.
+  // in tags, the chips as a walk cuts them so; with folders' words as tags, the chips so and
+  // the rows a folder's word keeps, as folders come, go and are renamed.
   // VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential_data() {
     QTest::addColumn<QString>("where");
-    for (const char* where : {"told", "share", "fuse", "told, digits kept"})
+    for (const char* where : {"told", "share", "fuse", "told, digits kept", "told, folder words"})
       QTest::newRow(where) << QString(where);
   }
   void differential() {
@@ -239,6 +243,8 @@ class TestBrowser : public QObject {
                   : Browser::WatcherFactory(platform::MakeFolderWatcher));
     f.browser.SetRecheckLeast(std::chrono::milliseconds(100));
     f.browser.SetKeepDigits(digits == Digits::Keep);
+    const bool folderWords = where.endsWith("folder words");
+    f.browser.SetFolderWords(folderWords);
     f.tree.createFile("out/n/d/a");  // to be moved in
     f.tree.createFile("t/keep/k");
     const std::string shown = f.tree / (fuse ? "m" : "t");
@@ -283,9 +289,22 @@ class TestBrowser : public QObject {
       if (digits == Digits::Keep)  // names of files made later hold digits too
         f.tree.createFile("t/v" + std::to_string(burst) + "x.mp3");
       const PathList scanned = ScanFolder(shown);
-      QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())),
-                                20000);
-      QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned, digits).Tags()));
+      const TagRule rule = TagRuleFor(shown, digits, folderWords);
+      Strings expected(scanned.begin(), scanned.end()), tags = CollectTags(scanned, rule).Tags();
+      if (folderWords) {  // the folders made are n0, n1, ...
+        f.browser.AddBarTag("n", TagKind::Auto);
+        FolderWords folders;
+        RowFilter byN;
+        byN.tags = {"n"};
+        folders.Follow(scanned, rule);
+        expected.clear();
+        for (const std::size_t i : ApplyTagFilter(scanned.Names(), byN, &folders))
+          expected.push_back(scanned[i]);
+        std::erase(tags, "n");
+      }
+      QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(expected), 20000);
+      QTRY_COMPARE(sorted(f.chips), sorted(tags));  // rows a filter keeps may be none
+      QCOMPARE(sorted(f.rows()), sorted(expected));
       if (told) {  // a file written leaves its folder as it was: on a share, unseen
         QTRY_COMPARE(stale(), 0);
         for (std::size_t i = burst % 3; i < scanned.size(); i += 3)  // as logs are written to
@@ -305,21 +324,24 @@ class TestBrowser : public QObject {
   // A folder chosen again shows its kept listing while it is read; the load then puts the
   // rows and chips in its own order, as a fresh walk lists them. A damaged file is removed,
   // and the folder listed as if none were kept. Stopped while checking, the rows stay as
-  // they were kept and say so. With digits kept, the kept listing's chips are cut so too.
+  // they were kept and say so. With digits kept and folders' words as tags, the kept
+  // listing's chips are cut so too.
   void reopensFromTheKeptListing_data() {
     QTest::addColumn<QString>("how");
-    for (const char* how : {"changed while not shown", "kept file damaged", "stopped", "digits"})
+    for (const char* how :
+         {"changed while not shown", "kept file damaged", "stopped", "digits, folder words"})
       QTest::newRow(how) << QString(how);
   }
   void reopensFromTheKeptListing() {
     QFETCH(QString, how);
     const bool damaged = how == "kept file damaged";
-    const Digits digits = how == "digits" ? Digits::Keep : Digits::Split;
+    const bool cut = how.startsWith("digits");
+    const Digits digits = cut ? Digits::Keep : Digits::Split;
     FaultyFileSystem fs;
     HeldCalls held("/k/");
     fs.opening = held.Hook();
     Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
-    f.browser.SetKeepDigits(digits == Digits::Keep);
+    f.browser.SetKeepDigits(cut), f.browser.SetFolderWords(cut);
     for (const char* name :
          {"k/a b", "k/gone", "k/old", "k/mp3", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
       f.tree.createFile(name);
@@ -355,7 +377,7 @@ class TestBrowser : public QObject {
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);
     QCOMPARE(f.rows(), Strings{f.tree / "k/s/y"});
     const PathList scanned = ScanFolder(f.tree / "k");
-    Strings chips = CollectTags(scanned, digits).Tags();
+    Strings chips = CollectTags(scanned, TagRuleFor(f.tree / "k", digits, cut)).Tags();
     std::erase(chips, "y");  // in the bar
     chips.push_back("u");
     QCOMPARE(f.chips, chips);

@@ -16,8 +16,9 @@ class TestFilter : public QObject {
   Q_OBJECT
  private slots:
   // names: the files of /f/, by "|"; tags and excluded tags by ","; kept: the positions
-  // of the files kept; words: tags hit whole words (2: with digits kept in words); name: what
-  // names must hold too.
+  // of the files kept; words: tags hit whole words (2: with digits kept in words; 3: anywhere,
+  // and the words of folders below /f/ are tags too; 4: whole words, so); name: what names
+  // must hold too.
   void filter_data() {
     QTest::addColumn<QByteArray>("names");
     QTest::addColumn<QByteArray>("tags");
@@ -98,6 +99,17 @@ class TestFilter : public QObject {
         "BEA");
     row("find by name alone", "Beach.JPG|beach.png|sea.jpg", "-", false, "1", "-", false, "png");
     row("find by name, any, no tags", "Beach.JPG|beach.png", "-", true, "", "-", false, "b");
+    row("folder words: folders below are tags", "Beach 2019/a.jpg|b/beach|x.jpg|Rome/Beach/c",
+        "beach", true, "013", "-", 3);
+    row("folder words: a folder and a name together", "Beach/2019 sea|Beach/x|sea/beach",
+        "beach,sea", false, "02", "-", 3);
+    row("folder words: excluded by a folder", "Raw/a.cr2|a.jpg|b/raw.x", "-", false, "1", "raw", 3);
+    row("folder words: not the folder shown", "a|x/b", "f", true, "", "-", 3);
+    row("folder words, whole", "Beaches/a|Beach 2019/b|x/beach|SunBeach/d", "beach", true, "123",
+        "-", 4);
+    row("folder words: few left, one by one", "ab|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|ab/q", "q,ab",
+        false, "h", "-", 3);
+    row("folder words: find looks at names only", "Beach/a|beach", "-", false, "1", "-", 3, "bea");
     row("find by name is a substring", "Beach.JPG|beach.png", "-", false, "01", "-", true, "EAC");
   }
   void filter() {
@@ -108,8 +120,9 @@ class TestFilter : public QObject {
     QFETCH(QByteArray, excluded);
     QFETCH(int, words);
     QFETCH(QByteArray, name);
-    const bool byWords = words > 0;
+    const bool byWords = words > 0 && words != 3;
     const Digits digits = words == 2 ? Digits::Keep : Digits::Split;
+    const TagRule rule(digits, words >= 3 ? Strings{"/f/"} : Strings{});
     PathList list, grownList;  // the second as a shown folder grows: one file at a time
     for (const std::string& file : split(names, '|')) {
       PathList one;
@@ -118,11 +131,16 @@ class TestFilter : public QObject {
     const auto mode = any ? MatchMode::Any : MatchMode::All;
     FilterIndex grown = grownList.Names();  // a copy, to grow further below
     const FilterIndex* whole = &list.Names();
+    FolderWords wholeFolders, grownFolders;
+    wholeFolders.Follow(list, rule), grownFolders.Follow(grownList, rule);
+    const auto folders = [&](const FilterIndex* index) {
+      return !rule.FolderWords() ? nullptr : index == whole ? &wholeFolders : &grownFolders;
+    };
     const RowFilter filter{split(tags, ','), split(excluded, ','), mode,
                            byWords,          name.toStdString(),   digits};
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       QByteArray got;
-      for (const std::size_t i : ApplyTagFilter(*index, filter))
+      for (const std::size_t i : ApplyTagFilter(*index, filter, folders(index)))
         got += QByteArray::number(static_cast<qulonglong>(i), 36);
       QCOMPARE(got, kept);
     }
@@ -132,19 +150,21 @@ class TestFilter : public QObject {
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       std::vector<TagHits> one;
       for (const std::string& tag : split(tags, ',')) {
-        const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, byWords, {}, digits});
+        const auto hit = ApplyTagFilter(*index, {{tag}, {}, MatchMode::Any, byWords, {}, digits},
+                                        folders(index));
         std::size_t inKept = 0;
         for (const std::size_t i : hit) inKept += std::binary_search(rows.begin(), rows.end(), i);
         one.push_back({hit.size(), inKept});
       }
-      QVERIFY(CountTagHits(*index, split(tags, ','), rows, {}, byWords, digits) == one);
+      QVERIFY(CountTagHits(*index, split(tags, ','), rows, {}, byWords, digits, folders(index)) ==
+              one);
     }
     const FilterIndex held = grown;  // as a count holds it: what comes later is not in it
     const auto counted = CountTagHits(held, split(tags, ','), rows, {}, byWords, digits);
     grown.Append(FilterIndex(list.Names()));
     QVERIFY(CountTagHits(held, split(tags, ','), rows, {}, byWords, digits) == counted);
     // The list whose pieces another took in still numbers its names from its own start.
-    QVERIFY(ApplyTagFilter(*whole, filter) == rows);
+    QVERIFY(ApplyTagFilter(*whole, filter, folders(whole)) == rows);
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(*whole, {"a"}, {}, stop.get_token()).empty());

@@ -428,7 +428,7 @@ class TestForm1 : public QObject {
 
   // The next start comes back at the size, folder and count in the status line it closed with,
   // the chips' order, the filter kept, the columns, the rows' order, whole-tag matching and
-  // digits kept in tags (the folder is read again when that changes).
+  // digits kept in tags and folders' words as tags (the folder is read again when those change).
   // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column.
   void keepsItsState() {
     TestDir tree;
@@ -462,11 +462,13 @@ class TestForm1 : public QObject {
       QVERIFY(std::ranges::count(w.form->Browser().PanelChips(), "b") == 1);
       World::menu(w.panel(), "Keep Digits in Tags", {1, 1000});
       QTRY_VERIFY(std::ranges::count(w.form->Browser().PanelChips(), "b2") == 1);
+      World::menu(w.panel(), "Tags from Folder Names", {1, 1000});
+      QTRY_VERIFY(w.form->Browser().FolderWords());
       w.select(1), w.form->close();
     }
     const catalogue::Browser& kept = w.form->Browser();
     QVERIFY(kept.Order() == catalogue::ChipOrder::Name && kept.KeepFilter() && kept.WholeTags() &&
-            kept.KeepDigits());
+            kept.KeepDigits() && kept.FolderWords());
     QVERIFY(w.form->Files().Shows(mainwindow::Column::Size));
     QCOMPARE(w.form->size(), closed);
     QCOMPARE(w.form->SelectedFolder(), 1);
