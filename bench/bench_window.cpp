@@ -153,9 +153,20 @@ bool DropCaches() {
   return static_cast<bool>(drop << "3" << std::endl);
 }
 
+// The window's state for arg: 1, tags match whole words; 2, folders' words are tags; 4,
+// digits are kept in tags.
+QByteArray StateOf(std::int64_t arg) {
+  QByteArray state;
+  if (arg & 1) state += "wholeTags=true\n";
+  if (arg & 2) state += "folderWords=true\n";
+  if (arg & 4) state += "keepDigits=true\n";
+  return state;
+}
+
+// Arg as StateOf.
 void BM_LoadFolder(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
-  Window w(Tree());
+  Window w(Tree(), StateOf(state.range(0)));
   StallMeter stall;
   double firstRows = 0;
   double longest = 0;
@@ -193,7 +204,13 @@ void BM_LoadFolder(benchmark::State& state) {
   state.counters["first_rows_ms"] = firstRows;
   state.counters["longest_stall_ms"] = longest;
 }
-BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_LoadFolder)
+    ->Arg(0)
+    ->Arg(2)
+    ->Arg(4)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 // A folder chosen again, its caches dropped: until the first rows show, and until the
 // load has ended (checked against the kept listing, arg 1, or read alone, arg 0; arg 2: a
@@ -254,10 +271,10 @@ void BM_StopLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_StopLoad)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
-// Arg 1: tags match whole words.
+// Arg as StateOf.
 void BM_ClickChip(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
-  Window w(Tree(), state.range(0) ? "wholeTags=true" : "");
+  Window w(Tree(), StateOf(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     auto* panel = w.Loaded();
@@ -271,6 +288,8 @@ void BM_ClickChip(benchmark::State& state) {
 BENCHMARK(BM_ClickChip)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);
