@@ -21,6 +21,7 @@
 #include "mainwindow/preview_tips.h"
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
+#include "platform/visible_text.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
@@ -322,7 +323,8 @@ std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {
 void Form1::ApplySearch(const catalogue::SavedSearch& search) {
   const std::size_t record = Store().Find(search.folder);
   if (record == Store().size()) {
-    return ShowError("The folder " + search.folder + " of the search \u201C" + search.name +
+    return ShowError("The folder " + search.folder + " of the search \u201C" +
+                     platform::VisibleText(search.name) +
                      "\u201D is not in the folder list any more.");
   }
   {
@@ -330,10 +332,10 @@ void Form1::ApplySearch(const catalogue::SavedSearch& search) {
     ui_.lstFolders->setCurrentRow(static_cast<int>(record));
   }
   (search.mode == catalogue::MatchMode::Any ? ui_.optTagAny : ui_.optTagAll)->setChecked(true);
-  tools_->SetSort(search.sort);
   browser_.ShowWith(record,
                     {search.tags, search.mode, search.wholeTags, search.find,
                      search.keepDigits ? catalogue::Digits::Keep : catalogue::Digits::Split});
+  tools_->SetSort(search.sort);  // the new rows, not the folder shown before
   tools_->ShowFind(search.find);
   ui_.lblHelp->show();
   applied_ = search;
