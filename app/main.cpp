@@ -97,9 +97,10 @@ int main(int argc, char** argv) {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   int status = 0;
   {
-    mainwindow::Form1 form({store, FindReadme(appDir),
-                            (config + QStringLiteral("/velmora/window.conf")).toStdString()},
-                           shell);
+    mainwindow::Form1 form(
+        {store, FindReadme(appDir), (config + QStringLiteral("/velmora/window.conf")).toStdString(),
+         (config + QStringLiteral("/velmora/searches.conf")).toStdString()},
+        shell);
     const auto open = [&form](const platform::CheckedFolders& checked) {
       form.OpenFolders(checked.folders, checked.refused.empty()
                                             ? std::string()

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -9,9 +10,12 @@
 #include <vector>
 
 #include "catalogue/filter.h"
+#include "catalogue/row_order.h"
+#include "catalogue/saved_searches.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "platform/dir_enum.h"
+#include "platform/file_facts.h"
 
 namespace {
 
@@ -20,7 +24,7 @@ using namespace velmora;
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] [--folder-words] "
     "--folder DIR | filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]... "
-    "[--name TEXT] DIR TAG...";
+    "[--name TEXT] DIR TAG... | filter --search NAME";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -39,12 +43,18 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
       as whole words of a name (as "tags" splits it), not inside a word.
+  velmora-cli filter --search NAME
+      The files the window's saved search NAME lists: its folder, tags, left-out
+      tags, mode, whole tags, digits and text looked for, in its order. The
+      searches are read from $XDG_CONFIG_HOME/velmora/searches.conf
+      (~/.config/velmora/searches.conf when XDG_CONFIG_HOME is not set).
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
   --words   tags match whole words of names (filter)
+  --search NAME list what the saved search NAME lists (filter, alone)
   --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
             not mp (tags; filter with --words)
   --folder-words  the words of each file's folders below DIR are its tags too:
@@ -55,8 +65,8 @@ Options:
 
 Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
 (what could be read is listed, and each such folder is named on stderr as
-"velmora-cli: FOLDER: reason"), or the output could not be written; 2 for bad
-arguments.
+"velmora-cli: FOLDER: reason"), or the output or the saved searches could not
+be read or written; 2 for bad arguments, and for a saved search not found.
 )";
 
 int Usage() {
@@ -127,6 +137,58 @@ int Status(Output& out, bool complete) {
   return written != 0 ? written : complete ? 0 : 1;
 }
 
+std::string SearchesFile() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string base = config != nullptr && config[0] == '/'
+                               ? std::string(config)
+                               : std::string(home != nullptr ? home : "") + "/.config";
+  return base + "/velmora/searches.conf";
+}
+
+// What the saved search named name lists, as the window lists it.
+int FilterSearch(Output& out, const std::string& name) {
+  const std::string file = SearchesFile();
+  catalogue::SavedSearches read;
+  const platform::Status status = catalogue::ReadSavedSearches(file, read);
+  for (const std::string& note : read.notes)
+    std::fprintf(stderr, "velmora-cli: %s: %s\n", file.c_str(), note.c_str());
+  if (!status.ok()) return std::fprintf(stderr, "velmora-cli: %s\n", status.message().c_str()), 1;
+  const catalogue::SavedSearch* search = catalogue::FindSearch(read.searches, name);
+  if (search == nullptr) {
+    std::fprintf(stderr, "velmora-cli: no saved search is named %s\n", name.c_str());
+    return 2;
+  }
+  bool complete = true;
+  const catalogue::PathList files = Scan(search->folder, complete);
+  catalogue::RowFilter filter;
+  for (const catalogue::BarTag& tag : search->tags)
+    (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
+  // Without tags the window lists every file, whatever the mode.
+  if (!filter.tags.empty() || !filter.excluded.empty()) filter.mode = search->mode;
+  filter.words = search->wholeTags;
+  filter.digits = search->keepDigits ? catalogue::Digits::Keep : catalogue::Digits::Split;
+  filter.name = search->find;
+  catalogue::FolderWords folders;
+  if (search->folderWords)
+    folders.Follow(files, catalogue::TagRuleFor(search->folder, filter.digits, true));
+  std::vector<std::size_t> rows =
+      catalogue::ApplyTagFilter(files.Names(), filter, search->folderWords ? &folders : nullptr);
+  if (search->sort.key != catalogue::SortKey::None) {
+    std::vector<platform::FileFacts> facts(files.size());
+    const bool facted = search->sort.key == catalogue::SortKey::Size ||
+                        search->sort.key == catalogue::SortKey::Modified;
+    for (std::size_t i = 0; facted && i < files.size(); ++i) {
+      const std::string_view leaf = files.Name(i);
+      platform::ReadFacts(std::string(files.Folder(i)), {&leaf, 1}, &facts[i]);
+    }
+    rows = catalogue::SortFiles(
+        catalogue::MakeSortInput(search->sort, std::move(rows), files.Names(), files, facts));
+  }
+  for (const std::size_t i : rows) out.Record(files, i);
+  return Status(out, complete);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,6 +200,7 @@ int main(int argc, char** argv) {
   catalogue::MatchMode mode = catalogue::MatchMode::All;
   std::vector<std::string> excluded;
   std::optional<std::string> nameText;
+  std::optional<std::string> searchName;
   bool wholeWords = false;
   catalogue::Digits digits = catalogue::Digits::Split;
   bool folderWords = false;
@@ -166,6 +229,9 @@ int main(int argc, char** argv) {
     } else if (a == "--name") {
       if (++i == argc || nameText) return Usage();
       nameText = argv[i];
+    } else if (a == "--search") {
+      if (++i == argc || searchName) return Usage();
+      searchName = argv[i];
     } else if (a == "--words") {
       wholeWords = true;
     } else if (a == "--digits") {
@@ -181,6 +247,10 @@ int main(int argc, char** argv) {
   const std::string command = args.front();
   args.erase(args.begin());
   Output out(end);
+  if (searchName &&
+      (command != "filter" || !args.empty() || folder || modeFlags || !excluded.empty() ||
+       nameText || wholeWords || digits == catalogue::Digits::Keep || folderWords))
+    return Usage();
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
@@ -219,6 +289,7 @@ int main(int argc, char** argv) {
     return out.Finish();
   }
   if (command == "filter") {
+    if (searchName) return FilterSearch(out, *searchName);
     if (args.empty() || folder || modeFlags > 1) return Usage();
     bool complete = true;
     const catalogue::PathList files = Scan(args[0], complete);

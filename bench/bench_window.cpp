@@ -91,7 +91,8 @@ struct Window {
     form = std::make_unique<velmora::mainwindow::Form1>(
         velmora::mainwindow::FormSettings{dir.filePath("folders.txt").toStdString(),
                                           {},
-                                          dir.filePath("window.conf").toStdString()},
+                                          dir.filePath("window.conf").toStdString(),
+                                          {}},
         shell);
     form->RestoreState(false);
     form->show();

@@ -42,6 +42,14 @@ void Browser::Show(std::size_t record) {
   Start(false, true);
 }
 
+void Browser::ShowWith(std::size_t record, const BarPreset& preset) {
+  owner_.Check();
+  digits_ = preset.digits, folderWords_ = preset.folderWords;
+  bar_.Preset(preset);
+  shown_ = record < store_.size() ? std::optional(store_.KeyOf(record)) : std::nullopt;
+  Start(true, true);
+}
+
 void Browser::Rescan() {
   owner_.Check();
   Start(keepFilter_);

@@ -64,6 +64,9 @@ class Browser {
   // its place without moving the rows that stay (see ListingCache). A record past the end
   // shows none.
   void Show(std::size_t record);
+  // Shows record as Show does, with the bar, mode, whole tags, find text and digits of preset
+  // set before the load and kept through it, whether its tags occur or not.
+  void ShowWith(std::size_t record, const BarPreset& preset);
   // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
   // on, when it keeps its tags that still occur in the folder.
   void Rescan();
@@ -90,6 +93,7 @@ class Browser {
   void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
   void SetMode(MatchMode mode);
+  MatchMode Mode() const { return bar_.Mode(); }
   // Tags hit only whole words of names (off: anywhere in them, the default).
   bool WholeTags() const { return bar_.Whole(); }
   void SetWholeTags(bool on);

@@ -44,14 +44,26 @@ void FilterBar::Clear(bool keep) {
     tags_.clear();
     find_.clear();
   }
+  held_ = std::exchange(preset_, false) && keep;
   if (tags_.empty()) loadedAll_ = true;
 }
 
 bool FilterBar::KeepOnly(const std::function<bool(const std::string&)>& occurs) {
+  if (held_) return false;
   const std::size_t before = tags_.size();
   std::erase_if(tags_, [&](const BarTag& tag) { return !occurs(tag.text); });
   if (tags_.empty()) loadedAll_ = true;
   return tags_.size() != before;
+}
+
+void FilterBar::Preset(const BarPreset& preset) {
+  tags_ = preset.tags;
+  mode_ = preset.mode;
+  words_ = preset.whole;
+  find_ = preset.find;
+  digits_ = preset.digits;
+  loadedAll_ = tags_.empty();
+  preset_ = true;
 }
 
 RowFilter FilterBar::Filter() const {

@@ -58,6 +58,16 @@ class BrowserView {
   virtual void ProgressChanged(const LoadProgress& progress) = 0;
 };
 
+// What a bar is set to at once: its tags, mode, whole tags and find text, and how digits cut.
+struct BarPreset {
+  std::vector<BarTag> tags;
+  MatchMode mode = MatchMode::All;
+  bool whole = false;
+  std::string find;
+  Digits digits = Digits::Split;
+  bool folderWords = false;  // the words of folders are tags
+};
+
 // The bar's state. Owner: the session's thread.
 class FilterBar {
  public:
@@ -68,6 +78,7 @@ class FilterBar {
   // The tag that left, if text was there; a tag or mode chosen ends a load's "every file".
   std::optional<BarTag> Remove(const std::string& text);
   void SetMode(MatchMode mode);
+  MatchMode Mode() const { return mode_; }
   bool Whole() const { return words_; }
   // False when nothing changed.
   bool SetWhole(bool on);
@@ -78,8 +89,10 @@ class FilterBar {
   // A load: the bar and the find text empty unless keep. While the bar is empty after a
   // load and no tag or mode was chosen since, every file is listed, whatever the mode.
   void Clear(bool keep);
-  // Leaves out the tags that do not occur; true when some went.
+  // Leaves out the tags that do not occur; true when some went. A preset's tags stay whether
+  // they occur or not through the load that the next Clear, with keep, starts (its rereads too).
   bool KeepOnly(const std::function<bool(const std::string&)>& occurs);
+  void Preset(const BarPreset& preset);
   RowFilter Filter() const;
 
  private:
@@ -89,6 +102,8 @@ class FilterBar {
   Digits digits_ = Digits::Split;
   std::string find_;
   bool loadedAll_ = true;
+  bool preset_ = false;  // set since the last Clear
+  bool held_ = false;    // a preset's tags, kept by KeepOnly until the next Clear
 };
 
 // The chips of the panel: the auto tags of tags that files have and the bar has not, in

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora::desktop {
 
@@ -40,6 +42,10 @@ class Dialogs {
   // more done, not the next file asked about.
   virtual Answer AskReplace(const std::string& question, const std::string& title) = 0;
   virtual void ShowError(const std::string& text, const std::string& title) = 0;
+  // names, each to be renamed or deleted: for each, in their order, its name at the end, or
+  // the empty text once deleted; nothing on Cancel. A name left as it was keeps its bytes.
+  virtual std::optional<std::vector<std::string>> EditNames(
+      const std::string& title, const std::vector<std::string>& names) = 0;
   // The folder picker, listing start first (home when start cannot be read): the chosen
   // folder's path, or the empty text on Cancel.
   virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "desktop/folder_picker.h"
 
@@ -97,6 +101,44 @@ Answer QtDialogs::AskReplace(const std::string& question, const std::string& tit
 
 void QtDialogs::ShowError(const std::string& text, const std::string& title) {
   AskWith(QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::optional<std::vector<std::string>> QtDialogs::EditNames(
+    const std::string& title, const std::vector<std::string>& names) {
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(Text(title));
+  auto* list = new QListWidget(&dialog);
+  const auto shown = [&names](int i) {
+    return QFile::decodeName(QByteArray::fromStdString(names[static_cast<std::size_t>(i)]));
+  };
+  for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+    auto* item = new QListWidgetItem(shown(i), list);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setData(Qt::UserRole, i);
+  }
+  list->setCurrentRow(0);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* rename = buttons->addButton(QObject::tr("Rename"), QDialogButtonBox::ActionRole);
+  QPushButton* remove = buttons->addButton(QObject::tr("Delete"), QDialogButtonBox::ActionRole);
+  QObject::connect(rename, &QPushButton::clicked, list, [list] {
+    if (QListWidgetItem* item = list->currentItem()) list->editItem(item);
+  });
+  QObject::connect(remove, &QPushButton::clicked, list, [list] { delete list->currentItem(); });
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  std::vector<std::string> out(names.size());
+  for (int row = 0; row < list->count(); ++row) {
+    const QListWidgetItem& item = *list->item(row);
+    const int i = item.data(Qt::UserRole).toInt();
+    const bool same = item.text().isEmpty() || item.text() == shown(i);
+    out[static_cast<std::size_t>(i)] =
+        same ? names[static_cast<std::size_t>(i)] : QFile::encodeName(item.text()).toStdString();
+  }
+  return out;
 }
 
 std::string QtDialogs::PickFolder(const std::string& title, const std::string& start) {

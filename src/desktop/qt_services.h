@@ -14,6 +14,8 @@ class QtDialogs final : public Dialogs {
   bool AskYesNo(const std::string& question, const std::string& title) override;
   Answer AskReplace(const std::string& question, const std::string& title) override;
   void ShowError(const std::string& text, const std::string& title) override;
+  std::optional<std::vector<std::string>> EditNames(const std::string& title,
+                                                    const std::vector<std::string>& names) override;
   // Modal: a command waits on the answer (see qt_services.cpp).
   std::string PickFolder(const std::string& title, const std::string& start) override;
   void PickFolderLater(const std::string& title, const std::string& start,

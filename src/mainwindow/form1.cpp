@@ -21,6 +21,7 @@
 #include "mainwindow/preview_tips.h"
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
+#include "platform/visible_text.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
@@ -57,7 +58,10 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
            .report = [this](const std::string& text) { ShowError(text); }}),
       listed_(ui_, files_, browser_, [this](const std::string& text) { SetStatus(text); }),
       commands_(listed_, shell),
-      tags_(browser_, ui_, [this] { SayCount(); }) {
+      tags_(browser_, ui_, [this] { SayCount(); }),
+      searches_(settings_.searchesFile, shell.dialogs(),
+                {.shown = [this] { return ShownSearch(); },
+                 .apply = [this](const catalogue::SavedSearch& s) { ApplySearch(s); }}) {
   setObjectName(QStringLiteral("Form1"));
   setFont(Arial(9));
   InitIcons();
@@ -122,6 +126,7 @@ void Form1::ConnectTags() {
   ui_.oTagPanel->installEventFilter(this);
   ui_.picTagPanel->installEventFilter(this);
   tags_.Connect(*this);
+  if (!settings_.searchesFile.empty()) tags_.SetBarMenuMore([this] { return searches_.Items(); });
 }
 
 void Form1::ConnectFiles() {
@@ -230,6 +235,7 @@ void Form1::Command(void (fileops::FileCommands::*command)()) {
 void Form1::lstFolders_Click() {
   const int i = SelectedFolder();
   if (i < 0) return;
+  applied_.reset();
   setWindowTitle(Caption(Store().Path(static_cast<std::size_t>(i))));
   browser_.Show(static_cast<std::size_t>(i));
   ui_.lblHelp->show();
@@ -301,7 +307,56 @@ void Form1::ShowFileMenu(const QPoint& at) {
        .more = tools_->MenuItems()});
 }
 
+std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {
+  if (!browser_.ShownPath()) return std::nullopt;
+  catalogue::SavedSearch search = applied_.value_or(catalogue::SavedSearch());
+  search.folder = *browser_.ShownPath();
+  search.tags = browser_.Bar();
+  search.mode = browser_.Mode();
+  search.wholeTags = browser_.WholeTags();
+  search.keepDigits = browser_.KeepDigits();
+  search.folderWords = browser_.FolderWords();
+  search.find = browser_.FindText();
+  search.sort = tools_->State().sort;
+  return search;
+}
+
+void Form1::ApplySearch(const catalogue::SavedSearch& search) {
+  const std::size_t record = Store().Find(search.folder);
+  if (record == Store().size()) {
+    return ShowError("The folder " + search.folder + " of the search \u201C" +
+                     platform::VisibleText(search.name) +
+                     "\u201D is not in the folder list any more.");
+  }
+  {
+    const QSignalBlocker quiet(ui_.lstFolders);
+    ui_.lstFolders->setCurrentRow(static_cast<int>(record));
+  }
+  (search.mode == catalogue::MatchMode::Any ? ui_.optTagAny : ui_.optTagAll)->setChecked(true);
+  browser_.ShowWith(record, {search.tags, search.mode, search.wholeTags, search.find,
+                             search.keepDigits ? catalogue::Digits::Keep : catalogue::Digits::Split,
+                             search.folderWords});
+  tools_->SetSort(search.sort);  // the new rows, not the folder shown before
+  tools_->ShowFind(search.find);
+  ui_.lblHelp->show();
+  applied_ = search;
+  ShowCaption();
+}
+
+void Form1::ShowCaption() {
+  const std::optional<std::string> path = browser_.ShownPath();
+  if (applied_ && (path != applied_->folder || browser_.Bar() != applied_->tags ||
+                   browser_.Mode() != applied_->mode || browser_.FindText() != applied_->find ||
+                   browser_.WholeTags() != applied_->wholeTags))
+    applied_.reset();
+  if (!path) return;
+  QString caption = Caption(*path);
+  if (applied_) caption += QStringLiteral(" \u2014 search ") + ShownText(applied_->name);
+  if (caption != windowTitle()) setWindowTitle(caption);
+}
+
 void Form1::SayCount() {
+  if (applied_) ShowCaption();
   status_.Count(browser_.RowCount(), browser_.FileCount());
   // Over the list's blank; a row's tooltip adds the count to the path.
   QString tip = status_.CountText();

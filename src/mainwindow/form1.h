@@ -17,6 +17,7 @@
 #include "mainwindow/files_for_commands.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/list_tools.h"
+#include "mainwindow/saved_search_menu.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/tag_panels.h"
 
@@ -40,6 +41,7 @@ struct FormSettings {
   std::string storeFile;     // folders.txt
   std::string creditTarget;  // what the credit line opens
   std::string stateFile;     // size, place, chip order and folder kept between runs; or none
+  std::string searchesFile;  // the saved searches; or none
 };
 
 class Form1 : public QWidget, private catalogue::BrowserView {
@@ -105,6 +107,13 @@ class Form1 : public QWidget, private catalogue::BrowserView {
 
   void ShowStore();
   void ShowError(const std::string& text);
+  // What is shown now as a search, named as the one applied; none without a folder.
+  std::optional<catalogue::SavedSearch> ShownSearch() const;
+  // Shows search's folder with all it keeps, in one load; a folder not registered any more
+  // is said in a message, and nothing changes.
+  void ApplySearch(const catalogue::SavedSearch& search);
+  // The caption names the search applied while the folder and the bar are still its own.
+  void ShowCaption();
 
   FormSettings settings_;
   desktop::Shell& shell_;
@@ -117,7 +126,9 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   fileops::FileCommands commands_;
   TagPanels tags_;
   std::unique_ptr<ListTools> tools_;  // made with the controls
-  int statusWidth_ = 0;               // the status line's width as placed
+  SavedSearchMenu searches_;
+  std::optional<catalogue::SavedSearch> applied_;  // the search shown, until changed
+  int statusWidth_ = 0;                            // the status line's width as placed
   StatusLine status_;
   std::uint64_t load_ = 0;  // the load the progress last told of
   int selectionChanges_ = 0;

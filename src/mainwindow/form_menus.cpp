@@ -29,7 +29,9 @@ static void AddItems(QMenu& menu, QWidget& parent, const std::vector<MenuItem>& 
       continue;
     }
     if (!item.items.empty()) {
-      AddItems(*menu.addMenu(item.text), parent, item.items);
+      QMenu* sub = menu.addMenu(item.text);
+      sub->menuAction()->setEnabled(item.enabled);
+      AddItems(*sub, parent, item.items);
       continue;
     }
     QAction* action = menu.addAction(item.text);
@@ -116,12 +118,16 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
   PopUpMenu(panel, "mnuTags", panel.mapToGlobal(at), items);
 }
 
-void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser) {
-  PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at),
-            {{"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); },
-              true, browser.KeepFilter()},
-             {"Match Whole Tags", [&browser](bool on) { browser.SetWholeTags(on); }, true,
-              browser.WholeTags()}});
+void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
+                 const std::vector<MenuItem>& more) {
+  std::vector<MenuItem> items{
+      {"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); }, true,
+       browser.KeepFilter()},
+      {"Match Whole Tags", [&browser](bool on) { browser.SetWholeTags(on); }, true,
+       browser.WholeTags()}};
+  if (!more.empty()) items.emplace_back();
+  items.insert(items.end(), more.begin(), more.end());
+  PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at), items);
 }
 
 }  // namespace velmora::mainwindow

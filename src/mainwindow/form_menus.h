@@ -59,7 +59,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
 // whether digits belong to tags.
 void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
 // The filter bar's menu at at (in bar): whether a command's rescan keeps the filter, and
-// whether tags match whole words only.
-void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser);
+// whether tags match whole words only; then more, after a separator, when any.
+void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
+                 const std::vector<MenuItem>& more = {});
 
 }  // namespace velmora::mainwindow

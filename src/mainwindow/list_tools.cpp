@@ -42,6 +42,15 @@ void ListTools::KeepCurrentInPlace() {
   });
 }
 
+void ListTools::ShowFind(const std::string& text) {
+  if (text.empty()) return find_.Close();
+  {
+    const QSignalBlocker quiet(find_);
+    find_.setText(QString::fromStdString(text));
+  }
+  find_.Open();
+}
+
 void ListTools::SetShown(Column column, bool on) {
   model_.SetShown(column, on);
   ShowHeader();

@@ -29,6 +29,8 @@ class ListTools : public QObject {
   void OpenFind() { find_.Open(); }
   // The browser let go of the text looked for: the field closes without looking again.
   void CloseFind() { find_.Close(); }
+  // The field open with text, which the browser looks for already; closed when it is empty.
+  void ShowFind(const std::string& text);
   // The file list menu's entries for them: Find, Columns, Sort By.
   std::vector<MenuItem> MenuItems();
 

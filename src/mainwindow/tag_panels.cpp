@@ -51,7 +51,8 @@ void TagPanels::Connect(QObject& context) {
   for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagBar, ui_.picSelTags}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, &context, [this, w](QPoint at) {
-      ShowBarMenu(*ui_.oTagBar, ui_.oTagBar->mapFrom(w, at), browser_);
+      ShowBarMenu(*ui_.oTagBar, ui_.oTagBar->mapFrom(w, at), browser_,
+                  barMore_ ? barMore_() : std::vector<MenuItem>());
     });
   }
   // The panel's menu, on its chips and on the white below them.

@@ -10,6 +10,7 @@
 
 #include "catalogue/browser.h"
 #include "mainwindow/form_controls.h"
+#include "mainwindow/form_menus.h"
 
 namespace velmora::mainwindow {
 
@@ -28,6 +29,8 @@ class TagPanels {
   void Reset();
   // A load ended: a layout of the panel still waiting is made now.
   void LoadEnded();
+  // Entries for the end of the filter bar's menu, asked for each time it opens.
+  void SetBarMenuMore(std::function<std::vector<MenuItem>()> more) { barMore_ = std::move(more); }
 
  private:
   void Redraw();
@@ -36,6 +39,7 @@ class TagPanels {
   const Controls& ui_;
   std::function<void()> moved_;
   QTimer timer_;
+  std::function<std::vector<MenuItem>()> barMore_;
 };
 
 }  // namespace velmora::mainwindow

@@ -18,6 +18,9 @@ class TestCli : public QObject {
       t_.createFile(file);
     QVERIFY(QFile::copy(VELMORA, QString::fromStdString(app_ / "velmora")) &&
             ::mkdir((app_ / "run").c_str(), 0700) == 0);
+    app_.createFile("run/velmora/searches.conf", "[b]\nfolder=" + t_ / "tree" +
+                                                     "\ntag=a+BEACH\ntag=u+other\ntag=a-png\n"
+                                                     "mode=any\nsort=name\ndescending=true\n");
   }
 
   // args by "|", where "T/" is the test's folder; out "*" is not compared. "W|" first: velmora,
@@ -34,7 +37,7 @@ class TestCli : public QObject {
     const QByteArray usage =
         "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] "
         "[--folder-words] --folder DIR | filter [--all|--any] [--words] [--digits] "
-        "[--folder-words] [--not TAG]... [--name TEXT] DIR TAG...\n";
+        "[--folder-words] [--not TAG]... [--name TEXT] DIR TAG... | filter --search NAME\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
@@ -56,29 +59,20 @@ class TestCli : public QObject {
     row("--name, --words", "filter|--words|--name|EACH|T/tree|ART", 0, "");
     row("--name", "filter|--name|EACH|T/tree|ART", 0, "T/tree/Beach Party.JPG\n");
     row("--words", "filter|--words|--any|T/tree|png|ther", 0, "T/tree/sub/beach.png\n");
+    row("--search, its order", "filter|--search|b", 0,
+        "T/tree/sub/x/other.txt\nT/tree/Beach Party.JPG\n");
+    row("--search unknown", "filter|--search|c", 2, "",
+        "velmora-cli: no saved search is named c\n");
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
-    for (const char* args : {"",
-                             "scan",
-                             "scan|/a|/b",
-                             "scan|--folder|/",
-                             "scan|--any|/",
-                             "tags",
-                             "tags|--any|x",
-                             "tags|--folder",
-                             "filter",
-                             "filter|--folder|/",
-                             "filter|--all|--any|/|a",
-                             "filter|/|--not",
-                             "scan|--not|a|/",
-                             "tags|--not|a|x",
-                             "filter|/|--name",
-                             "filter|--name|a|--name|b|/",
-                             "scan|--words|/",
-                             "tags|--name|a|x",
-                             "scan|--digits|/",
-                             "scan|--folder-words|/",
-                             "tags|--folder-words|x"})
+    for (const char* args :
+         {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
+          "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
+          "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x", "filter|/|--name",
+          "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x", "scan|--digits|/"})
+      QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
+    for (const char* args : {"filter|--search|b|/", "filter|--any|--search|b", "scan|--search|b",
+                             "filter|--search", "scan|--folder-words|/", "tags|--folder-words|x"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);

@@ -20,7 +20,8 @@ struct World {
   void Start(const std::string& storeText) {
     if (!storeText.empty()) dir.createFile("folders.txt", storeText);
     form = std::make_unique<mainwindow::Form1>(
-        mainwindow::FormSettings{dir / "folders.txt", dir / "README.md", stateFile}, shell);
+        mainwindow::FormSettings{dir / "folders.txt", dir / "README.md", stateFile, searchesFile},
+        shell);
     if (!stateFile.empty()) form->RestoreState(true);  // as the program starts
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
@@ -71,7 +72,7 @@ struct World {
   }
 
   TestDir dir;
-  std::string stateFile;
+  std::string stateFile, searchesFile;
   ScriptedDialogs dialogs;
   RecordingLauncher launcher;
   desktop::Shell shell{dialogs, launcher};

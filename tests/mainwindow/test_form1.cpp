@@ -515,6 +515,46 @@ class TestForm1 : public QObject {
     QTRY_COMPARE(w.files().size(), listed + (other || kept ? 1 : 2));
   }
 
+  // A search saved from the bar's menu comes back in one load, its bar, mode, text looked for and
+  // order, named in the caption until the bar changes; Manage renames; a search whose folder is
+  // not registered any more says so and changes nothing.
+  void savedSearches() {
+    TestDir tree;
+    World w;
+    w.searchesFile = w.dir / "config/searches.conf";
+    w.Start(exampleStore(tree) + "/elsewhere\r\n\r\n");
+    w.select(0);
+    World::click(w.panel(), "party"), World::click(w.panel(), "family");
+    w.find<QRadioButton>("optTagAny")->click();
+    auto* list = w.find<QAbstractItemView>("lstFiles");
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(w.find<QLineEdit>("txtFind"), "beach");
+    World::menu(*list, "Sort By/Name");
+    QTRY_COMPARE(w.files(), Strings{tree / "sub/beach-party.JPG"});
+    w.dialogs.input("mine").input("mine").yesNo(true);
+    for (int i = 0; i < 2; ++i) World::menu(w.bar(), "Save Search\u2026");  // then replaced
+    World::click(w.bar(), "party"), World::menu(*list, "Sort By/Scan Order");
+    w.find<QRadioButton>("optTagAll")->click(), w.select(1);
+    // Its tags stay even where the folder has them no more.
+    ::unlink((tree / "sub/beach-party.JPG").c_str()), tree.createFile("sub/family beach.png");
+    World::menu(w.bar(), "Saved Searches/mine");
+    QCOMPARE(w.files(), Strings{tree / "sub/family beach.png"});
+    QCOMPARE(World::chips(w.bar()), (Strings{"party", "family"}));
+    QVERIFY(w.find<QRadioButton>("optTagAny")->isChecked() && w.form->SelectedFolder() == 0);
+    QCOMPARE(w.find<QLineEdit>("txtFind")->text() + w.form->windowTitle(),
+             QString::fromStdString("beachVelmora - " + tree.path() + " \u2014 search mine"));
+    QVERIFY(w.form->Files().Sort().key == catalogue::SortKey::Name);
+    World::click(w.bar(), "family");
+    QCOMPARE(w.form->windowTitle(), QString::fromStdString("Velmora - " + tree.path()));
+    w.dialogs.editNames("renamed\n").error();
+    World::menu(w.bar(), "Saved Searches/Manage\u2026");
+    const std::string kept = w.dir.read("config/searches.conf");
+    QVERIFY(kept.find("[renamed]\nfolder=" + tree.path()) != std::string::npos);
+    w.dir.createFile("config/searches.conf", kept + "[gone]\nfolder=/nowhere\n");
+    World::menu(w.bar(), "Saved Searches/gone");
+    QVERIFY(w.dialogs.allAnswered() && World::chips(w.bar()) == Strings{"party"});
+  }
+
   // A state file that is no regular file of a sane size is passed over, never waited on.
   void oddStateFileIgnored_data() {
     QTest::addColumn<QByteArray>("kind");

@@ -14,6 +14,18 @@ std::string ScriptedDialogs::answer(const char* kind, const std::string& text) {
   return script_.pop_front(), reply;
 }
 
+std::optional<std::vector<std::string>> ScriptedDialogs::EditNames(
+    Text, const std::vector<std::string>& names) {
+  std::string shown;
+  for (const std::string& name : names) shown += name + '\n';
+  const std::string reply = answer("names", shown);
+  if (reply.empty()) return std::nullopt;
+  std::vector<std::string> out;
+  for (std::size_t from = 1; from < reply.size(); from = reply.find('\n', from) + 1)
+    out.push_back(reply.substr(from, reply.find('\n', from) - from));
+  return out;
+}
+
 std::unique_ptr<velmora::desktop::Progress> ScriptedDialogs::StartProgress(Text, Text) {
   struct Scripted final : velmora::desktop::Progress {
     explicit Scripted(ScriptedDialogs& o) : owner(o) { ++owner.progressOpen_; }

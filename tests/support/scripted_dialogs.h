@@ -15,7 +15,7 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   using Text = const std::string&;
   struct Shown {
     std::string kind, text;
-  };  // kind: confirm, input, yesno, replace, error, pick
+  };  // kind: confirm, input, yesno, replace, error, pick, names
 
   // Answers, in the order the dialogs are to appear.
   ScriptedDialogs& confirm(bool ok) { return expect("confirm", ok ? "y" : ""); }
@@ -24,6 +24,10 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   ScriptedDialogs& replace(Answer a) { return expect("replace", {char('0' + int(a))}); }
   ScriptedDialogs& error() { return expect("error", ""); }
   ScriptedDialogs& pickFolder(Text path) { return expect("pick", path); }
+  // The names at the end, one a line; none for Cancel.
+  ScriptedDialogs& editNames(Text lines) {
+    return expect("names", lines.empty() ? "" : "y" + lines);
+  }
   void cancelProgressAt(int n) { cancelAt_ = n; }  // Cancel pressed at the n-th update
 
   const std::vector<Shown>& shown() const { return shown_; }
@@ -39,6 +43,7 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
     return reply.empty() ? Answer::Cancel : Answer(reply[0] - '0');
   }
   void ShowError(Text text, Text) override { answer("error", text); }
+  std::optional<std::vector<std::string>> EditNames(Text, const std::vector<std::string>&) override;
   std::string PickFolder(Text title, Text) override { return answer("pick", title); }
   std::unique_ptr<velmora::desktop::Progress> StartProgress(Text, Text) override;
 
