@@ -74,7 +74,9 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   std::size_t added = files.files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
-    kept = ApplyTagFilter(files.files.Names(), filter);
+    RowFilter piece = filter;  // the facts by the piece's own numbers
+    piece.facts = filter.facts.subspan(std::min(base, filter.facts.size()));
+    kept = ApplyTagFilter(files.files.Names(), piece);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "catalogue/filter_index.h"
+#include "catalogue/find_terms.h"
 #include "catalogue/path_list.h"
+#include "platform/file_facts.h"
 
 namespace velmora::catalogue {
 
@@ -27,8 +30,14 @@ struct RowFilter {
   bool words = false;
   std::string name;               // the name must also hold this text, anywhere, any case
   Digits digits = Digits::Split;  // how the words are cut
+  // The sizes and times the files must have, from facts by file number; a file whose
+  // facts are not known is left out while either is asked.
+  std::optional<Range> size = {}, modified = {};
+  std::span<const platform::FileFacts> facts = {};
+  bool none = false;  // a find term could not be read: no file is kept
   bool KeepsAll() const {
-    return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty();
+    return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty() && !size &&
+           !modified && !none;
   }
 };
 
@@ -37,8 +46,12 @@ struct RowFilter {
 // those whose name contains any excluded tag. A tag hits when it occurs anywhere in the
 // lower-cased name, whatever its own case, or by the word rule. No tags: All keeps
 // everything, Any nothing, unless tags are excluded: then both keep every file not
-// excluded ("all but these"). Less, last, the files whose names lack the filter's name.
+// excluded ("all but these"). Less, last, the files whose names lack the filter's name,
+// and those whose facts do not fit.
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter);
+
+// Whether facts meet the filter's sizes and times.
+bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts);
 
 // How many files one tag hits, by ApplyTagFilter's rule.
 struct TagHits {
