@@ -3,15 +3,18 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/filter.h"
+#include "catalogue/find_terms.h"
 #include "catalogue/scan.h"
 #include "catalogue/tags.h"
 #include "platform/dir_enum.h"
+#include "platform/file_facts.h"
 
 namespace {
 
@@ -19,7 +22,8 @@ using namespace velmora;
 
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR | "
-    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...";
+    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] [--size SIZE] "
+    "[--modified TIME] DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -32,17 +36,26 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
       The words of each NAME, one record per name, words separated by a blank.
   velmora-cli tags [--digits] --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...
+  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT]
+                     [--size SIZE] [--modified TIME] DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
-      as whole words of a name (as "tags" splits it), not inside a word.
+      as whole words of a name (as "tags" splits it), not inside a word. With
+      --size or --modified, only the files whose size or modification time fits,
+      as the find field's size: and modified: terms.
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
   --words   tags match whole words of names (filter)
+  --size SIZE keep only the files of that size (filter; may be repeated): 500 bytes,
+            10k, 1M, 2G or 3T (1024-based; 10M is 10M up to 11M), >10M, >=10M, <500k,
+            <=500k, or a range 1M..2G (either end may be left out)
+  --modified TIME keep only the files last modified then, local time (filter; may be
+            repeated): 2019, 2019-07, 2019-07-14, today, yesterday, week (the last 7
+            days), month (the last 30 days), >2024-01-01, <2020, or a range 2019..2021
   --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
             not mp (tags; filter with --words)
   --        end of options; later arguments starting with "-" are names or tags
@@ -136,6 +149,7 @@ int main(int argc, char** argv) {
   std::optional<std::string> nameText;
   bool wholeWords = false;
   catalogue::Digits digits = catalogue::Digits::Split;
+  catalogue::FindQuery terms;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -161,6 +175,12 @@ int main(int argc, char** argv) {
     } else if (a == "--name") {
       if (++i == argc || nameText) return Usage();
       nameText = argv[i];
+    } else if (a == "--size" || a == "--modified") {
+      if (++i == argc) return Usage();
+      if (!catalogue::AddTerm(terms, a.substr(2), argv[i], std::time(nullptr))) {
+        std::fprintf(stderr, "velmora-cli: %s\n", terms.error.c_str());
+        return Usage();
+      }
     } else if (a == "--words") {
       wholeWords = true;
     } else if (a == "--digits") {
@@ -177,7 +197,7 @@ int main(int argc, char** argv) {
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
-        digits == catalogue::Digits::Keep)
+        digits == catalogue::Digits::Keep || terms.size || terms.modified)
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
     catalogue::ScanReport report = ReportFor(args[0]);
@@ -190,7 +210,8 @@ int main(int argc, char** argv) {
     return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags || !excluded.empty() || nameText || wholeWords) return Usage();
+    if (modeFlags || !excluded.empty() || nameText || wholeWords || terms.size || terms.modified)
+      return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
@@ -221,8 +242,15 @@ int main(int argc, char** argv) {
     filter.words = wholeWords;
     filter.digits = digits;
     filter.name = nameText.value_or("");
-    for (const std::size_t i : catalogue::ApplyTagFilter(files.Names(), filter))
-      out.Record(files, i);
+    const std::vector<std::size_t> kept = catalogue::ApplyTagFilter(files.Names(), filter);
+    filter.size = terms.size, filter.modified = terms.modified;  // read for those kept only
+    for (const std::size_t i : kept) {
+      platform::FileFacts facts;
+      const std::string_view name = files.Name(i);
+      if (filter.size || filter.modified)
+        platform::ReadFacts(std::string(files.Folder(i)), {&name, 1}, &facts);
+      if (catalogue::FactsFit(filter, facts)) out.Record(files, i);
+    }
     return Status(out, complete);
   }
   std::fprintf(stderr, "velmora-cli: unknown command %s\n", command.c_str());

@@ -34,7 +34,8 @@ class TestCli : public QObject {
     const QByteArray usage =
         "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR "
         "| "
-        "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...\n";
+        "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] [--size SIZE] "
+        "[--modified TIME] DIR TAG...\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
@@ -52,6 +53,14 @@ class TestCli : public QObject {
     row("--name, --words", "filter|--words|--name|EACH|T/tree|ART", 0, "");
     row("--name", "filter|--name|EACH|T/tree|ART", 0, "T/tree/Beach Party.JPG\n");
     row("--words", "filter|--words|--any|T/tree|png|ther", 0, "T/tree/sub/beach.png\n");
+    row("--size, --modified", "filter|--size|<1|--modified|today|--modified|>2019|T/tree|beach", 0,
+        "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\n");
+    for (const char* none : {"filter|--size|1..|T/tree", "filter|--any|--modified|<2000|T/tree"})
+      row(none, none, 0, "");
+    row("--size not read", "filter|--size|>abc|T/tree", 2, "",
+        "velmora-cli: Cannot read the size \u201c>abc\u201d: use a number with k, M or G, as in "
+        "size:>10M\n" +
+            usage);
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
@@ -59,6 +68,8 @@ class TestCli : public QObject {
           "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
           "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x", "filter|/|--name",
           "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x", "scan|--digits|/"})
+      QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
+    for (const char* args : {"filter|/|--size", "scan|--size|1|/", "tags|--modified|2019|x"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);
