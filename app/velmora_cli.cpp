@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/filter.h"
+#include "catalogue/find_terms.h"
 #include "catalogue/row_order.h"
 #include "catalogue/saved_searches.h"
 #include "catalogue/scan.h"
@@ -24,7 +26,7 @@ using namespace velmora;
 constexpr const char* kUsage =
     "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] [--folder-words] "
     "--folder DIR | filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]... "
-    "[--name TEXT] DIR TAG... | filter --search NAME";
+    "[--name TEXT] [--size SIZE] [--modified TIME] DIR TAG... | filter --search NAME";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
@@ -38,11 +40,13 @@ constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the sh
   velmora-cli tags [--digits] [--folder-words] --folder DIR
       DIR's distinct auto tags in first-seen order, one per record.
   velmora-cli filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]...
-                     [--name TEXT] DIR TAG...
+                     [--name TEXT] [--size SIZE] [--modified TIME] DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
-      as whole words of a name (as "tags" splits it), not inside a word.
+      as whole words of a name (as "tags" splits it), not inside a word. With
+      --size or --modified, only the files whose size or modification time fits,
+      as the find field's size: and modified: terms.
   velmora-cli filter --search NAME
       The files the window's saved search NAME lists: its folder, tags, left-out
       tags, mode, whole tags, digits and text looked for, in its order. The
@@ -55,6 +59,12 @@ Options:
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
   --words   tags match whole words of names (filter)
   --search NAME list what the saved search NAME lists (filter, alone)
+  --size SIZE keep only the files of that size (filter; may be repeated): 500 bytes,
+            10k, 1M, 2G or 3T (1024-based; 10M is 10M up to 11M), >10M, >=10M, <500k,
+            <=500k, or a range 1M..2G (either end may be left out)
+  --modified TIME keep only the files last modified then, local time (filter; may be
+            repeated): 2019, 2019-07, 2019-07-14, today, yesterday, week (the last 7
+            days), month (the last 30 days), >2024-01-01, <2020, or a range 2019..2021
   --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
             not mp (tags; filter with --words)
   --folder-words  the words of each file's folders below DIR are its tags too:
@@ -168,23 +178,26 @@ int FilterSearch(Output& out, const std::string& name) {
   if (!filter.tags.empty() || !filter.excluded.empty()) filter.mode = search->mode;
   filter.words = search->wholeTags;
   filter.digits = search->keepDigits ? catalogue::Digits::Keep : catalogue::Digits::Split;
-  filter.name = search->find;
+  const catalogue::FindQuery query = catalogue::ParseFind(search->find, std::time(nullptr));
+  filter.name = query.words;
+  filter.size = query.size, filter.modified = query.modified, filter.none = !query.error.empty();
+  std::vector<platform::FileFacts> facts(files.size());
+  const bool facted = filter.size || filter.modified ||
+                      search->sort.key == catalogue::SortKey::Size ||
+                      search->sort.key == catalogue::SortKey::Modified;
+  for (std::size_t i = 0; facted && i < files.size(); ++i) {
+    const std::string_view leaf = files.Name(i);
+    platform::ReadFacts(std::string(files.Folder(i)), {&leaf, 1}, &facts[i]);
+  }
+  filter.facts = facts;
   catalogue::FolderWords folders;
   if (search->folderWords)
     folders.Follow(files, catalogue::TagRuleFor(search->folder, filter.digits, true));
   std::vector<std::size_t> rows =
       catalogue::ApplyTagFilter(files.Names(), filter, search->folderWords ? &folders : nullptr);
-  if (search->sort.key != catalogue::SortKey::None) {
-    std::vector<platform::FileFacts> facts(files.size());
-    const bool facted = search->sort.key == catalogue::SortKey::Size ||
-                        search->sort.key == catalogue::SortKey::Modified;
-    for (std::size_t i = 0; facted && i < files.size(); ++i) {
-      const std::string_view leaf = files.Name(i);
-      platform::ReadFacts(std::string(files.Folder(i)), {&leaf, 1}, &facts[i]);
-    }
+  if (search->sort.key != catalogue::SortKey::None)
     rows = catalogue::SortFiles(
         catalogue::MakeSortInput(search->sort, std::move(rows), files.Names(), files, facts));
-  }
   for (const std::size_t i : rows) out.Record(files, i);
   return Status(out, complete);
 }
@@ -204,6 +217,7 @@ int main(int argc, char** argv) {
   bool wholeWords = false;
   catalogue::Digits digits = catalogue::Digits::Split;
   bool folderWords = false;
+  catalogue::FindQuery terms;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -232,6 +246,12 @@ int main(int argc, char** argv) {
     } else if (a == "--search") {
       if (++i == argc || searchName) return Usage();
       searchName = argv[i];
+    } else if (a == "--size" || a == "--modified") {
+      if (++i == argc) return Usage();
+      if (!catalogue::AddTerm(terms, a.substr(2), argv[i], std::time(nullptr))) {
+        std::fprintf(stderr, "velmora-cli: %s\n", terms.error.c_str());
+        return Usage();
+      }
     } else if (a == "--words") {
       wholeWords = true;
     } else if (a == "--digits") {
@@ -249,12 +269,13 @@ int main(int argc, char** argv) {
   Output out(end);
   if (searchName &&
       (command != "filter" || !args.empty() || folder || modeFlags || !excluded.empty() ||
-       nameText || wholeWords || digits == catalogue::Digits::Keep || folderWords))
+       nameText || wholeWords || digits == catalogue::Digits::Keep || folderWords || terms.size ||
+       terms.modified))
     return Usage();
 
   if (command == "scan") {
     if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
-        digits == catalogue::Digits::Keep || folderWords)
+        digits == catalogue::Digits::Keep || folderWords || terms.size || terms.modified)
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
     catalogue::ScanReport report = ReportFor(args[0]);
@@ -267,7 +288,8 @@ int main(int argc, char** argv) {
     return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags || !excluded.empty() || nameText || wholeWords) return Usage();
+    if (modeFlags || !excluded.empty() || nameText || wholeWords || terms.size || terms.modified)
+      return Usage();
     if (folder) {
       if (args.size() != 1) return Usage();
       bool complete = true;
@@ -302,9 +324,16 @@ int main(int argc, char** argv) {
     filter.name = nameText.value_or("");
     catalogue::FolderWords folders;
     if (folderWords) folders.Follow(files, catalogue::TagRuleFor(args[0], digits, true));
-    for (const std::size_t i :
-         catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr))
-      out.Record(files, i);
+    const std::vector<std::size_t> kept =
+        catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr);
+    filter.size = terms.size, filter.modified = terms.modified;  // read for those kept only
+    for (const std::size_t i : kept) {
+      platform::FileFacts facts;
+      const std::string_view name = files.Name(i);
+      if (filter.size || filter.modified)
+        platform::ReadFacts(std::string(files.Folder(i)), {&name, 1}, &facts);
+      if (catalogue::FactsFit(filter, facts)) out.Record(files, i);
+    }
     return Status(out, complete);
   }
   std::fprintf(stderr, "velmora-cli: unknown command %s\n", command.c_str());

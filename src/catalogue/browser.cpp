@@ -46,6 +46,7 @@ void Browser::ShowWith(std::size_t record, const BarPreset& preset) {
   owner_.Check();
   digits_ = preset.digits, folderWords_ = preset.folderWords;
   bar_.Preset(preset);
+  if (bar_.Terms()) facts_.Want();
   shown_ = record < store_.size() ? std::optional(store_.KeyOf(record)) : std::nullopt;
   Start(true, true);
 }
@@ -210,6 +211,7 @@ void Browser::On(handover::Counts& counts) { counter_.Take(counts); }
 
 void Browser::On(handover::Facts& facts) {
   const bool complete = facts_.Take(facts, rows_.Files().size());
+  if (bar_.Terms()) Refilter();  // the files whose facts came in and fit
   if (rowListener_) rowListener_->FactsChanged(complete);
   if (facts.last) ReadFacts();
 }
@@ -231,7 +233,7 @@ void Browser::On(handover::Checked& checked) {
   if (!checked.same) {
     const std::size_t files = checked.loaded.files.size();
     facts_.Renumber(checked.numbers, files);
-    rows_.Renumber(std::move(checked.loaded), checked.numbers, bar_.Filter());
+    rows_.Renumber(std::move(checked.loaded), checked.numbers, bar_.Filter(facts_.Facts()));
     if (autoTags_) view_.ChipsReset();
   } else {
     facts_.Renumber({}, rows_.Files().size());
@@ -247,7 +249,7 @@ void Browser::On(handover::Sorted& sorted) {
 
 void Browser::Append(handover::Files&& files) {
   std::vector<std::string> fresh;
-  rows_.Append(std::move(files), bar_.Filter(), fresh);
+  rows_.Append(std::move(files), bar_.Filter(facts_.Facts()), fresh);
   if (!autoTags_) return;
   std::erase_if(fresh, [this](const std::string& t) { return bar_.Holds(t); });
   if (fresh.empty()) return;
@@ -296,10 +298,12 @@ void Browser::WantFacts() {
 
 void Browser::ReadFacts() {
   if (!progress_.loading) facts_.ReadMore(rows_.Files());
+  const bool waits = bar_.Terms() && facts_.Reading();
+  if (std::exchange(progress_.readingFacts, waits) != waits) view_.ProgressChanged(progress_);
 }
 
 void Browser::Refilter() {
-  rows_.Refilter(bar_.Filter());
+  rows_.Refilter(bar_.Filter(facts_.Facts()));
   Recount();
 }
 
@@ -345,7 +349,10 @@ void Browser::SetWholeTags(bool on) {
 
 void Browser::SetFindText(const std::string& text) {
   owner_.Check();
-  if (bar_.SetFind(text)) Refilter();
+  if (!bar_.SetFind(text)) return;
+  if (bar_.Terms()) facts_.Want();
+  Refilter();
+  ReadFacts();
 }
 
 void Browser::SetOrder(ChipOrder order) {

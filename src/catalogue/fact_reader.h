@@ -34,6 +34,7 @@ class FactReader {
   void Clear();
   // Lets the read running go.
   void Stop();
+  bool Reading() const { return reading_; }
   // Reads what is not asked for yet of files, unless a read runs or none are wanted.
   void ReadMore(const PathList& files);
   // Where the files made again where they were listed are noted, when facts are wanted.

@@ -81,9 +81,11 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   std::size_t added = files.files.size();
   std::vector<std::size_t> kept;
   if (rows_) {
+    RowFilter piece = filter;  // the facts by the piece's own numbers
+    piece.facts = filter.facts.subspan(std::min(base, filter.facts.size()));
     FolderWords folders;
     if (rule_.FolderWords()) folders.Follow(files.files, rule_);
-    kept = ApplyTagFilter(files.files.Names(), filter, rule_.FolderWords() ? &folders : nullptr);
+    kept = ApplyTagFilter(files.files.Names(), piece, rule_.FolderWords() ? &folders : nullptr);
     for (std::size_t& k : kept) k += base;
     added = kept.size();
   }

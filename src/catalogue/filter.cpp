@@ -39,7 +39,8 @@ void FolderWords::MarkHits(std::string_view needle, std::vector<unsigned char>& 
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
                                         const FolderWords* folders) {
-  const auto& [tags, excluded, mode, words, name, rule] = filter;
+  if (filter.none) return {};
+  const auto& [tags, excluded, mode, words, name, rule, size, modified, facts, none] = filter;
   const Digits digits = rule;  // not every compiler lets a lambda capture a binding
   const std::size_t count = index.size();
   // Only excluding means every file but those.
@@ -96,12 +97,25 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
   }
   for (const std::string& tag : excluded) narrow(LowerCase(tag), false, words);
   if (!name.empty()) narrow(LowerCase(name), true, false, false);
+  if (size || modified) {
+    for (std::size_t i = 0; i < count; ++i)
+      keep[i] = keep[i] && i < facts.size() && FactsFit(filter, facts[i]);
+    kept = static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1));
+  }
   std::vector<std::size_t> result;
   result.reserve(kept);
   for (std::size_t i = 0; i < count; ++i) {
     if (keep[i]) result.push_back(i);
   }
   return result;
+}
+
+bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts) {
+  if (!filter.size && !filter.modified) return true;
+  // Whole seconds, rounded down also before the epoch.
+  const std::int64_t ns = facts.modified, seconds = ns / 1'000'000'000 - (ns % 1'000'000'000 < 0);
+  return facts.Known() && (!filter.size || filter.size->Holds(facts.size)) &&
+         (!filter.modified || filter.modified->Holds(seconds));
 }
 
 }  // namespace velmora::catalogue

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
@@ -11,8 +12,10 @@
 #include <vector>
 
 #include "catalogue/filter_index.h"
+#include "catalogue/find_terms.h"
 #include "catalogue/path_list.h"
 #include "catalogue/tags.h"
+#include "platform/file_facts.h"
 
 namespace velmora::catalogue {
 
@@ -28,8 +31,14 @@ struct RowFilter {
   bool words = false;
   std::string name;               // the name must also hold this text, anywhere, any case
   Digits digits = Digits::Split;  // how the words are cut
+  // The sizes and times the files must have, from facts by file number; a file whose
+  // facts are not known is left out while either is asked.
+  std::optional<Range> size = {}, modified = {};
+  std::span<const platform::FileFacts> facts = {};
+  bool none = false;  // a find term could not be read: no file is kept
   bool KeepsAll() const {
-    return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty();
+    return tags.empty() && excluded.empty() && mode == MatchMode::All && name.empty() && !size &&
+           !modified && !none;
   }
 };
 
@@ -64,10 +73,14 @@ class FolderWords {
 // those whose name contains any excluded tag. A tag hits when it occurs anywhere in the
 // lower-cased name, whatever its own case, or by the word rule. No tags: All keeps
 // everything, Any nothing, unless tags are excluded: then both keep every file not
-// excluded ("all but these"). Less, last, the files whose names lack the filter's name.
-// With folders, a tag also hits the files whose folder's words hold it.
+// excluded ("all but these"). Less, last, the files whose names lack the filter's name,
+// and those whose facts do not fit. With folders, a tag also hits the files whose folder's
+// words hold it.
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
                                         const FolderWords* folders = nullptr);
+
+// Whether facts meet the filter's sizes and times.
+bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts);
 
 // How many files one tag hits, by ApplyTagFilter's rule.
 struct TagHits {

@@ -33,9 +33,10 @@ void FilterBar::SetMode(MatchMode mode) {
 
 bool FilterBar::SetWhole(bool on) { return std::exchange(words_, on) != on; }
 
-bool FilterBar::SetFind(const std::string& text) {
+bool FilterBar::SetFind(const std::string& text, std::time_t now) {
   if (text == find_) return false;
   find_ = text;
+  query_ = ParseFind(text, now);
   return true;
 }
 
@@ -43,6 +44,7 @@ void FilterBar::Clear(bool keep) {
   if (!keep) {
     tags_.clear();
     find_.clear();
+    query_ = {};
   }
   held_ = std::exchange(preset_, false) && keep;
   if (tags_.empty()) loadedAll_ = true;
@@ -61,17 +63,20 @@ void FilterBar::Preset(const BarPreset& preset) {
   mode_ = preset.mode;
   words_ = preset.whole;
   find_ = preset.find;
+  query_ = ParseFind(find_, std::time(nullptr));
   digits_ = preset.digits;
   loadedAll_ = tags_.empty();
   preset_ = true;
 }
 
-RowFilter FilterBar::Filter() const {
+RowFilter FilterBar::Filter(std::span<const platform::FileFacts> facts) const {
   RowFilter filter;
   filter.mode = tags_.empty() && loadedAll_ ? MatchMode::All : mode_;
   filter.words = words_;
   filter.digits = digits_;
-  filter.name = find_;
+  filter.name = query_.words;
+  filter.size = query_.size, filter.modified = query_.modified, filter.facts = facts;
+  filter.none = !query_.error.empty();
   for (const BarTag& tag : tags_)
     (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
   return filter;

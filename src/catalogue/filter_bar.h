@@ -4,6 +4,7 @@
 // chips of the panel beside it; the load's progress.
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -42,6 +43,7 @@ struct LoadProgress {
   // Following, and some folders lie where changes by other computers are not told: they
   // are checked every so many seconds.
   std::uint32_t recheck = 0;
+  bool readingFacts = false;  // a find term waits for sizes and times still being read
 };
 
 // Hears of the panel's chips and the load's progress; the rows have a listener of their own.
@@ -85,7 +87,10 @@ class FilterBar {
   // How whole tags find the edges of words; kept through Clear.
   void SetDigits(Digits digits) { digits_ = digits; }
   const std::string& Find() const { return find_; }
-  bool SetFind(const std::string& text);
+  // The find text's terms are read as of now (see ParseFind).
+  bool SetFind(const std::string& text, std::time_t now = std::time(nullptr));
+  // The find text narrows by sizes or times: the files' facts are needed.
+  bool Terms() const { return query_.size || query_.modified; }
   // A load: the bar and the find text empty unless keep. While the bar is empty after a
   // load and no tag or mode was chosen since, every file is listed, whatever the mode.
   void Clear(bool keep);
@@ -93,7 +98,8 @@ class FilterBar {
   // they occur or not through the load that the next Clear, with keep, starts (its rereads too).
   bool KeepOnly(const std::function<bool(const std::string&)>& occurs);
   void Preset(const BarPreset& preset);
-  RowFilter Filter() const;
+  // facts: the files' sizes and times by number, for the find text's terms.
+  RowFilter Filter(std::span<const platform::FileFacts> facts = {}) const;
 
  private:
   std::vector<BarTag> tags_;
@@ -101,6 +107,7 @@ class FilterBar {
   bool words_ = false;
   Digits digits_ = Digits::Split;
   std::string find_;
+  FindQuery query_;
   bool loadedAll_ = true;
   bool preset_ = false;  // set since the last Clear
   bool held_ = false;    // a preset's tags, kept by KeepOnly until the next Clear

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "catalogue/find_terms.h"
 #include "mainwindow/form_controls.h"
 
 namespace velmora::mainwindow {
@@ -16,7 +17,11 @@ FindField::FindField(FileTable& list, std::function<void(const std::string&)> fi
   hide();
   settle_.setSingleShot(true);
   settle_.setInterval(0);
-  connect(&settle_, &QTimer::timeout, this, [this] { find_(text().toStdString()); });
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    const std::string text = this->text().toStdString();
+    ShowError(catalogue::ParseFind(text, std::time(nullptr)).error);
+    find_(text);
+  });
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.isEmpty() && isVisible()) return Close();
     settle_.start();
@@ -43,6 +48,7 @@ void FindField::Close() {
   list_.SetRoomBelow(0);
   clear();
   settle_.stop();
+  ShowError({});
   find_({});
   if (focused) list_.setFocus(Qt::OtherFocusReason);
 }
@@ -54,8 +60,10 @@ void FindField::Place() {
 }
 
 bool FindField::event(QEvent* event) {
-  // Over the list, the list's tooltip (how many files) as anywhere on it.
-  if (event->type() == QEvent::ToolTip) return QCoreApplication::sendEvent(&list_, event);
+  // Over the list, the list's tooltip (how many files) as anywhere on it, unless a term
+  // could not be read: then why.
+  if (event->type() == QEvent::ToolTip && toolTip().isEmpty())
+    return QCoreApplication::sendEvent(&list_, event);
   // Esc closes the field before the window's own Esc (stop the load) sees it.
   if (event->type() == QEvent::ShortcutOverride &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -82,6 +90,15 @@ void FindField::keyPressEvent(QKeyEvent* event) {
 void FindField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (text().isEmpty()) Close();
+}
+
+void FindField::ShowError(const std::string& error) {
+  const QString why = QString::fromStdString(error);
+  if (why == toolTip()) return;
+  QPalette shown;  // sets no colour: the field's own look
+  if (!why.isEmpty()) shown.setColor(QPalette::Text, Qt::red);
+  setPalette(shown);
+  setToolTip(why);
 }
 
 bool FindField::eventFilter(QObject* watched, QEvent* event) {

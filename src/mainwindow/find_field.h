@@ -1,6 +1,7 @@
 #pragma once
 // A one-line field along the lower edge of the file list, over it, that narrows the list
-// to the files whose names hold its text. Closed by Esc, or once emptied. The window's
+// to the files whose names hold its text, and whose sizes and times fit its terms
+// (size:>10M, modified:2019). Closed by Esc, or once emptied. The window's
 // child rather than the list's: screen readers find a table's cells only, not a field in it.
 
 #include <QLineEdit>
@@ -29,6 +30,8 @@ class FindField final : public QLineEdit {
 
  private:
   void Place();
+  // A term that could not be read: the text in red, and why as its tooltip; none: as it was.
+  void ShowError(const std::string& error);
 
   FileTable& list_;
   std::function<void(const std::string&)> find_;

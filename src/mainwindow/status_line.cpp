@@ -33,9 +33,10 @@ void StatusLine::Progress(const catalogue::LoadProgress& progress, const QString
       progress.gone ? QStringLiteral("The folder %1 is not there any more").arg(folder)
       : progress.loading && progress.checking
           ? QStringLiteral("Checking %1 listed earlier\u2026").arg(Files(progress.files))
-      : progress.loading   ? (progress.files == 0 ? QString() : Files(progress.files) + u'\u2026')
-      : !note_.isEmpty()   ? note_
-      : progress.unchecked ? QStringLiteral("Not checked: %1 listed as of an earlier reading")
+      : progress.loading ? (progress.files == 0 ? QString() : Files(progress.files) + u'\u2026')
+      : progress.readingFacts ? QStringLiteral("Reading sizes and dates\u2026")
+      : !note_.isEmpty()      ? note_
+      : progress.unchecked    ? QStringLiteral("Not checked: %1 listed as of an earlier reading")
                                  .arg(Files(progress.files))
       : progress.stopped ? QStringLiteral("Stopped at %1").arg(Files(progress.files))
       : progress.liveOff ? QStringLiteral("Live refresh is off for this folder")

@@ -37,7 +37,8 @@ class TestCli : public QObject {
     const QByteArray usage =
         "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] "
         "[--folder-words] --folder DIR | filter [--all|--any] [--words] [--digits] "
-        "[--folder-words] [--not TAG]... [--name TEXT] DIR TAG... | filter --search NAME\n";
+        "[--folder-words] [--not TAG]... [--name TEXT] [--size SIZE] [--modified TIME] DIR TAG... "
+        "| filter --search NAME\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
@@ -63,6 +64,14 @@ class TestCli : public QObject {
         "T/tree/sub/x/other.txt\nT/tree/Beach Party.JPG\n");
     row("--search unknown", "filter|--search|c", 2, "",
         "velmora-cli: no saved search is named c\n");
+    row("--size, --modified", "filter|--size|<1|--modified|today|--modified|>2019|T/tree|beach", 0,
+        "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\n");
+    for (const char* none : {"filter|--size|1..|T/tree", "filter|--any|--modified|<2000|T/tree"})
+      row(none, none, 0, "");
+    row("--size not read", "filter|--size|>abc|T/tree", 2, "",
+        "velmora-cli: Cannot read the size \u201c>abc\u201d: use a number with k, M or G, as in "
+        "size:>10M\n" +
+            usage);
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
@@ -72,7 +81,8 @@ class TestCli : public QObject {
           "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x", "scan|--digits|/"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     for (const char* args : {"filter|--search|b|/", "filter|--any|--search|b", "scan|--search|b",
-                             "filter|--search", "scan|--folder-words|/", "tags|--folder-words|x"})
+                             "filter|--search", "scan|--folder-words|/", "tags|--folder-words|x",
+                             "filter|/|--size", "scan|--size|1|/", "tags|--modified|2019|x"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);

@@ -3,6 +3,7 @@
 #include "catalogue/filter.h"
 
 using namespace velmora::catalogue;
+using velmora::platform::FileFacts;
 using Strings = std::vector<std::string>;
 
 static Strings split(const QByteArray& list, char by) {  // "-" is an empty list
@@ -17,8 +18,9 @@ class TestFilter : public QObject {
  private slots:
   // names: the files of /f/, by "|"; tags and excluded tags by ","; kept: the positions
   // of the files kept; words: tags hit whole words (2: with digits kept in words; 3: anywhere,
-  // and the words of folders below /f/ are tags too; 4: whole words, so); name: what names
-  // must hold too.
+  // and the words of folders below /f/ are tags too; 4: whole words, so); name: the find
+  // text: what names must hold too, and its terms; facts: each file's "size@seconds", by "|",
+  // "-" while unknown.
   void filter_data() {
     QTest::addColumn<QByteArray>("names");
     QTest::addColumn<QByteArray>("tags");
@@ -27,10 +29,12 @@ class TestFilter : public QObject {
     QTest::addColumn<QByteArray>("excluded");
     QTest::addColumn<int>("words");
     QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("facts");
     const auto row = [](const char* tag, QByteArray names, QByteArray tags, bool any,
                         const char* kept, QByteArray excluded = "-", int words = 0,
-                        QByteArray name = "") {
-      QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded << words << name;
+                        QByteArray name = "", QByteArray facts = "-") {
+      QTest::newRow(tag) << names << tags << any << QByteArray(kept) << excluded << words << name
+                         << facts;
     };
     const char* few = "ab|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|";  // after ab, name by name
     row("name lower-cased, any substring", "notjpg.txt|photo.JPG|a.png", "jpg", true, "01");
@@ -111,6 +115,14 @@ class TestFilter : public QObject {
         false, "h", "-", 3);
     row("folder words: find looks at names only", "Beach/a|beach", "-", false, "1", "-", 3, "bea");
     row("find by name is a substring", "Beach.JPG|beach.png", "-", false, "01", "-", true, "EAC");
+    const char* sized = "a.jpg|b.JPG|c.jpg|d.png|e.jpg";  // 2019-07-01 and 2020-07-01 at noon
+    const char* facts = "100@1561982400|2000@1561982400|-|5000@1561982400|1025@1593604800";
+    row("find: a size term, facts unknown left out", sized, "-", false, "134", "-", 0, "size:>1k",
+        facts);
+    row("find: words and terms", sized, "-", false, "1", "-", 0, "JPG modified:2019 size:>1k",
+        facts);
+    row("find: terms with tags, any", sized, "png,a", true, "0", "-", 0, "size:<1k", facts);
+    row("find: a term not read keeps nothing", sized, "-", true, "", "-", 0, "size:>abc", facts);
   }
   void filter() {
     QFETCH(QByteArray, names);
@@ -136,8 +148,18 @@ class TestFilter : public QObject {
     const auto folders = [&](const FilterIndex* index) {
       return !rule.FolderWords() ? nullptr : index == whole ? &wholeFolders : &grownFolders;
     };
-    const RowFilter filter{split(tags, ','), split(excluded, ','), mode,
-                           byWords,          name.toStdString(),   digits};
+    QFETCH(QByteArray, facts);
+    std::vector<FileFacts> read;  // "-": unknown
+    for (const QByteArray& one : facts.split('|')) {
+      const QList<QByteArray> at = one.split('@');
+      read.push_back(one == "-"
+                         ? FileFacts{}
+                         : FileFacts{at[0].toLongLong(), at[1].toLongLong() * 1'000'000'000});
+    }
+    const FindQuery query = ParseFind(name.toStdString(), 0);
+    const RowFilter filter{
+        split(tags, ','), split(excluded, ','), mode,           byWords, query.words,
+        digits,           query.size,           query.modified, read,    !query.error.empty()};
     for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
       QByteArray got;
       for (const std::size_t i : ApplyTagFilter(*index, filter, folders(index)))

@@ -406,6 +406,7 @@ class TestForm1 : public QObject {
     row("gone", {"Moved", "G"}, "The folder F is not there any more");
     row("noted", {"L", "E", "N"}, "Noted");
     row("note of the last", {"L", "E", "N", "L", "E"}, "");
+    row("facts for the find", {"L", "E", "F", "n"}, "Reading sizes and dates\u2026");
   }
   void statusLine() {
     QFETCH(QStringList, events);
@@ -418,10 +419,11 @@ class TestForm1 : public QObject {
       if (e == "N") line.Note("Noted");
       if (k == 'L' || k == 'R') p = {.loading = true, .load = p.load + (k == 'L' ? 1U : 0U)};
       if (k == 'f') p.files += e.mid(1).toUInt();
+      p.readingFacts = k == 'F';
       p.checking = p.checking || k == 'K';
       if (QStringLiteral("ESUG").contains(k) && e.size() == 1)
         p.loading = false, p.stopped = k != 'E', p.unchecked = k == 'U', p.gone = k == 'G';
-      if (e.size() <= 2 && QStringLiteral("LRKfESUG").contains(k)) line.Progress(p, "F");
+      if (e.size() <= 2 && QStringLiteral("LRKfESUGF").contains(k)) line.Progress(p, "F");
     }
     QTEST(line.Text(), "text");
   }
@@ -429,7 +431,8 @@ class TestForm1 : public QObject {
   // The next start comes back at the size, folder and count in the status line it closed with,
   // the chips' order, the filter kept, the columns, the rows' order, whole-tag matching and
   // digits kept in tags and folders' words as tags (the folder is read again when those change).
-  // Ctrl+F's field narrows the list by name until Esc; a header click sorts by its column.
+  // Ctrl+F's field narrows the list by name and size until Esc, in red saying why when it
+  // cannot read a size; a header click sorts by its column.
   void keepsItsState() {
     TestDir tree;
     tree.createFile("b2.txt", "12"), tree.createFile("a-BEACH.txt", "123");
@@ -448,6 +451,14 @@ class TestForm1 : public QObject {
       auto* find = w.find<QLineEdit>("txtFind");
       QTest::keyClicks(find, "beach");
       QTRY_COMPARE(w.files().size(), std::size_t{2});
+      QTest::keyClicks(find, " size:>abc");
+      QTRY_COMPARE(find->toolTip(),
+                   "Cannot read the size \u201c>abc\u201d: use a number with k, "
+                   "M or G, as in size:>10M");
+      QTRY_VERIFY(w.files().empty() && find->palette().color(QPalette::Text) == Qt::red);
+      find->setText("BEACH size:>1");
+      QTRY_COMPARE(w.files(), Strings{tree / "a-BEACH.txt"});
+      QVERIFY(find->toolTip().isEmpty() && !find->testAttribute(Qt::WA_SetPalette));
       QTest::keyClick(find, Qt::Key_Escape);
       QVERIFY(!find->isVisible());
       QCOMPARE(w.files().size(), std::size_t{3});
