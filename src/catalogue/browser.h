@@ -54,7 +54,7 @@ class Browser {
   // change; once it is gone it stops showing. Refused while another commit waits.
   platform::Status Commit(const StoreChange& change, const platform::LockWait& wait = {});
 
-  // The record shown, or Store().size().
+  // The record shown, or Store().size() (also while all are shown).
   std::size_t ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
   std::optional<std::string> ShownPath() const {
     return shown_ ? std::optional(shown_->path) : std::nullopt;
@@ -64,6 +64,11 @@ class Browser {
   // its place without moving the rows that stay (see ListingCache). A record past the end
   // shows none.
   void Show(std::size_t record);
+  // Shows the files of every registered folder together, each file once, with the user
+  // tags of every record; a change of the registered folders reads them again. Without a
+  // kept listing. Show ends it.
+  void ShowAll();
+  bool ShowsAll() const { return all_; }
   // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
   // on, when it keeps its tags that still occur in the folder.
   void Rescan();
@@ -150,7 +155,7 @@ class Browser {
   // then takes their place as it does a kept listing's.
   void On(handover::Reread& reread);
   void On(handover::Counts& counts);
-  void On(handover::Vanished& vanished);  // the shown folder itself went
+  void On(handover::Vanished& vanished);  // a shown folder itself went
   void On(handover::Facts& facts);
   void On(handover::Cached& kept);
   void On(handover::Checked& checked);
@@ -176,6 +181,8 @@ class Browser {
   // Owner thread only.
   FolderStore store_;
   std::optional<RecordKey> shown_;
+  bool all_ = false;  // every record is shown, shown_ none
+  bool Showing() const { return shown_ || all_; }
   bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;

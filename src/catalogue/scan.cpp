@@ -355,4 +355,34 @@ bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned thre
   return true;
 }
 
+std::vector<std::string> Outermost(const std::vector<std::string>& dirs) {
+  std::vector<std::string> outer;
+  for (const std::string& dir : dirs) {
+    const auto under = [&dir](const std::string& other) { return dir.starts_with(other); };
+    if (std::none_of(dirs.begin(), dirs.end(),
+                     [&](const std::string& o) { return o.size() < dir.size() && under(o); }) &&
+        std::none_of(outer.begin(), outer.end(), under))
+      outer.push_back(dir);
+  }
+  return outer;
+}
+
+std::vector<std::string> OuterFolders(const std::vector<std::string>& paths) {
+  std::vector<std::string> roots;
+  for (const std::string& path : paths)
+    if (std::string root = NormaliseFolder(path); !root.empty()) roots.push_back(std::move(root));
+  return Outermost(roots);
+}
+
+PathList ScanFolders(const std::vector<std::string>& paths, unsigned threads, ScanReport* report) {
+  PathList all;
+  ReadOnce once;
+  ScanStream stream;
+  stream.once = &once;
+  stream.files = [&all](PathList&& part) { all.Append(std::move(part)); };
+  for (const std::string& root : OuterFolders(paths))
+    (void)StreamFolder(root, stream, threads, report);
+  return all;
+}
+
 }  // namespace velmora::catalogue

@@ -115,4 +115,14 @@ bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned thre
 // empty or all-blank path.
 std::string NormaliseFolder(std::string_view path);
 
+// Folders ending with a separator, in their order, less those given before and those that
+// lie under another one by their paths.
+std::vector<std::string> Outermost(const std::vector<std::string>& dirs);
+// The Outermost of the folders of paths as NormaliseFolder gives them, less the empty
+// ones: walked in turn with one ReadOnce, they list each file once.
+std::vector<std::string> OuterFolders(const std::vector<std::string>& paths);
+// ScanFolder over the OuterFolders of paths, one after the other, each folder read once.
+PathList ScanFolders(const std::vector<std::string>& paths, unsigned threads = 0,
+                     ScanReport* report = nullptr);
+
 }  // namespace velmora::catalogue

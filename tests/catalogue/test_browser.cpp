@@ -214,11 +214,13 @@ class TestBrowser : public QObject {
   // walk lists (see ChangeTree), in turns without links and with them, and each file's
   // facts to what a stat gives: as the system tells them, and on a share where nothing
   // is told, found by the recheck (faked, and through a FUSE mount as root); with digits kept
-  // in tags, the chips as a walk cuts them so.
+  // in tags, the chips as a walk cuts them so. All folders shown together, among them the
+  // folder registered twice and one inside it, list each file once; one of them going
+  // takes only its own files.
   // VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential_data() {
     QTest::addColumn<QString>("where");
-    for (const char* where : {"told", "share", "fuse", "told, digits kept"})
+    for (const char* where : {"told", "share", "fuse", "told, digits kept", "told, all folders"})
       QTest::newRow(where) << QString(where);
   }
   void differential() {
@@ -226,6 +228,7 @@ class TestBrowser : public QObject {
     QFETCH(QString, where);
     const bool told = where.startsWith("told"), fuse = where == "fuse";
     const Digits digits = where.endsWith("digits kept") ? Digits::Keep : Digits::Split;
+    const bool all = where.endsWith("all folders");
     if (fuse && (qEnvironmentVariableIsEmpty("VELMORA_FUSE") || ::access("/dev/fuse", R_OK) != 0))
       QSKIP("a FUSE mount of its own");
     std::optional<FaultyFileSystem> share;
@@ -251,7 +254,17 @@ class TestBrowser : public QObject {
     const auto unmount = qScopeGuard([&] {
       if (fuse) ::umount2(shown.c_str(), MNT_DETACH);
     });
-    f.show(shown);
+    const Strings roots{shown, shown + "/keep", f.tree / "w", shown};
+    const auto scan = [&] { return all ? ScanFolders(roots) : ScanFolder(shown); };
+    if (all) {
+      f.tree.createFile("w/x"), f.tree.createFile("w/y");
+      for (const std::string& root : roots)
+        QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(root, ""); }).ok());
+      f.browser.ShowAll();
+      QVERIFY(f.browser.ShowsAll() && f.browser.ShownRecord() == roots.size());
+    } else {
+      f.show(shown);
+    }
     QTRY_VERIFY(f.browser.Progress().following);
     QCOMPARE(f.browser.Progress().recheck > 0, !told);
     f.browser.WantFacts();
@@ -282,7 +295,7 @@ class TestBrowser : public QObject {
             f.tree / "t/", f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
       if (digits == Digits::Keep)  // names of files made later hold digits too
         f.tree.createFile("t/v" + std::to_string(burst) + "x.mp3");
-      const PathList scanned = ScanFolder(shown);
+      const PathList scanned = scan();
       QTRY_COMPARE_WITH_TIMEOUT(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())),
                                 20000);
       QCOMPARE(sorted(f.chips), sorted(CollectTags(scanned, digits).Tags()));
@@ -299,6 +312,17 @@ class TestBrowser : public QObject {
         f.browser.Rescan();
         QTRY_VERIFY(f.browser.Progress().following);
       }
+    }
+    if (all) {
+      fs::remove_all(f.tree / "w");
+      const PathList scanned = ScanFolder(shown);
+      QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
+      QVERIFY(!f.browser.Progress().gone);
+      f.tree.createFile("z/q");  // a folder registered meanwhile is read, its user tags shown
+      QVERIFY(
+          f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "z", "trip,"); }).ok());
+      QTRY_COMPARE(f.browser.RowCount(), scanned.size() + 1);
+      QTRY_VERIFY(std::ranges::count(f.chips, "trip") == 1);
     }
   }
 
