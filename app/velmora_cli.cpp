@@ -18,30 +18,38 @@ namespace {
 using namespace velmora;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR | "
-    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...";
+    "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | tags [--digits] --folder "
+    "DIR... | "
+    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] [--dir DIR]... DIR "
+    "TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
-  velmora-cli scan DIR
+  velmora-cli scan DIR...
       Every file of DIR's tree, one full path per record, in the window's order:
       breadth-first, folders in the order found, folders named ".*" not entered.
       Links to folders are followed; a folder reached again through another link is
       listed once. Kernel file systems (/proc, /sys, /dev) are not entered.
+      Several DIRs are listed one after the other, each file once: a DIR given
+      again or inside another DIR adds nothing.
   velmora-cli tags [--digits] NAME...
       The words of each NAME, one record per name, words separated by a blank.
-  velmora-cli tags [--digits] --folder DIR
-      DIR's distinct auto tags in first-seen order, one per record.
-  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...
+  velmora-cli tags [--digits] --folder DIR...
+      The distinct auto tags of the DIRs' files (as scan lists them) in first-seen
+      order, one per record.
+  velmora-cli filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT]
+                     [--dir DIR]... DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
       as whole words of a name (as "tags" splits it), not inside a word.
+      Each --dir DIR adds the files of that tree after DIR's, as scan lists several.
 
 Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
+  --dir DIR another folder whose files are filtered too (filter; may be repeated)
   --words   tags match whole words of names (filter)
   --digits  digits belong to words instead of ending them: song.mp3 has the tag mp3,
             not mp (tags; filter with --words)
@@ -49,7 +57,7 @@ Options:
   --help    this text
   --version the program's name and version
 
-Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
+Exit status: 0 on success; 1 when a DIR or a folder of its tree could not be read
 (what could be read is listed, and each such folder is named on stderr as
 "velmora-cli: FOLDER: reason"), or the output could not be written; 2 for bad
 arguments.
@@ -95,10 +103,11 @@ class Output {
 
 // The walk passes over folders it cannot read, as the window does; the command line
 // names each on stderr. A blank DIR, which the walk ignores, is named too.
-catalogue::ScanReport ReportFor(const std::string& dir) {
+catalogue::ScanReport ReportFor(const std::vector<std::string>& dirs) {
   catalogue::ScanReport report;
-  if (dir.find_first_not_of(' ') == std::string::npos)
-    report.unreadable.push_back({dir, platform::Status(ENOENT, platform::ErrorText(ENOENT))});
+  for (const std::string& dir : dirs)
+    if (dir.find_first_not_of(' ') == std::string::npos)
+      report.unreadable.push_back({dir, platform::Status(ENOENT, platform::ErrorText(ENOENT))});
   return report;
 }
 
@@ -110,10 +119,11 @@ bool Complete(const catalogue::ScanReport& report) {
   return report.unreadable.empty();
 }
 
-// DIR's tree; complete is cleared when a folder of it could not be read.
-catalogue::PathList Scan(const std::string& dir, bool& complete) {
-  catalogue::ScanReport report = ReportFor(dir);
-  catalogue::PathList files = catalogue::ScanFolder(dir, 0, &report);
+// The DIRs' trees; complete is cleared when a folder of them could not be read.
+catalogue::PathList Scan(const std::vector<std::string>& dirs, bool& complete) {
+  catalogue::ScanReport report = ReportFor(dirs);
+  catalogue::PathList files = dirs.size() == 1 ? catalogue::ScanFolder(dirs[0], 0, &report)
+                                               : catalogue::ScanFolders(dirs, 0, &report);
   complete = Complete(report);
   return files;
 }
@@ -127,6 +137,7 @@ int Status(Output& out, bool complete) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args;
+  std::vector<std::string> dirs;  // filter's --dir
   char end = '\n';
   bool folder = false;
   bool optionsDone = false;
@@ -161,6 +172,9 @@ int main(int argc, char** argv) {
     } else if (a == "--name") {
       if (++i == argc || nameText) return Usage();
       nameText = argv[i];
+    } else if (a == "--dir") {
+      if (++i == argc) return Usage();
+      dirs.emplace_back(argv[i]);
     } else if (a == "--words") {
       wholeWords = true;
     } else if (a == "--digits") {
@@ -176,25 +190,28 @@ int main(int argc, char** argv) {
   Output out(end);
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
-        digits == catalogue::Digits::Keep)
+    if (args.empty() || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
+        digits == catalogue::Digits::Keep || !dirs.empty())
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
-    catalogue::ScanReport report = ReportFor(args[0]);
+    catalogue::ScanReport report = ReportFor(args);
     catalogue::ScanStream stream;
     stream.files = [&out](catalogue::PathList&& files) {
       for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
       out.Flush();
     };
-    catalogue::StreamFolder(args[0], stream, 0, &report);
+    catalogue::ReadOnce once;  // shared by the DIRs' walks
+    if (args.size() > 1) stream.once = &once;
+    for (const std::string& dir : args.size() == 1 ? args : catalogue::OuterFolders(args))
+      catalogue::StreamFolder(dir, stream, 0, &report);
     return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags || !excluded.empty() || nameText || wholeWords) return Usage();
+    if (modeFlags || !excluded.empty() || nameText || wholeWords || !dirs.empty()) return Usage();
     if (folder) {
-      if (args.size() != 1) return Usage();
+      if (args.empty()) return Usage();
       bool complete = true;
-      for (const std::string& tag : catalogue::CollectTags(Scan(args[0], complete), digits)) {
+      for (const std::string& tag : catalogue::CollectTags(Scan(args, complete), digits)) {
         out.Record(tag);
       }
       return Status(out, complete);
@@ -213,7 +230,8 @@ int main(int argc, char** argv) {
   if (command == "filter") {
     if (args.empty() || folder || modeFlags > 1) return Usage();
     bool complete = true;
-    const catalogue::PathList files = Scan(args[0], complete);
+    dirs.insert(dirs.begin(), args[0]);
+    const catalogue::PathList files = Scan(dirs, complete);
     catalogue::RowFilter filter;
     filter.tags.assign(args.begin() + 1, args.end());
     filter.excluded = excluded;

@@ -32,17 +32,23 @@ class TestCli : public QObject {
       QTest::newRow(name) << QByteArray(args) << code << out << err;
     };
     const QByteArray usage =
-        "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] --folder DIR "
-        "| "
-        "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] DIR TAG...\n";
+        "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | tags [--digits] --folder "
+        "DIR... | filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] [--dir "
+        "DIR]... DIR TAG...\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
+    row("scan several, each file once", "scan|T/tree/sub|T/nl|T/tree|T/tree/sub", 0,
+        "T/nl/two\nlines\nT/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
     row("tags of names", "tags|-|HolidayPhotos2009_Beach.JPG|--|-iPhone", 0,
         "\nholiday photos beach jpg\ni phone\n");
     row("tags, --digits", "tags|--digits|IMG_2019-07-14_Beach.jpg|Mp3Player", 0,
         "img 2019 07 14 beach jpg\nmp3 player\n");
     row("tags of a folder", "tags|--folder|T/tree", 0, "beach\nparty\njpg\npng\nother\ntxt\n");
+    row("tags of folders", "tags|--folder|T/nl|T/tree/sub", 0,
+        "two\nlines\nbeach\npng\nother\ntxt\n");
+    row("filter, --dir", "filter|--dir|T/tree|--dir|T/nl|T/tree/sub|beach|lines|--any", 0,
+        "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/nl/two\nlines\n");
     row("filter all, --not", "filter|--not|PNG|T/tree|BEACH", 0, "T/tree/Beach Party.JPG\n");
     row("only --not, repeated", "filter|--any|--not|jpg|T/tree|--not|png", 0,
         "T/tree/sub/x/other.txt\n");
@@ -55,11 +61,12 @@ class TestCli : public QObject {
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
-         {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
+         {"", "scan", "scan|--dir|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
           "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
           "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x", "filter|/|--name",
           "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x", "scan|--digits|/"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
+    row("--dir without DIR", "filter|/|--dir", 2, "", usage);
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);
     row("missing folder", "filter|T/missing|a", 1, "",
