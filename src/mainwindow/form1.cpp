@@ -105,6 +105,12 @@ void Form1::ConnectFolders() {
   connect(ui_.lstFolders, &QListWidget::itemClicked, this, [this] {
     if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
   });
+  ui_.lstFolders->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.lstFolders, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+    PopUpMenu(*ui_.lstFolders, "mnuFolders", ui_.lstFolders->mapToGlobal(at),
+              {{"All Folders Together", [this](bool on) { ShowAllFolders(on); }, true,
+                browser_.ShowsAll()}});
+  });
 }
 
 void Form1::ConnectTags() {
@@ -235,6 +241,19 @@ void Form1::lstFolders_Click() {
   ui_.lblHelp->show();
 }
 
+void Form1::ShowAllFolders(bool on) {
+  {
+    const QSignalBlocker quiet(ui_.lstFolders);
+    ui_.lstFolders->clearSelection();
+    ui_.lstFolders->setCurrentRow(-1);
+  }
+  setWindowTitle(on ? QString::fromLatin1(desktop::kTitle) + " - All Folders"
+                    : QString::fromLatin1(desktop::kTitle));
+  if (!on) return browser_.Show(Store().size());
+  browser_.ShowAll();
+  ui_.lblHelp->show();
+}
+
 void Form1::ChipsReset() {
   tags_.Reset();
   ui_.cmdAddUserTag->setVisible(browser_.ShownPath().has_value());
@@ -303,6 +322,7 @@ void Form1::ShowFileMenu(const QPoint& at) {
 
 void Form1::SayCount() {
   status_.Count(browser_.RowCount(), browser_.FileCount());
+  status_.SetAll(browser_.ShowsAll());
   // Over the list's blank; a row's tooltip adds the count to the path.
   QString tip = status_.CountText();
   if (const std::uint32_t every = browser_.Progress().recheck; every > 0)
@@ -325,6 +345,7 @@ void Form1::RestoreState(bool folder) {
   browser_.SetWholeTags(state->wholeTags);
   browser_.SetKeepDigits(state->keepDigits);
   tools_->Restore({state->columns, state->sort});
+  if (folder && state->allFolders) return ShowAllFolders(true);
   const std::size_t record = Store().Find(state->folder);
   if (!folder || record == Store().size()) return;
   if (const platform::Status there = platform::IsFolder(state->folder);
@@ -342,10 +363,11 @@ void Form1::RestoreState(bool folder) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   const ListToolsState list = tools_->State();
-  WriteWindowState(settings_.stateFile,
-                   {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(),
-                    status_.ShowsCount(), browser_.ShownPath().value_or(std::string()),
-                    list.columns, list.sort, browser_.WholeTags(), browser_.KeepDigits()});
+  WriteWindowState(
+      settings_.stateFile,
+      {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(), status_.ShowsCount(),
+       browser_.ShownPath().value_or(std::string()), list.columns, list.sort, browser_.WholeTags(),
+       browser_.KeepDigits(), browser_.ShowsAll()});
   QWidget::closeEvent(event);
 }
 

@@ -42,6 +42,7 @@ std::optional<WindowState> ReadWindowState(const std::string& file) {
   state.sort.descending = kept.value(QStringLiteral("descending")).toBool();
   state.wholeTags = kept.value(QStringLiteral("wholeTags")).toBool();
   state.keepDigits = kept.value(QStringLiteral("keepDigits")).toBool();
+  state.allFolders = kept.value(QStringLiteral("allFolders")).toBool();
   return state;
 }
 
@@ -58,6 +59,10 @@ void WriteWindowState(const std::string& file, const WindowState& state) {
   kept.setValue(QStringLiteral("descending"), state.sort.descending);
   kept.setValue(QStringLiteral("wholeTags"), state.wholeTags);
   kept.setValue(QStringLiteral("keepDigits"), state.keepDigits);
+  if (state.allFolders)
+    kept.setValue(QStringLiteral("allFolders"), true);
+  else
+    kept.remove(QStringLiteral("allFolders"));
 }
 
 }  // namespace velmora::mainwindow

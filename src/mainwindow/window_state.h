@@ -1,8 +1,8 @@
 #pragma once
 // What the window keeps between runs: its size and place, the chip order, whether a
 // command's rescan keeps the filter, whether the status line counts, the folder shown, the
-// file list's columns and order, whether tags match whole words, and whether digits belong
-// to tags.
+// file list's columns and order, whether tags match whole words, whether digits belong
+// to tags, and whether every folder is shown.
 
 #include <optional>
 #include <string>
@@ -22,6 +22,7 @@ struct WindowState {
   catalogue::SortBy sort;
   bool wholeTags = false;
   bool keepDigits = false;
+  bool allFolders = false;  // kept only while on
 };
 
 // The state kept in file; the defaults when there is no such file yet. Nothing when file

@@ -478,6 +478,37 @@ class TestForm1 : public QObject {
     QTRY_VERIFY(std::ranges::count(kept.PanelChips(), "b2") == 1);
   }
 
+  // All Folders Together lists each file of every folder once (one registered twice, one inside
+  // another), with every folder's user tags, and says so; it comes back with the next start.
+  // A folder selected ends it, and the state file is as before.
+  void allFoldersTogether() {
+    TestDir tree;
+    tree.createFile("a/x.jpg"), tree.createFile("a/in/y.png"), tree.createFile("b/z.txt");
+    World w;
+    w.stateFile = w.dir / "config/window.conf";
+    const auto sorted = [](Strings v) { return std::ranges::sort(v), v; };
+    for (int run = 0; run < 2; ++run) {
+      w.Start(tree / "a" + "\r\nfamily,\r\n" + tree / "a/in" + "\r\ntrip,\r\n" + tree / "b" +
+              "\r\nfamily,\r\n" + tree / "a" + "\r\n\r\n");
+      if (run == 0)
+        w.select(0), World::menu(*w.find<QListWidget>("lstFolders"), "All Folders Together");
+      QCOMPARE(sorted(w.files()),
+               (Strings{tree / "a/in/y.png", tree / "a/x.jpg", tree / "b/z.txt"}));
+      QCOMPARE(World::chips(w.panel()),
+               (Strings{"x", "jpg", "y", "png", "z", "txt", "family", "trip"}));
+      QCOMPARE(w.form->SelectedFolder(), -1);
+      QCOMPARE(w.form->windowTitle(), QString("Velmora - All Folders"));
+      QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("All folders: 3 files"));
+      w.form->close();
+    }
+    w.form->show(), w.select(2);
+    QCOMPARE(w.files(), Strings{tree / "b/z.txt"});
+    QVERIFY(!w.form->Browser().ShowsAll() && w.form->windowTitle().endsWith("/b"));
+    QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString());
+    w.form->close();
+    QVERIFY(w.dir.read("config/window.conf").find("allFolders") == std::string::npos);
+  }
+
   // The find field shows what is looked for: a load that empties the bar closes it and lists
   // every file, in either mode; a reread kept to the filter keeps it; files made later obey it.
   void findTextFollowsLoads_data() {
