@@ -18,10 +18,9 @@ namespace {
 using namespace velmora;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | tags [--digits] --folder "
-    "DIR... | "
-    "filter [--all|--any] [--words] [--digits] [--not TAG]... [--name TEXT] [--dir DIR]... DIR "
-    "TAG...";
+    "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | "
+    "tags [--digits] --folder DIR... | filter [--all|--any] [--words] [--digits] "
+    "[--not TAG]... [--name TEXT] [--dir DIR]... DIR TAG...";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 

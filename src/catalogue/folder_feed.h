@@ -1,10 +1,10 @@
 #pragma once
-// Lists a shown folder (or several, one after the other) in the background and follows what others
-// change in it. Two threads: the load, which walks the folder (with the walk's helpers) and then
-// watches what it read, and the watch, which turns the system's events into files made and gone.
-// They post only to the inbox, under the feed's stamp, and share with the feed only what they own
-// together: letting the feed go asks them to stop and waits for nothing, so a thread held by a dead
-// share holds up nobody. Owner: one thread.
+// Lists a shown folder, or several in turn, in the background and follows what others
+// change in them. Two threads: the load, which walks the folders (with the walk's helpers)
+// and then watches what it read, and the watch, which turns the system's events into files
+// made and gone. They post only to the inbox, under the feed's stamp, and share with
+// the feed only what they own together: letting the feed go asks them to stop and waits
+// for nothing, so a thread held by a dead share holds up nobody. Owner: one thread.
 
 #include <atomic>
 #include <chrono>
