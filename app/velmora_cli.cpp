@@ -15,38 +15,45 @@
 #include "catalogue/row_order.h"
 #include "catalogue/saved_searches.h"
 #include "catalogue/scan.h"
+#include "catalogue/store.h"
 #include "catalogue/tags.h"
 #include "platform/dir_enum.h"
 #include "platform/file_facts.h"
+#include "platform/files.h"
 
 namespace {
 
 using namespace velmora;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] [--folder-words] "
-    "--folder DIR | filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]... "
-    "[--name TEXT] [--size SIZE] [--modified TIME] DIR TAG... | filter --search NAME";
+    "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | tags [--digits] "
+    "[--folder-words] --folder DIR... | filter [--all|--any] [--words] [--digits] "
+    "[--folder-words] [--not TAG]... [--name TEXT] [--size SIZE] [--modified TIME] [--dir DIR]... "
+    "DIR TAG... | filter --search NAME";
 
 constexpr const char* kHelp = R"(velmora-cli - the Velmora catalogue from the shell
 
-  velmora-cli scan DIR
+  velmora-cli scan DIR...
       Every file of DIR's tree, one full path per record, in the window's order:
       breadth-first, folders in the order found, folders named ".*" not entered.
       Links to folders are followed; a folder reached again through another link is
       listed once. Kernel file systems (/proc, /sys, /dev) are not entered.
+      Several DIRs are listed one after the other, each file once: a DIR given
+      again or inside another DIR adds nothing.
   velmora-cli tags [--digits] NAME...
       The words of each NAME, one record per name, words separated by a blank.
-  velmora-cli tags [--digits] [--folder-words] --folder DIR
-      DIR's distinct auto tags in first-seen order, one per record.
+  velmora-cli tags [--digits] [--folder-words] --folder DIR...
+      The distinct auto tags of the DIRs' files (as scan lists them) in first-seen
+      order, one per record.
   velmora-cli filter [--all|--any] [--words] [--digits] [--folder-words] [--not TAG]...
-                     [--name TEXT] [--size SIZE] [--modified TIME] DIR TAG...
+                     [--name TEXT] [--size SIZE] [--modified TIME] [--dir DIR]... DIR TAG...
       The files of DIR's tree whose names contain every TAG (--all, the default)
       or at least one (--any), and none of the --not tags, regardless of case.
       With only --not tags, every file but those. With --words, a tag counts only
       as whole words of a name (as "tags" splits it), not inside a word. With
       --size or --modified, only the files whose size or modification time fits,
-      as the find field's size: and modified: terms.
+      as the find field's size: and modified: terms. Each --dir DIR adds the
+      files of that tree after DIR's, as scan lists several.
   velmora-cli filter --search NAME
       The files the window's saved search NAME lists: its folder, tags, left-out
       tags, mode, whole tags, digits and text looked for, in its order. The
@@ -57,6 +64,7 @@ Options:
   -0        end every record with NUL instead of a newline (paths may hold newlines)
   --not TAG leave out the files whose names contain TAG (filter; may be repeated)
   --name TEXT keep only the files whose names contain TEXT, any case (filter)
+  --dir DIR another folder whose files are filtered too (filter; may be repeated)
   --words   tags match whole words of names (filter)
   --search NAME list what the saved search NAME lists (filter, alone)
   --size SIZE keep only the files of that size (filter; may be repeated): 500 bytes,
@@ -73,7 +81,7 @@ Options:
   --help    this text
   --version the program's name and version
 
-Exit status: 0 on success; 1 when DIR or a folder of its tree could not be read
+Exit status: 0 on success; 1 when a DIR or a folder of its tree could not be read
 (what could be read is listed, and each such folder is named on stderr as
 "velmora-cli: FOLDER: reason"), or the output or the saved searches could not
 be read or written; 2 for bad arguments, and for a saved search not found.
@@ -119,10 +127,11 @@ class Output {
 
 // The walk passes over folders it cannot read, as the window does; the command line
 // names each on stderr. A blank DIR, which the walk ignores, is named too.
-catalogue::ScanReport ReportFor(const std::string& dir) {
+catalogue::ScanReport ReportFor(const std::vector<std::string>& dirs) {
   catalogue::ScanReport report;
-  if (dir.find_first_not_of(' ') == std::string::npos)
-    report.unreadable.push_back({dir, platform::Status(ENOENT, platform::ErrorText(ENOENT))});
+  for (const std::string& dir : dirs)
+    if (dir.find_first_not_of(' ') == std::string::npos)
+      report.unreadable.push_back({dir, platform::Status(ENOENT, platform::ErrorText(ENOENT))});
   return report;
 }
 
@@ -134,10 +143,11 @@ bool Complete(const catalogue::ScanReport& report) {
   return report.unreadable.empty();
 }
 
-// DIR's tree; complete is cleared when a folder of it could not be read.
-catalogue::PathList Scan(const std::string& dir, bool& complete) {
-  catalogue::ScanReport report = ReportFor(dir);
-  catalogue::PathList files = catalogue::ScanFolder(dir, 0, &report);
+// The DIRs' trees; complete is cleared when a folder of them could not be read.
+catalogue::PathList Scan(const std::vector<std::string>& dirs, bool& complete) {
+  catalogue::ScanReport report = ReportFor(dirs);
+  catalogue::PathList files = dirs.size() == 1 ? catalogue::ScanFolder(dirs[0], 0, &report)
+                                               : catalogue::ScanFolders(dirs, 0, &report);
   complete = Complete(report);
   return files;
 }
@@ -170,7 +180,16 @@ int FilterSearch(Output& out, const std::string& name) {
     return 2;
   }
   bool complete = true;
-  const catalogue::PathList files = Scan(search->folder, complete);
+  // Every registered folder, as the window lists them together.
+  std::vector<std::string> folders{search->folder};
+  if (search->allFolders) {
+    catalogue::FolderStore store;
+    const platform::Status loaded =
+        catalogue::LoadFolders(store, catalogue::StoreFileIn(platform::StoreDirectory()));
+    if (!loaded.ok()) return std::fprintf(stderr, "velmora-cli: %s\n", loaded.message().c_str()), 1;
+    folders = store.Paths();
+  }
+  const catalogue::PathList files = Scan(folders, complete);
   catalogue::RowFilter filter;
   for (const catalogue::BarTag& tag : search->tags)
     (tag.excluded ? filter.excluded : filter.tags).push_back(tag.text);
@@ -190,11 +209,10 @@ int FilterSearch(Output& out, const std::string& name) {
     platform::ReadFacts(std::string(files.Folder(i)), {&leaf, 1}, &facts[i]);
   }
   filter.facts = facts;
-  catalogue::FolderWords folders;
-  if (search->folderWords)
-    folders.Follow(files, catalogue::TagRuleFor(search->folder, filter.digits, true));
+  catalogue::FolderWords words;
+  if (search->folderWords) words.Follow(files, catalogue::TagRuleFor(folders, filter.digits, true));
   std::vector<std::size_t> rows =
-      catalogue::ApplyTagFilter(files.Names(), filter, search->folderWords ? &folders : nullptr);
+      catalogue::ApplyTagFilter(files.Names(), filter, search->folderWords ? &words : nullptr);
   if (search->sort.key != catalogue::SortKey::None)
     rows = catalogue::SortFiles(
         catalogue::MakeSortInput(search->sort, std::move(rows), files.Names(), files, facts));
@@ -206,6 +224,7 @@ int FilterSearch(Output& out, const std::string& name) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args;
+  std::vector<std::string> dirs;  // filter's --dir
   char end = '\n';
   bool folder = false;
   bool optionsDone = false;
@@ -252,6 +271,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-cli: %s\n", terms.error.c_str());
         return Usage();
       }
+    } else if (a == "--dir") {
+      if (++i == argc) return Usage();
+      dirs.emplace_back(argv[i]);
     } else if (a == "--words") {
       wholeWords = true;
     } else if (a == "--digits") {
@@ -270,31 +292,36 @@ int main(int argc, char** argv) {
   if (searchName &&
       (command != "filter" || !args.empty() || folder || modeFlags || !excluded.empty() ||
        nameText || wholeWords || digits == catalogue::Digits::Keep || folderWords || terms.size ||
-       terms.modified))
+       terms.modified || !dirs.empty()))
     return Usage();
 
   if (command == "scan") {
-    if (args.size() != 1 || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
-        digits == catalogue::Digits::Keep || folderWords || terms.size || terms.modified)
+    if (args.empty() || folder || modeFlags || !excluded.empty() || nameText || wholeWords ||
+        digits == catalogue::Digits::Keep || folderWords || terms.size || terms.modified ||
+        !dirs.empty())
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
-    catalogue::ScanReport report = ReportFor(args[0]);
+    catalogue::ScanReport report = ReportFor(args);
     catalogue::ScanStream stream;
     stream.files = [&out](catalogue::PathList&& files) {
       for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
       out.Flush();
     };
-    catalogue::StreamFolder(args[0], stream, 0, &report);
+    catalogue::ReadOnce once;  // shared by the DIRs' walks
+    if (args.size() > 1) stream.once = &once;
+    for (const std::string& dir : args.size() == 1 ? args : catalogue::OuterFolders(args))
+      catalogue::StreamFolder(dir, stream, 0, &report);
     return Status(out, Complete(report));
   }
   if (command == "tags") {
-    if (modeFlags || !excluded.empty() || nameText || wholeWords || terms.size || terms.modified)
+    if (modeFlags || !excluded.empty() || nameText || wholeWords || terms.size || terms.modified ||
+        !dirs.empty())
       return Usage();
     if (folder) {
-      if (args.size() != 1) return Usage();
+      if (args.empty()) return Usage();
       bool complete = true;
       for (const std::string& tag : catalogue::CollectTags(
-               Scan(args[0], complete), catalogue::TagRuleFor(args[0], digits, folderWords))) {
+               Scan(args, complete), catalogue::TagRuleFor(args, digits, folderWords))) {
         out.Record(tag);
       }
       return Status(out, complete);
@@ -314,7 +341,8 @@ int main(int argc, char** argv) {
     if (searchName) return FilterSearch(out, *searchName);
     if (args.empty() || folder || modeFlags > 1) return Usage();
     bool complete = true;
-    const catalogue::PathList files = Scan(args[0], complete);
+    dirs.insert(dirs.begin(), args[0]);
+    const catalogue::PathList files = Scan(dirs, complete);
     catalogue::RowFilter filter;
     filter.tags.assign(args.begin() + 1, args.end());
     filter.excluded = excluded;
@@ -323,7 +351,7 @@ int main(int argc, char** argv) {
     filter.digits = digits;
     filter.name = nameText.value_or("");
     catalogue::FolderWords folders;
-    if (folderWords) folders.Follow(files, catalogue::TagRuleFor(args[0], digits, true));
+    if (folderWords) folders.Follow(files, catalogue::TagRuleFor(dirs, digits, true));
     const std::vector<std::size_t> kept =
         catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr);
     filter.size = terms.size, filter.modified = terms.modified;  // read for those kept only

@@ -29,16 +29,19 @@ platform::Status Browser::Commit(const StoreChange& change, const platform::Lock
     return platform::Status::Refusal("The folder list is being saved; try again in a moment.");
   committing_ = true;
   const bool shown = shown_.has_value();
+  const std::vector<std::string> paths = store_.Paths();
   const platform::Status status = UpdateFollowing(storeFile_, change, store_, shown_, wait);
   committing_ = false;
   if (shown_) userTagLine_ = store_.UserTags(store_.Find(*shown_));
-  if (shown && !shown_) Start(false);
+  if (all_) userTagLine_ = AllUserTags(store_);
+  if ((shown && !shown_) || (all_ && paths != store_.Paths())) Start(false);
   return status;
 }
 
 void Browser::Show(std::size_t record) {
   owner_.Check();
   shown_ = record < store_.size() ? std::optional(store_.KeyOf(record)) : std::nullopt;
+  all_ = false;
   Start(false, true);
 }
 
@@ -47,8 +50,16 @@ void Browser::ShowWith(std::size_t record, const BarPreset& preset) {
   digits_ = preset.digits, folderWords_ = preset.folderWords;
   bar_.Preset(preset);
   if (bar_.Terms()) facts_.Want();
-  shown_ = record < store_.size() ? std::optional(store_.KeyOf(record)) : std::nullopt;
-  Start(true, true);
+  all_ = preset.all;
+  shown_ = record < store_.size() && !all_ ? std::optional(store_.KeyOf(record)) : std::nullopt;
+  Start(true, !all_);
+}
+
+void Browser::ShowAll() {
+  owner_.Check();
+  shown_.reset();
+  all_ = true;
+  Start(false);
 }
 
 void Browser::Rescan() {
@@ -67,12 +78,12 @@ void Browser::SetKeepDigits(bool on) {
   const Digits digits = on ? Digits::Keep : Digits::Split;
   if (std::exchange(digits_, digits) == digits) return;
   bar_.SetDigits(digits);
-  if (shown_) Rescan();  // the tags are cut anew
+  if (Showing()) Rescan();  // the tags are cut anew
 }
 
 void Browser::SetFolderWords(bool on) {
   owner_.Check();
-  if (std::exchange(folderWords_, on) != on && shown_) Rescan();
+  if (std::exchange(folderWords_, on) != on && Showing()) Rescan();
 }
 
 bool Browser::Stop() {
@@ -96,16 +107,16 @@ void Browser::Retire() {
 }
 
 void Browser::Follow(bool watchEarly) {
-  feed_ = std::make_unique<FolderFeed>(
-      FolderFeed::Setup{shown_->path, watchEarly, recheckLeast_,
-                        TagRuleFor(shown_->path, digits_, folderWords_)},
-      inbox_, watchers_ ? watchers_() : nullptr);
+  feed_ =
+      std::make_unique<FolderFeed>(FolderFeed::Setup{Roots(), watchEarly, recheckLeast_,
+                                                     TagRuleFor(Roots(), digits_, folderWords_)},
+                                   inbox_, watchers_ ? watchers_() : nullptr);
 }
 
 void Browser::Clear(bool keepFilter) {
   Retire();
-  bar_.Clear(keepFilter && shown_);
-  const TagRule rule = shown_ ? TagRuleFor(shown_->path, digits_, folderWords_) : digits_;
+  bar_.Clear(keepFilter && Showing());
+  const TagRule rule = Showing() ? TagRuleFor(Roots(), digits_, folderWords_) : digits_;
   rows_.SetRule(rule), kept_.SetRule(rule);
   rows_.Clear(!bar_.Filter().KeepsAll());
   facts_.Clear();
@@ -114,19 +125,25 @@ void Browser::Clear(bool keepFilter) {
 
 void Browser::Start(bool keepFilter, bool cached) {
   Clear(keepFilter);
-  progress_.loading = shown_.has_value();
+  progress_.loading = Showing();
   Recount();
   const std::size_t record = ShownRecord();  // none: no user tags
-  userTagLine_ = record < store_.size() ? store_.UserTags(record) : std::string();
+  userTagLine_ = record < store_.size() ? store_.UserTags(record)
+                 : all_                 ? AllUserTags(store_)
+                                        : std::string();
   view_.ChipsReset();
-  if (shown_) {
-    if (cached) kept_.Ask(shown_->path);
+  if (Showing()) {
+    if (cached && shown_) kept_.Ask(shown_->path);
     Follow(false);
   }
   view_.ProgressChanged(progress_);
 }
 
-void Browser::On(handover::Vanished&) {  // nothing is listed or watched
+void Browser::On(handover::Vanished& vanished) {  // nothing is listed or watched
+  if (all_) {                                     // the others stay listed and watched
+    handover::Gone gone{{vanished.folder.substr(0, vanished.folder.size() - 1)}, true};
+    return On(gone);
+  }
   Clear(false);
   progress_.gone = true;
   Recount(false);
@@ -311,7 +328,7 @@ void Browser::Recount(bool start) {
   counter_.Stop();
   // Files made or removed by others come in bursts of thousands of pieces: the counts
   // they spoil come again with the next change of the filter or load.
-  if (!start || progress_.loading || !shown_) return;
+  if (!start || progress_.loading || !Showing()) return;
   counter_.Start({.index = rows_.Index(),
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
@@ -358,7 +375,7 @@ void Browser::SetFindText(const std::string& text) {
 void Browser::SetOrder(ChipOrder order) {
   owner_.Check();
   order_ = order;
-  if (shown_) view_.ChipsReset();  // without a folder there are no chips to reorder
+  if (Showing()) view_.ChipsReset();  // without a folder there are no chips to reorder
 }
 
 std::vector<std::string> Browser::PanelChips() const {

@@ -54,7 +54,7 @@ class Browser {
   // change; once it is gone it stops showing. Refused while another commit waits.
   platform::Status Commit(const StoreChange& change, const platform::LockWait& wait = {});
 
-  // The record shown, or Store().size().
+  // The record shown, or Store().size() (also while all are shown).
   std::size_t ShownRecord() const { return shown_ ? store_.Find(*shown_) : store_.size(); }
   std::optional<std::string> ShownPath() const {
     return shown_ ? std::optional(shown_->path) : std::nullopt;
@@ -64,9 +64,15 @@ class Browser {
   // its place without moving the rows that stay (see ListingCache). A record past the end
   // shows none.
   void Show(std::size_t record);
-  // Shows record as Show does, with the bar, mode, whole tags, find text and digits of preset
-  // set before the load and kept through it, whether its tags occur or not.
+  // Shows record (or with preset.all every folder) as Show does, with the bar, mode, whole
+  // tags, find text, digits and folder words of preset set before the load and kept through
+  // it, whether its tags occur or not.
   void ShowWith(std::size_t record, const BarPreset& preset);
+  // Shows the files of every registered folder together, each file once, with the user
+  // tags of every record; a change of the registered folders reads them again. Without a
+  // kept listing. Show ends it.
+  void ShowAll();
+  bool ShowsAll() const { return all_; }
   // Reads the shown folder again after a command: the bar empties, unless KeepFilter is
   // on, when it keeps its tags that still occur in the folder.
   void Rescan();
@@ -158,7 +164,7 @@ class Browser {
   // then takes their place as it does a kept listing's.
   void On(handover::Reread& reread);
   void On(handover::Counts& counts);
-  void On(handover::Vanished& vanished);  // the shown folder itself went
+  void On(handover::Vanished& vanished);  // a shown folder itself went
   void On(handover::Facts& facts);
   void On(handover::Cached& kept);
   void On(handover::Checked& checked);
@@ -184,6 +190,12 @@ class Browser {
   // Owner thread only.
   FolderStore store_;
   std::optional<RecordKey> shown_;
+  bool all_ = false;  // every record is shown, shown_ none
+  bool Showing() const { return shown_ || all_; }
+  // The folders read while Showing().
+  std::vector<std::string> Roots() const {
+    return all_ ? store_.Paths() : std::vector{shown_->path};
+  }
   bool committing_ = false;
   std::string userTagLine_;
   bool autoTags_ = true;

@@ -68,6 +68,7 @@ struct BarPreset {
   std::string find;
   Digits digits = Digits::Split;
   bool folderWords = false;  // the words of folders are tags
+  bool all = false;          // every registered folder is shown
 };
 
 // The bar's state. Owner: the session's thread.

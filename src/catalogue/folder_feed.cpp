@@ -136,7 +136,9 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
     state.Stamped(dir, stamp);
   };
   ScanReport report;
-  const bool completed = StreamFolder(setup.path, stream, 0, &report);
+  bool completed = !stop.stop_requested();
+  for (const std::string& root : OuterFolders(setup.paths))
+    if (!(completed = StreamFolder(root, stream, 0, &report))) break;
   const bool unsound = state.followed && state.changedFolders;
   if (completed) state.Post(handover::End{report.unreadable.size()});
   // Watching tens of thousands of folders costs a tenth of the load, so it waits until
@@ -198,7 +200,9 @@ void FolderFeed::Recheck(const std::stop_token& stop, State& state) {
 
 void FolderFeed::Watch(std::stop_token stop, State& state) {
   const Setup& setup = state.setup;
-  const std::string root = platform::JoinPath(setup.path, "");
+  std::vector<std::string> roots;
+  for (const std::string& path : setup.paths) roots.push_back(platform::JoinPath(path, ""));
+  roots = Outermost(roots);  // those read
   PathList added;
   handover::Gone gone;
   // Not lowered: a watch read too late loses its events once the system's queue is full.
@@ -249,11 +253,11 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
       if (e.kind == Kind::Lost) {
         reread();
       } else if (e.kind == Kind::SelfGone) {
-        // The shown folder's own going, or of one a link led to: a subfolder's is told by
+        // A shown folder's own going, or of one a link led to: a subfolder's is told by
         // its parent.
-        if (e.folder == root) {
+        if (std::find(roots.begin(), roots.end(), e.folder) != roots.end()) {
           flush();
-          state.Post(handover::Vanished{});
+          state.Post(handover::Vanished{e.folder});
         } else if (state.followed) {
           reread();
         }

@@ -1,8 +1,8 @@
 #pragma once
-// Lists a shown folder in the background and follows what others change in it. Two
-// threads: the load, which walks the folder (with the walk's helpers) and then watches
-// what it read, and the watch, which turns the system's events into files made and
-// gone. They post only to the inbox, under the feed's stamp, and share with
+// Lists a shown folder, or several in turn, in the background and follows what others
+// change in them. Two threads: the load, which walks the folders (with the walk's helpers)
+// and then watches what it read, and the watch, which turns the system's events into files
+// made and gone. They post only to the inbox, under the feed's stamp, and share with
 // the feed only what they own together: letting the feed go asks them to stop and waits
 // for nothing, so a thread held by a dead share holds up nobody. Owner: one thread.
 
@@ -29,7 +29,9 @@ namespace velmora::catalogue {
 class FolderFeed {
  public:
   struct Setup {
-    std::string path;
+    // The folders shown, read in turn with one read-once set (see OuterFolders): each file
+    // once, whichever of them reaches it first.
+    std::vector<std::string> paths;
     // Each folder is watched before it is read, not after the load: for a reread after
     // changes were lost, so that a folder always busy cannot keep it rereading.
     bool watchEarly = false;

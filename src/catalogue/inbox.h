@@ -33,8 +33,10 @@ struct End {
   std::size_t unreadable = 0;
 };
 struct WatchOff {};
-struct Vanished {};  // the shown folder itself was removed or renamed
-struct Following {   // every folder read is watched
+struct Vanished {      // a shown folder itself was removed or renamed
+  std::string folder;  // ending with a separator
+};
+struct Following {  // every folder read is watched
   // Seconds between checks of the folders whose changes by other computers are not told;
   // 0 when there are none.
   std::uint32_t recheck = 0;

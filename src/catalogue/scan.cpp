@@ -327,13 +327,20 @@ std::pair<std::string, std::string> Spellings(std::string_view path, std::size_t
 
 }  // namespace
 
+TagRule TagRuleFor(const std::vector<std::string>& paths, Digits digits, bool folderWords) {
+  TagRule rule(digits);
+  for (const std::string& path : paths) {
+    const auto first = path.find_first_not_of(' ');
+    if (!folderWords || first == std::string::npos) continue;
+    auto [dir, trimmed] = Spellings(path, first);
+    if (trimmed != dir) rule.folders.push_back(std::move(trimmed));
+    rule.folders.push_back(std::move(dir));
+  }
+  return rule;
+}
+
 TagRule TagRuleFor(std::string_view path, Digits digits, bool folderWords) {
-  const auto first = path.find_first_not_of(' ');
-  if (!folderWords || first == std::string_view::npos) return digits;
-  auto [dir, trimmed] = Spellings(path, first);
-  std::vector<std::string> folders{std::move(dir)};
-  if (trimmed != folders[0]) folders.push_back(std::move(trimmed));
-  return {digits, std::move(folders)};
+  return TagRuleFor(std::vector{std::string(path)}, digits, folderWords);
 }
 
 std::string NormaliseFolder(std::string_view path) {
@@ -375,6 +382,36 @@ bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned thre
   if (walk.Stopped()) return false;
   walk.Finish();
   return true;
+}
+
+std::vector<std::string> Outermost(const std::vector<std::string>& dirs) {
+  std::vector<std::string> outer;
+  for (const std::string& dir : dirs) {
+    const auto under = [&dir](const std::string& other) { return dir.starts_with(other); };
+    if (std::none_of(dirs.begin(), dirs.end(),
+                     [&](const std::string& o) { return o.size() < dir.size() && under(o); }) &&
+        std::none_of(outer.begin(), outer.end(), under))
+      outer.push_back(dir);
+  }
+  return outer;
+}
+
+std::vector<std::string> OuterFolders(const std::vector<std::string>& paths) {
+  std::vector<std::string> roots;
+  for (const std::string& path : paths)
+    if (std::string root = NormaliseFolder(path); !root.empty()) roots.push_back(std::move(root));
+  return Outermost(roots);
+}
+
+PathList ScanFolders(const std::vector<std::string>& paths, unsigned threads, ScanReport* report) {
+  PathList all;
+  ReadOnce once;
+  ScanStream stream;
+  stream.once = &once;
+  stream.files = [&all](PathList&& part) { all.Append(std::move(part)); };
+  for (const std::string& root : OuterFolders(paths))
+    (void)StreamFolder(root, stream, threads, report);
+  return all;
 }
 
 }  // namespace velmora::catalogue

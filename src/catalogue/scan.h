@@ -112,11 +112,23 @@ bool StreamFolder(std::string_view path, const ScanStream& stream, unsigned thre
 // The rule that cuts tags from the files of the folder at path: by digits, and with
 // folderWords also from the words of their folders below path, however the walk spells it.
 TagRule TagRuleFor(std::string_view path, Digits digits, bool folderWords);
+// The same for the folders at paths, read together.
+TagRule TagRuleFor(const std::vector<std::string>& paths, Digits digits, bool folderWords);
 
 // The folder path as the walk uses it, ending with a separator: path as given (blanks
 // are part of a name). Only when that does not exist and path has blanks around it, as
 // older folder lists stored, the trimmed path if that one can be read. Empty for an
 // empty or all-blank path.
 std::string NormaliseFolder(std::string_view path);
+
+// Folders ending with a separator, in their order, less those given before and those that
+// lie under another one by their paths.
+std::vector<std::string> Outermost(const std::vector<std::string>& dirs);
+// The Outermost of the folders of paths as NormaliseFolder gives them, less the empty
+// ones: walked in turn with one ReadOnce, they list each file once.
+std::vector<std::string> OuterFolders(const std::vector<std::string>& paths);
+// ScanFolder over the OuterFolders of paths, one after the other, each folder read once.
+PathList ScanFolders(const std::vector<std::string>& paths, unsigned threads = 0,
+                     ScanReport* report = nullptr);
 
 }  // namespace velmora::catalogue

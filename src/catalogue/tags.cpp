@@ -144,12 +144,12 @@ void MergeTags(TagList& tags, const std::vector<std::string>& words) {
 }
 
 std::string_view TagRule::Below(std::string_view folder) const {
-  std::size_t longest = 0;
+  std::size_t shortest = 0;
   bool in = false;
   for (const std::string& f : folders) {
-    if (folder.starts_with(f) && (!in || f.size() > longest)) longest = f.size(), in = true;
+    if (folder.starts_with(f) && (!in || f.size() < shortest)) shortest = f.size(), in = true;
   }
-  return in ? folder.substr(longest) : std::string_view();
+  return in ? folder.substr(shortest) : std::string_view();
 }
 
 TagList CollectTags(const PathList& paths, const TagRule& rule) {

@@ -30,7 +30,7 @@ struct TagRule {
   Digits digits;
   std::vector<std::string> folders;  // each ending with a separator; none: names only
   bool FolderWords() const { return !folders.empty(); }
-  // The text of folder (ending with a separator) below the longest of folders it lies
+  // The text of folder (ending with a separator) below the outermost of folders it lies
   // in; empty when it lies in none.
   std::string_view Below(std::string_view folder) const;
   friend bool operator==(const TagRule&, const TagRule&) = default;

@@ -1,5 +1,7 @@
 #include "catalogue/user_tags.h"
 
+#include <unordered_set>
+
 namespace velmora::catalogue {
 
 std::vector<std::string> UserTagPieces(std::string_view line) {
@@ -22,6 +24,15 @@ platform::Status CheckUserTag(std::string_view tag) {
   if (tag.find_first_of("\r\n") != std::string_view::npos)
     return platform::Status::Refusal("A tag with a line break cannot be stored.");
   return {};
+}
+
+std::string AllUserTags(const FolderStore& store) {
+  std::string line;
+  std::unordered_set<std::string> seen;
+  for (std::size_t i = 0; i < store.size(); ++i)
+    for (std::string& piece : UserTagPieces(store.UserTags(i)))
+      if (seen.insert(piece).second) line.append(piece).push_back(',');
+  return line;
 }
 
 }  // namespace velmora::catalogue

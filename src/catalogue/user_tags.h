@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/store.h"
 #include "platform/status.h"
 
 namespace velmora::catalogue {
@@ -13,6 +14,9 @@ namespace velmora::catalogue {
 // The user tags of a line: the pieces between commas, without the text after the last
 // comma ("a,,b," gives a, "", b; "family,trip" gives family).
 std::vector<std::string> UserTagPieces(std::string_view line);
+
+// One line of the user tags of every record of store, each piece once, in their order.
+std::string AllUserTags(const FolderStore& store);
 
 // The line with tag appended, or nothing when tag followed by a comma already occurs in
 // it (an exact, case-sensitive search: "ar" is found in "bar,").

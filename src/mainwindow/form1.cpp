@@ -109,6 +109,12 @@ void Form1::ConnectFolders() {
   connect(ui_.lstFolders, &QListWidget::itemClicked, this, [this] {
     if (selectionChanges_ == selectionChangesAtPress_) lstFolders_Click();
   });
+  ui_.lstFolders->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.lstFolders, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+    PopUpMenu(*ui_.lstFolders, "mnuFolders", ui_.lstFolders->mapToGlobal(at),
+              {{"All Folders Together", [this](bool on) { ShowAllFolders(on); }, true,
+                browser_.ShowsAll()}});
+  });
 }
 
 void Form1::ConnectTags() {
@@ -241,6 +247,20 @@ void Form1::lstFolders_Click() {
   ui_.lblHelp->show();
 }
 
+void Form1::ShowAllFolders(bool on) {
+  {
+    const QSignalBlocker quiet(ui_.lstFolders);
+    ui_.lstFolders->clearSelection();
+    ui_.lstFolders->setCurrentRow(-1);
+  }
+  applied_.reset();
+  setWindowTitle(on ? QString::fromLatin1(desktop::kTitle) + " - All Folders"
+                    : QString::fromLatin1(desktop::kTitle));
+  if (!on) return browser_.Show(Store().size());
+  browser_.ShowAll();
+  ui_.lblHelp->show();
+}
+
 void Form1::ChipsReset() {
   tags_.Reset();
   ui_.cmdAddUserTag->setVisible(browser_.ShownPath().has_value());
@@ -308,9 +328,10 @@ void Form1::ShowFileMenu(const QPoint& at) {
 }
 
 std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {
-  if (!browser_.ShownPath()) return std::nullopt;
+  if (!browser_.ShownPath() && !browser_.ShowsAll()) return std::nullopt;
   catalogue::SavedSearch search = applied_.value_or(catalogue::SavedSearch());
-  search.folder = *browser_.ShownPath();
+  search.folder = browser_.ShownPath().value_or(std::string());
+  search.allFolders = browser_.ShowsAll();
   search.tags = browser_.Bar();
   search.mode = browser_.Mode();
   search.wholeTags = browser_.WholeTags();
@@ -322,20 +343,21 @@ std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {
 }
 
 void Form1::ApplySearch(const catalogue::SavedSearch& search) {
-  const std::size_t record = Store().Find(search.folder);
-  if (record == Store().size()) {
+  const std::size_t record = search.allFolders ? Store().size() : Store().Find(search.folder);
+  if (record == Store().size() && !search.allFolders) {
     return ShowError("The folder " + search.folder + " of the search \u201C" +
                      platform::VisibleText(search.name) +
                      "\u201D is not in the folder list any more.");
   }
   {
     const QSignalBlocker quiet(ui_.lstFolders);
-    ui_.lstFolders->setCurrentRow(static_cast<int>(record));
+    ui_.lstFolders->clearSelection();
+    ui_.lstFolders->setCurrentRow(search.allFolders ? -1 : static_cast<int>(record));
   }
   (search.mode == catalogue::MatchMode::Any ? ui_.optTagAny : ui_.optTagAll)->setChecked(true);
   browser_.ShowWith(record, {search.tags, search.mode, search.wholeTags, search.find,
                              search.keepDigits ? catalogue::Digits::Keep : catalogue::Digits::Split,
-                             search.folderWords});
+                             search.folderWords, search.allFolders});
   tools_->SetSort(search.sort);  // the new rows, not the folder shown before
   tools_->ShowFind(search.find);
   ui_.lblHelp->show();
@@ -345,12 +367,15 @@ void Form1::ApplySearch(const catalogue::SavedSearch& search) {
 
 void Form1::ShowCaption() {
   const std::optional<std::string> path = browser_.ShownPath();
-  if (applied_ && (path != applied_->folder || browser_.Bar() != applied_->tags ||
-                   browser_.Mode() != applied_->mode || browser_.FindText() != applied_->find ||
-                   browser_.WholeTags() != applied_->wholeTags))
+  const bool all = browser_.ShowsAll();
+  if (applied_ &&
+      (all != applied_->allFolders || (!all && path != applied_->folder) ||
+       browser_.Bar() != applied_->tags || browser_.Mode() != applied_->mode ||
+       browser_.FindText() != applied_->find || browser_.WholeTags() != applied_->wholeTags))
     applied_.reset();
-  if (!path) return;
-  QString caption = Caption(*path);
+  if (!path && !all) return;
+  QString caption = path ? Caption(*path)
+                         : QString::fromLatin1(desktop::kTitle) + QStringLiteral(" - All Folders");
   if (applied_) caption += QStringLiteral(" \u2014 search ") + ShownText(applied_->name);
   if (caption != windowTitle()) setWindowTitle(caption);
 }
@@ -358,6 +383,7 @@ void Form1::ShowCaption() {
 void Form1::SayCount() {
   if (applied_) ShowCaption();
   status_.Count(browser_.RowCount(), browser_.FileCount());
+  status_.SetAll(browser_.ShowsAll());
   // Over the list's blank; a row's tooltip adds the count to the path.
   QString tip = status_.CountText();
   if (const std::uint32_t every = browser_.Progress().recheck; every > 0)
@@ -381,6 +407,7 @@ void Form1::RestoreState(bool folder) {
   browser_.SetKeepDigits(state->keepDigits);
   browser_.SetFolderWords(state->folderWords);
   tools_->Restore({state->columns, state->sort});
+  if (folder && state->allFolders) return ShowAllFolders(true);
   const std::size_t record = Store().Find(state->folder);
   if (!folder || record == Store().size()) return;
   if (const platform::Status there = platform::IsFolder(state->folder);
@@ -402,7 +429,7 @@ void Form1::closeEvent(QCloseEvent* event) {
       settings_.stateFile,
       {saveGeometry().toStdString(), browser_.Order(), browser_.KeepFilter(), status_.ShowsCount(),
        browser_.ShownPath().value_or(std::string()), list.columns, list.sort, browser_.WholeTags(),
-       browser_.KeepDigits(), browser_.FolderWords()});
+       browser_.KeepDigits(), browser_.FolderWords(), browser_.ShowsAll()});
   QWidget::closeEvent(event);
 }
 

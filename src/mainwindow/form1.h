@@ -86,6 +86,8 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   void ConnectCommands();
   void Form_Load();
   void lstFolders_Click();
+  // Every folder shown together (on), or none shown (off); no folder is selected.
+  void ShowAllFolders(bool on);
   void cmdAddFolder_Click();
   void cmdAddUserTag_Click();
   // A file command, from a button, a key or the list's menu.

@@ -52,6 +52,7 @@ QString StatusLine::Text() const {
   if ((loading_ || gone_) && !loadWords_.isEmpty()) return loadWords_;
   if (!command_.isEmpty() && (loadWords_.isEmpty() || commandAt_ > loadWordsAt_)) return command_;
   if (!loadWords_.isEmpty()) return loadWords_;
+  if (all_) return QStringLiteral("All folders: %1").arg(showCount_ ? count_ : Files(files_));
   return showCount_ ? count_ : QString();
 }
 

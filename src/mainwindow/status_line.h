@@ -32,9 +32,14 @@ class StatusLine {
   void Note(const QString& text);
   // folder: the path shown, for when the folder itself went.
   void Progress(const catalogue::LoadProgress& progress, const QString& folder = {});
-  void Count(std::size_t listed, std::size_t all) { count_ = FilesCount(listed, all); }
+  void Count(std::size_t listed, std::size_t all) {
+    count_ = FilesCount(listed, all);
+    files_ = all;
+  }
   void SetShowCount(bool show) { showCount_ = show; }
   bool ShowsCount() const { return showCount_; }
+  // Every folder is shown: when nothing else speaks, the line says so, with the count.
+  void SetAll(bool all) { all_ = all; }
   const QString& CountText() const { return count_; }
   bool Loading() const { return loading_; }
   // What the line shows now.
@@ -43,6 +48,8 @@ class StatusLine {
  private:
   bool loading_ = false;
   bool showCount_ = false;
+  bool all_ = false;
+  std::size_t files_ = 0;
   bool gone_ = false;
   QString command_;
   QString loadWords_;  // the progress while the load runs, its own words once it ended

@@ -43,6 +43,7 @@ std::optional<WindowState> ReadWindowState(const std::string& file) {
   state.wholeTags = kept.value(QStringLiteral("wholeTags")).toBool();
   state.keepDigits = kept.value(QStringLiteral("keepDigits")).toBool();
   state.folderWords = kept.value(QStringLiteral("folderWords")).toBool();
+  state.allFolders = kept.value(QStringLiteral("allFolders")).toBool();
   return state;
 }
 
@@ -60,6 +61,10 @@ void WriteWindowState(const std::string& file, const WindowState& state) {
   kept.setValue(QStringLiteral("wholeTags"), state.wholeTags);
   kept.setValue(QStringLiteral("keepDigits"), state.keepDigits);
   kept.setValue(QStringLiteral("folderWords"), state.folderWords);
+  if (state.allFolders)
+    kept.setValue(QStringLiteral("allFolders"), true);
+  else
+    kept.remove(QStringLiteral("allFolders"));
 }
 
 }  // namespace velmora::mainwindow

@@ -2,7 +2,7 @@
 // What the window keeps between runs: its size and place, the chip order, whether a
 // command's rescan keeps the filter, whether the status line counts, the folder shown, the
 // file list's columns and order, whether tags match whole words, whether digits belong
-// to tags, and whether folders' words are tags.
+// to tags, whether folders' words are tags, and whether every folder is shown.
 
 #include <optional>
 #include <string>
@@ -23,6 +23,7 @@ struct WindowState {
   bool wholeTags = false;
   bool keepDigits = false;
   bool folderWords = false;
+  bool allFolders = false;  // kept only while on
 };
 
 // The state kept in file; the defaults when there is no such file yet. Nothing when file

@@ -35,12 +35,14 @@ class TestCli : public QObject {
       QTest::newRow(name) << QByteArray(args) << code << out << err;
     };
     const QByteArray usage =
-        "usage: velmora-cli [-0] scan DIR | tags [--digits] NAME... | tags [--digits] "
-        "[--folder-words] --folder DIR | filter [--all|--any] [--words] [--digits] "
-        "[--folder-words] [--not TAG]... [--name TEXT] [--size SIZE] [--modified TIME] DIR TAG... "
-        "| filter --search NAME\n";
+        "usage: velmora-cli [-0] scan DIR... | tags [--digits] NAME... | tags [--digits] "
+        "[--folder-words] --folder DIR... | filter [--all|--any] [--words] [--digits] "
+        "[--folder-words] [--not TAG]... [--name TEXT] [--size SIZE] [--modified TIME] [--dir "
+        "DIR]... DIR TAG... | filter --search NAME\n";
     row("scan", "scan|T/tree", 0,
         "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
+    row("scan several, each file once", "scan|T/tree/sub|T/nl|T/tree|T/tree/sub", 0,
+        "T/nl/two\nlines\nT/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/tree/sub/x/other.txt\n");
     row("-0", "-0|scan|T/nl", 0, QByteArray("T/nl/two\nlines\0", 15));
     row("tags of names", "tags|-|HolidayPhotos2009_Beach.JPG|--|-iPhone", 0,
         "\nholiday photos beach jpg\ni phone\n");
@@ -51,6 +53,10 @@ class TestCli : public QObject {
         "beach\nparty\njpg\nsub\npng\nx\nother\ntxt\n");
     row("filter --folder-words", "filter|--folder-words|--not|X|T/tree|sub", 0,
         "T/tree/sub/beach.png\n");
+    row("tags of folders", "tags|--folder|T/nl|T/tree/sub", 0,
+        "two\nlines\nbeach\npng\nother\ntxt\n");
+    row("filter, --dir", "filter|--dir|T/tree|--dir|T/nl|T/tree/sub|beach|lines|--any", 0,
+        "T/tree/Beach Party.JPG\nT/tree/sub/beach.png\nT/nl/two\nlines\n");
     row("filter all, --not", "filter|--not|PNG|T/tree|BEACH", 0, "T/tree/Beach Party.JPG\n");
     row("only --not, repeated", "filter|--any|--not|jpg|T/tree|--not|png", 0,
         "T/tree/sub/x/other.txt\n");
@@ -75,14 +81,15 @@ class TestCli : public QObject {
     row("help", "tags|--help", 0, "*");
     row("version", "--version", 0, "velmora-cli " VELMORA_VERSION "\n");
     for (const char* args :
-         {"", "scan", "scan|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
+         {"", "scan", "scan|--dir|/a|/b", "scan|--folder|/", "scan|--any|/", "tags", "tags|--any|x",
           "tags|--folder", "filter", "filter|--folder|/", "filter|--all|--any|/|a",
           "filter|/|--not", "scan|--not|a|/", "tags|--not|a|x", "filter|/|--name",
           "filter|--name|a|--name|b|/", "scan|--words|/", "tags|--name|a|x", "scan|--digits|/"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
-    for (const char* args : {"filter|--search|b|/", "filter|--any|--search|b", "scan|--search|b",
-                             "filter|--search", "scan|--folder-words|/", "tags|--folder-words|x",
-                             "filter|/|--size", "scan|--size|1|/", "tags|--modified|2019|x"})
+    for (const char* args :
+         {"filter|--search|b|/", "filter|--any|--search|b", "scan|--search|b", "filter|--search",
+          "scan|--folder-words|/", "tags|--folder-words|x", "filter|/|--size", "scan|--size|1|/",
+          "tags|--modified|2019|x", "filter|/|--dir"})
       QTest::addRow("usage: %s", args) << QByteArray(args) << 2 << QByteArray() << usage;
     row("unknown command", "list|/", 2, "", "velmora-cli: unknown command list\n" + usage);
     row("unknown option", "-x|scan|/", 2, "", "velmora-cli: unknown option -x\n" + usage);

@@ -218,11 +218,14 @@ class TestBrowser : public QObject {
   // facts to what a stat gives: as the system tells them, and on a share where nothing
   // is told, found by the recheck (faked, and through a FUSE mount as root); with digits kept
   // in tags, the chips as a walk cuts them so; with folders' words as tags, the chips so and
-  // the rows a folder's word keeps, as folders come, go and are renamed.
+  // the rows a folder's word keeps, as folders come, go and are renamed. All folders shown
+  // together, among them the folder registered twice and one inside it, list each file once;
+  // one of them going takes only its own files.
   // VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential_data() {
     QTest::addColumn<QString>("where");
-    for (const char* where : {"told", "share", "fuse", "told, digits kept", "told, folder words"})
+    for (const char* where :
+         {"told", "share", "fuse", "told, digits kept", "told, all folders, folder words"})
       QTest::newRow(where) << QString(where);
   }
   void differential() {
@@ -230,6 +233,7 @@ class TestBrowser : public QObject {
     QFETCH(QString, where);
     const bool told = where.startsWith("told"), fuse = where == "fuse";
     const Digits digits = where.endsWith("digits kept") ? Digits::Keep : Digits::Split;
+    const bool all = where.contains("all folders");
     if (fuse && (qEnvironmentVariableIsEmpty("VELMORA_FUSE") || ::access("/dev/fuse", R_OK) != 0))
       QSKIP("a FUSE mount of its own");
     std::optional<FaultyFileSystem> share;
@@ -257,7 +261,17 @@ class TestBrowser : public QObject {
     const auto unmount = qScopeGuard([&] {
       if (fuse) ::umount2(shown.c_str(), MNT_DETACH);
     });
-    f.show(shown);
+    const Strings roots{shown, shown + "/keep", f.tree / "w", shown};
+    const auto scan = [&] { return all ? ScanFolders(roots) : ScanFolder(shown); };
+    if (all) {
+      f.tree.createFile("w/x"), f.tree.createFile("w/y");
+      for (const std::string& root : roots)
+        QVERIFY(f.browser.Commit([&](FolderStore& s) { return s.Append(root, ""); }).ok());
+      f.browser.ShowAll();
+      QVERIFY(f.browser.ShowsAll() && f.browser.ShownRecord() == roots.size());
+    } else {
+      f.show(shown);
+    }
     QTRY_VERIFY(f.browser.Progress().following);
     QCOMPARE(f.browser.Progress().recheck > 0, !told);
     f.browser.WantFacts();
@@ -288,8 +302,8 @@ class TestBrowser : public QObject {
             f.tree / "t/", f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
       if (digits == Digits::Keep)  // names of files made later hold digits too
         f.tree.createFile("t/v" + std::to_string(burst) + "x.mp3");
-      const PathList scanned = ScanFolder(shown);
-      const TagRule rule = TagRuleFor(shown, digits, folderWords);
+      const PathList scanned = scan();
+      const TagRule rule = TagRuleFor(all ? roots : Strings{shown}, digits, folderWords);
       Strings expected(scanned.begin(), scanned.end()), tags = CollectTags(scanned, rule).Tags();
       if (folderWords) {  // the folders made are n0, n1, ...
         f.browser.AddBarTag("n", TagKind::Auto);
@@ -318,6 +332,17 @@ class TestBrowser : public QObject {
         f.browser.Rescan();
         QTRY_VERIFY(f.browser.Progress().following);
       }
+    }
+    if (all) {
+      f.browser.RemoveBarTag("n");
+      fs::remove_all(f.tree / "w"), f.tree.createFile("z/q");
+      const PathList scanned = ScanFolder(shown);
+      QTRY_COMPARE(sorted(f.rows()), sorted(Strings(scanned.begin(), scanned.end())));
+      QVERIFY(!f.browser.Progress().gone);  // a folder registered now is read, its user tags shown
+      QVERIFY(
+          f.browser.Commit([&](FolderStore& s) { return s.Append(f.tree / "z", "trip,"); }).ok());
+      QTRY_COMPARE(f.browser.RowCount(), scanned.size() + 1);
+      QTRY_VERIFY(std::ranges::count(f.chips, "trip") == 1);
     }
   }
 

@@ -491,6 +491,34 @@ class TestForm1 : public QObject {
     QTRY_VERIFY(std::ranges::count(kept.PanelChips(), "b2") == 1);
   }
 
+  // All Folders Together lists each file of every folder once (one registered twice, one inside
+  // another) with every user tag, and says so, also at the next start; a folder selected ends it.
+  void allFoldersTogether() {
+    TestDir tree;
+    tree.createFile("a/x.jpg"), tree.createFile("a/in/y.png"), tree.createFile("b/z.txt");
+    World w;
+    w.stateFile = w.dir / "config/window.conf";
+    const auto said = [&] {
+      return w.form->windowTitle() + "|" + w.find<QLabel>("lblStatus")->text();
+    };
+    for (int run = 0; run < 2; ++run) {
+      w.Start(tree / "a" + "\r\nfamily,\r\n" + tree / "a/in" + "\r\ntrip,\r\n" + tree / "b" +
+              "\r\nfamily,\r\n" + tree / "a" + "\r\n\r\n");
+      if (run == 0)
+        w.select(0), World::menu(*w.find<QListWidget>("lstFolders"), "All Folders Together");
+      QCOMPARE(w.files(), (Strings{tree / "a/x.jpg", tree / "a/in/y.png", tree / "b/z.txt"}));
+      QCOMPARE(World::chips(w.panel()),
+               (Strings{"x", "jpg", "y", "png", "z", "txt", "family", "trip"}));
+      QCOMPARE(said(), QString("Velmora - All Folders|All folders: 3 files"));
+      QCOMPARE(w.form->SelectedFolder(), -1);
+      w.form->close();
+    }
+    w.form->show(), w.select(2), w.form->close();  // not kept once off: the file as before
+    QCOMPARE(w.files(), Strings{tree / "b/z.txt"});
+    QCOMPARE(said(), QString::fromStdString("Velmora - " + tree / "b|"));
+    QVERIFY(w.dir.read("config/window.conf").find("allFolders") == std::string::npos);
+  }
+
   // The find field shows what is looked for: a load that empties the bar closes it and lists
   // every file, in either mode; a reread kept to the filter keeps it; files made later obey it.
   void findTextFollowsLoads_data() {
