@@ -55,7 +55,7 @@ class TestTags : public QObject {
     QTEST(got, "words");
   }
 
-  // Distinct, in first-seen order, from file names only.
+  // Distinct, in first-seen order, from file names (and folders' words when asked).
   void tagList() {
     PathList paths;
     for (const char* p : {"/f/Beach Trip.jpg", "/Doc/beach-party.JPG", "/f/...",
@@ -66,6 +66,13 @@ class TestTags : public QObject {
     paths.push_back("/f/song.mp3");
     QCOMPARE(CollectTags(paths, Digits::Keep).Tags().back(), "mp3");
     QCOMPARE(CollectTags(paths).Tags().back(), "mp");
+    // With folders' words: a folder's below the outermost folder given, before its files';
+    // none of a folder outside them.
+    PathList nested;
+    for (const char* p : {"/m/Rock/OK Computer/01 Airbag.flac", "/x/Beach/a.jpg"})
+      nested.push_back(p);
+    QCOMPARE(CollectTags(nested, TagRule(Digits::Split, {"/m/Rock/", "/m/"})).Tags(),
+             (Strings{"rock", "ok", "computer", "airbag", "flac", "a", "jpg"}));
     TagList tags;  // far past its first table: every tag still found once
     MergeTags(tags, {"x", "x", "y"});
     for (int i = 0; i < 100000; ++i) tags.Add("w" + std::to_string(i));
