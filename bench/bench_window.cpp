@@ -78,11 +78,12 @@ struct StallMeter {
 };
 
 struct Window {
-  // state: the window's kept state, as its file holds it.
-  explicit Window(const char* tree, const QByteArray& state = {}) {
+  // state: the window's kept state, as its file holds it; tree: the folders, by ':', shown
+  // together when all.
+  explicit Window(const char* tree, const QByteArray& state = {}, bool all = false) {
     QFile store(dir.filePath("folders.txt"));
     if (!store.open(QIODevice::WriteOnly)) std::abort();
-    store.write(QByteArray(tree) + "\r\n\r\n");
+    for (const QByteArray& folder : QByteArray(tree).split(':')) store.write(folder + "\r\n\r\n");
     store.close();
     QFile kept(dir.filePath("window.conf"));
     if (!kept.open(QIODevice::WriteOnly)) std::abort();
@@ -94,7 +95,7 @@ struct Window {
                                           dir.filePath("window.conf").toStdString(),
                                           {}},
         shell);
-    form->RestoreState(false);
+    form->RestoreState(all);
     form->show();
     QApplication::processEvents();
   }
@@ -404,6 +405,35 @@ void BM_CountChips(benchmark::State& state) {
   state.counters["longest_stall_ms"] = longest;
 }
 BENCHMARK(BM_CountChips)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Every folder shown together, read into a window of its own: the bytes a file costs, and
+// the first chip clicked then. Arg 0: the one tree; 1: the three of VELMORA_BENCH_TREES, by
+// ':' (velmora-make-tree --files 333334 into each).
+void BM_AllFolders(benchmark::State& state) {
+  const char* trees = state.range(0) ? std::getenv("VELMORA_BENCH_TREES") : Tree();
+  if (trees == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE(S)");
+  for (auto _ : state) {
+    state.PauseTiming();
+    const long before = ResidentKb();
+    Window w(trees, "allFolders=true\n", true);
+    w.WaitForLoad();
+    state.counters["files"] = w.form->Files().rowCount();
+    state.counters["bytes_per_file"] =
+        double(ResidentKb() - before) * 1024 / std::max(1, w.form->Files().rowCount());
+    auto* panel = w.form->findChild<velmora::widgets::TagPanel*>("oTagPanel");
+    panel->move(panel->x(), 0);
+    state.ResumeTiming();
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(20, 10));
+    w.frame = w.form->grab();
+    state.counters["shown"] = w.form->Files().rowCount();
+  }
+}
+BENCHMARK(BM_AllFolders)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 // Files made by another program while the folder is shown: until they are all listed.
 void BM_LiveChange(benchmark::State& state) {
