@@ -110,8 +110,9 @@ SavedSearches ParseSavedSearches(std::string_view text) {
   SavedSearches out;
   std::optional<SavedSearch> open;
   std::string fault;
-  std::size_t number = 0, heading = 0;
-  const auto close = [&] {
+  std::size_t number = 0, heading = 0, opened = 0;  // the open search's line and offset
+  // The open search, its text up to the line starting at offset to, done.
+  const auto close = [&](std::size_t to) {
     if (!open) return;
     if (fault.empty() && open->name.empty()) fault = "it has no name";
     if (fault.empty() && open->folder.empty() && !open->allFolders) fault = "it has no folder";
@@ -121,12 +122,14 @@ SavedSearches ParseSavedSearches(std::string_view text) {
     } else {
       out.notes.push_back("line " + std::to_string(heading) + ": the search \"" +
                           platform::VisibleText(open->name) + "\" is left out: " + fault);
+      out.leftOut += text.substr(opened, to - opened);
+      if (!out.leftOut.ends_with('\n')) out.leftOut += '\n';
     }
     open.reset();
     fault.clear();
   };
   for (std::size_t from = 0; from < text.size();) {
-    const std::size_t end = std::min(text.find('\n', from), text.size());
+    const std::size_t start = from, end = std::min(text.find('\n', from), text.size());
     std::string_view line = text.substr(from, end - from);
     from = end + 1;
     ++number;
@@ -134,9 +137,9 @@ SavedSearches ParseSavedSearches(std::string_view text) {
     if (line.empty() || line[0] == '#') continue;
     const std::string at = "line " + std::to_string(number);
     if (line[0] == '[') {
-      close();
+      close(start);
       open.emplace();
-      heading = number;
+      heading = number, opened = start;
       std::optional<std::string> name;
       if (line.size() >= 2 && line.back() == ']') name = Unescape(line.substr(1, line.size() - 2));
       if (name) open->name = std::move(*name);
@@ -148,21 +151,32 @@ SavedSearches ParseSavedSearches(std::string_view text) {
     if (eq != std::string_view::npos) value = Unescape(line.substr(eq + 1));
     if (!open) {
       out.notes.push_back(at + " belongs to no search and is left out");
+      (out.leftOut += text.substr(start, end - start)) += '\n';
     } else if (fault.empty() && (!value || !Take(*open, line.substr(0, eq), std::move(*value)))) {
       fault = at + " is damaged";
     }
   }
-  close();
+  close(text.size());
   return out;
 }
 
-std::string SerialiseSavedSearches(const std::vector<SavedSearch>& searches) {
+std::string SerialiseSavedSearches(const std::vector<SavedSearch>& searches,
+                                   std::string_view leftOut) {
   std::string out = "# Saved searches of Velmora\n";
   const auto put = [&out](const char* key, std::string_view value) {
     ((out += key) += '=') += value;
     out += '\n';
   };
   const auto flag = [&put](const char* key, bool on) { put(key, on ? "true" : "false"); };
+  // Lines that belonged to no search come first, to belong to none again; searches left out
+  // come last, so that of two with one name the first stays first.
+  std::size_t searchesLeft = leftOut.starts_with('[') ? 0 : leftOut.find("\n[");
+  searchesLeft =
+      searchesLeft == std::string_view::npos ? leftOut.size() : searchesLeft + (searchesLeft > 0);
+  const auto keep = [&out](std::string_view text) {
+    if (!text.empty()) (out += "\n# Left out when read, kept as they were\n") += text;
+  };
+  keep(leftOut.substr(0, searchesLeft));
   for (const SavedSearch& s : searches) {
     out += "\n[" + Escape(s.name) + "]\n";
     put("folder", Escape(s.folder));
@@ -179,6 +193,7 @@ std::string SerialiseSavedSearches(const std::vector<SavedSearch>& searches) {
     put("sort", kSortKeys[static_cast<std::size_t>(s.sort.key)]);
     flag("descending", s.sort.descending);
   }
+  keep(leftOut.substr(searchesLeft));
   return out;
 }
 
@@ -192,11 +207,12 @@ platform::Status ReadSavedSearches(const std::string& file, SavedSearches& out) 
 }
 
 platform::Status WriteSavedSearches(const std::string& file,
-                                    const std::vector<SavedSearch>& searches) {
+                                    const std::vector<SavedSearch>& searches,
+                                    std::string_view leftOut) {
   if (platform::Status made = platform::MakePrivateFolders(platform::ParentFolder(file));
       !made.ok())
     return made;
-  return platform::ReplaceFile(file, SerialiseSavedSearches(searches));
+  return platform::ReplaceFile(file, SerialiseSavedSearches(searches, leftOut));
 }
 
 const SavedSearch* FindSearch(const std::vector<SavedSearch>& searches, std::string_view name) {

@@ -39,17 +39,21 @@ struct SavedSearches {
   std::vector<SavedSearch> searches;
   // One line for each damaged search, or line, passed over; the others are kept.
   std::vector<std::string> notes;
+  // Those searches and lines as they were, written back with the others.
+  std::string leftOut;
 };
 
 SavedSearches ParseSavedSearches(std::string_view text);
-std::string SerialiseSavedSearches(const std::vector<SavedSearch>& searches);
+std::string SerialiseSavedSearches(const std::vector<SavedSearch>& searches,
+                                   std::string_view leftOut = {});
 
 // The searches kept in file; none, and ok, when there is no such file yet. Refused unless
 // it is a regular file of a sane size: it is read whole.
 platform::Status ReadSavedSearches(const std::string& file, SavedSearches& out);
 // Replaces file with searches, so that a reader sees the old ones or the new ones.
 platform::Status WriteSavedSearches(const std::string& file,
-                                    const std::vector<SavedSearch>& searches);
+                                    const std::vector<SavedSearch>& searches,
+                                    std::string_view leftOut = {});
 
 // The search named name in searches, or null.
 const SavedSearch* FindSearch(const std::vector<SavedSearch>& searches, std::string_view name);

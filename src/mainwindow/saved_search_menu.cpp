@@ -27,6 +27,7 @@ bool SavedSearchMenu::Read(std::vector<SavedSearch>& searches, bool loud) {
   for (const std::string& note : read.notes)
     std::fprintf(stderr, "velmora: %s: %s\n", file_.c_str(), note.c_str());
   searches = std::move(read.searches);
+  leftOut_ = std::move(read.leftOut);
   if (status.ok()) return true;
   std::fprintf(stderr, "velmora: %s\n", status.message().c_str());
   if (loud)
@@ -36,7 +37,7 @@ bool SavedSearchMenu::Read(std::vector<SavedSearch>& searches, bool loud) {
 }
 
 void SavedSearchMenu::Write(const std::vector<SavedSearch>& searches) {
-  if (const platform::Status written = catalogue::WriteSavedSearches(file_, searches);
+  if (const platform::Status written = catalogue::WriteSavedSearches(file_, searches, leftOut_);
       !written.ok())
     dialogs_.ShowError(written.message(), desktop::kTitle);
 }

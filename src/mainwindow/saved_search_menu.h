@@ -38,6 +38,7 @@ class SavedSearchMenu {
   const std::string file_;
   desktop::Dialogs& dialogs_;
   const Window window_;
+  std::string leftOut_;  // of the last read: damaged searches, written back as they were
 };
 
 }  // namespace velmora::mainwindow

@@ -40,7 +40,8 @@ class TestSavedSearches : public QObject {
     QVERIFY(read.searches == searches && read.notes.empty());
   }
 
-  // A damaged search is left out with a note, the others kept.
+  // A damaged search is left out with a note, the others kept; written again, what was left
+  // out is kept as it was, and left out again.
   void damaged_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("names");
@@ -64,12 +65,16 @@ class TestSavedSearches : public QObject {
     for (const SavedSearch& s : read.searches) got += (got.isEmpty() ? "" : " ") + s.name;
     QCOMPARE(got, names);
     QCOMPARE(read.notes.size(), std::size_t(notes));
+    const SavedSearches again =
+        ParseSavedSearches(SerialiseSavedSearches(read.searches, read.leftOut));
+    QVERIFY(again.searches == read.searches && again.notes.size() == read.notes.size());
+    QCOMPARE(again.leftOut, read.leftOut);
   }
 
   // Missing: none; a FIFO or a huge file is refused, never waited on; writing makes the folder.
   void files() {
     TestDir dir;
-    SavedSearches read{{named("x", "/")}, {}};
+    SavedSearches read{{named("x", "/")}, {}, {}};
     QVERIFY(ReadSavedSearches(dir / "none", read).ok() && read.searches.empty());
     QVERIFY(::mkfifo((dir / "fifo").c_str(), 0600) == 0);
     dir.createFile("huge", std::string(5 << 20, '#'));
