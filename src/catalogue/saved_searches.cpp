@@ -58,7 +58,8 @@ std::optional<std::string> Unescape(std::string_view text) {
       out += text[i] == 'n' ? '\n' : '\\';
     } else if (unsigned byte = 0;
                i + 2 < text.size() && text[i] == 'x' &&
-               std::from_chars(&text[i + 1], &text[i + 3], byte, 16).ptr == &text[i + 3]) {
+               std::from_chars(text.data() + i + 1, text.data() + i + 3, byte, 16).ptr ==
+                   text.data() + i + 3) {
       out += static_cast<char>(byte);
       i += 2;
     } else {
