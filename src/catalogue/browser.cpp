@@ -107,10 +107,11 @@ void Browser::Retire() {
 }
 
 void Browser::Follow(bool watchEarly) {
-  feed_ =
-      std::make_unique<FolderFeed>(FolderFeed::Setup{Roots(), watchEarly, recheckLeast_,
-                                                     TagRuleFor(Roots(), digits_, folderWords_)},
-                                   inbox_, watchers_ ? watchers_() : nullptr);
+  std::vector<std::string> roots = Roots();
+  TagRule rule = TagRuleFor(roots, digits_, folderWords_);
+  feed_ = std::make_unique<FolderFeed>(
+      FolderFeed::Setup{std::move(roots), watchEarly, recheckLeast_, std::move(rule)}, inbox_,
+      watchers_ ? watchers_() : nullptr);
 }
 
 void Browser::Clear(bool keepFilter) {
@@ -329,13 +330,14 @@ void Browser::Recount(bool start) {
   // Files made or removed by others come in bursts of thousands of pieces: the counts
   // they spoil come again with the next change of the filter or load.
   if (!start || progress_.loading || !Showing()) return;
+  const auto* folders = rows_.Folders();
   counter_.Start({.index = rows_.Index(),
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
                   .all = !rows_.Kept(),
                   .words = bar_.Whole(),
                   .digits = digits_,
-                  .folders = rows_.Folders() ? std::optional(*rows_.Folders()) : std::nullopt});
+                  .folders = folders ? std::optional(*folders) : std::nullopt});
 }
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {

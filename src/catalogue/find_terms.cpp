@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <charconv>
 
+#include "catalogue/filter_index.h"
+
 namespace velmora::catalogue {
 
 namespace {
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (char& c : lower) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
   return lower;
 }
 
@@ -78,9 +80,9 @@ bool TimePoint(std::string_view text, std::time_t now, Point& point) {
   const int d = static_cast<int>(parts[2]);
   std::tm t{};
   t.tm_year = y - 1900, t.tm_mon = m - 1, t.tm_mday = d, t.tm_isdst = -1;
-  if (m < 1 || m > 12 || d < 1 || std::mktime(&t) == -1 || t.tm_mday != d)
-    return false;  // no 31 June
-  point.low = Midnight(y, m, d);
+  const std::time_t low = std::mktime(&t);
+  if (m < 1 || m > 12 || d < 1 || low == -1 || t.tm_mday != d) return false;  // no 31 June
+  point.low = low;
   point.high = point.edge = Midnight(y + (count == 1), m + (count == 2), d + (count == 3));
   return true;
 }

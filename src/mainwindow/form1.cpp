@@ -254,10 +254,12 @@ void Form1::ShowAllFolders(bool on) {
     ui_.lstFolders->setCurrentRow(-1);
   }
   applied_.reset();
-  setWindowTitle(on ? QString::fromLatin1(desktop::kTitle) + " - All Folders"
-                    : QString::fromLatin1(desktop::kTitle));
-  if (!on) return browser_.Show(Store().size());
+  if (!on) {
+    setWindowTitle(QString::fromLatin1(desktop::kTitle));
+    return browser_.Show(Store().size());
+  }
   browser_.ShowAll();
+  ShowCaption();
   ui_.lblHelp->show();
 }
 
