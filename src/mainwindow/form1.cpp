@@ -1,6 +1,8 @@
 #include "mainwindow/form1.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QEvent>
@@ -165,6 +167,23 @@ void Form1::ConnectCommands() {
   onKey(QKeySequence(QKeySequence::Undo), ui_.lstFiles, [this] { Command(&FileCommands::Undo); });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
   onKey(QKeySequence::Find, this, [this] { tools_->OpenFind(); });
+  onKey(CopyPathKey(), ui_.lstFiles, [this] { CopyChosenPaths(listed_); });
+  // A control's menu from the keyboard, where the focus is.
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+    onKey(key, this, [this] { OpenMenuByKey(); });
+}
+
+void Form1::OpenMenuByKey() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr || !isAncestorOf(focus)) return;
+  const QPoint at = KeyboardMenuSpot(*focus);
+  if (focus->contextMenuPolicy() == Qt::CustomContextMenu) {
+    emit focus->customContextMenuRequested(at);
+  } else {
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+    QApplication::sendEvent(focus, &event);
+  }
 }
 
 void Form1::Form_Load() {

@@ -92,6 +92,8 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   void cmdAddUserTag_Click();
   // A file command, from a button, a key or the list's menu.
   void Command(void (fileops::FileCommands::*command)());
+  // The menu of the control with the focus, at its current row or chip (Menu, Shift+F10).
+  void OpenMenuByKey();
   // The file list's menu: the commands, and the file's folder and path.
   void ShowFileMenu(const QPoint& at);
   // How many files are listed, in the file list's tooltip and description (and the status

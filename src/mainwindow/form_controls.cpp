@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -163,6 +164,18 @@ class FolderList final : public QListWidget {
   using QListWidget::QListWidget;
 
  protected:
+  // An empty list says how to fill it, greyed as a field's placeholder.
+  void paintEvent(QPaintEvent* event) override {
+    QListWidget::paintEvent(event);
+    if (count() != 0) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    const int margin = fontMetrics().height() / 2;
+    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QCoreApplication::translate("velmora", "Add a folder with +"));
+  }
+
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override {
     const auto flags = QListWidget::selectionCommand(index, event);
@@ -253,6 +266,46 @@ constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
     {"VScroll2", "Scroll the user tags"},
     {"cmdAddFolder", "Add a Folder"},
     {"cmdRemoveFolder", "Remove a Folder"},
+};
+
+// What each button and check box does, and its key when it has one (%1), for its tooltip.
+struct Tip {
+  const char* name;
+  const char* text;
+  Qt::Key key = Qt::Key_unknown;
+  QKeySequence::StandardKey standard = QKeySequence::UnknownKey;  // known once the app is
+};
+const Tip kTips[] = {
+    {"cmdAddFolder", QT_TRANSLATE_NOOP("velmora", "Add a folder to the list")},
+    {
+        "cmdRemoveFolder",
+        QT_TRANSLATE_NOOP("velmora", "Take the selected folder off the list; its files stay"),
+    },
+    {"cmdAddUserTag",
+     QT_TRANSLATE_NOOP("velmora", "Attach a tag of your own to the selected folder")},
+    {"cmdOpen", QT_TRANSLATE_NOOP("velmora", "Open the selected files with their programs (%1)"),
+     Qt::Key_Return},
+    {
+        "cmdCopy",
+        QT_TRANSLATE_NOOP("velmora", "Copy the selected files to a folder you choose"),
+    },
+    {
+        "cmdMove",
+        QT_TRANSLATE_NOOP("velmora", "Move the selected files to a folder you choose"),
+    },
+    {"cmdRename", QT_TRANSLATE_NOOP("velmora", "Rename the selected files one by one (%1)"),
+     Qt::Key_F2},
+    {"cmdDelete", QT_TRANSLATE_NOOP("velmora", "Move the selected files to the trash (%1)"),
+     Qt::Key_unknown, QKeySequence::Delete},
+    {"chkAll", QT_TRANSLATE_NOOP("velmora", "Select every listed file, or none (%1 in the list)"),
+     Qt::Key_unknown, QKeySequence::SelectAll},
+    {"chkAutoTags", QT_TRANSLATE_NOOP("velmora", "Show the tags cut from the file names")},
+    {
+        "optTagAll",
+        QT_TRANSLATE_NOOP("velmora", "List the files whose names hold every tag of the filter"),
+    },
+    {"optTagAny",
+     QT_TRANSLATE_NOOP("velmora", "List the files whose names hold any tag of the filter")},
 };
 
 // The window's tab order, over the controls that take the focus.
@@ -358,9 +411,12 @@ Controls MakeControls(QWidget& form) {
   for (const auto& [name, accessible] : kAccessibleNames)
     form.findChild<QWidget*>(QString::fromLatin1(name))
         ->setAccessibleName(QString::fromLatin1(accessible));
-  for (const char* name : {"cmdAddFolder", "cmdRemoveFolder"}) {
-    auto* button = form.findChild<QWidget*>(QString::fromLatin1(name));
-    button->setToolTip(button->accessibleName());
+  for (const Tip& tip : kTips) {
+    QString text = QCoreApplication::translate("velmora", tip.text);
+    const QKeySequence key =
+        tip.key != Qt::Key_unknown ? QKeySequence(tip.key) : QKeySequence(tip.standard);
+    if (!key.isEmpty()) text = text.arg(key.toString(QKeySequence::NativeText));
+    form.findChild<QWidget*>(QString::fromLatin1(tip.name))->setToolTip(text);
   }
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),

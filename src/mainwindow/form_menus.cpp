@@ -8,6 +8,7 @@
 
 #include "mainwindow/form_controls.h"
 #include "platform/files.h"
+#include "widgets/chip_container.h"
 #include "widgets/tag_bar.h"
 #include "widgets/tag_panel.h"
 
@@ -20,6 +21,28 @@ void CopyPaths(const std::vector<std::string>& paths) {
   auto* text = new QMimeData;
   text->setData(QStringLiteral("text/plain"), bytes);
   QApplication::clipboard()->setMimeData(text);
+}
+
+QKeySequence CopyPathKey() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C); }
+
+void CopyChosenPaths(const fileops::FileListHost& files) {
+  std::vector<std::string> paths;
+  for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
+  if (!paths.empty()) CopyPaths(paths);
+}
+
+QPoint KeyboardMenuSpot(QWidget& w) {
+  if (auto* view = qobject_cast<QAbstractItemView*>(&w)) {
+    const QRect row = view->visualRect(view->currentIndex());
+    if (row.isValid() && view->viewport()->rect().intersects(row))
+      return {row.left() + std::min(row.width() / 2, 40), row.center().y()};
+  } else if (auto* chips = qobject_cast<widgets::ChipContainer*>(&w)) {
+    if (const long chip = chips->FocusedChip(); chip >= 0)
+      return chips->ChipRect(static_cast<std::size_t>(chip)).center().toPoint();
+  } else {
+    return w.rect().center();
+  }
+  return {4, 4};
 }
 
 static void AddItems(QMenu& menu, QWidget& parent, const std::vector<MenuItem>& items) {
@@ -36,6 +59,11 @@ static void AddItems(QMenu& menu, QWidget& parent, const std::vector<MenuItem>& 
     }
     QAction* action = menu.addAction(item.text);
     action->setEnabled(item.enabled);
+    if (!item.key.isEmpty()) {
+      action->setShortcut(item.key);
+      action->setShortcutContext(Qt::WidgetShortcut);  // the window's own key does it outside
+      action->setShortcutVisibleInContextMenu(true);
+    }
     action->setCheckable(item.checked.has_value());
     action->setChecked(item.checked.value_or(false));
     QObject::connect(action, &QAction::triggered, &parent, item.action);
@@ -66,22 +94,19 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
     if (const std::string file = files.CurrentEntry(); !file.empty())
       (void)shell.OpenDocument(platform::ParentFolder(file));
   };
-  const auto copyPaths = [&files](bool) {
-    std::vector<std::string> paths;
-    for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
-    CopyPaths(paths);
-  };
+  const auto copyPaths = [&files](bool) { CopyChosenPaths(files); };
+  const std::nullopt_t plain = std::nullopt;
   std::vector<MenuItem> items{
-      {"Open", command(&FC::Open), any},
+      {"Open", command(&FC::Open), any, plain, QKeySequence(Qt::Key_Return)},
       {"Open Containing Folder", openFolder, any},
-      {"Copy Path", copyPaths, any},
+      {"Copy Path", copyPaths, any, plain, CopyPathKey()},
       {},
       {"Copy To", command(&FC::CopyTo), any},
       {"Move To", command(&FC::MoveTo), any},
-      {"Rename", command(&FC::Rename), any},
-      {"Delete", command(&FC::Delete), any},
+      {"Rename", command(&FC::Rename), any, plain, QKeySequence(Qt::Key_F2)},
+      {"Delete", command(&FC::Delete), any, plain, QKeySequence(QKeySequence::Delete)},
       {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
-       command(&FC::Undo), !actions.undo.empty()},
+       command(&FC::Undo), !actions.undo.empty(), plain, QKeySequence(QKeySequence::Undo)},
       {},
       {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
   if (!actions.more.empty()) items.emplace_back();

@@ -1,6 +1,7 @@
 #pragma once
 // The window's pop-up menus.
 
+#include <QKeySequence>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -25,17 +26,27 @@ namespace velmora::mainwindow {
 void CopyPaths(const std::vector<std::string>& paths);
 
 // An entry of a pop-up menu; one without text is a separator. checked: a check box's state.
+// key: the key that does the same outside the menu, shown beside the entry.
 struct MenuItem {
   MenuItem() = default;
   MenuItem(QString t, std::function<void(bool)> a, bool e = true,
-           std::optional<bool> c = std::nullopt)
-      : text(std::move(t)), action(std::move(a)), enabled(e), checked(c) {}
+           std::optional<bool> c = std::nullopt, QKeySequence k = {})
+      : text(std::move(t)), action(std::move(a)), enabled(e), checked(c), key(std::move(k)) {}
   QString text;
   std::function<void(bool checked)> action;
   bool enabled = true;
   std::optional<bool> checked;
+  QKeySequence key;
   std::vector<MenuItem> items;  // a menu of its own, when any
 };
+// The key of Copy Path in the file list.
+QKeySequence CopyPathKey();
+// Puts the paths of the chosen files on the clipboard, as files gives them.
+void CopyChosenPaths(const fileops::FileListHost& files);
+// Where a menu opened from the keyboard points in w, in the coordinates its
+// customContextMenuRequested gives: the current row of a list, the chip the keyboard is on,
+// else a corner.
+QPoint KeyboardMenuSpot(QWidget& w);
 // Shows a menu of items, named name, at global, and waits until it closes.
 void PopUpMenu(QWidget& parent, const char* name, QPoint global,
                const std::vector<MenuItem>& items);

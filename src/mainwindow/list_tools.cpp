@@ -129,7 +129,8 @@ std::vector<MenuItem> ListTools::MenuItems() {
   columnsMenu.items = std::move(columns);
   MenuItem sortMenu(QStringLiteral("Sort By"), {});
   sortMenu.items = std::move(sort);
-  return {{QStringLiteral("Find\u2026"), [this](bool) { OpenFind(); }},
+  return {{QStringLiteral("Find\u2026"), [this](bool) { OpenFind(); }, true, std::nullopt,
+           QKeySequence(QKeySequence::Find)},
           std::move(columnsMenu),
           std::move(sortMenu)};
 }

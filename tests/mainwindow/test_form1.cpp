@@ -322,8 +322,9 @@ class TestForm1 : public QObject {
     };
     World::menu(list, "Copy Path", second);
     QCOMPARE(copied(), w.files()[1]);
-    list.selectAll();
-    World::menu(list, "Copy Path", second);
+    list.selectAll(), list.activateWindow(), list.setFocus();
+    QTRY_VERIFY(list.hasFocus());
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(copied(), w.files()[0] + "\n" + w.files()[1]);
     World::menu(list, "Show Count in Status Line", second);
     QCOMPARE(w.find<QLabel>("lblStatus")->text(), QString("2 of 2 files"));
@@ -337,6 +338,50 @@ class TestForm1 : public QObject {
              picture.data(Qt::ToolTipRole).toString());
     w.select(1);
     QTRY_VERIFY(!QToolTip::isVisible());
+  }
+
+  // The Menu key and Shift+F10 open the menu of the control with the focus, at its current
+  // row; entries show the keys that do the same.
+  void menusFromKeys_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("shiftF10");
+    QTest::addColumn<QString>("menu");
+    const QString files =
+        "mnuFiles: Open Return, Copy Path Ctrl+Shift+C, Rename F2, Delete Del, "
+        "Undo Ctrl+Z, Find\u2026 Ctrl+F";
+    QTest::newRow("files, Menu") << "lstFiles" << false << files;
+    QTest::newRow("files, Shift+F10") << "lstFiles" << true << files;
+    QTest::newRow("folders") << "lstFolders" << true << "mnuFolders:";
+    QTest::newRow("tags") << "oTagPanel" << false << "mnuTags:";
+  }
+  void menusFromKeys() {
+    QFETCH(QString, control);
+    QFETCH(bool, shiftF10);
+    TestDir tree;
+    tree.createFile("a b"), tree.createFile("c");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    list.selectionModel()->setCurrentIndex(w.form->Files().index(1, 0),
+                                           QItemSelectionModel::NoUpdate);
+    QWidget* focus = w.find<QWidget>(qPrintable(control));
+    focus->setFocus();
+    QString shown = "none";
+    QTimer::singleShot(0, [&shown] {
+      QWidget* menu = QApplication::activePopupWidget();
+      shown = menu->objectName() + ":";
+      for (const QAction* a : menu->actions())
+        if (!a->shortcut().isEmpty())
+          shown += " " + a->text() + " " + a->shortcut().toString() + ",";
+      shown.chop(shown.endsWith(',')), menu->close();
+    });
+    if (shiftF10)
+      QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+    else
+      QTest::keyClick(focus, Qt::Key_Menu);
+    QTEST(shown, "menu");
+    // The row the menu is for is the current one, chosen alone.
+    QCOMPARE(list.selectionModel()->selectedRows().size(), int(control == "lstFiles"));
   }
 
   // The tag panel's bar shows at start, kept settings read. The panel scrolls to its end when
