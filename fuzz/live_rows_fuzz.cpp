@@ -90,8 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (at < size && step < 63 && next() % 4 != 0) continue;  // more changes in flight
       const PathList walked = ScanFolder(t);
       const Strings expected = Sorted(Strings(walked.begin(), walked.end()));
+      // Generous: under ThreadSanitizer beside other tests a settle can take seconds.
       if (!owner.PollUntil(
-              browser, [&] { return Rows(browser) == expected; }, std::chrono::seconds(5))) {
+              browser, [&] { return Rows(browser) == expected; }, std::chrono::seconds(30))) {
         std::fprintf(stderr, "the rows differ from a fresh walk after change %d\n", step);
         std::abort();
       }
