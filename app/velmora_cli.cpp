@@ -157,6 +157,16 @@ int Status(Output& out, bool complete) {
   return written != 0 ? written : complete ? 0 : 1;
 }
 
+// Walks dirs (each folder once) with stream, and ends as Status does.
+int Walk(Output& out, const std::vector<std::string>& dirs, catalogue::ScanStream& stream) {
+  catalogue::ScanReport report = ReportFor(dirs);
+  catalogue::ReadOnce once;  // shared by the DIRs' walks
+  if (dirs.size() > 1) stream.once = &once;
+  for (const std::string& dir : dirs.size() == 1 ? dirs : catalogue::OuterFolders(dirs))
+    catalogue::StreamFolder(dir, stream, 0, &report);
+  return Status(out, Complete(report));
+}
+
 std::string SearchesFile() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
@@ -301,17 +311,12 @@ int main(int argc, char** argv) {
         !dirs.empty())
       return Usage();
     // Written as the walk hands the files over, so that the first lines come at once.
-    catalogue::ScanReport report = ReportFor(args);
     catalogue::ScanStream stream;
     stream.files = [&out](catalogue::PathList&& files) {
       for (std::size_t i = 0; i < files.size(); ++i) out.Record(files, i);
       out.Flush();
     };
-    catalogue::ReadOnce once;  // shared by the DIRs' walks
-    if (args.size() > 1) stream.once = &once;
-    for (const std::string& dir : args.size() == 1 ? args : catalogue::OuterFolders(args))
-      catalogue::StreamFolder(dir, stream, 0, &report);
-    return Status(out, Complete(report));
+    return Walk(out, args, stream);
   }
   if (command == "tags") {
     if (modeFlags || !excluded.empty() || nameText || wholeWords || terms.size || terms.modified ||
@@ -319,12 +324,15 @@ int main(int argc, char** argv) {
       return Usage();
     if (folder) {
       if (args.empty()) return Usage();
-      bool complete = true;
-      for (const std::string& tag : catalogue::CollectTags(
-               Scan(args, complete), catalogue::TagRuleFor(args, digits, folderWords))) {
-        out.Record(tag);
-      }
-      return Status(out, complete);
+      // The walk's threads cut the pieces into tags; each new one is written as it comes.
+      catalogue::ScanStream stream;
+      stream.rule = catalogue::TagRuleFor(args, digits, folderWords);
+      catalogue::TagList seen;
+      stream.listed = [&out, &seen](catalogue::ListedFiles&& piece) {
+        for (const std::string& tag : piece.tags.Tags())
+          if (seen.Add(tag)) out.Record(tag);
+      };
+      return Walk(out, args, stream);
     }
     if (args.empty() || folderWords) return Usage();
     for (const std::string& name : args) {
@@ -340,9 +348,7 @@ int main(int argc, char** argv) {
   if (command == "filter") {
     if (searchName) return FilterSearch(out, *searchName);
     if (args.empty() || folder || modeFlags > 1) return Usage();
-    bool complete = true;
     dirs.insert(dirs.begin(), args[0]);
-    const catalogue::PathList files = Scan(dirs, complete);
     catalogue::RowFilter filter;
     filter.tags.assign(args.begin() + 1, args.end());
     filter.excluded = excluded;
@@ -350,19 +356,25 @@ int main(int argc, char** argv) {
     filter.words = wholeWords;
     filter.digits = digits;
     filter.name = nameText.value_or("");
-    catalogue::FolderWords folders;
-    if (folderWords) folders.Follow(files, catalogue::TagRuleFor(dirs, digits, true));
-    const std::vector<std::size_t> kept =
-        catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr);
-    filter.size = terms.size, filter.modified = terms.modified;  // read for those kept only
-    for (const std::size_t i : kept) {
-      platform::FileFacts facts;
-      const std::string_view name = files.Name(i);
-      if (filter.size || filter.modified)
-        platform::ReadFacts(std::string(files.Folder(i)), {&name, 1}, &facts);
-      if (catalogue::FactsFit(filter, facts)) out.Record(files, i);
-    }
-    return Status(out, complete);
+    // Each piece of the walk is filtered as it comes, so no more than a piece is held.
+    catalogue::RowFilter fit = filter;
+    fit.size = terms.size, fit.modified = terms.modified;  // read for those kept only
+    const catalogue::TagRule rule = catalogue::TagRuleFor(dirs, digits, true);
+    catalogue::ScanStream stream;
+    stream.files = [&](catalogue::PathList&& files) {
+      catalogue::FolderWords folders;
+      if (folderWords) folders.Follow(files, rule);
+      for (const std::size_t i :
+           catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr)) {
+        platform::FileFacts facts;
+        const std::string_view name = files.Name(i);
+        if (fit.size || fit.modified)
+          platform::ReadFacts(std::string(files.Folder(i)), {&name, 1}, &facts);
+        if (catalogue::FactsFit(fit, facts)) out.Record(files, i);
+      }
+      out.Flush();
+    };
+    return Walk(out, dirs, stream);
   }
   std::fprintf(stderr, "velmora-cli: unknown command %s\n", command.c_str());
   return Usage();
