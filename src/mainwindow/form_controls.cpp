@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <algorithm>
 #include <cmath>
@@ -203,21 +206,25 @@ struct Control {
 };
 constexpr Control kControls[] = {
     {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
-    {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
-    {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
+    {"Label8", Kind::Link, QT_TRANSLATE_NOOP("velmora", "About Velmora (read me)"), 982, 465, 0, 0,
+     "Picture1", 8.25},
+    {"Label7", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Version 1.1"), 1957, 285, 0, 0,
+     "Picture1", 8.25},
     {"Label6", Kind::Label, desktop::kTitle, 1140, 0, 0, 0, "Picture1", 12},
     {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
-    {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
-    {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
-    {"chkAll", Kind::Check, "Select All", 5100, 1980, 1380, 225},
-    {"cmdDelete", Kind::Button, "Delete", 11775, 1845, 1035, 360},
-    {"cmdRename", Kind::Button, "Rename", 10575, 1845, 1035, 360},
-    {"cmdMove", Kind::Button, "Move To", 9375, 1845, 1035, 360},
-    {"cmdCopy", Kind::Button, "Copy To", 8190, 1845, 1035, 360},
-    {"cmdOpen", Kind::Button, "Open", 6990, 1845, 1035, 360},
-    {"chkAutoTags", Kind::Check, "Show Auto Tags", 3270, 855, 1665, 225},
+    {"optTagAny", Kind::Radio, QT_TRANSLATE_NOOP("velmora", "Any"), 7275, 870, 705, 240},
+    {"optTagAll", Kind::Radio, QT_TRANSLATE_NOOP("velmora", "All"), 6615, 870, 615, 240},
+    {"chkAll", Kind::Check, QT_TRANSLATE_NOOP("velmora", "Select All"), 5100, 1980, 1380, 225},
+    {"cmdDelete", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Delete"), 11775, 1845, 1035, 360},
+    {"cmdRename", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Rename"), 10575, 1845, 1035, 360},
+    {"cmdMove", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Move To"), 9375, 1845, 1035, 360},
+    {"cmdCopy", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Copy To"), 8190, 1845, 1035, 360},
+    {"cmdOpen", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Open"), 6990, 1845, 1035, 360},
+    {"chkAutoTags", Kind::Check, QT_TRANSLATE_NOOP("velmora", "Show Auto Tags"), 3270, 855, 1665,
+     225},
     {"lstUserTags", Kind::List, "", 3060, 8895, 2235, 1860},
-    {"cmdAddUserTag", Kind::Button, "Add User Defined Tag", 9930, 795, 2115, 345},
+    {"cmdAddUserTag", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Add User Defined Tag"), 9930, 795,
+     2115, 345},
     {"picUserTags", Kind::WhiteBox, "", 7470, 8895, 2340, 2190},
     {"VScroll2", Kind::Scroll, "", 2010, 15, 270, 2070, "picUserTags"},
     {"oTagUser", Kind::Panel, "", 45, 15, 1875, 1965, "picUserTags"},
@@ -231,29 +238,37 @@ constexpr Control kControls[] = {
     {"cmdAddFolder", Kind::Button, "+", 1695, 795, 435, 315},
     {"lstFolders", Kind::Folders, "", 60, 1155, 2535, 7035},
     {"lstFiles", Kind::Files, "", 5025, 2250, 7785, 5925},
-    {"lblHelp", Kind::Help, " Click the tag name to add or remove it from the Tag Filter.", 5070,
-     420, 7725, 285},
-    {"Label5", Kind::Label, "Tag Filter:", 5070, 855, 0, 0, nullptr, 9, true},
-    {"Label4", Kind::Label, "of the following tags.", 8025, 870, 0, 0, nullptr, 9},
-    {"Label3", Kind::Label, "Match", 6045, 870, 0, 0, nullptr, 9},
-    {"Label2", Kind::Label, "Tags:", 2625, 855, 0, 0, nullptr, 9, true},
-    {"Label1", Kind::Label, "Folders:", 75, 855, 0, 0, nullptr, 9, true},
+    {"lblHelp", Kind::Help,
+     QT_TRANSLATE_NOOP("velmora", " Click the tag name to add or remove it from the Tag Filter."),
+     5070, 420, 7725, 285},
+    {"Label5", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Tag Filter:"), 5070, 855, 0, 0, nullptr,
+     9, true},
+    {"Label4", Kind::Label, QT_TRANSLATE_NOOP("velmora", "of the following tags."), 8025, 870, 0, 0,
+     nullptr, 9},
+    {"Label3", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Match"), 6045, 870, 0, 0, nullptr, 9},
+    {"Label2", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Tags:"), 2625, 855, 0, 0, nullptr, 9,
+     true},
+    {"Label1", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Folders:"), 75, 855, 0, 0, nullptr, 9,
+     true},
     {"lblStatus", Kind::Label, "", 5115, 1590, 1785, 225},
 };
 
 // Names for screen readers where a control has no caption of its own (the status line's
 // text is its name).
 constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
-    {"lstFolders", "Folders"},
-    {"lstFiles", "Files"},
-    {"oTagPanel", "Tags"},
-    {"oTagBar", "Tag filter"},
-    {"oTagUser", "User tags"},
-    {"VScroll1", "Scroll the tags"},
-    {"VScroll2", "Scroll the user tags"},
-    {"cmdAddFolder", "Add a Folder"},
-    {"cmdRemoveFolder", "Remove a Folder"},
+    {"lstFolders", QT_TRANSLATE_NOOP("velmora", "Folders")},
+    {"lstFiles", QT_TRANSLATE_NOOP("velmora", "Files")},
+    {"oTagPanel", QT_TRANSLATE_NOOP("velmora", "Tags")},
+    {"oTagBar", QT_TRANSLATE_NOOP("velmora", "Tag filter")},
+    {"oTagUser", QT_TRANSLATE_NOOP("velmora", "User tags")},
+    {"VScroll1", QT_TRANSLATE_NOOP("velmora", "Scroll the tags")},
+    {"VScroll2", QT_TRANSLATE_NOOP("velmora", "Scroll the user tags")},
+    {"cmdAddFolder", QT_TRANSLATE_NOOP("velmora", "Add a Folder")},
+    {"cmdRemoveFolder", QT_TRANSLATE_NOOP("velmora", "Remove a Folder")},
 };
+
+// A translated caption, shown whole where it fits.
+constexpr char kWholeText[] = "wholeText";
 
 // The window's tab order, over the controls that take the focus.
 constexpr const char* kTabOrder[] = {
@@ -262,7 +277,7 @@ constexpr const char* kTabOrder[] = {
     "cmdRename", "cmdDelete",     "chkAll",       "optTagAll",       "optTagAny"};
 
 QWidget* Make(const Control& c, QWidget* parent) {
-  const QString text = QString::fromUtf8(c.text);
+  const QString text = QCoreApplication::translate("velmora", c.text);
   switch (c.kind) {
     case Kind::Grey: {
       auto* box = new QFrame(parent);
@@ -324,6 +339,9 @@ Controls MakeControls(QWidget& form) {
     }
     QWidget* w = Make(c, parent);
     w->setObjectName(QString::fromLatin1(c.name));
+    if (const QString shown = QCoreApplication::translate("velmora", c.text);
+        shown != QString::fromUtf8(c.text))
+      w->setProperty(kWholeText, shown);
     if (c.points > 0) w->setFont(Arial(c.points, c.bold));
     if (c.width > 0) {
       w->setGeometry(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top),
@@ -357,7 +375,7 @@ Controls MakeControls(QWidget& form) {
     find(name)->hide();
   for (const auto& [name, accessible] : kAccessibleNames)
     form.findChild<QWidget*>(QString::fromLatin1(name))
-        ->setAccessibleName(QString::fromLatin1(accessible));
+        ->setAccessibleName(QCoreApplication::translate("velmora", accessible));
   for (const char* name : {"cmdAddFolder", "cmdRemoveFolder"}) {
     auto* button = form.findChild<QWidget*>(QString::fromLatin1(name));
     button->setToolTip(button->accessibleName());
@@ -365,6 +383,7 @@ Controls MakeControls(QWidget& form) {
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
                          form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+  FitTranslatedTexts(form);
   Controls c;
   const auto get = [&form]<class W>(W*& member, const char* name) {
     member = form.findChild<W*>(QString::fromLatin1(name));
@@ -391,6 +410,52 @@ Controls MakeControls(QWidget& form) {
   get(c.lblHelp, "lblHelp");
   get(c.lblStatus, "lblStatus");
   return c;
+}
+
+int WidthForText(const QWidget& control, const QString& text) {
+  const int advance = control.fontMetrics().horizontalAdvance(text);
+  QStyleOptionButton option;
+  option.initFrom(&control);
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+    const QMargins margins = label->contentsMargins();
+    return advance + margins.left() + margins.right() + 2 * label->margin();
+  }
+  // A push button's text is left out: styles give one with text a least width of their own.
+  QStyle::ContentsType type = QStyle::CT_PushButton;
+  if (qobject_cast<const QCheckBox*>(&control)) type = QStyle::CT_CheckBox, option.text = text;
+  if (qobject_cast<const QRadioButton*>(&control))
+    type = QStyle::CT_RadioButton, option.text = text;
+  return control.style()->sizeFromContents(type, &option, QSize(advance, 0), &control).width();
+}
+
+void FitTranslatedTexts(QWidget& form) {
+  for (QWidget* w : form.findChildren<QWidget*>()) {
+    const QString whole = w->property(kWholeText).toString();
+    if (whole.isEmpty()) continue;
+    const auto setText = [w](const QString& text) {
+      if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(text);
+    };
+    // The room up to the next shown control on its right, or the edge of its parent.
+    int right = w->parentWidget()->width();
+    for (const QWidget* other :
+         w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other != w && !other->isHidden() && other->x() > w->x() &&
+          other->y() < w->geometry().bottom() && other->geometry().bottom() > w->y())
+        right = std::min(right, other->x());
+    }
+    const int need = WidthForText(*w, whole);
+    const int room = std::max(w->width(), right - w->x());
+    if (need > w->width()) w->resize(std::min(need, room), w->height());
+    if (need <= w->width()) {
+      setText(whole);
+      w->setToolTip({});
+      continue;
+    }
+    const int padding = WidthForText(*w, QString());
+    setText(w->fontMetrics().elidedText(whole, Qt::ElideRight, w->width() - padding));
+    w->setToolTip(whole);
+  }
 }
 
 const std::vector<HomePlace>& HomePlaces() {
