@@ -242,11 +242,11 @@ Changes made elsewhere are checked every %1 s</source>
     </message>
     <message>
         <source>Any</source>
-        <translation>Eines</translation>
+        <translation>eins</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Alle</translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -286,7 +286,7 @@ Changes made elsewhere are checked every %1 s</source>
     </message>
     <message>
         <source>Match</source>
-        <translation>Mit</translation>
+        <translation>Für</translation>
     </message>
     <message>
         <source>Tags:</source>

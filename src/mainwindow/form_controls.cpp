@@ -432,6 +432,7 @@ void FitTranslatedTexts(QWidget& form) {
   for (QWidget* w : form.findChildren<QWidget*>()) {
     const QString whole = w->property(kWholeText).toString();
     if (whole.isEmpty()) continue;
+    w->ensurePolished();  // measured in the font and style it is shown with
     const auto setText = [w](const QString& text) {
       if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
       if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(text);
@@ -452,7 +453,7 @@ void FitTranslatedTexts(QWidget& form) {
       w->setToolTip({});
       continue;
     }
-    const int padding = WidthForText(*w, QString());
+    const int padding = need - w->fontMetrics().horizontalAdvance(whole);
     setText(w->fontMetrics().elidedText(whole, Qt::ElideRight, w->width() - padding));
     w->setToolTip(whole);
   }

@@ -22,7 +22,8 @@ QString Marks(const QString& text) {
   QStringList found;
   for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) found << m.captured();
   found.sort();
-  return found.join(u' ') + QStringLiteral(" &%1").arg(QString(text).remove(u"&&").count(u'&'));
+  return found.join(u' ') +
+         QStringLiteral(" &%1").arg(QString(text).remove(QStringLiteral("&&")).count(u'&'));
 }
 
 }  // namespace
@@ -34,8 +35,9 @@ class TestTranslations : public QObject {
   void catalogueIsComplete_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("forms");  // plural forms of the language
-    for (const char* one : {"de", "fr", "es", "it", "pt_BR"}) QTest::newRow(one) << one << 2;
-    for (const char* one : {"zh_CN", "ja"}) QTest::newRow(one) << one << 1;
+    for (const char* one : {"de", "fr", "es", "it", "pt_BR"})
+      QTest::newRow(one) << QString::fromLatin1(one) << 2;
+    for (const char* one : {"zh_CN", "ja"}) QTest::newRow(one) << QString::fromLatin1(one) << 1;
   }
   void catalogueIsComplete() {
     QFETCH(QString, language);
@@ -51,7 +53,7 @@ class TestTranslations : public QObject {
       if (ts.isStartElement() && ts.name() == u"message") ++messages, texts.clear();
       if (ts.isStartElement() && ts.name() == u"source") source = ts.readElementText();
       if (ts.isStartElement() && ts.name() == u"translation") {
-        QVERIFY2(ts.attributes().value(u"type").isEmpty(), qPrintable(source));
+        QVERIFY2(ts.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(source));
         if (ts.readNext() == QXmlStreamReader::Characters && !ts.isWhitespace())
           texts << ts.text().toString();
       }
@@ -70,10 +72,13 @@ class TestTranslations : public QObject {
   void germanWindowShowsItsCaptionsWhole() {
     QVERIFY(desktop::InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
     // The toolkit-free texts come through the same catalogue, plural forms and all.
-    QCOMPARE(platform::Tr("velmora", "%n files", nullptr, 3), std::string("3 Dateien"));
-    QCOMPARE(platform::Tr("velmora", "Copy Complete"), std::string("Kopieren abgeschlossen"));
+    QCOMPARE(QString::fromStdString(platform::Tr("velmora", "%n files", nullptr, 3)),
+             QStringLiteral("3 Dateien"));
+    QCOMPARE(QString::fromStdString(platform::Tr("velmora", "Copy Complete")),
+             QStringLiteral("Kopieren abgeschlossen"));
     // A count not translated yet still reads as English.
-    QCOMPARE(platform::Tr("velmora", "%n item(s)", nullptr, 2), std::string("2 items"));
+    QCOMPARE(QString::fromStdString(platform::Tr("velmora", "%n item(s)", nullptr, 2)),
+             QStringLiteral("2 items"));
     testing::World world;
     QCOMPARE(world.find<QAbstractButton>("cmdOpen")->text(), QStringLiteral("Öffnen"));
     int cut = 0;
