@@ -282,7 +282,7 @@ Los cambios hechos en otro lugar se comprueban cada %1 s</translation>
     </message>
     <message>
         <source>of the following tags.</source>
-        <translation>de las etiquetas siguientes.</translation>
+        <translation>de las etiquetas.</translation>
     </message>
     <message>
         <source>Match</source>

@@ -282,7 +282,7 @@ Les modifications faites ailleurs sont vérifiées toutes les %1 s</translation>
     </message>
     <message>
         <source>of the following tags.</source>
-        <translation>des étiquettes suivantes.</translation>
+        <translation>des étiquettes.</translation>
     </message>
     <message>
         <source>Match</source>

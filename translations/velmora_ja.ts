@@ -282,7 +282,7 @@ Changes made elsewhere are checked every %1 s</source>
     </message>
     <message>
         <source>of the following tags.</source>
-        <translation>（以下のタグ）</translation>
+        <translation>（下のタグ）</translation>
     </message>
     <message>
         <source>Match</source>

@@ -428,7 +428,43 @@ int WidthForText(const QWidget& control, const QString& text) {
   return control.style()->sizeFromContents(type, &option, QSize(advance, 0), &control).width();
 }
 
+namespace {
+
+// "Match (All) (Any) of the following tags." as one line: each part as wide as its words,
+// the frame around the two choices.
+void FlowMatchLine(QWidget& form) {
+  const auto find = [&form](const char* name) {
+    QWidget* w = form.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    w->ensurePolished();
+    return w;
+  };
+  QWidget* shape = find("Shape1");
+  int x = find("Label3")->x();
+  // Each part at x, as wide as its words (a choice no narrower than placed); x moves past it.
+  const auto place = [&x](QWidget* w, int gap) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    QString whole = w->property(kWholeText).toString();
+    if (whole.isEmpty()) whole = label ? label->text() : static_cast<QAbstractButton*>(w)->text();
+    const int least = label ? 0 : w->width();
+    w->setGeometry(x, w->y(), std::max(least, WidthForText(*w, whole)), w->height());
+    x += w->width() + gap;
+  };
+  place(find("Label3"), 3);
+  shape->move(x, shape->y());
+  x += 4;
+  place(find("optTagAll"), 3);
+  place(find("optTagAny"), 4);
+  shape->resize(x - shape->x(), shape->height());
+  x += 2;
+  place(find("Label4"), 0);
+}
+
+}  // namespace
+
 void FitTranslatedTexts(QWidget& form) {
+  // Translated, the line is laid out anew; in English it stays as placed.
+  if (!form.findChild<QWidget*>(QStringLiteral("optTagAll"))->property(kWholeText).isNull())
+    FlowMatchLine(form);
   for (QWidget* w : form.findChildren<QWidget*>()) {
     const QString whole = w->property(kWholeText).toString();
     if (whole.isEmpty()) continue;
@@ -437,17 +473,21 @@ void FitTranslatedTexts(QWidget& form) {
       if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
       if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(text);
     };
-    // The room up to the next shown control on its right, or the edge of its parent.
+    // The room up to the next control on its right, shown or not, or the edge of its parent.
     int right = w->parentWidget()->width();
     for (const QWidget* other :
          w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (other != w && !other->isHidden() && other->x() > w->x() &&
-          other->y() < w->geometry().bottom() && other->geometry().bottom() > w->y())
-        right = std::min(right, other->x());
+      const int middle = w->y() + w->height() / 2;
+      if (other != w && other->x() > w->x() && other->y() <= middle &&
+          other->geometry().bottom() >= middle)
+        right = std::min(right, other->x() - 2);
     }
+    const int room = right - w->x();
     const int need = WidthForText(*w, whole);
-    const int room = std::max(w->width(), right - w->x());
-    if (need > w->width()) w->resize(std::min(need, room), w->height());
+    // A label placed as wide as its text gives back what it would cover.
+    if (qobject_cast<QLabel*>(w) && w->width() > room && need > room)
+      w->resize(std::max(room, 0), w->height());
+    if (need > w->width()) w->resize(std::max(w->width(), std::min(need, room)), w->height());
     if (need <= w->width()) {
       setText(whole);
       w->setToolTip({});
