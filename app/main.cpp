@@ -14,6 +14,7 @@
 #include "catalogue/store.h"
 #include "desktop/qt_services.h"
 #include "desktop/single_instance.h"
+#include "desktop/translations.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
 #include "platform/threads.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   toolkitArgv.push_back(nullptr);
   QApplication app(toolkitArgc, toolkitArgv.data());
   QApplication::setApplicationName(QString::fromLatin1(desktop::kTitle));
+  desktop::InstallTranslations(QLocale::system());
   const platform::CheckedFolders given = platform::CheckFolders(args.paths);
   if (!given.refused.empty())
     std::fprintf(stderr, "velmora: %s\n", platform::DescribeRefused(given.refused).c_str());

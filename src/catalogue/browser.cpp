@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "catalogue/user_tags.h"
+#include "platform/words.h"
 
 namespace velmora::catalogue {
 
@@ -26,7 +27,8 @@ platform::Status Browser::Commit(const StoreChange& change, const platform::Lock
   owner_.Check();
   // Waiting for the lock lets the window answer events; one of them must not commit too.
   if (committing_)
-    return platform::Status::Refusal("The folder list is being saved; try again in a moment.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "The folder list is being saved; try again in a moment."));
   committing_ = true;
   const bool shown = shown_.has_value();
   const std::vector<std::string> paths = store_.Paths();

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "catalogue/filter_index.h"
+#include "platform/words.h"
 
 namespace velmora::catalogue {
 
@@ -113,11 +114,15 @@ bool AddTerm(FindQuery& query, std::string_view key, std::string_view value, std
     range = {p.low, p.high};
   }
   if (!read) {
-    query.error = size ? "Cannot read the size \u201c" + std::string(value) +
-                             "\u201d: use a number with k, M or G, as in size:>10M"
-                       : "Cannot read the date \u201c" + std::string(value) +
-                             "\u201d: use a year, a month or a day, as in modified:2019-07-14, "
-                             "or today, yesterday, week or month";
+    query.error = platform::Fill(
+        size ? platform::Tr("velmora",
+                            "Cannot read the size “%1”: use a number with k, M or G, "
+                            "as in size:>10M")
+             : platform::Tr("velmora",
+                            "Cannot read the date “%1”: use a year, a month or a day, "
+                            "as in modified:2019-07-14, or today, yesterday, "
+                            "week or month"),
+        {std::string(value)});
     return false;
   }
   std::optional<Range>& into = size ? query.size : query.modified;

@@ -3,13 +3,15 @@
 #include "catalogue/tags.h"
 #include "catalogue/user_tags.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 
 namespace velmora::catalogue {
 namespace {
 
 platform::Status NoLongerListed(const std::string& path) {
-  return platform::Status::Refusal(platform::ShortVisiblePath(path) +
-                                   " is no longer in the folder list.");
+  return platform::Status::Refusal(
+      platform::Fill(platform::Tr("velmora", "%1 is no longer in the folder list."),
+                     {platform::ShortVisiblePath(path)}));
 }
 
 }  // namespace
@@ -95,9 +97,12 @@ std::string RefusedRecordsText(const std::string& storeFile,
   if (refused.empty()) return {};
   std::vector<std::pair<std::string, std::string>> paths;
   for (const RefusedRecord& r : refused) paths.emplace_back(r.path, r.reason);
-  return platform::DescribeRefused(paths,
-                                   "These folders of " + platform::VisibleText(storeFile) +
-                                       " cannot be used; they stay in the file as they are:");
+  return platform::DescribeRefused(
+      paths,
+      platform::Fill(platform::Tr("velmora",
+                                  "These folders of %1 cannot be used; they stay in the file as "
+                                  "they are:"),
+                     {platform::VisibleText(storeFile)}));
 }
 
 }  // namespace velmora::catalogue

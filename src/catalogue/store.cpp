@@ -5,6 +5,7 @@
 #include "catalogue/path_list.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/words.h"
 
 namespace velmora::catalogue {
 namespace {
@@ -37,14 +38,18 @@ std::size_t FolderStore::Find(const RecordKey& key) const {
 
 platform::Status FolderStore::Append(std::string path, std::string userTagLine) {
   if (HasLineBreak(path))
-    return platform::Status::Refusal("A folder path with a line break cannot be stored.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A folder path with a line break cannot be stored."));
   if (path.find('\0') != std::string::npos)
-    return platform::Status::Refusal("A folder path holding a NUL byte cannot be used.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A folder path holding a NUL byte cannot be used."));
   // PATH_MAX counts the terminating NUL.
   if (path.size() >= PATH_MAX)
-    return platform::Status::Refusal("A folder path this long cannot be used.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A folder path this long cannot be used."));
   if (HasLineBreak(userTagLine))
-    return platform::Status::Refusal("A tag with a line break cannot be stored.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A tag with a line break cannot be stored."));
   folders_.push_back(DisplayNameOf(path));
   paths_.push_back(std::move(path));
   userTags_.push_back(std::move(userTagLine));
@@ -53,7 +58,8 @@ platform::Status FolderStore::Append(std::string path, std::string userTagLine) 
 
 platform::Status FolderStore::SetUserTags(std::size_t i, std::string userTagLine) {
   if (HasLineBreak(userTagLine))
-    return platform::Status::Refusal("A tag with a line break cannot be stored.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A tag with a line break cannot be stored."));
   userTags_.at(i) = std::move(userTagLine);
   return {};
 }
@@ -129,9 +135,11 @@ platform::Status UpdateFolders(const std::string& file, const StoreChange& chang
   const std::string lockFile = file + ".lock";
   const platform::ExclusiveLock lock(lockFile, wait);
   if (lock.status().Busy())
-    return lock.status().Retold("Cannot lock " + lockFile +
-                                ": the folder list is being changed by another program. Try "
-                                "again in a moment: nothing was changed.");
+    return lock.status().Retold(platform::Fill(
+        platform::Tr("velmora",
+                     "Cannot lock %1: the folder list is being changed by another program. "
+                     "Try again in a moment: nothing was changed."),
+        {lockFile}));
   if (!lock.status().ok()) return lock.status();
   FolderStore store;
   if (platform::Status status = LoadFolders(store, file); !status.ok()) return status;

@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "platform/words.h"
+
 namespace velmora::catalogue {
 
 std::vector<std::string> UserTagPieces(std::string_view line) {
@@ -22,7 +24,8 @@ std::optional<std::string> WithUserTag(std::string_view line, std::string_view t
 
 platform::Status CheckUserTag(std::string_view tag) {
   if (tag.find_first_of("\r\n") != std::string_view::npos)
-    return platform::Status::Refusal("A tag with a line break cannot be stored.");
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A tag with a line break cannot be stored."));
   return {};
 }
 

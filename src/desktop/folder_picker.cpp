@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@
 #include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/words.h"
 
 namespace velmora::desktop {
 
@@ -65,9 +67,9 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
   setWindowTitle(ShownText(title));
   setObjectName(QStringLiteral("FolderPicker"));
   path_->setObjectName(QStringLiteral("path"));
-  path_->setAccessibleName(QStringLiteral("Folder"));
+  path_->setAccessibleName(QCoreApplication::translate("velmora", "Folder"));
   list_->setObjectName(QStringLiteral("folders"));
-  list_->setAccessibleName(QStringLiteral("Subfolders"));
+  list_->setAccessibleName(QCoreApplication::translate("velmora", "Subfolders"));
   problem_->setWordWrap(true);
   problem_->hide();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -77,8 +79,8 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
   layout->addWidget(problem_);
   layout->addWidget(buttons);
   resize(480, 420);
-  QPushButton* make =
-      buttons->addButton(QStringLiteral("New Folder"), QDialogButtonBox::ActionRole);
+  QPushButton* make = buttons->addButton(QCoreApplication::translate("velmora", "New Folder"),
+                                         QDialogButtonBox::ActionRole);
   make->setObjectName(QStringLiteral("newFolder"));
   make->setAutoDefault(false);
   connect(make, &QPushButton::clicked, this, &FolderPicker::StartNewFolder);
@@ -92,7 +94,8 @@ FolderPicker::FolderPicker(const std::string& title, QWidget* parent)
 Status FolderPicker::Open(const std::string& folder) {
   FolderListing listing;
   if (const Status read = ReadFolder(folder, listing); !read.ok()) {
-    const Status said = read.Retold(folder + ": " + read.message());
+    const Status said = read.Retold(platform::Fill(
+        platform::Tr("velmora", "%1: %2", "a folder: why"), {folder, read.message()}));
     Say(said.message());  // what was typed stays, to be put right
     return said;
   }
@@ -158,11 +161,13 @@ bool FolderPicker::GoToTyped(bool make) {
   if (Fs().StatAt(AT_FDCWD, path.c_str(), &st, 0) != 0 && errno == ENOENT) {
     if (!make && !making_ && path != offered_) {
       offered_ = path;
-      Say(path + " is not there yet: Enter or OK makes it.");
+      Say(platform::Fill(platform::Tr("velmora", "%1 is not there yet: Enter or OK makes it."),
+                         {path}));
       return false;
     }
     if (const Status made = MakeFolders(path); !made.ok()) {
-      Say(path + ": " + made.message());
+      Say(platform::Fill(platform::Tr("velmora", "%1: %2", "a folder: why"),
+                         {path, made.message()}));
       return false;
     }
   }
@@ -170,13 +175,13 @@ bool FolderPicker::GoToTyped(bool make) {
 }
 
 void FolderPicker::StartNewFolder() {
-  const QString name = QStringLiteral("New Folder");
+  const QString name = QCoreApplication::translate("velmora", "New Folder");
   path_->setText(ShownText(JoinPath(folder_, "")) + name);
   path_->setFocus();
   path_->setSelection(static_cast<int>(path_->text().size() - name.size()),
                       static_cast<int>(name.size()));
   making_ = true;
-  Say("Type the new folder's name: Enter or OK makes it.");
+  Say(platform::Tr("velmora", "Type the new folder's name: Enter or OK makes it."));
 }
 
 void FolderPicker::Say(const std::string& text) {

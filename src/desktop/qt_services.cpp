@@ -35,7 +35,8 @@ int AskWith(QMessageBox::Icon icon, const std::string& text, const std::string& 
 class QtProgress final : public Progress {
  public:
   QtProgress(const std::string& title, const std::string& text)
-      : dialog_(Text(text), QObject::tr("Cancel"), 0, kSteps, QApplication::activeWindow()) {
+      : dialog_(Text(text), QCoreApplication::translate("velmora", "Cancel"), 0, kSteps,
+                QApplication::activeWindow()) {
     dialog_.setWindowTitle(Text(title));
     dialog_.setWindowModality(Qt::ApplicationModal);
     dialog_.setMinimumDuration(500);  // short copies never flash a window
@@ -118,8 +119,10 @@ std::optional<std::vector<std::string>> QtDialogs::EditNames(
   }
   list->setCurrentRow(0);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QPushButton* rename = buttons->addButton(QObject::tr("Rename"), QDialogButtonBox::ActionRole);
-  QPushButton* remove = buttons->addButton(QObject::tr("Delete"), QDialogButtonBox::ActionRole);
+  QPushButton* rename = buttons->addButton(QCoreApplication::translate("velmora", "Rename"),
+                                           QDialogButtonBox::ActionRole);
+  QPushButton* remove = buttons->addButton(QCoreApplication::translate("velmora", "Delete"),
+                                           QDialogButtonBox::ActionRole);
   QObject::connect(rename, &QPushButton::clicked, list, [list] {
     if (QListWidgetItem* item = list->currentItem()) list->editItem(item);
   });

@@ -3,6 +3,7 @@
 #include "platform/dir_enum.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 
 namespace velmora::desktop {
 
@@ -78,14 +79,16 @@ std::optional<std::string> PathOfFileUrl(std::string_view url) {
 
 platform::Status Shell::OpenDocument(const std::string& pathOrAddress) {
   if (pathOrAddress.empty()) return {};
-  const auto refused = [&](const char* why) {
-    return platform::Status::Refusal("Cannot open \"" + platform::VisibleText(pathOrAddress) +
-                                     "\": " + why);
+  const auto refused = [&](const std::string& why) {
+    return platform::Status::Refusal(
+        platform::Fill(platform::Tr("velmora", "Cannot open \"%1\": %2"),
+                       {platform::VisibleText(pathOrAddress), why}));
   };
-  if (pathOrAddress.find('\0') != std::string::npos) return refused("the name holds a NUL byte");
+  if (pathOrAddress.find('\0') != std::string::npos)
+    return refused(platform::Tr("velmora", "the name holds a NUL byte"));
   const bool address = pathOrAddress.front() != kPathSeparator && HasScheme(pathOrAddress);
   if (!launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress)))
-    return refused("no program is set to open this kind of file");
+    return refused(platform::Tr("velmora", "no program is set to open this kind of file"));
   return {};
 }
 

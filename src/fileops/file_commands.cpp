@@ -6,6 +6,7 @@
 #include "catalogue/path_list.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 
 namespace velmora::fileops {
 
@@ -13,7 +14,11 @@ using catalogue::FileNameOf;
 
 namespace {
 
-std::string Files(std::size_t n) { return std::to_string(n) + (n == 1 ? " file" : " files"); }
+std::string Files(std::size_t n) {
+  const int count = static_cast<int>(n);
+  return n == 1 ? platform::Tr("velmora", "1 file")
+                : platform::Tr("velmora", "%n files", nullptr, count);
+}
 
 }  // namespace
 
@@ -32,14 +37,15 @@ std::string FileCommands::Each(const Words& words, const std::vector<Target>& ta
   for (const Target& entry : targets) {
     const Status status = operation(entry);
     if (status.Cancelled()) {
-      return std::string(words.noun) + " cancelled after " + std::to_string(done) + " of " +
-             Files(targets.size());
+      return platform::Fill(platform::Tr("velmora", words.cancelledAfter),
+                            {std::to_string(done), Files(targets.size())});
     }
     if (status.ok()) ++done;
   }
-  if (done == targets.size()) return std::string(words.noun) + " Complete";
-  return std::string(words.past) + " " + std::to_string(done) + " of " + Files(targets.size()) +
-         "; " + std::to_string(targets.size() - done) + " not " + words.pastLower;
+  if (done == targets.size()) return platform::Tr("velmora", words.complete);
+  return platform::Fill(
+      platform::Tr("velmora", words.partly),
+      {std::to_string(done), Files(targets.size()), std::to_string(targets.size() - done)});
 }
 
 void FileCommands::Open() {
@@ -49,10 +55,11 @@ void FileCommands::Open() {
 
 std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step) {
   const std::vector<std::string> targets = Targets();
-  if (targets.empty()) return std::string("No file to ") + words.verb;
-  const std::string folder = shell_.PickFolder("Select a folder", list_.Folder());
-  if (folder.empty()) return std::string(words.noun) + " cancelled";
-  if (step) *step = {words.noun, {}};  // a folder was chosen: files may change
+  if (targets.empty()) return platform::Tr("velmora", words.none);
+  const std::string folder =
+      shell_.PickFolder(platform::Tr("velmora", "Select a folder"), list_.Folder());
+  if (folder.empty()) return platform::Tr("velmora", words.cancelled);
+  if (step) *step = {words.undo, {}};  // a folder was chosen: files may change
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
     const std::string target = platform::JoinPath(folder, FileNameOf(entry));
@@ -63,15 +70,27 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation,
 }
 
 void FileCommands::CopyTo() {
-  list_.SetStatus("Start Copying");
-  list_.SetStatus(ToPickedFolder({"Copy", "Copied", "copied", "copy"}, ShellCopy));
+  static constexpr Words kCopy{platform::TrNoop("velmora", "Copy cancelled after %1 of %2"),
+                               platform::TrNoop("velmora", "Copy Complete"),
+                               platform::TrNoop("velmora", "Copied %1 of %2; %3 not copied"),
+                               platform::TrNoop("velmora", "No file to copy"),
+                               platform::TrNoop("velmora", "Copy cancelled"),
+                               nullptr};
+  list_.SetStatus(platform::Tr("velmora", "Start Copying"));
+  list_.SetStatus(ToPickedFolder(kCopy, ShellCopy));
 }
 
 void FileCommands::MoveTo() {
-  list_.SetStatus("Start Moving");
+  static constexpr Words kMove{platform::TrNoop("velmora", "Move cancelled after %1 of %2"),
+                               platform::TrNoop("velmora", "Move Complete"),
+                               platform::TrNoop("velmora", "Moved %1 of %2; %3 not moved"),
+                               platform::TrNoop("velmora", "No file to move"),
+                               platform::TrNoop("velmora", "Move cancelled"),
+                               platform::TrNoop("velmora", "Undo Move of %1")};
+  list_.SetStatus(platform::Tr("velmora", "Start Moving"));
   UndoStep step;
-  const std::string status = ToPickedFolder({"Move", "Moved", "moved", "move"}, ShellMove, &step);
-  const bool chosen = *step.noun != '\0';
+  const std::string status = ToPickedFolder(kMove, ShellMove, &step);
+  const bool chosen = step.undo != nullptr;
   if (chosen) undo_ = std::move(step);
   list_.Rescan(chosen);
   list_.SetStatus(status);
@@ -80,21 +99,28 @@ void FileCommands::MoveTo() {
 void FileCommands::Delete() {
   const std::vector<std::string> targets = Targets();
   if (targets.empty()) {
-    list_.SetStatus("No file to delete");
+    list_.SetStatus(platform::Tr("velmora", "No file to delete"));
     return;
   }
   // No caption of its own: the box shows the program's default one.
-  if (!shell_.dialogs().Confirm("Are you sure to delete selected files?", "")) return;
-  list_.SetStatus("Start Deleting");
-  undo_ = {"Delete", {}};
-  const std::string status =
-      Each({"Delete", "Deleted", "deleted", "delete"}, targets, [&](const std::string& entry) {
-        Change change;
-        const Status done = ShellDelete(shell_, entry, &change.trashed);
-        // A file deleted for good has nothing to come back from.
-        if (done.ok() && !change.trashed.entry.empty()) undo_.changes.push_back(change);
-        return done;
-      });
+  if (!shell_.dialogs().Confirm(platform::Tr("velmora", "Are you sure to delete selected files?"),
+                                ""))
+    return;
+  static constexpr Words kDelete{platform::TrNoop("velmora", "Delete cancelled after %1 of %2"),
+                                 platform::TrNoop("velmora", "Delete Complete"),
+                                 platform::TrNoop("velmora", "Deleted %1 of %2; %3 not deleted"),
+                                 platform::TrNoop("velmora", "No file to delete"),
+                                 platform::TrNoop("velmora", "Delete cancelled"),
+                                 platform::TrNoop("velmora", "Undo Delete of %1")};
+  list_.SetStatus(platform::Tr("velmora", "Start Deleting"));
+  undo_ = {kDelete.undo, {}};
+  const std::string status = Each(kDelete, targets, [&](const std::string& entry) {
+    Change change;
+    const Status done = ShellDelete(shell_, entry, &change.trashed);
+    // A file deleted for good has nothing to come back from.
+    if (done.ok() && !change.trashed.entry.empty()) undo_.changes.push_back(change);
+    return done;
+  });
   list_.Rescan(true);
   list_.SetStatus(status);
 }
@@ -103,15 +129,16 @@ void FileCommands::Rename() {
   const std::string current = list_.CurrentEntry();
   if (current.empty()) return;
   const std::string_view name = FileNameOf(current);
-  const std::string answer = shell_.dialogs().Input("please input new file name",
-                                                    "input new file name", std::string(name));
+  const std::string answer =
+      shell_.dialogs().Input(platform::Tr("velmora", "please input new file name"),
+                             platform::Tr("velmora", "input new file name"), std::string(name));
   const std::string folder = current.substr(0, current.size() - name.size());
   if (answer.empty()) return;
   if (const Status check = CheckNewName(answer); !check.ok()) {
-    shell_.dialogs().ShowError(check.message(), "input new file name");
+    shell_.dialogs().ShowError(check.message(), platform::Tr("velmora", "input new file name"));
     return;
   }
-  undo_ = {"Rename", {}};
+  undo_ = {platform::TrNoop("velmora", "Undo Rename of %1"), {}};
   if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
     Record(undo_, folder + answer, current);
   // Rescanned either way: a failure may be a file that changed meanwhile.
@@ -126,40 +153,48 @@ void FileCommands::Record(UndoStep& step, const std::string& now, const std::str
 
 std::string FileCommands::UndoText() const {
   if (undo_.changes.empty()) return {};
-  return std::string("Undo ") + undo_.noun + " of " + Files(undo_.changes.size());
+  return platform::Fill(platform::Tr("velmora", undo_.undo), {Files(undo_.changes.size())});
 }
 
 void FileCommands::Undo() {
   const UndoStep step = std::exchange(undo_, {});
   if (step.changes.empty()) {
-    list_.SetStatus("Nothing to undo");
+    list_.SetStatus(platform::Tr("velmora", "Nothing to undo"));
     return;
   }
-  list_.SetStatus("Start Undoing");
+  static constexpr Words kUndo{platform::TrNoop("velmora", "Undo cancelled after %1 of %2"),
+                               platform::TrNoop("velmora", "Undo Complete"),
+                               platform::TrNoop("velmora", "Undone %1 of %2; %3 not undone"),
+                               platform::TrNoop("velmora", "Nothing to undo"),
+                               platform::TrNoop("velmora", "Undo cancelled"),
+                               nullptr};
+  list_.SetStatus(platform::Tr("velmora", "Start Undoing"));
   std::vector<std::string> stayed;
-  const std::string status =
-      Each({"Undo", "Undone", "undone", "undo"}, step.changes, [&](const Change& change) {
-        const Status done = !change.trashed.entry.empty() ? platform::Untrash(change.trashed)
-                                                          : ShellMoveBack(shell_, change.moved);
-        if (!done.ok() && !done.Cancelled()) stayed.push_back(done.message());
-        return done;
-      });
+  const std::string status = Each(kUndo, step.changes, [&](const Change& change) {
+    const Status done = !change.trashed.entry.empty() ? platform::Untrash(change.trashed)
+                                                      : ShellMoveBack(shell_, change.moved);
+    if (!done.ok() && !done.Cancelled()) stayed.push_back(done.message());
+    return done;
+  });
   list_.Rescan(true);
   if (!stayed.empty())
-    shell_.dialogs().ShowError(platform::ShortList("These files stayed as they are:", stayed),
-                               desktop::kTitle);
+    shell_.dialogs().ShowError(
+        platform::ShortList(platform::Tr("velmora", "These files stayed as they are:"), stayed),
+        desktop::kTitle);
   list_.SetStatus(status);
 }
 
 Status CheckNewName(const std::string& name) {
   if (name.find(platform::kPathSeparator) != std::string::npos) {
-    return Status::Refusal(
-        "A file name cannot contain \"/\": it would move the file into another folder.");
+    return Status::Refusal(platform::Tr(
+        "velmora",
+        "A file name cannot contain \"/\": it would move the file into another folder."));
   }
   if (name.find('\0') != std::string::npos)
-    return Status::Refusal("A file name cannot contain a NUL character.");
+    return Status::Refusal(platform::Tr("velmora", "A file name cannot contain a NUL character."));
   if (name == "." || name == "..")
-    return Status::Refusal("\"" + name + "\" names a folder, not a file.");
+    return Status::Refusal(
+        platform::Fill(platform::Tr("velmora", "\"%1\" names a folder, not a file."), {name}));
   return {};
 }
 

@@ -46,12 +46,14 @@ class FileCommands {
   std::string UndoText() const;
 
  private:
-  // The words of one command's status texts: "Copy", "Copied", "copied", "copy".
+  // One command's status texts, English, looked up when said: %1 done, %2 and %3 files.
   struct Words {
-    const char* noun;
-    const char* past;
-    const char* pastLower;
-    const char* verb;
+    const char* cancelledAfter;  // "Copy cancelled after %1 of %2"
+    const char* complete;        // "Copy Complete"
+    const char* partly;          // "Copied %1 of %2; %3 not copied"
+    const char* none;            // "No file to copy"
+    const char* cancelled;       // "Copy cancelled"
+    const char* undo;            // "Undo Move of %1", or nullptr
   };
   using ToFolder = Status (*)(desktop::Shell&, Batch&, const std::string&, const std::string&);
   // One file a command changed: where it is now and where it was, or where in the trash,
@@ -63,7 +65,7 @@ class FileCommands {
   // What the last command that acted on files changed. A command stopped before it acted
   // (No, Cancel, nothing chosen) leaves the one before it.
   struct UndoStep {
-    const char* noun = "";
+    const char* undo = nullptr;  // the entry's words, as Words::undo
     std::vector<Change> changes;
   };
 

@@ -1,5 +1,7 @@
 #include "fileops/file_operation.h"
 
+#include "platform/words.h"
+
 namespace velmora::fileops {
 namespace {
 
@@ -17,11 +19,14 @@ Status Shown(desktop::Shell& shell, Status status) {
 // Whether target, which is in the way, may be replaced: ok() to replace it, a refusal to
 // keep it, Cancelled() to end the batch.
 Status MayReplace(desktop::Shell& shell, Batch& batch, const std::string& target) {
-  const Status keep = Status::Refusal("Kept " + Quoted(target));
+  const Status keep =
+      Status::Refusal(platform::Fill(platform::Tr("velmora", "Kept %1"), {Quoted(target)}));
   if (batch.replace != Batch::Replace::Ask)
     return batch.replace == Batch::Replace::All ? Status() : keep;
   switch (shell.dialogs().AskReplace(
-      "A file named " + Quoted(target) + " already exists. Replace it?", kTitle)) {
+      platform::Fill(platform::Tr("velmora", "A file named %1 already exists. Replace it?"),
+                     {Quoted(target)}),
+      kTitle)) {
     case Answer::YesToAll:
       batch.replace = Batch::Replace::All;
       [[fallthrough]];
@@ -42,7 +47,9 @@ Status MayReplace(desktop::Shell& shell, Batch& batch, const std::string& target
 platform::CopyProgress InWindow(desktop::Shell& shell, std::unique_ptr<desktop::Progress>& window,
                                 const std::string& to) {
   return [&shell, &window, to](std::uint64_t done, std::uint64_t total) {
-    if (!window) window = shell.dialogs().StartProgress(kTitle, "Copying " + Quoted(to));
+    if (!window)
+      window = shell.dialogs().StartProgress(
+          kTitle, platform::Fill(platform::Tr("velmora", "Copying %1"), {Quoted(to)}));
     return window->Update(done, total);
   };
 }
@@ -75,7 +82,9 @@ Status ShellDelete(desktop::Shell& shell, const std::string& path, platform::Tra
   Status status = platform::Trash(path, trashed);
   if (!status.NoTrash()) return Shown(shell, status);
   // Never a silent permanent delete: the user decides.
-  if (!shell.dialogs().AskYesNo(status.message() + ". Delete it permanently?", kTitle))
+  if (!shell.dialogs().AskYesNo(
+          platform::Fill(platform::Tr("velmora", "%1. Delete it permanently?"), {status.message()}),
+          kTitle))
     return status;
   return Shown(shell, platform::Delete(path));
 }

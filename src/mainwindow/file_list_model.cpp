@@ -1,5 +1,6 @@
 #include "mainwindow/file_list_model.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QMimeData>
@@ -28,17 +29,17 @@ int Rows(std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, INT_M
 const char* ColumnTitle(Column column) {
   switch (column) {
     case Column::Path:
-      return "Path";
+      return QT_TRANSLATE_NOOP("velmora", "Path");
     case Column::Name:
-      return "Name";
+      return QT_TRANSLATE_NOOP("velmora", "Name");
     case Column::Folder:
-      return "Folder";
+      return QT_TRANSLATE_NOOP("velmora", "Folder");
     case Column::Size:
-      return "Size";
+      return QT_TRANSLATE_NOOP("velmora", "Size");
     case Column::Modified:
-      return "Modified";
+      return QT_TRANSLATE_NOOP("velmora", "Modified");
     case Column::Type:
-      return "Type";
+      return QT_TRANSLATE_NOOP("velmora", "Type");
   }
   return "";
 }
@@ -328,7 +329,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       return desktop::ShownText(catalogue::Extension(files.Name(file)));
     case Column::Size:
       if (!fact.Known()) return QString();
-      if (fact.size == 1) return QStringLiteral("1 byte");  // the locale's word is plural only
+      if (fact.size == 1)
+        return QCoreApplication::translate("velmora",
+                                           "1 byte");  // the locale's word is plural only
       return QLocale().formattedDataSize(fact.size);
     case Column::Modified:
       if (!fact.Known()) return QString();
@@ -341,7 +344,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && section >= 0 && section < columnCount() &&
       (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-    return QString::fromLatin1(ColumnTitle(columns_[static_cast<std::size_t>(section)]));
+    return QCoreApplication::translate("velmora",
+                                       ColumnTitle(columns_[static_cast<std::size_t>(section)]));
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 

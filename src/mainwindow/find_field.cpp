@@ -11,8 +11,8 @@ namespace velmora::mainwindow {
 FindField::FindField(FileTable& list, std::function<void(const std::string&)> find)
     : QLineEdit(list.parentWidget()), list_(list), find_(std::move(find)) {
   setObjectName(QStringLiteral("txtFind"));
-  setAccessibleName(QStringLiteral("Find by name"));
-  setPlaceholderText(QStringLiteral("Find by name"));
+  setAccessibleName(QCoreApplication::translate("velmora", "Find by name"));
+  setPlaceholderText(accessibleName());
   setClearButtonEnabled(true);
   hide();
   settle_.setSingleShot(true);

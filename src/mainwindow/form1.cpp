@@ -24,6 +24,7 @@
 #include "mainwindow/window_state.h"
 #include "platform/files.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 #include "widgets/tag_panel.h"
 #include "widgets/twips.h"
 
@@ -114,8 +115,8 @@ void Form1::ConnectFolders() {
   ui_.lstFolders->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.lstFolders, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
     PopUpMenu(*ui_.lstFolders, "mnuFolders", ui_.lstFolders->mapToGlobal(at),
-              {{"All Folders Together", [this](bool on) { ShowAllFolders(on); }, true,
-                browser_.ShowsAll()}});
+              {{QCoreApplication::translate("velmora", "All Folders Together"),
+                [this](bool on) { ShowAllFolders(on); }, true, browser_.ShowsAll()}});
   });
 }
 
@@ -189,7 +190,9 @@ void Form1::OpenMenuByKey() {
 void Form1::Form_Load() {
   if (const platform::Status status = browser_.OpenStore(); !status.ok()) {
     // Every save reads the file first, so it is never written while it cannot be read.
-    ShowError(status.message() + "\nFolder changes cannot be saved while it cannot be read.");
+    ShowError(platform::Fill(
+        platform::Tr("velmora", "%1\nFolder changes cannot be saved while it cannot be read."),
+        {status.message()}));
   }
   if (const std::string refused =
           catalogue::RefusedRecordsText(settings_.storeFile, Store().Refused());
@@ -303,7 +306,7 @@ void Form1::ProgressChanged(const catalogue::LoadProgress& progress) {
 void Form1::cmdAddFolder_Click() {
   // The window stays usable while the picker is open; the folder comes when chosen, as a
   // new entry even when it is listed already, and is not shown.
-  shell_.PickFolderLater("Select a folder", listed_.Folder(),
+  shell_.PickFolderLater(platform::Tr("velmora", "Select a folder"), listed_.Folder(),
                          [self = QPointer<Form1>(this)](const std::string& path) {
                            if (self) self->folders_.Add({path}, false);
                          });
@@ -319,7 +322,8 @@ void Form1::cmdAddUserTag_Click() {
   // Spelled so, prompt and title alike, as users of the program have always seen it; the
   // accessibility test pins it.
   const std::string tag =
-      shell_.dialogs().Input("Input User Definded Tag", "Input User Definded Tag", "");
+      shell_.dialogs().Input(platform::Tr("velmora", "Input User Definded Tag"),
+                             platform::Tr("velmora", "Input User Definded Tag"), "");
   if (!tag.empty()) folders_.AddUserTag(*key, tag);
 }
 
@@ -366,9 +370,10 @@ std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {
 void Form1::ApplySearch(const catalogue::SavedSearch& search) {
   const std::size_t record = search.allFolders ? Store().size() : Store().Find(search.folder);
   if (record == Store().size() && !search.allFolders) {
-    return ShowError("The folder " + search.folder + " of the search \u201C" +
-                     platform::VisibleText(search.name) +
-                     "\u201D is not in the folder list any more.");
+    return ShowError(platform::Fill(
+        platform::Tr("velmora",
+                     "The folder %1 of the search “%2” is not in the folder list any more."),
+        {search.folder, platform::VisibleText(search.name)}));
   }
   {
     const QSignalBlocker quiet(ui_.lstFolders);
@@ -395,9 +400,11 @@ void Form1::ShowCaption() {
        browser_.FindText() != applied_->find || browser_.WholeTags() != applied_->wholeTags))
     applied_.reset();
   if (!path && !all) return;
-  QString caption = path ? Caption(*path)
-                         : QString::fromLatin1(desktop::kTitle) + QStringLiteral(" - All Folders");
-  if (applied_) caption += QStringLiteral(" \u2014 search ") + ShownText(applied_->name);
+  QString caption =
+      path ? Caption(*path) : QCoreApplication::translate("velmora", "Velmora - All Folders");
+  if (applied_)
+    caption = QCoreApplication::translate("velmora", "%1 — search %2")
+                  .arg(caption, ShownText(applied_->name));
   if (caption != windowTitle()) setWindowTitle(caption);
 }
 
@@ -408,7 +415,8 @@ void Form1::SayCount() {
   // Over the list's blank; a row's tooltip adds the count to the path.
   QString tip = status_.CountText();
   if (const std::uint32_t every = browser_.Progress().recheck; every > 0)
-    tip += QStringLiteral("\nChanges made elsewhere are checked every %1 s").arg(every);
+    tip += QCoreApplication::translate("velmora", "\nChanges made elsewhere are checked every %1 s")
+               .arg(every);
   if (tip != ui_.lstFiles->toolTip()) {
     ui_.lstFiles->setToolTip(tip);
     ui_.lstFiles->setAccessibleDescription(tip);
@@ -436,7 +444,8 @@ void Form1::RestoreState(bool folder) {
     connect(
         this, &Form1::LoadEnded, this,
         [this, path = state->folder] {
-          status_.Note(ShownText("The folder " + path + " is not there any more"));
+          status_.Note(ShownText(platform::Fill(
+              platform::Tr("velmora", "The folder %1 is not there any more"), {path})));
           ShowStatus();
         },
         Qt::SingleShotConnection);

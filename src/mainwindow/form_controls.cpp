@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <algorithm>
 #include <cmath>
@@ -216,21 +219,25 @@ struct Control {
 };
 constexpr Control kControls[] = {
     {"Picture1", Kind::Grey, "", 60, 45, 4920, 690},
-    {"Label8", Kind::Link, "About Velmora (read me)", 982, 465, 0, 0, "Picture1", 8.25},
-    {"Label7", Kind::Label, "Version 1.1", 1957, 285, 0, 0, "Picture1", 8.25},
+    {"Label8", Kind::Link, QT_TRANSLATE_NOOP("velmora", "About Velmora (read me)"), 982, 465, 0, 0,
+     "Picture1", 8.25},
+    {"Label7", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Version 1.1"), 1957, 285, 0, 0,
+     "Picture1", 8.25},
     {"Label6", Kind::Label, desktop::kTitle, 1140, 0, 0, 0, "Picture1", 12},
     {"Shape1", Kind::Shape, "", 6555, 825, 1440, 315},
-    {"optTagAny", Kind::Radio, "Any", 7275, 870, 705, 240},
-    {"optTagAll", Kind::Radio, "All", 6615, 870, 615, 240},
-    {"chkAll", Kind::Check, "Select All", 5100, 1980, 1380, 225},
-    {"cmdDelete", Kind::Button, "Delete", 11775, 1845, 1035, 360},
-    {"cmdRename", Kind::Button, "Rename", 10575, 1845, 1035, 360},
-    {"cmdMove", Kind::Button, "Move To", 9375, 1845, 1035, 360},
-    {"cmdCopy", Kind::Button, "Copy To", 8190, 1845, 1035, 360},
-    {"cmdOpen", Kind::Button, "Open", 6990, 1845, 1035, 360},
-    {"chkAutoTags", Kind::Check, "Show Auto Tags", 3270, 855, 1665, 225},
+    {"optTagAny", Kind::Radio, QT_TRANSLATE_NOOP("velmora", "Any"), 7275, 870, 705, 240},
+    {"optTagAll", Kind::Radio, QT_TRANSLATE_NOOP("velmora", "All"), 6615, 870, 615, 240},
+    {"chkAll", Kind::Check, QT_TRANSLATE_NOOP("velmora", "Select All"), 5100, 1980, 1380, 225},
+    {"cmdDelete", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Delete"), 11775, 1845, 1035, 360},
+    {"cmdRename", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Rename"), 10575, 1845, 1035, 360},
+    {"cmdMove", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Move To"), 9375, 1845, 1035, 360},
+    {"cmdCopy", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Copy To"), 8190, 1845, 1035, 360},
+    {"cmdOpen", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Open"), 6990, 1845, 1035, 360},
+    {"chkAutoTags", Kind::Check, QT_TRANSLATE_NOOP("velmora", "Show Auto Tags"), 3270, 855, 1665,
+     225},
     {"lstUserTags", Kind::List, "", 3060, 8895, 2235, 1860},
-    {"cmdAddUserTag", Kind::Button, "Add User Defined Tag", 9930, 795, 2115, 345},
+    {"cmdAddUserTag", Kind::Button, QT_TRANSLATE_NOOP("velmora", "Add User Defined Tag"), 9930, 795,
+     2115, 345},
     {"picUserTags", Kind::WhiteBox, "", 7470, 8895, 2340, 2190},
     {"VScroll2", Kind::Scroll, "", 2010, 15, 270, 2070, "picUserTags"},
     {"oTagUser", Kind::Panel, "", 45, 15, 1875, 1965, "picUserTags"},
@@ -244,28 +251,33 @@ constexpr Control kControls[] = {
     {"cmdAddFolder", Kind::Button, "+", 1695, 795, 435, 315},
     {"lstFolders", Kind::Folders, "", 60, 1155, 2535, 7035},
     {"lstFiles", Kind::Files, "", 5025, 2250, 7785, 5925},
-    {"lblHelp", Kind::Help, " Click the tag name to add or remove it from the Tag Filter.", 5070,
-     420, 7725, 285},
-    {"Label5", Kind::Label, "Tag Filter:", 5070, 855, 0, 0, nullptr, 9, true},
-    {"Label4", Kind::Label, "of the following tags.", 8025, 870, 0, 0, nullptr, 9},
-    {"Label3", Kind::Label, "Match", 6045, 870, 0, 0, nullptr, 9},
-    {"Label2", Kind::Label, "Tags:", 2625, 855, 0, 0, nullptr, 9, true},
-    {"Label1", Kind::Label, "Folders:", 75, 855, 0, 0, nullptr, 9, true},
+    {"lblHelp", Kind::Help,
+     QT_TRANSLATE_NOOP("velmora", " Click the tag name to add or remove it from the Tag Filter."),
+     5070, 420, 7725, 285},
+    {"Label5", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Tag Filter:"), 5070, 855, 0, 0, nullptr,
+     9, true},
+    {"Label4", Kind::Label, QT_TRANSLATE_NOOP("velmora", "of the following tags."), 8025, 870, 0, 0,
+     nullptr, 9},
+    {"Label3", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Match"), 6045, 870, 0, 0, nullptr, 9},
+    {"Label2", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Tags:"), 2625, 855, 0, 0, nullptr, 9,
+     true},
+    {"Label1", Kind::Label, QT_TRANSLATE_NOOP("velmora", "Folders:"), 75, 855, 0, 0, nullptr, 9,
+     true},
     {"lblStatus", Kind::Label, "", 5115, 1590, 1785, 225},
 };
 
 // Names for screen readers where a control has no caption of its own (the status line's
 // text is its name).
 constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
-    {"lstFolders", "Folders"},
-    {"lstFiles", "Files"},
-    {"oTagPanel", "Tags"},
-    {"oTagBar", "Tag filter"},
-    {"oTagUser", "User tags"},
-    {"VScroll1", "Scroll the tags"},
-    {"VScroll2", "Scroll the user tags"},
-    {"cmdAddFolder", "Add a Folder"},
-    {"cmdRemoveFolder", "Remove a Folder"},
+    {"lstFolders", QT_TRANSLATE_NOOP("velmora", "Folders")},
+    {"lstFiles", QT_TRANSLATE_NOOP("velmora", "Files")},
+    {"oTagPanel", QT_TRANSLATE_NOOP("velmora", "Tags")},
+    {"oTagBar", QT_TRANSLATE_NOOP("velmora", "Tag filter")},
+    {"oTagUser", QT_TRANSLATE_NOOP("velmora", "User tags")},
+    {"VScroll1", QT_TRANSLATE_NOOP("velmora", "Scroll the tags")},
+    {"VScroll2", QT_TRANSLATE_NOOP("velmora", "Scroll the user tags")},
+    {"cmdAddFolder", QT_TRANSLATE_NOOP("velmora", "Add a Folder")},
+    {"cmdRemoveFolder", QT_TRANSLATE_NOOP("velmora", "Remove a Folder")},
 };
 
 // What each button and check box does, and its key when it has one (%1), for its tooltip.
@@ -308,6 +320,11 @@ const Tip kTips[] = {
      QT_TRANSLATE_NOOP("velmora", "List the files whose names hold any tag of the filter")},
 };
 
+// A translated caption, shown whole where it fits.
+constexpr char kWholeText[] = "wholeText";
+// What a control does, its tooltip; a caption cut short comes before it.
+constexpr char kTipText[] = "tipText";
+
 // The window's tab order, over the controls that take the focus.
 constexpr const char* kTabOrder[] = {
     "lstFiles",  "lstFolders",    "cmdAddFolder", "cmdRemoveFolder", "oTagPanel", "VScroll1",
@@ -315,7 +332,7 @@ constexpr const char* kTabOrder[] = {
     "cmdRename", "cmdDelete",     "chkAll",       "optTagAll",       "optTagAny"};
 
 QWidget* Make(const Control& c, QWidget* parent) {
-  const QString text = QString::fromUtf8(c.text);
+  const QString text = QCoreApplication::translate("velmora", c.text);
   switch (c.kind) {
     case Kind::Grey: {
       auto* box = new QFrame(parent);
@@ -377,6 +394,9 @@ Controls MakeControls(QWidget& form) {
     }
     QWidget* w = Make(c, parent);
     w->setObjectName(QString::fromLatin1(c.name));
+    if (const QString shown = QCoreApplication::translate("velmora", c.text);
+        shown != QString::fromUtf8(c.text))
+      w->setProperty(kWholeText, shown);
     if (c.points > 0) w->setFont(Arial(c.points, c.bold));
     if (c.width > 0) {
       w->setGeometry(TwipsToWholePixels(c.left), TwipsToWholePixels(c.top),
@@ -410,17 +430,20 @@ Controls MakeControls(QWidget& form) {
     find(name)->hide();
   for (const auto& [name, accessible] : kAccessibleNames)
     form.findChild<QWidget*>(QString::fromLatin1(name))
-        ->setAccessibleName(QString::fromLatin1(accessible));
+        ->setAccessibleName(QCoreApplication::translate("velmora", accessible));
   for (const Tip& tip : kTips) {
     QString text = QCoreApplication::translate("velmora", tip.text);
     const QKeySequence key =
         tip.key != Qt::Key_unknown ? QKeySequence(tip.key) : QKeySequence(tip.standard);
     if (!key.isEmpty()) text = text.arg(key.toString(QKeySequence::NativeText));
-    form.findChild<QWidget*>(QString::fromLatin1(tip.name))->setToolTip(text);
+    QWidget* w = form.findChild<QWidget*>(QString::fromLatin1(tip.name));
+    w->setToolTip(text);
+    w->setProperty(kTipText, text);
   }
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i - 1])),
                          form.findChild<QWidget*>(QString::fromLatin1(kTabOrder[i])));
+  FitTranslatedTexts(form);
   Controls c;
   const auto get = [&form]<class W>(W*& member, const char* name) {
     member = form.findChild<W*>(QString::fromLatin1(name));
@@ -447,6 +470,94 @@ Controls MakeControls(QWidget& form) {
   get(c.lblHelp, "lblHelp");
   get(c.lblStatus, "lblStatus");
   return c;
+}
+
+int WidthForText(const QWidget& control, const QString& text) {
+  const int advance = control.fontMetrics().horizontalAdvance(text);
+  QStyleOptionButton option;
+  option.initFrom(&control);
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+    const QMargins margins = label->contentsMargins();
+    return advance + margins.left() + margins.right() + 2 * label->margin();
+  }
+  // A push button's text is left out: styles give one with text a least width of their own.
+  QStyle::ContentsType type = QStyle::CT_PushButton;
+  if (qobject_cast<const QCheckBox*>(&control)) type = QStyle::CT_CheckBox, option.text = text;
+  if (qobject_cast<const QRadioButton*>(&control))
+    type = QStyle::CT_RadioButton, option.text = text;
+  return control.style()->sizeFromContents(type, &option, QSize(advance, 0), &control).width();
+}
+
+namespace {
+
+// "Match (All) (Any) of the following tags." as one line: each part as wide as its words,
+// the frame around the two choices.
+void FlowMatchLine(QWidget& form) {
+  const auto find = [&form](const char* name) {
+    QWidget* w = form.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    w->ensurePolished();
+    return w;
+  };
+  QWidget* shape = find("Shape1");
+  int x = find("Label3")->x();
+  // Each part at x, as wide as its words (a choice no narrower than placed); x moves past it.
+  const auto place = [&x](QWidget* w, int gap) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    QString whole = w->property(kWholeText).toString();
+    if (whole.isEmpty()) whole = label ? label->text() : static_cast<QAbstractButton*>(w)->text();
+    const int least = label ? 0 : w->width();
+    w->setGeometry(x, w->y(), std::max(least, WidthForText(*w, whole)), w->height());
+    x += w->width() + gap;
+  };
+  place(find("Label3"), 3);
+  shape->move(x, shape->y());
+  x += 4;
+  place(find("optTagAll"), 3);
+  place(find("optTagAny"), 4);
+  shape->resize(x - shape->x(), shape->height());
+  x += 2;
+  place(find("Label4"), 0);
+}
+
+}  // namespace
+
+void FitTranslatedTexts(QWidget& form) {
+  // Translated, the line is laid out anew; in English it stays as placed.
+  if (!form.findChild<QWidget*>(QStringLiteral("optTagAll"))->property(kWholeText).isNull())
+    FlowMatchLine(form);
+  for (QWidget* w : form.findChildren<QWidget*>()) {
+    const QString whole = w->property(kWholeText).toString();
+    if (whole.isEmpty()) continue;
+    w->ensurePolished();  // measured in the font and style it is shown with
+    const auto setText = [w](const QString& text) {
+      if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(text);
+    };
+    // The room up to the next control on its right, shown or not, or the edge of its parent.
+    int right = w->parentWidget()->width();
+    for (const QWidget* other :
+         w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const int middle = w->y() + w->height() / 2;
+      if (other != w && other->x() > w->x() && other->y() <= middle &&
+          other->geometry().bottom() >= middle)
+        right = std::min(right, other->x() - 2);
+    }
+    const int room = right - w->x();
+    const int need = WidthForText(*w, whole);
+    // A label placed as wide as its text gives back what it would cover.
+    if (qobject_cast<QLabel*>(w) && w->width() > room && need > room)
+      w->resize(std::max(room, 0), w->height());
+    if (need > w->width()) w->resize(std::max(w->width(), std::min(need, room)), w->height());
+    const QString tip = w->property(kTipText).toString();
+    if (need <= w->width()) {
+      setText(whole);
+      w->setToolTip(tip);
+      continue;
+    }
+    const int padding = need - w->fontMetrics().horizontalAdvance(whole);
+    setText(w->fontMetrics().elidedText(whole, Qt::ElideRight, w->width() - padding));
+    w->setToolTip(tip.isEmpty() ? whole : whole + u'\n' + tip);
+  }
 }
 
 const std::vector<HomePlace>& HomePlaces() {

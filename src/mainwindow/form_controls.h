@@ -84,6 +84,12 @@ struct Controls {
 // Creates the window's controls on form, back to front, each named and in its place,
 // with their fonts, accessible names and tab order.
 Controls MakeControls(QWidget& form);
+// The width a button, check box, radio button or label needs to show text whole.
+int WidthForText(const QWidget& control, const QString& text);
+// A control whose caption is translated shows it whole: it grows into the room to its
+// right, up to the next control, or else cuts the text short with "…" and gives the whole
+// text as its tooltip. English captions are left as placed. After each placing.
+void FitTranslatedTexts(QWidget& form);
 
 // Each control straight on the window, at its place in a full-size client in twips; a
 // label is as wide as its text, and as high where its height is 0.

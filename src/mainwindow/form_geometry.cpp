@@ -107,6 +107,7 @@ void PlaceControls(QWidget& form, const FormSizes& s) {
   };
   find("oTagBar")->resize(TwipsToWholePixels(s.oTagBarWidth), find("oTagBar")->height());
   find("VScroll1")->resize(find("VScroll1")->width(), TwipsToWholePixels(s.vScroll1Height));
+  FitTranslatedTexts(form);
 }
 
 void ApplyScrollRule(widgets::TagPanel& panel, QFrame& container, QScrollBar& bar,

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
 
@@ -97,18 +98,23 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   const auto copyPaths = [&files](bool) { CopyChosenPaths(files); };
   const std::nullopt_t plain = std::nullopt;
   std::vector<MenuItem> items{
-      {"Open", command(&FC::Open), any, plain, QKeySequence(Qt::Key_Return)},
-      {"Open Containing Folder", openFolder, any},
-      {"Copy Path", copyPaths, any, plain, CopyPathKey()},
+      {QCoreApplication::translate("velmora", "Open"), command(&FC::Open), any, plain,
+       QKeySequence(Qt::Key_Return)},
+      {QCoreApplication::translate("velmora", "Open Containing Folder"), openFolder, any},
+      {QCoreApplication::translate("velmora", "Copy Path"), copyPaths, any, plain, CopyPathKey()},
       {},
-      {"Copy To", command(&FC::CopyTo), any},
-      {"Move To", command(&FC::MoveTo), any},
-      {"Rename", command(&FC::Rename), any, plain, QKeySequence(Qt::Key_F2)},
-      {"Delete", command(&FC::Delete), any, plain, QKeySequence(QKeySequence::Delete)},
-      {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
+      {QCoreApplication::translate("velmora", "Copy To"), command(&FC::CopyTo), any},
+      {QCoreApplication::translate("velmora", "Move To"), command(&FC::MoveTo), any},
+      {QCoreApplication::translate("velmora", "Rename"), command(&FC::Rename), any, plain,
+       QKeySequence(Qt::Key_F2)},
+      {QCoreApplication::translate("velmora", "Delete"), command(&FC::Delete), any, plain,
+       QKeySequence(QKeySequence::Delete)},
+      {actions.undo.empty() ? QCoreApplication::translate("velmora", "Undo")
+                            : QString::fromStdString(actions.undo),
        command(&FC::Undo), !actions.undo.empty(), plain, QKeySequence(QKeySequence::Undo)},
       {},
-      {"Show Count in Status Line", actions.showCount, true, actions.countShown}};
+      {QCoreApplication::translate("velmora", "Show Count in Status Line"), actions.showCount, true,
+       actions.countShown}};
   if (!actions.more.empty()) items.emplace_back();
   items.insert(items.end(), actions.more.begin(), actions.more.end());
   PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at), items);
@@ -118,7 +124,7 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
   std::vector<MenuItem> items;
   if (const long chip = panel.ChipAt(at); chip >= 0) {
     const std::string text = panel.TextAt(static_cast<std::size_t>(chip));
-    items.push_back({QStringLiteral("Exclude \u201C%1\u201D").arg(ShownText(text)),
+    items.push_back({QCoreApplication::translate("velmora", "Exclude “%1”").arg(ShownText(text)),
                      [&panel, &browser, text](bool) {
                        // Unless live changes took it from the panel meanwhile.
                        if (panel.Holds(text))
@@ -128,17 +134,18 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
   }
   using catalogue::ChipOrder;
   for (const auto& [name, order] :
-       {std::pair{"First Seen", ChipOrder::FirstSeen}, std::pair{"A to Z", ChipOrder::Name},
-        std::pair{"Most Files First", ChipOrder::Count}}) {
-    items.push_back({QString::fromLatin1(name),
+       {std::pair{QT_TRANSLATE_NOOP("velmora", "First Seen"), ChipOrder::FirstSeen},
+        std::pair{QT_TRANSLATE_NOOP("velmora", "A to Z"), ChipOrder::Name},
+        std::pair{QT_TRANSLATE_NOOP("velmora", "Most Files First"), ChipOrder::Count}}) {
+    items.push_back({QCoreApplication::translate("velmora", name),
                      [&browser, o = order](bool) { browser.SetOrder(o); }, true,
                      browser.Order() == order});
   }
   items.emplace_back();
-  items.push_back({QStringLiteral("Tags from Folder Names"),
+  items.push_back({QCoreApplication::translate("velmora", "Tags from Folder Names"),
                    [&browser](bool on) { browser.SetFolderWords(on); }, true,
                    browser.FolderWords()});
-  items.push_back({QStringLiteral("Keep Digits in Tags"),
+  items.push_back({QCoreApplication::translate("velmora", "Keep Digits in Tags"),
                    [&browser](bool on) { browser.SetKeepDigits(on); }, true, browser.KeepDigits()});
   PopUpMenu(panel, "mnuTags", panel.mapToGlobal(at), items);
 }
@@ -146,10 +153,10 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
                  const std::vector<MenuItem>& more) {
   std::vector<MenuItem> items{
-      {"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); }, true,
-       browser.KeepFilter()},
-      {"Match Whole Tags", [&browser](bool on) { browser.SetWholeTags(on); }, true,
-       browser.WholeTags()}};
+      {QCoreApplication::translate("velmora", "Keep Filter After Commands"),
+       [&browser](bool on) { browser.SetKeepFilter(on); }, true, browser.KeepFilter()},
+      {QCoreApplication::translate("velmora", "Match Whole Tags"),
+       [&browser](bool on) { browser.SetWholeTags(on); }, true, browser.WholeTags()}};
   if (!more.empty()) items.emplace_back();
   items.insert(items.end(), more.begin(), more.end());
   PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at), items);

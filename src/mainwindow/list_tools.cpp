@@ -1,5 +1,6 @@
 #include "mainwindow/list_tools.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
@@ -104,33 +105,36 @@ void ListTools::ShowHeader() {
 std::vector<MenuItem> ListTools::MenuItems() {
   std::vector<MenuItem> columns;
   for (const Column c : kExtraColumns) {
-    columns.push_back({QString::fromLatin1(ColumnTitle(c)), [this, c](bool on) { SetShown(c, on); },
-                       true, model_.Shows(c)});
+    columns.push_back({QCoreApplication::translate("velmora", ColumnTitle(c)),
+                       [this, c](bool on) { SetShown(c, on); }, true, model_.Shows(c)});
   }
   const SortBy now = model_.Sort();
   std::vector<MenuItem> sort;
   for (const auto& [name, key] :
-       {std::pair{"Scan Order", SortKey::None}, std::pair{"Name", SortKey::Name},
-        std::pair{"Folder", SortKey::Folder}, std::pair{"Size", SortKey::Size},
-        std::pair{"Modified", SortKey::Modified}, std::pair{"Type", SortKey::Type}}) {
-    sort.push_back({QString::fromLatin1(name),
+       {std::pair{QT_TRANSLATE_NOOP("velmora", "Scan Order"), SortKey::None},
+        std::pair{ColumnTitle(Column::Name), SortKey::Name},
+        std::pair{ColumnTitle(Column::Folder), SortKey::Folder},
+        std::pair{ColumnTitle(Column::Size), SortKey::Size},
+        std::pair{ColumnTitle(Column::Modified), SortKey::Modified},
+        std::pair{ColumnTitle(Column::Type), SortKey::Type}}) {
+    sort.push_back({QCoreApplication::translate("velmora", name),
                     [this, k = key, down = now.descending](bool) {
                       SetSort({k, k != SortKey::None && down});
                     },
                     true, now.key == key});
   }
   sort.emplace_back();
-  sort.push_back({QStringLiteral("Descending"),
+  sort.push_back({QCoreApplication::translate("velmora", "Descending"),
                   [this, now](bool on) {
                     SetSort({now.key, on});
                   },
                   now.key != SortKey::None, now.descending});
-  MenuItem columnsMenu(QStringLiteral("Columns"), {});
+  MenuItem columnsMenu(QCoreApplication::translate("velmora", "Columns"), {});
   columnsMenu.items = std::move(columns);
-  MenuItem sortMenu(QStringLiteral("Sort By"), {});
+  MenuItem sortMenu(QCoreApplication::translate("velmora", "Sort By"), {});
   sortMenu.items = std::move(sort);
-  return {{QStringLiteral("Find\u2026"), [this](bool) { OpenFind(); }, true, std::nullopt,
-           QKeySequence(QKeySequence::Find)},
+  return {{QCoreApplication::translate("velmora", "Find…"), [this](bool) { OpenFind(); }, true,
+           std::nullopt, QKeySequence(QKeySequence::Find)},
           std::move(columnsMenu),
           std::move(sortMenu)};
 }

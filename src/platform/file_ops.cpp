@@ -22,6 +22,7 @@
 #include "platform/mutex.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 
 namespace velmora::platform {
 namespace {
@@ -47,15 +48,16 @@ std::string NameOf(const std::string& path) { return path.substr(path.rfind(kPat
 
 // "<what>: <reason>", the reason the system's text for error unless given.
 Status Fail(const std::string& what, int error, const std::string& reason = {}) {
-  return {error, what + ": " + (reason.empty() ? ErrorText(error) : reason)};
+  return {error, Fill(Tr("velmora", "%1: %2", "what failed: why"),
+                      {what, reason.empty() ? ErrorText(error) : reason})};
 }
 
 // The system would see a name cut short at its NUL: another file, or a folder.
-Status RefuseNul(const char* verb, std::initializer_list<const std::string*> paths) {
+Status RefuseNul(const char* what, std::initializer_list<const std::string*> paths) {
   for (const std::string* path : paths) {
     if (path->find('\0') != std::string::npos)
-      return Fail(std::string("Cannot ") + verb + " " + Quoted(*path), EINVAL,
-                  "the name holds a NUL byte");
+      return Fail(Fill(Tr("velmora", what), {Quoted(*path)}), EINVAL,
+                  Tr("velmora", "the name holds a NUL byte"));
   }
   return {};
 }
@@ -222,7 +224,7 @@ Status CheckTarget(const struct stat& source, const std::string& target, const s
   struct stat followed;
   if (SameFile(source, st) ||
       (fs.Stat(target.c_str(), &followed) == 0 && SameFile(source, followed))) {
-    return Fail(what, EINVAL, "source and target are the same file");
+    return Fail(what, EINVAL, Tr("velmora", "source and target are the same file"));
   }
   if (S_ISDIR(st.st_mode)) return Fail(what, EISDIR);
   return replace ? Status() : Fail(what, EEXIST);
@@ -240,7 +242,7 @@ int OpenSource(const std::string& path, const std::string& what, struct stat& so
   if (error != 0 || S_ISDIR(source.st_mode)) {
     status = Fail(what, error != 0 ? error : EISDIR);
   } else {
-    status = Fail(what, EINVAL, "it is not a regular file");
+    status = Fail(what, EINVAL, Tr("velmora", "it is not a regular file"));
   }
   return -1;
 }
@@ -276,11 +278,12 @@ Status MoveAcross(const std::string& from, const std::string& to, const struct s
     // Only the file looked at: another put in its place meanwhile is not moved.
     error = SameFile(opened, source) ? CopyInto(in, opened, to, replace, progress) : EAGAIN;
     fs.Close(in);
-    if (error == EAGAIN) return Fail(what, error, "another file took its place meanwhile");
+    if (error == EAGAIN)
+      return Fail(what, error, Tr("velmora", "another file took its place meanwhile"));
   }
   if (error != 0) return Fail(what, error);
   if (fs.Unlink(from.c_str()) != 0)
-    return Fail("Copied " + Quoted(from) + " but cannot remove it", errno);
+    return Fail(Fill(Tr("velmora", "Copied %1 but cannot remove it"), {Quoted(from)}), errno);
   return {};
 }
 
@@ -332,9 +335,12 @@ int OpenOrigin(const Origin& origin, const std::string& original, const std::str
   }
   // A link in the path, opened without being followed, is no folder.
   const bool other = error == ENOTDIR || error == ELOOP;
-  status = error == ENOENT
-               ? Fail(what, error, "its folder " + Quoted(ParentFolder(original)) + " is gone")
-               : Fail(what, error, other ? "its folder is no longer the folder it came from" : "");
+  status =
+      error == ENOENT
+          ? Fail(what, error,
+                 Fill(Tr("velmora", "its folder %1 is gone"), {Quoted(ParentFolder(original))}))
+          : Fail(what, error,
+                 other ? Tr("velmora", "its folder is no longer the folder it came from") : "");
   return -1;
 }
 
@@ -353,7 +359,7 @@ Status PutBack(const Moved& moved, const std::string& what, const std::string& a
     status = Fail(what, errno, errno == ENOENT ? absent : "");
   } else if (const FileMark mark = MarkOf(st); mark != moved.file) {
     const bool same = mark.device == moved.file.device && mark.inode == moved.file.inode;
-    status = Fail(what, EINVAL, same ? "it has been changed since" : replaced);
+    status = Fail(what, EINVAL, same ? Tr("velmora", "it has been changed since") : replaced);
   } else if ((target = OpenOrigin(moved.from, moved.was, what, status)) >= 0) {
     struct stat there;
     int error = fs.StatAt(target, to.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0
@@ -366,7 +372,8 @@ Status PutBack(const Moved& moved, const std::string& what, const std::string& a
       error = status.InTheWay() ? EEXIST : 0;
     }
     if (error != 0)
-      status = Fail(what, error, error == EEXIST ? "a file of that name is there now" : "");
+      status = Fail(what, error,
+                    error == EEXIST ? Tr("velmora", "a file of that name is there now") : "");
   }
   for (const int dir : {source, target})
     if (dir >= 0) fs.Close(dir);
@@ -433,8 +440,9 @@ std::string Quoted(const std::string& path) { return "\"" + VisibleText(path) + 
 
 Status Copy(const std::string& from, const std::string& to, bool replace,
             const CopyProgress& progress) {
-  if (Status refused = RefuseNul("copy", {&from, &to}); !refused.ok()) return refused;
-  const std::string what = "Cannot copy " + Quoted(from) + " to " + Quoted(to);
+  if (Status refused = RefuseNul(TrNoop("velmora", "Cannot copy %1"), {&from, &to}); !refused.ok())
+    return refused;
+  const std::string what = Fill(Tr("velmora", "Cannot copy %1 to %2"), {Quoted(from), Quoted(to)});
   struct stat source {};
   Status status;
   const int in = OpenSource(from, what, source, status);
@@ -449,8 +457,9 @@ Status Copy(const std::string& from, const std::string& to, bool replace,
 
 Status Move(const std::string& from, const std::string& to, bool replace,
             const CopyProgress& progress) {
-  if (Status refused = RefuseNul("move", {&from, &to}); !refused.ok()) return refused;
-  const std::string what = "Cannot move " + Quoted(from) + " to " + Quoted(to);
+  if (Status refused = RefuseNul(TrNoop("velmora", "Cannot move %1"), {&from, &to}); !refused.ok())
+    return refused;
+  const std::string what = Fill(Tr("velmora", "Cannot move %1 to %2"), {Quoted(from), Quoted(to)});
   FileSystem& fs = Fs();
   struct stat source;
   if (fs.Lstat(from.c_str(), &source) != 0) return Fail(what, errno);
@@ -462,8 +471,11 @@ Status Move(const std::string& from, const std::string& to, bool replace,
 }
 
 Status Rename(const std::string& from, const std::string& to) {
-  if (Status refused = RefuseNul("rename", {&from, &to}); !refused.ok()) return refused;
-  const std::string what = "Cannot rename " + Quoted(from) + " to " + Quoted(to);
+  if (Status refused = RefuseNul(TrNoop("velmora", "Cannot rename %1"), {&from, &to});
+      !refused.ok())
+    return refused;
+  const std::string what =
+      Fill(Tr("velmora", "Cannot rename %1 to %2"), {Quoted(from), Quoted(to)});
   if (from == to) return {};
   FileSystem& fs = Fs();
   struct stat source;
@@ -471,19 +483,22 @@ Status Rename(const std::string& from, const std::string& to) {
   if (fs.Lstat(from.c_str(), &source) != 0) return Fail(what, errno);
   if (fs.Lstat(to.c_str(), &target) == 0) {
     return Fail(what, EEXIST,
-                SameFile(source, target) ? "source and target are the same file"
-                                         : "a file of that name already exists");
+                SameFile(source, target) ? Tr("velmora", "source and target are the same file")
+                                         : Tr("velmora", "a file of that name already exists"));
   }
   const int error = RenameNoReplace(from, to);
-  if (error == EEXIST) return Fail(what, error, "a file of that name already exists");
+  if (error == EEXIST)
+    return Fail(what, error, Tr("velmora", "a file of that name already exists"));
   return error == 0 ? Status() : Fail(what, error);
 }
 
 Status Trash(const std::string& path, TrashedAs* where) {
   if (where) *where = {};
-  if (Status refused = RefuseNul("delete", {&path}); !refused.ok()) return refused;
+  if (Status refused = RefuseNul(TrNoop("velmora", "Cannot delete %1"), {&path}); !refused.ok())
+    return refused;
   struct stat st;
-  if (Fs().Lstat(path.c_str(), &st) != 0) return Fail("Cannot delete " + Quoted(path), errno);
+  if (Fs().Lstat(path.c_str(), &st) != 0)
+    return Fail(Fill(Tr("velmora", "Cannot delete %1"), {Quoted(path)}), errno);
   GFile* file = g_file_new_for_path(path.c_str());
   GError* gerror = nullptr;
   const bool trashed = g_file_trash(file, nullptr, &gerror);
@@ -494,7 +509,8 @@ Status Trash(const std::string& path, TrashedAs* where) {
   }
   const std::string reason = gerror->message;
   g_error_free(gerror);
-  return {ENOTRECOVERABLE, Quoted(path) + " cannot be moved to the trash (" + reason + ")"};
+  return {ENOTRECOVERABLE,
+          Fill(Tr("velmora", "%1 cannot be moved to the trash (%2)"), {Quoted(path), reason})};
 }
 
 Moved MarkMoved(const std::string& now, const std::string& was) {
@@ -506,13 +522,17 @@ Moved MarkMoved(const std::string& now, const std::string& was) {
 }
 
 Status MoveBack(const Moved& moved, const CopyProgress& progress) {
-  return PutBack(moved, "Cannot put " + Quoted(moved.now) + " back as " + Quoted(moved.was),
-                 "it is not there any more", "another file is at its place now", progress);
+  return PutBack(
+      moved,
+      Fill(Tr("velmora", "Cannot put %1 back as %2"), {Quoted(moved.now), Quoted(moved.was)}),
+      Tr("velmora", "it is not there any more"), Tr("velmora", "another file is at its place now"),
+      progress);
 }
 
 Status Untrash(const TrashedAs& trashed) {
-  const std::string what = "Cannot put " + Quoted(trashed.original) + " back from the trash";
-  const std::string gone = "it is no longer in the trash";
+  const std::string what =
+      Fill(Tr("velmora", "Cannot put %1 back from the trash"), {Quoted(trashed.original)});
+  const std::string gone = Tr("velmora", "it is no longer in the trash");
   if (trashed.entry.empty()) return Fail(what, ENOENT, gone);
   const Status status = PutBack(
       {TrashFile(trashed.trash, trashed.entry), trashed.original, trashed.file, trashed.from}, what,
@@ -523,8 +543,10 @@ Status Untrash(const TrashedAs& trashed) {
 }
 
 Status Delete(const std::string& path) {
-  if (Status refused = RefuseNul("delete", {&path}); !refused.ok()) return refused;
-  if (Fs().Unlink(path.c_str()) != 0) return Fail("Cannot delete " + Quoted(path), errno);
+  if (Status refused = RefuseNul(TrNoop("velmora", "Cannot delete %1"), {&path}); !refused.ok())
+    return refused;
+  if (Fs().Unlink(path.c_str()) != 0)
+    return Fail(Fill(Tr("velmora", "Cannot delete %1"), {Quoted(path)}), errno);
   return {};
 }
 

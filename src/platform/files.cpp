@@ -16,12 +16,13 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/visible_text.h"
+#include "platform/words.h"
 
 namespace velmora::platform {
 namespace {
 
 Status WriteFailure(const std::string& path, int error) {
-  return {error, "Cannot write " + path + ": " + ErrorText(error)};
+  return {error, Fill(Tr("velmora", "Cannot write %1: %2"), {path, ErrorText(error)})};
 }
 
 // The file path leads to after following symbolic links, as far as they exist; path
@@ -43,7 +44,7 @@ int ResolveLinks(const std::string& path, std::string& target) {
 
 Status IsFolder(const std::string& path) {
   const auto failure = [&](int error) {
-    return Status(error, "Cannot read " + path + ": " + ErrorText(error));
+    return Status(error, Fill(Tr("velmora", "Cannot read %1: %2"), {path, ErrorText(error)}));
   };
   if (path.find('\0') != std::string::npos) return failure(EINVAL);
   struct stat st {};
@@ -62,7 +63,7 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t ma
   bytes.clear();
   const auto failure = [&](int error, const std::string& reason) {
     bytes.clear();
-    return Status(error, "Cannot read " + path + ": " + reason);
+    return Status(error, Fill(Tr("velmora", "Cannot read %1: %2"), {path, reason}));
   };
   FileSystem& fs = Fs();
   // O_NONBLOCK: opening a FIFO must not wait for a writer; fstat then tells what it is.
@@ -78,7 +79,7 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t ma
     error = errno;
   } else if (!S_ISREG(st.st_mode)) {
     error = EINVAL;
-    reason = "not a regular file";
+    reason = Tr("velmora", "not a regular file");
   } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
     error = EFBIG;
   }
@@ -105,8 +106,9 @@ ExclusiveLock::ExclusiveLock(const std::string& path, const LockWait& wait) {
   fd_ = Fs().Open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
   int error = fd_ < 0 ? errno : 0;
   if (error == ELOOP) {
-    status_ =
-        Status(error, "Cannot lock " + path + ": it is a symbolic link, which is not followed");
+    status_ = Status(
+        error, Fill(Tr("velmora", "Cannot lock %1: it is a symbolic link, which is not followed"),
+                    {path}));
     return;
   }
   // Never blocks: a lock held by a process that hangs would hang the caller with it.
@@ -120,7 +122,8 @@ ExclusiveLock::ExclusiveLock(const std::string& path, const LockWait& wait) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
-  if (error != 0) status_ = Status(error, "Cannot lock " + path + ": " + ErrorText(error));
+  if (error != 0)
+    status_ = Status(error, Fill(Tr("velmora", "Cannot lock %1: %2"), {path, ErrorText(error)}));
 }
 
 ExclusiveLock::~ExclusiveLock() {
@@ -209,34 +212,35 @@ int MakeFoldersPrivately(const std::string& folder) {
 Status MakePrivateFolders(const std::string& folder) {
   const int error = MakeFoldersPrivately(folder);
   if (error == 0) return {};
-  return {error, "Cannot make " + folder + ": " + ErrorText(error)};
+  return {error, Fill(Tr("velmora", "Cannot make %1: %2"), {folder, ErrorText(error)})};
 }
 
 Status OpenOwnFolder(const std::string& folder, int& fd) {
   fd = -1;
   FileSystem& fs = Fs();
-  const auto failure = [&](const char* doing) {
+  const auto failure = [&] {
     const int error = errno;
-    return Status(error, std::string(doing) + folder + ": " + ErrorText(error));
+    return Status(error, Fill(Tr("velmora", "Cannot open %1: %2"), {folder, ErrorText(error)}));
   };
   if (Status made = MakePrivateFolders(folder); !made.ok()) return made;
   const int dir =
       fs.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
-  const auto distrust = [&](const char* why) {
+  const auto distrust = [&](const std::string& why) {
     if (dir >= 0) fs.Close(dir);
-    return Status::Distrust("Not using " + VisibleText(folder) + ": " + why);
+    return Status::Distrust(Fill(Tr("velmora", "Not using %1: %2"), {VisibleText(folder), why}));
   };
   // A link is refused with ELOOP, or ENOTDIR when a folder is asked for.
-  if (dir < 0 && (errno == ELOOP || errno == ENOTDIR)) return distrust("it is a link or a file");
-  if (dir < 0) return failure("Cannot open ");
+  if (dir < 0 && (errno == ELOOP || errno == ENOTDIR))
+    return distrust(Tr("velmora", "it is a link or a file"));
+  if (dir < 0) return failure();
   struct stat st {};
   if (fs.Fstat(dir, &st) != 0) {
-    const Status status = failure("Cannot open ");
+    const Status status = failure();
     fs.Close(dir);
     return status;
   }
-  if (st.st_uid != ::geteuid()) return distrust("it belongs to another user");
-  if ((st.st_mode & 0022) != 0) return distrust("others may write to it");
+  if (st.st_uid != ::geteuid()) return distrust(Tr("velmora", "it belongs to another user"));
+  if ((st.st_mode & 0022) != 0) return distrust(Tr("velmora", "others may write to it"));
   fd = dir;
   return {};
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/words.h"
+
 namespace velmora::platform {
 namespace {
 
@@ -84,15 +86,18 @@ std::string ShortVisiblePath(std::string_view path) {
 std::string ShortList(std::string heading, const std::vector<std::string>& lines) {
   constexpr std::size_t kShown = 5;
   for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) heading += "\n" + lines[i];
-  if (lines.size() > kShown) heading += "\nand " + std::to_string(lines.size() - kShown) + " more";
+  if (lines.size() > kShown)
+    heading += "\n" + Fill(Tr("velmora", "and %1 more"), {std::to_string(lines.size() - kShown)});
   return heading;
 }
 
 std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused,
                             std::string heading) {
   std::vector<std::string> lines;
-  for (const auto& [path, why] : refused) lines.push_back(ShortVisiblePath(path) + " - " + why);
-  return ShortList(std::move(heading), lines);
+  for (const auto& [path, why] : refused)
+    lines.push_back(Fill(Tr("velmora", "%1 - %2", "a path - why it is refused"),
+                         {ShortVisiblePath(path), why}));
+  return ShortList(heading.empty() ? Tr("velmora", "Not registered:") : std::move(heading), lines);
 }
 
 }  // namespace velmora::platform

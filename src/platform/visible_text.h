@@ -24,6 +24,6 @@ std::string ShortList(std::string heading, const std::vector<std::string>& lines
 // Paths refused, each with why: "PATH - why" under heading, each path cut short as
 // ShortVisiblePath does and listed as ShortList does.
 std::string DescribeRefused(const std::vector<std::pair<std::string, std::string>>& refused,
-                            std::string heading = "Not registered:");
+                            std::string heading = {});  // "Not registered:"
 
 }  // namespace velmora::platform

@@ -13,12 +13,18 @@ void SetTranslator(Translator t) { translator.store(t, std::memory_order_release
 std::string Tr(const char* context, const char* text, const char* comment, int n) {
   if (const Translator t = translator.load(std::memory_order_acquire))
     return t(context, text, comment, n);
-  std::string out = text;
+  std::string out = n >= 0 ? EnglishPlural(text, n) : text;
   if (n >= 0) {
     for (std::size_t at = out.find("%n"); at != std::string::npos; at = out.find("%n", at))
       out.replace(at, 2, std::to_string(n));
   }
   return out;
+}
+
+std::string EnglishPlural(std::string text, int n) {
+  for (std::size_t at = text.find("(s)"); at != std::string::npos; at = text.find("(s)", at))
+    text.replace(at, 3, n == 1 ? "" : "s");
+  return text;
 }
 
 std::string Fill(std::string text, std::initializer_list<std::string> args) {

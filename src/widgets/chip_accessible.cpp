@@ -1,5 +1,6 @@
 #include "widgets/chip_accessible.h"
 
+#include <QCoreApplication>
 #include <QWindow>
 
 #include "desktop/shown_text.h"
@@ -30,7 +31,10 @@ class ChipAccessible final : public QAccessibleInterface, public QAccessibleActi
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid()) return {};
     const ChipInfo chip = container_->Chip(static_cast<std::size_t>(Position()));
-    return (chip.excluded ? QStringLiteral("not ") : QString()) + desktop::ShownText(chip.text);
+    const QString name = desktop::ShownText(chip.text);
+    return chip.excluded
+               ? QCoreApplication::translate("velmora", "not %1", "a tag left out").arg(name)
+               : name;
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
