@@ -52,7 +52,7 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation,
   if (targets.empty()) return std::string("No file to ") + words.verb;
   const std::string folder = shell_.PickFolder("Select a folder", list_.Folder());
   if (folder.empty()) return std::string(words.noun) + " cancelled";
-  if (step) *step = {words.noun, {}};  // a folder was chosen: files may change
+  if (step) *step = {}, step->noun = words.noun;  // a folder was chosen: files may change
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
     const std::string target = platform::JoinPath(folder, FileNameOf(entry));
@@ -86,7 +86,7 @@ void FileCommands::Delete() {
   // No caption of its own: the box shows the program's default one.
   if (!shell_.dialogs().Confirm("Are you sure to delete selected files?", "")) return;
   list_.SetStatus("Start Deleting");
-  undo_ = {"Delete", {}};
+  undo_ = {}, undo_.noun = "Delete";
   const std::string status =
       Each({"Delete", "Deleted", "deleted", "delete"}, targets, [&](const std::string& entry) {
         Change change;
@@ -111,7 +111,7 @@ void FileCommands::Rename() {
     shell_.dialogs().ShowError(check.message(), "input new file name");
     return;
   }
-  undo_ = {"Rename", {}};
+  undo_ = {}, undo_.noun = "Rename";
   if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
     Record(undo_, folder + answer, current);
   // Rescanned either way: a failure may be a file that changed meanwhile.
@@ -125,12 +125,18 @@ void FileCommands::Record(UndoStep& step, const std::string& now, const std::str
 }
 
 std::string FileCommands::UndoText() const {
+  if (undo_.other) return undo_.words;
   if (undo_.changes.empty()) return {};
   return std::string("Undo ") + undo_.noun + " of " + Files(undo_.changes.size());
 }
 
+void FileCommands::HoldUndo(std::string words, std::function<void()> undo) {
+  undo_ = {}, undo_.words = std::move(words), undo_.other = std::move(undo);
+}
+
 void FileCommands::Undo() {
   const UndoStep step = std::exchange(undo_, {});
+  if (step.other) return step.other();
   if (step.changes.empty()) {
     list_.SetStatus("Nothing to undo");
     return;
