@@ -55,7 +55,11 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
                },
            .changed = [this] { ShowStore(); },
            .show = [this](std::size_t i) { ui_.lstFolders->setCurrentRow(static_cast<int>(i)); },
-           .report = [this](const std::string& text) { ShowError(text); }}),
+           .report = [this](const std::string& text) { ShowError(text); },
+           .undoable =
+               [this](const std::string& words, std::function<void()> undo) {
+                 commands_.HoldUndo(words, std::move(undo));
+               }}),
       listed_(ui_, files_, browser_, [this](const std::string& text) { SetStatus(text); }),
       commands_(listed_, shell),
       tags_(browser_, ui_, [this] { SayCount(); }),
