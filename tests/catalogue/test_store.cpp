@@ -133,24 +133,27 @@ class TestStore : public QObject {
   }
 
   // A user tag line: the line, a tag, the line's user tags by "|", the line with the tag
-  // ("-": unchanged).
+  // ("-": unchanged), the user tag a chip of the tag's text stands for ("-": none, an auto tag).
   void userTagLine_data() {
     QTest::addColumn<QByteArrayList>("v");
     const auto row = [](const char* name, const char* v) {
       QTest::newRow(name) << QByteArray(v).split(' ');
     };
-    row("as the program writes it", "family,trip, Beach family|trip family,trip,Beach,");
-    row("already there", "family,trip, trip family|trip -");
-    row("found inside another tag", "bar, ar bar -");
-    row("text after the last comma dropped", "family,trip family family -");
-    row("empty piece kept", "a,,b, c a||b a,,b,c,");
+    row("as the program writes it", "family,trip, Beach family|trip family,trip,Beach, -");
+    row("already there", "family,trip, trip family|trip - trip");
+    row("found inside another tag", "bar, ar bar - -");
+    row("text after the last comma dropped", "family,trip family family - family");
+    row("a chip lower-cased in the bar", "Beach, beach Beach Beach,beach, Beach");
+    row("empty piece kept", "a,,b, c a||b a,,b,c, -");
   }
   void userTagLine() {
     QFETCH(QByteArrayList, v);
     QByteArrayList got;
     for (const std::string& p : UserTagPieces(v[0].toStdString())) got << p.c_str();
     const auto with = WithUserTag(v[0].toStdString(), v[1].toStdString());
-    QCOMPARE(got.join('|') + " " + (with ? with->c_str() : "-"), v[2] + " " + v[3]);
+    const auto of = UserTagOf(v[0].toStdString(), v[1].toStdString());
+    QCOMPARE(got.join('|') + " " + (with ? with->c_str() : "-") + " " + (of ? of->c_str() : "-"),
+             v[2] + " " + v[3] + " " + v[4]);
   }
 
   // A change under the lock and its undo, as the file's bytes (";" ends a line): the file, the
