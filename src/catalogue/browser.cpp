@@ -357,6 +357,19 @@ void Browser::RemoveBarTag(const std::string& text) {
   if (left) view_.BarChanged(*left, false);
 }
 
+void Browser::UserTagChanged(const std::string& from, const std::string& to) {
+  owner_.Check();
+  bool changed = false;
+  for (const std::string& held : {from, LowerCase(from)}) {
+    if (from.empty() || !bar_.Holds(held)) continue;
+    const std::string now = held == from ? to : LowerCase(to);
+    changed = to.empty() ? bar_.Remove(held).has_value() : bar_.Rename(held, now);
+    break;
+  }
+  changed ? Refilter() : Recount();
+  view_.ChipsReset();
+}
+
 void Browser::SetMode(MatchMode mode) {
   owner_.Check();
   bar_.SetMode(mode);

@@ -98,6 +98,10 @@ class Browser {
   // Each tells the view which tag came or went; a text in the bar already adds nothing.
   void AddBarTag(const std::string& text, TagKind kind, bool excluded = false);
   void RemoveBarTag(const std::string& text);
+  // The user tag from of the record shown is now named to (gone, when to is empty): a bar
+  // tag of it keeps its place under the new name (lower-cased, when it was) or leaves, and
+  // the panel and the bar show afresh. With from empty, only the panel and the bar.
+  void UserTagChanged(const std::string& from, const std::string& to);
   void SetMode(MatchMode mode);
   MatchMode Mode() const { return bar_.Mode(); }
   // Tags hit only whole words of names (off: anywhere in them, the default).

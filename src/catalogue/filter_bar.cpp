@@ -26,6 +26,15 @@ std::optional<BarTag> FilterBar::Remove(const std::string& text) {
   return left;
 }
 
+bool FilterBar::Rename(const std::string& from, const std::string& to) {
+  if (Holds(to)) return Remove(from).has_value();
+  const auto at =
+      std::find_if(tags_.begin(), tags_.end(), [&](const BarTag& tag) { return tag.text == from; });
+  if (at == tags_.end()) return false;
+  at->text = to;
+  return true;
+}
+
 void FilterBar::SetMode(MatchMode mode) {
   mode_ = mode;
   loadedAll_ = false;

@@ -80,6 +80,9 @@ class FilterBar {
   bool Add(const BarTag& tag);
   // The tag that left, if text was there; a tag or mode chosen ends a load's "every file".
   std::optional<BarTag> Remove(const std::string& text);
+  // The tag from, in its place, now named to, unless to is in the bar: then from leaves.
+  // False when from is not there.
+  bool Rename(const std::string& from, const std::string& to);
   void SetMode(MatchMode mode);
   MatchMode Mode() const { return mode_; }
   bool Whole() const { return words_; }

@@ -1,5 +1,6 @@
 #include "catalogue/store.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "catalogue/path_list.h"
@@ -36,7 +37,7 @@ std::size_t FolderStore::Find(const RecordKey& key) const {
   return size();
 }
 
-platform::Status FolderStore::Append(std::string path, std::string userTagLine) {
+platform::Status FolderStore::Insert(std::size_t i, std::string path, std::string userTagLine) {
   if (HasLineBreak(path))
     return platform::Status::Refusal(
         platform::Tr("velmora", "A folder path with a line break cannot be stored."));
@@ -50,9 +51,11 @@ platform::Status FolderStore::Append(std::string path, std::string userTagLine) 
   if (HasLineBreak(userTagLine))
     return platform::Status::Refusal(
         platform::Tr("velmora", "A tag with a line break cannot be stored."));
-  folders_.push_back(DisplayNameOf(path));
-  paths_.push_back(std::move(path));
-  userTags_.push_back(std::move(userTagLine));
+  const auto at = static_cast<std::ptrdiff_t>(std::min(i, size()));
+  folders_.insert(folders_.begin() + at, DisplayNameOf(path));
+  paths_.insert(paths_.begin() + at, std::move(path));
+  userTags_.insert(userTags_.begin() + at, std::move(userTagLine));
+  if (followed_ != kNone && followed_ >= i) ++followed_;
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
@@ -56,7 +57,11 @@ class FolderStore {
   // Each is ok(), or a refusal that says why the entry cannot be stored: a line break
   // would shift every later record of the file, and a path holding NUL or longer than
   // the system takes cannot name the folder.
-  platform::Status Append(std::string path, std::string userTagLine);
+  platform::Status Append(std::string path, std::string userTagLine) {
+    return Insert(size(), std::move(path), std::move(userTagLine));
+  }
+  // The record at i (at most size()), the others from i on moving down one.
+  platform::Status Insert(std::size_t i, std::string path, std::string userTagLine);
   platform::Status SetUserTags(std::size_t i, std::string userTagLine);
   void Remove(std::size_t i);
 

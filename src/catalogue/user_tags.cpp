@@ -1,6 +1,11 @@
 #include "catalogue/user_tags.h"
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
+
+#include "catalogue/tags.h"
+#include "platform/words.h"
 
 #include "platform/words.h"
 
@@ -20,6 +25,42 @@ std::optional<std::string> WithUserTag(std::string_view line, std::string_view t
   entry.push_back(',');
   if (line.find(entry) != std::string_view::npos) return std::nullopt;
   return std::string(line) + entry;
+}
+
+std::optional<std::string> WithUserTagChanged(std::string_view line, std::string_view from,
+                                              std::string_view to) {
+  std::vector<std::string> pieces = UserTagPieces(line);
+  const auto had = [&](std::string_view tag) {
+    return std::find(pieces.begin(), pieces.end(), tag) != pieces.end();
+  };
+  if (!had(from)) return std::nullopt;
+  if (to == from) return std::string(line);
+  const bool merge = !to.empty() && had(to);
+  std::string changed;
+  bool renamed = false;
+  for (const std::string& piece : pieces) {
+    if (piece != from) {
+      changed.append(piece).push_back(',');
+    } else if (!to.empty() && !merge && !std::exchange(renamed, true)) {
+      changed.append(to).push_back(',');
+    }
+  }
+  return changed.append(line.substr(line.rfind(',') + 1));
+}
+
+std::optional<std::string> UserTagOf(std::string_view line, std::string_view text) {
+  const std::vector<std::string> pieces = UserTagPieces(line);
+  if (std::find(pieces.begin(), pieces.end(), text) != pieces.end()) return std::string(text);
+  for (const std::string& piece : pieces)
+    if (LowerCase(piece) == text) return piece;
+  return std::nullopt;
+}
+
+platform::Status CheckTagName(std::string_view tag) {
+  if (tag.find(',') != std::string_view::npos)
+    return platform::Status::Refusal(
+        platform::Tr("velmora", "A tag cannot hold a comma: it would be read as two tags."));
+  return CheckUserTag(tag);
 }
 
 platform::Status CheckUserTag(std::string_view tag) {

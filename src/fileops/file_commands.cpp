@@ -59,7 +59,7 @@ std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation,
   const std::string folder =
       shell_.PickFolder(platform::Tr("velmora", "Select a folder"), list_.Folder());
   if (folder.empty()) return platform::Tr("velmora", words.cancelled);
-  if (step) *step = {words.undo, {}};  // a folder was chosen: files may change
+  if (step) *step = {}, step->undo = words.undo;  // a folder was chosen: files may change
   Batch batch;
   return Each(words, targets, [&](const std::string& entry) {
     const std::string target = platform::JoinPath(folder, FileNameOf(entry));
@@ -113,7 +113,7 @@ void FileCommands::Delete() {
                                  platform::TrNoop("velmora", "Delete cancelled"),
                                  platform::TrNoop("velmora", "Undo Delete of %1")};
   list_.SetStatus(platform::Tr("velmora", "Start Deleting"));
-  undo_ = {kDelete.undo, {}};
+  undo_ = {}, undo_.undo = kDelete.undo;
   const std::string status = Each(kDelete, targets, [&](const std::string& entry) {
     Change change;
     const Status done = ShellDelete(shell_, entry, &change.trashed);
@@ -138,7 +138,7 @@ void FileCommands::Rename() {
     shell_.dialogs().ShowError(check.message(), platform::Tr("velmora", "input new file name"));
     return;
   }
-  undo_ = {platform::TrNoop("velmora", "Undo Rename of %1"), {}};
+  undo_ = {}, undo_.undo = platform::TrNoop("velmora", "Undo Rename of %1");
   if (ShellRename(shell_, current, folder + answer).ok() && answer != name)
     Record(undo_, folder + answer, current);
   // Rescanned either way: a failure may be a file that changed meanwhile.
@@ -152,12 +152,18 @@ void FileCommands::Record(UndoStep& step, const std::string& now, const std::str
 }
 
 std::string FileCommands::UndoText() const {
+  if (undo_.other) return undo_.words;
   if (undo_.changes.empty()) return {};
   return platform::Fill(platform::Tr("velmora", undo_.undo), {Files(undo_.changes.size())});
 }
 
+void FileCommands::HoldUndo(std::string words, std::function<void()> undo) {
+  undo_ = {}, undo_.words = std::move(words), undo_.other = std::move(undo);
+}
+
 void FileCommands::Undo() {
   const UndoStep step = std::exchange(undo_, {});
+  if (step.other) return step.other();
   if (step.changes.empty()) {
     list_.SetStatus(platform::Tr("velmora", "Nothing to undo"));
     return;

@@ -1,7 +1,10 @@
 #pragma once
 // The commands of the file list: Open, Copy To, Move To, Rename, Delete, Undo, Select All.
-// They act on the list through FileListHost and on files through the shell.
+// They act on the list through FileListHost and on files through the shell. Owner: the
+// window's thread, every entry and every undo step held; the list, the shell and the steps
+// held must outlive the commands.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,12 @@ class FileCommands {
   void Undo();
   // The words of the Undo entry: "Undo Delete of 3 files"; empty when nothing is to undo.
   std::string UndoText() const;
+  // Holds, in place of what Undo would take back, a step that is not about files: the words
+  // of its Undo entry, and what Undo then calls once. Any later command that can be undone
+  // takes its place.
+  void HoldUndo(std::string words, std::function<void()> undo);
+  // Undo would call a step that HoldUndo gave.
+  bool HoldsOtherUndo() const { return static_cast<bool>(undo_.other); }
 
  private:
   // One command's status texts, English, looked up when said: %1 done, %2 and %3 files.
@@ -67,6 +76,8 @@ class FileCommands {
   struct UndoStep {
     const char* undo = nullptr;  // the entry's words, as Words::undo
     std::vector<Change> changes;
+    std::string words;            // of a step held by HoldUndo
+    std::function<void()> other;  // takes it back
   };
 
   // Adds to step the file Move To or Rename put at now from was, marked.

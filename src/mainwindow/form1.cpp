@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "catalogue/folder_edits.h"
+#include "catalogue/user_tags.h"
 #include "desktop/queued_call.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/form_layout.h"
@@ -58,7 +59,11 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
                },
            .changed = [this] { ShowStore(); },
            .show = [this](std::size_t i) { ui_.lstFolders->setCurrentRow(static_cast<int>(i)); },
-           .report = [this](const std::string& text) { ShowError(text); }}),
+           .report = [this](const std::string& text) { ShowError(text); },
+           .undoable =
+               [this](const std::string& words, std::function<void()> undo) {
+                 commands_.HoldUndo(words, std::move(undo));
+               }}),
       listed_(ui_, files_, browser_, [this](const std::string& text) { SetStatus(text); }),
       commands_(listed_, shell),
       tags_(browser_, ui_, [this] { SayCount(); }),
@@ -136,6 +141,7 @@ void Form1::ConnectTags() {
   ui_.picTagPanel->installEventFilter(this);
   tags_.Connect(*this);
   if (!settings_.searchesFile.empty()) tags_.SetBarMenuMore([this] { return searches_.Items(); });
+  tags_.SetChipItems([this](const std::string& chip) { return UserTagItems(chip); });
 }
 
 void Form1::ConnectFiles() {
@@ -165,7 +171,13 @@ void Form1::ConnectCommands() {
   onKey(QKeySequence(Qt::Key_Enter), ui_.lstFiles, [this] { Command(&FileCommands::Open); });
   onKey(QKeySequence(Qt::Key_Delete), ui_.lstFiles, [this] { Command(&FileCommands::Delete); });
   onKey(QKeySequence(Qt::Key_F2), ui_.lstFiles, [this] { Command(&FileCommands::Rename); });
-  onKey(QKeySequence(QKeySequence::Undo), ui_.lstFiles, [this] { Command(&FileCommands::Undo); });
+  // A file command is taken back from the file list; a change of the folder list from
+  // anywhere in the window.
+  onKey(QKeySequence(QKeySequence::Undo), this, [this] {
+    if (commands_.HoldsOtherUndo() || ui_.lstFiles->isAncestorOf(focusWidget()) ||
+        ui_.lstFiles == focusWidget())
+      Command(&FileCommands::Undo);
+  });
   onKey(QKeySequence(Qt::Key_Escape), this, [this] { browser_.Stop(); });
   onKey(QKeySequence::Find, this, [this] { tools_->OpenFind(); });
   onKey(CopyPathKey(), ui_.lstFiles, [this] { CopyChosenPaths(listed_); });
@@ -325,6 +337,23 @@ void Form1::cmdAddUserTag_Click() {
       shell_.dialogs().Input(platform::Tr("velmora", "Input User Definded Tag"),
                              platform::Tr("velmora", "Input User Definded Tag"), "");
   if (!tag.empty()) folders_.AddUserTag(*key, tag);
+}
+
+std::vector<MenuItem> Form1::UserTagItems(const std::string& chip) {
+  const std::optional<catalogue::RecordKey> key = folders_.Shown();
+  if (!key) return {};
+  const std::optional<std::string> tag =
+      catalogue::UserTagOf(Store().UserTags(browser_.ShownRecord()), chip);
+  if (!tag) return {};
+  return {
+      {tr("Rename Tag\u2026"),
+       [this, k = *key, t = *tag](bool) {
+         const std::string to = shell_.dialogs().Input(
+             tr("New name of the tag \u201C%1\u201D:").arg(ShownText(t)).toStdString(),
+             tr("Rename Tag").toStdString(), t);
+         if (!to.empty()) folders_.ChangeUserTag(k, t, to);
+       }},
+      {tr("Remove Tag"), [this, k = *key, t = *tag](bool) { folders_.ChangeUserTag(k, t, {}); }}};
 }
 
 void Form1::ShowStore() {

@@ -90,6 +90,8 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   void ShowAllFolders(bool on);
   void cmdAddFolder_Click();
   void cmdAddUserTag_Click();
+  // Rename and Remove for a chip of a user tag of the folder shown; none for others.
+  std::vector<MenuItem> UserTagItems(const std::string& chip);
   // A file command, from a button, a key or the list's menu.
   void Command(void (fileops::FileCommands::*command)());
   // The menu of the control with the focus, at its current row or chip (Menu, Shift+F10).

@@ -120,7 +120,16 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at), items);
 }
 
-void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser) {
+// The own entries of the chip at at in chips, when there is one and it has any.
+static std::vector<MenuItem> ChipEntries(const widgets::ChipContainer& chips, QPoint at,
+                                         const ChipItems& chipItems) {
+  const long chip = chips.ChipAt(at);
+  if (chip < 0 || !chipItems) return {};
+  return chipItems(chips.TextAt(static_cast<std::size_t>(chip)));
+}
+
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser,
+                   const ChipItems& chipItems) {
   std::vector<MenuItem> items;
   if (const long chip = panel.ChipAt(at); chip >= 0) {
     const std::string text = panel.TextAt(static_cast<std::size_t>(chip));
@@ -130,6 +139,8 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
                        if (panel.Holds(text))
                          browser.AddBarTag(text, catalogue::TagKind::Auto, true);
                      }});
+    const std::vector<MenuItem> own = ChipEntries(panel, at, chipItems);
+    items.insert(items.end(), own.begin(), own.end());
     items.emplace_back();
   }
   using catalogue::ChipOrder;
@@ -151,12 +162,14 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
 }
 
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
-                 const std::vector<MenuItem>& more) {
-  std::vector<MenuItem> items{
-      {QCoreApplication::translate("velmora", "Keep Filter After Commands"),
-       [&browser](bool on) { browser.SetKeepFilter(on); }, true, browser.KeepFilter()},
-      {QCoreApplication::translate("velmora", "Match Whole Tags"),
-       [&browser](bool on) { browser.SetWholeTags(on); }, true, browser.WholeTags()}};
+                 const std::vector<MenuItem>& more, const ChipItems& chipItems) {
+  std::vector<MenuItem> items = ChipEntries(bar, at, chipItems);
+  if (!items.empty()) items.emplace_back();
+  items.insert(items.end(),
+               {{QCoreApplication::translate("velmora", "Keep Filter After Commands"),
+                 [&browser](bool on) { browser.SetKeepFilter(on); }, true, browser.KeepFilter()},
+                {QCoreApplication::translate("velmora", "Match Whole Tags"),
+                 [&browser](bool on) { browser.SetWholeTags(on); }, true, browser.WholeTags()}});
   if (!more.empty()) items.emplace_back();
   items.insert(items.end(), more.begin(), more.end());
   PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at), items);

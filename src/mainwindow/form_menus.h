@@ -66,12 +66,17 @@ struct FileMenuActions {
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
                   desktop::Shell& shell, const FileMenuActions& actions);
 
-// The tag panel's menu at at (in panel): exclude the chip there, the chips' order, and
-// whether digits belong to tags.
-void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
-// The filter bar's menu at at (in bar): whether a command's rescan keeps the filter, and
-// whether tags match whole words only; then more, after a separator, when any.
+// A chip's own entries, by its text: none for most.
+using ChipItems = std::function<std::vector<MenuItem>(const std::string& chip)>;
+
+// The tag panel's menu at at (in panel): exclude the chip there and the chip's own entries,
+// the chips' order, and whether digits belong to tags.
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser,
+                   const ChipItems& chipItems = {});
+// The filter bar's menu at at (in bar): the own entries of the chip there, when any, before
+// a separator; whether a command's rescan keeps the filter, and whether tags match whole
+// words only; then more, after a separator, when any.
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
-                 const std::vector<MenuItem>& more = {});
+                 const std::vector<MenuItem>& more = {}, const ChipItems& chipItems = {});
 
 }  // namespace velmora::mainwindow

@@ -5,6 +5,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "catalogue/folder_edits.h"
 #include "catalogue/store.h"
 #include "catalogue/user_tags.h"
 #include "support/faulty_fs.h"
@@ -132,24 +133,76 @@ class TestStore : public QObject {
   }
 
   // A user tag line: the line, a tag, the line's user tags by "|", the line with the tag
-  // ("-": unchanged).
+  // ("-": unchanged), the user tag a chip of the tag's text stands for ("-": none, an auto tag).
   void userTagLine_data() {
     QTest::addColumn<QByteArrayList>("v");
     const auto row = [](const char* name, const char* v) {
       QTest::newRow(name) << QByteArray(v).split(' ');
     };
-    row("as the program writes it", "family,trip, Beach family|trip family,trip,Beach,");
-    row("already there", "family,trip, trip family|trip -");
-    row("found inside another tag", "bar, ar bar -");
-    row("text after the last comma dropped", "family,trip family family -");
-    row("empty piece kept", "a,,b, c a||b a,,b,c,");
+    row("as the program writes it", "family,trip, Beach family|trip family,trip,Beach, -");
+    row("already there", "family,trip, trip family|trip - trip");
+    row("found inside another tag", "bar, ar bar - -");
+    row("text after the last comma dropped", "family,trip family family - family");
+    row("a chip lower-cased in the bar", "Beach, beach Beach Beach,beach, Beach");
+    row("empty piece kept", "a,,b, c a||b a,,b,c, -");
   }
   void userTagLine() {
     QFETCH(QByteArrayList, v);
     QByteArrayList got;
     for (const std::string& p : UserTagPieces(v[0].toStdString())) got << p.c_str();
     const auto with = WithUserTag(v[0].toStdString(), v[1].toStdString());
-    QCOMPARE(got.join('|') + " " + (with ? with->c_str() : "-"), v[2] + " " + v[3]);
+    const auto of = UserTagOf(v[0].toStdString(), v[1].toStdString());
+    QCOMPARE(got.join('|') + " " + (with ? with->c_str() : "-") + " " + (of ? of->c_str() : "-"),
+             v[2] + " " + v[3] + " " + v[4]);
+  }
+
+  // A change under the lock and its undo, as the file's bytes (";" ends a line): the file, the
+  // record ("#1": its path's second), the change (a user tag "from>to", "from>" removed; "-"
+  // the folder removed), the file after ("!": refused, unchanged), another program's file
+  // meanwhile (none when empty) and the file after the undo ("!": refused, unchanged).
+  void changeAndUndo_data() {
+    QTest::addColumn<QByteArrayList>("v");
+    const auto row = [](const char* name, const char* v) {
+      QTest::newRow(name) << QByteArray(v).split('|');
+    };
+    row("rename, in its place", "/a;x,Beach,y,;/b;Beach,;|/a|Beach>Sea|/a;x,Sea,y,;/b;Beach,;||=");
+    row("merge: where the one there was", "/a;b,a,c,;|/a|a>c|/a;b,c,;||=");
+    row("remove: each, text after the last comma kept", "/a;a,b,a,z;|/a|a>|/a;b,z;||=");
+    row("not UTF-8, the second record of its path",
+        "/caf\xE9;t,;/caf\xE9;\xFF,t,;|/caf\xE9#1|\xFF>\xFE|/caf\xE9;t,;/caf\xE9;\xFE,t,;||=");
+    row("no such tag: case counts", "/a;trip,;|/a|Trip>x|!||");
+    row("tags changed meanwhile", "/a;a,;|/a|a>b|/a;b,;|/a;b,c,;|!");
+    row("folder, between two", "/a;;/b;t,;/c;;|/b|-|/a;;/c;;||=");
+    row("the first, another added at the end", "/a;u,;/b;;|/a|-|/b;;|/b;;/d;;|/a;u,;/b;;/d;;");
+    row("the only one", "/b;t,;|/b|-|||=");
+    row("its neighbour gone", "/a;;/b;;/c;;|/b|-|/a;;/c;;|/a;;|!");
+    row("one put in its place", "/a;;/b;;/c;;|/b|-|/a;;/c;;|/a;;/x;;/c;;|!");
+    row("its path added again", "/a;;/b;;|/b|-|/a;;|/a;;/b;;|!");
+  }
+  void changeAndUndo() {
+    QFETCH(QByteArrayList, v);
+    TestDir t;
+    const auto bytes = [](QByteArray s) { return s.replace(';', "\r\n").toStdString(); };
+    const auto update = [file = t / "folders.txt"](const StoreChange& change) {
+      FolderStore now;
+      return UpdateFolders(file, change, now).ok();
+    };
+    t.createFile("folders.txt", bytes(v[0]));
+    const RecordKey key{v[1].split('#')[0].toStdString(), v[1].contains('#') ? 1u : 0u};
+    const QByteArrayList tags = v[2].split('>');
+    StoreChange undo;
+    QCOMPARE(update([&](FolderStore& s) {
+               return tags.size() == 1 ? RemoveFolder(s, key, &undo)
+                                       : ChangeUserTag(s, key, tags[0].toStdString(),
+                                                       tags[1].toStdString(), &undo);
+             }),
+             v[3] != "!");
+    QCOMPARE(t.read("folders.txt"), bytes(v[3] == "!" ? v[0] : v[3]));
+    if (v[3] == "!") return;
+    if (!v[4].isEmpty()) t.createFile("folders.txt", bytes(v[4]));
+    const std::string before = t.read("folders.txt");
+    QCOMPARE(update(undo), v[5] != "!");
+    QCOMPARE(t.read("folders.txt"), v[5] == "!" ? before : bytes(v[5] == "=" ? v[0] : v[5]));
   }
 
   // Two processes adding at once: each change is made to what the other wrote.

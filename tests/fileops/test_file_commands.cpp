@@ -47,7 +47,8 @@ class TestFileCommands : public QObject {
   // a digit (an "old" file made at that row's old place; after +, another program's "old" file
   // put in the place the command gave that row's file; after %, that file written over), -
   // (the folder removed), @ (the folder replaced by a link to "out"), K (a Delete not
-  // confirmed). files: what "out" | the folder hold after ("*": still old), ">" the row opened.
+  // confirmed), h (a step not about files held). files: what "out" | the folder hold after ("*":
+  // still old), ">" the row opened.
   void commands_data() {
     for (const char* column : {"command", "selection", "gone", "waiting", "answers", "status"})
       QTest::addColumn<QString>(column);
@@ -105,6 +106,10 @@ class TestFileCommands : public QObject {
         "Undone 1 of 2 files; 1 not undone", "b* | a c d", 1);
     row("move, undone after a Delete not confirmed", "move", "0", "", "", "p:Ku", "Undo Complete",
         "| a b c d", 1);
+    row("delete, a step held after it: undone, the delete not", "delete", "0", "", "", "k:huu",
+        "Nothing to undo", "| b c d", -1);
+    row("move, a step held, a Delete not confirmed", "move", "0", "", "", "p:hKu", "Held undone",
+        "a | b c d", -1);
     row("rename, undone but for a file in its place", "rename", "=2", "", "", "r :2eu",
         "Undone 0 of 1 file; 1 not undone", "| a b c* d r", 1);
     row("rename, undone but for a file put in its place", "rename", "=2", "", "", "r :+2eu",
@@ -187,6 +192,9 @@ class TestFileCommands : public QObject {
       if (step == '-') std::filesystem::remove_all(dir / "tree");
       if (step == 'K') commands.Delete();
       if (step == 'u') commands.Undo();
+      if (step == 'h')
+        commands.HoldUndo("Undo Remove Folder", [&] { list.status = "Held undone"; });
+      if (step == 'h') QCOMPARE(commands.UndoText(), "Undo Remove Folder");
       before = step;
     }
     if (answers.endsWith('u')) QCOMPARE(commands.UndoText(), "");  // nothing left to undo

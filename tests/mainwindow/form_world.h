@@ -49,14 +49,18 @@ struct World {
     for (std::size_t i = 0; i < c.Count(); ++i) out.push_back(c.Chip(i).text);
     return out;
   }
-  static void click(widgets::ChipContainer& c, const std::string& text) {
+  // A point on the chip of text; (-1, -1) when there is none.
+  static QPoint at(const widgets::ChipContainer& c, const std::string& text) {
     std::size_t i = 0;
     while (i < c.Count() && c.Chip(i).text != text) ++i;
-    QVERIFY2(i < c.Count(), text.c_str());
+    if (i == c.Count()) return {-1, -1};
     const auto g = c.Chip(i).geometry;
-    QTest::mouseClick(&c, Qt::LeftButton, {},
-                      QPoint(static_cast<int>(widgets::TwipsToPixels(g.left + 100)),
-                             static_cast<int>(widgets::TwipsToPixels(g.top + g.height / 2))));
+    return {static_cast<int>(widgets::TwipsToPixels(g.left + 100)),
+            static_cast<int>(widgets::TwipsToPixels(g.top + g.height / 2))};
+  }
+  static void click(widgets::ChipContainer& c, const std::string& text) {
+    QVERIFY2(at(c, text).x() >= 0, text.c_str());
+    QTest::mouseClick(&c, Qt::LeftButton, {}, at(c, text));
   }
   std::string store() const { return dir.read("folders.txt"); }
   // Chooses item of the menu a right-click opens; "Sub/Item" in a menu of it.

@@ -167,6 +167,13 @@ class TestForm1 : public QObject {
         {"Q;;P;u1,;P;u2,;", 2, "P;u1,;P;u2,;", "AddUserTag", "u2", "P;u1,;P;u2,t,;", 1, false});
     row("one of the path gone",
         {"P;u1,;P;u2,;", 1, "P;u2,;", "AddUserTag", "u2", "P;u2,;", -1, true});
+    // A user tag renamed in the bar, removed in the panel; +Z: Ctrl+Z, after the file changed
+    // as changed says.
+    row("rename in the bar", {"P;u1,;P;u2,;", 1, "", "RenameTag", "u2", "P;u1,;P;t,;", 1, false});
+    row("remove, Ctrl+Z", {"P;u1,;P;u2,;", 1, "", "RemoveTag+Z", "u2", "P;u1,;P;u2,;", 1, false});
+    row("-, Ctrl+Z", {"P;u1,;P;u2,;", 0, "", "RemoveFolder+Z", "u1", "P;u1,;P;u2,;", -1, false});
+    row("-, its neighbour gone, Ctrl+Z",
+        {"Q;;P;u1,;P;u2,;", 1, "Q;;", "RemoveFolder+Z", "u1", "Q;;", -1, true});
   }
   void samePathRecords() {
     QFETCH(SamePath, c);
@@ -177,14 +184,32 @@ class TestForm1 : public QObject {
     World w(text(c.store));
     w.select(c.selected);
     QCOMPARE(World::chips(w.panel()), Strings{c.chips});
-    if (*c.changed) w.dir.createFile("folders.txt", text(c.changed));
-    if (c.button == std::string("AddUserTag")) w.dialogs.input("t");
+    const QString button = c.button;
+    const bool undo = button.endsWith("+Z");
+    if (*c.changed && !undo) w.dir.createFile("folders.txt", text(c.changed));
+    if (button == "AddUserTag" || button == "RenameTag") w.dialogs.input("t");
     if (c.error) w.dialogs.error();
-    w.find<QPushButton>(("cmd" + std::string(c.button)).c_str())->click();
+    if (button.contains("Tag+") || button == "RenameTag") {
+      widgets::ChipContainer* chips = &w.panel();
+      if (button == "RenameTag") World::click(w.panel(), c.chips), chips = &w.bar();
+      World::menu(*chips, button == "RenameTag" ? "Rename Tag\u2026" : "Remove Tag",
+                  World::at(*chips, c.chips));
+      QCOMPARE(World::chips(w.bar()), button == "RenameTag" ? Strings{"t"} : Strings{});
+    } else {
+      w.find<QPushButton>(("cmd" + button.section('+', 0, 0)).toLatin1())->click();
+    }
+    if (undo) {
+      if (*c.changed) w.dir.createFile("folders.txt", text(c.changed));
+      w.form->activateWindow();  // as a window manager does once a menu closed
+      QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+      QTest::keyClick(w.form->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    }
     QVERIFY(w.dialogs.allAnswered());
     QCOMPARE(w.store(), text(c.after));
     QCOMPARE(w.form->SelectedFolder(), c.selectedAfter);
     if (w.form->SelectedFolder() < 0) QVERIFY(World::chips(w.panel()).empty());  // its tags went
+    if (button.contains("Tag") && c.selectedAfter >= 0)  // one in the bar stays there
+      QCOMPARE(World::chips(w.panel()), button == "RenameTag" ? Strings{} : Strings{c.chips});
   }
 
   // The keys act on the file list where it has the focus. A command's words stand on the status
