@@ -133,6 +133,11 @@ void Form1::ConnectTags() {
   ui_.picTagPanel->installEventFilter(this);
   tags_.Connect(*this);
   if (!settings_.searchesFile.empty()) tags_.SetBarMenuMore([this] { return searches_.Items(); });
+  tags_.SetChipItems([this](const std::string& tag) {
+    return std::vector<MenuItem>{
+        {tr("Remove Tag from Names…"), [this, tag](bool) { commands_.RemoveTagFromNames(tag); }},
+        {tr("Rename Tag in Names…"), [this, tag](bool) { commands_.RenameTagInNames(tag); }}};
+  });
 }
 
 void Form1::ConnectFiles() {

@@ -3,8 +3,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
+#include <iterator>
 
 #include "mainwindow/form_controls.h"
 #include "platform/files.h"
@@ -79,6 +82,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
       {"Copy To", command(&FC::CopyTo), any},
       {"Move To", command(&FC::MoveTo), any},
       {"Rename", command(&FC::Rename), any},
+      {QCoreApplication::translate("velmora", "Add Tag to Names…"), command(&FC::AddTagToNames),
+       any},
       {"Delete", command(&FC::Delete), any},
       {actions.undo.empty() ? QStringLiteral("Undo") : QString::fromStdString(actions.undo),
        command(&FC::Undo), !actions.undo.empty()},
@@ -89,7 +94,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   PopUpMenu(list, "mnuFiles", list.viewport()->mapToGlobal(at), items);
 }
 
-void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser) {
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser,
+                   const ChipItems& chipItems) {
   std::vector<MenuItem> items;
   if (const long chip = panel.ChipAt(at); chip >= 0) {
     const std::string text = panel.TextAt(static_cast<std::size_t>(chip));
@@ -99,6 +105,7 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
                        if (panel.Holds(text))
                          browser.AddBarTag(text, catalogue::TagKind::Auto, true);
                      }});
+    if (chipItems) std::ranges::move(chipItems(text), std::back_inserter(items));
     items.emplace_back();
   }
   using catalogue::ChipOrder;
@@ -119,12 +126,17 @@ void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& brow
 }
 
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
-                 const std::vector<MenuItem>& more) {
+                 const std::vector<MenuItem>& more, const ChipItems& chipItems) {
   std::vector<MenuItem> items{
       {"Keep Filter After Commands", [&browser](bool on) { browser.SetKeepFilter(on); }, true,
        browser.KeepFilter()},
       {"Match Whole Tags", [&browser](bool on) { browser.SetWholeTags(on); }, true,
        browser.WholeTags()}};
+  if (const long chip = bar.ChipAt(at); chipItems && chip >= 0) {
+    items.emplace_back();
+    std::ranges::move(chipItems(bar.TextAt(static_cast<std::size_t>(chip))),
+                      std::back_inserter(items));
+  }
   if (!more.empty()) items.emplace_back();
   items.insert(items.end(), more.begin(), more.end());
   PopUpMenu(bar, "mnuFilter", bar.mapToGlobal(at), items);

@@ -55,12 +55,17 @@ struct FileMenuActions {
 void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHost& files,
                   desktop::Shell& shell, const FileMenuActions& actions);
 
-// The tag panel's menu at at (in panel): exclude the chip there, the chips' order, and
-// whether digits belong to tags.
-void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser);
+// Entries for the menu of the chip showing a tag, after the menu's own.
+using ChipItems = std::function<std::vector<MenuItem>(const std::string& tag)>;
+
+// The tag panel's menu at at (in panel): exclude the chip there, and chipItems for it; the
+// chips' order, and whether digits belong to tags.
+void ShowPanelMenu(widgets::TagPanel& panel, QPoint at, catalogue::Browser& browser,
+                   const ChipItems& chipItems = {});
 // The filter bar's menu at at (in bar): whether a command's rescan keeps the filter, and
-// whether tags match whole words only; then more, after a separator, when any.
+// whether tags match whole words only; chipItems for the chip there, and more, each after
+// a separator, when any.
 void ShowBarMenu(widgets::TagBar& bar, QPoint at, catalogue::Browser& browser,
-                 const std::vector<MenuItem>& more = {});
+                 const std::vector<MenuItem>& more = {}, const ChipItems& chipItems = {});
 
 }  // namespace velmora::mainwindow

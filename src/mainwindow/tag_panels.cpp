@@ -52,14 +52,14 @@ void TagPanels::Connect(QObject& context) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, &context, [this, w](QPoint at) {
       ShowBarMenu(*ui_.oTagBar, ui_.oTagBar->mapFrom(w, at), browser_,
-                  barMore_ ? barMore_() : std::vector<MenuItem>());
+                  barMore_ ? barMore_() : std::vector<MenuItem>(), chipItems_);
     });
   }
   // The panel's menu, on its chips and on the white below them.
   for (QWidget* w : std::initializer_list<QWidget*>{ui_.oTagPanel, ui_.picTagPanel}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, &context, [this, w](QPoint at) {
-      ShowPanelMenu(*ui_.oTagPanel, ui_.oTagPanel->mapFrom(w, at), browser_);
+      ShowPanelMenu(*ui_.oTagPanel, ui_.oTagPanel->mapFrom(w, at), browser_, chipItems_);
     });
   }
 }

@@ -31,6 +31,8 @@ class TagPanels {
   void LoadEnded();
   // Entries for the end of the filter bar's menu, asked for each time it opens.
   void SetBarMenuMore(std::function<std::vector<MenuItem>()> more) { barMore_ = std::move(more); }
+  // Entries for the menu of a chip of the panel or the bar.
+  void SetChipItems(ChipItems items) { chipItems_ = std::move(items); }
 
  private:
   void Redraw();
@@ -40,6 +42,7 @@ class TagPanels {
   std::function<void()> moved_;
   QTimer timer_;
   std::function<std::vector<MenuItem>()> barMore_;
+  ChipItems chipItems_;
 };
 
 }  // namespace velmora::mainwindow
