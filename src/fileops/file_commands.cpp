@@ -145,6 +145,109 @@ void FileCommands::Rename() {
   list_.Rescan(true);
 }
 
+namespace {
+
+// A word to write into names as typed, blanks around it dropped; empty when cancelled, or
+// refused (the refusal shown).
+std::string AskWord(desktop::Shell& shell, const std::string& prompt, const std::string& title,
+                    const std::string& preset) {
+  std::string word = shell.dialogs().Input(prompt, title, preset);
+  word.erase(0, word.find_first_not_of(' '));
+  word.erase(word.find_last_not_of(' ') + 1);
+  if (const Status check = CheckNewName(word); !word.empty() && !check.ok()) {
+    shell.dialogs().ShowError(check.message(), title);
+    return {};
+  }
+  return word;
+}
+
+std::vector<std::string> Listed(const FileListHost& list) {
+  std::vector<std::string> entries(list.EntryCount());
+  for (std::size_t i = 0; i < entries.size(); ++i) entries[i] = list.Entry(i);
+  return entries;
+}
+
+}  // namespace
+
+void FileCommands::AddTagToNames() {
+  const std::vector<std::string> targets = Targets();
+  if (targets.empty()) return;
+  const std::string title = platform::Tr("velmora", "Add Tag to Names");
+  const std::string word =
+      AskWord(shell_, platform::Tr("velmora", "Tag to write into the names of the selected files:"),
+              title, "");
+  if (!word.empty())
+    EditNames(targets, {catalogue::NameEdit::Kind::Add, "", word, list_.TagDigits()});
+}
+
+void FileCommands::RemoveTagFromNames(const std::string& tag) {
+  EditNames(Listed(list_), {catalogue::NameEdit::Kind::Remove, tag, "", list_.TagDigits()});
+}
+
+void FileCommands::RenameTagInNames(const std::string& tag) {
+  const std::string word =
+      AskWord(shell_,
+              platform::Fill(platform::Tr("velmora",
+                                          "New word for \u201C%1\u201D in the names of the "
+                                          "listed files:"),
+                             {platform::VisibleText(tag)}),
+              platform::Tr("velmora", "Rename Tag in Names"), tag);
+  if (word.empty()) return;
+  EditNames(Listed(list_), {catalogue::NameEdit::Kind::Rename, tag, word, list_.TagDigits()});
+}
+
+void FileCommands::EditNames(const std::vector<std::string>& files,
+                             const catalogue::NameEdit& edit) {
+  std::vector<std::pair<std::string, std::string>> renames;  // from, to
+  std::vector<std::string> shown;
+  for (const std::string& file : files) {
+    const std::string_view name = FileNameOf(file);
+    if (const std::optional<std::string> to = catalogue::EditName(name, edit)) {
+      renames.emplace_back(file, file.substr(0, file.size() - name.size()) + *to);
+      shown.push_back(platform::Fill(platform::Tr("velmora", "%1 \u2192 %2"),
+                                     {platform::VisibleText(name), platform::VisibleText(*to)}));
+    }
+  }
+  if (renames.empty()) {
+    list_.SetStatus(platform::Tr("velmora", "No file name changes"));
+    return;
+  }
+  const int n = static_cast<int>(renames.size());
+  if (!shell_.dialogs().Confirm(
+          platform::ShortList(platform::Tr("velmora", "Rename %n file(s)?", nullptr, n), shown),
+          ""))
+    return;
+  static constexpr Words kRenames{platform::TrNoop("velmora", "Rename cancelled after %1 of %2"),
+                                  platform::TrNoop("velmora", "Rename Complete"),
+                                  platform::TrNoop("velmora", "Renamed %1 of %2; %3 not renamed"),
+                                  platform::TrNoop("velmora", "No file to rename"),
+                                  platform::TrNoop("velmora", "Rename cancelled"),
+                                  platform::TrNoop("velmora", "Undo Rename of %1")};
+  undo_ = {}, undo_.undo = kRenames.undo;
+  std::vector<std::string> kept;
+  auto progress = shell_.dialogs().StartProgress(
+      desktop::kTitle, platform::Tr("velmora", "Renaming %n file(s)", nullptr, n));
+  std::size_t done = 0;
+  const auto rename = [&](const std::pair<std::string, std::string>& file) {
+    if (!progress->Update(done++, renames.size())) return Status::Cancellation();
+    const Status renamed = platform::Rename(file.first, file.second);
+    if (renamed.ok())
+      Record(undo_, file.second, file.first);
+    else
+      kept.push_back(renamed.message());
+    return renamed;
+  };
+  const std::string status = Each(kRenames, renames, rename);
+  progress.reset();
+  list_.Rescan(true);
+  if (!kept.empty()) {
+    shell_.dialogs().ShowError(
+        platform::ShortList(platform::Tr("velmora", "These files were not renamed:"), kept),
+        desktop::kTitle);
+  }
+  list_.SetStatus(status);
+}
+
 void FileCommands::Record(UndoStep& step, const std::string& now, const std::string& was) {
   // A file whose place cannot be read now has nothing to come back from.
   if (platform::Moved moved = platform::MarkMoved(now, was); !moved.now.empty())

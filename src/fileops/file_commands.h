@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/name_tags.h"
 #include "desktop/shell.h"
 #include "fileops/file_operation.h"
 
@@ -29,6 +30,10 @@ class FileListHost {
   virtual void Rescan(bool changed) = 0;
   // The folder listed, where a folder picker starts; empty for none.
   virtual std::string Folder() const { return {}; }
+  // How many entries the list shows.
+  virtual std::size_t EntryCount() const = 0;
+  // How names are cut into the tags the list is filtered by.
+  virtual catalogue::Digits TagDigits() const { return catalogue::Digits::Split; }
 };
 
 class FileCommands {
@@ -45,6 +50,13 @@ class FileCommands {
   // replaces nothing; one level. Only the files the command left go back, and only into
   // the folders they came from; the files that stay are named in one error window.
   void Undo();
+  // Writes a word, asked for, into the names of the selected files (the current one when
+  // none is selected) that do not hold it as a whole tag yet.
+  void AddTagToNames();
+  // In the names of the listed files that hold tag as a whole tag: takes it out, or puts a
+  // word asked for in its place.
+  void RemoveTagFromNames(const std::string& tag);
+  void RenameTagInNames(const std::string& tag);
   // The words of the Undo entry: "Undo Delete of 3 files"; empty when nothing is to undo.
   std::string UndoText() const;
   // Holds, in place of what Undo would take back, a step that is not about files: the words
@@ -93,6 +105,10 @@ class FileCommands {
   template <class Target, class Operation>
   static std::string Each(const Words& words, const std::vector<Target>& targets,
                           Operation operation);
+
+  // Renames each of files as edit says, after one question showing what changes, never
+  // replacing a file; one Undo takes it all back. Files not renamed are named at the end.
+  void EditNames(const std::vector<std::string>& files, const catalogue::NameEdit& edit);
 
   FileListHost& list_;
   desktop::Shell& shell_;

@@ -28,6 +28,10 @@ class FilesForCommands final : public fileops::FileListHost {
     if (changed || !browser_.Progress().loading) browser_.Rescan();
   }
   std::string Folder() const override { return browser_.ShownPath().value_or(std::string()); }
+  std::size_t EntryCount() const override { return static_cast<std::size_t>(files_.rowCount()); }
+  catalogue::Digits TagDigits() const override {
+    return browser_.KeepDigits() ? catalogue::Digits::Keep : catalogue::Digits::Split;
+  }
 
  private:
   const Controls& ui_;

@@ -141,7 +141,14 @@ void Form1::ConnectTags() {
   ui_.picTagPanel->installEventFilter(this);
   tags_.Connect(*this);
   if (!settings_.searchesFile.empty()) tags_.SetBarMenuMore([this] { return searches_.Items(); });
-  tags_.SetChipItems([this](const std::string& chip) { return UserTagItems(chip); });
+  tags_.SetChipItems([this](const std::string& chip) {
+    std::vector<MenuItem> items = UserTagItems(chip);
+    items.push_back(
+        {tr("Remove Tag from Names…"), [this, chip](bool) { commands_.RemoveTagFromNames(chip); }});
+    items.push_back(
+        {tr("Rename Tag in Names…"), [this, chip](bool) { commands_.RenameTagInNames(chip); }});
+    return items;
+  });
 }
 
 void Form1::ConnectFiles() {

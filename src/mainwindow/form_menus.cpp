@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
+#include <iterator>
 
 #include "mainwindow/form_controls.h"
 #include "platform/files.h"
@@ -107,6 +109,8 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
       {QCoreApplication::translate("velmora", "Move To"), command(&FC::MoveTo), any},
       {QCoreApplication::translate("velmora", "Rename"), command(&FC::Rename), any, plain,
        QKeySequence(Qt::Key_F2)},
+      {QCoreApplication::translate("velmora", "Add Tag to Names…"), command(&FC::AddTagToNames),
+       any},
       {QCoreApplication::translate("velmora", "Delete"), command(&FC::Delete), any, plain,
        QKeySequence(QKeySequence::Delete)},
       {actions.undo.empty() ? QCoreApplication::translate("velmora", "Undo")

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "catalogue/name_tags.h"
 #include "catalogue/tags.h"
 
 using namespace velmora::catalogue;
@@ -53,6 +54,40 @@ class TestTags : public QObject {
          SplitTags(name.toStdString(), digits ? Digits::Keep : Digits::Split))
       got << QByteArray::fromStdString(w);
     QTEST(got, "words");
+  }
+
+  // Tags written into names, rows apart by ";": edit +word adds, -tag takes out, tag>word
+  // renames, "#" after it keeps digits in words; an empty result leaves the name.
+  void editName_data() {
+    for (const char* column : {"name", "edit", "renamed"}) QTest::addColumn<QByteArray>(column);
+    const QByteArray rows =
+        "add|Beach.jpg|+rome|Beach rome.jpg;dotfile|.profile|+rome|.profile rome;"
+        "after a separator|x_.JPG|+Rome|x_Rome.JPG;held, case|ROME_Beach.jpg|+rome|;"
+        "held at a case edge|BeachRome.jpg|+rome|;held as extension|a.jpg|+JPG|;"
+        "inside a word|Romeo|+rome|Romeo rome;not UTF-8|Caf\xE9\xFF.txt|+caf\xE9|Caf\xE9\xFF "
+        "caf\xE9.txt;held, Unicode case|R\xC3\x89SUM\xC3\x89.doc|+r\xC3\xA9sum\xC3\xA9|;"
+        "remove|Beach rome.jpg|-rome|Beach.jpg;extension kept|jpg-pics.jpg|-jpg|pics.jpg;"
+        "remove all, separator after|rome_beach-ROME.jpg|-rome|beach.jpg;stem left empty|ROME.jpg|"
+        "-rome|;only in the extension|a.jpg|-jpg|;dotfile left a dot|.rome|-rome|;"
+        "not UTF-8 in words|\xFFrome \xFF rome.txt|-rome|\xFFrome \xFF.txt;"
+        "digits kept|Song2rome.mp3|-rome#|;rename|Rome_x rome.jpg|rome>Roma|Roma_x Roma.jpg;"
+        "words kept apart|HolidayRome.jpg|rome>beach|Holiday beach.jpg;"
+        "to a word held|rome beach.jpg|rome>Beach|beach.jpg;to itself|Rome.jpg|rome>Rome|";
+    for (const QByteArray& row : rows.split(';')) {
+      const QList<QByteArray> part = row.split('|');
+      QTest::newRow(part[0]) << part[1] << part[2] << part[3];
+    }
+  }
+  void editName() {
+    QFETCH(QByteArray, edit);
+    const Digits digits = edit.endsWith('#') ? Digits::Keep : Digits::Split;
+    edit.chop(digits == Digits::Keep);
+    const qsizetype to = edit.indexOf('>'), kind = QByteArray("+-").indexOf(edit[0]);
+    const NameEdit e{NameEdit::Kind(kind < 0 ? 2 : kind),
+                     (to < 0 ? edit.mid(1) : edit.left(to)).toStdString(),
+                     edit.mid(to + 1 + (to < 0)).toStdString(), digits};
+    QFETCH(QByteArray, name);
+    QTEST(QByteArray::fromStdString(EditName(name.toStdString(), e).value_or("")), "renamed");
   }
 
   // Distinct, in first-seen order, from file names (and folders' words when asked).

@@ -7,6 +7,7 @@
 
 #include "catalogue/path_list.h"
 #include "fileops/file_commands.h"
+#include "support/faulty_fs.h"
 #include "support/scripted_dialogs.h"
 #include "support/testdir.h"
 
@@ -28,6 +29,7 @@ struct FakeList final : fileops::FileListHost {
   void SetStatus(const std::string& text) override { status = text; }
   void Rescan(bool changed) override { rescan = changed; }
   std::string Folder() const override { return folder; }
+  std::size_t EntryCount() const override { return rows.size(); }
 };
 
 }  // namespace
@@ -230,6 +232,70 @@ class TestFileCommands : public QObject {
         QCOMPARE(shown.text, "please input new file name [" + name(selection.back()) + "]");
     }
     QVERIFY2(std::is_sorted(asked.begin(), asked.end()), qPrintable(asked));
+  }
+
+  // Tags written into the names of a folder's files, all listed and selected, after one
+  // question (asked: in it; answer k/K, OK or not; Cancel at the nth progress update):
+  // edit +word, -tag or tag>word; a file in the way or a rename failing (faults) is kept
+  // and named in one window after (kept). Undo takes back every rename.
+  void tagNames_data() {
+    for (const char* column : {"edit", "answers", "status", "after", "kept", "asked"})
+      QTest::addColumn<QByteArray>(column);
+    for (const char* row :
+         {"add, one in the way|+rome|k|Renamed 1 of 2 files; 1 not renamed|Beach rome.jpg/"
+          "Beach.jpg/Rome.png/caf\xE9 rome/rome_x|Beach.jpg|caf\\xE9 \u2192 caf\\xE9 rome",
+          "remove, one in the way, one left empty|-rome|k|Renamed 1 of 2 files; 1 not renamed|"
+          "Beach rome.jpg/Beach.jpg/Rome.png/caf\xE9/x|Beach rome.jpg|Rename 2 files?",
+          "rename, one failing, cancelled|rome>Roma|k3 rename 2 EACCES|Rename cancelled after 1 "
+          "of 3 files|Beach Roma.jpg/Beach.jpg/Rome.png/caf\xE9/rome_x|rome_x|Rename 3 files?",
+          "remove, declined|-rome|K||Beach rome.jpg/Beach.jpg/Rome.png/caf\xE9/rome_x||"}) {
+      const QList<QByteArray> part = QByteArray(row).split('|');
+      QTest::newRow(part[0]) << part[1] << part[2] << part[3] << part[4] << part[5] << part[6];
+    }
+  }
+  void tagNames() {
+    QFETCH(QByteArray, edit);
+    QFETCH(QByteArray, answers);
+    QFETCH(QByteArray, kept);
+    TestDir dir;
+    FakeList list;
+    for (const char* name : {"Beach.jpg", "Beach rome.jpg", "rome_x", "Rome.png", "caf\xE9"}) {
+      dir.createFile(name, name);
+      list.selected.push_back(list.rows.size());
+      list.rows.push_back(dir / name);
+    }
+    const auto held = [&] {
+      QByteArrayList names;
+      for (const std::string& file : entriesOf(dir.path())) names << file.c_str();
+      return names.join('/');  // sorted
+    };
+    const QByteArray before = held();
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    desktop::Shell shell(dialogs, launcher);
+    const qsizetype to = edit.indexOf('>');
+    if (edit[0] != '-') dialogs.input(edit.mid(to + 1 + (to < 0)).toStdString());
+    dialogs.confirm(answers[0] == 'k');
+    dialogs.cancelProgressAt(answers.mid(1, 1).toInt());
+    if (!kept.isEmpty()) dialogs.error();
+    fileops::FileCommands commands(list, shell);
+    {
+      FaultyFileSystem fs;
+      fs.fail(answers.mid(2).toStdString());
+      if (edit[0] == '+') commands.AddTagToNames();
+      if (edit[0] == '-') commands.RemoveTagFromNames(edit.mid(1).toStdString());
+      if (to >= 0) commands.RenameTagInNames(edit.left(to).toStdString());
+    }
+    QVERIFY(dialogs.allAnswered());
+    QTEST(QByteArray::fromStdString(list.status), "status");
+    QTEST(held(), "after");
+    QFETCH(QByteArray, asked);
+    for (const auto& [kind, text] : dialogs.shown()) {
+      const std::string want = kind == "error" ? dir / kept.toStdString() : asked.toStdString();
+      if (kind != "input") QVERIFY2(text.find(want) != std::string::npos, text.c_str());
+    }
+    commands.Undo();
+    QCOMPARE(held(), before);
   }
 };
 

@@ -363,6 +363,15 @@ class TestForm1 : public QObject {
              picture.data(Qt::ToolTipRole).toString());
     w.select(1);
     QTRY_VERIFY(!QToolTip::isVisible());
+    // A tag written into the chosen names from the list's menu, taken out from a chip's.
+    w.dialogs.input("rome").confirm(true).confirm(true);
+    World::menu(list, "Add Tag to Names…", list.visualRect(w.form->Files().index(0, 0)).center());
+    QTRY_COMPARE(w.files(), Strings{tree / "c/d rome.txt"});
+    World::click(w.panel(), "rome");
+    QTRY_COMPARE(w.files(), Strings{tree / "c/d rome.txt"});
+    World::menu(w.bar(), "Remove Tag from Names…", {5, 5});
+    QVERIFY(w.dialogs.allAnswered());
+    QCOMPARE(entriesOf(tree / "c"), Strings{"d.txt"});
   }
 
   // The Menu key and Shift+F10 open the menu of the control with the focus, at its current
