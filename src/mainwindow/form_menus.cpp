@@ -71,8 +71,19 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
     for (const std::size_t row : files.SelectedEntries()) paths.push_back(files.Entry(row));
     CopyPaths(paths);
   };
+  MenuItem openWith(QCoreApplication::translate("velmora", "Open With"), {}, any);
+  const auto apps = any ? actions.applications() : std::vector<desktop::Application>{};
+  for (const desktop::Application& app : apps) {
+    openWith.items.push_back({QString::fromStdString(app.name).replace(u'&', QStringLiteral("&&")),
+                              [run = actions.openWith, app](bool) { run(app); }});
+    if (app.byDefault && apps.size() > 1) openWith.items.emplace_back();
+  }
+  if (!openWith.items.empty()) openWith.items.emplace_back();
+  openWith.items.push_back({QCoreApplication::translate("velmora", "Other Application\u2026"),
+                            [run = actions.openWith](bool) { run(std::nullopt); }});
   std::vector<MenuItem> items{
       {"Open", command(&FC::Open), any},
+      std::move(openWith),
       {"Open Containing Folder", openFolder, any},
       {"Copy Path", copyPaths, any},
       {},
