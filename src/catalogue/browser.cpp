@@ -262,6 +262,10 @@ void Browser::On(handover::Checked& checked) {
   Finish(checked.unreadable);
 }
 
+void Browser::On(handover::Kinds& kinds) {
+  if (rowListener_) rowListener_->KindsRead(kinds);
+}
+
 void Browser::On(handover::Sorted& sorted) {
   std::vector<std::size_t> order = sorted_.Take(sorted);
   if (rowListener_) rowListener_->SortEnded(std::move(order));

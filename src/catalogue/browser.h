@@ -142,6 +142,8 @@ class Browser {
   // The rows in a sort's order, kept by the file list's model; its sorts in the background
   // come to the row listener.
   RowOrder& SortedRows() { return sorted_; }
+  // Where the row listener's own background work posts.
+  const std::shared_ptr<Inbox>& SharedInbox() const { return inbox_; }
   const RowOrder& SortedRows() const { return sorted_; }
 
   // Takes in what the background work found; call on the owner's thread after wake.
@@ -173,6 +175,7 @@ class Browser {
   void On(handover::Cached& kept);
   void On(handover::Checked& checked);
   void On(handover::Sorted& sorted);
+  void On(handover::Kinds& kinds);
   void Append(handover::Files&& files);
   // Lists what the load found while a kept listing was asked for.
   void ListAside();

@@ -41,6 +41,8 @@ class RowListener {
   virtual void FactsChanged(bool complete) { static_cast<void>(complete); }
   // A sort in the background ended: the files of the rows it was given, in its order.
   virtual void SortEnded(std::vector<std::size_t> order) { static_cast<void>(order); }
+  // Files' kinds read by the listener's own background work came in.
+  virtual void KindsRead(handover::Kinds& kinds) { static_cast<void>(kinds); }
 };
 
 class FileRows {

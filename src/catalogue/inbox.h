@@ -1,7 +1,7 @@
 #pragma once
 // The one place where the session's threads meet. The threads of the folder feed, the
-// tag counter, the fact reader and the listing cache post what they found here; the
-// owner's thread takes it. Nothing else of the session is touched by two threads.
+// tag counter, the fact reader, the file list's kind reader and the listing cache post what they
+// found here; the owner's thread takes it. Nothing else of the session is touched by two threads.
 
 #include <cstdint>
 #include <deque>
@@ -65,8 +65,13 @@ struct Checked {  // the load that replaces the kept listing shown
 struct Sorted {  // the files of the rows known, in a sort's order
   std::vector<std::size_t> order;
 };
+struct Kinds {  // files' kinds, told by their content where their names say nothing
+  std::vector<std::size_t> files;
+  std::vector<std::string> types;  // the shared MIME database's names; empty: not known
+  bool last = false;               // the files asked for are done
+};
 using Delivery = std::variant<Files, Gone, End, WatchOff, Following, Reread, Counts, Vanished,
-                              Facts, Cached, Checked, Sorted>;
+                              Facts, Cached, Checked, Sorted, Kinds>;
 }  // namespace handover
 
 // Each run of background work posts under a stamp of its own, open from its start until

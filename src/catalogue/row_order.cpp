@@ -28,9 +28,23 @@ std::string_view Extension(std::string_view name) {
   return dot == std::string_view::npos || dot == 0 ? std::string_view() : name.substr(dot + 1);
 }
 
+std::string FoldedExtension(std::string_view name) {
+  std::string folded(Extension(name));
+  for (char& c : folded) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+std::uint32_t TypeRanks::Of(std::size_t file, std::string_view name) const {
+  if (const auto known = byFile.find(file); known != byFile.end()) return known->second;
+  const auto kind = byExtension.find(FoldedExtension(name));
+  return kind == byExtension.end() ? 0 : kind->second;
+}
+
 SortInput MakeSortInput(SortBy by, std::vector<std::size_t> files, const FilterIndex& names,
-                        const PathList& paths, std::span<const platform::FileFacts> facts) {
-  SortInput input{by, std::move(files), names, {}, {}, {}};
+                        const PathList& paths, std::span<const platform::FileFacts> facts,
+                        std::optional<TypeRanks> types) {
+  SortInput input{by, std::move(files), names, {}, {}, {}, {}};
+  if (by.key == SortKey::Type) input.types = std::move(types);
   if (by.key == SortKey::Folder) {
     input.folderOf = paths.FolderNumbers();
     input.folders.reserve(paths.FolderCount());
@@ -82,7 +96,8 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
         k = Prefix(input.names.Folded(f));
         break;
       case SortKey::Type:
-        k = Prefix(Extension(input.names.Folded(f)));
+        k = input.types ? input.types->Of(f, input.names.Folded(f))
+                        : Prefix(Extension(input.names.Folded(f)));
         break;
       case SortKey::Folder:
         k = f < input.folderOf.size() ? rank[input.folderOf[f]] : 0;
@@ -99,7 +114,9 @@ std::vector<std::size_t> SortFiles(const SortInput& input, std::stop_token stop)
   if (stop.stop_requested()) return {};
   const auto text = [&](const Entry& a, const Entry& b) {
     if (!byText) return 0;
-    int c = key == SortKey::Type ? CompareFolded(Extension(a.text), Extension(b.text)) : 0;
+    int c = key == SortKey::Type && !input.types
+                ? CompareFolded(Extension(a.text), Extension(b.text))
+                : 0;
     if (c == 0) c = CompareFolded(a.text, b.text);
     return down ? -c : c;
   };

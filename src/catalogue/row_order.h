@@ -10,6 +10,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/background_job.h"
@@ -28,6 +29,18 @@ struct SortBy {
   friend bool operator==(const SortBy&, const SortBy&) = default;
 };
 
+// The order of the files' kinds, by their descriptions: each kind's place, 1 on; 0 for a
+// kind not known yet, which comes first.
+struct TypeRanks {
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> byExtension;  // folded
+  std::unordered_map<std::size_t, std::uint32_t> byFile;  // those whose names say nothing
+  std::uint32_t Of(std::size_t file, std::string_view name) const;
+};
+
 // What a sort reads, copied so that it can run on a thread of its own.
 struct SortInput {
   SortBy by;
@@ -36,13 +49,17 @@ struct SortInput {
   std::vector<std::uint32_t> folderOf;     // per file, for Folder
   std::vector<std::string> folders;        // by folder number, for Folder
   std::vector<platform::FileFacts> facts;  // per file, for Size and Modified
+  std::optional<TypeRanks> types;          // for Type by description; none: by extension
 };
 // The input for sorting files by by, copying from what is listed only what by needs.
 SortInput MakeSortInput(SortBy by, std::vector<std::size_t> files, const FilterIndex& names,
-                        const PathList& paths, std::span<const platform::FileFacts> facts);
+                        const PathList& paths, std::span<const platform::FileFacts> facts,
+                        std::optional<TypeRanks> types = std::nullopt);
 
 // The name's extension: what follows its last dot, unless that starts the name.
 std::string_view Extension(std::string_view name);
+// The extension with its ASCII capitals made small.
+std::string FoldedExtension(std::string_view name);
 
 // The input's files in its order, names compared as lower-cased bytes; values not known
 // yet come first. Equal values keep the walk's order, either way round. Empty when stop

@@ -46,6 +46,10 @@ class Dialogs {
   // the empty text once deleted; nothing on Cancel. A name left as it was keeps its bytes.
   virtual std::optional<std::vector<std::string>> EditNames(
       const std::string& title, const std::vector<std::string>& names) = 0;
+  // One of items (UTF-8), by its place, chosen from a list headed by prompt; nothing on
+  // Cancel.
+  virtual std::optional<std::size_t> Choose(const std::string& title, const std::string& prompt,
+                                            const std::vector<std::string>& items) = 0;
   // The folder picker, listing start first (home when start cannot be read): the chosen
   // folder's path, or the empty text on Cancel.
   virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;

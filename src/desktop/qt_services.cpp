@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -142,6 +143,27 @@ std::optional<std::vector<std::string>> QtDialogs::EditNames(
         same ? names[static_cast<std::size_t>(i)] : QFile::encodeName(item.text()).toStdString();
   }
   return out;
+}
+
+std::optional<std::size_t> QtDialogs::Choose(const std::string& title, const std::string& prompt,
+                                             const std::vector<std::string>& items) {
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(Text(title));
+  auto* list = new QListWidget(&dialog);
+  for (const std::string& item : items) list->addItem(Text(item));
+  list->setCurrentRow(0);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* label = new QLabel(Text(prompt), &dialog);
+  label->setBuddy(list);
+  layout->addWidget(label);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+  return static_cast<std::size_t>(list->currentRow());
 }
 
 std::string QtDialogs::PickFolder(const std::string& title, const std::string& start) {

@@ -16,6 +16,8 @@ class QtDialogs final : public Dialogs {
   void ShowError(const std::string& text, const std::string& title) override;
   std::optional<std::vector<std::string>> EditNames(const std::string& title,
                                                     const std::vector<std::string>& names) override;
+  std::optional<std::size_t> Choose(const std::string& title, const std::string& prompt,
+                                    const std::vector<std::string>& items) override;
   // Modal: a command waits on the answer (see qt_services.cpp).
   std::string PickFolder(const std::string& title, const std::string& start) override;
   void PickFolderLater(const std::string& title, const std::string& start,
@@ -27,6 +29,10 @@ class QtDialogs final : public Dialogs {
 class DesktopUrlLauncher final : public UrlLauncher {
  public:
   bool OpenUrl(const std::string& url) override;
+  // From the desktop's registry of programs (desktop_apps.cpp); the window's thread only.
+  std::vector<Application> ApplicationsFor(const std::string& path) override;
+  std::vector<Application> AllApplications() override;
+  bool OpenWith(const std::string& id, const std::vector<std::string>& paths) override;
 };
 
 // Runs the window events that are waiting, then returns.

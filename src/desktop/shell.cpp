@@ -77,19 +77,40 @@ std::optional<std::string> PathOfFileUrl(std::string_view url) {
   return std::nullopt;
 }
 
+namespace {
+
+platform::Status Refused(const std::string& pathOrAddress, const std::string& why) {
+  return platform::Status::Refusal(platform::Fill(platform::Tr("velmora", "Cannot open \"%1\": %2"),
+                                                  {platform::VisibleText(pathOrAddress), why}));
+}
+
+}  // namespace
+
 platform::Status Shell::OpenDocument(const std::string& pathOrAddress) {
   if (pathOrAddress.empty()) return {};
-  const auto refused = [&](const std::string& why) {
-    return platform::Status::Refusal(
-        platform::Fill(platform::Tr("velmora", "Cannot open \"%1\": %2"),
-                       {platform::VisibleText(pathOrAddress), why}));
-  };
+  const auto refused = [&](const std::string& why) { return Refused(pathOrAddress, why); };
   if (pathOrAddress.find('\0') != std::string::npos)
     return refused(platform::Tr("velmora", "the name holds a NUL byte"));
   const bool address = pathOrAddress.front() != kPathSeparator && HasScheme(pathOrAddress);
   if (!launcher_.OpenUrl(address ? pathOrAddress : FileUrl(pathOrAddress)))
     return refused(platform::Tr("velmora", "no program is set to open this kind of file"));
   return {};
+}
+
+platform::Status Shell::OpenWith(const Application& app, const std::vector<std::string>& paths) {
+  for (const std::string& path : paths)
+    if (path.find('\0') != std::string::npos)
+      return Refused(path, platform::Tr("velmora", "the name holds a NUL byte"));
+  if (paths.empty() || launcher_.OpenWith(app.id, paths)) return {};
+  if (paths.size() == 1) {
+    return platform::Status::Refusal(
+        platform::Fill(platform::Tr("velmora", "Cannot open \"%1\": %2 could not be started"),
+                       {platform::VisibleText(paths[0]), app.name}));
+  }
+  const int n = static_cast<int>(paths.size());
+  return platform::Status::Refusal(platform::Fill(
+      platform::Tr("velmora", "Cannot open %n file(s): %1 could not be started", nullptr, n),
+      {app.name}));
 }
 
 std::string Shell::PickFolder(const std::string& title, const std::string& start) {

@@ -5,18 +5,35 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "desktop/dialogs.h"
 #include "platform/status.h"
 
 namespace velmora::desktop {
 
-// Hands an address to the desktop's default program for it.
+// One of the desktop's programs that open files.
+struct Application {
+  std::string id;          // as the desktop knows it ("org.example.Viewer.desktop")
+  std::string name;        // UTF-8, for a person
+  bool byDefault = false;  // the one the desktop opens this kind of file with
+  friend bool operator==(const Application&, const Application&) = default;
+};
+
+// Hands an address to the desktop's default program for it, or files to a program chosen.
 class UrlLauncher {
  public:
   virtual ~UrlLauncher() = default;
   // url is fully percent-encoded ASCII. False when no program is set to open it.
   virtual bool OpenUrl(const std::string& url) = 0;
+  // The programs for files of path's kind, judged by its name alone, the default first.
+  virtual std::vector<Application> ApplicationsFor(const std::string& /*path*/) { return {}; }
+  // Every program the desktop offers a person to open files with.
+  virtual std::vector<Application> AllApplications() { return {}; }
+  // Starts program id on paths, their exact bytes; false when it cannot be found or started.
+  virtual bool OpenWith(const std::string& /*id*/, const std::vector<std::string>& /*paths*/) {
+    return false;
+  }
 };
 
 // file:// followed by the path's bytes, percent-encoded where needed, so that blanks,
@@ -36,6 +53,13 @@ class Shell {
   // A path, or an address with a scheme ("https:..."). Showing nothing, a failure when the
   // desktop has no program for it or the path holds a NUL byte; ok for an empty text.
   platform::Status OpenDocument(const std::string& pathOrAddress);
+  std::vector<Application> ApplicationsFor(const std::string& path) {
+    return launcher_.ApplicationsFor(path);
+  }
+  std::vector<Application> AllApplications() { return launcher_.AllApplications(); }
+  // Opens paths with app, showing nothing; a failure, worded as OpenDocument's, when it
+  // cannot be started or a path holds a NUL byte; ok for no paths.
+  platform::Status OpenWith(const Application& app, const std::vector<std::string>& paths);
   // The chosen folder without a trailing separator (the root stays "/"); empty on Cancel.
   // The picker lists the folder last chosen here first, else start.
   std::string PickFolder(const std::string& title, const std::string& start);

@@ -53,6 +53,31 @@ void FileCommands::Open() {
     shell_.dialogs().ShowError(opened.message(), desktop::kTitle);
 }
 
+std::vector<desktop::Application> FileCommands::Applications() const {
+  const std::string current = list_.CurrentEntry();
+  return current.empty() ? std::vector<desktop::Application>{} : shell_.ApplicationsFor(current);
+}
+
+void FileCommands::OpenWith(const std::optional<desktop::Application>& app) {
+  const std::vector<std::string> targets = Targets();  // taken before anything is asked
+  if (targets.empty()) return;
+  desktop::Application chosen;
+  if (app) {
+    chosen = *app;
+  } else {
+    const std::vector<desktop::Application> all = shell_.AllApplications();
+    std::vector<std::string> names;
+    for (const desktop::Application& each : all) names.push_back(each.name);
+    const std::optional<std::size_t> pick = shell_.dialogs().Choose(
+        platform::Tr("velmora", "Open With"),
+        platform::Tr("velmora", "Choose the program to open the files with:"), names);
+    if (!pick || *pick >= all.size()) return;
+    chosen = all[*pick];
+  }
+  if (const Status opened = shell_.OpenWith(chosen, targets); !opened.ok())
+    shell_.dialogs().ShowError(opened.message(), desktop::kTitle);
+}
+
 std::string FileCommands::ToPickedFolder(const Words& words, ToFolder operation, UndoStep* step) {
   const std::vector<std::string> targets = Targets();
   if (targets.empty()) return platform::Tr("velmora", words.none);

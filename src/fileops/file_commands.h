@@ -1,10 +1,11 @@
 #pragma once
-// The commands of the file list: Open, Copy To, Move To, Rename, Delete, Undo, Select All.
-// They act on the list through FileListHost and on files through the shell. Owner: the
-// window's thread, every entry and every undo step held; the list, the shell and the steps
-// held must outlive the commands.
+// The commands of the file list: Open, Open With, Copy To, Move To, Rename, Delete, Undo,
+// Select All. They act on the list through FileListHost and on files through the shell.
+// Owner: the window's thread, every entry and every undo step held; the list, the shell and
+// the steps held must outlive the commands.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ class FileCommands {
 
   void SelectAll(bool select) { list_.SelectAll(select); }
   void Open();
+  // The programs for the current file's kind, the desktop's default first; none without
+  // a current file.
+  std::vector<desktop::Application> Applications() const;
+  // Opens the selected files, or the current one, with app, or with the program a person
+  // chooses among all the desktop offers when none is given; a failure shown as Open's.
+  void OpenWith(const std::optional<desktop::Application>& app);
   void CopyTo();
   void MoveTo();
   void Delete();

@@ -62,7 +62,7 @@ SortKey SortKeyOf(Column column) {
 }
 
 FileListModel::FileListModel(catalogue::Browser& browser, QObject* parent)
-    : QAbstractTableModel(parent), browser_(browser) {
+    : QAbstractTableModel(parent), browser_(browser), kinds_(browser.SharedInbox()) {
   announce_.setSingleShot(true);
   announce_.setInterval(100);
   connect(&announce_, &QTimer::timeout, this, &FileListModel::Announce);
@@ -111,12 +111,14 @@ void FileListModel::RowsChanged(const catalogue::RowChange& change) {
   if (change.kind == Kind::Remove && !sorted) endRemoveRows();
   if (change.kind == Kind::Reset) {
     browser_.SortedRows().Forget();
+    kinds_.Clear();
     endResetModel();
     if (Sort().key != SortKey::None) Resort();
   }
 }
 
 void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
+  kinds_.Renumber(numbers);
   const auto now = [&](std::size_t f) {
     return f < numbers.size() ? numbers[f] : catalogue::RowChange::kGone;
   };
@@ -128,8 +130,10 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
     rows.reserve(browser_.RowCount());
     for (std::size_t r = 0; r < browser_.RowCount(); ++r) rows.push_back(browser_.FileAtRow(r));
     stale = order.Renumber(numbers, rows, files, [&](std::vector<std::size_t> next) {
-      return catalogue::SortFiles(catalogue::MakeSortInput(
-          order.By(), std::move(next), browser_.Index(), browser_.Files(), browser_.Facts()));
+      std::optional<catalogue::TypeRanks> ranks = Ranks(order.By().key, next);
+      return catalogue::SortFiles(catalogue::MakeSortInput(order.By(), std::move(next),
+                                                           browser_.Index(), browser_.Files(),
+                                                           browser_.Facts(), std::move(ranks)));
     });
   }
   std::vector<std::size_t> rowOf(files, SIZE_MAX);
@@ -175,6 +179,20 @@ void FileListModel::FactsChanged(bool complete) {
   if ((key == SortKey::Size || key == SortKey::Modified) && complete) Resort();
 }
 
+void FileListModel::KindsRead(catalogue::handover::Kinds& kinds) {
+  if (!kinds_.Take(kinds) || !Shows(Column::Type) || rowCount() == 0) return;
+  const auto type = std::find(columns_.begin(), columns_.end(), Column::Type);
+  emit dataChanged(index(0, 0), index(rowCount() - 1, static_cast<int>(type - columns_.begin())),
+                   {Qt::DisplayRole, Qt::DecorationRole});
+  if (Sort().key == SortKey::Type) Resort();
+}
+
+std::optional<catalogue::TypeRanks> FileListModel::Ranks(SortKey key,
+                                                         const std::vector<std::size_t>& files) {
+  if (key != SortKey::Type || !Shows(Column::Type)) return std::nullopt;
+  return kinds_.Ranks(files, browser_.Index());
+}
+
 void FileListModel::SortEnded(std::vector<std::size_t> order) {
   Reorder(std::move(order));
   if (browser_.SortedRows().Stale()) Resort();  // rows came while it sorted
@@ -212,6 +230,7 @@ void FileListModel::SetShown(Column column, bool on) {
     beginRemoveColumns({}, at, at);
     columns_.erase(columns_.begin() + at);
     endRemoveColumns();
+    if (column == Column::Type) TypeShown(false);
     return;
   }
   // In the order of kExtraColumns, after the path.
@@ -224,6 +243,13 @@ void FileListModel::SetShown(Column column, bool on) {
   columns_.insert(columns_.begin() + at, column);
   endInsertColumns();
   if (column == Column::Size || column == Column::Modified) browser_.WantFacts();
+  if (column == Column::Type) TypeShown(true);
+}
+
+void FileListModel::TypeShown(bool on) {
+  if (!on) kinds_.Clear();  // the kinds by content go with the column; those by name stay
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
+  if (Sort().key == SortKey::Type) Resort();  // by description, or by extension again
 }
 
 void FileListModel::SetSort(catalogue::SortBy by) {
@@ -246,9 +272,10 @@ void FileListModel::Resort() {
   for (int r = 0; r < rowCount(); ++r) files.push_back(FileAt(r));
   const bool atOnce = files.size() < catalogue::kSortAtOnce && !browser_.Progress().loading;
   catalogue::RowOrder& order = browser_.SortedRows();
+  std::optional<catalogue::TypeRanks> ranks = Ranks(order.By().key, files);
   std::optional<std::vector<std::size_t>> sorted =
       order.Sort(catalogue::MakeSortInput(order.By(), std::move(files), browser_.Index(),
-                                          browser_.Files(), browser_.Facts()),
+                                          browser_.Files(), browser_.Facts(), std::move(ranks)),
                  atOnce);
   if (sorted) Reorder(std::move(*sorted));
 }
@@ -307,8 +334,13 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const bool number = column == Column::Size;
   if (role == Qt::TextAlignmentRole && number)
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   const std::size_t file = FileAt(index.row());
+  const auto kind = [&] {
+    return kinds_.Of(file, browser_.Files(), browser_.Index().Folded(file));
+  };
+  if (role == Qt::DecorationRole && column == Column::Path && Shows(Column::Type))
+    return kinds_.Icon(kind());
+  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   const catalogue::PathList& files = browser_.Files();
   // Text in which nothing can hide or reorder a name; the commands use PathAt, never this.
   if (role == Qt::ToolTipRole) {
@@ -326,7 +358,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       return desktop::ShownText(
           platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
     case Column::Type:
-      return desktop::ShownText(catalogue::Extension(files.Name(file)));
+      return kinds_.Description(kind());
     case Column::Size:
       if (!fact.Known()) return QString();
       if (fact.size == 1)

@@ -2,7 +2,9 @@
 // The file list as a model over the browser's rows: it hears the rows' changes and passes
 // them on, so that selection and scrolling survive them. Its one column, the path, may
 // be joined by others, and its rows put in a column's order (the browser's RowOrder,
-// which sorts in the background). Owner: the window's thread; no thread of its own.
+// which sorts in the background). With the Type column, each row shows its kind's
+// description there and its icon beside the path (FileKinds). Owner: the window's thread; no thread
+// of its own.
 
 #include <QAbstractTableModel>
 #include <QTimer>
@@ -11,6 +13,7 @@
 
 #include "catalogue/browser.h"
 #include "catalogue/row_order.h"
+#include "mainwindow/file_kinds.h"
 
 namespace velmora::mainwindow {
 
@@ -33,6 +36,7 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   void RowsChanged(const catalogue::RowChange& change) override;
   void FactsChanged(bool complete) override;
   void SortEnded(std::vector<std::size_t> order) override;
+  void KindsRead(catalogue::handover::Kinds& kinds) override;
   // While a folder loads, rows added at the end are told to the views together, at most
   // every tenth of a second (the first at once): a view's bookkeeping for an insertion
   // grows with the rows it has. Call when the load ends.
@@ -71,12 +75,17 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   void Sorted();
 
  private:
+  // For a sort by Type with the Type column shown: the order of the kinds' descriptions.
+  std::optional<catalogue::TypeRanks> Ranks(catalogue::SortKey key,
+                                            const std::vector<std::size_t>& files);
   // Sorts the rows known again, at once or in the background.
   void Resort();
   // order (of the rows as they were) in place: rows gone since are left out, and rows
   // come since follow.
   void Reorder(std::vector<std::size_t> order);
   void DropSorted(const std::vector<std::size_t>& files);
+  // The Type column came or went.
+  void TypeShown(bool on);
   // The rows after the files were numbered afresh: numbers[old] is each file's number now.
   void Renumber(const std::vector<std::size_t>& numbers);
 
@@ -87,6 +96,8 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   std::vector<std::size_t> removing_;          // the files of rows about to go
   QModelIndexList renumbering_;                // the views' rows held while files are renumbered
   std::vector<std::size_t> renumberingFiles_;  // and their files' numbers before
+  // Asked only while the Type column shows: painting fills its caches.
+  mutable FileKinds kinds_;
 };
 
 }  // namespace velmora::mainwindow

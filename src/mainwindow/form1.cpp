@@ -385,7 +385,10 @@ void Form1::ShowFileMenu(const QPoint& at) {
              status_.SetShowCount(show);
              ShowStatus();
            },
-       .more = tools_->MenuItems()});
+       .more = tools_->MenuItems(),
+       .applications = [this] { return commands_.Applications(); },
+       .openWith =
+           [this](const std::optional<desktop::Application>& app) { commands_.OpenWith(app); }});
 }
 
 std::optional<catalogue::SavedSearch> Form1::ShownSearch() const {

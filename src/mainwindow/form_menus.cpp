@@ -99,9 +99,20 @@ void ShowFileMenu(QAbstractItemView& list, QPoint at, const fileops::FileListHos
   };
   const auto copyPaths = [&files](bool) { CopyChosenPaths(files); };
   const std::nullopt_t plain = std::nullopt;
+  MenuItem openWith(QCoreApplication::translate("velmora", "Open With"), {}, any);
+  const auto apps = any ? actions.applications() : std::vector<desktop::Application>{};
+  for (const desktop::Application& app : apps) {
+    openWith.items.push_back({QString::fromStdString(app.name).replace(u'&', QStringLiteral("&&")),
+                              [run = actions.openWith, app](bool) { run(app); }});
+    if (app.byDefault && apps.size() > 1) openWith.items.emplace_back();
+  }
+  if (!openWith.items.empty()) openWith.items.emplace_back();
+  openWith.items.push_back({QCoreApplication::translate("velmora", "Other Application…"),
+                            [run = actions.openWith](bool) { run(std::nullopt); }});
   std::vector<MenuItem> items{
       {QCoreApplication::translate("velmora", "Open"), command(&FC::Open), any, plain,
        QKeySequence(Qt::Key_Return)},
+      std::move(openWith),
       {QCoreApplication::translate("velmora", "Open Containing Folder"), openFolder, any},
       {QCoreApplication::translate("velmora", "Copy Path"), copyPaths, any, plain, CopyPathKey()},
       {},

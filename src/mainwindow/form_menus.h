@@ -58,8 +58,12 @@ struct FileMenuActions {
   bool countShown = false;  // in the status line
   std::function<void(bool)> showCount;
   std::vector<MenuItem> more;  // after the window's own entries
+  // The programs Open With offers, and what opens with one (none: asks which).
+  std::function<std::vector<desktop::Application>()> applications;
+  std::function<void(const std::optional<desktop::Application>&)> openWith;
 };
-// The file list's menu at at (in its viewport): the commands, the current file's folder
+// The file list's menu at at (in its viewport): the commands, Open With's programs (the
+// default first, then any other, then one to choose among all), the current file's folder
 // (opened through shell) and the chosen files' paths, as files gives them, Undo (shown
 // greyed when there is nothing to undo) and the count in the status line. A row not
 // chosen is chosen alone first.

@@ -31,4 +31,26 @@ void ReadFacts(const std::string& folder, std::span<const std::string_view> name
   if (dir >= 0) Fs().Close(dir);
 }
 
+std::optional<std::string> ReadHead(const std::string& path, std::size_t size) {
+  if (path.find('\0') != std::string::npos) return std::nullopt;
+  // Non-blocking: opening a pipe for reading would wait for a writer.
+  const int fd = Fs().Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  std::optional<std::string> head;
+  if (Fs().StatAt(fd, "", &st, AT_EMPTY_PATH) == 0 && S_ISREG(st.st_mode)) {
+    head.emplace(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+      const ssize_t n = Fs().Read(fd, head->data() + got, size - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    head->resize(got);
+  }
+  Fs().Close(fd);
+  return head;
+}
+
 }  // namespace velmora::platform

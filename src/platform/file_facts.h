@@ -1,10 +1,12 @@
 #pragma once
-// What the file list can show of a file beside its path: its size and when it changed.
+// What the file list can show of a file beside its path: its size and when it changed,
+// and its first bytes, which tell its kind when its name does not.
 
 #include <sys/stat.h>
 
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,5 +26,9 @@ FileFacts FactsOf(const struct stat& st);
 // The facts of each of names in folder into out, one stat each: a link as what it leads
 // to, a dangling one as itself; unknown for what cannot be read.
 void ReadFacts(const std::string& folder, std::span<const std::string_view> names, FileFacts* out);
+
+// The first bytes of the regular file at path, at most size of them; nothing when it is
+// not a regular file or cannot be read. Never waits on a pipe or a device.
+std::optional<std::string> ReadHead(const std::string& path, std::size_t size);
 
 }  // namespace velmora::platform

@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QtTest>
 
 #include "catalogue/browser.h"
@@ -93,6 +94,47 @@ class TestFileListModel : public QObject {
     for (int r = 0; r < f.model.rowCount(); ++r)
       QCOMPARE(f.model.PathAt(r),
                f.browser.Files()[f.browser.FileAtRow(static_cast<std::size_t>(r))]);
+  }
+
+  // With the Type column, a file's kind is the desktop's: by its name, in any case, and by
+  // its first bytes (read in the background) when the name says nothing; rows sort by its
+  // description. Without the column, the icons and the reading go, and Type sorts by extension.
+  void kinds_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("by name") << QByteArray("a.mp4") << QByteArray("x") << "video/mp4";
+    QTest::newRow("by name, capitals") << QByteArray("b.MP4") << QByteArray() << "video/mp4";
+    QTest::newRow("picture") << QByteArray("c.jpg") << QByteArray() << "image/jpeg";
+    QTest::newRow("PNG bytes") << QByteArray("picture")
+                               << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "image/png";
+    QTest::newRow("script") << QByteArray("run") << QByteArray("#!/bin/sh\nexit\n")
+                            << "application/x-shellscript";
+    QTest::newRow("empty") << QByteArray("nothing") << QByteArray() << "application/x-zerosize";
+    QTest::newRow("unknown extension, not UTF-8")
+        << QByteArray("d\xff.zzq") << QByteArray("plain words\n") << "text/plain";
+  }
+  void kinds() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, type);
+    Fixture f;
+    f.tree.createFile("t/" + name.toStdString(), content.toStdString());
+    f.tree.createFile("t/zz.txt", "text");
+    f.model.SetShown(mainwindow::Column::Type, true);
+    f.model.SetSort({catalogue::SortKey::Type, false});
+    f.show(f.tree / "t");
+    QTRY_COMPARE(f.model.rowCount(), 2);
+    const auto row = [&] { return f.model.PathAt(0) == f.tree / "t/zz.txt" ? 1 : 0; };
+    const QString want = QMimeDatabase().mimeTypeForName(type).comment();
+    QVERIFY(!want.isEmpty());
+    QTRY_COMPARE(f.model.data(f.model.index(row(), 1), Qt::DisplayRole).toString(), want);
+    // In the order of the descriptions, "Plain text" among them.
+    const QString text = QMimeDatabase().mimeTypeForName("text/plain").comment();
+    QTRY_COMPARE(row() == 0, want.localeAwareCompare(text) <= 0 || want == text);
+    f.model.SetShown(mainwindow::Column::Type, false);
+    QVERIFY(!f.model.data(f.model.index(0, 0), Qt::DecorationRole).isValid());
+    QTRY_COMPARE(row() == 0, catalogue::Extension(name.toLower().toStdString()) < "txt");
   }
 
   // Rows dragged out name their files by the exact bytes; of addresses dropped, the local

@@ -26,6 +26,7 @@
 #include "mainwindow/form_layout.h"
 #include "mainwindow/form_world.h"
 #include "platform/files.h"
+#include "platform/visible_text.h"
 #include "support/faulty_fs.h"
 
 using namespace velmora;
@@ -252,6 +253,71 @@ class TestForm1 : public QObject {
     QCOMPARE(w.bar().Count() == 0, key != Qt::Key_Return);
     QCOMPARE(w.launcher.urls,
              key == Qt::Key_Return ? Strings{desktop::FileUrl(tree / "a")} : Strings{});
+  }
+
+  // Open With offers the desktop's programs for the current file, its default first, and a
+  // choice among all; the files chosen open with the one taken, a failure said as Open's is.
+  // apps: the programs known ("*" the default); pick: the entry taken, then the one chosen
+  // among all ("-" Cancel); both: with both files chosen, else the current one.
+  void openWith_data() {
+    for (const char* column : {"apps", "menu", "pick", "opened"}) QTest::addColumn<QString>(column);
+    QTest::addColumn<bool>("both");
+    QTest::addColumn<bool>("fails");
+    const QString other = "Other Application\u2026";
+    QTest::newRow("default") << "*Viewer Edit&or"
+                             << "Viewer|-|Edit&&or|-|" + other << "Viewer"
+                             << "Viewer:" << true << false;
+    QTest::newRow("no default") << "Viewer Editor"
+                                << "Viewer|Editor|-|" + other << "Editor"
+                                << "Editor:" << false << false;
+    QTest::newRow("none known") << "" << other << other + "/1"
+                                << "Beta:" << true << false;
+    QTest::newRow("none chosen") << "" << other << other + "/-"
+                                 << "" << true << false;
+    QTest::newRow("fails") << "*Viewer"
+                           << "Viewer|-|" + other << "Viewer"
+                           << "Viewer:" << false << true;
+  }
+  void openWith() {
+    QFETCH(QString, apps);
+    QFETCH(QString, pick);
+    QFETCH(QString, opened);
+    QFETCH(bool, both);
+    TestDir tree;
+    tree.createFile("a\xff.txt"), tree.createFile("b.txt");
+    World w(tree.path() + "\r\n\r\n");
+    w.select(0);
+    for (const QString& app : apps.split(' ', Qt::SkipEmptyParts))
+      w.launcher.apps.push_back({app.mid(app.startsWith('*')).toStdString(),
+                                 app.mid(app.startsWith('*')).toStdString(), app.startsWith('*')});
+    w.launcher.all = {{"Alpha", "Alpha"}, {"Beta", "Beta"}};
+    QFETCH(bool, fails);
+    w.launcher.opens = !fails;
+    auto& list = *w.find<QAbstractItemView>("lstFiles");
+    list.setCurrentIndex(w.form->Files().index(0));
+    if (both) list.selectAll();
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+      for (QAction* a : QApplication::activePopupWidget()->actions())
+        if (a->text() == "Open With")
+          for (QAction* b : a->menu()->actions()) shown << (b->isSeparator() ? "-" : b->text());
+      QApplication::activePopupWidget()->close();
+    });
+    emit list.customContextMenuRequested({1, 1});
+    QTEST(shown.join('|'), "menu");
+    if (pick.contains('/')) w.dialogs.choose(pick.endsWith('-') ? -1 : pick.back().digitValue());
+    if (fails) w.dialogs.error();
+    World::menu(list, qPrintable("Open With/" + pick.section('/', 0, 0)));
+    QVERIFY(w.dialogs.allAnswered());
+    std::string line = opened.toStdString();
+    for (const std::string& file : w.files())
+      if (both || file == w.form->Files().PathAt(0)) line += " " + file;
+    QCOMPARE(w.launcher.urls, opened.isEmpty() ? Strings{} : Strings{line});
+    if (fails)
+      QCOMPARE(w.dialogs.shown().back().text, "Cannot open \"" +
+                                                  platform::VisibleText(w.form->Files().PathAt(0)) +
+                                                  "\": Viewer could not be started");
+    if (pick.contains('/')) QCOMPARE(w.dialogs.shown().at(0).text, std::string("Alpha|Beta|"));
   }
 
   // A command pressed while the folder is read, or its kept listing checked (sorted or not),

@@ -15,7 +15,7 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   using Text = const std::string&;
   struct Shown {
     std::string kind, text;
-  };  // kind: confirm, input, yesno, replace, error, pick, names
+  };  // kind: confirm, input, yesno, replace, error, pick, names, choose
 
   // Answers, in the order the dialogs are to appear.
   ScriptedDialogs& confirm(bool ok) { return expect("confirm", ok ? "y" : ""); }
@@ -24,6 +24,9 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   ScriptedDialogs& replace(Answer a) { return expect("replace", {char('0' + int(a))}); }
   ScriptedDialogs& error() { return expect("error", ""); }
   ScriptedDialogs& pickFolder(Text path) { return expect("pick", path); }
+  ScriptedDialogs& choose(int item) {
+    return expect("choose", item < 0 ? "" : std::to_string(item));
+  }
   // The names at the end, one a line; none for Cancel.
   ScriptedDialogs& editNames(Text lines) {
     return expect("names", lines.empty() ? "" : "y" + lines);
@@ -44,6 +47,12 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   }
   void ShowError(Text text, Text) override { answer("error", text); }
   std::optional<std::vector<std::string>> EditNames(Text, const std::vector<std::string>&) override;
+  std::optional<std::size_t> Choose(Text, Text, const std::vector<std::string>& items) override {
+    std::string text;
+    for (Text item : items) text += item + '|';
+    const std::string reply = answer("choose", text);  // the items, each ended by "|"
+    return reply.empty() ? std::nullopt : std::optional<std::size_t>(std::stoul(reply));
+  }
   std::string PickFolder(Text title, Text) override { return answer("pick", title); }
   std::unique_ptr<velmora::desktop::Progress> StartProgress(Text, Text) override;
 
@@ -58,10 +67,20 @@ class ScriptedDialogs final : public velmora::desktop::Dialogs {
   int cancelAt_ = -1, updates_ = 0, progressOpen_ = 0;
 };
 
-// Records the addresses the program asks the desktop to open, instead of opening them.
+// Records the addresses the program asks the desktop to open, instead of opening them, and
+// the files it asks a program to open ("id: path path"), offering the programs planted.
 class RecordingLauncher final : public velmora::desktop::UrlLauncher {
  public:
+  using Apps = std::vector<velmora::desktop::Application>;
   bool OpenUrl(const std::string& url) override { return urls.push_back(url), opens; }
+  Apps ApplicationsFor(const std::string&) override { return apps; }
+  Apps AllApplications() override { return all; }
+  bool OpenWith(const std::string& id, const std::vector<std::string>& paths) override {
+    std::string line = id + ":";
+    for (const std::string& path : paths) line += " " + path;
+    return urls.push_back(line), opens;
+  }
+  Apps apps, all;
   std::vector<std::string> urls;
   bool opens = true;  // false: as if no program were set for any address
 };
