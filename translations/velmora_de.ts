@@ -736,5 +736,201 @@ Suchen können nicht gespeichert werden, solange sie nicht lesbar ist.</translat
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>%1 von %2 rückgängig gemacht; %3 nicht rückgängig gemacht</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>Die Ordnerliste hat sich geändert, seit %1 entfernt wurde: Wo der Ordner stand, ist nicht mehr bekannt, daher wurde er nicht zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 hat den eigenen Tag „%2“ nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>Die eigenen Tags von %1 haben sich inzwischen geändert; sie bleiben daher, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>Entfernen des Ordners rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>Entfernen des Tags „%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>Umbenennen des Tags „%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>Ein Tag darf kein Komma enthalten: Er würde als zwei Tags gelesen.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2 konnte nicht gestartet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>%n Datei kann nicht geöffnet werden: %1 konnte nicht gestartet werden</numerusform>
+            <numerusform>%n Dateien können nicht geöffnet werden: %1 konnte nicht gestartet werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>Öffnen mit</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>Wählen Sie das Programm, mit dem die Dateien geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>Tag in Namen schreiben</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>Tag, der in die Namen der ausgewählten Dateien geschrieben wird:</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>Neues Wort für „%1“ in den Namen der aufgelisteten Dateien:</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>Tag in Namen umbenennen</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>Kein Dateiname ändert sich</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>%n Datei umbenennen?</numerusform>
+            <numerusform>%n Dateien umbenennen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>Umbenennen nach %1 von %2 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Umbenennen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>%1 von %2 umbenannt; %3 nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>Keine Datei zum Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>Umbenennen abgebrochen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>%n Datei wird umbenannt</numerusform>
+            <numerusform>%n Dateien werden umbenannt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>Diese Dateien wurden nicht umbenannt:</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>Ordner mit + hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>Einen Ordner zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>Den ausgewählten Ordner aus der Liste nehmen; seine Dateien bleiben</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>Dem ausgewählten Ordner einen eigenen Tag geben</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>Die ausgewählten Dateien mit ihren Programmen öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>Die ausgewählten Dateien in einen gewählten Ordner kopieren</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>Die ausgewählten Dateien in einen gewählten Ordner verschieben</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>Die ausgewählten Dateien nacheinander umbenennen (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>Die ausgewählten Dateien in den Papierkorb verschieben (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>Alle aufgelisteten Dateien auswählen oder keine (%1 in der Liste)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>Die aus den Dateinamen geschnittenen Tags zeigen</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>Die Dateien zeigen, deren Namen jeden Tag des Filters enthalten</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>Die Dateien zeigen, deren Namen einen Tag des Filters enthalten</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>Anderes Programm…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>Tag in Namen schreiben…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>Tag aus Namen entfernen…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>Tag in Namen umbenennen…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>Tag umbenennen…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>Neuer Name des Tags „%1“:</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Tag umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Tag entfernen</translation>
+    </message>
 </context>
 </TS>

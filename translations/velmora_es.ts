@@ -736,5 +736,201 @@ No se pueden guardar búsquedas mientras no se pueda leer.</translation>
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>Deshechos %1 de %2; %3 sin deshacer</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>La lista de carpetas ha cambiado desde que se quitó %1: ya no se sabe dónde estaba, así que no se ha devuelto.</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 ya no tiene la etiqueta propia «%2».</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>Las etiquetas propias de %1 han cambiado desde entonces, así que se dejan como están.</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>Deshacer quitar la carpeta</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>Deshacer quitar la etiqueta «%1»</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>Deshacer el cambio de nombre de la etiqueta «%1»</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>Una etiqueta no puede contener una coma: se leería como dos etiquetas.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>No se puede abrir «%1»: no se ha podido iniciar %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>No se puede abrir %n archivo: no se ha podido iniciar %1</numerusform>
+            <numerusform>No se pueden abrir %n archivos: no se ha podido iniciar %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>Abrir con</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>Elija el programa con el que abrir los archivos:</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>Añadir etiqueta a los nombres</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>Etiqueta que se escribirá en los nombres de los archivos seleccionados:</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>Nueva palabra para «%1» en los nombres de los archivos mostrados:</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>Renombrar etiqueta en los nombres</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>Ningún nombre de archivo cambia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>¿Renombrar %n archivo?</numerusform>
+            <numerusform>¿Renombrar %n archivos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>Cambio de nombre cancelado tras %1 de %2</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Cambio de nombre completado</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>Renombrados %1 de %2; %3 sin renombrar</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>Ningún archivo que renombrar</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>Cambio de nombre cancelado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>Renombrando %n archivo</numerusform>
+            <numerusform>Renombrando %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>Estos archivos no se han renombrado:</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>Añada una carpeta con +</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>Añadir una carpeta a la lista</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>Quitar la carpeta seleccionada de la lista; sus archivos se quedan</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>Asignar una etiqueta propia a la carpeta seleccionada</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>Abrir los archivos seleccionados con sus programas (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>Copiar los archivos seleccionados a una carpeta que elija</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>Mover los archivos seleccionados a una carpeta que elija</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>Renombrar los archivos seleccionados uno a uno (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>Mover los archivos seleccionados a la papelera (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>Seleccionar todos los archivos mostrados, o ninguno (%1 en la lista)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>Mostrar las etiquetas sacadas de los nombres de archivo</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>Mostrar los archivos cuyos nombres contienen todas las etiquetas del filtro</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>Mostrar los archivos cuyos nombres contienen alguna etiqueta del filtro</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>Otra aplicación…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>Añadir etiqueta a los nombres…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>Quitar etiqueta de los nombres…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>Renombrar etiqueta en los nombres…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>Renombrar etiqueta…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>Nuevo nombre de la etiqueta «%1»:</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Renombrar etiqueta</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Quitar etiqueta</translation>
+    </message>
 </context>
 </TS>

@@ -736,5 +736,201 @@ Les recherches ne peuvent pas être conservées tant qu&apos;il est illisible.</
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>%1 annulés sur %2 ; %3 non annulés</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>La liste des dossiers a changé depuis le retrait de %1 : sa place n’est plus connue, il n’a donc pas été remis.</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 n’a plus l’étiquette personnelle « %2 ».</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>Les étiquettes personnelles de %1 ont changé depuis ; elles restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>Annuler le retrait du dossier</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>Annuler le retrait de l’étiquette « %1 »</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>Annuler le renommage de l’étiquette « %1 »</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>Une étiquette ne peut pas contenir de virgule : elle serait lue comme deux étiquettes.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2 n’a pas pu être lancé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>Impossible d&apos;ouvrir %n fichier : %1 n’a pas pu être lancé</numerusform>
+            <numerusform>Impossible d&apos;ouvrir %n fichiers : %1 n’a pas pu être lancé</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>Ouvrir avec</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>Choisissez le programme avec lequel ouvrir les fichiers :</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>Ajouter l’étiquette aux noms</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>Étiquette à écrire dans le nom des fichiers sélectionnés :</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>Nouveau mot pour « %1 » dans le nom des fichiers listés :</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>Renommer l’étiquette dans les noms</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>Aucun nom de fichier ne change</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>Renommer %n fichier ?</numerusform>
+            <numerusform>Renommer %n fichiers ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>Renommage annulé après %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>%1 sur %2 renommés ; %3 non renommés</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>Aucun fichier à renommer</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>Renommage annulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>Renommage de %n fichier</numerusform>
+            <numerusform>Renommage de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>Ces fichiers n’ont pas été renommés :</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>Ajoutez un dossier avec +</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>Ajouter un dossier à la liste</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>Retirer le dossier sélectionné de la liste ; ses fichiers restent</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>Associer une étiquette personnelle au dossier sélectionné</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>Ouvrir les fichiers sélectionnés avec leurs programmes (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>Copier les fichiers sélectionnés dans un dossier de votre choix</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>Déplacer les fichiers sélectionnés dans un dossier de votre choix</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>Renommer les fichiers sélectionnés un par un (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>Mettre les fichiers sélectionnés à la corbeille (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>Sélectionner tous les fichiers listés, ou aucun (%1 dans la liste)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>Afficher les étiquettes tirées des noms de fichiers</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>Lister les fichiers dont le nom contient toutes les étiquettes du filtre</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>Lister les fichiers dont le nom contient une des étiquettes du filtre</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>Autre application…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>Ajouter l’étiquette aux noms…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>Retirer l’étiquette des noms…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>Renommer l’étiquette dans les noms…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>Renommer l’étiquette…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>Nouveau nom de l’étiquette « %1 » :</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Renommer l’étiquette</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Retirer l’étiquette</translation>
+    </message>
 </context>
 </TS>

@@ -736,5 +736,201 @@ Le ricerche non possono essere conservate finché non è leggibile.</translation
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>Annullati %1 di %2; %3 non annullati</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>L’elenco delle cartelle è cambiato da quando %1 è stata tolta: non si sa più dove si trovava, quindi non è stata rimessa.</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 non ha più il tag personale «%2».</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>I tag personali di %1 sono cambiati nel frattempo, quindi restano come sono.</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>Annulla la rimozione della cartella</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>Annulla la rimozione del tag «%1»</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>Annulla la rinomina del tag «%1»</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>Un tag non può contenere una virgola: verrebbe letto come due tag.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>Impossibile aprire «%1»: non è stato possibile avviare %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>Impossibile aprire %n file: non è stato possibile avviare %1</numerusform>
+            <numerusform>Impossibile aprire %n file: non è stato possibile avviare %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>Apri con</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>Scegli il programma con cui aprire i file:</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>Aggiungi tag ai nomi</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>Tag da scrivere nei nomi dei file selezionati:</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>Nuova parola per «%1» nei nomi dei file elencati:</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>Rinomina tag nei nomi</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>Nessun nome di file cambia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>Rinominare %n file?</numerusform>
+            <numerusform>Rinominare %n file?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>Rinomina annullata dopo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Rinomina completata</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>Rinominati %1 di %2; %3 non rinominati</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>Nessun file da rinominare</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>Rinomina annullata</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>Rinomina di %n file</numerusform>
+            <numerusform>Rinomina di %n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>Questi file non sono stati rinominati:</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>Aggiungi una cartella con +</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>Aggiungi una cartella all’elenco</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>Togli la cartella selezionata dall’elenco; i suoi file restano</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>Assegna un tag personale alla cartella selezionata</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>Apri i file selezionati con i loro programmi (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>Copia i file selezionati in una cartella a scelta</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>Sposta i file selezionati in una cartella a scelta</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>Rinomina i file selezionati uno alla volta (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>Sposta i file selezionati nel cestino (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>Seleziona tutti i file elencati, o nessuno (%1 nell’elenco)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>Mostra i tag ricavati dai nomi dei file</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>Elenca i file i cui nomi contengono tutti i tag del filtro</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>Elenca i file i cui nomi contengono uno qualsiasi dei tag del filtro</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>Altra applicazione…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>Aggiungi tag ai nomi…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>Togli tag dai nomi…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>Rinomina tag nei nomi…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>Rinomina tag…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>Nuovo nome del tag «%1»:</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Rinomina tag</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Rimuovi tag</translation>
+    </message>
 </context>
 </TS>

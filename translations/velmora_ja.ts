@@ -733,5 +733,198 @@ Searches cannot be kept while it cannot be read.</source>
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>%2中 %1 件を元に戻しました。%3 件は元に戻されていません</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>%1 を削除した後にフォルダー一覧が変更されました。元の位置が分からないため、元に戻しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 にはユーザー タグ「%2」がもうありません。</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>%1 のユーザー タグはその後変更されたため、そのままにしました。</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>フォルダーの削除を元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>タグ「%1」の削除を元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>タグ「%1」の名前の変更を元に戻す</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>タグにはコンマを含められません。2 つのタグとして読み取られてしまいます。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>「%1」を開けません: %2 を起動できませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>%n 個のファイルを開けません: %1 を起動できませんでした</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>プログラムから開く</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>ファイルを開くプログラムを選んでください:</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>名前にタグを追加</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>選択したファイルの名前に書き込むタグ:</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>一覧のファイル名で「%1」を置き換える語:</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>名前のタグを変更</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>変更されるファイル名はありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>%n 個のファイルの名前を変更しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>%2 のうち %1 で名前の変更を取り消しました</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>名前の変更完了</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>%2 のうち %1 の名前を変更しました。%3 は変更されていません</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>名前を変更するファイルがありません</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>名前の変更を取り消しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>%n 個のファイルの名前を変更しています</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>次のファイルは名前が変更されませんでした:</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>+ でフォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>一覧にフォルダーを追加します</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>選択したフォルダーを一覧から外します (ファイルはそのまま)</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>選択したフォルダーに独自のタグを付けます</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>選択したファイルをそれぞれのプログラムで開きます (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>選択したファイルを選んだフォルダーにコピーします</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>選択したファイルを選んだフォルダーに移動します</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>選択したファイルの名前を 1 つずつ変更します (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>選択したファイルをごみ箱に移動します (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>一覧のファイルをすべて選択、または選択解除します (一覧で %1)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>ファイル名から切り出したタグを表示します</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>名前にフィルターのタグをすべて含むファイルを一覧表示します</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>名前にフィルターのタグのいずれかを含むファイルを一覧表示します</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>その他のアプリケーション…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>名前にタグを追加…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>名前からタグを削除…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>名前のタグを変更…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>タグの名前を変更…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>タグ「%1」の新しい名前:</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>タグの名前を変更</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>タグを削除</translation>
+    </message>
 </context>
 </TS>

@@ -736,5 +736,201 @@ As pesquisas não podem ser guardadas enquanto ele não puder ser lido.</transla
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>Desfeitos %1 de %2; %3 não desfeitos</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>A lista de pastas mudou desde que %1 foi removida: não se sabe mais onde ela estava, então ela não foi recolocada.</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 não tem mais a tag própria “%2”.</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>As tags próprias de %1 mudaram desde então, por isso ficaram como estão.</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>Desfazer a remoção da pasta</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>Desfazer a remoção da tag “%1”</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>Desfazer a renomeação da tag “%1”</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>Uma tag não pode conter vírgula: ela seria lida como duas tags.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>Não é possível abrir “%1”: não foi possível iniciar %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>Não é possível abrir %n arquivo: não foi possível iniciar %1</numerusform>
+            <numerusform>Não é possível abrir %n arquivos: não foi possível iniciar %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>Abrir com</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>Escolha o programa para abrir os arquivos:</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>Adicionar tag aos nomes</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>Tag a escrever nos nomes dos arquivos selecionados:</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>Nova palavra para “%1” nos nomes dos arquivos listados:</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>Renomear tag nos nomes</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>Nenhum nome de arquivo muda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>Renomear %n arquivo?</numerusform>
+            <numerusform>Renomear %n arquivos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>Renomeação cancelada após %1 de %2</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renomeação concluída</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>Renomeados %1 de %2; %3 não renomeados</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>Nenhum arquivo para renomear</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>Renomeação cancelada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>Renomeando %n arquivo</numerusform>
+            <numerusform>Renomeando %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>Estes arquivos não foram renomeados:</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>Adicione uma pasta com +</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>Adicionar uma pasta à lista</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>Tirar a pasta selecionada da lista; seus arquivos ficam</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>Atribuir uma tag própria à pasta selecionada</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>Abrir os arquivos selecionados com seus programas (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>Copiar os arquivos selecionados para uma pasta à sua escolha</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>Mover os arquivos selecionados para uma pasta à sua escolha</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>Renomear os arquivos selecionados um a um (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>Mover os arquivos selecionados para a lixeira (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>Selecionar todos os arquivos listados, ou nenhum (%1 na lista)</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>Mostrar as tags tiradas dos nomes dos arquivos</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>Listar os arquivos cujos nomes contêm todas as tags do filtro</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>Listar os arquivos cujos nomes contêm alguma tag do filtro</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>Outro aplicativo…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>Adicionar tag aos nomes…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>Remover tag dos nomes…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>Renomear tag nos nomes…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>Renomear tag…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>Novo nome da tag “%1”:</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Renomear tag</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Remover tag</translation>
+    </message>
 </context>
 </TS>

@@ -733,5 +733,198 @@ Searches cannot be kept while it cannot be read.</source>
         <source>Undone %1 of %2; %3 not undone</source>
         <translation>已撤销 %1/%2；%3 个未撤销</translation>
     </message>
+    <message>
+        <source>The folder list changed since %1 was removed: where it stood is no longer known, so it was not put back.</source>
+        <translation>自移除 %1 以来文件夹列表已更改：已无法确定它原来的位置，因此没有放回。</translation>
+    </message>
+    <message>
+        <source>%1 has no user tag “%2” any more.</source>
+        <translation>%1 已不再有自定义标签“%2”。</translation>
+    </message>
+    <message>
+        <source>The user tags of %1 changed since, so they were left as they are.</source>
+        <translation>%1 的自定义标签此后已更改，因此保持原样。</translation>
+    </message>
+    <message>
+        <source>Undo Remove Folder</source>
+        <translation>撤销移除文件夹</translation>
+    </message>
+    <message>
+        <source>Undo Remove Tag “%1”</source>
+        <translation>撤销移除标签“%1”</translation>
+    </message>
+    <message>
+        <source>Undo Rename Tag “%1”</source>
+        <translation>撤销重命名标签“%1”</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: it would be read as two tags.</source>
+        <translation>标签不能包含逗号：否则会被读作两个标签。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2 could not be started</source>
+        <translation>无法打开“%1”：无法启动 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cannot open %n file(s): %1 could not be started</source>
+        <translation>
+            <numerusform>无法打开 %n 个文件：无法启动 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open With</source>
+        <translation>打开方式</translation>
+    </message>
+    <message>
+        <source>Choose the program to open the files with:</source>
+        <translation>选择用来打开这些文件的程序：</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names</source>
+        <translation>将标签添加到名称</translation>
+    </message>
+    <message>
+        <source>Tag to write into the names of the selected files:</source>
+        <translation>要写入所选文件名称的标签：</translation>
+    </message>
+    <message>
+        <source>New word for “%1” in the names of the listed files:</source>
+        <translation>列出的文件名称中“%1”的新词：</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names</source>
+        <translation>在名称中重命名标签</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>No file name changes</source>
+        <translation>没有文件名需要更改</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rename %n file(s)?</source>
+        <translation>
+            <numerusform>重命名 %n 个文件？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename cancelled after %1 of %2</source>
+        <translation>重命名在 %1/%2 后取消</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>重命名完成</translation>
+    </message>
+    <message>
+        <source>Renamed %1 of %2; %3 not renamed</source>
+        <translation>已重命名 %1/%2；%3 未重命名</translation>
+    </message>
+    <message>
+        <source>No file to rename</source>
+        <translation>没有要重命名的文件</translation>
+    </message>
+    <message>
+        <source>Rename cancelled</source>
+        <translation>重命名已取消</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renaming %n file(s)</source>
+        <translation>
+            <numerusform>正在重命名 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files were not renamed:</source>
+        <translation>以下文件未重命名：</translation>
+    </message>
+    <message>
+        <source>Add a folder with +</source>
+        <translation>用 + 添加文件夹</translation>
+    </message>
+    <message>
+        <source>Add a folder to the list</source>
+        <translation>向列表添加文件夹</translation>
+    </message>
+    <message>
+        <source>Take the selected folder off the list; its files stay</source>
+        <translation>从列表中移除所选文件夹；其文件保留</translation>
+    </message>
+    <message>
+        <source>Attach a tag of your own to the selected folder</source>
+        <translation>为所选文件夹附加自定义标签</translation>
+    </message>
+    <message>
+        <source>Open the selected files with their programs (%1)</source>
+        <translation>用对应程序打开所选文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to a folder you choose</source>
+        <translation>将所选文件复制到您选择的文件夹</translation>
+    </message>
+    <message>
+        <source>Move the selected files to a folder you choose</source>
+        <translation>将所选文件移动到您选择的文件夹</translation>
+    </message>
+    <message>
+        <source>Rename the selected files one by one (%1)</source>
+        <translation>逐个重命名所选文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Move the selected files to the trash (%1)</source>
+        <translation>将所选文件移到回收站 (%1)</translation>
+    </message>
+    <message>
+        <source>Select every listed file, or none (%1 in the list)</source>
+        <translation>选择所有列出的文件，或全不选（列表中按 %1）</translation>
+    </message>
+    <message>
+        <source>Show the tags cut from the file names</source>
+        <translation>显示从文件名中提取的标签</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold every tag of the filter</source>
+        <translation>列出名称包含筛选器中所有标签的文件</translation>
+    </message>
+    <message>
+        <source>List the files whose names hold any tag of the filter</source>
+        <translation>列出名称包含筛选器中任一标签的文件</translation>
+    </message>
+    <message>
+        <source>Other Application…</source>
+        <translation>其他应用程序…</translation>
+    </message>
+    <message>
+        <source>Add Tag to Names…</source>
+        <translation>将标签添加到名称…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::mainwindow::Form1</name>
+    <message>
+        <source>Remove Tag from Names…</source>
+        <translation>从名称中移除标签…</translation>
+    </message>
+    <message>
+        <source>Rename Tag in Names…</source>
+        <translation>在名称中重命名标签…</translation>
+    </message>
+    <message>
+        <source>Rename Tag…</source>
+        <translation>重命名标签…</translation>
+    </message>
+    <message>
+        <source>New name of the tag “%1”:</source>
+        <translation>标签“%1”的新名称：</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>重命名标签</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>移除标签</translation>
+    </message>
 </context>
 </TS>
