@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 #include <chrono>
 #include <climits>
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
   toolkitArgv.push_back(nullptr);
   QApplication app(toolkitArgc, toolkitArgv.data());
   QApplication::setApplicationName(QString::fromLatin1(desktop::kTitle));
+  // Under a bare window manager no icon theme is set, and hicolor has no icons for file
+  // types: the common desktop theme, where installed, gives the Type column its icons.
+  if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
   desktop::InstallTranslations(QLocale::system());
   const platform::CheckedFolders given = platform::CheckFolders(args.paths);
   if (!given.refused.empty())
