@@ -70,7 +70,7 @@ class TestTags : public QObject {
         "remove all, separator after|rome_beach-ROME.jpg|-rome|beach.jpg;stem left empty|ROME.jpg|"
         "-rome|;only in the extension|a.jpg|-jpg|;dotfile left a dot|.rome|-rome|;"
         "not UTF-8 in words|\xFFrome \xFF rome.txt|-rome|\xFFrome \xFF.txt;"
-        "digits kept|Song2rome.mp3|-rome#|;rename|Rome_x rome.jpg|rome>Roma|Roma_x Roma.jpg;"
+        "digits kept|Song2rome.mp3|-rome#|;rename|Rome_x rome y.jpg|rome>Roma|Roma_x Roma y.jpg;"
         "words kept apart|HolidayRome.jpg|rome>beach|Holiday beach.jpg;"
         "to a word held|rome beach.jpg|rome>Beach|beach.jpg;to itself|Rome.jpg|rome>Rome|";
     for (const QByteArray& row : rows.split(';')) {
