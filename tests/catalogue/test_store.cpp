@@ -165,7 +165,8 @@ class TestStore : public QObject {
     const auto row = [](const char* name, const char* v) {
       QTest::newRow(name) << QByteArray(v).split('|');
     };
-    row("rename, in its place", "/a;x,Beach,y,;/b;Beach,;|/a|Beach>Sea|/a;x,Sea,y,;/b;Beach,;||=");
+    row("rename, in its first place",
+        "/a;x,Beach,y,Beach,;/b;Beach,;|/a|Beach>Sea|/a;x,Sea,y,;/b;Beach,;||=");
     row("merge: where the one there was", "/a;b,a,c,;|/a|a>c|/a;b,c,;||=");
     row("remove: each, text after the last comma kept", "/a;a,b,a,z;|/a|a>|/a;b,z;||=");
     row("not UTF-8, the second record of its path",
