@@ -93,9 +93,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FolderWords folders;
   folders.Follow(inFolders, TagRule(Digits::Split, {"/d/"}));
   std::vector<TagHits> folderHits;
-  if (ApplyTagFilter(inFolders.Names(), {tags, excluded, mode, false, {}}, &folders) !=
-      expect(true, folderHits))
-    std::abort();
+  const std::vector<std::size_t> byFolders = expect(true, folderHits);
+  for (const std::size_t split : {kFilterSplit, std::size_t{1}, paths.size() / 3 + 1}) {
+    if (ApplyTagFilter(inFolders.Names(), {tags, excluded, mode, false, {}}, &folders, split) !=
+        byFolders)
+      std::abort();
+  }
   counted = CountTagHits(inFolders.Names(), tags, {}, {}, false, Digits::Split, &folders);
   for (TagHits& h : counted) h.kept = 0;
   if (counted != folderHits) std::abort();
@@ -106,7 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     one.AddFile(one.AddFolder("/d/"), paths.Name(i));
     grown.Append(FilterIndex(one.Names()));
   }
-  if (ApplyTagFilter(grown, {tags, excluded, mode, false, {}}) != expected) std::abort();
+  if (ApplyTagFilter(grown, {tags, excluded, mode, false, {}}) != expected ||
+      ApplyTagFilter(grown, {tags, excluded, mode, false, {}}, nullptr, 1) != expected)
+    std::abort();
 
   // Whole words: never more than anywhere, whole or grown alike; the counts of one pass
   // as filtering by each tag alone.

@@ -327,6 +327,7 @@ void Browser::ReadFacts() {
 }
 
 void Browser::Refilter() {
+  counter_.Stop();  // its core is wanted for the filter's second half
   rows_.Refilter(bar_.Filter(facts_.Facts()));
   Recount();
 }

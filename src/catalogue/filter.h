@@ -59,6 +59,9 @@ class FolderWords {
   // Marks hits[i] for each file i whose folder's text holds needle, by MarkHits' rule.
   void MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
                 Digits digits) const;
+  // Marks hits[i - from] for each file i from to to whose folder folders marks.
+  void MarkHits(const std::vector<unsigned char>& folders, unsigned char* hits, std::size_t from,
+                std::size_t to) const;
   // The same for each folder: hits by folder number.
   std::vector<unsigned char> FolderHits(std::string_view needle, bool words, Digits digits) const;
 
@@ -76,8 +79,12 @@ class FolderWords {
 // excluded ("all but these"). Less, last, the files whose names lack the filter's name,
 // and those whose facts do not fit. With folders, a tag also hits the files whose folder's
 // words hold it.
+// From split files on, two threads search the names, each half of them; the call returns
+// when both are done.
+inline constexpr std::size_t kFilterSplit = std::size_t{1} << 16;
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
-                                        const FolderWords* folders = nullptr);
+                                        const FolderWords* folders = nullptr,
+                                        std::size_t split = kFilterSplit);
 
 // Whether facts meet the filter's sizes and times.
 bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts);

@@ -19,10 +19,10 @@ constexpr std::size_t kLargest = std::size_t{UINT32_MAX} - 1;
 
 bool IsSmall(unsigned char c) { return c >= 'a' && c <= 'z'; }
 
-// Calls hit(at) for where needle occurs in text, from the start; hit returns where the
+// Calls hit(at) for where needle occurs in text, from pos on; hit returns where the
 // search goes on. With kFold, ASCII capitals of text match needle's small letters.
 template <bool kFold, class Hit>
-void Search(std::string_view text, std::string_view needle, Hit&& hit) {
+void Search(std::string_view text, std::string_view needle, Hit&& hit, std::size_t pos = 0) {
   const char* data = text.data();
   const std::size_t size = text.size();
   const std::size_t m = needle.size();
@@ -38,7 +38,6 @@ void Search(std::string_view text, std::string_view needle, Hit&& hit) {
       if (byte(at + i) != static_cast<unsigned char>(needle[i])) return false;
     return true;
   };
-  std::size_t pos = 0;
 #if defined(__SSE2__)
   // Compare the needle's first and last byte at 16 positions at once; only where both
   // agree are the bytes between compared. A capital differs from its small letter in
@@ -138,18 +137,23 @@ bool Whole(const Text& text, const Cut& cut, std::size_t at, std::size_t m, std:
   return Edge(text, cut, at, k) && Edge(text, cut, at + m, k);
 }
 
-// Calls mark(k) once for each name k of text that holds needle (whole, with words).
+// Calls mark(k) once for each name k of text in [from, to) that holds needle (whole,
+// with words).
 template <bool kFold, class Text, class Mark>
-void MarkIn(const Text& text, const Cut& cut, std::string_view needle, bool words, Mark&& mark) {
-  std::size_t file = 0;  // the name holding pos; only moves forward
+void MarkIn(const Text& text, const Cut& cut, std::string_view needle, bool words, std::size_t from,
+            std::size_t to, Mark&& mark) {
+  std::size_t file = from;  // the name holding pos; only moves forward
   // One hit per name is enough: the search goes on at the next name (at the next byte
   // for a match inside a word).
-  Search<kFold>(text.bytes, needle, [&](std::size_t pos) {
-    while (text.starts[file + 1] <= pos) ++file;
-    if (words && !Whole(text, cut, pos, needle.size(), file)) return pos + 1;
-    mark(file);
-    return std::size_t{text.starts[file + 1]};
-  });
+  Search<kFold>(
+      std::string_view(text.bytes).substr(0, text.starts[to]), needle,
+      [&](std::size_t pos) {
+        while (text.starts[file + 1] <= pos) ++file;
+        if (words && !Whole(text, cut, pos, needle.size(), file)) return pos + 1;
+        mark(file);
+        return std::size_t{text.starts[file + 1]};
+      },
+      text.starts[from]);
 }
 
 }  // namespace
@@ -275,35 +279,49 @@ std::string_view FilterIndex::Folded(std::size_t i) const {
 
 void FilterIndex::MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
                            Digits digits) const {
-  for (std::size_t p = 0; p < pieces_.size(); ++p)
-    pieces_[p]->MarkHits(needle, hits.data() + firsts_[p], words, digits);
+  MarkHits(needle, hits.data(), 0, count_, words, digits);
 }
 
-void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, bool words,
-                                  Digits digits) const {
+void FilterIndex::MarkHits(std::string_view needle, unsigned char* hits, std::size_t from,
+                           std::size_t to, bool words, Digits digits) const {
+  if (from >= to) return;
+  for (std::size_t p = PieceAt(from); p < pieces_.size() && firsts_[p] < to; ++p) {
+    const std::size_t first = std::max(from, firsts_[p]);
+    const std::size_t end = std::min(to, firsts_[p] + pieces_[p]->size());
+    pieces_[p]->MarkHits(needle, hits + (first - from), first - firsts_[p], end - firsts_[p], words,
+                         digits);
+  }
+}
+
+void FilterIndex::Piece::MarkHits(std::string_view needle, unsigned char* hits, std::size_t from,
+                                  std::size_t to, bool words, Digits digits) const {
   if (needle.empty()) {
-    for (std::size_t k = 0; k < size(); ++k) hits[k] |= names.starts[k + 1] - names.starts[k] > 1;
+    for (std::size_t k = from; k < to; ++k)
+      hits[k - from] |= names.starts[k + 1] - names.starts[k] > 1;
     return;
   }
   // A NUL in the needle could match across two names.
   if (needle.find('\0') != std::string_view::npos) return;
-  MarkIn<true>(names, Cut{.digits = digits}, needle, words, [&](std::size_t k) {
-    if (Odd(k) == nullptr) hits[k] = 1;
+  const auto oddFrom = std::lower_bound(odd.begin(), odd.end(), from);
+  const auto oddTo = std::lower_bound(oddFrom, odd.end(), to);
+  // Names are marked in order: the next odd one is followed along rather than looked up.
+  auto nextOdd = oddFrom;
+  MarkIn<true>(names, Cut{.digits = digits}, needle, words, from, to, [&](std::size_t k) {
+    while (nextOdd != oddTo && *nextOdd < k) ++nextOdd;
+    if (nextOdd == oddTo || *nextOdd != k) hits[k - from] = 1;
   });
-  if (!odd.empty())
+  if (oddFrom != oddTo)
     MarkIn<false>(lower, Cut{&camel, &digitCamel, digits}, needle, words,
-                  [&](std::size_t j) { hits[odd[j]] = 1; });
+                  static_cast<std::size_t>(oddFrom - odd.begin()),
+                  static_cast<std::size_t>(oddTo - odd.begin()),
+                  [&](std::size_t j) { hits[odd[j] - from] = 1; });
 }
 
-bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words, Digits digits) const {
-  const std::size_t p = PieceAt(i);
-  const Piece& piece = *pieces_[p];
-  const std::size_t k = i - firsts_[p];
-  const std::uint32_t* odd = piece.Odd(k);
-  const Text& text = odd != nullptr ? piece.lower : piece.names;
-  const std::size_t n = odd != nullptr ? static_cast<std::size_t>(odd - piece.odd.data()) : k;
-  const Cut cut =
-      odd != nullptr ? Cut{&piece.camel, &piece.digitCamel, digits} : Cut{.digits = digits};
+bool FilterIndex::Piece::Holds(std::size_t k, const std::uint32_t* place, std::string_view needle,
+                               bool words, Digits digits) const {
+  const Text& text = place != nullptr ? lower : names;
+  const std::size_t n = place != nullptr ? static_cast<std::size_t>(place - odd.data()) : k;
+  const Cut cut = place != nullptr ? Cut{&camel, &digitCamel, digits} : Cut{.digits = digits};
   const std::string_view name = text.Name(n);
   if (needle.empty()) return !name.empty();
   bool found = false;
@@ -312,11 +330,40 @@ bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words, Digit
     found = true;
     return name.size();
   };
-  if (odd != nullptr)
+  if (place != nullptr)
     Search<false>(name, needle, hit);
   else
     Search<true>(name, needle, hit);
   return found;
+}
+
+bool FilterIndex::Hits(std::size_t i, std::string_view needle, bool words, Digits digits) const {
+  const std::size_t p = PieceAt(i);
+  const Piece& piece = *pieces_[p];
+  const std::size_t k = i - firsts_[p];
+  return piece.Holds(k, piece.Odd(k), needle, words, digits);
+}
+
+std::size_t FilterIndex::Narrow(std::string_view needle, unsigned char* keep, std::size_t from,
+                                std::size_t to, bool want, bool words, Digits digits) const {
+  std::size_t kept = 0;
+  if (from >= to) return kept;
+  for (std::size_t p = PieceAt(from); p < pieces_.size() && firsts_[p] < to; ++p) {
+    const Piece& piece = *pieces_[p];
+    const std::size_t first = std::max(from, firsts_[p]) - firsts_[p];
+    const std::size_t end = std::min(to, firsts_[p] + piece.size()) - firsts_[p];
+    unsigned char* at = keep + (firsts_[p] + first - from);
+    // Names in order: the next odd one is followed along rather than looked up.
+    auto nextOdd = std::lower_bound(piece.odd.begin(), piece.odd.end(), first);
+    for (std::size_t k = first; k < end; ++k, ++at) {
+      if (*at == 0) continue;
+      while (nextOdd != piece.odd.end() && *nextOdd < k) ++nextOdd;
+      const std::uint32_t* odd = nextOdd != piece.odd.end() && *nextOdd == k ? &*nextOdd : nullptr;
+      *at = piece.Holds(k, odd, needle, words, digits) == want;
+      kept += *at;
+    }
+  }
+  return kept;
 }
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,

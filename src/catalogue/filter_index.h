@@ -56,9 +56,17 @@ class FilterIndex {
   // digits.
   void MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words = false,
                 Digits digits = Digits::Split) const;
+  // The same for names from to to only, marking hits[i - from]; several threads may mark
+  // ranges of one index at once.
+  void MarkHits(std::string_view needle, unsigned char* hits, std::size_t from, std::size_t to,
+                bool words, Digits digits) const;
   // Whether name i contains needle; the same rule for a single name.
   bool Hits(std::size_t i, std::string_view needle, bool words = false,
             Digits digits = Digits::Split) const;
+  // Of names from to to, keeps (keep[i - from] stays 1) those kept so far whose holding
+  // needle is want, name by name; returns how many are kept.
+  std::size_t Narrow(std::string_view needle, unsigned char* keep, std::size_t from, std::size_t to,
+                     bool want, bool words, Digits digits) const;
 
  private:
   // Names one after another, each ended by a NUL; starts has one entry more: the end.
@@ -87,7 +95,11 @@ class FilterIndex {
     const std::uint32_t* Odd(std::size_t k) const;
     void Add(std::string_view name);
     void Append(const Piece& other);
-    void MarkHits(std::string_view needle, unsigned char* hits, bool words, Digits digits) const;
+    void MarkHits(std::string_view needle, unsigned char* hits, std::size_t from, std::size_t to,
+                  bool words, Digits digits) const;
+    // Whether name k, place its entry among the odd ones (or none), holds needle.
+    bool Holds(std::size_t k, const std::uint32_t* place, std::string_view needle, bool words,
+               Digits digits) const;
   };
   // The number of the piece holding name i.
   std::size_t PieceAt(std::size_t i) const;
