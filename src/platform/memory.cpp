@@ -1,5 +1,7 @@
 #include "platform/memory.h"
 
+#include <cstdlib>  // defines __GLIBC__ where it is the C library
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif

@@ -1,6 +1,13 @@
+#include <unistd.h>
 #include <QtTest>
 
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <vector>
+
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/paths.h"
 #include "support/faulty_fs.h"
 #include "support/testdir.h"
@@ -17,6 +24,35 @@ class TestFiles : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() { ::close(0); }  // as a program without standard input: 0 is reused
+
+  // 64 MiB freed in small pieces below one still held stay resident until given back.
+  void freedMemoryGoesBack() {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define VELMORA_OWN_MALLOC
+#endif
+#endif
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || \
+    defined(VELMORA_OWN_MALLOC)
+    QSKIP("the C library's allocator only");
+#endif
+    const auto residentMib = [] {
+      std::ifstream statm("/proc/self/statm");
+      long pages = 0, resident = 0;
+      statm >> pages >> resident;
+      return resident * sysconf(_SC_PAGESIZE) / (1 << 20);
+    };
+    std::vector<std::unique_ptr<char[]>> pieces(1 << 16);
+    for (auto& piece : pieces) {
+      piece = std::make_unique<char[]>(1024);
+      std::memset(piece.get(), 1, 1024);
+    }
+    const std::unique_ptr<char[]> last = std::move(pieces.back());  // holds the heap's top
+    pieces.clear();
+    const long before = residentMib();
+    velmora::platform::GiveBackFreedMemory();
+    QVERIFY2(before - residentMib() >= 32, qPrintable(QString::number(before)));
+  }
 
   // Whether the copy is portable, XDG_CONFIG_HOME, HOME (nullptr: unset), and the folder chosen.
   void storeDirectory_data() {
