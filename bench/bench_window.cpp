@@ -99,14 +99,15 @@ struct Window {
     form->show();
     QApplication::processEvents();
   }
-  // Clicks the folder; returns when its first rows are painted.
-  void Select() {
+  // Clicks the folder of that row; returns when its first rows are painted (an empty
+  // folder: when chosen).
+  void Select(int row = 0) {
     auto* folders = form->findChild<QListWidget*>("lstFolders");
     folders->clearSelection();
-    bool rows = false;
+    bool rows = row != 0;
     const auto c =
         QObject::connect(&form->Files(), &QAbstractItemModel::rowsInserted, [&] { rows = true; });
-    folders->setCurrentRow(0);
+    folders->setCurrentRow(row);
     while (!rows) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QObject::disconnect(c);
     frame = form->grab();
@@ -257,6 +258,54 @@ BENCHMARK(BM_ReopenFolder)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+// Peak resident memory since the last call.
+long PeakKbSince() {
+  std::ifstream status("/proc/self/status");
+  long peak = 0;
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmHWM:", 0) == 0) peak = std::stol(line.substr(6));
+  std::ofstream("/proc/self/clear_refs") << "5" << std::endl;
+  return peak;
+}
+
+// Memory a folder holds: resident and peak bytes a file after its first load, after it
+// is chosen again (its kept listing shown, then checked), and what stays once an empty
+// folder is shown instead, against the window before any load.
+void BM_ChooseAgainMemory(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  QTemporaryDir empty;
+  Window w((std::string(Tree()) + ":" + empty.path().toStdString()).c_str());
+  // The second folder stays empty; the window holds nothing yet.
+  const long bare = ResidentKb();
+  state.counters["bare_heap_mib"] = HeapBytes() / 1048576;
+  PeakKbSince();
+  w.Loaded();
+  w.WaitForFollowing();
+  const double files = std::max(1, w.form->Files().rowCount());
+  const auto perFile = [&](long kb) { return double(kb - bare) * 1024 / files; };
+  state.counters["first_per_file"] = perFile(ResidentKb());
+  state.counters["first_peak_per_file"] = perFile(PeakKbSince());
+  for (auto _ : state) {
+    w.Select(1);
+    w.WaitForLoad();
+    w.Select();
+    w.WaitForLoad();
+    w.WaitForFollowing();
+  }
+  state.counters["again_per_file"] = perFile(ResidentKb());
+  state.counters["again_peak_per_file"] = perFile(PeakKbSince());
+  w.Select(1);
+  w.WaitForLoad();
+  // What is freed in the background is given back as the background ends.
+  QElapsedTimer settle;
+  settle.start();
+  while (settle.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  state.counters["empty_after_mib"] = double(ResidentKb() - bare) / 1024;
+  state.counters["empty_heap_mib"] = HeapBytes() / 1048576;
+  state.counters["bare_mib"] = double(bare) / 1024;
+}
+BENCHMARK(BM_ChooseAgainMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 // Esc during the load: until the window is idle and every worker has ended.
 void BM_StopLoad(benchmark::State& state) {

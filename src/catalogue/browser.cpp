@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "catalogue/user_tags.h"
+#include "platform/memory.h"
 #include "platform/words.h"
 
 namespace velmora::catalogue {
@@ -19,7 +22,8 @@ Browser::Browser(std::string storeFile, BrowserView& view, std::function<void()>
       counter_(inbox_),
       facts_(inbox_),
       kept_(inbox_),
-      sorted_(inbox_) {}
+      sorted_(inbox_),
+      trimmer_("velmora-trim", inbox_) {}
 
 Browser::~Browser() { inbox_->Close(); }  // threads let go of post on to no one
 
@@ -124,6 +128,19 @@ void Browser::Clear(bool keepFilter) {
   rows_.Clear(!bar_.Filter().KeepsAll());
   facts_.Clear();
   progress_ = {.load = ++loads_};
+  GiveBack();
+}
+
+void Browser::GiveBack() {
+  // A moment later, once the threads that shared the listing (a count, a read, a write)
+  // have let go of it too; a later call starts the wait again.
+  trimmer_.Start([](std::stop_token stop, const Poster&) {
+    std::mutex mutex;
+    std::condition_variable_any never;
+    std::unique_lock lock(mutex);
+    if (!never.wait_for(lock, stop, 1s, [] { return false; }) && !stop.stop_requested())
+      platform::GiveBackFreedMemory();
+  });
 }
 
 void Browser::Start(bool keepFilter, bool cached) {
@@ -257,9 +274,11 @@ void Browser::On(handover::Checked& checked) {
     if (autoTags_) view_.ChipsReset();
   } else {
     facts_.Renumber({}, rows_.Files().size());
+    checked.loaded = {};  // the same as listed: it goes before the memory is given back
   }
   progress_.files = rows_.FileCount();
   Finish(checked.unreadable);
+  GiveBack();
 }
 
 void Browser::On(handover::Kinds& kinds) {

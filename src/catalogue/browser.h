@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/background_job.h"
 #include "catalogue/fact_reader.h"
 #include "catalogue/file_rows.h"
 #include "catalogue/filter_bar.h"
@@ -225,6 +226,11 @@ class Browser {
   FactReader facts_;
   KeptListing kept_;
   RowOrder sorted_;
+  // Gives the memory of a listing let go back to the system, which the allocator keeps
+  // otherwise; off the owner's thread, as that takes a while on a large heap.
+  // (velmora-trim: let go by the next call or the browser's end.)
+  BackgroundJob trimmer_;
+  void GiveBack();
 };
 
 }  // namespace velmora::catalogue
