@@ -1,6 +1,6 @@
 #include "mainwindow/files_for_commands.h"
 
-#include <QTableView>
+#include <QAbstractItemView>
 #include <utility>
 
 namespace velmora::mainwindow {

@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -12,7 +13,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTableView>
 #include <utility>
 
 #include "catalogue/folder_edits.h"
@@ -153,7 +153,8 @@ void Form1::ConnectTags() {
 
 void Form1::ConnectFiles() {
   using fileops::FileCommands;
-  connect(ui_.lstFiles, &QTableView::doubleClicked, this, [this] { Command(&FileCommands::Open); });
+  connect(ui_.lstFiles, &QAbstractItemView::doubleClicked, this,
+          [this] { Command(&FileCommands::Open); });
   ui_.lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.lstFiles, &QWidget::customContextMenuRequested, this, &Form1::ShowFileMenu);
   new PreviewTips(*ui_.lstFiles, files_, ui_.lstFiles);  // pictures' thumbnails in the tips

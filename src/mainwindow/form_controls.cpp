@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTableView>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -570,36 +569,6 @@ const std::vector<HomePlace>& HomePlaces() {
     return out;
   }();
   return places;
-}
-
-FileTable::FileTable(QWidget* parent) : QTableView(parent) {
-  horizontalHeader()->hide();
-  horizontalHeader()->setStretchLastSection(true);
-  verticalHeader()->hide();
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
-  setShowGrid(false);
-  setWordWrap(false);
-  setTextElideMode(Qt::ElideMiddle);  // the name, at the end, stays in sight
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::ExtendedSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setTabKeyNavigation(false);
-  setDragEnabled(true);  // files dragged out to other programs
-  setDragDropMode(QAbstractItemView::DragOnly);
-}
-
-void FileTable::SetRoomBelow(int height) {
-  roomBelow_ = height;
-  updateGeometries();
-}
-
-void FileTable::updateGeometries() {
-  QTableView::updateGeometries();
-  if (QMargins margins = viewportMargins(); margins.bottom() != roomBelow_) {
-    margins.setBottom(roomBelow_);
-    setViewportMargins(margins);
-  }
 }
 
 }  // namespace velmora::mainwindow

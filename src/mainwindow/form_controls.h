@@ -7,13 +7,13 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <QTableView>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/store.h"
 #include "desktop/shown_text.h"
+#include "mainwindow/file_table.h"
 #include "mainwindow/form_geometry.h"  // the layout rule that places them
 #include "mainwindow/form_layout.h"
 
@@ -37,24 +37,6 @@ class TagPanel;
 namespace velmora::mainwindow {
 
 class ClickLabel;
-
-// The file list: one column of paths without grid or headers. A table, because its
-// rows are a fixed height that it never measures: a list view lays out every row again
-// on each change, a tenth of a second at a million files.
-class FileTable final : public QTableView {
-  Q_OBJECT
- public:
-  explicit FileTable(QWidget* parent);
-  // Room under the rows for a pane over the list's lower edge; 0 for none.
-  void SetRoomBelow(int height);
-
- protected:
-  // The table sets its margins for its headers; the room below is kept beside them.
-  void updateGeometries() override;
-
- private:
-  int roomBelow_ = 0;
-};
 
 // The controls the window acts on.
 struct Controls {

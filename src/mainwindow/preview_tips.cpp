@@ -1,5 +1,6 @@
 #include "mainwindow/preview_tips.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCursor>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTableView>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QUrl>
@@ -51,7 +51,7 @@ QString PreviewTipText(const std::string& thumbnail, const QString& tip) {
       .arg(image.toString(QUrl::FullyEncoded).toHtmlEscaped(), tip.toHtmlEscaped());
 }
 
-PreviewTips::PreviewTips(QTableView& view, const FileListModel& files, QObject* parent)
+PreviewTips::PreviewTips(QAbstractItemView& view, const FileListModel& files, QObject* parent)
     : QObject(parent), view_(view), files_(files) {
   for (const QByteArray& format : QImageReader::supportedImageFormats()) formats_.insert(format);
   connect(&thumbnails_, &desktop::Thumbnailer::Ready, this, &PreviewTips::Show);

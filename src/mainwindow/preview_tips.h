@@ -14,7 +14,7 @@
 
 #include "desktop/thumbnails.h"
 
-class QTableView;
+class QAbstractItemView;
 
 namespace velmora::mainwindow {
 
@@ -25,7 +25,7 @@ QString PreviewTipText(const std::string& thumbnail, const QString& tip);
 
 class PreviewTips : public QObject {
  public:
-  PreviewTips(QTableView& view, const FileListModel& files, QObject* parent);
+  PreviewTips(QAbstractItemView& view, const FileListModel& files, QObject* parent);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,7 +41,7 @@ class PreviewTips : public QObject {
   // Hides the list's tip when its row is gone or moved, or every row replaced.
   void RowsChanged(bool replaced);
 
-  QTableView& view_;
+  QAbstractItemView& view_;
   const FileListModel& files_;
   desktop::Thumbnailer thumbnails_;
   QSet<QByteArray> formats_;  // the suffixes of the pictures Qt reads
