@@ -41,7 +41,9 @@ Form1::Form1(FormSettings settings, desktop::Shell& shell, QWidget* parent)
       shell_(shell),
       browser_(settings_.storeFile, *this,
                [this] {
+                 if (pollQueued_.exchange(true)) return;
                  desktop::QueueCall(this, [this] {
+                   pollQueued_ = false;  // before the poll takes, so a later post wakes again
                    browser_.Poll();
                    SayCount();
                  });

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,6 +125,10 @@ class Form1 : public QWidget, private catalogue::BrowserView {
   FormSettings settings_;
   desktop::Shell& shell_;
   Controls ui_;  // null until made
+  // A poll is queued on the window's thread: the background's wakes while it waits add
+  // none, so that a backlog is taken in one poll per turn of the event loop, and clicks,
+  // paints and timers come between. Set from any thread.
+  std::atomic<bool> pollQueued_ = false;
   catalogue::Browser browser_;
   FileListModel files_;
   Placement placement_;
