@@ -241,13 +241,29 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
     Changed(reset);
     return made;
   }
-  for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
-    const RowChange change{RowChange::Kind::Remove, run->first, run->second};
+  // First to last: the rows taken out so far leave a gap that the rows after them close
+  // as the next run comes, so that each row moves once however many runs there are.
+  if (runs.empty()) return made;  // none of them was kept
+  std::vector<std::size_t>& rows = *rows_;
+  std::size_t write = runs.front().first, read = write;
+  const auto close = [&](std::size_t end) {
+    std::copy(rows.begin() + static_cast<std::ptrdiff_t>(read),
+              rows.begin() + static_cast<std::ptrdiff_t>(end),
+              rows.begin() + static_cast<std::ptrdiff_t>(write));
+    write += end - read;
+    read = end;
+    gapAt_ = write, gap_ = read - write;
+  };
+  for (const auto& [first, last] : runs) {
+    close(first);
+    const RowChange change{RowChange::Kind::Remove, write, write + (last - first)};
     Changing(change, made);
-    rows_->erase(rows_->begin() + static_cast<std::ptrdiff_t>(run->first),
-                 rows_->begin() + static_cast<std::ptrdiff_t>(run->second + 1));
+    read = last + 1, gap_ = read - write;
     Changed(change);
   }
+  close(rows.size());
+  rows.resize(write);
+  gapAt_ = SIZE_MAX, gap_ = 0;
   return made;
 }
 

@@ -49,8 +49,10 @@ class FileRows {
  public:
   void SetListener(RowListener* listener) { listener_ = listener; }
 
-  std::size_t RowCount() const { return rows_ ? rows_->size() : files_.size(); }
-  std::size_t FileAtRow(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
+  std::size_t RowCount() const { return rows_ ? rows_->size() - gap_ : files_.size(); }
+  std::size_t FileAtRow(std::size_t row) const {
+    return rows_ ? (*rows_)[row < gapAt_ ? row : row + gap_] : row;
+  }
   // Every file listed, gone ones too: rows name them by number.
   const PathList& Files() const { return files_; }
   // The files, less those gone since they were listed.
@@ -112,6 +114,8 @@ class FileRows {
   std::vector<unsigned char> gone_;  // per file, once any has gone
   std::size_t goneCount_ = 0;
   std::optional<std::vector<std::size_t>> rows_;  // none: every file
+  // While rows are taken out: rows_ from gapAt_ on are gap_ places further on.
+  std::size_t gapAt_ = SIZE_MAX, gap_ = 0;
 };
 
 }  // namespace velmora::catalogue
