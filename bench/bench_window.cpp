@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "catalogue/listing_cache.h"
 #include "desktop/qt_services.h"
@@ -521,5 +523,79 @@ BENCHMARK(BM_LiveChange)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+// Every stride-th file of the tree, as the window lists it: spread over all its rows.
+std::vector<std::filesystem::path> Spread(const velmora::mainwindow::Form1& form, int stride) {
+  std::vector<std::filesystem::path> files;
+  const auto& listed = form.Browser().Files();
+  for (std::size_t i = 0; i < listed.size(); i += static_cast<std::size_t>(stride))
+    files.emplace_back(listed[i]);
+  return files;
+}
+
+// Another program deletes files spread over the tree and makes them again, arg a second,
+// for five seconds (the files are empty, as the tree's are): the longest the window does
+// not answer meanwhile.
+void BM_Churn(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  Window w(Tree());
+  w.Loaded();
+  w.WaitForFollowing();
+  const std::vector<std::filesystem::path> files = Spread(*w.form, 997);
+  const auto pause = std::chrono::microseconds(1'000'000 / state.range(0));
+  StallMeter stall;
+  double longest = 0;
+  for (auto _ : state) {
+    stall.Start();
+    std::atomic<bool> done = false;
+    std::jthread churn([&] {
+      const auto end = Clock::now() + std::chrono::seconds(5);
+      for (std::size_t i = 0; Clock::now() < end; i += 2) {
+        std::filesystem::remove(files[i % files.size()]);
+        std::this_thread::sleep_for(pause);
+        std::ofstream{files[(i + files.size() - 2) % files.size()]};  // the one before, back
+        std::this_thread::sleep_for(pause);
+      }
+      for (const auto& f : files)
+        if (!std::filesystem::exists(f)) std::ofstream{f};
+      done = true;
+    });
+    while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    longest = std::max(longest, stall.Stop());
+  }
+  state.counters["files"] = w.form->Files().rowCount();
+  state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_Churn)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// Another program deletes arg files spread over the tree at once: until the rows are
+// gone, the longest the window does not answer. The files are made again after.
+void BM_RemoveBurst(benchmark::State& state) {
+  if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
+  Window w(Tree());
+  w.Loaded();
+  w.WaitForFollowing();
+  const int listed = w.form->Files().rowCount();
+  std::vector<std::filesystem::path> files =
+      Spread(*w.form, std::max(1, listed / static_cast<int>(state.range(0))));
+  files.resize(std::min(files.size(), static_cast<std::size_t>(state.range(0))));
+  StallMeter stall;
+  double longest = 0;
+  for (auto _ : state) {
+    stall.Start();
+    std::jthread remover([&] {
+      for (const auto& f : files) std::filesystem::remove(f);
+    });
+    const int target = listed - static_cast<int>(files.size());
+    while (w.form->Files().rowCount() > target)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    w.frame = w.form->grab();
+    longest = std::max(longest, stall.Stop());
+  }
+  for (const auto& f : files) std::ofstream{f};
+  state.counters["removed"] = static_cast<double>(files.size());
+  state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_RemoveBurst)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
