@@ -49,8 +49,10 @@ class TestFilter : public QObject {
     row("a tag ends inside a longer one", "abcx|abcd|bcd|d", "abcd,bc,d", true, "0123");
     row("tag across two names", "ab|cd", "bc", true, "");
     row("NUL across two names", "ab|cd", QByteArray("b\0c", 3), true, "");
-    row("empty tag hits named files", "a|", "", true, "0");
+    row("empty tag hits named files", "a||b|c", "", true, "023");
     row("few left: checked one by one", few, "ab,", false, "0");
+    row("few left: capitals folded one by one", "xAB|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|", "ab,xa",
+        false, "0");
     row("few left, then a tag none holds", few, "ab,z", false, "");
     const char* beach = "Beach.JPG|beach.png|x.txt|Beach.jpg.txt";
     row("excluded, all", beach, "beach", false, "1", "JPG");
