@@ -207,7 +207,7 @@ void Browser::Apply(Inbox::Posted& posted) {
 }
 
 void Browser::On(handover::Files& files) {
-  if (!files.live && kept_.SetAside(files)) return;
+  if (!files.live && kept_.SetAside(files, rows_.Files())) return;
   if (files.live) {
     if (rows_.DropListed(files, facts_.Again())) {
       Append(std::move(files));
@@ -259,6 +259,7 @@ void Browser::On(handover::Cached& kept) {
   if (piece == KeptListing::Piece::Late) return;
   progress_.checking = true;
   Append({std::move(static_cast<ListedFiles&>(kept)), false});
+  kept_.Match(rows_.Files());
   progress_.files = rows_.Files().size();
   view_.ProgressChanged(progress_);
 }

@@ -37,6 +37,28 @@ void SayOnce(const Status& status) {
 // Files set aside to be compared with rows shown need only their paths.
 void Unindex(handover::Files& files) { files.tags = {}; }
 
+// Whether piece lists what list does from at on, path for path.
+bool ListsAt(const PathList& piece, const PathList& list, std::size_t at) {
+  bool same = true;
+  piece.ForEachRun(0, piece.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    list.ForEachRun(at + first, at + end, [&](std::size_t, std::size_t, std::uint32_t folder) {
+      same = same && list.FolderText(folder) == piece.FolderText(k);
+    });
+    for (std::size_t i = first; same && i < end; ++i) same = piece.Name(i) == list.Name(at + i);
+  });
+  return same;
+}
+
+// The first n files of list.
+PathList Prefix(const PathList& list, std::size_t n) {
+  PathList out;
+  list.ForEachRun(0, n, [&](std::size_t first, std::size_t end, std::uint32_t k) {
+    const std::uint32_t folder = out.AddFolder(list.FolderText(k));
+    for (std::size_t i = first; i < end; ++i) out.AddFile(folder, list.Name(i));
+  });
+  return out;
+}
+
 // Where each file of listed went in all, both in the walk's order: alike up to the first
 // change, looked up by path after it.
 std::optional<handover::Checked> Compared(const PathList& listed, PathList all, const TagRule& rule,
@@ -68,6 +90,8 @@ std::optional<handover::Checked> Compared(const PathList& listed, PathList all, 
 
 void KeptListing::Ask(std::string folder) {
   state_ = State::Asked;
+  head_ = same_ = 0;
+  differs_ = false;
   std::string file = ListingFile(folder);
   reader_.Start([folder = std::move(folder), file = std::move(file), rule = rule_](
                     std::stop_token stop, const Poster& post) {
@@ -90,11 +114,24 @@ void KeptListing::Hold() {
   state_ = State::Shown;
 }
 
-bool KeptListing::SetAside(handover::Files& files) {
+bool KeptListing::SetAside(handover::Files& files, const PathList& rows) {
   if (state_ == State::No) return false;
   aside_.push_back(std::move(files));
-  if (state_ == State::Shown) Unindex(aside_.back());
+  if (state_ == State::Shown) Unindex(aside_.back()), Match(rows);
   return true;
+}
+
+void KeptListing::Match(const PathList& rows) {
+  for (; state_ == State::Shown && !differs_ && head_ < aside_.size(); ++head_) {
+    PathList& piece = aside_[head_].files;
+    if (same_ + piece.size() > rows.size()) return;  // the rows have not come this far yet
+    if (!ListsAt(piece, rows, same_)) {
+      differs_ = true;
+      return;
+    }
+    same_ += piece.size();
+    piece.clear();
+  }
 }
 
 KeptListing::Piece KeptListing::Take(const handover::Cached& piece) {
@@ -110,6 +147,8 @@ KeptListing::Piece KeptListing::Take(const handover::Cached& piece) {
 std::vector<handover::Files> KeptListing::Release() {
   reader_.Stop();
   std::vector<handover::Files> found = std::exchange(aside_, {});
+  head_ = same_ = 0;
+  differs_ = false;
   if (std::exchange(state_, State::No) != State::Asked) found.clear();
   return found;
 }
@@ -118,10 +157,17 @@ bool KeptListing::Compare(const PathList& rows, std::size_t unreadable) {
   if (state_ != State::Shown) return false;
   state_ = State::No;
   std::vector<handover::Files> loaded = std::exchange(aside_, {});
-  reader_.Start([listed = rows, loaded = std::move(loaded), unreadable, rule = rule_](
+  loaded.erase(loaded.begin(), loaded.begin() + static_cast<std::ptrdiff_t>(head_));
+  const std::size_t same = std::exchange(same_, 0);
+  head_ = 0;
+  differs_ = false;
+  reader_.Start([listed = rows, loaded = std::move(loaded), same, unreadable, rule = rule_](
                     std::stop_token stop, const Poster& post) mutable {
     platform::YieldToForeground();
-    PathList all;
+    handover::Checked alike;
+    alike.unreadable = unreadable;
+    if (same == listed.size() && loaded.empty()) return post(std::move(alike));
+    PathList all = Prefix(listed, same);
     for (handover::Files& part : loaded) all.Append(std::move(part.files));
     loaded = {};
     std::optional<handover::Checked> checked = Compared(listed, std::move(all), rule, stop);

@@ -27,7 +27,11 @@ class KeptListing {
   // Rows are shown that the load in progress is to replace.
   bool Shown() const { return state_ == State::Shown; }
   // A piece the load found: set aside (true) while a kept listing is asked for or shown.
-  bool SetAside(handover::Files& files);
+  // rows are those shown.
+  bool SetAside(handover::Files& files, const PathList& rows);
+  // Lets go of the pieces set aside that list what rows list in the same places: while
+  // nothing differs, the load costs no second copy of the listing.
+  void Match(const PathList& rows);
 
   enum class Piece { Late, NoneKept, Show };
   // A piece of the kept listing came: to show, too late (the load is listed, or was
@@ -48,6 +52,10 @@ class KeptListing {
   enum class State { No, Asked, Shown } state_ = State::No;
   TagRule rule_;
   std::vector<handover::Files> aside_;
+  // The pieces before head_ listed the first same_ rows, and were let go; differs_ once
+  // one did not.
+  std::size_t head_ = 0, same_ = 0;
+  bool differs_ = false;
   BackgroundJob reader_;
   BackgroundJob writer_;
 };
