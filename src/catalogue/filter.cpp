@@ -33,11 +33,6 @@ std::vector<unsigned char> FolderWords::FolderHits(std::string_view needle, bool
   return hits;
 }
 
-void FolderWords::MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
-                           Digits digits) const {
-  MarkHits(FolderHits(needle, words, digits), hits.data(), 0, hits.size());
-}
-
 void FolderWords::MarkHits(const std::vector<unsigned char>& folders, unsigned char* hits,
                            std::size_t from, std::size_t to) const {
   for (const Run& run : runs_) {

@@ -56,10 +56,8 @@ class FolderWords {
   // The folders' texts below, by folder number, and the files of each.
   const FilterIndex& Below() const { return below_; }
   const std::vector<Run>& Runs() const { return runs_; }
-  // Marks hits[i] for each file i whose folder's text holds needle, by MarkHits' rule.
-  void MarkHits(std::string_view needle, std::vector<unsigned char>& hits, bool words,
-                Digits digits) const;
-  // Marks hits[i - from] for each file i from to to whose folder folders marks.
+  // Marks hits[i - from] for each file i from to to whose folder folders marks (as
+  // FolderHits gives them).
   void MarkHits(const std::vector<unsigned char>& folders, unsigned char* hits, std::size_t from,
                 std::size_t to) const;
   // The same for each folder: hits by folder number.
