@@ -18,6 +18,7 @@
 #include "desktop/translations.h"
 #include "mainwindow/form1.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/threads.h"
 #include "platform/window_args.h"
 
@@ -47,6 +48,7 @@ std::string CurrentFolder() {
 
 int main(int argc, char** argv) {
   using namespace velmora;
+  platform::ShareOnePool();
   // Answered before anything needs a display.
   platform::WindowArgs args;
   if (const platform::Status parsed = platform::ParseWindowArgs(

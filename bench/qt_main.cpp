@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "platform/memory.h"
+
 int main(int argc, char** argv) {
+  velmora::platform::ShareOnePool();  // as the window does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

@@ -14,4 +14,10 @@ void GiveBackFreedMemory() {
 #endif
 }
 
+void ShareOnePool() {
+#if defined(__GLIBC__)
+  (void)::mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 }  // namespace velmora::platform

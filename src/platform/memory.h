@@ -6,8 +6,13 @@
 
 namespace velmora::platform {
 
-// Hands back to the system the memory freed in the allocator's pools (one per thread),
-// once a burst of passing allocations is over.
+// Hands back to the system the memory freed in the allocator's pools, once a burst of
+// passing allocations is over.
 void GiveBackFreedMemory();
+
+// From now on every thread allocates from one pool, before any thread starts. A load's
+// pieces are made on its walk's threads and freed on the window's; with a pool per
+// thread, what one frees cannot serve another, and much of it stays resident.
+void ShareOnePool();
 
 }  // namespace velmora::platform
