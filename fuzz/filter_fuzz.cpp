@@ -99,9 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         byFolders)
       std::abort();
   }
-  counted = CountTagHits(inFolders.Names(), tags, {}, {}, false, Digits::Split, &folders);
-  for (TagHits& h : counted) h.kept = 0;
-  if (counted != folderHits) std::abort();
+  for (const std::size_t split : {kFilterSplit, std::size_t{1}, paths.size() / 3 + 1}) {
+    counted = CountTagHits(inFolders.Names(), tags, {}, {}, false, Digits::Split, &folders, split);
+    for (TagHits& h : counted) h.kept = 0;
+    if (counted != folderHits) std::abort();
+  }
   // The same names arriving one by one, as a shown folder grows, filter the same.
   FilterIndex grown;
   for (std::size_t i = 0; i < paths.size(); ++i) {

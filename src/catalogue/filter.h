@@ -95,11 +95,12 @@ struct TagHits {
 };
 
 // For each tag, the files it hits among all of index and among kept (sorted positions
-// in index), in one pass over the names however many tags there are. Empty when stop
-// is requested before the end.
+// in index), in one pass over the names however many tags there are; from split files
+// on, two threads count each half of them. Empty when stop is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept = {}, std::stop_token stop = {},
                                   bool words = false, Digits digits = Digits::Split,
-                                  const FolderWords* folders = nullptr);
+                                  const FolderWords* folders = nullptr,
+                                  std::size_t split = kFilterSplit);
 
 }  // namespace velmora::catalogue

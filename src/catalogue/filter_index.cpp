@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
+#include <thread>
+#include <vector>
 
 #include "catalogue/filter.h"
 #include "catalogue/tags.h"
@@ -368,7 +371,8 @@ std::size_t FilterIndex::Narrow(std::string_view needle, unsigned char* keep, st
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   std::span<const std::size_t> kept, std::stop_token stop,
-                                  bool words, Digits digits, const FolderWords* folders) {
+                                  bool words, Digits digits, const FolderWords* folders,
+                                  std::size_t split) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -446,15 +450,19 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
     row[columns] = out[s];
   }
 
-  // Calls name(i, text, cut, n) for each name i of ix: name n of text, cut by cut. An odd
-  // name is walked in its lower case; the others as they are, capitals moving as small
-  // letters do.
-  const auto eachName = [&](const FilterIndex& ix, auto&& name) {
+  // Calls name(i, text, cut, n) for each name i of ix from..to-1: name n of text, cut by
+  // cut. An odd name is walked in its lower case; the others as they are, capitals moving
+  // as small letters do.
+  const auto eachName = [&](const FilterIndex& ix, std::size_t from, std::size_t to, auto&& name) {
     for (std::size_t number = 0; number < ix.pieces_.size(); ++number) {
       const FilterIndex::Piece& piece = *ix.pieces_[number];
-      auto nextOdd = piece.odd.begin();
-      for (std::size_t k = 0; k < piece.size(); ++k) {
-        const std::size_t i = ix.firsts_[number] + k;
+      const std::size_t first = ix.firsts_[number];
+      if (first >= to) break;
+      if (first + piece.size() <= from) continue;
+      const std::size_t start = from > first ? from - first : 0;
+      auto nextOdd = std::lower_bound(piece.odd.begin(), piece.odd.end(), start);
+      for (std::size_t k = start; k < piece.size() && first + k < to; ++k) {
+        const std::size_t i = first + k;
         if (i % 4096 == 0 && stop.stop_requested()) return false;
         const bool odd = nextOdd != piece.odd.end() && *nextOdd == k;
         const std::size_t n = odd ? static_cast<std::size_t>(nextOdd++ - piece.odd.begin()) : k;
@@ -490,44 +498,81 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   if (folders != nullptr) {
     inFolder.resize(folders->Below().size());
     std::vector<std::size_t> seen(states, 0);
-    const bool whole = eachName(folders->Below(), [&](std::size_t f, const FilterIndex::Text& text,
-                                                      const Cut& cut, std::size_t n) {
-      walk(text, cut, n, f + 1, seen, [&](std::uint32_t t) {
-        seen[t] = f + 1;
-        inFolder[f].push_back(t);
-      });
-    });
+    const bool whole =
+        eachName(folders->Below(), 0, folders->Below().size(),
+                 [&](std::size_t f, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
+                   walk(text, cut, n, f + 1, seen, [&](std::uint32_t t) {
+                     seen[t] = f + 1;
+                     inFolder[f].push_back(t);
+                   });
+                 });
     if (!whole) return {};
   }
-  auto run = folders ? folders->Runs().begin() : std::vector<FolderWords::Run>::const_iterator();
-  const auto runsEnd = folders ? folders->Runs().end() : run;
-
-  // Each tag end counts a name once: the first time in it marks it with the name.
-  std::vector<std::size_t> seen(states, 0), all(states, 0), inKept(states, 0);
-  std::size_t named = 0, namedKept = 0;  // what an empty tag hits
-  auto nextKept = kept.begin();
-  const bool whole = eachName(
-      index, [&](std::size_t i, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
-        while (nextKept != kept.end() && *nextKept < i) ++nextKept;
-        const bool isKept = nextKept != kept.end() && *nextKept == i;
-        const std::size_t mark = i + 1;
-        if (text.starts[n + 1] - text.starts[n] > 1) {
-          ++named;
-          namedKept += isKept;
-        }
-        const auto count = [&](std::uint32_t t) {
-          seen[t] = mark;
-          ++all[t];
-          inKept[t] += isKept;
-        };
-        while (run != runsEnd && run->end <= i) ++run;
-        if (run != runsEnd && run->first <= i) {
-          for (const std::uint32_t t : inFolder[run->folder])
-            if (seen[t] != mark) count(t);
-        }
-        walk(text, cut, n, mark, seen, count);
-      });
-  if (!whole) return {};
+  // What the names from..to-1 hit, by tag end; named: those not empty, which an empty tag hits.
+  struct Tally {
+    std::vector<std::size_t> all, inKept;
+    std::size_t named = 0, namedKept = 0;
+  };
+  const auto tally = [&](std::size_t from, std::size_t to, Tally& into) {
+    into.all.assign(states, 0), into.inKept.assign(states, 0);
+    auto run = folders ? folders->Runs().begin() : std::vector<FolderWords::Run>::const_iterator();
+    const auto runsEnd = folders ? folders->Runs().end() : run;
+    // Each tag end counts a name once: the first time in it marks it with the name.
+    std::vector<std::size_t> seen(states, 0);
+    auto nextKept = std::lower_bound(kept.begin(), kept.end(), from);
+    return eachName(
+        index, from, to,
+        [&](std::size_t i, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
+          while (nextKept != kept.end() && *nextKept < i) ++nextKept;
+          const bool isKept = nextKept != kept.end() && *nextKept == i;
+          const std::size_t mark = i + 1;
+          if (text.starts[n + 1] - text.starts[n] > 1) {
+            ++into.named;
+            into.namedKept += isKept;
+          }
+          const auto count = [&](std::uint32_t t) {
+            seen[t] = mark;
+            ++into.all[t];
+            into.inKept[t] += isKept;
+          };
+          while (run != runsEnd && run->end <= i) ++run;
+          if (run != runsEnd && run->first <= i) {
+            for (const std::uint32_t t : inFolder[run->folder])
+              if (seen[t] != mark) count(t);
+          }
+          walk(text, cut, n, mark, seen, count);
+        });
+  };
+  // Two halves side by side, as the filter searches them: the names are only read.
+  const std::size_t size = index.size(), half = size < split ? size : size / 2;
+  Tally low, high;
+  bool highWhole = true;
+  std::exception_ptr failed;
+  std::thread other;
+  if (half < size) {
+    other = std::thread([&] {
+      try {
+        highWhole = tally(half, size, high);
+      } catch (...) {
+        failed = std::current_exception();
+      }
+    });
+  }
+  bool lowWhole = false;
+  try {
+    lowWhole = tally(0, half, low);
+  } catch (...) {
+    if (other.joinable()) other.join();
+    throw;
+  }
+  if (other.joinable()) other.join();
+  if (failed) std::rethrow_exception(failed);
+  if (!lowWhole || !highWhole) return {};
+  std::vector<std::size_t>& all = low.all;
+  std::vector<std::size_t>& inKept = low.inKept;
+  for (std::size_t t = 0; t < high.all.size(); ++t)
+    all[t] += high.all[t], inKept[t] += high.inKept[t];
+  const std::size_t named = low.named + high.named, namedKept = low.namedKept + high.namedKept;
   std::vector<TagHits> hits;
   hits.reserve(tags.size());
   for (const std::uint32_t s : nodeOf) {

@@ -105,7 +105,7 @@ class FilterIndex {
   std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            std::span<const std::size_t>, std::stop_token, bool,
-                                           Digits, const FolderWords*);
+                                           Digits, const FolderWords*, std::size_t);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;
