@@ -129,6 +129,8 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   // Folders read and not watched yet, each ended by a NUL: one block. Written by one of the
   // walk's threads at a time, read once the walk has ended.
   std::string read;
+  // In the walk's order: a folder reached by two paths is watched by the one it is listed
+  // by, so that its events name its files as the rows do.
   if (setup.watchEarly) stream.entering = [&](const std::string& dir) { (void)watch(dir); };
   const bool late = !setup.watchEarly && watching;
   stream.folder = [&](const std::string& dir, const platform::FolderStamp& stamp) {

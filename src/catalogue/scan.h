@@ -94,7 +94,9 @@ struct ScanStream {
   // Each folder as the walk lists it (ending with a separator), with its stamp as it was
   // read, before its files are handed over.
   std::function<void(const std::string&, const platform::FolderStamp&)> folder;
-  // Each folder just before it is read, on the thread that reads it.
+  // Each folder just before it is read, on the thread that reads it, one at a time in the
+  // walk's order and under its lock (keep it short): of the paths that reach one folder,
+  // the one the walk lists is entered first.
   std::function<void(const std::string&)> entering;
   // Each link among a folder's entries as the folder is read, on the thread that reads
   // it, with whether it leads to a folder; also of folders read that list nothing.
