@@ -247,8 +247,11 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
           continue;
         }
         if (e.link) state.AddLink(path, false);
-        // What was watched or read by this path was of an entry now gone or replaced.
         const std::string dir = path + platform::kPathSeparator;
+        // A folder read by this path (and so watched first) before its coming is told: its
+        // own watch tells what changed in it since, also later in these events.
+        if (e.kind == Kind::Added && e.isFolder && state.once.Holds(dir)) continue;
+        // What was watched or read by this path was of an entry now gone or replaced.
         if (watcher.Unwatch(dir) || e.isFolder) unwatched.push_back(dir);
         state.once.Forget(dir);
       }

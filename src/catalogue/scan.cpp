@@ -269,6 +269,17 @@ bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   return true;
 }
 
+bool ReadOnce::Holds(const std::string& dir) {
+  platform::FolderId id;
+  {
+    const platform::MutexLock lock(mutex_);
+    const auto at = byDir_.find(dir);
+    if (at == byDir_.end()) return false;
+    id = at->second;
+  }
+  return platform::StillLeadsTo(dir, id);
+}
+
 void ReadOnce::Forget(const std::string& prefix) {
   const platform::MutexLock lock(mutex_);
   for (auto at = byDir_.lower_bound(prefix); at != byDir_.end() && at->first.starts_with(prefix);) {

@@ -53,6 +53,8 @@ class ReadOnce {
   // the path that reached it first no longer leads to it: the folder moved, and its move
   // is yet to be heard of; dir takes that path's place.
   bool Insert(const platform::FolderId& id, const std::string& dir) EXCLUDES(mutex_);
+  // Whether a folder was offered first by the path dir, and dir still leads to it.
+  bool Holds(const std::string& dir) EXCLUDES(mutex_);
   // Forgets the folders reached by paths that start with prefix.
   void Forget(const std::string& prefix) EXCLUDES(mutex_);
   // Forgets every folder.
