@@ -129,6 +129,8 @@ void FolderFeed::Load(std::stop_token stop, State& state) {
   // Folders read and not watched yet, each ended by a NUL: one block. Written by one of the
   // walk's threads at a time, read once the walk has ended.
   std::string read;
+  // In the walk's order: a folder reached by two paths is watched by the one it is listed
+  // by, so that its events name its files as the rows do.
   if (setup.watchEarly) stream.entering = [&](const std::string& dir) { (void)watch(dir); };
   const bool late = !setup.watchEarly && watching;
   stream.folder = [&](const std::string& dir, const platform::FolderStamp& stamp) {
@@ -245,8 +247,11 @@ void FolderFeed::Watch(std::stop_token stop, State& state) {
           continue;
         }
         if (e.link) state.AddLink(path, false);
-        // What was watched or read by this path was of an entry now gone or replaced.
         const std::string dir = path + platform::kPathSeparator;
+        // A folder read by this path (and so watched first) before its coming is told: its
+        // own watch tells what changed in it since, also later in these events.
+        if (e.kind == Kind::Added && e.isFolder && state.once.Holds(dir)) continue;
+        // What was watched or read by this path was of an entry now gone or replaced.
         if (watcher.Unwatch(dir) || e.isFolder) unwatched.push_back(dir);
         state.once.Forget(dir);
       }

@@ -87,10 +87,11 @@ class Walk {
         break;
       }
       if (nextRead_ < nodes_.size()) {
-        // The node is this thread's alone until it is marked ready.
+        // The node is this thread's alone until it is marked ready. Entered in queue order,
+        // as folders join: a folder reached by two paths is entered first by the one listed.
         Node& node = nodes_[nextRead_++];
-        mutex_.Unlock();
         if (stream_ != nullptr && stream_->entering) stream_->entering(node.dir);
+        mutex_.Unlock();
         EnumFolder(node, listing, stream_);
         mutex_.Lock();
         node.ready = true;
@@ -228,7 +229,7 @@ class Walk {
   const ScanStream* stream_;
 
   // Held while a folder joins; taken before a shared ReadOnce's lock (FirstTime), never
-  // held while the stream's callbacks run.
+  // held while the stream's callbacks run, but for entering.
   platform::Mutex mutex_;
   platform::CondVar changed_;  // with mutex_
   // The queue; a deque keeps references stable as it grows.
@@ -266,6 +267,17 @@ bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   }
   byId_.emplace(id, at);
   return true;
+}
+
+bool ReadOnce::Holds(const std::string& dir) {
+  platform::FolderId id;
+  {
+    const platform::MutexLock lock(mutex_);
+    const auto at = byDir_.find(dir);
+    if (at == byDir_.end()) return false;
+    id = at->second;
+  }
+  return platform::StillLeadsTo(dir, id);
 }
 
 void ReadOnce::Forget(const std::string& prefix) {

@@ -53,6 +53,8 @@ class ReadOnce {
   // the path that reached it first no longer leads to it: the folder moved, and its move
   // is yet to be heard of; dir takes that path's place.
   bool Insert(const platform::FolderId& id, const std::string& dir) EXCLUDES(mutex_);
+  // Whether a folder was offered first by the path dir, and dir still leads to it.
+  bool Holds(const std::string& dir) EXCLUDES(mutex_);
   // Forgets the folders reached by paths that start with prefix.
   void Forget(const std::string& prefix) EXCLUDES(mutex_);
   // Forgets every folder.
@@ -94,7 +96,9 @@ struct ScanStream {
   // Each folder as the walk lists it (ending with a separator), with its stamp as it was
   // read, before its files are handed over.
   std::function<void(const std::string&, const platform::FolderStamp&)> folder;
-  // Each folder just before it is read, on the thread that reads it.
+  // Each folder just before it is read, on the thread that reads it, one at a time in the
+  // walk's order and under its lock (keep it short): of the paths that reach one folder,
+  // the one the walk lists is entered first.
   std::function<void(const std::string&)> entering;
   // Each link among a folder's entries as the folder is read, on the thread that reads
   // it, with whether it leads to a folder; also of folders read that list nothing.

@@ -40,20 +40,23 @@ struct NoWatches final : platform::FolderWatcher {
 };
 
 // The system's watches, counted, but a file is made as the first is: a change no event
-// reports.
+// reports. then does what others do once a folder is watched, and (with no folder) before
+// each wait for events.
 struct LateWatches final : platform::FolderWatcher {
   explicit LateWatches(std::atomic<int>& count) : alive(count) { ++alive; }
   ~LateWatches() override { --alive; }
   platform::WatchResult Watch(const std::string& dir) override {
     if (!file.empty()) std::fclose(std::fopen(std::exchange(file, {}).c_str(), "w"));
-    return real->Watch(dir);
+    const platform::WatchResult r = real->Watch(dir);
+    return then(dir), r;
   }
   bool Unwatch(const std::string& dir) override { return real->Unwatch(dir); }
   std::vector<platform::FolderEvent> Wait(std::chrono::milliseconds timeout) override {
-    return real->Wait(timeout);
+    return then({}), real->Wait(timeout);
   }
   std::unique_ptr<platform::FolderWatcher> real = platform::MakeFolderWatcher();
   std::string file;
+  std::function<void(const std::string&)> then;
   std::atomic<int>& alive;
 };
 
@@ -192,20 +195,31 @@ class TestBrowser : public QObject {
     QVERIFY(f.rows().empty());
   }
 
-  // A file made after the folder was read and before it was watched shows; another folder
-  // shown lets the first one's watches go, and none shown all of them.
+  // A file made after the folder was read and before it was watched shows. A folder moved
+  // in, whose subfolder is made as it is watched and emptied once read: the subfolder's
+  // coming, told after it was read, hides no change in it. Another folder shown lets the
+  // first one's watches go, and none shown all of them.
   void followsLiveChanges() {
     std::string early;
     std::atomic<int> alive = 0;
     Fixture f([&] {
       auto w = std::make_unique<LateWatches>(alive);
       w->file = std::exchange(early, {});
+      w->then = [p = f.tree / "t/p/", read = false](const std::string& dir) mutable {
+        if (dir == p && std::filesystem::create_directory(p + "d"))
+          std::fclose(std::fopen((p + "d/a").c_str(), "w"));
+        if (dir == p + "d/") read = true;  // the threads that wait and watch are one
+        if (dir.empty() && std::exchange(read, false)) std::remove((p + "d/a").c_str());
+      };
       return w;
     });
     f.tree.createFile("t/old");
     early = f.tree / "t/new";
     f.show(f.tree / "t");
     QTRY_COMPARE(f.names(), (Strings{"new", "old"}));
+    f.tree.createFile("out/p/keep");
+    std::filesystem::rename(f.tree / "out/p", f.tree / "t/p");
+    QTRY_COMPARE(f.names(), (Strings{"keep", "new", "old"}));
     f.tree.createFile("u/x"), f.show(f.tree / "u");
     QTRY_COMPARE(alive.load(), 1);
     f.browser.Show(f.browser.Store().size());  // none: nothing listed or watched

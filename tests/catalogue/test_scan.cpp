@@ -104,8 +104,7 @@ class TestScan : public QObject {
     FaultyFileSystem fs;
     tree == "chain" ? makeChain(t, root, expected) : fs.fail(layOut(t, tree));
     std::sort(expected.begin(), expected.end());
-    Strings single;           // as one reader lists them
-    std::size_t folders = 0;  // the walk reads, with one reader
+    Strings single, singleEntering;  // as one reader lists them, and the folders it reads
     for (const unsigned threads : {1u, 2u, 8u}) {
       catalogue::ScanReport report;
       const std::size_t open = openDescriptors();
@@ -123,32 +122,32 @@ class TestScan : public QObject {
       std::sort(reasons.begin(), reasons.end());
       QTEST(reasons.join('|'), "unreadable");
       // Streamed: the same files, each after its folder; a receiver that waits holds up only
-      // its own thread, while the others read every folder.
+      // its own thread, while the others read every folder. Folders are entered in the
+      // order one reader enters them.
       std::mutex m;
       std::condition_variable entered;
-      std::size_t entering = 0;
       bool waited = true, ordered = true;
-      Strings streamed, told;
+      Strings streamed, told, entering;
       catalogue::ScanStream s;
-      s.entering = [&](const std::string&) {
+      s.entering = [&](const std::string& dir) {
         const std::lock_guard lock(m);
-        ++entering;
+        entering.push_back(dir);
         entered.notify_all();
       };
       s.folder = [&](const std::string& dir, const auto&) { told.push_back(dir); };
       s.files = [&](catalogue::PathList&& piece) {
         std::unique_lock lock(m);
         if (threads > 1 && streamed.empty())
-          waited =
-              entered.wait_for(lock, std::chrono::seconds(20), [&] { return entering >= folders; });
+          waited = entered.wait_for(lock, std::chrono::seconds(20),
+                                    [&] { return entering.size() >= singleEntering.size(); });
         for (const std::string file : piece)  // its folder told once, before it
           ordered &= std::count(told.begin(), told.end(), file.substr(0, file.rfind('/') + 1)) == 1,
               streamed.push_back(file);
       };
       QVERIFY(catalogue::StreamFolder(root, s, threads));
-      folders = threads == 1 ? entering : folders;
       QVERIFY(waited && ordered);
       QCOMPARE(streamed, single);
+      QCOMPARE(entering, threads == 1 ? singleEntering = entering : singleEntering);
     }
     std::stop_source stop;  // a walk stopped before it starts hands nothing over, and says so
     stop.request_stop();
