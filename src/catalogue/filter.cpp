@@ -162,26 +162,30 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
   if (count < split) return FilterRange(index, filter, folders, 0, count);
   // Two halves side by side: the names are only read, each half marks rows of its own.
   const std::size_t half = count / 2;
-  std::vector<std::size_t> upper;
+  std::vector<std::size_t> rows, upper;
+  SideBySide([&] { rows = FilterRange(index, filter, folders, 0, half); },
+             [&] { upper = FilterRange(index, filter, folders, half, count); });
+  rows.insert(rows.end(), upper.begin(), upper.end());
+  return rows;
+}
+
+void SideBySide(const std::function<void()>& first, const std::function<void()>& second) {
   std::exception_ptr failed;
   std::thread other([&] {
     try {
-      upper = FilterRange(index, filter, folders, half, count);
+      second();
     } catch (...) {
       failed = std::current_exception();
     }
   });
-  std::vector<std::size_t> rows;
   try {
-    rows = FilterRange(index, filter, folders, 0, half);
+    first();
   } catch (...) {
     other.join();
     throw;
   }
   other.join();
   if (failed) std::rethrow_exception(failed);
-  rows.insert(rows.end(), upper.begin(), upper.end());
-  return rows;
 }
 
 bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stop_token>
@@ -80,6 +81,9 @@ class FolderWords {
 // From split files on, two threads search the names, each half of them; the call returns
 // when both are done.
 inline constexpr std::size_t kFilterSplit = std::size_t{1} << 16;
+// Runs second on a thread of its own while first runs on the caller's, and returns when
+// both are done, throwing what either threw. For halves that only read the names.
+void SideBySide(const std::function<void()>& first, const std::function<void()>& second);
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
                                         const FolderWords* folders = nullptr,
                                         std::size_t split = kFilterSplit);

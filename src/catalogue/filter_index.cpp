@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <exception>
-#include <thread>
 #include <vector>
 
 #include "catalogue/filter.h"
@@ -546,27 +544,13 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
   // Two halves side by side, as the filter searches them: the names are only read.
   const std::size_t size = index.size(), half = size < split ? size : size / 2;
   Tally low, high;
-  bool highWhole = true;
-  std::exception_ptr failed;
-  std::thread other;
+  bool lowWhole = false, highWhole = true;
+  const auto countLow = [&] { lowWhole = tally(0, half, low); };
   if (half < size) {
-    other = std::thread([&] {
-      try {
-        highWhole = tally(half, size, high);
-      } catch (...) {
-        failed = std::current_exception();
-      }
-    });
+    SideBySide(countLow, [&] { highWhole = tally(half, size, high); });
+  } else {
+    countLow();
   }
-  bool lowWhole = false;
-  try {
-    lowWhole = tally(0, half, low);
-  } catch (...) {
-    if (other.joinable()) other.join();
-    throw;
-  }
-  if (other.joinable()) other.join();
-  if (failed) std::rethrow_exception(failed);
   if (!lowWhole || !highWhole) return {};
   std::vector<std::size_t>& all = low.all;
   std::vector<std::size_t>& inKept = low.inKept;
