@@ -361,7 +361,7 @@ void Browser::Recount(bool start) {
   counter_.Start({.index = rows_.Index(),
                   .tags = PanelChips(),
                   .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
-                  .all = !rows_.Kept(),
+                  .all = rows_.KeepsAll(),
                   .words = bar_.Whole(),
                   .digits = digits_,
                   .folders = folders ? std::optional(*folders) : std::nullopt});

@@ -130,6 +130,7 @@ class Browser {
   }
   std::size_t RowCount() const { return rows_.RowCount(); }
   std::size_t FileAtRow(std::size_t row) const { return rows_.FileAtRow(row); }
+  std::vector<std::size_t> RowFiles() const { return rows_.RowFiles(); }
   const PathList& Files() const { return rows_.Files(); }
   const FilterIndex& Index() const { return rows_.Index(); }
   // The folder's files, less those gone since the load.

@@ -52,8 +52,7 @@ std::vector<RowChange> FileRows::Clear(bool filtered) {
   // The last load goes before the next one is read, so that two never share memory.
   files_ = {};
   Forget();
-  rows_.reset();
-  if (filtered) rows_.emplace();
+  ResetRows(filtered ? std::optional(std::vector<std::size_t>()) : std::nullopt);
   Changed(reset);
   return made;
 }
@@ -68,8 +67,8 @@ std::vector<RowChange> FileRows::Renumber(ListedFiles&& fresh,
   files_ = std::move(fresh.files);
   Forget();
   tags_ = std::move(fresh.tags);
-  rows_.reset();
-  if (!filter.KeepsAll()) rows_ = ApplyTagFilter(files_.Names(), filter, Folders());
+  ResetRows(filter.KeepsAll() ? std::nullopt
+                              : std::optional(ApplyTagFilter(files_.Names(), filter, Folders())));
   Changed(change);
   return made;
 }
@@ -218,63 +217,165 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
   }
   for (const auto& [k, n] : perFolder)
     tags_.RemoveWords(rule_.Below(files_.FolderText(k)), n, emptied);
-  if (!rows_) {
-    rows_.emplace(files_.size());
-    std::iota(rows_->begin(), rows_->end(), std::size_t{0});
-  }
-  // The rows to remove, as runs, removed from the last so that earlier rows keep their numbers.
+  // The rows to remove, as runs, and their files.
   std::vector<std::pair<std::size_t, std::size_t>> runs;
+  std::vector<std::size_t> taken;
   for (const std::size_t i : dropped) {
-    const auto at = std::lower_bound(rows_->begin(), rows_->end(), i);
-    if (at == rows_->end() || *at != i) continue;
-    const auto row = static_cast<std::size_t>(at - rows_->begin());
-    if (!runs.empty() && runs.back().second + 1 == row) {
-      runs.back().second = row;
+    const auto row = RowOf(i);
+    if (!row) continue;
+    taken.push_back(i);
+    if (!runs.empty() && runs.back().second + 1 == *row) {
+      runs.back().second = *row;
     } else {
-      runs.emplace_back(row, row);
+      runs.emplace_back(*row, *row);
     }
   }
-  if (runs.size() > 64) {  // one reset tells the views sooner than many removals
-    const RowChange reset{RowChange::Kind::Reset};
-    Changing(reset, made);
-    std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
-    Changed(reset);
-    return made;
-  }
-  // First to last: the rows taken out so far leave a gap that the rows after them close
-  // as the next run comes, so that each row moves once however many runs there are.
   if (runs.empty()) return made;  // none of them was kept
-  std::vector<std::size_t>& rows = *rows_;
-  std::size_t write = runs.front().first, read = write;
-  const auto close = [&](std::size_t end) {
-    std::copy(rows.begin() + static_cast<std::ptrdiff_t>(read),
-              rows.begin() + static_cast<std::ptrdiff_t>(end),
-              rows.begin() + static_cast<std::ptrdiff_t>(write));
-    write += end - read;
-    read = end;
-    gapAt_ = write, gap_ = read - write;
-  };
-  for (const auto& [first, last] : runs) {
-    close(first);
-    const RowChange change{RowChange::Kind::Remove, write, write + (last - first)};
-    Changing(change, made);
-    read = last + 1, gap_ = read - write;
-    Changed(change);
-  }
-  close(rows.size());
-  rows.resize(write);
-  gapAt_ = SIZE_MAX, gap_ = 0;
+  // One reset tells the views sooner than many removals.
+  const bool reset = runs.size() > 64;
+  const RowChange all{RowChange::Kind::Reset};
+  if (reset) Changing(all, made);
+  TakeOut(runs, taken, reset, made);
+  if (reset) Changed(all);
   return made;
+}
+
+void FileRows::TakeOut(const std::vector<std::pair<std::size_t, std::size_t>>& runs,
+                       const std::vector<std::size_t>& files, bool reset,
+                       std::vector<RowChange>& made) {
+  // First to last, each run told as it goes, by the rows' numbers then.
+  std::size_t removed = 0;
+  const auto tell = [&](std::size_t at, std::size_t n, auto&& take) {
+    const RowChange change{RowChange::Kind::Remove, at, at + n - 1};
+    if (!reset) Changing(change, made);
+    take();
+    if (!reset) Changed(change);
+  };
+  if (!rows_) {
+    if (reset) {  // all at once
+      std::vector<std::size_t> merged(skipped_.size() + files.size());
+      std::merge(skipped_.begin(), skipped_.end(), files.begin(), files.end(), merged.begin());
+      skipped_ = std::move(merged);
+      return;
+    }
+    auto file = files.begin();
+    for (const auto& [first, last] : runs) {
+      const auto n = static_cast<std::ptrdiff_t>(last - first + 1);
+      tell(first - removed, last - first + 1, [&] {
+        // Files gone earlier may lie between the run's files.
+        const auto at = std::lower_bound(skipped_.begin(), skipped_.end(), *file);
+        const auto placed = skipped_.insert(at, file, file + n);
+        std::inplace_merge(placed, placed + n,
+                           std::lower_bound(placed + n, skipped_.end(), *(file + n - 1)));
+      });
+      file += n;
+      removed += last - first + 1;
+    }
+    return;
+  }
+  // Each run joins the gap, and the rows up to the next run close it up, so that each
+  // row moves once however many runs there are.
+  std::vector<std::size_t>& rows = *rows_;
+  MoveGap(runs.front().first);
+  for (const auto& [first, last] : runs) {
+    const std::size_t at = first - removed;
+    if (at != gapAt_) {
+      std::copy(rows.begin() + static_cast<std::ptrdiff_t>(gapAt_ + gap_),
+                rows.begin() + static_cast<std::ptrdiff_t>(at + gap_),
+                rows.begin() + static_cast<std::ptrdiff_t>(gapAt_));
+      gapAt_ = at;
+    }
+    tell(at, last - first + 1, [&] { gap_ += last - first + 1; });
+    removed += last - first + 1;
+  }
+}
+
+std::size_t FileRows::SkippedBefore(std::size_t row) const {
+  // Before skipped_[j] lie skipped_[j] - j files kept; that grows with j.
+  std::size_t low = 0, high = skipped_.size();
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    if (skipped_[mid] - mid <= row) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  return low;
+}
+
+std::optional<std::size_t> FileRows::RowOf(std::size_t i) const {
+  if (!rows_) {
+    if (Gone(i) && std::binary_search(skipped_.begin(), skipped_.end(), i)) return std::nullopt;
+    return i - static_cast<std::size_t>(std::lower_bound(skipped_.begin(), skipped_.end(), i) -
+                                        skipped_.begin());
+  }
+  const auto begin = rows_->begin(), end = rows_->end();
+  const bool gap = gap_ > 0;
+  const auto split = begin + static_cast<std::ptrdiff_t>(gap ? gapAt_ : rows_->size());
+  auto at = std::lower_bound(begin, split, i);
+  if (at != split && *at == i) return static_cast<std::size_t>(at - begin);
+  if (!gap) return std::nullopt;
+  at = std::lower_bound(split + static_cast<std::ptrdiff_t>(gap_), end, i);
+  if (at != end && *at == i) return static_cast<std::size_t>(at - begin) - gap_;
+  return std::nullopt;
+}
+
+void FileRows::MoveGap(std::size_t at) {
+  std::vector<std::size_t>& rows = *rows_;
+  const auto place = [&](std::size_t i) { return rows.begin() + static_cast<std::ptrdiff_t>(i); };
+  if (gap_ == 0) {
+    gapAt_ = at;
+  } else if (at < gapAt_) {
+    std::copy_backward(place(at), place(gapAt_), place(gapAt_ + gap_));
+    gapAt_ = at;
+  } else if (at > gapAt_) {
+    std::copy(place(gapAt_ + gap_), place(at + gap_), place(gapAt_));
+    gapAt_ = at;
+  }
+}
+
+void FileRows::ResetRows(std::optional<std::vector<std::size_t>> rows) {
+  rows_ = std::move(rows);
+  gapAt_ = SIZE_MAX, gap_ = 0;
+  skipped_.clear();
+}
+
+std::vector<std::size_t> FileRows::RowFiles() const {
+  std::vector<std::size_t> files;
+  files.reserve(RowCount());
+  if (rows_) {
+    const auto gap = rows_->begin() + static_cast<std::ptrdiff_t>(std::min(gapAt_, rows_->size()));
+    files.insert(files.end(), rows_->begin(), gap);
+    files.insert(files.end(), gap + static_cast<std::ptrdiff_t>(gap_), rows_->end());
+    return files;
+  }
+  auto skip = skipped_.begin();
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (skip != skipped_.end() && *skip == i) {
+      ++skip;
+    } else {
+      files.push_back(i);
+    }
+  }
+  return files;
+}
+
+std::optional<std::vector<std::size_t>> FileRows::Kept() const {
+  if (KeepsAll()) return std::nullopt;
+  return RowFiles();
 }
 
 std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {
   std::vector<RowChange> made;
   const RowChange reset{RowChange::Kind::Reset};
   Changing(reset, made);
-  if (filter.KeepsAll() && gone_.empty()) {
-    rows_.reset();
+  if (filter.KeepsAll()) {
+    ResetRows(std::nullopt);
+    for (std::size_t i = 0; i < gone_.size(); ++i)
+      if (gone_[i] != 0) skipped_.push_back(i);
   } else {
-    rows_ = ApplyTagFilter(files_.Names(), filter, Folders());
+    ResetRows(ApplyTagFilter(files_.Names(), filter, Folders()));
     if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
   }
   Changed(reset);

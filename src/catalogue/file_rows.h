@@ -49,10 +49,15 @@ class FileRows {
  public:
   void SetListener(RowListener* listener) { listener_ = listener; }
 
-  std::size_t RowCount() const { return rows_ ? rows_->size() - gap_ : files_.size(); }
-  std::size_t FileAtRow(std::size_t row) const {
-    return rows_ ? (*rows_)[row < gapAt_ ? row : row + gap_] : row;
+  std::size_t RowCount() const {
+    return rows_ ? rows_->size() - gap_ : files_.size() - skipped_.size();
   }
+  std::size_t FileAtRow(std::size_t row) const {
+    if (rows_) return (*rows_)[row < gapAt_ ? row : row + gap_];
+    return skipped_.empty() ? row : row + SkippedBefore(row);
+  }
+  // The files of every row, in order.
+  std::vector<std::size_t> RowFiles() const;
   // Every file listed, gone ones too: rows name them by number.
   const PathList& Files() const { return files_; }
   // The files, less those gone since they were listed.
@@ -60,7 +65,8 @@ class FileRows {
   const FilterIndex& Index() const { return files_.Names(); }
   const TagCounts& Tags() const { return tags_; }
   // The files kept, by number; none when every file is.
-  const std::optional<std::vector<std::size_t>>& Kept() const { return rows_; }
+  std::optional<std::vector<std::size_t>> Kept() const;
+  bool KeepsAll() const { return !rows_ && skipped_.empty(); }
 
   // How tags are cut from the files listed after the next Clear.
   void SetRule(TagRule rule) { rule_ = std::move(rule); }
@@ -96,6 +102,16 @@ class FileRows {
   // Brings runs_ up to date with the files listed.
   void FindRuns();
   bool Gone(std::size_t i) const { return !gone_.empty() && gone_[i] != 0; }
+  // The row of file i among the rows kept, if kept.
+  std::optional<std::size_t> RowOf(std::size_t i) const;
+  // With every file kept: how many files gone come before the file at row.
+  std::size_t SkippedBefore(std::size_t row) const;
+  // Takes the rows of runs out, telling each run unless reset: rows_ else skipped_.
+  void TakeOut(const std::vector<std::pair<std::size_t, std::size_t>>& runs,
+               const std::vector<std::size_t>& files, bool reset, std::vector<RowChange>& made);
+  // Moves the gap to row at, with the rows between.
+  void MoveGap(std::size_t at);
+  void ResetRows(std::optional<std::vector<std::size_t>> rows);
 
   RowListener* listener_ = nullptr;
   PathList files_;
@@ -113,8 +129,13 @@ class FileRows {
   bool scattered_ = false;
   std::vector<unsigned char> gone_;  // per file, once any has gone
   std::size_t goneCount_ = 0;
-  std::optional<std::vector<std::size_t>> rows_;  // none: every file
-  // While rows are taken out: rows_ from gapAt_ on are gap_ places further on.
+  std::optional<std::vector<std::size_t>> rows_;  // none: every file but those skipped
+  // With no rows_: the files gone, in order. Rows need not be made for every file when
+  // the first of millions goes.
+  std::vector<std::size_t> skipped_;
+  // Rows taken out leave a gap that stays where they were: rows_ from gapAt_ on are gap_
+  // places further on. Files go in bursts near one another, so that the next removal
+  // moves only the rows between the gap and it, not every row after it.
   std::size_t gapAt_ = SIZE_MAX, gap_ = 0;
 };
 

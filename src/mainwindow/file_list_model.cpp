@@ -126,9 +126,7 @@ void FileListModel::Renumber(const std::vector<std::size_t>& numbers) {
   catalogue::RowOrder& order = browser_.SortedRows();
   bool stale = false;
   if (order.Files()) {
-    std::vector<std::size_t> rows;
-    rows.reserve(browser_.RowCount());
-    for (std::size_t r = 0; r < browser_.RowCount(); ++r) rows.push_back(browser_.FileAtRow(r));
+    std::vector<std::size_t> rows = browser_.RowFiles();
     stale = order.Renumber(numbers, rows, files, [&](std::vector<std::size_t> next) {
       std::optional<catalogue::TypeRanks> ranks = Ranks(order.By().key, next);
       return catalogue::SortFiles(catalogue::MakeSortInput(order.By(), std::move(next),
@@ -259,17 +257,14 @@ void FileListModel::SetSort(catalogue::SortBy by) {
   if (by.key != SortKey::None) return Resort();
   if (!order.Files()) return emit Sorted();
   Announce();
-  std::vector<std::size_t> walk;
-  walk.reserve(static_cast<std::size_t>(shown_));
-  for (int r = 0; r < shown_; ++r) walk.push_back(browser_.FileAtRow(static_cast<std::size_t>(r)));
+  std::vector<std::size_t> walk = browser_.RowFiles();
+  walk.resize(static_cast<std::size_t>(shown_));
   Reorder(std::move(walk));
   order.Forget();
 }
 
 void FileListModel::Resort() {
-  std::vector<std::size_t> files;
-  files.reserve(static_cast<std::size_t>(rowCount()));
-  for (int r = 0; r < rowCount(); ++r) files.push_back(FileAt(r));
+  std::vector<std::size_t> files = RowFiles();
   const bool atOnce = files.size() < catalogue::kSortAtOnce && !browser_.Progress().loading;
   catalogue::RowOrder& order = browser_.SortedRows();
   std::optional<catalogue::TypeRanks> ranks = Ranks(order.By().key, files);
@@ -281,9 +276,7 @@ void FileListModel::Resort() {
 }
 
 void FileListModel::Reorder(std::vector<std::size_t> order) {
-  std::vector<std::size_t> rows;
-  rows.reserve(static_cast<std::size_t>(rowCount()));
-  for (int r = 0; r < rowCount(); ++r) rows.push_back(FileAt(r));
+  std::vector<std::size_t> rows = RowFiles();
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();
   std::vector<std::size_t> beforeFiles;
@@ -299,6 +292,13 @@ void FileListModel::Reorder(std::vector<std::size_t> order) {
   changePersistentIndexList(before, after);
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
   emit Sorted();
+}
+
+std::vector<std::size_t> FileListModel::RowFiles() const {
+  const auto& order = browser_.SortedRows().Files();
+  std::vector<std::size_t> rows = order ? *order : browser_.RowFiles();
+  rows.resize(static_cast<std::size_t>(rowCount()));
+  return rows;
 }
 
 std::size_t FileListModel::FileAt(int row) const {

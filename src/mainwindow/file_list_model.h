@@ -56,6 +56,8 @@ class FileListModel : public QAbstractTableModel, public catalogue::RowListener 
   // The number of the file at row, and the exact bytes of its path; the empty text for a
   // row that is not there.
   std::size_t FileAt(int row) const;
+  // The files of every row shown, in order.
+  std::vector<std::size_t> RowFiles() const;
   std::string PathAt(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;

@@ -10,7 +10,8 @@ class TestFileRows : public QObject {
   Q_OBJECT
  private slots:
   // What others change comes as files made ("+path") and entries gone ("-path", a folder
-  // "-path/"); the rows and the tags follow, told to the listener as they change.
+  // "-path/"); the rows and the tags follow, told to the listener as they change. "=tag"
+  // (or "=") puts that tag alone in the bar.
   // Fields by ";", each a list by blanks: the files listed, the tag in the bar, the events,
   // the rows after and the tags counted (none: not compared).
   void followsChanges_data() {
@@ -35,6 +36,42 @@ class TestFileRows : public QObject {
       many += QString(" /t/f%1").arg(i),
           (i % 2 ? gone : left) += QString("/t/f%1%2").arg(i).arg(i % 2 ? "|" : " ");
     row("many runs gone at once", many + ";; " + gone.chopped(1) + "; " + left + ";");
+    // Removals here and there, one by one and many at once, with files made between:
+    // the rows taken out earlier must not be shown again or shift those after them.
+    for (const bool jpg : {false, true}) {
+      bool shownJpg = jpg;
+      for (unsigned seed = 1; seed <= 3; ++seed) {
+        QStringList listed, shown, events;
+        const auto name = [](int i) { return QString("/t/f%1.%2").arg(i).arg(i % 3 ? "jpg" : "txt"); };
+        for (int i = 0; i < 300; ++i) listed << name(i);
+        shown = listed;
+        unsigned next = seed;
+        const auto draw = [&](qsizetype n) {
+          next = next * 1103515245 + 12345;
+          return static_cast<qsizetype>(next / 16 % static_cast<unsigned>(n));
+        };
+        for (int e = 0, made = 300; e < 12; ++e) {
+          if (draw(6) == 0) {  // the other filter
+            shownJpg = !shownJpg;
+            events << (shownJpg ? "=jpg" : "=");
+            continue;
+          }
+          if (draw(4) == 0) {
+            events << "+" + name(made);
+            shown << name(made++);
+            continue;
+          }
+          QStringList paths;  // 1, a few, or more than the rows told one by one
+          const qsizetype n = std::min(shown.size(), std::array<qsizetype, 3>{1, 5, 90}[draw(3)]);
+          while (paths.size() < n) paths << shown.takeAt(draw(shown.size()));
+          events << "-" + paths.join('|');
+        }
+        if (shownJpg) shown = shown.filter(".jpg");
+        row(qPrintable(QString("gone here and there, %1, %2").arg(jpg ? "jpg" : "all").arg(seed)),
+            listed.join(' ') + (jpg ? "; jpg; " : ";; ") + events.join(' ') + "; " +
+                shown.join(' ') + ";");
+      }
+    }
   }
   void followsChanges() {
     QFETCH(QString, v);
@@ -49,7 +86,7 @@ class TestFileRows : public QObject {
     RowMirror mirror([&] { return files.RowCount(); },
                      [&](std::size_t r) { return files.Files()[files.FileAtRow(r)]; });
     files.SetListener(&mirror);
-    const RowFilter filter{.tags = field(1), .excluded = {}, .name = {}};
+    RowFilter filter{.tags = field(1), .excluded = {}, .name = {}};
     const auto listed = [](const Strings& paths, bool live) {
       PathList list;
       for (const std::string& path : paths) list.push_back(path);
@@ -59,6 +96,11 @@ class TestFileRows : public QObject {
     files.Clear(!filter.KeepsAll());
     files.Append(listed(start, false), filter, fresh);
     for (const std::string& e : events) {
+      if (e.front() == '=') {
+        filter.tags = e.size() > 1 ? Strings{e.substr(1)} : Strings{};
+        files.Refilter(filter);
+        continue;
+      }
       if (e.front() == '+') {
         handover::Files made = listed({e.substr(1)}, true);
         if (files.DropListed(made)) files.Append(std::move(made), filter, fresh);
@@ -73,6 +115,11 @@ class TestFileRows : public QObject {
       files.Remove(paths, folders, fresh);
     }
     QCOMPARE(mirror.Rows(), rows);
+    if (const auto kept = files.Kept()) {
+      Strings keptPaths;
+      for (const std::size_t i : *kept) keptPaths.push_back(files.Files()[i]);
+      QCOMPARE(keptPaths, rows);
+    }
     if (filter.tags.empty()) QCOMPARE(files.FileCount(), rows.size());
     Strings counted;
     for (std::size_t i = 0; i < files.Tags().Tags().size(); ++i)

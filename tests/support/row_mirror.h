@@ -23,6 +23,9 @@ struct RowMirror final : velmora::catalogue::RowListener {
             c.first <= c.last);
     QVERIFY(c.kind != RowChange::Kind::Remove || c.last < copy.size());
     if (c.kind == RowChange::Kind::Insert) QCOMPARE(c.first, copy.size());
+    // A view reads the rows about to go before they go.
+    for (std::size_t r = c.first; c.kind == RowChange::Kind::Remove && r <= c.last; ++r)
+      QCOMPARE(at_(r), copy[r]);
   }
   void RowsChanged(const RowChange& c) override {
     QVERIFY(told == c);
