@@ -285,8 +285,9 @@ void FileRows::TakeOut(const std::vector<std::pair<std::size_t, std::size_t>>& r
                 rows.begin() + static_cast<std::ptrdiff_t>(gapAt_));
       gapAt_ = at;
     }
-    tell(at, last - first + 1, [&] { gap_ += last - first + 1; });
-    removed += last - first + 1;
+    const std::size_t n = last - first + 1;
+    tell(at, n, [&] { gap_ += n; });
+    removed += n;
   }
 }
 

@@ -42,7 +42,9 @@ class TestFileRows : public QObject {
       bool shownJpg = jpg;
       for (unsigned seed = 1; seed <= 3; ++seed) {
         QStringList listed, shown, events;
-        const auto name = [](int i) { return QString("/t/f%1.%2").arg(i).arg(i % 3 ? "jpg" : "txt"); };
+        const auto name = [](int i) {
+          return QString("/t/f%1.%2").arg(i).arg(i % 3 ? "jpg" : "txt");
+        };
         for (int i = 0; i < 300; ++i) listed << name(i);
         shown = listed;
         unsigned next = seed;
