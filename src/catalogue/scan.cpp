@@ -255,46 +255,55 @@ class Walk {
 bool ReadOnce::Insert(const platform::FolderId& id, const std::string& dir) {
   const platform::MutexLock lock(mutex_);
   if (const auto seen = byId_.find(id); seen != byId_.end()) {
-    const std::string& first = seen->second->first;
+    const std::string first = dirs_.Text(seen->second);
     if (first == dir || platform::StillLeadsTo(first, id)) return false;
-    byDir_.erase(seen->second);
-    byId_.erase(seen);
+    Drop(seen->second);
   }
-  const auto [at, made] = byDir_.try_emplace(dir, id);
-  if (!made) {  // a folder put in place of another
-    byId_.erase(at->second);
-    at->second = id;
+  platform::PathTree::Node at = dirs_.Find(dir);
+  if (at != platform::PathTree::kNone && ids_[at]) {  // a folder put in place of another
+    byId_.erase(*ids_[at]);
+  } else {
+    at = dirs_.Add(dir);
+    ids_.resize(dirs_.Span());
   }
+  ids_[at] = id;
   byId_.emplace(id, at);
   return true;
+}
+
+void ReadOnce::Drop(platform::PathTree::Node node) {
+  byId_.erase(*ids_[node]);
+  ids_[node].reset();
+  dirs_.Release(node);
 }
 
 bool ReadOnce::Holds(const std::string& dir) {
   platform::FolderId id;
   {
     const platform::MutexLock lock(mutex_);
-    const auto at = byDir_.find(dir);
-    if (at == byDir_.end()) return false;
-    id = at->second;
+    const platform::PathTree::Node at = dirs_.Find(dir);
+    if (at == platform::PathTree::kNone || !ids_[at]) return false;
+    id = *ids_[at];
   }
   return platform::StillLeadsTo(dir, id);
 }
 
 void ReadOnce::Forget(const std::string& prefix) {
   const platform::MutexLock lock(mutex_);
-  for (auto at = byDir_.lower_bound(prefix); at != byDir_.end() && at->first.starts_with(prefix);) {
-    byId_.erase(at->second);
-    at = byDir_.erase(at);
-  }
+  const platform::PathTree::Node at = dirs_.Find(prefix);
+  if (at == platform::PathTree::kNone) return;
+  for (const platform::PathTree::Node node : dirs_.Below(at)) Drop(node);
 }
 
 void ReadOnce::Clear() {
   decltype(byId_) ids;
-  decltype(byDir_) dirs;
+  platform::PathTree dirs;
+  decltype(ids_) byNode;
   {
     const platform::MutexLock lock(mutex_);
     ids.swap(byId_);
-    dirs.swap(byDir_);
+    std::swap(dirs, dirs_);
+    byNode.swap(ids_);
   }
 }
 

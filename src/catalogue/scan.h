@@ -2,7 +2,7 @@
 // Lists every file of a folder tree, breadth-first.
 
 #include <functional>
-#include <map>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <string_view>
@@ -14,6 +14,7 @@
 #include "catalogue/tags.h"
 #include "platform/dir_enum.h"
 #include "platform/mutex.h"
+#include "platform/path_tree.h"
 
 namespace velmora::catalogue {
 
@@ -63,11 +64,14 @@ class ReadOnce {
  private:
   // Taken under a walk's own lock; takes none itself.
   platform::Mutex mutex_;
-  // Each folder's path once: a tree of /, many thousand folders, holds this per folder.
-  using ByDir = std::map<std::string, platform::FolderId>;
-  ByDir byDir_ GUARDED_BY(mutex_);
-  std::unordered_map<platform::FolderId, ByDir::iterator, platform::FolderIdHash> byId_
+  // The paths that reached folders, by name below their parents: a tree of /, many
+  // thousand folders, holds this per folder. ids_ by node: the folder its path reached.
+  platform::PathTree dirs_ GUARDED_BY(mutex_);
+  std::vector<std::optional<platform::FolderId>> ids_ GUARDED_BY(mutex_);
+  std::unordered_map<platform::FolderId, platform::PathTree::Node, platform::FolderIdHash> byId_
       GUARDED_BY(mutex_);
+  // Lets go of the folder node's path reached.
+  void Drop(platform::PathTree::Node node) REQUIRES(mutex_);
 };
 
 // Files of a list, with what the filter and the tag panel need of them.

@@ -9,12 +9,12 @@
 #include <climits>
 #include <cstring>
 #include <ctime>
-#include <map>
 #include <unordered_map>
 
 #include "platform/dir_enum.h"
 #include "platform/file_system.h"
 #include "platform/mutex.h"
+#include "platform/path_tree.h"
 
 namespace velmora::platform {
 namespace {
@@ -49,18 +49,21 @@ class InotifyWatcher final : public FolderWatcher {
     const bool there = Fs().Stat(dir.c_str(), &st) == 0;
     {
       const MutexLock lock(mutex_);
-      const auto [at, made] = folders_.try_emplace(wd, dir);
-      if (!made && at->second != dir && there &&
-          !StillLeadsTo(at->second, {static_cast<std::uint64_t>(st.st_dev),
-                                     static_cast<std::uint64_t>(st.st_ino)})) {
-        if (const auto path = paths_.find(std::string_view(at->second));
-            path != paths_.end() && path->second == wd)
-          paths_.erase(path);
-        at->second = dir;
+      const auto [at, made] = folders_.try_emplace(wd, PathTree::kNone);
+      bool mine = made;  // the watch is now of dir
+      if (made) {
+        at->second = paths_.Add(dir);
+      } else if (const std::string first = paths_.Text(at->second); first == dir) {
+        mine = true;
+      } else if (there && !StillLeadsTo(first, {static_cast<std::uint64_t>(st.st_dev),
+                                                static_cast<std::uint64_t>(st.st_ino)})) {
+        Forget(wd, at->second);
+        at->second = paths_.Add(dir);
+        mine = true;
       }
-      if (made || at->second == dir) {
-        paths_.erase(std::string_view(dir));  // an older watch of the path, now of another folder
-        paths_.emplace(at->second, wd);
+      if (mine) {  // an older watch of the path was of another folder
+        newest_.resize(paths_.Span(), -1);
+        newest_[at->second] = wd;
       }
     }
     return {{},
@@ -70,12 +73,16 @@ class InotifyWatcher final : public FolderWatcher {
 
   bool Unwatch(const std::string& dir) override {
     const MutexLock lock(mutex_);
+    const PathTree::Node top = paths_.Find(dir);
+    if (top == PathTree::kNone) return false;
     bool any = false;
-    for (auto at = paths_.lower_bound(dir); at != paths_.end() && at->first.starts_with(dir);) {
-      const int wd = at->second;
+    for (const PathTree::Node node : paths_.Below(top)) {
+      const int wd = newest_[node];
+      if (wd < 0) continue;
       (void)::inotify_rm_watch(fd_, wd);
-      at = paths_.erase(at);
-      folders_.erase(wd);  // after: it holds the path's text
+      const auto at = folders_.find(wd);
+      Forget(wd, at->second);
+      folders_.erase(at);
       any = true;
     }
     return any;
@@ -86,10 +93,12 @@ class InotifyWatcher final : public FolderWatcher {
     pollfd p{fd_, POLLIN, 0};
     if (::poll(&p, 1, static_cast<int>(timeout.count())) <= 0) return events;
     alignas(inotify_event) char buffer[64 * 1024];
+    std::string text;
     for (;;) {
       const ssize_t n = ::read(fd_, buffer, sizeof buffer);
       if (n <= 0) break;
       const MutexLock lock(mutex_);
+      int textOf = -1;  // the watch whose folder's path text holds
       for (ssize_t at = 0; at < n;) {
         inotify_event e;
         std::memcpy(&e, buffer + at, sizeof e);
@@ -102,25 +111,25 @@ class InotifyWatcher final : public FolderWatcher {
         const auto folder = folders_.find(e.wd);
         if (folder == folders_.end()) continue;
         if (e.mask & IN_IGNORED) {
-          if (const auto path = paths_.find(std::string_view(folder->second));
-              path != paths_.end() && path->second == e.wd)
-            paths_.erase(path);
+          Forget(e.wd, folder->second);
           folders_.erase(folder);
           continue;
         }
+        // Events come in runs of one folder.
+        if (e.wd != textOf) textOf = e.wd, text = paths_.Text(folder->second);
         if (e.mask & (IN_DELETE_SELF | IN_MOVE_SELF)) {
-          events.push_back({FolderEvent::Kind::SelfGone, folder->second, {}, true});
+          events.push_back({FolderEvent::Kind::SelfGone, text, {}, true});
           continue;
         }
         if (e.mask & (IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB)) {
           if (!(e.mask & IN_ISDIR) && e.len > 0)  // not the folder's own, nor a subfolder's
-            events.push_back({FolderEvent::Kind::Written, folder->second,
+            events.push_back({FolderEvent::Kind::Written, text,
                               std::string(name, ::strnlen(name, e.len)), false});
           continue;
         }
         FolderEvent event{(e.mask & (IN_CREATE | IN_MOVED_TO)) ? FolderEvent::Kind::Added
                                                                : FolderEvent::Kind::Removed,
-                          folder->second, std::string(name, ::strnlen(name, e.len)),
+                          text, std::string(name, ::strnlen(name, e.len)),
                           (e.mask & IN_ISDIR) != 0};
         if (event.kind == FolderEvent::Kind::Added && !event.isFolder) {
           // A link to a folder is walked as a folder.
@@ -141,10 +150,17 @@ class InotifyWatcher final : public FolderWatcher {
   timespec made_{};
   // Watch and Unwatch come from the load's and the watch's threads, Wait from the latter.
   Mutex mutex_;
-  std::unordered_map<int, std::string> folders_ GUARDED_BY(mutex_);
-  // The same, by path, each path's newest watch; the texts are those of folders_, which
-  // a tree of many thousand folders would otherwise hold twice.
-  std::map<std::string_view, int, std::less<>> paths_ GUARDED_BY(mutex_);
+  // Each watch's folder, by the path that reached it, each held once by its watch.
+  std::unordered_map<int, PathTree::Node> folders_ GUARDED_BY(mutex_);
+  PathTree paths_ GUARDED_BY(mutex_);
+  // By path: its newest watch, or -1.
+  std::vector<int> newest_ GUARDED_BY(mutex_);
+
+  // Lets go of watch wd's hold of its path.
+  void Forget(int wd, PathTree::Node node) REQUIRES(mutex_) {
+    if (newest_[node] == wd) newest_[node] = -1;
+    paths_.Release(node);
+  }
 };
 
 }  // namespace
