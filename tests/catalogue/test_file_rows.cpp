@@ -129,6 +129,20 @@ class TestFileRows : public QObject {
     std::sort(counted.begin(), counted.end());
     if (!tags.empty()) QCOMPARE(counted, tags);
   }
+
+  // Files gone side by side are told as one removal, however many, so that the views keep
+  // their selection elsewhere rather than start again.
+  void tellsRunsWhole() {
+    PathList list;
+    for (int i = 0; i < 300; ++i)
+      list.push_back("/t/" + std::string(i < 100 ? "a/" : "b/") + std::to_string(i));
+    FileRows files;
+    std::vector<std::string> fresh;
+    files.Append({ListedFiles::Of(std::move(list)), false}, RowFilter{}, fresh);
+    const auto made = files.Remove({"/t/b"}, true, fresh);
+    QCOMPARE(made, (std::vector<RowChange>{{RowChange::Kind::Remove, 100, 299}}));
+    QCOMPARE(files.RowCount(), std::size_t{100});
+  }
 };
 
 QTEST_MAIN(TestFileRows)
