@@ -1,7 +1,6 @@
 #include "catalogue/file_rows.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_set>
 
 namespace velmora::catalogue {
