@@ -35,10 +35,11 @@ std::vector<unsigned char> FolderWords::FolderHits(std::string_view needle, bool
 
 void FolderWords::MarkHits(const std::vector<unsigned char>& folders, unsigned char* hits,
                            std::size_t from, std::size_t to) const {
-  for (const Run& run : runs_) {
-    const std::size_t first = std::max(run.first, from), end = std::min(run.end, to);
-    if (first < end && folders[run.folder])
-      std::fill(hits + (first - from), hits + (end - from), 1);
+  const auto after = std::partition_point(runs_.begin(), runs_.end(),
+                                          [&](const Run& run) { return run.end <= from; });
+  for (auto run = after; run != runs_.end() && run->first < to; ++run) {
+    const std::size_t first = std::max(run->first, from), end = std::min(run->end, to);
+    if (folders[run->folder]) std::fill(hits + (first - from), hits + (end - from), 1);
   }
 }
 
@@ -91,80 +92,122 @@ void Collect(const unsigned char* keep, std::size_t n, std::size_t from,
     if (keep[i]) out.push_back(from + i);
 }
 
-// The files from to to that filter keeps, by ApplyTagFilter's rule.
-std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& filter,
-                                     const FolderWords* folders, std::size_t from, std::size_t to) {
-  const auto& [tags, excluded, mode, words, name, rule, size, modified, facts, none] = filter;
-  const Digits digits = rule;  // not every compiler lets a lambda capture a binding
+// The first run of runs that holds a file from from on.
+std::vector<FolderWords::Run>::const_iterator RunFrom(const std::vector<FolderWords::Run>& runs,
+                                                      std::size_t from) {
+  return std::partition_point(runs.begin(), runs.end(),
+                              [&](const FolderWords::Run& run) { return run.end <= from; });
+}
+
+// A needle of the filter, lower-cased, and the folders whose words hold it.
+struct Needle {
+  std::string text;
+  bool whole = false;
+  bool tag = true;  // a tag hits by the folders' words too; the find text does not
+  std::vector<unsigned char> folders = {};
+};
+
+// Appends to result the files from to to that the needles keep, by ApplyTagFilter's rule.
+// keep and hits are room for the marks, reused from block to block.
+void FilterBlock(const FilterIndex& index, const RowFilter& filter, const FolderWords* folders,
+                 const std::vector<Needle>& needles, std::size_t from, std::size_t to,
+                 std::vector<unsigned char>& keep, std::vector<unsigned char>& hits,
+                 std::vector<std::size_t>& result) {
+  const Digits digits = filter.digits;
   const std::size_t count = to - from;
+  const std::size_t tags = filter.tags.size();
   // Only excluding means every file but those.
-  const bool startFull = mode == MatchMode::All || (tags.empty() && !excluded.empty());
-  std::vector<unsigned char> keep(count, startFull ? 1 : 0);
+  const bool startFull =
+      filter.mode == MatchMode::All || (filter.tags.empty() && !filter.excluded.empty());
+  keep.assign(count, startFull ? 1 : 0);
   std::size_t kept = startFull ? count : 0;
-  std::vector<unsigned char> hits;
   // Marks the files that needle hits: by their names, and their folders' words when a tag.
-  const auto mark = [&](const std::string& needle, bool whole, bool tag) {
+  const auto mark = [&](const Needle& needle) {
     hits.assign(count, 0);
-    index.MarkHits(needle, hits.data(), from, to, whole, digits);
-    if (folders && tag)
-      folders->MarkHits(folders->FolderHits(needle, whole, digits), hits.data(), from, to);
+    index.MarkHits(needle.text, hits.data(), from, to, needle.whole, digits);
+    if (folders && needle.tag) folders->MarkHits(needle.folders, hits.data(), from, to);
   };
   // Keeps the files kept so far that needle hits (or, with want false, does not).
-  const auto narrow = [&](const std::string& needle, bool want, bool whole, bool tag = true) {
+  const auto narrow = [&](const Needle& needle, bool want) {
     if (kept < count / 8) {
       // Few files left: test them one by one rather than search every name again.
       kept = 0;
-      if (folders && tag) {
-        const std::vector<unsigned char> in = folders->FolderHits(needle, whole, digits);
-        for (const FolderWords::Run& run : folders->Runs()) {
-          for (std::size_t i = std::max(run.first, from); i < std::min(run.end, to); ++i) {
+      if (folders && needle.tag) {
+        const auto& runs = folders->Runs();
+        for (auto run = RunFrom(runs, from); run != runs.end() && run->first < to; ++run) {
+          for (std::size_t i = std::max(run->first, from); i < std::min(run->end, to); ++i) {
             if (keep[i - from])
-              kept += keep[i - from] =
-                  (in[run.folder] || index.Hits(i, needle, whole, digits)) == want;
+              kept += keep[i - from] = (needle.folders[run->folder] ||
+                                        index.Hits(i, needle.text, needle.whole, digits)) == want;
           }
         }
         return;
       }
-      kept = index.Narrow(needle, keep.data(), from, to, want, whole, digits);
+      kept = index.Narrow(needle.text, keep.data(), from, to, want, needle.whole, digits);
       return;
     }
-    mark(needle, whole, tag);
+    mark(needle);
     kept = Combine(keep.data(), hits.data(), count, want ? 0 : 1, false);
   };
-  for (const std::string& tag : tags) {
-    const std::string needle = LowerCase(tag);
-    if (mode == MatchMode::All) {
-      narrow(needle, true, words);
-      continue;
+  for (std::size_t n = 0; n < needles.size(); ++n) {
+    if (n >= tags) {
+      narrow(needles[n], n >= tags + filter.excluded.size());
+    } else if (filter.mode == MatchMode::All) {
+      narrow(needles[n], true);
+    } else {
+      mark(needles[n]);
+      kept = Combine(keep.data(), hits.data(), count, 0, true);
     }
-    mark(needle, words, true);
-    kept = Combine(keep.data(), hits.data(), count, 0, true);
   }
-  for (const std::string& tag : excluded) narrow(LowerCase(tag), false, words);
-  if (!name.empty()) narrow(LowerCase(name), true, false, false);
-  if (size || modified) {
+  if (filter.size || filter.modified) {
     for (std::size_t i = 0; i < count; ++i)
-      keep[i] = keep[i] && from + i < facts.size() && FactsFit(filter, facts[from + i]);
+      keep[i] =
+          keep[i] && from + i < filter.facts.size() && FactsFit(filter, filter.facts[from + i]);
     kept = static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1));
   }
-  std::vector<std::size_t> result;
-  result.reserve(kept);
+  if (result.capacity() < result.size() + kept)
+    result.reserve(std::max(2 * result.capacity(), result.size() + kept));
   Collect(keep.data(), count, from, result);
+}
+
+// The files from to to that filter keeps, by ApplyTagFilter's rule. Names are taken a
+// block at a time: the marks of a block stay in the cache and their room is made once,
+// where marks for millions of names would be fresh pages on every click.
+std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& filter,
+                                     const FolderWords* folders, std::size_t from, std::size_t to,
+                                     std::size_t block) {
+  // The tags, then those excluded, then the name; each folder searched once for all blocks.
+  std::vector<Needle> needles;
+  for (const std::string& tag : filter.tags) needles.push_back({LowerCase(tag), filter.words});
+  for (const std::string& tag : filter.excluded) needles.push_back({LowerCase(tag), filter.words});
+  if (!filter.name.empty()) needles.push_back({LowerCase(filter.name), false, false});
+  if (folders) {
+    for (Needle& needle : needles)
+      if (needle.tag)
+        needle.folders = folders->FolderHits(needle.text, needle.whole, filter.digits);
+  }
+  std::vector<std::size_t> result;
+  std::vector<unsigned char> keep, hits;
+  for (std::size_t first = from; first < to; first += block)
+    FilterBlock(index, filter, folders, needles, first, std::min(to, first + block), keep, hits,
+                result);
   return result;
 }
 
 }  // namespace
 
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
-                                        const FolderWords* folders, std::size_t split) {
+                                        const FolderWords* folders, std::size_t split,
+                                        std::size_t block) {
   if (filter.none) return {};
+  block = std::max<std::size_t>(block, 1);
   const std::size_t count = index.size();
-  if (count < split) return FilterRange(index, filter, folders, 0, count);
+  if (count < split) return FilterRange(index, filter, folders, 0, count, block);
   // Two halves side by side: the names are only read, each half marks rows of its own.
   const std::size_t half = count / 2;
   std::vector<std::size_t> rows, upper;
-  SideBySide([&] { rows = FilterRange(index, filter, folders, 0, half); },
-             [&] { upper = FilterRange(index, filter, folders, half, count); });
+  SideBySide([&] { rows = FilterRange(index, filter, folders, 0, half, block); },
+             [&] { upper = FilterRange(index, filter, folders, half, count, block); });
   rows.insert(rows.end(), upper.begin(), upper.end());
   return rows;
 }

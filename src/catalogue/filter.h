@@ -79,14 +79,16 @@ class FolderWords {
 // and those whose facts do not fit. With folders, a tag also hits the files whose folder's
 // words hold it.
 // From split files on, two threads search the names, each half of them; the call returns
-// when both are done.
+// when both are done. Each takes its names block files at a time.
 inline constexpr std::size_t kFilterSplit = std::size_t{1} << 16;
+inline constexpr std::size_t kFilterBlock = std::size_t{1} << 16;
 // Runs second on a thread of its own while first runs on the caller's, and returns when
 // both are done, throwing what either threw. For halves that only read the names.
 void SideBySide(const std::function<void()>& first, const std::function<void()>& second);
 std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilter& filter,
                                         const FolderWords* folders = nullptr,
-                                        std::size_t split = kFilterSplit);
+                                        std::size_t split = kFilterSplit,
+                                        std::size_t block = kFilterBlock);
 
 // Whether facts meet the filter's sizes and times.
 bool FactsFit(const RowFilter& filter, const platform::FileFacts& facts);

@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <algorithm>
+#include <random>
+
 #include "catalogue/filter.h"
 
 using namespace velmora::catalogue;
@@ -162,13 +165,15 @@ class TestFilter : public QObject {
     const RowFilter filter{
         split(tags, ','), split(excluded, ','), mode,           byWords, query.words,
         digits,           query.size,           query.modified, read,    !query.error.empty()};
-    // Split between two threads too, however few the names.
+    // Split between two threads too, however few the names, and taken in blocks of a few.
     for (const std::size_t split : {kFilterSplit, std::size_t{1}}) {
-      for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
-        QByteArray got;
-        for (const std::size_t i : ApplyTagFilter(*index, filter, folders(index), split))
-          got += QByteArray::number(static_cast<qulonglong>(i), 36);
-        QCOMPARE(got, kept);
+      for (const std::size_t block : {kFilterBlock, std::size_t{1}, std::size_t{3}}) {
+        for (const FilterIndex* index : {whole, static_cast<const FilterIndex*>(&grown)}) {
+          QByteArray got;
+          for (const std::size_t i : ApplyTagFilter(*index, filter, folders(index), split, block))
+            got += QByteArray::number(static_cast<qulonglong>(i), 36);
+          QCOMPARE(got, kept);
+        }
       }
     }
     std::vector<std::size_t> rows;  // the kept rows
@@ -197,6 +202,52 @@ class TestFilter : public QObject {
     std::stop_source stop;
     stop.request_stop();
     QVERIFY(CountTagHits(*whole, {"a"}, {}, stop.get_token()).empty());
+  }
+  // A long list taken in blocks of a few names keeps what it keeps taken whole, and what
+  // plain searching of each name keeps: a folder's files run across blocks, and where few
+  // files are left in a block they are tested one by one.
+  void blocksAgree() {
+    std::mt19937 random(7);
+    const Strings words{"beach", "Sea", "sun", "x", "Beach2", "dog", "Öl"};
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    PathList list;
+    std::string folder;
+    for (int i = 0; i < 4000; ++i) {
+      if (pick(60) == 0) folder = "/f/" + words[pick(words.size())] + std::to_string(i) + "/";
+      std::string name = words[pick(words.size())];
+      for (std::size_t more = pick(3); more > 0; --more) name += "_" + words[pick(words.size())];
+      list.push_back((folder.empty() ? "/f/" : folder) + name + (pick(2) ? ".jpg" : ".TXT"));
+    }
+    FolderWords folders;
+    folders.Follow(list, TagRule(Digits::Split, {"/f/"}));
+    const auto holds = [&](std::size_t i, const std::string& tag) {
+      return LowerCase(list.Name(i)).find(LowerCase(tag)) != std::string::npos;
+    };
+    const auto some = [&](std::size_t most) {
+      Strings out(pick(most + 1));
+      for (std::string& tag : out) tag = words[pick(words.size())];
+      return out;
+    };
+    for (int round = 0; round < 300; ++round) {
+      RowFilter filter{
+          some(2), some(1), pick(2) ? MatchMode::Any : MatchMode::All, pick(4) == 0, {}};
+      if (pick(3) == 0) filter.name = words[pick(words.size())];
+      std::vector<std::size_t> plain;
+      for (std::size_t i = 0; i < list.size(); ++i) {
+        const auto hit = [&](const std::string& tag) { return holds(i, tag); };
+        bool keep = filter.tags.empty() ? filter.mode == MatchMode::All || !filter.excluded.empty()
+                    : filter.mode == MatchMode::All ? std::ranges::all_of(filter.tags, hit)
+                                                    : std::ranges::any_of(filter.tags, hit);
+        keep = keep && std::ranges::none_of(filter.excluded, hit) &&
+               (filter.name.empty() || holds(i, filter.name));
+        if (keep) plain.push_back(i);
+      }
+      const auto whole = ApplyTagFilter(list.Names(), filter, &folders);
+      for (const std::size_t block : {std::size_t{16}, std::size_t{7}}) {
+        QCOMPARE(ApplyTagFilter(list.Names(), filter, &folders, 1, block), whole);
+        if (!filter.words) QCOMPARE(ApplyTagFilter(list.Names(), filter, nullptr, 1, block), plain);
+      }
+    }
   }
 };
 
