@@ -11,6 +11,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define VELMORA_WIDE_SEARCH 1
+#endif
 
 namespace velmora::catalogue {
 namespace {
@@ -19,6 +23,47 @@ namespace {
 constexpr std::size_t kLargest = std::size_t{UINT32_MAX} - 1;
 
 bool IsSmall(unsigned char c) { return c >= 'a' && c <= 'z'; }
+
+#if defined(VELMORA_WIDE_SEARCH)
+// Whether this processor compares 32 bytes at once.
+bool Wide() {
+  static const bool wide = __builtin_cpu_supports("avx2");
+  return wide;
+}
+
+// Search's first part, 32 positions at a time, for processors that can: returns where it
+// stopped, fewer than 32 positions before the end.
+template <bool kFold, class Middle, class Hit>
+__attribute__((target("avx2"))) std::size_t SearchWide(const char* data, std::size_t size,
+                                                       std::string_view needle, std::size_t pos,
+                                                       Middle& middle, Hit& hit) {
+  const std::size_t m = needle.size();
+  const auto fold = [](char c) { return static_cast<char>(kFold && IsSmall(c) ? 0x20 : 0); };
+  const __m256i firstByte = _mm256_set1_epi8(needle.front());
+  const __m256i lastByte = _mm256_set1_epi8(needle.back());
+  const __m256i firstFold = _mm256_set1_epi8(fold(needle.front()));
+  const __m256i lastFold = _mm256_set1_epi8(fold(needle.back()));
+  while (pos + m - 1 + 32 <= size) {
+    const __m256i a = _mm256_or_si256(
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + pos)), firstFold);
+    const __m256i b = _mm256_or_si256(
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + pos + m - 1)), lastFold);
+    auto mask = static_cast<unsigned>(_mm256_movemask_epi8(
+        _mm256_and_si256(_mm256_cmpeq_epi8(a, firstByte), _mm256_cmpeq_epi8(b, lastByte))));
+    std::size_t next = pos + 32;
+    while (mask != 0) {
+      const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(mask));
+      if (middle(at)) {
+        next = hit(at);
+        break;
+      }
+      mask &= mask - 1;
+    }
+    pos = next;
+  }
+  return pos;
+}
+#endif
 
 // Calls hit(at) for where needle occurs in text, from pos on; hit returns where the
 // search goes on. With kFold, ASCII capitals of text match needle's small letters.
@@ -39,6 +84,9 @@ void Search(std::string_view text, std::string_view needle, Hit&& hit, std::size
       if (byte(at + i) != static_cast<unsigned char>(needle[i])) return false;
     return true;
   };
+#if defined(VELMORA_WIDE_SEARCH)
+  if (Wide()) pos = SearchWide<kFold>(data, size, needle, pos, middle, hit);
+#endif
 #if defined(__SSE2__)
   // Compare the needle's first and last byte at 16 positions at once; only where both
   // agree are the bytes between compared. A capital differs from its small letter in
