@@ -215,7 +215,9 @@ class TestFilter : public QObject {
     for (int i = 0; i < 4000; ++i) {
       if (pick(60) == 0) folder = "/f/" + words[pick(words.size())] + std::to_string(i) + "/";
       std::string name = words[pick(words.size())];
-      for (std::size_t more = pick(3); more > 0; --more) name += "_" + words[pick(words.size())];
+      // Now and then a name longer than the counts walk at once.
+      for (std::size_t more = pick(50) == 0 ? 90 : pick(3); more > 0; --more)
+        name += "_" + words[pick(words.size())];
       list.push_back((folder.empty() ? "/f/" : folder) + name + (pick(2) ? ".jpg" : ".TXT"));
     }
     FolderWords folders;
@@ -248,6 +250,17 @@ class TestFilter : public QObject {
         if (!filter.words) QCOMPARE(ApplyTagFilter(list.Names(), filter, nullptr, 1, block), plain);
       }
     }
+    // The counts of tags, some across words, are what filtering by each alone keeps.
+    const Strings tags{"beach", "sea", "x", "öl", "beach2", "h_s", "a", "_"};
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < list.size(); i += 3) rows.push_back(i);
+    std::vector<TagHits> one;
+    for (const std::string& tag : tags) {
+      const auto hit = ApplyTagFilter(list.Names(), {{tag}, {}, MatchMode::Any, false, {}});
+      const auto inRows = std::ranges::count_if(hit, [](std::size_t i) { return i % 3 == 0; });
+      one.push_back({hit.size(), static_cast<std::size_t>(inRows)});
+    }
+    QVERIFY(CountTagHits(list.Names(), tags, rows, {}) == one);
   }
 };
 
