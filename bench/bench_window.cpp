@@ -271,9 +271,17 @@ long PeakKbSince() {
   return peak;
 }
 
+// Three seconds of the window's turns: what is freed in the background is given back as
+// the background ends (the check of a kept listing, the writing of one).
+void Settle() {
+  QElapsedTimer settle;
+  settle.start();
+  while (settle.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 // Memory a folder holds: resident and peak bytes a file after its first load, after it
-// is chosen again (its kept listing shown, then checked), and what stays once an empty
-// folder is shown instead, against the window before any load.
+// is chosen again (its kept listing shown, then checked), each settled, and what stays
+// once an empty folder is shown instead, against the window before any load.
 void BM_ChooseAgainMemory(benchmark::State& state) {
   if (Tree() == nullptr) return state.SkipWithError("set VELMORA_BENCH_TREE");
   QTemporaryDir empty;
@@ -288,6 +296,7 @@ void BM_ChooseAgainMemory(benchmark::State& state) {
   w.WaitForFollowing();
   const double files = std::max(1, w.form->Files().rowCount());
   const auto perFile = [&](long kb) { return double(kb - bare) * 1024 / files; };
+  Settle();
   state.counters["first_per_file"] = perFile(ResidentKb());
   state.counters["first_peak_per_file"] = perFile(PeakKbSince());
   for (auto _ : state) {
@@ -297,14 +306,12 @@ void BM_ChooseAgainMemory(benchmark::State& state) {
     w.WaitForLoad();
     w.WaitForFollowing();
   }
+  Settle();
   state.counters["again_per_file"] = perFile(ResidentKb());
   state.counters["again_peak_per_file"] = perFile(PeakKbSince());
   w.Select(1);
   w.WaitForLoad();
-  // What is freed in the background is given back as the background ends.
-  QElapsedTimer settle;
-  settle.start();
-  while (settle.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  Settle();
   state.counters["empty_after_mib"] = double(ResidentKb() - bare) / 1024;
   state.counters["empty_heap_mib"] = HeapBytes() / 1048576;
   state.counters["bare_mib"] = double(bare) / 1024;
