@@ -170,12 +170,13 @@ void FilterBlock(const FilterIndex& index, const RowFilter& filter, const Folder
   Collect(keep.data(), count, from, result);
 }
 
-// The files from to to that filter keeps, by ApplyTagFilter's rule. Names are taken a
-// block at a time: the marks of a block stay in the cache and their room is made once,
-// where marks for millions of names would be fresh pages on every click.
+// The files from to to that filter keeps, by ApplyTagFilter's rule, in a list with room
+// for room files. Names are taken a block at a time: the marks of a block stay in the
+// cache and their room is made once, where marks for millions of names would be fresh
+// pages on every click.
 std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& filter,
                                      const FolderWords* folders, std::size_t from, std::size_t to,
-                                     std::size_t block) {
+                                     std::size_t block, std::size_t room) {
   // The tags, then those excluded, then the name; each folder searched once for all blocks.
   std::vector<Needle> needles;
   for (const std::string& tag : filter.tags) needles.push_back({LowerCase(tag), filter.words});
@@ -186,7 +187,10 @@ std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& 
       if (needle.tag)
         needle.folders = folders->FolderHits(needle.text, needle.whole, filter.digits);
   }
+  // Room for every file from the start: a page of it costs only once written, where a
+  // list that grows copies what it holds into fresh pages each time.
   std::vector<std::size_t> result;
+  result.reserve(room);
   std::vector<unsigned char> keep, hits;
   for (std::size_t first = from; first < to; first += block)
     FilterBlock(index, filter, folders, needles, first, std::min(to, first + block), keep, hits,
@@ -202,13 +206,20 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
   if (filter.none) return {};
   block = std::max<std::size_t>(block, 1);
   const std::size_t count = index.size();
-  if (count < split) return FilterRange(index, filter, folders, 0, count, block);
-  // Two halves side by side: the names are only read, each half marks rows of its own.
-  const std::size_t half = count / 2;
-  std::vector<std::size_t> rows, upper;
-  SideBySide([&] { rows = FilterRange(index, filter, folders, 0, half, block); },
-             [&] { upper = FilterRange(index, filter, folders, half, count, block); });
-  rows.insert(rows.end(), upper.begin(), upper.end());
+  std::vector<std::size_t> rows;
+  if (count < split) {
+    rows = FilterRange(index, filter, folders, 0, count, block, count);
+  } else {
+    // Two halves side by side: the names are only read, each half marks rows of its own.
+    const std::size_t half = count / 2;
+    std::vector<std::size_t> upper;
+    SideBySide(
+        [&] { rows = FilterRange(index, filter, folders, 0, half, block, count); },
+        [&] { upper = FilterRange(index, filter, folders, half, count, block, count - half); });
+    rows.insert(rows.end(), upper.begin(), upper.end());
+  }
+  // Room kept for every file would be most of the list's when few are kept.
+  if (rows.size() < rows.capacity() / 4) rows.shrink_to_fit();
   return rows;
 }
 
