@@ -360,7 +360,7 @@ void Browser::Recount(bool start) {
   const auto* folders = rows_.Folders();
   counter_.Start({.index = rows_.Index(),
                   .tags = PanelChips(),
-                  .kept = rows_.Kept().value_or(std::vector<std::size_t>()),
+                  .kept = rows_.Kept().value_or(FileSet()),
                   .all = rows_.KeepsAll(),
                   .words = bar_.Whole(),
                   .digits = digits_,

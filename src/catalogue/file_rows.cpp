@@ -361,9 +361,25 @@ std::vector<std::size_t> FileRows::RowFiles() const {
   return files;
 }
 
-std::optional<std::vector<std::size_t>> FileRows::Kept() const {
+std::optional<FileSet> FileRows::Kept() const {
   if (KeepsAll()) return std::nullopt;
-  return RowFiles();
+  FileSet kept;
+  kept.Reserve(files_.size());
+  if (rows_) {
+    const std::size_t gap = std::min(gapAt_, rows_->size());
+    for (std::size_t k = 0; k < gap; ++k) kept.Add((*rows_)[k]);
+    for (std::size_t k = gap + gap_; k < rows_->size(); ++k) kept.Add((*rows_)[k]);
+    return kept;
+  }
+  auto skip = skipped_.begin();
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (skip != skipped_.end() && *skip == i) {
+      ++skip;
+    } else {
+      kept.Add(i);
+    }
+  }
+  return kept;
 }
 
 std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {

@@ -64,8 +64,8 @@ class FileRows {
   std::size_t FileCount() const { return files_.size() - goneCount_; }
   const FilterIndex& Index() const { return files_.Names(); }
   const TagCounts& Tags() const { return tags_; }
-  // The files kept, by number; none when every file is.
-  std::optional<std::vector<std::size_t>> Kept() const;
+  // The files kept; none when every file is.
+  std::optional<FileSet> Kept() const;
   bool KeepsAll() const { return !rows_ && skipped_.empty(); }
 
   // How tags are cut from the files listed after the next Clear.

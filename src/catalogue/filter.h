@@ -100,11 +100,36 @@ struct TagHits {
   bool operator==(const TagHits&) const = default;
 };
 
-// For each tag, the files it hits among all of index and among kept (sorted positions
-// in index), in one pass over the names however many tags there are; from split files
-// on, two threads count each half of them. Empty when stop is requested before the end.
+// Files by their number in a list, a bit each: the rows of millions of files, handed to
+// the counts, cost a 64th of the list of them.
+class FileSet {
+ public:
+  FileSet() = default;
+  // NOLINTNEXTLINE: a list of files is the set of them
+  FileSet(const std::vector<std::size_t>& files) {
+    for (const std::size_t file : files) Add(file);
+  }
+  // Room for the files below files.
+  void Reserve(std::size_t files) {
+    if (files > 64 * bits_.size()) bits_.resize((files + 63) / 64, 0);
+  }
+  void Add(std::size_t file) {
+    Reserve(file + 1);
+    bits_[file / 64] |= std::uint64_t{1} << (file % 64);
+  }
+  bool Holds(std::size_t file) const {
+    return file / 64 < bits_.size() && ((bits_[file / 64] >> (file % 64)) & 1) != 0;
+  }
+
+ private:
+  std::vector<std::uint64_t> bits_;
+};
+
+// For each tag, the files it hits among all of index and among kept (positions in index),
+// in one pass over the names however many tags there are; from split files on, two
+// threads count each half of them. Empty when stop is requested before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
-                                  std::span<const std::size_t> kept = {}, std::stop_token stop = {},
+                                  const FileSet& kept = {}, std::stop_token stop = {},
                                   bool words = false, Digits digits = Digits::Split,
                                   const FolderWords* folders = nullptr,
                                   std::size_t split = kFilterSplit);

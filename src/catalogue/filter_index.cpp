@@ -416,9 +416,8 @@ std::size_t FilterIndex::Narrow(std::string_view needle, unsigned char* keep, st
 }
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
-                                  std::span<const std::size_t> kept, std::stop_token stop,
-                                  bool words, Digits digits, const FolderWords* folders,
-                                  std::size_t split) {
+                                  const FileSet& kept, std::stop_token stop, bool words,
+                                  Digits digits, const FolderWords* folders, std::size_t split) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -583,12 +582,10 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
     const auto runsEnd = folders ? folders->Runs().end() : run;
     // Each tag end counts a name once: the first time in it marks it with the name.
     std::vector<std::size_t> seen(states, 0);
-    auto nextKept = std::lower_bound(kept.begin(), kept.end(), from);
     return eachName(
         index, from, to,
         [&](std::size_t i, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
-          while (nextKept != kept.end() && *nextKept < i) ++nextKept;
-          const bool isKept = nextKept != kept.end() && *nextKept == i;
+          const bool isKept = kept.Holds(i);
           const std::size_t mark = i + 1;
           if (text.starts[n + 1] - text.starts[n] > 1) {
             ++into.named;

@@ -28,6 +28,7 @@ inline unsigned char FoldAscii(unsigned char c) {
 int CompareFolded(std::string_view a, std::string_view b);
 
 struct TagHits;
+class FileSet;
 class FolderWords;
 
 class FilterIndex {
@@ -104,8 +105,8 @@ class FilterIndex {
   // The number of the piece holding name i.
   std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
-                                           std::span<const std::size_t>, std::stop_token, bool,
-                                           Digits, const FolderWords*, std::size_t);
+                                           const FileSet&, std::stop_token, bool, Digits,
+                                           const FolderWords*, std::size_t);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;

@@ -20,7 +20,7 @@ class TagCounter {
   struct Count {
     FilterIndex index;  // a copy: it shares its pieces
     std::vector<std::string> tags;
-    std::vector<std::size_t> kept;       // the rows kept, when not all
+    FileSet kept;                        // the rows kept, when not all
     bool all = true;                     // every file is kept
     bool words = false;                  // tags hit whole words only
     Digits digits = Digits::Split;       // how those words are cut

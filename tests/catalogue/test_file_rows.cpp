@@ -119,7 +119,8 @@ class TestFileRows : public QObject {
     QCOMPARE(mirror.Rows(), rows);
     if (const auto kept = files.Kept()) {
       Strings keptPaths;
-      for (const std::size_t i : *kept) keptPaths.push_back(files.Files()[i]);
+      for (std::size_t i = 0; i < files.Files().size(); ++i)
+        if (kept->Holds(i)) keptPaths.push_back(files.Files()[i]);
       QCOMPARE(keptPaths, rows);
     }
     if (filter.tags.empty()) QCOMPARE(files.FileCount(), rows.size());
