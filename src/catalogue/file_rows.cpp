@@ -341,23 +341,28 @@ void FileRows::ResetRows(std::optional<std::vector<std::size_t>> rows) {
   skipped_.clear();
 }
 
-std::vector<std::size_t> FileRows::RowFiles() const {
-  std::vector<std::size_t> files;
-  files.reserve(RowCount());
+template <class File>
+void FileRows::EachRowFile(File&& file) const {
   if (rows_) {
-    const auto gap = rows_->begin() + static_cast<std::ptrdiff_t>(std::min(gapAt_, rows_->size()));
-    files.insert(files.end(), rows_->begin(), gap);
-    files.insert(files.end(), gap + static_cast<std::ptrdiff_t>(gap_), rows_->end());
-    return files;
+    const std::size_t gap = std::min(gapAt_, rows_->size());
+    for (std::size_t k = 0; k < gap; ++k) file((*rows_)[k]);
+    for (std::size_t k = gap + gap_; k < rows_->size(); ++k) file((*rows_)[k]);
+    return;
   }
   auto skip = skipped_.begin();
   for (std::size_t i = 0; i < files_.size(); ++i) {
     if (skip != skipped_.end() && *skip == i) {
       ++skip;
     } else {
-      files.push_back(i);
+      file(i);
     }
   }
+}
+
+std::vector<std::size_t> FileRows::RowFiles() const {
+  std::vector<std::size_t> files;
+  files.reserve(RowCount());
+  EachRowFile([&](std::size_t i) { files.push_back(i); });
   return files;
 }
 
@@ -365,20 +370,7 @@ std::optional<FileSet> FileRows::Kept() const {
   if (KeepsAll()) return std::nullopt;
   FileSet kept;
   kept.Reserve(files_.size());
-  if (rows_) {
-    const std::size_t gap = std::min(gapAt_, rows_->size());
-    for (std::size_t k = 0; k < gap; ++k) kept.Add((*rows_)[k]);
-    for (std::size_t k = gap + gap_; k < rows_->size(); ++k) kept.Add((*rows_)[k]);
-    return kept;
-  }
-  auto skip = skipped_.begin();
-  for (std::size_t i = 0; i < files_.size(); ++i) {
-    if (skip != skipped_.end() && *skip == i) {
-      ++skip;
-    } else {
-      kept.Add(i);
-    }
-  }
+  EachRowFile([&](std::size_t i) { kept.Add(i); });
   return kept;
 }
 

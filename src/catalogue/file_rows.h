@@ -94,6 +94,9 @@ class FileRows {
                                   const RowFilter& filter);
 
  private:
+  // Calls file(i) for the file of each row, in order.
+  template <class File>
+  void EachRowFile(File&& file) const;
   void Changing(const RowChange& change, std::vector<RowChange>& made) const;
   void Changed(const RowChange& change) const;
   // Lets go of what was found of the files listed: folders, runs, tags, files gone.

@@ -163,10 +163,7 @@ void FilterBlock(const FilterIndex& index, const RowFilter& filter, const Folder
     for (std::size_t i = 0; i < count; ++i)
       keep[i] =
           keep[i] && from + i < filter.facts.size() && FactsFit(filter, filter.facts[from + i]);
-    kept = static_cast<std::size_t>(std::count(keep.begin(), keep.end(), 1));
   }
-  if (result.capacity() < result.size() + kept)
-    result.reserve(std::max(2 * result.capacity(), result.size() + kept));
   Collect(keep.data(), count, from, result);
 }
 

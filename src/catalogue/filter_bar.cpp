@@ -107,7 +107,7 @@ std::vector<std::string> PanelChipsOf(const TagCounts* tags, ChipOrder order,
     };
     if (order == ChipOrder::Name) std::sort(shown.begin(), shown.end(), name);
     if (order == ChipOrder::Count) std::stable_sort(shown.begin(), shown.end(), count);
-    chips.reserve(shown.size());  // a panel of numbers kept as tags holds millions
+    chips.reserve(shown.size());  // numbers kept as tags make half a million chips
     for (const std::size_t i : shown) chips.push_back(tags->Tags()[i]);
   }
   if (userTagLine) {
