@@ -117,11 +117,15 @@ class TestFileRows : public QObject {
       files.Remove(paths, folders, fresh);
     }
     QCOMPARE(mirror.Rows(), rows);
+    Strings rowPaths;  // the files of the rows, taken in one pass
+    for (const std::size_t i : files.RowFiles()) rowPaths.push_back(files.Files()[i]);
+    QCOMPARE(rowPaths, rows);
     if (const auto kept = files.Kept()) {
       Strings keptPaths;
       for (std::size_t i = 0; i < files.Files().size(); ++i)
         if (kept->Holds(i)) keptPaths.push_back(files.Files()[i]);
       QCOMPARE(keptPaths, rows);
+      QVERIFY(!kept->Holds(files.Files().size()));  // nothing past the last file
     }
     if (filter.tags.empty()) QCOMPARE(files.FileCount(), rows.size());
     Strings counted;
