@@ -12,6 +12,16 @@
 #include "catalogue/tags.h"
 
 namespace velmora::catalogue {
+namespace {
+
+// The first run of runs that holds a file from from on.
+std::vector<FolderWords::Run>::const_iterator RunFrom(const std::vector<FolderWords::Run>& runs,
+                                                      std::size_t from) {
+  return std::partition_point(runs.begin(), runs.end(),
+                              [&](const FolderWords::Run& run) { return run.end <= from; });
+}
+
+}  // namespace
 
 void FolderWords::Follow(const PathList& files, const TagRule& rule) {
   if (files.size() < files_) Clear();
@@ -35,9 +45,7 @@ std::vector<unsigned char> FolderWords::FolderHits(std::string_view needle, bool
 
 void FolderWords::MarkHits(const std::vector<unsigned char>& folders, unsigned char* hits,
                            std::size_t from, std::size_t to) const {
-  const auto after = std::partition_point(runs_.begin(), runs_.end(),
-                                          [&](const Run& run) { return run.end <= from; });
-  for (auto run = after; run != runs_.end() && run->first < to; ++run) {
+  for (auto run = RunFrom(runs_, from); run != runs_.end() && run->first < to; ++run) {
     const std::size_t first = std::max(run->first, from), end = std::min(run->end, to);
     if (folders[run->folder]) std::fill(hits + (first - from), hits + (end - from), 1);
   }
@@ -90,13 +98,6 @@ void Collect(const unsigned char* keep, std::size_t n, std::size_t from,
 #endif
   for (; i < n; ++i)
     if (keep[i]) out.push_back(from + i);
-}
-
-// The first run of runs that holds a file from from on.
-std::vector<FolderWords::Run>::const_iterator RunFrom(const std::vector<FolderWords::Run>& runs,
-                                                      std::size_t from) {
-  return std::partition_point(runs.begin(), runs.end(),
-                              [&](const FolderWords::Run& run) { return run.end <= from; });
 }
 
 // A needle of the filter, lower-cased, and the folders whose words hold it.
@@ -167,14 +168,9 @@ void FilterBlock(const FilterIndex& index, const RowFilter& filter, const Folder
   Collect(keep.data(), count, from, result);
 }
 
-// The files from to to that filter keeps, by ApplyTagFilter's rule, in a list with room
-// for room files. Names are taken a block at a time: the marks of a block stay in the
-// cache and their room is made once, where marks for millions of names would be fresh
-// pages on every click.
-std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& filter,
-                                     const FolderWords* folders, std::size_t from, std::size_t to,
-                                     std::size_t block, std::size_t room) {
-  // The tags, then those excluded, then the name; each folder searched once for all blocks.
+// The filter's tags, then those excluded, then the name; each folder's words searched
+// once for all the names.
+std::vector<Needle> NeedlesOf(const RowFilter& filter, const FolderWords* folders) {
   std::vector<Needle> needles;
   for (const std::string& tag : filter.tags) needles.push_back({LowerCase(tag), filter.words});
   for (const std::string& tag : filter.excluded) needles.push_back({LowerCase(tag), filter.words});
@@ -184,6 +180,17 @@ std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& 
       if (needle.tag)
         needle.folders = folders->FolderHits(needle.text, needle.whole, filter.digits);
   }
+  return needles;
+}
+
+// The files from to to that filter keeps, by ApplyTagFilter's rule, in a list with room
+// for room files. Names are taken a block at a time: the marks of a block stay in the
+// cache and their room is made once, where marks for millions of names would be fresh
+// pages on every click.
+std::vector<std::size_t> FilterRange(const FilterIndex& index, const RowFilter& filter,
+                                     const FolderWords* folders, const std::vector<Needle>& needles,
+                                     std::size_t from, std::size_t to, std::size_t block,
+                                     std::size_t room) {
   // Room for every file from the start: a page of it costs only once written, where a
   // list that grows copies what it holds into fresh pages each time.
   std::vector<std::size_t> result;
@@ -203,16 +210,20 @@ std::vector<std::size_t> ApplyTagFilter(const FilterIndex& index, const RowFilte
   if (filter.none) return {};
   block = std::max<std::size_t>(block, 1);
   const std::size_t count = index.size();
+  const std::vector<Needle> needles = NeedlesOf(filter, folders);
   std::vector<std::size_t> rows;
   if (count < split) {
-    rows = FilterRange(index, filter, folders, 0, count, block, count);
+    rows = FilterRange(index, filter, folders, needles, 0, count, block, count);
   } else {
-    // Two halves side by side: the names are only read, each half marks rows of its own.
+    // Two halves side by side: the names and needles are only read, each half marks rows
+    // of its own.
     const std::size_t half = count / 2;
     std::vector<std::size_t> upper;
-    SideBySide(
-        [&] { rows = FilterRange(index, filter, folders, 0, half, block, count); },
-        [&] { upper = FilterRange(index, filter, folders, half, count, block, count - half); });
+    SideBySide([&] { rows = FilterRange(index, filter, folders, needles, 0, half, block, count); },
+               [&] {
+                 upper =
+                     FilterRange(index, filter, folders, needles, half, count, block, count - half);
+               });
     rows.insert(rows.end(), upper.begin(), upper.end());
   }
   // Room kept for every file would be most of the list's when few are kept.
