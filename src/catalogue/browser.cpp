@@ -126,6 +126,7 @@ void Browser::Clear(bool keepFilter) {
   const TagRule rule = Showing() ? TagRuleFor(Roots(), digits_, folderWords_) : digits_;
   rows_.SetRule(rule), kept_.SetRule(rule);
   rows_.Clear(!bar_.Filter().KeepsAll());
+  toCount_ = {};
   facts_.Clear();
   progress_ = {.load = ++loads_};
   GiveBack();
@@ -359,7 +360,7 @@ void Browser::Recount(bool start) {
   if (!start || progress_.loading || !Showing()) return;
   const auto* folders = rows_.Folders();
   counter_.Start({.index = rows_.Index(),
-                  .tags = PanelChips(),
+                  .tags = TagsToCount(),
                   .kept = rows_.Kept().value_or(FileSet()),
                   .all = rows_.KeepsAll(),
                   .words = bar_.Whole(),
@@ -418,6 +419,18 @@ void Browser::SetOrder(ChipOrder order) {
   owner_.Check();
   order_ = order;
   if (Showing()) view_.ChipsReset();  // without a folder there are no chips to reorder
+}
+
+std::shared_ptr<const std::vector<std::string>> Browser::TagsToCount() {
+  const std::optional<std::uint64_t> version =
+      autoTags_ ? std::optional(rows_.Tags().Tags().Version()) : std::nullopt;
+  std::vector<std::string> user = UserTagPieces(userTagLine_);
+  if (toCount_.tags && toCount_.version == version && toCount_.user == user) return toCount_.tags;
+  auto tags = std::make_shared<std::vector<std::string>>();
+  if (autoTags_) *tags = rows_.Tags().Tags().Tags();
+  tags->insert(tags->end(), user.begin(), user.end());
+  toCount_ = {std::move(tags), version, std::move(user)};
+  return toCount_.tags;
 }
 
 std::vector<std::string> Browser::PanelChips() const {

@@ -1,5 +1,6 @@
 #include "catalogue/tag_counter.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/threads.h"
@@ -11,7 +12,7 @@ void TagCounter::Start(Count count) {
   job_.Start([count = std::move(count)](std::stop_token stop, const Poster& post) mutable {
     platform::YieldToForeground();
     std::vector<TagHits> hits =
-        CountTagHits(count.index, count.tags, count.kept, stop, count.words, count.digits,
+        CountTagHits(count.index, *count.tags, count.kept, stop, count.words, count.digits,
                      count.folders ? &*count.folders : nullptr);
     if (stop.stop_requested()) return;
     if (count.all)
@@ -22,20 +23,23 @@ void TagCounter::Start(Count count) {
 
 void TagCounter::Stop() {
   job_.Stop();
+  tags_.reset();
   hits_.clear();
   counted_ = false;
 }
 
 void TagCounter::Take(handover::Counts& counts) {
-  for (std::size_t i = 0; i < counts.tags.size(); ++i)
-    hits_[std::move(counts.tags[i])] = counts.hits[i];
+  tags_ = std::move(counts.tags);
+  hits_ = std::move(counts.hits);
   counted_ = true;
 }
 
 std::optional<TagHits> TagCounter::Hits(const std::string& tag) const {
-  const auto found = hits_.find(tag);
-  if (found == hits_.end()) return std::nullopt;
-  return found->second;
+  // Asked for one tag at a time, when a person points at it.
+  if (!tags_) return std::nullopt;
+  const auto found = std::find(tags_->begin(), tags_->end(), tag);
+  if (found == tags_->end()) return std::nullopt;
+  return hits_[static_cast<std::size_t>(found - tags_->begin())];
 }
 
 }  // namespace velmora::catalogue

@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "catalogue/background_job.h"
@@ -19,7 +18,8 @@ class TagCounter {
  public:
   struct Count {
     FilterIndex index;  // a copy: it shares its pieces
-    std::vector<std::string> tags;
+    // Shared with the owner, which changes none of them: half a million, with numbers kept.
+    std::shared_ptr<const std::vector<std::string>> tags;
     FileSet kept;                        // the rows kept, when not all
     bool all = true;                     // every file is kept
     bool words = false;                  // tags hit whole words only
@@ -40,7 +40,8 @@ class TagCounter {
 
  private:
   BackgroundJob job_;
-  std::unordered_map<std::string, TagHits> hits_;
+  std::shared_ptr<const std::vector<std::string>> tags_;  // hits_[i] is what tags_[i] hits
+  std::vector<TagHits> hits_;
   bool counted_ = false;
 };
 

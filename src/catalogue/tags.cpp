@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include <atomic>
 #include <functional>
 
 namespace velmora::catalogue {
@@ -60,6 +61,9 @@ void ForEachTag(std::string_view name, Digits digits, std::string& lower, F&& ta
 }
 
 std::uint64_t HashOf(std::string_view s) { return std::hash<std::string_view>{}(s); }
+
+// Versions come from one sequence for every list; the scan's threads build lists too.
+std::atomic<std::uint64_t> lastVersion{0};
 }  // namespace
 
 std::size_t TagList::FindSlot(std::string_view tag, std::uint64_t hash) const {
@@ -90,6 +94,7 @@ std::size_t TagList::Insert(std::string_view tag) {
   if (slot.index != kEmpty) return slot.index;
   slot = {hash, tags_.size()};
   tags_.emplace_back(tag);
+  version_ = lastVersion.fetch_add(1, std::memory_order_relaxed) + 1;
   return slot.index;
 }
 

@@ -40,6 +40,18 @@ struct TagRule {
 // constant-time however many tags a tree has.
 class TagList {
  public:
+  TagList() = default;
+  TagList(const TagList&) = default;
+  TagList& operator=(const TagList&) = default;
+  // A list moved from is left empty, of version 0, so its version never names other tags.
+  TagList(TagList&& other) noexcept { *this = std::move(other); }
+  TagList& operator=(TagList&& other) noexcept {
+    tags_ = std::exchange(other.tags_, {});
+    slots_ = std::exchange(other.slots_, {});
+    version_ = std::exchange(other.version_, 0);
+    return *this;
+  }
+
   // Appends tag unless present; true when it was appended.
   bool Add(std::string_view tag);
   // The position of tag, appended when absent.
@@ -51,6 +63,9 @@ class TagList {
   bool empty() const { return tags_.empty(); }
   const std::string& operator[](std::size_t i) const { return tags_[i]; }
   const std::vector<std::string>& Tags() const { return tags_; }
+  // Changes with every tag appended, and two lists with one version hold the same tags:
+  // a copy taken of them can be told current without comparing them.
+  std::uint64_t Version() const { return version_; }
   auto begin() const { return tags_.begin(); }
   auto end() const { return tags_.end(); }
 
@@ -65,6 +80,7 @@ class TagList {
 
   std::vector<std::string> tags_;
   std::vector<Slot> slots_;
+  std::uint64_t version_ = 0;  // 0: empty
 };
 
 // The auto tags of a changing set of names, each with how often its words occur, so

@@ -182,6 +182,19 @@ class TestBrowser : public QObject {
     f.browser.AddBarTag("aa", TagKind::Auto);  // counted in the background: of all, of those listed
     QTRY_VERIFY(f.browser.Counted());
     QVERIFY(f.browser.Hits("bb") == (TagHits{2, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
+    // A tag first met after a count, and a user tag given since, are counted with the next.
+    std::fclose(std::fopen((f.tree / "b/dd aa").c_str(), "w"));
+    QTRY_COMPARE(f.names(), (Strings{"cc bb aa", "dd aa"}));
+    f.browser.UserTagChanged({}, {});  // the panel afresh, counted again
+    QTRY_VERIFY(f.browser.Counted());
+    QVERIFY(f.browser.Hits("dd") == (TagHits{1, 1}) && !f.browser.Hits("Dd"));
+    QVERIFY(
+        f.browser.Commit([](FolderStore& s) { return s.SetUserTags(s.size() - 1, "Dd,"); }).ok());
+    f.browser.UserTagChanged({}, {});
+    QTRY_VERIFY(f.browser.Counted());
+    QVERIFY(f.browser.Hits("Dd") == (TagHits{1, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
+    std::remove((f.tree / "b/dd aa").c_str());
+    QTRY_COMPARE(f.names(), (Strings{"cc bb aa"}));
     f.browser.AddBarTag("bb", TagKind::Auto);  // Any, as chosen before the load
     QCOMPARE(f.names(), (Strings{"cc bb", "cc bb aa"}));
     f.browser.RemoveBarTag("aa"), f.browser.RemoveBarTag("bb");  // Any of no tag keeps none

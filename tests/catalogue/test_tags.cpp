@@ -113,6 +113,16 @@ class TestTags : public QObject {
     for (int i = 0; i < 100000; ++i) tags.Add("w" + std::to_string(i));
     QVERIFY(!tags.Add("w0") && !tags.Add("w99999") && !tags.Add("x") && tags.Add("z"));
     QVERIFY(tags.size() == 100003 && tags[100001] == "w99999");
+    // One version, the same tags: a tag already there keeps it, a copy shares it, and a list
+    // moved from is empty again.
+    const std::uint64_t version = tags.Version();
+    TagList copy = tags;
+    QVERIFY(!tags.Add("z") && tags.Version() == version && copy.Version() == version);
+    QVERIFY(copy.Add("v") && tags.Add("v") && copy.Version() != version);
+    QVERIFY(tags.Version() != version && tags.Version() != copy.Version());
+    const TagList moved = std::move(copy);
+    QVERIFY(copy.empty() && copy.Version() == TagList().Version() && moved.size() == 100004);
+    QVERIFY(copy.Find("v") == 0 && copy.Add("v") && copy.size() == 1);
   }
 };
 
