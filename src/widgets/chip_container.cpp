@@ -33,6 +33,7 @@ void ChipContainer::Clear() {
     texts_.erase(chips_[p - 1]->text);
     chips_.pop_back();
   }
+  places_.clear();
   current_ = 0;
   Changed();
 }
@@ -43,6 +44,7 @@ void ChipContainer::AddChip(const std::string& text, bool excluded) {
   // result, without measuring thousands of chips nobody sees.
   auto entry = std::make_unique<Entry>(Entry{text, excluded, ++lastIndex_, template_});
   texts_.insert(entry->text);
+  places_.push_back({entry->geometry.left, entry->geometry.top});
   chips_.push_back(std::move(entry));
   Changed();
 }
@@ -52,6 +54,7 @@ bool ChipContainer::RemoveChip(const std::string& text) {
   const auto at = std::find_if(chips_.begin(), chips_.end(),
                                [&](const std::unique_ptr<Entry>& e) { return e->text == text; });
   texts_.erase((*at)->text);
+  places_.erase(places_.begin() + (at - chips_.begin()));
   chips_.erase(at);
   Changed();
   return true;
@@ -59,6 +62,8 @@ bool ChipContainer::RemoveChip(const std::string& text) {
 
 const ChipContainer::Entry& ChipContainer::Measured(std::size_t position) const {
   Entry& entry = *chips_[position];
+  entry.geometry.left = places_[position].left;
+  entry.geometry.top = places_[position].top;
   if (!entry.measured) {
     entry.geometry.SetLabelWidth(measure_(entry.text));
     entry.measured = true;
@@ -72,16 +77,17 @@ ChipInfo ChipContainer::Chip(std::size_t position) const {
 }
 
 void ChipContainer::Place(std::size_t position, int left, int top) {
-  chips_[position]->geometry.left = left;
-  chips_[position]->geometry.top = top;
-  chips_[position]->placed = true;
+  places_[position] = {left, top, true};
 }
 
 long ChipContainer::ChipAt(QPointF point) const {
   const double x = PixelsToTwips(point.x());
   const double y = PixelsToTwips(point.y());
   for (std::size_t p = chips_.size(); p > 0; --p) {  // the last painted lies on top
-    if (!chips_[p - 1]->geometry.MayContain(x, y)) continue;
+    const Spot& at = places_[p - 1];  // ruled out here for the widest and highest chip
+    if (x < at.left || x >= at.left + ChipGeometry::kMaxWidth || y < at.top ||
+        y >= at.top + ChipGeometry::kMaxHeight)
+      continue;
     if (Measured(p - 1).geometry.Contains(x, y)) return static_cast<long>(p - 1);
   }
   return -1;
@@ -120,10 +126,9 @@ void ChipContainer::paintEvent(QPaintEvent* event) {
   const double bottom = PixelsToTwips(area.bottom() + 1);
   const double left = PixelsToTwips(area.left()) - ChipGeometry::kMaxWidth;
   const double right = PixelsToTwips(area.right() + 1);
-  for (std::size_t p = 0; p < chips_.size(); ++p) {
-    const ChipGeometry& g = chips_[p]->geometry;
-    if (!chips_[p]->placed || g.top < top || g.top > bottom || g.left < left || g.left > right)
-      continue;
+  for (std::size_t p = 0; p < places_.size(); ++p) {
+    const Spot& g = places_[p];
+    if (!g.placed || g.top < top || g.top > bottom || g.left < left || g.left > right) continue;
     const Entry& e = Measured(p);
     PaintChip(painter, e.geometry, desktop::ShownText(e.text),
               keyboard_ && hasFocus() && p == current_, e.excluded);
@@ -152,6 +157,7 @@ void ChipContainer::ClickChip(std::size_t position, Qt::KeyboardModifiers modifi
   const std::string text = chips_[position]->text;
   texts_.erase(chips_[position]->text);
   chips_.erase(chips_.begin() + static_cast<std::ptrdiff_t>(position));
+  places_.erase(places_.begin() + static_cast<std::ptrdiff_t>(position));
   Changed();
   Redraw();
   // A click on another chip handled here completes, event and all, before this one's.
@@ -258,7 +264,7 @@ bool ChipContainer::event(QEvent* event) {
     // The whole text shows over the label, also where the chip cuts it off; the cap has none.
     const auto* help = static_cast<QHelpEvent*>(event);
     const long p = ChipAt(help->pos());
-    const Entry* chip = p >= 0 ? chips_[static_cast<std::size_t>(p)].get() : nullptr;
+    const Entry* chip = p >= 0 ? &Measured(static_cast<std::size_t>(p)) : nullptr;
     if (chip != nullptr &&
         chip->geometry.OnLabel(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()))) {
       QToolTip::showText(

@@ -88,8 +88,13 @@ class ChipContainer : public QWidget {
     std::string text;
     bool excluded;
     std::int64_t index;
-    ChipGeometry geometry;
+    ChipGeometry geometry;  // where it stands: as places_ says, once Measured
     bool measured = false;
+  };
+  // Where a chip stands, beside the chips in one array: painting and pointing look through
+  // every chip, half a million in a panel of numbers, for the few in reach.
+  struct Spot {
+    int left = 0, top = 0;
     // Laid out since it came: a panel lays out a loading folder's chips a few times a
     // second, and until then they would all be painted over one another.
     bool placed = false;
@@ -101,6 +106,7 @@ class ChipContainer : public QWidget {
 
   ChipGeometry template_;
   std::vector<std::unique_ptr<Entry>> chips_;  // entries stay put, so the set can point into them
+  std::vector<Spot> places_;                   // places_[p] of chips_[p]
   std::unordered_set<std::string_view> texts_;
   std::int64_t lastIndex_ = 0;
   std::int64_t pressed_ = 0;  // index of the chip under a mouse press

@@ -125,6 +125,31 @@ class TestChips : public QObject {
     QCOMPARE(panel->indexOfChild(b), 0);
   }
 
+  // Until laid out again, a chip stays where it was painted and one that came is not
+  // painted: a folder's chips come faster than they are laid out.
+  void paintsWhereLaidOut() {
+    Chips c;
+    c.panel.resize(100, 80);
+    c.panel.RemoveChip("a");
+    c.panel.AddItem("d");
+    const auto inked = [&c] {
+      const QImage shot = c.panel.grab().toImage();
+      QString rows;  // a mark for each 20-pixel row painted, at its middle and near its top
+      for (const int y : {10, 3, 30, 23, 50, 43, 70, 63}) {
+        bool ink = false;
+        for (int x = 0; x < shot.width(); ++x) ink = ink || shot.pixel(x, y) != qRgb(255, 255, 255);
+        rows += ink ? '#' : '.';
+      }
+      return rows;
+    };
+    QCOMPARE(inked(), QString("..####.."));
+    const auto at = [&c](int y) { return c.panel.ChipAt(QPointF(30, y)); };
+    QCOMPARE(QList<long>({at(5), at(25), at(45), at(65)}), QList<long>({-1, 0, 1, -1}));
+    c.panel.Redraw();  // three rows high again
+    QCOMPARE(inked().left(6), QString("######"));
+    QCOMPARE(QList<long>({at(5), at(25), at(45), at(65)}), QList<long>({0, 1, 2, -1}));
+  }
+
   // The bar in a row with 30-twip gaps, one chip per exact text as it first came.
   void sizes() {
     TagBar bar;
