@@ -10,7 +10,7 @@ namespace velmora::catalogue {
 void TagCounter::Start(Count count) {
   Stop();
   job_.Start([count = std::move(count)](std::stop_token stop, const Poster& post) mutable {
-    platform::YieldToForeground();
+    platform::YieldToForeground(platform::Yield::Shown);  // the panel's numbers
     std::vector<TagHits> hits =
         CountTagHits(count.index, *count.tags, count.kept, stop, count.words, count.digits,
                      count.folders ? &*count.folders : nullptr);

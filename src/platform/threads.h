@@ -11,8 +11,11 @@ namespace velmora::platform {
 // Names the calling thread (at most 15 bytes) for the system's tools.
 void NameThread(const char* name);
 // Lets the calling thread (and the threads it starts) give way to the window's thread,
-// so that background reading never delays an answer to a click.
-void YieldToForeground();
+// so that background reading never delays an answer to a click. Work whose result a
+// person waits to see (shown) gives way less far than housekeeping nobody sees, which
+// would otherwise take half the cores it shares with it.
+enum class Yield { Fully, Shown };
+void YieldToForeground(Yield how = Yield::Fully);
 
 // Work on a thread of its own that its owner never waits for: Stop asks it to stop and
 // lets it go at once, so that a thread blocked in the file system (a share whose server is
