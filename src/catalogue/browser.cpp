@@ -423,11 +423,16 @@ void Browser::SetOrder(ChipOrder order) {
 
 std::shared_ptr<const std::vector<std::string>> Browser::TagsToCount() {
   const std::optional<std::uint64_t> version =
-      autoTags_ ? std::optional(rows_.Tags().Tags().Version()) : std::nullopt;
+      autoTags_ ? std::optional(rows_.Tags().Version()) : std::nullopt;
   std::vector<std::string> user = UserTagPieces(userTagLine_);
   if (toCount_.tags && toCount_.version == version && toCount_.user == user) return toCount_.tags;
   auto tags = std::make_shared<std::vector<std::string>>();
-  if (autoTags_) *tags = rows_.Tags().Tags().Tags();
+  if (autoTags_) {
+    const TagCounts& counts = rows_.Tags();
+    tags->reserve(counts.Tags().size() + user.size());
+    for (std::size_t i = 0; i < counts.Tags().size(); ++i)
+      if (counts.Count(i) > 0) tags->push_back(counts.Tags()[i]);
+  }
   tags->insert(tags->end(), user.begin(), user.end());
   toCount_ = {std::move(tags), version, std::move(user)};
   return toCount_.tags;

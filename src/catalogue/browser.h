@@ -214,9 +214,9 @@ class Browser {
   FilterBar bar_;
   ChipOrder order_ = ChipOrder::FirstSeen;
   FileRows rows_;
-  // What the counts count: every auto tag ever met in the rows (those gone or in the bar
-  // cost little and are never asked for), then the user tags, made again only when one of
-  // them changed, for with numbers kept a folder has half a million tags.
+  // What the counts count: the rows' auto tags (those in the bar, or gone since, cost
+  // little and are never asked for), then the user tags, made again only when a tag comes
+  // or a user tag changes, for with numbers kept a folder has half a million tags.
   struct CountedTags {
     std::shared_ptr<const std::vector<std::string>> tags;
     std::optional<std::uint64_t> version;  // of the auto tags, when counted

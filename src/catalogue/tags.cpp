@@ -62,7 +62,7 @@ void ForEachTag(std::string_view name, Digits digits, std::string& lower, F&& ta
 
 std::uint64_t HashOf(std::string_view s) { return std::hash<std::string_view>{}(s); }
 
-// Versions come from one sequence for every list; the scan's threads build lists too.
+// Versions come from one sequence for every list; the scan's threads count tags too.
 std::atomic<std::uint64_t> lastVersion{0};
 }  // namespace
 
@@ -94,7 +94,6 @@ std::size_t TagList::Insert(std::string_view tag) {
   if (slot.index != kEmpty) return slot.index;
   slot = {hash, tags_.size()};
   tags_.emplace_back(tag);
-  version_ = lastVersion.fetch_add(1, std::memory_order_relaxed) + 1;
   return slot.index;
 }
 
@@ -110,8 +109,14 @@ std::size_t TagCounts::Insert(std::string_view tag) {
   return i;
 }
 
+void TagCounts::Raise(std::size_t i, std::size_t times) {
+  if (counts_[i] == 0 && times > 0)
+    version_ = lastVersion.fetch_add(1, std::memory_order_relaxed) + 1;
+  counts_[i] += times;
+}
+
 void TagCounts::AddName(std::string_view name) {
-  ForEachTag(name, digits_, lower_, [&](const std::string& tag) { ++counts_[Insert(tag)]; });
+  ForEachTag(name, digits_, lower_, [&](const std::string& tag) { Raise(Insert(tag), 1); });
 }
 
 void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone) {
@@ -122,7 +127,7 @@ void TagCounts::RemoveName(std::string_view name, std::vector<std::string>& gone
 }
 
 void TagCounts::AddWords(std::string_view text, std::size_t times) {
-  ForEachTag(text, digits_, lower_, [&](const std::string& tag) { counts_[Insert(tag)] += times; });
+  ForEachTag(text, digits_, lower_, [&](const std::string& tag) { Raise(Insert(tag), times); });
 }
 
 void TagCounts::RemoveWords(std::string_view text, std::size_t times,
@@ -140,7 +145,7 @@ void TagCounts::Merge(const TagCounts& other, std::vector<std::string>& added) {
     if (other.counts_[k] == 0) continue;
     const std::size_t i = Insert(other.tags_[k]);
     if (counts_[i] == 0) added.push_back(tags_[i]);
-    counts_[i] += other.counts_[k];
+    Raise(i, other.counts_[k]);
   }
 }
 

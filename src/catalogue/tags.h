@@ -40,18 +40,6 @@ struct TagRule {
 // constant-time however many tags a tree has.
 class TagList {
  public:
-  TagList() = default;
-  TagList(const TagList&) = default;
-  TagList& operator=(const TagList&) = default;
-  // A list moved from is left empty, of version 0, so its version never names other tags.
-  TagList(TagList&& other) noexcept { *this = std::move(other); }
-  TagList& operator=(TagList&& other) noexcept {
-    tags_ = std::exchange(other.tags_, {});
-    slots_ = std::exchange(other.slots_, {});
-    version_ = std::exchange(other.version_, 0);
-    return *this;
-  }
-
   // Appends tag unless present; true when it was appended.
   bool Add(std::string_view tag);
   // The position of tag, appended when absent.
@@ -63,9 +51,6 @@ class TagList {
   bool empty() const { return tags_.empty(); }
   const std::string& operator[](std::size_t i) const { return tags_[i]; }
   const std::vector<std::string>& Tags() const { return tags_; }
-  // Changes with every tag appended, and two lists with one version hold the same tags:
-  // a copy taken of them can be told current without comparing them.
-  std::uint64_t Version() const { return version_; }
   auto begin() const { return tags_.begin(); }
   auto end() const { return tags_.end(); }
 
@@ -80,7 +65,6 @@ class TagList {
 
   std::vector<std::string> tags_;
   std::vector<Slot> slots_;
-  std::uint64_t version_ = 0;  // 0: empty
 };
 
 // The auto tags of a changing set of names, each with how often its words occur, so
@@ -102,6 +86,9 @@ class TagCounts {
   void Merge(const TagCounts& other, std::vector<std::string>& added);
   const TagList& Tags() const { return tags_; }
   std::size_t Count(std::size_t i) const { return counts_[i]; }
+  // Changes, to a value no other list had, whenever a tag comes that no name held (new, or
+  // back): the tags held under one version are those held when it was first seen, or fewer.
+  std::uint64_t Version() const { return version_; }
   bool Holds(std::string_view tag) const {
     const std::size_t i = tags_.Find(tag);
     return i < counts_.size() && counts_[i] > 0;
@@ -110,10 +97,13 @@ class TagCounts {
  private:
   // The position of tag, appended with no count when absent.
   std::size_t Insert(std::string_view tag);
+  // Adds times to the count of tag i.
+  void Raise(std::size_t i, std::size_t times);
 
   Digits digits_ = Digits::Split;
   TagList tags_;
   std::vector<std::size_t> counts_;
+  std::uint64_t version_ = 0;
   std::string lower_;
 };
 

@@ -113,16 +113,25 @@ class TestTags : public QObject {
     for (int i = 0; i < 100000; ++i) tags.Add("w" + std::to_string(i));
     QVERIFY(!tags.Add("w0") && !tags.Add("w99999") && !tags.Add("x") && tags.Add("z"));
     QVERIFY(tags.size() == 100003 && tags[100001] == "w99999");
-    // One version, the same tags: a tag already there keeps it, a copy shares it, and a list
-    // moved from is empty again.
-    const std::uint64_t version = tags.Version();
-    TagList copy = tags;
-    QVERIFY(!tags.Add("z") && tags.Version() == version && copy.Version() == version);
-    QVERIFY(copy.Add("v") && tags.Add("v") && copy.Version() != version);
-    QVERIFY(tags.Version() != version && tags.Version() != copy.Version());
-    const TagList moved = std::move(copy);
-    QVERIFY(copy.empty() && copy.Version() == TagList().Version() && moved.size() == 100004);
-    QVERIFY(copy.Find("v") == 0 && copy.Add("v") && copy.size() == 1);
+    // A version for as long as no tag comes that no name held: one taken up again makes a
+    // new one, one that goes does not; a copy shares it until either changes.
+    TagCounts counts;
+    std::vector<std::string> gone, added;
+    counts.AddName("Sea Sun");
+    const std::uint64_t version = counts.Version();
+    TagCounts copy = counts;
+    counts.AddName("sun"), counts.RemoveName("Sea", gone), counts.AddWords("sun", 2);
+    QVERIFY(version != 0 && counts.Version() == version && copy.Version() == version);
+    counts.AddName("sea");
+    copy.AddWords("sky", 1);
+    QVERIFY(counts.Version() != version && copy.Version() != version);
+    QVERIFY(counts.Version() != copy.Version());
+    const std::uint64_t merged = counts.Version();
+    counts.Merge(copy, added);  // sky comes
+    QVERIFY(added == Strings{"sky"} && counts.Version() != merged);
+    const std::uint64_t after = counts.Version();
+    counts.AddWords("moon", 0);  // no name holds it
+    QVERIFY(!counts.Holds("moon") && counts.Version() == after);
   }
 };
 
