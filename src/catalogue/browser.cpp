@@ -359,13 +359,15 @@ void Browser::Recount(bool start) {
   // they spoil come again with the next change of the filter or load.
   if (!start || progress_.loading || !Showing()) return;
   const auto* folders = rows_.Folders();
+  const FileSet* gone = rows_.GoneFiles();
   counter_.Start({.index = rows_.Index(),
                   .tags = TagsToCount(),
                   .kept = rows_.Kept().value_or(FileSet()),
                   .all = rows_.KeepsAll(),
                   .words = bar_.Whole(),
                   .digits = digits_,
-                  .folders = folders ? std::optional(*folders) : std::nullopt});
+                  .folders = folders ? std::optional(*folders) : std::nullopt,
+                  .gone = gone ? std::optional(*gone) : std::nullopt});
 }
 
 void Browser::AddBarTag(const std::string& text, TagKind kind, bool excluded) {

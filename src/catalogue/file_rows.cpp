@@ -36,6 +36,7 @@ void FileRows::Forget() {
   folderWords_.Clear();
   gone_.clear();
   goneCount_ = 0;
+  goneSet_ = {};
 }
 
 const FolderWords* FileRows::Folders() const {
@@ -211,6 +212,7 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
   std::unordered_map<std::uint32_t, std::size_t> perFolder;  // files gone, for folder words
   for (const std::size_t i : dropped) {
     gone_[i] = 1;
+    goneSet_.Add(i);
     tags_.RemoveName(files_.Name(i), emptied);
     if (rule_.FolderWords()) ++perFolder[files_.FolderOf(i)];
   }

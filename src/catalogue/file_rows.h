@@ -66,6 +66,9 @@ class FileRows {
   const TagCounts& Tags() const { return tags_; }
   // The files kept; none when every file is.
   std::optional<FileSet> Kept() const;
+  // The files gone from Files(), which it lists until the folder is read again; none when
+  // none has gone.
+  const FileSet* GoneFiles() const { return goneCount_ > 0 ? &goneSet_ : nullptr; }
   bool KeepsAll() const { return !rows_ && skipped_.empty(); }
 
   // How tags are cut from the files listed after the next Clear.
@@ -132,6 +135,7 @@ class FileRows {
   bool scattered_ = false;
   std::vector<unsigned char> gone_;  // per file, once any has gone
   std::size_t goneCount_ = 0;
+  FileSet goneSet_;                               // the same, handed to the counts
   std::optional<std::vector<std::size_t>> rows_;  // none: every file but those skipped
   // With no rows_: the files gone, in order. Rows need not be made for every file when
   // the first of millions goes.

@@ -126,12 +126,13 @@ class FileSet {
 };
 
 // For each tag, the files it hits among all of index and among kept (positions in index),
-// in one pass over the names however many tags there are; from split files on, two
-// threads count each half of them. Empty when stop is requested before the end.
+// in one pass over the names however many tags there are, the files gone left out; from
+// split files on, two threads count each half of them. Empty when stop is requested
+// before the end.
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   const FileSet& kept = {}, std::stop_token stop = {},
                                   bool words = false, Digits digits = Digits::Split,
                                   const FolderWords* folders = nullptr,
-                                  std::size_t split = kFilterSplit);
+                                  std::size_t split = kFilterSplit, const FileSet* gone = nullptr);
 
 }  // namespace velmora::catalogue

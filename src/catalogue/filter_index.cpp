@@ -417,7 +417,8 @@ std::size_t FilterIndex::Narrow(std::string_view needle, unsigned char* keep, st
 
 std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<std::string>& tags,
                                   const FileSet& kept, std::stop_token stop, bool words,
-                                  Digits digits, const FolderWords* folders, std::size_t split) {
+                                  Digits digits, const FolderWords* folders, std::size_t split,
+                                  const FileSet* gone) {
   // An Aho-Corasick automaton over the lower-cased tags, its moves in one dense table.
   // Bytes that no tag holds share column 0, which leads back to the start.
   constexpr std::uint32_t kNever = UINT32_MAX;  // a tag holding NUL hits nothing
@@ -585,6 +586,7 @@ std::vector<TagHits> CountTagHits(const FilterIndex& index, const std::vector<st
     return eachName(
         index, from, to,
         [&](std::size_t i, const FilterIndex::Text& text, const Cut& cut, std::size_t n) {
+          if (gone && gone->Holds(i)) return;  // listed until the names are read again
           const bool isKept = kept.Holds(i);
           const std::size_t mark = i + 1;
           if (text.starts[n + 1] - text.starts[n] > 1) {

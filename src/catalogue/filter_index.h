@@ -106,7 +106,7 @@ class FilterIndex {
   std::size_t PieceAt(std::size_t i) const;
   friend std::vector<TagHits> CountTagHits(const FilterIndex&, const std::vector<std::string>&,
                                            const FileSet&, std::stop_token, bool, Digits,
-                                           const FolderWords*, std::size_t);
+                                           const FolderWords*, std::size_t, const FileSet*);
 
   // Shared by copies, which are cheap: a shared piece never grows.
   std::vector<std::shared_ptr<Piece>> pieces_;

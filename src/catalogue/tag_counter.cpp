@@ -13,7 +13,8 @@ void TagCounter::Start(Count count) {
     platform::YieldToForeground(platform::Yield::Shown);  // the panel's numbers
     std::vector<TagHits> hits =
         CountTagHits(count.index, *count.tags, count.kept, stop, count.words, count.digits,
-                     count.folders ? &*count.folders : nullptr);
+                     count.folders ? &*count.folders : nullptr, kFilterSplit,
+                     count.gone ? &*count.gone : nullptr);
     if (stop.stop_requested()) return;
     if (count.all)
       for (TagHits& h : hits) h.kept = h.all;

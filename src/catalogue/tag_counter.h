@@ -25,6 +25,7 @@ class TagCounter {
     bool words = false;                  // tags hit whole words only
     Digits digits = Digits::Split;       // how those words are cut
     std::optional<FolderWords> folders;  // a copy, when folders' words are tags too
+    std::optional<FileSet> gone;         // the index's files gone, when any has
   };
   explicit TagCounter(std::shared_ptr<Inbox> inbox) : job_("velmora-count", std::move(inbox)) {}
 

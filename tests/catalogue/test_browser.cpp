@@ -195,6 +195,18 @@ class TestBrowser : public QObject {
     QVERIFY(f.browser.Hits("Dd") == (TagHits{1, 1}) && f.browser.Hits("cc") == (TagHits{3, 1}));
     std::remove((f.tree / "b/dd aa").c_str());
     QTRY_COMPARE(f.names(), (Strings{"cc bb aa"}));
+    const auto made = [&](const char* name, const Strings& names) {  // then counted again
+      std::fclose(std::fopen((f.tree / ("b/" + std::string(name))).c_str(), "w"));
+      QTRY_COMPARE(f.names(), names);
+      f.browser.UserTagChanged({}, {});
+      QTRY_VERIFY(f.browser.Counted());
+    };
+    made("ee aa", {"cc bb aa", "ee aa"});  // counted without dd, which went
+    QVERIFY(!f.browser.Hits("dd") && f.browser.Hits("ee") == (TagHits{1, 1}));
+    made("dd aa", {"cc bb aa", "dd aa", "ee aa"});  // and with it once it came back
+    QVERIFY(f.browser.Hits("dd") == (TagHits{1, 1}));
+    std::remove((f.tree / "b/dd aa").c_str()), std::remove((f.tree / "b/ee aa").c_str());
+    QTRY_COMPARE(f.names(), (Strings{"cc bb aa"}));
     f.browser.AddBarTag("bb", TagKind::Auto);  // Any, as chosen before the load
     QCOMPARE(f.names(), (Strings{"cc bb", "cc bb aa"}));
     f.browser.RemoveBarTag("aa"), f.browser.RemoveBarTag("bb");  // Any of no tag keeps none

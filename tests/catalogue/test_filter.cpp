@@ -254,13 +254,21 @@ class TestFilter : public QObject {
     const Strings tags{"beach", "sea", "x", "öl", "beach2", "h_s", "a", "_"};
     std::vector<std::size_t> rows;
     for (std::size_t i = 0; i < list.size(); i += 3) rows.push_back(i);
-    std::vector<TagHits> one;
+    std::vector<TagHits> one, left;  // left: with every fifth file gone
+    FileSet gone;
+    for (std::size_t i = 0; i < list.size(); i += 5) gone.Add(i);
     for (const std::string& tag : tags) {
       const auto hit = ApplyTagFilter(list.Names(), {{tag}, {}, MatchMode::Any, false, {}});
       const auto inRows = std::ranges::count_if(hit, [](std::size_t i) { return i % 3 == 0; });
       one.push_back({hit.size(), static_cast<std::size_t>(inRows)});
+      const auto here = std::ranges::count_if(hit, [](std::size_t i) { return i % 5 != 0; });
+      const auto shown =
+          std::ranges::count_if(hit, [](std::size_t i) { return i % 3 == 0 && i % 5 != 0; });
+      left.push_back({static_cast<std::size_t>(here), static_cast<std::size_t>(shown)});
     }
     QVERIFY(CountTagHits(list.Names(), tags, rows, {}) == one);
+    QVERIFY(CountTagHits(list.Names(), tags, rows, {}, false, Digits::Split, nullptr, 1000,
+                         &gone) == left);
   }
 };
 
