@@ -41,9 +41,10 @@ struct Following {  // every folder read is watched
   // 0 when there are none.
   std::uint32_t recheck = 0;
 };
-struct Reread {};                                        // changes were lost
-struct Counts {                                          // what the panel's tags hit
-  std::shared_ptr<const std::vector<std::string>> tags;  // read by both threads, written by none
+struct Reread {};  // changes were lost
+struct Counts {    // what the panel's tags hit
+  // Read by both threads, written by none.
+  std::shared_ptr<const std::vector<std::string>> tags;
   std::vector<TagHits> hits;
 };
 struct Facts {  // sizes and times of files numbered from first, or as numbers says
