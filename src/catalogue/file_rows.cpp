@@ -34,9 +34,8 @@ void FileRows::Forget() {
   scattered_ = false;
   tags_ = TagCounts(rule_.digits);
   folderWords_.Clear();
-  gone_.clear();
+  gone_ = {};
   goneCount_ = 0;
-  goneSet_ = {};
 }
 
 const FolderWords* FileRows::Folders() const {
@@ -92,7 +91,6 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
   const RowChange change{RowChange::Kind::Insert, first, first + added - 1};
   if (added > 0) Changing(change, made);
   files_.Append(std::move(files.files));
-  if (!gone_.empty()) gone_.resize(files_.size(), 0);
   if (rows_) rows_->insert(rows_->end(), kept.begin(), kept.end());
   if (added > 0) Changed(change);
   tags_.Merge(files.tags, fresh);
@@ -207,12 +205,11 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
   }
   if (dropped.empty()) return made;
 
-  if (gone_.empty()) gone_.assign(files_.size(), 0);
   goneCount_ += dropped.size();
+  gone_.Reserve(files_.size());
   std::unordered_map<std::uint32_t, std::size_t> perFolder;  // files gone, for folder words
   for (const std::size_t i : dropped) {
-    gone_[i] = 1;
-    goneSet_.Add(i);
+    gone_.Add(i);
     tags_.RemoveName(files_.Name(i), emptied);
     if (rule_.FolderWords()) ++perFolder[files_.FolderOf(i)];
   }
@@ -382,11 +379,11 @@ std::vector<RowChange> FileRows::Refilter(const RowFilter& filter) {
   Changing(reset, made);
   if (filter.KeepsAll()) {
     ResetRows(std::nullopt);
-    for (std::size_t i = 0; i < gone_.size(); ++i)
-      if (gone_[i] != 0) skipped_.push_back(i);
+    for (std::size_t i = 0; goneCount_ > 0 && i < files_.size(); ++i)
+      if (Gone(i)) skipped_.push_back(i);
   } else {
     ResetRows(ApplyTagFilter(files_.Names(), filter, Folders()));
-    if (!gone_.empty()) std::erase_if(*rows_, [this](std::size_t i) { return gone_[i] != 0; });
+    if (goneCount_ > 0) std::erase_if(*rows_, [this](std::size_t i) { return Gone(i); });
   }
   Changed(reset);
   return made;

@@ -68,7 +68,7 @@ class FileRows {
   std::optional<FileSet> Kept() const;
   // The files gone from Files(), which it lists until the folder is read again; none when
   // none has gone.
-  const FileSet* GoneFiles() const { return goneCount_ > 0 ? &goneSet_ : nullptr; }
+  const FileSet* GoneFiles() const { return goneCount_ > 0 ? &gone_ : nullptr; }
   bool KeepsAll() const { return !rows_ && skipped_.empty(); }
 
   // How tags are cut from the files listed after the next Clear.
@@ -107,7 +107,7 @@ class FileRows {
   std::vector<std::uint32_t> FoldersNamed(std::string_view text);
   // Brings runs_ up to date with the files listed.
   void FindRuns();
-  bool Gone(std::size_t i) const { return !gone_.empty() && gone_[i] != 0; }
+  bool Gone(std::size_t i) const { return gone_.Holds(i); }
   // The row of file i among the rows kept, if kept.
   std::optional<std::size_t> RowOf(std::size_t i) const;
   // With every file kept: how many files gone come before the file at row.
@@ -133,9 +133,8 @@ class FileRows {
   std::vector<Run> runs_;
   std::size_t ran_ = 0;
   bool scattered_ = false;
-  std::vector<unsigned char> gone_;  // per file, once any has gone
+  FileSet gone_;  // the files gone, a bit each, handed to the counts too
   std::size_t goneCount_ = 0;
-  FileSet goneSet_;                               // the same, handed to the counts
   std::optional<std::vector<std::size_t>> rows_;  // none: every file but those skipped
   // With no rows_: the files gone, in order. Rows need not be made for every file when
   // the first of millions goes.
