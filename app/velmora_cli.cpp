@@ -103,7 +103,7 @@ class Output {
     EndRecord();
   }
   void Record(const catalogue::PathList& files, std::size_t i) {
-    Field(files.Folder(i));
+    Field(files.Folder(i, folder_));
     Field(files.Name(i));
     EndRecord();
   }
@@ -123,6 +123,7 @@ class Output {
  private:
   char end_;
   int error_ = 0;
+  std::string folder_;  // room for a folder's text
 };
 
 // The walk passes over folders it cannot read, as the window does; the command line
@@ -214,9 +215,10 @@ int FilterSearch(Output& out, const std::string& name) {
   const bool facted = filter.size || filter.modified ||
                       search->sort.key == catalogue::SortKey::Size ||
                       search->sort.key == catalogue::SortKey::Modified;
+  std::string folder;
   for (std::size_t i = 0; facted && i < files.size(); ++i) {
     const std::string_view leaf = files.Name(i);
-    platform::ReadFacts(std::string(files.Folder(i)), {&leaf, 1}, &facts[i]);
+    platform::ReadFacts(std::string(files.Folder(i, folder)), {&leaf, 1}, &facts[i]);
   }
   filter.facts = facts;
   catalogue::FolderWords words;
@@ -364,12 +366,13 @@ int main(int argc, char** argv) {
     stream.files = [&](catalogue::PathList&& files) {
       catalogue::FolderWords folders;
       if (folderWords) folders.Follow(files, rule);
+      std::string dir;
       for (const std::size_t i :
            catalogue::ApplyTagFilter(files.Names(), filter, folderWords ? &folders : nullptr)) {
         platform::FileFacts facts;
         const std::string_view name = files.Name(i);
         if (fit.size || fit.modified)
-          platform::ReadFacts(std::string(files.Folder(i)), {&name, 1}, &facts);
+          platform::ReadFacts(std::string(files.Folder(i, dir)), {&name, 1}, &facts);
         if (catalogue::FactsFit(fit, facts)) out.Record(files, i);
       }
       out.Flush();

@@ -104,8 +104,10 @@ BENCHMARK(BM_CountTagHits)->Unit(benchmark::kMillisecond);
 void BM_RecheckRound(benchmark::State& state) {
   const PathList& paths = Paths();
   for (auto _ : state) {
-    paths.ForEachRun(0, paths.size(), [&](std::size_t i, std::size_t, std::uint32_t) {
-      benchmark::DoNotOptimize(velmora::platform::StampOf(std::string(paths.Folder(i))));
+    std::string folder;
+    paths.ForEachRun(0, paths.size(), [&](std::size_t, std::size_t, std::uint32_t k) {
+      benchmark::DoNotOptimize(
+          velmora::platform::StampOf(std::string(paths.FolderText(k, folder))));
     });
   }
   state.counters["folders"] = static_cast<double>(paths.FolderCount());

@@ -25,7 +25,9 @@ void ReadFactsOf(const PathList& files, std::size_t first, const std::vector<std
       const std::size_t j = std::min(end, files.RunEnd(i));
       names.clear();
       for (std::size_t k = i; k < j; ++k) names.push_back(files.Name(k));
-      platform::ReadFacts(std::string(files.Folder(i)), names, piece.facts.data() + (i - from));
+      std::string folder;
+      files.AppendFolder(files.FolderOf(i), folder);
+      platform::ReadFacts(folder, names, piece.facts.data() + (i - from));
       i = j;
     }
     from = end;
@@ -59,8 +61,9 @@ void FactReader::ReadMore(const PathList& files) {
   } else if (asked_ == 0) {
     part = files;  // a copy shares the names
   } else {
-    files.ForEachRun(asked_, files.size(), [&](std::size_t i, std::size_t end, std::uint32_t) {
-      const std::uint32_t folder = part.AddFolder(files.Folder(i));
+    std::string scratch;
+    files.ForEachRun(asked_, files.size(), [&](std::size_t i, std::size_t end, std::uint32_t k) {
+      const std::uint32_t folder = part.AddFolder(files.FolderText(k, scratch));
       for (; i < end; ++i) part.AddFile(folder, files.Name(i));
     });
   }

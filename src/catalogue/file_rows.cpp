@@ -100,9 +100,13 @@ std::vector<RowChange> FileRows::Append(handover::Files&& files, const RowFilter
 bool FileRows::DropListed(handover::Files& files, std::vector<std::size_t>* again) {
   // The new names by folder; only the listed files of folders of that text are looked
   // at, by view, as Remove does: a file made in a big folder costs no string per file of it.
-  std::unordered_map<std::string_view, std::unordered_set<std::string_view>> byFolder;
-  for (std::size_t i = 0; i < files.files.size(); ++i)
-    byFolder[files.files.Folder(i)].insert(files.files.Name(i));
+  std::unordered_map<std::string, std::unordered_set<std::string_view>> byFolder;
+  std::string scratch;
+  files.files.ForEachRun(0, files.files.size(),
+                         [&](std::size_t i, std::size_t end, std::uint32_t k) {
+                           auto& names = byFolder[std::string(files.files.FolderText(k, scratch))];
+                           for (; i < end; ++i) names.insert(files.files.Name(i));
+                         });
   FindRuns();
   std::unordered_set<std::string> listed;
   for (const auto& [folder, names] : byFolder) {
@@ -147,14 +151,15 @@ void FileRows::FindRuns() {
 std::vector<std::uint32_t> FileRows::FoldersNamed(std::string_view text) {
   // Folders by the hash of their text, kept up to date as folders come; a folder can have
   // several numbers once files came later.
+  std::string scratch;
   for (; hashed_ < files_.FolderCount(); ++hashed_) {
     const auto k = static_cast<std::uint32_t>(hashed_);
-    folderHashes_.emplace(std::hash<std::string_view>{}(files_.FolderText(k)), k);
+    folderHashes_.emplace(std::hash<std::string_view>{}(files_.FolderText(k, scratch)), k);
   }
   std::vector<std::uint32_t> found;
   const auto [first, last] = folderHashes_.equal_range(std::hash<std::string_view>{}(text));
   for (auto it = first; it != last; ++it) {
-    if (files_.FolderText(it->second) == text) found.push_back(it->second);
+    if (files_.FolderText(it->second, scratch) == text) found.push_back(it->second);
   }
   return found;
 }
@@ -179,8 +184,9 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
     anyFolder = anyFolder || !FoldersNamed(dir).empty();
     goneFolders.insert(dir);
   }
+  std::string scratch;
   for (std::size_t k = 0; k < files_.FolderCount() && anyFolder; ++k) {
-    const std::string_view text = files_.FolderText(k);
+    const std::string_view text = files_.FolderText(k, scratch);
     for (auto end = text.find(platform::kPathSeparator, 1); end != std::string_view::npos;
          end = text.find(platform::kPathSeparator, end + 1)) {
       if (goneFolders.contains(text.substr(0, end + 1))) {
@@ -214,7 +220,7 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
     if (rule_.FolderWords()) ++perFolder[files_.FolderOf(i)];
   }
   for (const auto& [k, n] : perFolder)
-    tags_.RemoveWords(rule_.Below(files_.FolderText(k)), n, emptied);
+    tags_.RemoveWords(rule_.Below(files_.FolderText(k, scratch)), n, emptied);
   // The rows to remove, as runs, and their files.
   std::vector<std::pair<std::size_t, std::size_t>> runs;
   std::vector<std::size_t> taken;

@@ -25,8 +25,9 @@ std::vector<FolderWords::Run>::const_iterator RunFrom(const std::vector<FolderWo
 
 void FolderWords::Follow(const PathList& files, const TagRule& rule) {
   if (files.size() < files_) Clear();
+  std::string scratch;
   for (std::size_t k = below_.size(); k < files.FolderCount(); ++k)
-    below_.Add(rule.Below(files.FolderText(k)));
+    below_.Add(rule.Below(files.FolderText(k, scratch)));
   files.ForEachRun(files_, files.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
     if (!runs_.empty() && runs_.back().end == first && runs_.back().folder == k)
       runs_.back().end = end;

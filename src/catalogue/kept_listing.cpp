@@ -15,16 +15,33 @@ namespace {
 
 using platform::Status;
 
-// Paths of a list, looked up by folder and name without making a string of each.
-using PathKey = std::pair<std::string_view, std::string_view>;
+// Paths of a list, looked up by folder and name without making a string of each: the
+// folder by a number that two lists give alike to folders of the same text.
+using PathKey = std::pair<std::uint32_t, std::string_view>;
 struct PathHash {
   std::size_t operator()(const PathKey& key) const {
-    const std::hash<std::string_view> hash;
-    return hash(key.first) * 31 + hash(key.second);
+    return std::hash<std::string_view>{}(key.second) * 31 + key.first;
   }
 };
 
-PathKey KeyOf(const PathList& list, std::size_t i) { return {list.Folder(i), list.Name(i)}; }
+class FolderKeys {
+ public:
+  // The numbers of list's folders, by folder number.
+  std::vector<std::uint32_t> Of(const PathList& list) {
+    std::vector<std::uint32_t> keys(list.FolderCount());
+    std::string scratch;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      keys[k] = byText_
+                    .try_emplace(std::string(list.FolderText(k, scratch)),
+                                 static_cast<std::uint32_t>(byText_.size()))
+                    .first->second;
+    }
+    return keys;
+  }
+
+ private:
+  std::unordered_map<std::string, std::uint32_t> byText_;
+};
 
 // Said once a run: the program works on without kept listings.
 void SayOnce(const Status& status) {
@@ -40,9 +57,10 @@ void Unindex(handover::Files& files) { files.tags = {}; }
 // Whether piece lists what list does from at on, path for path.
 bool ListsAt(const PathList& piece, const PathList& list, std::size_t at) {
   bool same = true;
+  std::string theirs, ours;
   piece.ForEachRun(0, piece.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
     list.ForEachRun(at + first, at + end, [&](std::size_t, std::size_t, std::uint32_t folder) {
-      same = same && list.FolderText(folder) == piece.FolderText(k);
+      same = same && list.FolderText(folder, theirs) == piece.FolderText(k, ours);
     });
     for (std::size_t i = first; same && i < end; ++i) same = piece.Name(i) == list.Name(at + i);
   });
@@ -52,8 +70,9 @@ bool ListsAt(const PathList& piece, const PathList& list, std::size_t at) {
 // The first n files of list.
 PathList Prefix(const PathList& list, std::size_t n) {
   PathList out;
+  std::string scratch;
   list.ForEachRun(0, n, [&](std::size_t first, std::size_t end, std::uint32_t k) {
-    const std::uint32_t folder = out.AddFolder(list.FolderText(k));
+    const std::uint32_t folder = out.AddFolder(list.FolderText(k, scratch));
     for (std::size_t i = first; i < end; ++i) out.AddFile(folder, list.Name(i));
   });
   return out;
@@ -64,19 +83,24 @@ PathList Prefix(const PathList& list, std::size_t n) {
 std::optional<handover::Checked> Compared(const PathList& listed, PathList all, const TagRule& rule,
                                           const std::stop_token& stop) {
   handover::Checked checked;
+  FolderKeys keys;
+  const std::vector<std::uint32_t> listedKeys = keys.Of(listed), allKeys = keys.Of(all);
+  const auto listedKey = [&](std::size_t i) {
+    return PathKey{listedKeys[listed.FolderOf(i)], listed.Name(i)};
+  };
+  const auto allKey = [&](std::size_t i) { return PathKey{allKeys[all.FolderOf(i)], all.Name(i)}; };
   std::size_t same = 0;
-  while (same < listed.size() && same < all.size() && KeyOf(listed, same) == KeyOf(all, same))
-    ++same;
+  while (same < listed.size() && same < all.size() && listedKey(same) == allKey(same)) ++same;
   if (same == listed.size() && same == all.size()) return checked;
   std::unordered_map<PathKey, std::size_t, PathHash> now;
   now.reserve(all.size() - same);
-  for (std::size_t i = same; i < all.size(); ++i) now.emplace(KeyOf(all, i), i);
+  for (std::size_t i = same; i < all.size(); ++i) now.emplace(allKey(i), i);
   if (stop.stop_requested()) return std::nullopt;
   checked.numbers.resize(listed.size());
   std::iota(checked.numbers.begin(), checked.numbers.begin() + static_cast<std::ptrdiff_t>(same),
             std::size_t{0});
   for (std::size_t i = same; i < listed.size(); ++i) {
-    const auto found = now.find(KeyOf(listed, i));
+    const auto found = now.find(listedKey(i));
     checked.numbers[i] = found == now.end() ? handover::Checked::kGone : found->second;
   }
   now = {};

@@ -155,7 +155,7 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
   const Status written = platform::ReplaceFile(
       dir, std::string(FileNameOf(file)), file,
       [&](const platform::PutBytes& put) {
-        std::string out(kMagic, sizeof kMagic);
+        std::string out(kMagic, sizeof kMagic), scratch;
         PutFixed(out, kVersion, 4);
         PutFixed(out, folder.size(), 4);
         PutFixed(out, files.size(), 8);
@@ -166,8 +166,8 @@ Status WriteListing(const std::string& file, std::string_view folder, const Path
         do {  // one piece at least, so that an empty folder is kept too
           const std::size_t end = std::min(files.size(), at + (at == 0 ? kFirstPiece : kPiece));
           out.assign(8, '\0');
-          files.ForEachRun(at, end, [&](std::size_t i, std::size_t j, std::uint32_t) {
-            PutText(out, files.Folder(i));
+          files.ForEachRun(at, end, [&](std::size_t i, std::size_t j, std::uint32_t number) {
+            PutText(out, files.FolderText(number, scratch));
             PutLength(out, j - i);
             for (std::size_t k = i; k < j; ++k) PutText(out, files.Name(k));
           });

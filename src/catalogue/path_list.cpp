@@ -29,9 +29,53 @@ std::uint64_t PathList::Blocks::Add(std::string_view text) {
   return start << kLengthBits | text.size();
 }
 
-std::uint32_t PathList::AddFolder(std::string_view folder) {
-  folders_.push_back(text_.Add(folder));
-  return static_cast<std::uint32_t>(folders_.size() - 1);
+namespace {
+
+// Below this many bytes in common, a folder is kept whole: building its text is not worth
+// the room saved.
+constexpr std::size_t kShareFrom = 128;
+// A rest this long is kept whole instead, to be the start shared by the folders after it.
+constexpr std::size_t kRestUpTo = 256;
+
+}  // namespace
+
+std::uint32_t PathList::AddFolder(std::string_view folder) { return Keep(folder); }
+
+std::uint32_t PathList::Keep(std::string_view folder) {
+  if (folder.size() > kMaxPart) throw std::length_error("folder too long for a path list");
+  FolderRef ref;
+  if (lastWhole_ != FolderRef::kWhole && folder.size() >= kShareFrom) {
+    const std::string_view whole = text_.Get(folders_[lastWhole_].rest);
+    const std::size_t shared = static_cast<std::size_t>(
+        std::mismatch(whole.begin(), whole.end(), folder.begin(), folder.end()).first -
+        whole.begin());
+    if (shared >= kShareFrom && folder.size() - shared <= kRestUpTo) {
+      ref.base = lastWhole_;
+      ref.shared = static_cast<std::uint32_t>(shared);
+      folder.remove_prefix(shared);
+    }
+  }
+  ref.rest = text_.Add(folder);
+  if (folders_.size() >= FolderRef::kWhole) throw std::length_error("too many folders");
+  folders_.push_back(ref);
+  const auto k = static_cast<std::uint32_t>(folders_.size() - 1);
+  if (ref.base == FolderRef::kWhole) lastWhole_ = k;
+  return k;
+}
+
+std::string_view PathList::FolderText(std::size_t k, std::string& scratch) const {
+  const FolderRef& ref = folders_[k];
+  if (ref.base == FolderRef::kWhole) return text_.Get(ref.rest);
+  scratch.clear();
+  AppendFolder(k, scratch);
+  return scratch;
+}
+
+void PathList::AppendFolder(std::size_t k, std::string& out) const {
+  const FolderRef& ref = folders_[k];
+  if (ref.base != FolderRef::kWhole)
+    out.append(text_.Get(folders_[ref.base].rest).substr(0, ref.shared));
+  out.append(text_.Get(ref.rest));
 }
 
 void PathList::AddFile(std::uint32_t folder, std::string_view name) {
@@ -71,8 +115,9 @@ void PathList::push_back(std::string_view path) {
   const auto slash = path.rfind(platform::kPathSeparator);
   const std::string_view folder =
       slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
-  const bool same = !folders_.empty() && text_.Get(folders_.back()) == folder;
-  AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : AddFolder(folder),
+  std::string scratch;
+  const bool same = !folders_.empty() && FolderText(folders_.size() - 1, scratch) == folder;
+  AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : Keep(folder),
           path.substr(folder.size()));
 }
 
@@ -84,14 +129,13 @@ void PathList::Append(PathList&& other) {
   }
   // Files that come one by one into the same folder keep its one number.
   std::vector<std::uint32_t> to(other.folders_.size());
+  std::string theirs, ours;
   for (std::size_t k = 0; k < other.folders_.size(); ++k) {
-    const std::string_view text = other.text_.Get(other.folders_[k]);
-    if (k == 0 && !folders_.empty() && text_.Get(folders_.back()) == text) {
+    const std::string_view text = other.FolderText(k, theirs);
+    if (k == 0 && FolderText(folders_.size() - 1, ours) == text)
       to[k] = static_cast<std::uint32_t>(folders_.size() - 1);
-    } else {
-      to[k] = static_cast<std::uint32_t>(folders_.size());
-      folders_.push_back(text_.Add(text));
-    }
+    else
+      to[k] = Keep(text);
   }
   for (const Run& run : other.runs_) {
     if (runs_.empty() || runs_.back().folder != to[run.folder])
@@ -108,7 +152,7 @@ std::string PathList::operator[](std::size_t i) const {
 }
 
 void PathList::AppendPath(std::size_t i, std::string& out) const {
-  out.append(Folder(i));
+  AppendFolder(FolderOf(i), out);
   out.append(Name(i));
 }
 

@@ -2,7 +2,9 @@
 // An ordered list of file paths, each kept as its folder (stored once for all the
 // files in it) and its name, packed into large blocks: a million paths cost a few
 // hundred allocations, and about the bytes of their names. The names are the filter's
-// index too, and a copy shares them.
+// index too, and a copy shares them. A folder that starts as a folder before it does, by
+// a long way, keeps only the rest of its text: a tree hundreds of folders deep costs the
+// names below its top, not its whole path again for every folder.
 
 #include <algorithm>
 #include <cstddef>
@@ -50,10 +52,16 @@ class PathList {
   bool empty() const { return names_.size() == 0; }
   std::string_view Name(std::size_t i) const { return names_.Name(i); }
   const FilterIndex& Names() const { return names_; }
-  std::string_view Folder(std::size_t i) const { return text_.Get(folders_[FolderOf(i)]); }
+  // i's folder; the text lies in the list, or in scratch, which the next use of that
+  // scratch overwrites.
+  std::string_view Folder(std::size_t i, std::string& scratch) const {
+    return FolderText(FolderOf(i), scratch);
+  }
   // The folders, each numbered in the order added; a file's folder by number.
   std::size_t FolderCount() const { return folders_.size(); }
-  std::string_view FolderText(std::size_t k) const { return text_.Get(folders_[k]); }
+  // Folder k's text, in the list or in scratch, as Folder.
+  std::string_view FolderText(std::size_t k, std::string& scratch) const;
+  void AppendFolder(std::size_t k, std::string& out) const;
   std::uint32_t FolderOf(std::size_t i) const { return RunOf(i)->folder; }
   // Where the files of i's folder that follow i end.
   std::size_t RunEnd(std::size_t i) const;
@@ -132,9 +140,20 @@ class PathList {
   };
   std::vector<Run>::const_iterator RunOf(std::size_t i) const;
 
-  Blocks text_;                         // of the folders
-  std::vector<std::uint64_t> folders_;  // per folder
-  FilterIndex names_;                   // per file
+  // A folder's text: the first `shared` bytes of folder `base`, which is kept whole, then
+  // `rest`; or `rest` alone, with no base.
+  struct FolderRef {
+    static constexpr std::uint32_t kWhole = UINT32_MAX;
+    std::uint64_t rest = 0;
+    std::uint32_t base = kWhole;
+    std::uint32_t shared = 0;
+  };
+  std::uint32_t Keep(std::string_view folder);
+
+  Blocks text_;                     // of the folders
+  std::vector<FolderRef> folders_;  // per folder
+  std::uint32_t lastWhole_ = FolderRef::kWhole;
+  FilterIndex names_;  // per file
   std::vector<Run> runs_;
 };
 

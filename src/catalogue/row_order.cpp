@@ -47,9 +47,8 @@ SortInput MakeSortInput(SortBy by, std::vector<std::size_t> files, const FilterI
   if (by.key == SortKey::Type) input.types = std::move(types);
   if (by.key == SortKey::Folder) {
     input.folderOf = paths.FolderNumbers();
-    input.folders.reserve(paths.FolderCount());
-    for (std::size_t k = 0; k < paths.FolderCount(); ++k)
-      input.folders.emplace_back(paths.FolderText(k));
+    input.folders.resize(paths.FolderCount());
+    for (std::size_t k = 0; k < paths.FolderCount(); ++k) paths.AppendFolder(k, input.folders[k]);
   }
   if (by.key == SortKey::Size || by.key == SortKey::Modified)
     input.facts.assign(facts.begin(), facts.end());

@@ -311,8 +311,10 @@ ListedFiles ListedFiles::Of(PathList files, const TagRule& rule) {
   ListedFiles out;
   out.tags = TagCounts(rule.digits);
   files.Shrink();
+  std::string scratch;
   files.ForEachRun(0, files.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
-    if (rule.FolderWords()) out.tags.AddWords(rule.Below(files.FolderText(k)), end - first);
+    if (rule.FolderWords())
+      out.tags.AddWords(rule.Below(files.FolderText(k, scratch)), end - first);
     for (std::size_t i = first; i < end; ++i) out.tags.AddName(files.Name(i));
   });
   out.files = std::move(files);

@@ -164,10 +164,11 @@ std::string_view TagRule::Below(std::string_view folder) const {
 
 TagList CollectTags(const PathList& paths, const TagRule& rule) {
   TagList tags;
-  std::string lower;
+  std::string lower, scratch;
   const auto add = [&](const std::string& tag) { tags.Add(tag); };
   paths.ForEachRun(0, paths.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
-    if (rule.FolderWords()) ForEachTag(rule.Below(paths.FolderText(k)), rule.digits, lower, add);
+    if (rule.FolderWords())
+      ForEachTag(rule.Below(paths.FolderText(k, scratch)), rule.digits, lower, add);
     for (std::size_t i = first; i < end; ++i) ForEachTag(paths.Name(i), rule.digits, lower, add);
   });
   return tags;

@@ -354,9 +354,11 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       return desktop::ShownText(files[file]);
     case Column::Name:
       return desktop::ShownText(files.Name(file));
-    case Column::Folder:
-      return desktop::ShownText(
-          platform::WithoutTrailingSeparator(std::string(files.Folder(file))));
+    case Column::Folder: {
+      std::string folder;
+      files.AppendFolder(files.FolderOf(file), folder);
+      return desktop::ShownText(platform::WithoutTrailingSeparator(std::move(folder)));
+    }
     case Column::Type:
       return kinds_.Description(kind());
     case Column::Size:

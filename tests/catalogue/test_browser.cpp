@@ -263,8 +263,8 @@ class TestBrowser : public QObject {
   // VELMORA_BURSTS and VELMORA_SEED run it longer.
   void differential_data() {
     QTest::addColumn<QString>("where");
-    for (const char* where :
-         {"told", "share", "fuse", "told, digits kept", "told, all folders, folder words"})
+    for (const char* where : {"told", "share", "fuse", "told, digits kept",
+                              "told, all folders, folder words", "told, deep, folder words"})
       QTest::newRow(where) << QString(where);
   }
   void differential() {
@@ -273,6 +273,8 @@ class TestBrowser : public QObject {
     const bool told = where.startsWith("told"), fuse = where == "fuse";
     const Digits digits = where.endsWith("digits kept") ? Digits::Keep : Digits::Split;
     const bool all = where.contains("all folders");
+    // Deep: folders' paths long enough that the list keeps them by the start they share.
+    const std::string t = where.contains("deep") ? std::string(150, 'd') + "/t" : "t";
     if (fuse && (qEnvironmentVariableIsEmpty("VELMORA_FUSE") || ::access("/dev/fuse", R_OK) != 0))
       QSKIP("a FUSE mount of its own");
     std::optional<FaultyFileSystem> share;
@@ -289,12 +291,12 @@ class TestBrowser : public QObject {
     const bool folderWords = where.endsWith("folder words");
     f.browser.SetFolderWords(folderWords);
     f.tree.createFile("out/n/d/a");  // to be moved in
-    f.tree.createFile("t/keep/k");
-    const std::string shown = f.tree / (fuse ? "m" : "t");
+    f.tree.createFile(t + "/keep/k");
+    const std::string shown = f.tree / (fuse ? "m" : t);
     if (fuse) {
       fs::create_directory(shown);
       QCOMPARE(QProcess::execute(
-                   "bindfs", {QString::fromStdString(f.tree / "t"), QString::fromStdString(shown)}),
+                   "bindfs", {QString::fromStdString(f.tree / t), QString::fromStdString(shown)}),
                0);
     }
     const auto unmount = qScopeGuard([&] {
@@ -333,14 +335,14 @@ class TestBrowser : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(rounds >= before + 2, 20000);
       const bool links = !fuse && burst % 8 >= 4;
       std::vector<fs::path> made;  // none in the turns without
-      for (const auto& e : fs::recursive_directory_iterator(f.tree / "t"))
+      for (const auto& e : fs::recursive_directory_iterator(f.tree / t))
         if (!links && e.is_symlink()) made.push_back(e.path());
       for (const fs::path& link : made) fs::remove(link);
       for (int k = burst % 4 == 0 ? 1 : 25; k > 0; --k)
         ChangeTree(
-            f.tree / "t/", f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
+            f.tree / (t + "/"), f.tree / "out/", step++, [&] { return unsigned(random()); }, links);
       if (digits == Digits::Keep)  // names of files made later hold digits too
-        f.tree.createFile("t/v" + std::to_string(burst) + "x.mp3");
+        f.tree.createFile(t + "/v" + std::to_string(burst) + "x.mp3");
       const PathList scanned = scan();
       const TagRule rule = TagRuleFor(all ? roots : Strings{shown}, digits, folderWords);
       Strings expected(scanned.begin(), scanned.end()), tags = CollectTags(scanned, rule).Tags();
@@ -395,7 +397,7 @@ class TestBrowser : public QObject {
     QTest::addColumn<QString>("how");
     for (const char* how :
          {"changed while not shown", "kept file damaged", "stopped", "digits, folder words",
-          "changed deepest only", "folder renamed", "unchanged"})
+          "changed deepest only", "folder renamed", "unchanged", "deep, changed"})
       QTest::newRow(how) << QString(how);
   }
   void reopensFromTheKeptListing() {
@@ -404,29 +406,31 @@ class TestBrowser : public QObject {
     const bool cut = how.startsWith("digits");
     const Digits digits = cut ? Digits::Keep : Digits::Split;
     FaultyFileSystem fs;
-    HeldCalls held("/k/");
+    // Deep: folders' paths long enough that the list keeps them by the start they share.
+    const std::string k = how.startsWith("deep") ? std::string(150, 'k') : "k";
+    HeldCalls held("/" + k + "/");
     fs.opening = held.Hook();
     Fixture f([] { return std::make_unique<NoWatches>(); });  // no reread of folders just made
     f.browser.SetKeepDigits(cut), f.browser.SetFolderWords(cut);
-    for (const char* name :
-         {"k/a b", "k/gone", "k/old", "k/mp3", "k/s/x", "k/s/y", "k/s/t/z", "o/o"})
-      f.tree.createFile(name);
-    f.show(f.tree / "k", "u,");
-    const std::string kept = ListingFile(f.tree / "k");
+    for (const char* name : {"/a b", "/gone", "/old", "/mp3", "/s/x", "/s/y", "/s/t/z"})
+      f.tree.createFile(k + name);
+    f.tree.createFile("o/o");
+    f.show(f.tree / k, "u,");
+    const std::string kept = ListingFile(f.tree / k);
     QTRY_VERIFY(statOf(kept).st_mode != 0);
     const Strings before = f.rows();
     f.show(f.tree / "o");
     if (how == "folder renamed") {  // the same names in the same places, in other folders
-      std::rename((f.tree / "k/s").c_str(), (f.tree / "k/r").c_str());
+      std::rename((f.tree / (k + "/s")).c_str(), (f.tree / (k + "/r")).c_str());
     } else if (how == "changed deepest only") {
-      std::remove((f.tree / "k/s/t/z").c_str());
-      f.tree.createFile("k/s/t/deep");
+      std::remove((f.tree / (k + "/s/t/z")).c_str());
+      f.tree.createFile(k + "/s/t/deep");
     } else if (how != "unchanged") {
-      std::remove((f.tree / "k/gone").c_str());
-      std::rename((f.tree / "k/old").c_str(), (f.tree / "k/new").c_str());
-      QVERIFY(QDir(QString::fromStdString(f.tree / "k/s")).removeRecursively());
-      for (const char* name : {"k/made top", "k/s/y", "k/s/w", "k/s/t/deep"})
-        f.tree.createFile(name);
+      std::remove((f.tree / (k + "/gone")).c_str());
+      std::rename((f.tree / (k + "/old")).c_str(), (f.tree / (k + "/new")).c_str());
+      QVERIFY(QDir(QString::fromStdString(f.tree / (k + "/s"))).removeRecursively());
+      for (const char* name : {"/made top", "/s/y", "/s/w", "/s/t/deep"})
+        f.tree.createFile(k + name);
     }
     if (damaged) std::fclose(std::fopen(kept.c_str(), "w"));
     held.Hold();
@@ -449,9 +453,9 @@ class TestBrowser : public QObject {
     held.Release();
     f.settle();
     QVERIFY(!f.browser.Progress().checking && !f.browser.Progress().unchecked);
-    QCOMPARE(f.rows(), Strings{f.tree / (how == "folder renamed" ? "k/r/y" : "k/s/y")});
-    const PathList scanned = ScanFolder(f.tree / "k");
-    Strings chips = CollectTags(scanned, TagRuleFor(f.tree / "k", digits, cut)).Tags();
+    QCOMPARE(f.rows(), Strings{f.tree / (k + (how == "folder renamed" ? "/r/y" : "/s/y"))});
+    const PathList scanned = ScanFolder(f.tree / k);
+    Strings chips = CollectTags(scanned, TagRuleFor(f.tree / k, digits, cut)).Tags();
     std::erase(chips, "y");  // in the bar
     chips.push_back("u");
     QCOMPARE(f.chips, chips);
@@ -460,7 +464,7 @@ class TestBrowser : public QObject {
     QCOMPARE(f.rows(), fresh);
     const auto keptNow = [&] {  // kept again, in the load's order
       Strings read;
-      const auto status = ReadListing(kept, f.tree / "k", [&](PathList&& piece) {
+      const auto status = ReadListing(kept, f.tree / k, [&](PathList&& piece) {
         return read.insert(read.end(), piece.begin(), piece.end()), true;
       });
       return status.ok() ? read : Strings{};

@@ -5,6 +5,7 @@
 #include "catalogue/path_list.h"
 
 using velmora::catalogue::PathList;
+using Strings = std::vector<std::string>;
 
 class TestPathList : public QObject {
   Q_OBJECT
@@ -17,11 +18,12 @@ class TestPathList : public QObject {
     const std::uint32_t dir = list.AddFolder(folder);
     const auto name = [](std::size_t i) { return std::to_string(i + 10000000000) + ".jpeg"; };
     const std::size_t count = (std::size_t{2} << 20) / 16 + 3;
+    std::string scratch;
     for (std::size_t i = 0; i < count; ++i) list.AddFile(dir, name(i));
     list.push_back("/x/" + std::string(PathList::kMaxPart, 'z'));
     for (const char* path : {"/x/after the longest", "/ends/with/"}) list.push_back(path);
     for (std::size_t i = 0; i < count; ++i)
-      if (list.Folder(i) != folder || list.Name(i) != name(i)) QFAIL(list[i].c_str());
+      if (list.Folder(i, scratch) != folder || list.Name(i) != name(i)) QFAIL(list[i].c_str());
     QCOMPARE(list.Name(count).size(), PathList::kMaxPart);
     QCOMPARE(list[count + 1], std::string("/x/after the longest"));
     QCOMPARE(list[count + 2], std::string("/ends/with/"));
@@ -63,6 +65,58 @@ class TestPathList : public QObject {
     });
     QCOMPARE(runs, std::string("1-2:0 2-3:1 3-4:2 4-7:3 7-8:4 "));
     QCOMPARE(list.FolderNumbers(), (std::vector<std::uint32_t>{0, 0, 1, 2, 3, 3, 3, 4, 4, 4}));
+  }
+
+  // Long folders, kept by the start they share with one before: every path comes back
+  // whole, added by folder, path by path, or joined from two lists at any point. Folders
+  // end with the separator, as those the walk adds do.
+  void longFoldersComeBackWhole_data() {
+    QTest::addColumn<Strings>("folders");
+    const std::string top = "/" + std::string(200, 't') + "/";
+    const std::string other = "/" + std::string(200, 'o') + "/";
+    QTest::newRow("below one top") << Strings{top, top + "a/", top + "a/b/", top + "c/", top};
+    QTest::newRow("above the top")
+        << Strings{top + "x/", top, top.substr(0, 140) + "/", top.substr(0, 126) + "/", top + "y/"};
+    QTest::newRow("a long rest starts anew")
+        << Strings{top + "a/", top + std::string(255, 'r') + "/", top + std::string(257, 'r') + "/",
+                   top + std::string(257, 'r') + "/s/", top + "b/"};
+    QTest::newRow("little in common")
+        << Strings{top, other, other + "p/", top + "q/", "/" + std::string(300, 't') + "/"};
+    QTest::newRow("short folders") << Strings{"/a/", "/a/b/", "/", "/a/", "/c/"};
+  }
+  void longFoldersComeBackWhole() {
+    QFETCH(Strings, folders);
+    Strings paths;
+    for (std::size_t k = 0; k < folders.size(); ++k)
+      for (int n = 0; n < 2; ++n) paths.push_back(folders[k] + "f" + std::to_string(k * 2 + n));
+    const auto check = [&](const PathList& list, const char* how) {
+      std::string scratch, path;
+      for (std::size_t i = 0; i < paths.size(); ++i) {
+        path.clear();
+        list.AppendPath(i, path);
+        if (list[i] != paths[i] || path != paths[i] || list.Folder(i, scratch) != folders[i / 2])
+          QFAIL((how + (": " + paths[i])).c_str());
+      }
+    };
+    PathList byFolder;
+    for (std::size_t k = 0; k < folders.size(); ++k) {
+      const std::uint32_t folder = byFolder.AddFolder(folders[k]);
+      byFolder.AddFile(folder, paths[k * 2].substr(folders[k].size()));
+      byFolder.AddFile(folder, paths[k * 2 + 1].substr(folders[k].size()));
+    }
+    check(byFolder, "by folder");
+    std::string scratch;
+    for (std::size_t k = 0; k < folders.size(); ++k)
+      QCOMPARE(std::string(byFolder.FolderText(k, scratch)), folders[k]);
+    for (std::size_t split = 0; split <= paths.size(); ++split) {
+      PathList first, second;
+      for (std::size_t i = 0; i < paths.size(); ++i)
+        (i < split ? first : second).push_back(paths[i]);
+      const PathList copy = first;
+      first.Append(std::move(second));
+      check(first, "joined");
+      QCOMPARE(copy.size(), split);
+    }
   }
 
   // A copy read on another thread while the list grows on past many blocks of folders and
