@@ -96,13 +96,17 @@ class Walk {
         mutex_.Lock();
         node.ready = true;
         bool joined = false;
-        while (nextJoin_ < nextRead_ && nodes_[nextJoin_].ready) {
-          Join(nodes_[nextJoin_++]);
+        // A folder joined is done with: the queue holds only those still to join, so a
+        // walk holds the paths of the folders ahead, not of every folder it saw.
+        while (nextRead_ > 0 && nodes_.front().ready) {
+          Join(nodes_.front());
+          nodes_.pop_front();
+          --nextRead_;
           joined = true;
         }
         if (joined) changed_.NotifyAll();
         Deliver();
-      } else if (nextJoin_ == nodes_.size()) {
+      } else if (nodes_.empty()) {
         changed_.NotifyAll();
         break;
       } else {
@@ -186,7 +190,7 @@ class Walk {
   }
 
   void Join(Node& node) REQUIRES(mutex_) {
-    const bool root = &node == &nodes_.front();
+    const bool root = !std::exchange(rootJoined_, true);
     if (!node.status.ok() || (node.pseudo && root)) {
       if (report_ != nullptr)
         report_->unreadable.push_back(
@@ -232,10 +236,11 @@ class Walk {
   // held while the stream's callbacks run, but for entering.
   platform::Mutex mutex_;
   platform::CondVar changed_;  // with mutex_
-  // The queue; a deque keeps references stable as it grows.
+  // The folders still to join, the first nextRead_ of them read or being read; a deque
+  // keeps references stable as it grows at the back and shrinks at the front.
   std::deque<Node> nodes_ GUARDED_BY(mutex_);
   std::size_t nextRead_ GUARDED_BY(mutex_) = 0;
-  std::size_t nextJoin_ GUARDED_BY(mutex_) = 0;
+  bool rootJoined_ GUARDED_BY(mutex_) = false;
   std::unordered_set<platform::FolderId, platform::FolderIdHash> seen_ GUARDED_BY(mutex_);
   bool stopped_ GUARDED_BY(mutex_) = false;
   PathList result_ GUARDED_BY(mutex_);
