@@ -103,7 +103,9 @@ class Output {
     EndRecord();
   }
   void Record(const catalogue::PathList& files, std::size_t i) {
-    Field(files.Folder(i, folder_));
+    const auto [start, rest] = files.FolderParts(files.FolderOf(i));
+    Field(start);
+    Field(rest);
     Field(files.Name(i));
     EndRecord();
   }
@@ -123,7 +125,6 @@ class Output {
  private:
   char end_;
   int error_ = 0;
-  std::string folder_;  // room for a folder's text
 };
 
 // The walk passes over folders it cannot read, as the window does; the command line

@@ -72,10 +72,14 @@ std::string_view PathList::FolderText(std::size_t k, std::string& scratch) const
 }
 
 void PathList::AppendFolder(std::size_t k, std::string& out) const {
+  const auto [start, rest] = FolderParts(k);
+  out.append(start).append(rest);
+}
+
+std::pair<std::string_view, std::string_view> PathList::FolderParts(std::size_t k) const {
   const FolderRef& ref = folders_[k];
-  if (ref.base != FolderRef::kWhole)
-    out.append(text_.Get(folders_[ref.base].rest).substr(0, ref.shared));
-  out.append(text_.Get(ref.rest));
+  if (ref.base == FolderRef::kWhole) return {{}, text_.Get(ref.rest)};
+  return {text_.Get(folders_[ref.base].rest).substr(0, ref.shared), text_.Get(ref.rest)};
 }
 
 void PathList::AddFile(std::uint32_t folder, std::string_view name) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/filter_index.h"
@@ -62,6 +63,8 @@ class PathList {
   // Folder k's text, in the list or in scratch, as Folder.
   std::string_view FolderText(std::size_t k, std::string& scratch) const;
   void AppendFolder(std::size_t k, std::string& out) const;
+  // Folder k's text in two parts that follow one another, without copying either.
+  std::pair<std::string_view, std::string_view> FolderParts(std::size_t k) const;
   std::uint32_t FolderOf(std::size_t i) const { return RunOf(i)->folder; }
   // Where the files of i's folder that follow i end.
   std::size_t RunEnd(std::size_t i) const;
