@@ -24,23 +24,35 @@ struct PathHash {
   }
 };
 
+// Looked up by the hash of the text, and held as the first folder of that text rather than
+// as a copy of it: a deep tree's folders are long.
 class FolderKeys {
  public:
-  // The numbers of list's folders, by folder number.
+  // The numbers of list's folders, by folder number; the lists must outlive this.
   std::vector<std::uint32_t> Of(const PathList& list) {
     std::vector<std::uint32_t> keys(list.FolderCount());
-    std::string scratch;
+    std::string scratch, theirs;
     for (std::size_t k = 0; k < keys.size(); ++k) {
-      keys[k] = byText_
-                    .try_emplace(std::string(list.FolderText(k, scratch)),
-                                 static_cast<std::uint32_t>(byText_.size()))
-                    .first->second;
+      const std::string_view text = list.FolderText(k, scratch);
+      const std::size_t hash = std::hash<std::string_view>{}(text);
+      const auto [first, last] = byHash_.equal_range(hash);
+      auto it = first;
+      while (it != last && it->second.list->FolderText(it->second.folder, theirs) != text) ++it;
+      if (it == last)
+        it = byHash_.emplace(hash, Folder{&list, static_cast<std::uint32_t>(k), count_++});
+      keys[k] = it->second.key;
     }
     return keys;
   }
 
  private:
-  std::unordered_map<std::string, std::uint32_t> byText_;
+  struct Folder {
+    const PathList* list;
+    std::uint32_t folder;
+    std::uint32_t key;
+  };
+  std::unordered_multimap<std::size_t, Folder> byHash_;
+  std::uint32_t count_ = 0;
 };
 
 // Said once a run: the program works on without kept listings.
