@@ -39,6 +39,12 @@ constexpr std::size_t kRestUpTo = 256;
 
 }  // namespace
 
+std::size_t PathList::Blocks::Size() const {
+  std::size_t size = 0;
+  for (const auto& block : blocks_) size += block->size();
+  return size;
+}
+
 std::uint32_t PathList::AddFolder(std::string_view folder) { return Keep(folder); }
 
 std::uint32_t PathList::Keep(std::string_view folder) {

@@ -65,6 +65,8 @@ class PathList {
   void AppendFolder(std::size_t k, std::string& out) const;
   // Folder k's text in two parts that follow one another, without copying either.
   std::pair<std::string_view, std::string_view> FolderParts(std::size_t k) const;
+  // The bytes the folders' texts take.
+  std::size_t FolderBytes() const { return text_.Size(); }
   std::uint32_t FolderOf(std::size_t i) const { return RunOf(i)->folder; }
   // Where the files of i's folder that follow i end.
   std::size_t RunEnd(std::size_t i) const;
@@ -122,6 +124,7 @@ class PathList {
     Blocks& operator=(Blocks&&) = default;
 
     std::uint64_t Add(std::string_view text);
+    std::size_t Size() const;
     std::string_view Get(std::uint64_t ref) const {
       const std::uint64_t start = ref >> kLengthBits;
       return std::string_view(*blocks_[start >> kBlockBits])

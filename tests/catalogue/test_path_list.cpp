@@ -72,17 +72,23 @@ class TestPathList : public QObject {
   // end with the separator, as those the walk adds do.
   void longFoldersComeBackWhole_data() {
     QTest::addColumn<Strings>("folders");
+    QTest::addColumn<std::size_t>("bytes");
     const std::string top = "/" + std::string(200, 't') + "/";
     const std::string other = "/" + std::string(200, 'o') + "/";
-    QTest::newRow("below one top") << Strings{top, top + "a/", top + "a/b/", top + "c/", top};
+    // Below 128 bytes in common, or a rest over 256, a folder is kept whole.
+    QTest::newRow("below one top")
+        << Strings{top, top + "a/", top + "a/b/", top + "c/", top} << std::size_t{202 + 2 + 4 + 2};
     QTest::newRow("above the top")
-        << Strings{top + "x/", top, top.substr(0, 140) + "/", top.substr(0, 126) + "/", top + "y/"};
+        << Strings{top + "x/", top, top.substr(0, 140) + "/", top.substr(0, 126) + "/", top + "y/"}
+        << std::size_t{204 + 0 + 1 + 127 + 204};
     QTest::newRow("a long rest starts anew")
         << Strings{top + "a/", top + std::string(255, 'r') + "/", top + std::string(257, 'r') + "/",
-                   top + std::string(257, 'r') + "/s/", top + "b/"};
+                   top + std::string(257, 'r') + "/s/", top + "b/"}
+        << std::size_t{204 + 256 + 460 + 2 + 2};
     QTest::newRow("little in common")
-        << Strings{top, other, other + "p/", top + "q/", "/" + std::string(300, 't') + "/"};
-    QTest::newRow("short folders") << Strings{"/a/", "/a/b/", "/", "/a/", "/c/"};
+        << Strings{top, other, other + "p/", top + "q/", "/" + std::string(300, 't') + "/"}
+        << std::size_t{202 + 202 + 2 + 204 + 101};
+    QTest::newRow("short folders") << Strings{"/a/", "/a/b/", "/", "/a/", "/c/"} << std::size_t{15};
   }
   void longFoldersComeBackWhole() {
     QFETCH(Strings, folders);
@@ -108,6 +114,8 @@ class TestPathList : public QObject {
     std::string scratch;
     for (std::size_t k = 0; k < folders.size(); ++k)
       QCOMPARE(std::string(byFolder.FolderText(k, scratch)), folders[k]);
+    QFETCH(std::size_t, bytes);  // what the folders' texts take, kept
+    QCOMPARE(byFolder.FolderBytes(), bytes);
     for (std::size_t split = 0; split <= paths.size(); ++split) {
       PathList first, second;
       for (std::size_t i = 0; i < paths.size(); ++i)
