@@ -11,7 +11,8 @@ class TestPathList : public QObject {
   Q_OBJECT
  private slots:
   // A folder of 16 bytes and names of 16 fill each 1 MiB block to its last byte; over
-  // 2 MiB of names come back exactly, and so do the longest name and an empty one.
+  // 2 MiB of names come back exactly, and so do the longest name and folder and an empty
+  // name.
   void keepsEveryPath() {
     PathList list;
     const std::string folder = "/photos/2009/ab/";
@@ -38,6 +39,8 @@ class TestPathList : public QObject {
                              list.push_back("/" + std::string(PathList::kMaxPart + 1, 'x')));
     QVERIFY_THROWS_EXCEPTION(std::length_error,
                              list.AddFolder(std::string(PathList::kMaxPart + 1, '/')));
+    const std::string longest(PathList::kMaxPart, '/');
+    QCOMPARE(list.FolderText(list.AddFolder(longest), scratch), longest);
   }
 
   // Folders come back again after others, and lists are joined where the first's last
