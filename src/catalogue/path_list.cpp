@@ -45,9 +45,7 @@ std::size_t PathList::Blocks::Size() const {
   return size;
 }
 
-std::uint32_t PathList::AddFolder(std::string_view folder) { return Keep(folder); }
-
-std::uint32_t PathList::Keep(std::string_view folder) {
+std::uint32_t PathList::AddFolder(std::string_view folder) {
   if (folder.size() > kMaxPart) throw std::length_error("folder too long for a path list");
   FolderRef ref;
   if (lastWhole_ != FolderRef::kWhole && folder.size() >= kShareFrom) {
@@ -127,7 +125,7 @@ void PathList::push_back(std::string_view path) {
       slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
   std::string scratch;
   const bool same = !folders_.empty() && FolderText(folders_.size() - 1, scratch) == folder;
-  AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : Keep(folder),
+  AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : AddFolder(folder),
           path.substr(folder.size()));
 }
 
@@ -145,7 +143,7 @@ void PathList::Append(PathList&& other) {
     if (k == 0 && FolderText(folders_.size() - 1, ours) == text)
       to[k] = static_cast<std::uint32_t>(folders_.size() - 1);
     else
-      to[k] = Keep(text);
+      to[k] = AddFolder(text);
   }
   for (const Run& run : other.runs_) {
     if (runs_.empty() || runs_.back().folder != to[run.folder])

@@ -154,7 +154,6 @@ class PathList {
     std::uint32_t base = kWhole;
     std::uint32_t shared = 0;
   };
-  std::uint32_t Keep(std::string_view folder);
 
   Blocks text_;                     // of the folders
   std::vector<FolderRef> folders_;  // per folder
