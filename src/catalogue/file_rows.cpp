@@ -159,7 +159,7 @@ std::vector<std::uint32_t> FileRows::FoldersNamed(std::string_view text) {
   std::vector<std::uint32_t> found;
   const auto [first, last] = folderHashes_.equal_range(std::hash<std::string_view>{}(text));
   for (auto it = first; it != last; ++it) {
-    if (files_.FolderText(it->second, scratch) == text) found.push_back(it->second);
+    if (files_.FolderIs(it->second, text)) found.push_back(it->second);
   }
   return found;
 }

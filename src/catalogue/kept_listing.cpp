@@ -31,13 +31,13 @@ class FolderKeys {
   // The numbers of list's folders, by folder number; the lists must outlive this.
   std::vector<std::uint32_t> Of(const PathList& list) {
     std::vector<std::uint32_t> keys(list.FolderCount());
-    std::string scratch, theirs;
+    std::string scratch;
     for (std::size_t k = 0; k < keys.size(); ++k) {
       const std::string_view text = list.FolderText(k, scratch);
       const std::size_t hash = std::hash<std::string_view>{}(text);
       const auto [first, last] = byHash_.equal_range(hash);
       auto it = first;
-      while (it != last && it->second.list->FolderText(it->second.folder, theirs) != text) ++it;
+      while (it != last && !it->second.list->FolderIs(it->second.folder, text)) ++it;
       if (it == last)
         it = byHash_.emplace(hash, Folder{&list, static_cast<std::uint32_t>(k), count_++});
       keys[k] = it->second.key;
@@ -69,10 +69,10 @@ void Unindex(handover::Files& files) { files.tags = {}; }
 // Whether piece lists what list does from at on, path for path.
 bool ListsAt(const PathList& piece, const PathList& list, std::size_t at) {
   bool same = true;
-  std::string theirs, ours;
+  std::string ours;
   piece.ForEachRun(0, piece.size(), [&](std::size_t first, std::size_t end, std::uint32_t k) {
     list.ForEachRun(at + first, at + end, [&](std::size_t, std::size_t, std::uint32_t folder) {
-      same = same && list.FolderText(folder, theirs) == piece.FolderText(k, ours);
+      same = same && list.FolderIs(folder, piece.FolderText(k, ours));
     });
     for (std::size_t i = first; same && i < end; ++i) same = piece.Name(i) == list.Name(at + i);
   });

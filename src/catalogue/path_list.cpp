@@ -80,6 +80,12 @@ void PathList::AppendFolder(std::size_t k, std::string& out) const {
   out.append(start).append(rest);
 }
 
+bool PathList::FolderIs(std::size_t k, std::string_view text) const {
+  const auto [start, rest] = FolderParts(k);
+  return text.size() == start.size() + rest.size() && text.starts_with(start) &&
+         text.ends_with(rest);
+}
+
 std::pair<std::string_view, std::string_view> PathList::FolderParts(std::size_t k) const {
   const FolderRef& ref = folders_[k];
   if (ref.base == FolderRef::kWhole) return {{}, text_.Get(ref.rest)};
@@ -123,8 +129,7 @@ void PathList::push_back(std::string_view path) {
   const auto slash = path.rfind(platform::kPathSeparator);
   const std::string_view folder =
       slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
-  std::string scratch;
-  const bool same = !folders_.empty() && FolderText(folders_.size() - 1, scratch) == folder;
+  const bool same = !folders_.empty() && FolderIs(folders_.size() - 1, folder);
   AddFile(same ? static_cast<std::uint32_t>(folders_.size() - 1) : AddFolder(folder),
           path.substr(folder.size()));
 }
@@ -137,10 +142,10 @@ void PathList::Append(PathList&& other) {
   }
   // Files that come one by one into the same folder keep its one number.
   std::vector<std::uint32_t> to(other.folders_.size());
-  std::string theirs, ours;
+  std::string theirs;
   for (std::size_t k = 0; k < other.folders_.size(); ++k) {
     const std::string_view text = other.FolderText(k, theirs);
-    if (k == 0 && FolderText(folders_.size() - 1, ours) == text)
+    if (k == 0 && FolderIs(folders_.size() - 1, text))
       to[k] = static_cast<std::uint32_t>(folders_.size() - 1);
     else
       to[k] = AddFolder(text);

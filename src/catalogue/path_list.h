@@ -65,6 +65,7 @@ class PathList {
   void AppendFolder(std::size_t k, std::string& out) const;
   // Folder k's text in two parts that follow one another, without copying either.
   std::pair<std::string_view, std::string_view> FolderParts(std::size_t k) const;
+  bool FolderIs(std::size_t k, std::string_view text) const;
   // The bytes the folders' texts take.
   std::size_t FolderBytes() const { return text_.Size(); }
   std::uint32_t FolderOf(std::size_t i) const { return RunOf(i)->folder; }

@@ -103,7 +103,11 @@ class TestPathList : public QObject {
       for (std::size_t i = 0; i < paths.size(); ++i) {
         path.clear();
         list.AppendPath(i, path);
-        if (list[i] != paths[i] || path != paths[i] || list.Folder(i, scratch) != folders[i / 2])
+        const std::string& folder = folders[i / 2];
+        const std::uint32_t k = list.FolderOf(i);
+        if (list[i] != paths[i] || path != paths[i] || list.Folder(i, scratch) != folder ||
+            !list.FolderIs(k, folder) || list.FolderIs(k, "x" + folder.substr(1)) ||
+            list.FolderIs(k, folder + "x") || list.FolderIs(k, folder.substr(0, folder.size() - 1)))
           QFAIL((how + (": " + paths[i])).c_str());
       }
     };
