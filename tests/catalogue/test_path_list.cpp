@@ -91,6 +91,9 @@ class TestPathList : public QObject {
     QTest::newRow("little in common")
         << Strings{top, other, other + "p/", top + "q/", "/" + std::string(300, 't') + "/"}
         << std::size_t{202 + 202 + 2 + 204 + 101};
+    const std::string edge = "/" + std::string(126, 'e') + "/";  // 128 bytes
+    QTest::newRow("128 in common")
+        << Strings{edge + "v/", edge, edge + "w/"} << std::size_t{130 + 0 + 2};
     QTest::newRow("short folders") << Strings{"/a/", "/a/b/", "/", "/a/", "/c/"} << std::size_t{15};
   }
   void longFoldersComeBackWhole() {
