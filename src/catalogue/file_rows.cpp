@@ -5,18 +5,6 @@
 
 namespace velmora::catalogue {
 
-namespace {
-
-// Looks up texts by view, without making a string of each.
-struct TextHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const {
-    return std::hash<std::string_view>{}(text);
-  }
-};
-
-}  // namespace
-
 void FileRows::Changing(const RowChange& change, std::vector<RowChange>& made) const {
   made.push_back(change);
   if (listener_ != nullptr) listener_->RowsChanging(change);
@@ -170,26 +158,29 @@ std::vector<RowChange> FileRows::Remove(const std::vector<std::string>& paths, b
   std::vector<unsigned char> named(files_.FolderCount(), 0);  // holds a removed name
   std::vector<unsigned char> folderGone(files_.FolderCount(), 0);
   std::unordered_map<std::uint32_t, std::unordered_set<std::string_view>> names;
-  std::unordered_set<std::string, TextHash, std::equal_to<>> goneFolders;
   // A folder goes with everything under it: when a folder went, or a link to one (its
   // path names a folder of the list), every folder is looked at.
   bool anyFolder = folders;
+  std::string dir;
   for (const std::string& path : paths) {
     const auto slash = path.rfind(platform::kPathSeparator);
     for (const std::uint32_t k : FoldersNamed(std::string_view(path).substr(0, slash + 1))) {
       named[k] = 1;
       names[k].insert(std::string_view(path).substr(slash + 1));
     }
-    const std::string dir = path + platform::kPathSeparator;
-    anyFolder = anyFolder || !FoldersNamed(dir).empty();
-    goneFolders.insert(dir);
+    if (!anyFolder) {
+      dir.assign(path).push_back(platform::kPathSeparator);
+      anyFolder = !FoldersNamed(dir).empty();
+    }
   }
+  std::unordered_set<std::string_view> goneFolders;  // the paths, as folders they may be
+  if (anyFolder) goneFolders.insert(paths.begin(), paths.end());
   std::string scratch;
   for (std::size_t k = 0; k < files_.FolderCount() && anyFolder; ++k) {
     const std::string_view text = files_.FolderText(k, scratch);
     for (auto end = text.find(platform::kPathSeparator, 1); end != std::string_view::npos;
          end = text.find(platform::kPathSeparator, end + 1)) {
-      if (goneFolders.contains(text.substr(0, end + 1))) {
+      if (goneFolders.contains(text.substr(0, end))) {
         folderGone[k] = 1;
         break;
       }
