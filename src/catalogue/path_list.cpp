@@ -47,6 +47,7 @@ std::size_t PathList::Blocks::Size() const {
 
 std::uint32_t PathList::AddFolder(std::string_view folder) {
   if (folder.size() > kMaxPart) throw std::length_error("folder too long for a path list");
+  if (folders_.size() >= FolderRef::kWhole) throw std::length_error("too many folders");
   FolderRef ref;
   if (lastWhole_ != FolderRef::kWhole && folder.size() >= kShareFrom) {
     const std::string_view whole = text_.Get(folders_[lastWhole_].rest);
@@ -60,7 +61,6 @@ std::uint32_t PathList::AddFolder(std::string_view folder) {
     }
   }
   ref.rest = text_.Add(folder);
-  if (folders_.size() >= FolderRef::kWhole) throw std::length_error("too many folders");
   folders_.push_back(ref);
   const auto k = static_cast<std::uint32_t>(folders_.size() - 1);
   if (ref.base == FolderRef::kWhole) lastWhole_ = k;
