@@ -84,10 +84,7 @@ long ChipContainer::ChipAt(QPointF point) const {
   const double x = PixelsToTwips(point.x());
   const double y = PixelsToTwips(point.y());
   for (std::size_t p = chips_.size(); p > 0; --p) {  // the last painted lies on top
-    const Spot& at = places_[p - 1];  // ruled out here for the widest and highest chip
-    if (x < at.left || x >= at.left + ChipGeometry::kMaxWidth || y < at.top ||
-        y >= at.top + ChipGeometry::kMaxHeight)
-      continue;
+    if (!ChipGeometry::MayContain(places_[p - 1].left, places_[p - 1].top, x, y)) continue;
     if (Measured(p - 1).geometry.Contains(x, y)) return static_cast<long>(p - 1);
   }
   return -1;

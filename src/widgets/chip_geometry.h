@@ -49,6 +49,10 @@ struct ChipGeometry {
   // Contains for the widest chip at this place: false rules the chip out before its
   // label has been measured.
   bool MayContain(double x, double y) const { return Within(x, y, kMaxWidth); }
+  // MayContain for any chip at left, top, whatever its size.
+  static bool MayContain(int left, int top, double x, double y) {
+    return x >= left && x < left + kMaxWidth && y >= top && y < top + kMaxHeight;
+  }
   // Whether a point is on the visible label, where the tooltip shows: within the chip,
   // and not on the cap, which lies above a label that runs under it.
   bool OnLabel(double x, double y) const {
